@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Dorvane needs that are not there yet.
+#   install-deps.sh          what building and running need
+#   install-deps.sh --tests  also what the tests need (independent document readers, X server)
+set -euo pipefail
+
+packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libzip-dev
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation fonts-dejavu-core)
+if [[ "${1:-}" == "--tests" ]]; then
+  packages+=(libreoffice-writer-nogui python3-docx xvfb xauth poppler-utils)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+sudo=""
+[[ $(id -u) -ne 0 ]] && sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

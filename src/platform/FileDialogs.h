@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+// The modal save-file dialog, behind an interface so that tests can script it.
+struct SaveDialogRequest {
+    QString fileName;  // initial file name
+    QString title;
+    // Filter in the "description|pattern|description|pattern" form, e.g.
+    // "Word Files (*.doc)|*.doc".
+    QString filter;
+};
+
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    // The chosen path exactly as the user gave it, or an empty string on cancel.
+    // The dialog asks no overwrite question: the caller asks its own.
+    virtual QString saveFileName(const SaveDialogRequest& request) = 0;
+};
+
+FileDialogs& fileDialogs();
+void setFileDialogs(FileDialogs* dialogs);  // not owned; nullptr restores Qt's
+
+// "Word Files (*.doc)|*.doc" -> "Word Files (*.doc)" (Qt takes patterns from the description).
+QString qtNameFilters(const QString& pipeFilter);
+
+}  // namespace platform
