@@ -6,27 +6,56 @@
 namespace platform {
 
 // A picture area: a white panel that may hold a picture drawn at its top-left
-// corner and may hold other controls. The entry window uses one as the panel
-// under its rows; the preview window builds its viewport from them.
-// Sizes are in pixels, as everywhere in Qt.
+// corner (inside its border) and may hold other controls. The entry window
+// uses one as the panel under its rows; the preview window builds its
+// viewport from them.
+// Sizes are in pixels, as everywhere in Qt. The border is the QFrame's frame
+// (none unless the owner sets a frame style); "inside" means contentsRect().
 class PictureBox : public QFrame {
     Q_OBJECT
 public:
     explicit PictureBox(QWidget* parent = nullptr);
 
     const QImage& picture() const { return m_picture; }
+    // Assigns the picture. A persistent drawing starts over from it.
     void setPicture(const QImage& picture);
+    // Removes the assigned picture; a persistent drawing is cleared to the background.
+    void clearPicture();
 
     // With auto-size on, assigning a picture resizes the area to it.
     bool autoSize() const { return m_autoSize; }
     void setAutoSize(bool on);
 
+    // Persistent image: what is drawn with drawPicture() is kept in an image of
+    // the inner size and repainted from it, never redrawn. The image follows
+    // the area's size: growing adds background, shrinking cuts at the right and bottom.
+    bool persistent() const { return m_persistent; }
+    void setPersistent(bool on);
+
+    // Draws `sourceRect` of `source` into `target` on the persistent image
+    // (pixel coordinates inside the border), scaled to fit, replacing what was
+    // there. Enlarging keeps pixels crisp; reducing smooths. Needs persistent on.
+    void drawPicture(const QRectF& target, const QImage& source, const QRectF& sourceRect);
+
+    // What the area shows inside its border, as an image of the inner size.
+    QImage image() const;
+
+    // A plain child covering the inside of the border. Controls placed on it
+    // are clipped at the border instead of painting over it. Made on first use.
+    QWidget* inside();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void ensureCanvas();
+
     QImage m_picture;
+    QImage m_canvas;  // the persistent image; null until something needs it
     bool m_autoSize = false;
+    bool m_persistent = false;
+    QWidget* m_inside = nullptr;
 };
 
 }  // namespace platform

@@ -1,0 +1,498 @@
+#include "Form2.h"
+
+#include "app/ErrorReport.h"
+#include "app/Main.h"
+#include "platform/CursorFile.h"
+#include "platform/FileDialogs.h"
+#include "platform/MessageBoxes.h"
+#include "platform/PictureBox.h"
+#include "platform/ProgramEnvironment.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScreen>
+#include <QScrollBar>
+
+#include <cmath>
+#include <stdexcept>
+
+namespace preview {
+namespace {
+
+constexpr const char* LoadLocation = "in Dorvane2021/08/31.Form2.Form_Load ";
+constexpr const char* QueryUnloadLocation = "in Dorvane2021/08/31.Form2.Form_QueryUnload ";
+constexpr const char* SaveLocation = "in Dorvane2021/08/31.Form2.PushButton6_Click ";
+constexpr const char* BackLocation = "in Dorvane2021/08/31.Form2.PushButton8_Click ";
+
+// Client area of the window, twips.
+constexpr int ClientWidth = 9840;
+constexpr int ClientHeight = 9390;
+
+// Every picture area has a one-pixel border (see Viewport.h).
+constexpr int BorderPixels = BorderTwips / TwipsPerPixel;
+
+int16_t buttonCode(Qt::MouseButtons buttons)
+{
+    int16_t code = 0;
+    if (buttons & Qt::LeftButton)
+        code |= 1;
+    if (buttons & Qt::RightButton)
+        code |= 2;
+    if (buttons & Qt::MiddleButton)
+        code |= 4;
+    return code;
+}
+
+int16_t shiftCode(Qt::KeyboardModifiers modifiers)
+{
+    int16_t code = 0;
+    if (modifiers & Qt::ShiftModifier)
+        code |= 1;
+    if (modifiers & Qt::ControlModifier)
+        code |= 2;
+    if (modifiers & Qt::AltModifier)
+        code |= 4;
+    return code;
+}
+
+// Over the picture areas and the scroll bars the pointer keeps its shape: a
+// move there must not reach the window's own hover rule.
+class KeepPointer final : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseMove && static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton)
+            return true;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+void keepPointerOver(QWidget* widget)
+{
+    widget->setMouseTracking(true);
+    widget->installEventFilter(new KeepPointer(widget));
+}
+
+QPushButton* makeButton(const QString& caption, QWidget* parent, const QRect& geometry)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(11.25);
+    font.setBold(true);
+    auto* button = new QPushButton(caption, parent);
+    button->setFont(font);
+    button->setGeometry(geometry);
+    return button;
+}
+
+}  // namespace
+
+Form2::Form2(QWidget* parent) : QWidget(parent), m_viewport(*this), m_pointer(this)
+{
+    buildControls();
+    Form_Load();
+}
+
+Form2::~Form2() = default;
+
+Form2& Form2::instance()
+{
+    // Made on first use and kept for the run: "< Back" only hides it, and
+    // closing it ends the program.
+    static Form2* window = new Form2;
+    return *window;
+}
+
+int Form2::toPixels(double twips) { return int(std::lround(twips / TwipsPerPixel)); }
+
+QRect Form2::toPixels(double left, double top, double width, double height)
+{
+    return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
+}
+
+void Form2::buildControls()
+{
+    setFixedSize(toPixels(ClientWidth), toPixels(ClientHeight));
+    QFont windowFont(QStringLiteral("Arial"));
+    windowFont.setPointSizeF(9);
+    windowFont.setBold(true);
+    setFont(windowFont);
+
+    const Area& p2 = m_viewport.picture2();
+    m_picture2 = new platform::PictureBox(this);
+    m_picture2->setObjectName(QStringLiteral("Picture2"));
+    m_picture2->setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_picture2->setLineWidth(BorderPixels);
+    m_picture2->setGeometry(toPixels(p2.left, p2.top, p2.outerWidth, p2.outerHeight));
+
+    m_picture1 = new platform::PictureBox(m_picture2->inside());
+    m_picture1->setObjectName(QStringLiteral("Picture1"));
+    m_picture1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_picture1->setLineWidth(BorderPixels);
+    m_picture1->installEventFilter(this);
+    m_picture1->setMouseTracking(true);
+
+    m_vScroll = new QScrollBar(Qt::Vertical, this);
+    m_vScroll->setObjectName(QStringLiteral("VScroll1"));
+    m_vScroll->setGeometry(toPixels(9450, 120, 255, 7425));
+    m_hScroll = new QScrollBar(Qt::Horizontal, this);
+    m_hScroll->setObjectName(QStringLiteral("HScroll1"));
+    m_hScroll->setGeometry(toPixels(120, 7545, 9330, 255));
+    for (QScrollBar* bar : {m_hScroll, m_vScroll}) {
+        bar->setFocusPolicy(Qt::TabFocus);
+        bar->setSingleStep(1);
+        bar->setPageStep(1);
+    }
+    connect(m_hScroll, &QScrollBar::valueChanged, this, [this](int value) { scrollBarMoved(m_viewport.HScroll1(), value); });
+    connect(m_vScroll, &QScrollBar::valueChanged, this, [this](int value) { scrollBarMoved(m_viewport.VScroll1(), value); });
+
+    m_frame1 = new QGroupBox(QStringLiteral("Zoom:"), this);
+    m_frame1->setObjectName(QStringLiteral("Frame1"));
+    m_frame1->setGeometry(toPixels(120, 7860, 9600, 855));
+    m_pushButton1 = makeButton(QStringLiteral("Zoom In"), m_frame1, toPixels(240, 300, 4440, 405));
+    m_pushButton1->setObjectName(QStringLiteral("PushButton1"));
+    m_pushButton2 = makeButton(QStringLiteral("Zoom Out"), m_frame1, toPixels(4800, 300, 4560, 405));
+    m_pushButton2->setObjectName(QStringLiteral("PushButton2"));
+    m_pushButton8 = makeButton(QStringLiteral("< Back"), this, toPixels(120, 8850, 4680, 405));
+    m_pushButton8->setObjectName(QStringLiteral("PushButton8"));
+    m_pushButton6 = makeButton(QStringLiteral("Save Results To Word File"), this, toPixels(4920, 8850, 4800, 405));
+    m_pushButton6->setObjectName(QStringLiteral("PushButton6"));
+
+    m_zoomOri = new platform::PictureBox(this);
+    m_zoomOri->setObjectName(QStringLiteral("Zoom_Ori"));
+    m_zoomOri->setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_zoomOri->setLineWidth(BorderPixels);
+
+    connect(m_pushButton1, &QPushButton::clicked, this, &Form2::PushButton1_Click);
+    connect(m_pushButton2, &QPushButton::clicked, this, &Form2::PushButton2_Click);
+    connect(m_pushButton6, &QPushButton::clicked, this, &Form2::PushButton6_Click);
+    connect(m_pushButton8, &QPushButton::clicked, this, &Form2::PushButton8_Click);
+
+    QWidget* tabOrder[] = {m_hScroll, m_vScroll, m_picture2, m_picture1, m_frame1,
+                           m_zoomOri, m_pushButton1, m_pushButton2, m_pushButton6, m_pushButton8};
+    for (size_t i = 0; i + 1 < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i], tabOrder[i + 1]);
+
+    m_pointer.hoverOver(this, platform::WindowPointer::Shape::Arrow);
+    m_pointer.hoverOver(m_frame1, platform::WindowPointer::Shape::Arrow);
+    for (QPushButton* button : {m_pushButton1, m_pushButton2, m_pushButton6, m_pushButton8})
+        m_pointer.hoverOver(button, platform::WindowPointer::Shape::Custom);
+    for (QWidget* widget : {static_cast<QWidget*>(m_picture2), m_picture2->inside(),
+                            static_cast<QWidget*>(m_hScroll), static_cast<QWidget*>(m_vScroll)})
+        keepPointerOver(widget);
+
+    // Placed like the entry window: centred on the screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    applyViewport();
+}
+
+void Form2::Form_Load()
+{
+    app::Guard step(LoadLocation);
+    step(100, [&] { mFirstActivate = true; });
+    step(102, [&] { Main::ResetBackColors(this); });
+    step(104, [&] {
+        setWindowTitle(Main::ProductName);
+        setWindowIcon(QApplication::windowIcon());
+    });
+    const QString handCursor = platform::programFolder() + QStringLiteral("/HAND-M.CUR");
+    bool exists = false;
+    step(108, [&] { exists = Main::FileExists(handCursor); });
+    if (exists)
+        step(110, [&] { m_pointer.setCustomCursor(platform::loadCursorFile(handCursor)); });
+}
+
+bool Form2::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QWidget::event(event);
+}
+
+void Form2::Form_Activate()
+{
+    app::Guard step(location::FormActivate);
+    bool first = false;
+    step(100, [&] { first = mFirstActivate; });
+    if (!first)
+        return;
+    // Cleared before the set-up as well: an error report shown during it gives
+    // the activation back when it closes, which must not start the set-up again.
+    mFirstActivate = false;
+    m_viewport.FirstDisplay();
+    applyViewport();
+    step(138, [&] { mFirstActivate = false; });
+}
+
+void Form2::setPicture(const QImage& picture)
+{
+    m_picture1->setPicture(picture);
+    if (picture.isNull())
+        m_viewport.AssignPicture(std::nullopt);
+    else
+        m_viewport.AssignPicture(Size{int32_t(picture.width()) * TwipsPerPixel, int32_t(picture.height()) * TwipsPerPixel});
+    // A later result starts over like the first one: zoom 1.0, its own
+    // full-size copy, sizes and ranges. Before the first activation, that
+    // activation does it.
+    if (!mFirstActivate)
+        m_viewport.FirstDisplay();
+    applyViewport();
+}
+
+void Form2::RedrawImage()
+{
+    m_viewport.RedrawImage();
+    applyViewport();
+}
+
+ScrollBar& Form2::modelBar(QScrollBar* bar)
+{
+    if (bar == m_hScroll)
+        return m_viewport.HScroll1();
+    if (bar == m_vScroll)
+        return m_viewport.VScroll1();
+    throw std::invalid_argument("Not a scroll bar of the preview window");
+}
+
+void Form2::SetHScrollbarByPercent(QScrollBar* HScrollbar, int16_t percent)
+{
+    m_viewport.SetHScrollbarByPercent(modelBar(HScrollbar), percent);
+    applyViewport();
+}
+
+void Form2::SetVScrollbarByPercent(QScrollBar* VScrollbar, int16_t percent)
+{
+    m_viewport.SetVScrollbarByPercent(modelBar(VScrollbar), percent);
+    applyViewport();
+}
+
+void Form2::PushButton1_Click()
+{
+    m_viewport.PushButton1_Click();
+    applyViewport();
+}
+
+void Form2::PushButton2_Click()
+{
+    m_viewport.PushButton2_Click();
+    applyViewport();
+}
+
+void Form2::copyDocument(const QString& target) const
+{
+    const QFileInfo sourceInfo(mWordFile);
+    const QFileInfo targetInfo(target);
+    // Saving the document over itself: it is already there, whole.
+    if (sourceInfo.exists() && targetInfo.exists() && sourceInfo.canonicalFilePath() == targetInfo.canonicalFilePath())
+        return;
+
+    QFile source(mWordFile);
+    if (!source.open(QIODevice::ReadOnly))
+        throw std::runtime_error(
+            QStringLiteral("Cannot read the planner document %1: %2").arg(mWordFile, source.errorString()).toStdString());
+    // Written beside the target under a temporary name and renamed over it
+    // only when complete, so an existing file is never lost half-way.
+    QSaveFile copy(target);
+    if (!copy.open(QIODevice::WriteOnly))
+        throw std::runtime_error(QStringLiteral("Cannot write %1: %2").arg(target, copy.errorString()).toStdString());
+    QByteArray block;
+    do {
+        block = source.read(1 << 16);
+        if (source.error() != QFileDevice::NoError)
+            throw std::runtime_error(
+                QStringLiteral("Cannot read the planner document %1: %2").arg(mWordFile, source.errorString()).toStdString());
+        if (!block.isEmpty() && copy.write(block) != block.size())
+            throw std::runtime_error(QStringLiteral("Cannot write %1: %2").arg(target, copy.errorString()).toStdString());
+    } while (!block.isEmpty());
+    if (!copy.commit())
+        throw std::runtime_error(QStringLiteral("Cannot write %1: %2").arg(target, copy.errorString()).toStdString());
+}
+
+void Form2::PushButton6_Click()
+{
+    app::Guard step(SaveLocation);
+    platform::SaveDialogRequest request;
+    QString returned;
+    QString chosen;
+    step(100, [&] { request.fileName = QString(); });
+    step(102, [&] { request.title = QStringLiteral("Save File"); });
+    step(104, [&] { request.filter = QStringLiteral("Word Files (*.doc)|*.doc"); });
+    step(106, [&] { returned = platform::fileDialogs().saveFileName(request); });
+    step(108, [&] { chosen = returned; });
+
+    bool cancelled = true;
+    bool yes = false;
+    step(110, [&] { cancelled = chosen.isEmpty(); });
+    if (!cancelled) {
+        bool exists = false;
+        step(112, [&] { exists = Main::FileExists(chosen); });
+        if (exists) {
+            platform::Answer answer = platform::Answer::No;
+            step(114, [&] {
+                answer = platform::showMessage(QStringLiteral("Are you sure you wish to overwrite ") + chosen +
+                                                   QStringLiteral(" ?"),
+                                               platform::Buttons::YesNo);
+            });
+            // The old file is not deleted here: the copy replaces it once complete.
+            step(116, [&] { yes = answer == platform::Answer::Yes; });
+        } else {
+            step(120, [&] { yes = true; });
+        }
+    }
+
+    bool copy = false;
+    bool copied = true;
+    step(122, [&] { copy = yes; });
+    if (copy)
+        copied = step(124, [&] { copyDocument(chosen); });
+    // A failed copy has been reported; it is no success to announce.
+    if (copied)
+        step(126, [&] { platform::showMessage(QStringLiteral("Done.")); });
+}
+
+void Form2::PushButton8_Click()
+{
+    app::Guard step(BackLocation);
+    step(102, [&] { Main::RemoveFile(mWordFile); });
+    bool entryShown = false;
+    step(104, [&] {
+        if (!m_entry)
+            throw std::runtime_error("The entry window is not available");
+        m_entry->show();
+        entryShown = true;
+    });
+    // Never leave the user without a window.
+    if (entryShown)
+        step(106, [&] { hide(); });
+}
+
+void Form2::Form_QueryUnload()
+{
+    app::Guard step(QueryUnloadLocation);
+    step(100, [&] { Main::RemoveFile(mWordFile); });
+    step(102, [&] { platform::pumpEvents(); });
+    step(104, [&] { platform::pumpEvents(); });
+}
+
+void Form2::Form_Unload()
+{
+    // Ends the whole run at once, the hidden entry window included, without
+    // the entry window's own close handling.
+    platform::endProgram();
+}
+
+void Form2::closeEvent(QCloseEvent* event)
+{
+    Form_QueryUnload();
+    event->accept();
+    Form_Unload();
+}
+
+bool Form2::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_picture1) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonRelease:
+            return picture1Mouse(event);
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool Form2::picture1Mouse(QEvent* event)
+{
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    // Position in twips relative to Picture1's outer edge as the model places
+    // it (not the rounded pixel position), so a long drag does not drift.
+    const QPointF onViewport = QPointF(m_picture1->pos()) + mouse->position();
+    const float x = float(onViewport.x() * TwipsPerPixel - m_viewport.picture1().left);
+    const float y = float(onViewport.y() * TwipsPerPixel - m_viewport.picture1().top);
+    const int16_t shift = shiftCode(mouse->modifiers());
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        m_viewport.Picture1_MouseDown(buttonCode(mouse->button()), shift, x, y);
+        break;
+    case QEvent::MouseMove:
+        m_viewport.Picture1_MouseMove(buttonCode(mouse->buttons()), shift, x, y);
+        break;
+    default:
+        m_viewport.Picture1_MouseUp(buttonCode(mouse->button()), shift, x, y);
+        break;
+    }
+    applyViewport();
+    return true;
+}
+
+void Form2::scrollBarMoved(ScrollBar& bar, int value)
+{
+    if (m_applying)
+        return;
+    try {
+        bar.setValue(int16_t(value));
+    } catch (...) {
+        // The bar's range mirrors the model's, so this cannot be out of range;
+        // should it be, the model keeps its value and the bar is set back below.
+    }
+    applyViewport();
+}
+
+void Form2::applyViewport()
+{
+    if (m_applying)
+        return;
+    m_applying = true;
+    const Area& p1 = m_viewport.picture1();
+    if (m_picture1->persistent() != p1.persistent)
+        m_picture1->setPersistent(p1.persistent);
+    m_picture1->setGeometry(toPixels(p1.left, p1.top, p1.outerWidth, p1.outerHeight));
+
+    const Area& zo = m_viewport.zoomOri();
+    if (m_zoomOri->persistent() != zo.persistent)
+        m_zoomOri->setPersistent(zo.persistent);
+    m_zoomOri->setGeometry(toPixels(zo.left, zo.top, zo.outerWidth, zo.outerHeight));
+    m_zoomOri->setVisible(zo.visible);
+
+    auto applyBar = [](QScrollBar* widget, const ScrollBar& bar) {
+        widget->setRange(bar.min(), bar.max());
+        widget->setValue(bar.value());
+        widget->setEnabled(bar.enabled());
+    };
+    applyBar(m_hScroll, m_viewport.HScroll1());
+    applyBar(m_vScroll, m_viewport.VScroll1());
+    m_applying = false;
+}
+
+bool Form2::runLine(const char* location, int line, const std::function<void()>& body)
+{
+    app::Guard step(location);
+    return step(line, body);
+}
+
+void Form2::clearPicture1() { m_picture1->clearPicture(); }
+
+void Form2::copyPictureToZoomOri() { m_zoomOri->setPicture(m_picture1->picture()); }
+
+void Form2::drawZoomed(int32_t zoomWidth, int32_t zoomHeight, int32_t origWidth, int32_t origHeight)
+{
+    // Picture1 takes its new size first, so the drawing fills all of it.
+    applyViewport();
+    m_picture1->drawPicture(QRectF(0, 0, double(zoomWidth) / TwipsPerPixel, double(zoomHeight) / TwipsPerPixel),
+                            m_zoomOri->picture(),
+                            QRectF(0, 0, double(origWidth) / TwipsPerPixel, double(origHeight) / TwipsPerPixel));
+}
+
+void Form2::showArrowPointer() { m_pointer.setShape(platform::WindowPointer::Shape::Arrow); }
+
+}  // namespace preview
