@@ -61,24 +61,32 @@ int16_t shiftCode(Qt::KeyboardModifiers modifiers)
     return code;
 }
 
-// Over the picture areas and the scroll bars the pointer keeps its shape: a
-// move there must not reach the window's own hover rule.
-class KeepPointer final : public QObject {
+// The arrow rule of the bare window surface and of Frame1. A push button
+// ignores the pointer moves it gets, so they travel on to its container; only
+// a move over the container itself, not over one of its controls, counts.
+// Over the picture areas and the scroll bars the pointer thus keeps its shape.
+class SurfaceHover final : public QObject {
 public:
-    using QObject::QObject;
+    SurfaceHover(platform::WindowPointer& pointer, QWidget* surface) : QObject(surface), m_pointer(pointer)
+    {
+        surface->setMouseTracking(true);
+        surface->installEventFilter(this);
+    }
+
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::MouseMove && static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton)
-            return true;
+        if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
+            auto* surface = static_cast<QWidget*>(watched);
+            const QPoint at = static_cast<QSinglePointEvent*>(event)->position().toPoint();
+            if (!surface->childAt(at))
+                m_pointer.hover(platform::WindowPointer::Shape::Arrow);
+        }
         return QObject::eventFilter(watched, event);
     }
-};
 
-void keepPointerOver(QWidget* widget)
-{
-    widget->setMouseTracking(true);
-    widget->installEventFilter(new KeepPointer(widget));
-}
+private:
+    platform::WindowPointer& m_pointer;
+};
 
 QPushButton* makeButton(const QString& caption, QWidget* parent, const QRect& geometry)
 {
@@ -174,18 +182,19 @@ void Form2::buildControls()
     connect(m_pushButton6, &QPushButton::clicked, this, &Form2::PushButton6_Click);
     connect(m_pushButton8, &QPushButton::clicked, this, &Form2::PushButton8_Click);
 
+    // Picture areas take focus like any control; the frame hands it on to its first button.
+    for (QWidget* widget : {static_cast<QWidget*>(m_picture2), static_cast<QWidget*>(m_picture1),
+                            static_cast<QWidget*>(m_zoomOri), static_cast<QWidget*>(m_frame1)})
+        widget->setFocusPolicy(Qt::TabFocus);
     QWidget* tabOrder[] = {m_hScroll, m_vScroll, m_picture2, m_picture1, m_frame1,
                            m_zoomOri, m_pushButton1, m_pushButton2, m_pushButton6, m_pushButton8};
     for (size_t i = 0; i + 1 < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i], tabOrder[i + 1]);
 
-    m_pointer.hoverOver(this, platform::WindowPointer::Shape::Arrow);
-    m_pointer.hoverOver(m_frame1, platform::WindowPointer::Shape::Arrow);
+    new SurfaceHover(m_pointer, this);
+    new SurfaceHover(m_pointer, m_frame1);
     for (QPushButton* button : {m_pushButton1, m_pushButton2, m_pushButton6, m_pushButton8})
         m_pointer.hoverOver(button, platform::WindowPointer::Shape::Custom);
-    for (QWidget* widget : {static_cast<QWidget*>(m_picture2), m_picture2->inside(),
-                            static_cast<QWidget*>(m_hScroll), static_cast<QWidget*>(m_vScroll)})
-        keepPointerOver(widget);
 
     // Placed like the entry window: centred on the screen.
     if (const QScreen* screen = QGuiApplication::primaryScreen())

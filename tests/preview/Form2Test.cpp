@@ -1,0 +1,485 @@
+#include "preview/Form2.h"
+
+#include "ScriptedPlatform.h"
+#include "platform/PictureBox.h"
+#include "platform/ProgramEnvironment.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QImageWriter>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+using preview::Form2;
+using Shape = platform::WindowPointer::Shape;
+
+namespace {
+
+// Left half red, right half blue, so a scaled drawing can be checked by colour.
+QImage twoColourPicture(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    for (int y = 0; y < height; ++y)
+        for (int x = width / 2; x < width; ++x)
+            image.setPixel(x, y, qRgb(0, 0, 255));
+    return image;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+void sendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
+{
+    QMouseEvent event(type, QPointF(at), widget->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+void hover(QWidget* widget) { sendMouse(widget, QEvent::MouseMove, QPoint(2, 2), Qt::NoButton, Qt::NoButton); }
+
+// A window with a planner-sized picture and a temporary document, shown and activated.
+struct ShownPreview {
+    explicit ShownPreview(const QString& document, QImage picture = twoColourPicture(640, 700))
+    {
+        form.setPicture(picture);
+        form.mWordFile = document;
+        form.show();
+        activated = QTest::qWaitForWindowActive(&form);
+    }
+    Form2 form;
+    bool activated = false;
+};
+
+}  // namespace
+
+class Form2Test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        platform::setApplicationTitle(QStringLiteral("Dorvane"));
+        // No hand cursor unless a test puts one there.
+        platform::setProgramFolder(m_programFolder.path());
+    }
+
+    void init() { m_dir.reset(new QTemporaryDir); m_document = m_dir->filePath("dv1234.tmp"); writeFile(m_document, "planner one"); }
+
+    void controlsAreLaidOutInTwipsAtFifteenPerPixel()
+    {
+        ScriptedMessageBoxes boxes;
+        Form2 form;
+        QCOMPARE(form.size(), QSize(656, 626));  // 9840 x 9390 twips
+        QCOMPARE(form.windowTitle(), QStringLiteral("Dorvane"));
+        QCOMPARE(form.font().family(), QStringLiteral("Arial"));
+        QCOMPARE(form.font().pointSizeF(), 9.0);
+        QVERIFY(form.font().bold());
+
+        QCOMPARE(form.Picture2()->geometry(), QRect(8, 8, 622, 495));
+        QCOMPARE(form.VScroll1()->geometry(), QRect(630, 8, 17, 495));
+        QCOMPARE(form.HScroll1()->geometry(), QRect(8, 503, 622, 17));
+        QCOMPARE(form.Frame1()->geometry(), QRect(8, 524, 640, 57));
+        QCOMPARE(form.Frame1()->title(), QStringLiteral("Zoom:"));
+        QCOMPARE(form.Zoom_Ori()->geometry(), QRect(688, 32, 49, 25));
+        QCOMPARE(form.Picture1()->geometry(), QRect(0, 0, 156, 229));
+        QCOMPARE(form.Picture1()->parentWidget()->parentWidget(), form.Picture2());
+
+        const struct {
+            QPushButton* button;
+            QWidget* container;
+            QString caption;
+            QRect geometry;
+        } buttons[] = {
+            {form.PushButton1(), form.Frame1(), "Zoom In", QRect(16, 20, 296, 27)},
+            {form.PushButton2(), form.Frame1(), "Zoom Out", QRect(320, 20, 304, 27)},
+            {form.PushButton8(), &form, "< Back", QRect(8, 590, 312, 27)},
+            {form.PushButton6(), &form, "Save Results To Word File", QRect(328, 590, 320, 27)},
+        };
+        for (const auto& b : buttons) {
+            QCOMPARE(b.button->text(), b.caption);
+            QCOMPARE(b.button->parentWidget(), b.container);
+            QCOMPARE(b.button->geometry(), b.geometry);
+            QCOMPARE(b.button->font().pointSizeF(), 11.25);
+            QVERIFY(b.button->font().bold());
+        }
+
+        // Tab order: HScroll1, VScroll1, Picture2, Picture1, Frame1, Zoom_Ori, the four buttons.
+        const QList<QWidget*> expected = {form.HScroll1(),    form.VScroll1(),    form.Picture2(),
+                                          form.Picture1(),    form.Frame1(),      form.Zoom_Ori(),
+                                          form.PushButton1(), form.PushButton2(), form.PushButton6(),
+                                          form.PushButton8()};
+        QList<QWidget*> chain;
+        QWidget* w = form.HScroll1();
+        do {
+            if (expected.contains(w))
+                chain << w;
+            w = w->nextInFocusChain();
+        } while (w != form.HScroll1());
+        QCOMPARE(chain, expected);
+
+        const QColor face = QApplication::palette().color(QPalette::Button);
+        QCOMPARE(form.palette().color(QPalette::Window), face);
+        QCOMPARE(form.Frame1()->palette().color(QPalette::Window), face);
+        QCOMPARE(form.Picture2()->palette().color(QPalette::Window), QColor(Qt::white));
+        QCOMPARE(form.Picture1()->palette().color(QPalette::Window), QColor(Qt::white));
+        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(form.firstActivatePending());
+    }
+
+    void handCursorIsLoadedWhenPresentAndReportedWhenBroken()
+    {
+        ScriptedMessageBoxes boxes;
+        {
+            Form2 form;  // no file: the hand state shows the arrow, nothing reported
+            QVERIFY(!form.pointer().hasCustomCursor());
+        }
+        QVERIFY(boxes.shown.isEmpty());
+
+        const QString cursor = m_programFolder.filePath("HAND-M.CUR");
+        writeFile(cursor, "not a cursor");
+        {
+            Form2 form;
+            QVERIFY(!form.pointer().hasCustomCursor());
+            QCOMPARE(form.windowTitle(), QStringLiteral("Dorvane"));  // the load went on
+        }
+        QCOMPARE(boxes.errorReports().size(), 1);
+        QVERIFY(boxes.errorReports()[0].contains("\r\nin Dorvane2021/08/31.Form2.Form_Load at line 110\r\r"));
+
+        // A real cursor: an icon file whose type word says cursor, hot spot 0, 0.
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QImage hand(32, 32, QImage::Format_ARGB32);
+        hand.fill(Qt::black);
+        QVERIFY(QImageWriter(&buffer, "ico").write(hand));
+        QByteArray bytes = buffer.data();
+        bytes[2] = 2;
+        for (int i = 10; i < 14; ++i)
+            bytes[i] = 0;
+        writeFile(cursor, bytes);
+        {
+            Form2 form;
+            QVERIFY(form.pointer().hasCustomCursor());
+        }
+        QCOMPARE(boxes.errorReports().size(), 1);
+        QFile::remove(cursor);
+    }
+
+    void firstActivationShowsThePictureAtFullSize()
+    {
+        ScriptedMessageBoxes boxes;
+        ShownPreview shown(m_document);
+        Form2& form = shown.form;
+        QVERIFY(shown.activated);
+        QVERIFY(!form.firstActivatePending());
+        QCOMPARE(form.viewport().mZoom(), 1.0f);
+        QVERIFY(form.Zoom_Ori()->isHidden());
+        QCOMPARE(form.Zoom_Ori()->picture().size(), QSize(640, 700));
+        QCOMPARE(form.Picture1()->geometry(), QRect(0, 0, 640, 700));  // 9598 x 10498 twips
+        QCOMPARE(form.HScroll1()->maximum(), 27);
+        QCOMPARE(form.VScroll1()->maximum(), 307);
+        QVERIFY(form.HScroll1()->isEnabled());
+        const QImage drawn = form.Picture1()->image();
+        QCOMPARE(drawn.pixel(10, 10), qRgb(255, 0, 0));
+        QCOMPARE(drawn.pixel(600, 10), qRgb(0, 0, 255));
+
+        // Later activations leave the viewport alone.
+        QTest::mouseClick(form.PushButton1(), Qt::LeftButton);
+        form.Form_Activate();
+        QCOMPARE(form.viewport().mZoom(), 1.25f);
+        QVERIFY(boxes.shown.isEmpty());
+    }
+
+    void zoomButtonsRedrawAndTheBarsFollow()
+    {
+        ScriptedMessageBoxes boxes;
+        ShownPreview shown(m_document);
+        Form2& form = shown.form;
+        QTest::mouseClick(form.PushButton1(), Qt::LeftButton);
+        QTest::mouseClick(form.PushButton1(), Qt::LeftButton);
+        QCOMPARE(form.viewport().mZoom(), 1.5f);
+        QCOMPARE(form.Picture1()->size(), QSize(960, 1050));  // 14397 x 15747 twips
+        const QImage drawn = form.Picture1()->image();
+        QCOMPARE(drawn.size(), QSize(958, 1048));
+        QCOMPARE(drawn.pixel(470, 500), qRgb(255, 0, 0));  // source x 313
+        QCOMPARE(drawn.pixel(490, 500), qRgb(0, 0, 255));  // source x 327
+        QCOMPARE(form.HScroll1()->maximum(), 507);  // (14397 - 9330) / 10
+        QCOMPARE(form.VScroll1()->maximum(), 832);
+
+        // The user's scroll moves the picture, 10 twips a unit.
+        form.HScroll1()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        form.HScroll1()->setValue(30);
+        QCOMPARE(form.viewport().HScroll1().value(), 30);
+        QCOMPARE(form.Picture1()->x(), -20);
+        form.VScroll1()->setValue(form.VScroll1()->maximum());
+        QCOMPARE(form.Picture1()->y(), -555);  // 8320 twips
+
+        QTest::mouseClick(form.PushButton2(), Qt::LeftButton);
+        QCOMPARE(form.viewport().mZoom(), 1.25f);
+        QCOMPARE(form.HScroll1()->value(), 0);
+        QCOMPARE(form.Picture1()->pos(), QPoint(0, 0));
+        QCOMPARE(form.HScroll1()->maximum(), 267);
+        QVERIFY(boxes.shown.isEmpty());
+    }
+
+    void draggingPansAndReleaseSetsTheBars()
+    {
+        ScriptedMessageBoxes boxes;
+        ShownPreview shown(m_document);
+        Form2& form = shown.form;
+        QWidget* picture = form.Picture1();
+        sendMouse(picture, QEvent::MouseButtonPress, QPoint(100, 100), Qt::LeftButton, Qt::LeftButton);
+        sendMouse(picture, QEvent::MouseMove, QPoint(91, 100), Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(form.viewport().picture1().left, -135.0f);
+        QCOMPARE(picture->x(), -9);
+        QCOMPARE(form.HScroll1()->value(), 0);  // not during the drag
+        // The pointer stays where it was inside the picture; moving on adds up.
+        sendMouse(picture, QEvent::MouseMove, QPoint(95, 96), Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(form.viewport().picture1().left, -135.0f - 75.0f);
+        QCOMPARE(form.viewport().picture1().top, -60.0f);
+        sendMouse(picture, QEvent::MouseMove, QPoint(105, 100), Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(form.viewport().picture1().left, -135.0f);
+        sendMouse(picture, QEvent::MouseButtonRelease, QPoint(105, 100), Qt::LeftButton, Qt::NoButton);
+        // 135 / 268 = 50 %, half of 27 is 13.5: 14, and the picture settles on -140.
+        QCOMPARE(form.HScroll1()->value(), 14);
+        QCOMPARE(form.viewport().picture1().left, -140.0f);
+
+        // Far to the left: stops at the inner edge; 111 % leaves the bar.
+        sendMouse(picture, QEvent::MouseButtonPress, QPoint(100, 100), Qt::LeftButton, Qt::LeftButton);
+        sendMouse(picture, QEvent::MouseMove, QPoint(0, 100), Qt::NoButton, Qt::LeftButton);
+        sendMouse(picture, QEvent::MouseButtonRelease, QPoint(0, 100), Qt::LeftButton, Qt::NoButton);
+        QCOMPARE(form.viewport().picture1().left, -298.0f);
+        QCOMPARE(picture->x(), -20);
+        QCOMPARE(form.HScroll1()->value(), 14);
+        QVERIFY(boxes.shown.isEmpty());
+    }
+
+    void pointerFollowsTheHoverRules()
+    {
+        ScriptedMessageBoxes boxes;
+        ShownPreview shown(m_document);
+        Form2& form = shown.form;
+        hover(form.PushButton6());
+        QCOMPARE(form.pointer().shape(), Shape::Custom);
+        hover(form.Picture2());  // picture areas and bars keep the shape
+        hover(form.HScroll1());
+        QCOMPARE(form.pointer().shape(), Shape::Custom);
+        hover(form.Frame1());
+        QCOMPARE(form.pointer().shape(), Shape::Arrow);
+        hover(form.PushButton1());
+        hover(&form);
+        QCOMPARE(form.pointer().shape(), Shape::Arrow);
+
+        form.pointer().setShape(Shape::Hourglass);
+        hover(form.PushButton8());
+        hover(form.Frame1());
+        QCOMPARE(form.pointer().shape(), Shape::Hourglass);
+
+        form.pointer().setShape(Shape::Custom);
+        form.PushButton1_Click();  // every redraw shows the arrow
+        QCOMPARE(form.pointer().shape(), Shape::Arrow);
+    }
+
+    void saveToANewName()
+    {
+        ScriptedMessageBoxes boxes;
+        ScriptedFileDialogs dialogs;
+        ShownPreview shown(m_document);
+        const QString target = m_dir->filePath("week.doc");
+        dialogs.choose(target);
+        QTest::mouseClick(shown.form.PushButton6(), Qt::LeftButton);
+
+        QCOMPARE(dialogs.requests.size(), 1);
+        QCOMPARE(dialogs.requests[0].fileName, QString());
+        QCOMPARE(dialogs.requests[0].title, QStringLiteral("Save File"));
+        QCOMPARE(dialogs.requests[0].filter, QStringLiteral("Word Files (*.doc)|*.doc"));
+        QCOMPARE(readFile(target), QByteArray("planner one"));
+        QCOMPARE(boxes.texts(), QStringList{"Done."});
+        QCOMPARE(boxes.shown[0].title, QStringLiteral("Dorvane"));
+        QCOMPARE(boxes.shown[0].buttons, platform::Buttons::Ok);
+        QCOMPARE(boxes.shown[0].icon, platform::Icon::None);
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 2);  // no stray temporary file
+    }
+
+    void overwriteAsksAndReplacesOnlyOnYes()
+    {
+        ScriptedMessageBoxes boxes;
+        ScriptedFileDialogs dialogs;
+        ShownPreview shown(m_document);
+        const QString target = m_dir->filePath("week.doc");
+        writeFile(target, "an older week");
+        const QString question = "Are you sure you wish to overwrite " + target + " ?";
+
+        dialogs.choose(target);
+        boxes.answer(platform::Answer::No);
+        shown.form.PushButton6_Click();
+        QCOMPARE(readFile(target), QByteArray("an older week"));
+        QCOMPARE(boxes.texts(), (QStringList{question, "Done."}));
+        QCOMPARE(boxes.shown[0].buttons, platform::Buttons::YesNo);
+        QCOMPARE(boxes.shown[0].icon, platform::Icon::None);
+        QCOMPARE(boxes.shown[0].title, QStringLiteral("Dorvane"));
+
+        boxes.shown.clear();
+        dialogs.choose(target);
+        boxes.answer(platform::Answer::Yes);
+        shown.form.PushButton6_Click();
+        QCOMPARE(readFile(target), QByteArray("planner one"));
+        QCOMPARE(boxes.texts(), (QStringList{question, "Done."}));
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 2);
+    }
+
+    void cancelWritesAndAsksNothing()
+    {
+        ScriptedMessageBoxes boxes;
+        ScriptedFileDialogs dialogs;
+        ShownPreview shown(m_document);
+        shown.form.PushButton6_Click();  // no name scripted: cancelled
+        QCOMPARE(dialogs.requests.size(), 1);
+        QCOMPARE(boxes.texts(), QStringList{"Done."});
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"dv1234.tmp"});
+    }
+
+    void aNameWithoutExtensionIsUsedExactly()
+    {
+        ScriptedMessageBoxes boxes;
+        ScriptedFileDialogs dialogs;
+        ShownPreview shown(m_document);
+        dialogs.choose(m_dir->filePath("planner"));
+        shown.form.PushButton6_Click();
+        QCOMPARE(readFile(m_dir->filePath("planner")), QByteArray("planner one"));
+        QVERIFY(!QFile::exists(m_dir->filePath("planner.doc")));
+        QCOMPARE(boxes.texts(), QStringList{"Done."});
+    }
+
+    void aFailedCopyIsReportedAndNotCalledDone()
+    {
+        ScriptedMessageBoxes boxes;
+        ScriptedFileDialogs dialogs;
+        ShownPreview shown(m_document);
+        const QString target = m_dir->filePath("week.doc");
+        writeFile(target, "an older week");
+
+        // The temporary document is gone: the existing file must survive.
+        QFile::remove(m_document);
+        dialogs.choose(target);
+        boxes.answer(platform::Answer::Yes);
+        shown.form.PushButton6_Click();
+        QCOMPARE(readFile(target), QByteArray("an older week"));
+        QCOMPARE(boxes.errorReports().size(), 1);
+        QVERIFY(boxes.errorReports()[0].startsWith("Cannot read the planner document " + m_document));
+        QVERIFY(boxes.errorReports()[0].contains("\r\nin Dorvane2021/08/31.Form2.PushButton6_Click at line 124\r\r"));
+        QVERIFY(!boxes.texts().contains("Done."));
+
+        // A folder that does not exist.
+        boxes.shown.clear();
+        writeFile(m_document, "planner one");
+        dialogs.choose(m_dir->filePath("no/such/folder/week.doc"));
+        shown.form.PushButton6_Click();
+        QCOMPARE(boxes.errorReports().size(), 1);
+        QVERIFY(boxes.errorReports()[0].contains("PushButton6_Click at line 124"));
+        QCOMPARE(boxes.shown.size(), 1);
+    }
+
+    void savingOverTheDocumentItselfKeepsIt()
+    {
+        ScriptedMessageBoxes boxes;
+        ScriptedFileDialogs dialogs;
+        ShownPreview shown(m_document);
+        dialogs.choose(m_document);
+        boxes.answer(platform::Answer::Yes);
+        shown.form.PushButton6_Click();
+        QCOMPARE(readFile(m_document), QByteArray("planner one"));
+        QCOMPARE(boxes.texts().last(), QStringLiteral("Done."));
+        QVERIFY(boxes.errorReports().isEmpty());
+    }
+
+    void backHidesAndANewResultStartsOver()
+    {
+        ScriptedMessageBoxes boxes;
+        QWidget entry;
+        Form2 form;
+        form.setEntryWindow(&entry);
+        form.setPicture(twoColourPicture(640, 700));
+        form.mWordFile = m_document;
+        form.show();
+        entry.hide();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.PushButton1_Click();
+        form.PushButton1_Click();
+        form.HScroll1()->setValue(40);
+
+        QTest::mouseClick(form.PushButton8(), Qt::LeftButton);
+        QVERIFY(!QFile::exists(m_document));
+        QVERIFY(entry.isVisible());
+        QVERIFY(form.isHidden());
+        QCOMPARE(form.viewport().mZoom(), 1.5f);  // kept while hidden
+
+        // The next result: a smaller, all-green picture and a new document.
+        QImage green(300, 200, QImage::Format_RGB32);
+        green.fill(Qt::green);
+        const QString second = m_dir->filePath("dv5678.tmp");
+        writeFile(second, "planner two");
+        form.setPicture(green);
+        form.mWordFile = second;
+        form.show();
+        entry.hide();
+        QCOMPARE(form.viewport().mZoom(), 1.0f);
+        QCOMPARE(form.Zoom_Ori()->picture().size(), QSize(300, 200));
+        QCOMPARE(form.Picture1()->geometry(), QRect(0, 0, 300, 200));
+        QVERIFY(!form.HScroll1()->isEnabled());
+        QCOMPARE(form.HScroll1()->value(), 0);
+        form.PushButton1_Click();
+        QCOMPARE(form.Picture1()->size(), QSize(375, 250));
+        QCOMPARE(form.Picture1()->image().pixel(300, 200), qRgb(0, 255, 0));
+        QVERIFY(boxes.shown.isEmpty());
+    }
+
+    void backWithoutAnEntryWindowKeepsThisOne()
+    {
+        ScriptedMessageBoxes boxes;
+        ShownPreview shown(m_document);
+        shown.form.PushButton8_Click();
+        QVERIFY(!QFile::exists(m_document));
+        QVERIFY(shown.form.isVisible());
+        QCOMPARE(boxes.errorReports().size(), 1);
+        QVERIFY(boxes.errorReports()[0].contains("Form2.PushButton8_Click at line 104"));
+    }
+
+    void closingDeletesTheDocumentAndEndsTheProgram()
+    {
+        ScriptedMessageBoxes boxes;
+        RecordingProgramExit exit;
+        QWidget entry;
+        ShownPreview shown(m_document);
+        shown.form.setEntryWindow(&entry);
+        QVERIFY(shown.form.close());
+        QVERIFY(!QFile::exists(m_document));
+        QCOMPARE(exit.endRequests, 1);
+        QVERIFY(boxes.shown.isEmpty());
+    }
+
+private:
+    QTemporaryDir m_programFolder;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_document;
+};
+
+QTEST_MAIN(Form2Test)
+#include "Form2Test.moc"
