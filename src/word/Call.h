@@ -19,6 +19,8 @@ struct Call {
 
     // `Selection.MoveRight(Unit:=12, count:=1)`, `Selection.Font`, `Font.Size = 10`.
     QString text() const;
+
+    bool operator==(const Call&) const = default;
 };
 
 }  // namespace word

@@ -29,7 +29,7 @@ public:
     virtual std::shared_ptr<WordInstance> runningApplication() = 0;
 
     // Runs one call. The default lets it through.
-    virtual void invoke(const Call& call, const std::function<void()>& work) { work(); }
+    virtual void invoke(const Call& /*call*/, const std::function<void()>& work) { work(); }
 };
 
 // The process-wide factory: what CreateObject and GetObject reach. setEngine()
