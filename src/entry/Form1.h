@@ -1,0 +1,148 @@
+#pragma once
+
+#include "entry/DayStore.h"
+#include "platform/WindowPointer.h"
+#include "skin/SkinFramework.h"
+
+#include <QDate>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace entry {
+class DayTabs;
+}
+namespace platform {
+class PictureBox;
+}
+
+// The week entry window, the program's main window.
+//
+// The user types a title and, on six day pages, up to ten rows of time,
+// number and name. One grid of ten rows is shared by all pages: choosing a
+// tab saves nothing and only exchanges the texts of the rows (LoadDayPage),
+// while every change of a Number or Name box writes the shown page's rows
+// into its DayStore (SaveDayPage). The six stores therefore always hold the
+// week, and the planner generator reads them from here.
+//
+// Layout: the designed positions and sizes are in twips (1440 per inch);
+// the window works in pixels at 15 twips to a pixel (twipsToPixels). The
+// client area is 544 x 487 pixels and not resizable.
+//
+// Ownership: the window owns its controls (Qt parent-child), the six stores
+// (shared so that a running LoadDayPage keeps the store it reads even when a
+// change replaces it) and its skin engine. It ends the program when it is
+// closed.
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // ---- What the planner generator and the program use ----
+
+    // The week title exactly as typed (the text of txtWeekInfo, not trimmed).
+    QString weekTitle() const;
+
+    // The store of day page `page` (0 Monday ... 5 Sat/Sun), or nullptr while
+    // the page has none. Rows are read field by field:
+    // dayStore(p)->time(r), ->number(r), ->name(r). The pointer stays valid
+    // until the next change of a Number or Name box or the close request.
+    const entry::DayStore* dayStore(int page) const;
+
+    // The text of the Time box of row `row` (0..9), what the planner shows for
+    // a page without a store.
+    QString timeText(int row) const;
+
+    // The window's pointer shape: arrow, hourglass, or the hand over buttons.
+    platform::WindowPointer& pointer() { return m_pointer; }
+
+    // The planner generator, run by Start for a non-blank title with the
+    // hourglass showing. Failures it throws are reported by Start. Unset:
+    // Start does nothing between hourglass and arrow.
+    std::function<void()> generateTessaly;
+
+    // The Word presence check, the last step of Form_Load. It may show its
+    // message and end the program (platform::endProgram). Unset: no check.
+    std::function<void()> checkWordPresence;
+
+    // Today's date as the example data sees it; the local date by default.
+    std::function<QDate()> today;
+
+    // Start-up order of the window, run once before it is first shown. Every
+    // step runs under the common error report ("...Form1.Form_Load "):
+    // 100 skin, 102 caption, 104 icon, 106 application title, 108 hand cursor
+    // (HAND-M.CUR in the program's folder, when present), 110 store of the
+    // first page, 112 Word presence check.
+    void Form_Load();
+
+    // Close request: releases the six stores [100] and ends the program at
+    // once [102]. Closing the window (title bar, keyboard, system) runs it.
+    void Form_QueryUnload();
+
+    // ---- The window's own procedures ----
+
+    // Fills the ten rows from the shown page's store, or with the hour texts
+    // and blank boxes when the page has none.
+    void LoadDayPage();
+    // Replaces the shown page's store by one built from the ten rows.
+    void SaveDayPage();
+
+    // Start: ignored while busy; a blank title gets "You forgot to input week
+    // information." and the focus; otherwise hourglass, generateTessaly, arrow.
+    void PushButton1_Click();
+    // Help: the contact message.
+    void PushButton2_Click();
+    // Load Sample/Example Data: the example week on all six pages.
+    void PushButton3_Click();
+
+    void SSTab1_Click(int previousTab);
+    void txtNumber_Change(int row);
+    void txtName_Change(int row);
+
+    // The page whose rows are shown (the current tab, 0..5).
+    int shownPage() const;
+    // True while Start runs a generation.
+    bool busy() const { return m_busy; }
+
+    // Designed twips to pixels, 15 twips to a pixel.
+    static int twipsToPixels(int twips);
+
+    // The address named by Help.
+    static const QString ContactPage;
+
+    // ---- Controls, named as designed; owned by the window ----
+    QPushButton* PushButton1;   // "Start Creating Template"
+    QPushButton* PushButton2;   // "Help"
+    QPushButton* PushButton3;   // "Load Sample/Example Data"
+    QGroupBox* Frame1;          // "Title For This Week", white
+    QLineEdit* txtWeekInfo;     // in Frame1
+    entry::DayTabs* SSTab1;     // the six day tabs
+    platform::PictureBox* Picture1;  // white panel over the tab page, holds the rows
+    std::array<QLabel*, 4> Label1{};  // column headings 1 "Time", 2 "Number", 3 "Name"; [0] unused
+    std::array<QLineEdit*, entry::RowCount> txtTime{};    // read-only, centred hour texts
+    std::array<QLineEdit*, entry::RowCount> txtNumber{};
+    std::array<QLineEdit*, entry::RowCount> txtName{};
+    skin::SkinFramework SkinFramework1;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void arrangeTabOrder();
+    void selectWholeText(QLineEdit* box);
+
+    std::array<std::shared_ptr<const entry::DayStore>, entry::DayPageCount> m_stores;
+    platform::WindowPointer m_pointer;
+    bool m_busy = false;
+};

@@ -1,0 +1,29 @@
+#include "word/Cells.h"
+
+#include "word/AutomationError.h"
+#include "word/Messages.h"
+#include "word/Shading.h"
+#include "word/engine/ObjectRef.h"
+
+namespace word {
+
+void Cells::Merge()
+{
+    const ObjectRef& self = target();
+    dispatch(Call::Kind::Method, "Cells.Merge", {}, [&] {
+        editing::OpenDocument& document = self.liveDocument();
+        // This engine merges cells of one row only; a column's cells would merge vertically.
+        if (self.scope == ObjectRef::Scope::Column)
+            throw AutomationError(messages::VerticalMerge);
+        document.selection().mergeCells();
+    });
+}
+
+word::Shading Cells::Shading() const
+{
+    const ObjectRef& self = target();
+    dispatch(Call::Kind::Get, "Cells.Shading", {}, [&] { self.liveCells(); });
+    return ObjectRef::make<word::Shading>(self);
+}
+
+}  // namespace word

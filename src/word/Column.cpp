@@ -1,0 +1,39 @@
+#include "word/Column.h"
+
+#include "word/AutomationError.h"
+#include "word/Cells.h"
+#include "word/Messages.h"
+#include "word/engine/ObjectRef.h"
+#include "word/model/Units.h"
+
+#include <cmath>
+
+namespace word {
+
+namespace {
+constexpr double MaximumWidthPoints = 1584;  // 22 inches, Word's limit
+}
+
+void Column::setWidth(double Width)
+{
+    const ObjectRef& self = target();
+    dispatch(Call::Kind::Set, "Column.Width", argument::number(Width), [&] {
+        model::Table& table = self.liveTable();
+        const std::vector<model::Cell*> cells = columnCells(table, self.column);
+        if (!std::isfinite(Width) || Width <= 0 || Width > MaximumWidthPoints)
+            throw AutomationError(messages::ValueOutOfRange);
+        const int twips = units::twipsFromPoints(Width);
+        table.gridTwips[self.column] = twips;
+        for (model::Cell* cell : cells)
+            cell->widthTwips = twips;
+    });
+}
+
+word::Cells Column::Cells() const
+{
+    const ObjectRef& self = target();
+    dispatch(Call::Kind::Get, "Column.Cells", {}, [&] { columnCells(self.liveTable(), self.column); });
+    return ObjectRef::make<word::Cells>(self);
+}
+
+}  // namespace word

@@ -1,0 +1,76 @@
+#include "word/Document.h"
+
+#include "word/AutomationError.h"
+#include "word/Messages.h"
+#include "word/Range.h"
+#include "word/Tables.h"
+#include "word/Window.h"
+#include "word/engine/ObjectRef.h"
+#include "word/package/PackageWriter.h"
+
+namespace word {
+
+namespace {
+constexpr int wdDoNotSaveChanges = 0;
+constexpr int wdSaveChanges = -1;
+constexpr int wdPromptToSaveChanges = -2;
+}  // namespace
+
+word::Window Document::ActiveWindow() const
+{
+    const ObjectRef& self = target();
+    dispatch(Call::Kind::Get, "Document.ActiveWindow", {}, [&] { self.liveDocument(); });
+    return ObjectRef::make<word::Window>(self);
+}
+
+word::Tables Document::Tables() const
+{
+    const ObjectRef& self = target();
+    dispatch(Call::Kind::Get, "Document.Tables", {}, [&] { self.liveDocument(); });
+    return ObjectRef::make<word::Tables>(self);
+}
+
+word::Range Document::Range() const
+{
+    const ObjectRef& self = target();
+    dispatch(Call::Kind::Method, "Document.Range", {}, [&] { self.liveDocument(); });
+    return ObjectRef::make<word::Range>(self.with(ObjectRef::Scope::WholeDocument));
+}
+
+void Document::SaveAs(const QString& FileName)
+{
+    const ObjectRef& self = target();
+    dispatch(Call::Kind::Method, "Document.SaveAs", argument::text(FileName), [&] {
+        editing::OpenDocument& document = self.liveDocument();
+        package::writePackage(document.model(), FileName);
+        document.setPath(FileName);
+    });
+}
+
+void Document::Close()
+{
+    const ObjectRef& self = target();
+    dispatch(Call::Kind::Method, "Document.Close", {}, [&] {
+        self.liveDocument();
+        self.instance->close(self.document);
+    });
+}
+
+void Document::Close(int SaveChanges)
+{
+    const ObjectRef& self = target();
+    dispatch(Call::Kind::Method, "Document.Close", argument::named("SaveChanges", QString::number(SaveChanges)), [&] {
+        editing::OpenDocument& document = self.liveDocument();
+        if (SaveChanges == wdSaveChanges) {
+            if (document.path().isEmpty())
+                throw AutomationError(messages::NeverSaved);
+            package::writePackage(document.model(), document.path());
+        } else if (SaveChanges != wdDoNotSaveChanges && SaveChanges != wdPromptToSaveChanges) {
+            throw AutomationError(messages::BadParameter);
+        }
+        // Nobody sees a prompt of an unseen Word: wdPromptToSaveChanges does not save.
+        self.instance->close(self.document);
+    });
+}
+
+}  // namespace word

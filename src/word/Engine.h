@@ -1,0 +1,45 @@
+#pragma once
+
+#include "word/Call.h"
+
+#include <functional>
+#include <memory>
+
+namespace word {
+
+class WordInstance;
+
+// What stands behind the automation calls. Every member call of every Word
+// object, and the creation of and attachment to applications, passes through
+// invoke() of the process-wide engine: an engine may record the call, refuse
+// it by throwing AutomationError, or let `work` (the built-in document
+// engine's handling of the call) run.
+//
+// The program wires the built-in engine (the default); tests wire a
+// RecordingEngine, or an engine of their own, with setEngine().
+class Engine {
+public:
+    virtual ~Engine() = default;
+
+    // CreateObject("Word.Application"): a new instance. Throws AutomationError.
+    virtual std::shared_ptr<WordInstance> createApplication() = 0;
+
+    // GetObject(, "Word.Application"): the instance already running.
+    // Throws AutomationError when none runs.
+    virtual std::shared_ptr<WordInstance> runningApplication() = 0;
+
+    // Runs one call. The default lets it through.
+    virtual void invoke(const Call& /*call*/, const std::function<void()>& work) { work(); }
+};
+
+// The process-wide factory: what CreateObject and GetObject reach. setEngine()
+// with nullptr restores the built-in engine. Not thread-safe: set it before use.
+std::shared_ptr<Engine> engine();
+void setEngine(std::shared_ptr<Engine> engine);
+
+// Instances created by CreateObject that have not quit yet, over the whole
+// process (whichever engine made them). A released application that was never
+// quit stays counted, as a Word process left running would.
+int liveInstances();
+
+}  // namespace word

@@ -1,0 +1,43 @@
+#include "word/Font.h"
+
+#include "word/AutomationError.h"
+#include "word/Messages.h"
+#include "word/engine/ObjectRef.h"
+#include "word/model/Units.h"
+
+#include <cmath>
+
+namespace word {
+
+void Font::setBold(bool Bold)
+{
+    const ObjectRef& self = target();
+    dispatch(Call::Kind::Set, "Font.Bold", argument::boolean(Bold), [&] {
+        self.liveDocument().selection().formatCharacters([&](model::CharacterFormat& format) { format.bold = Bold; });
+    });
+}
+
+void Font::setName(const QString& Name)
+{
+    const ObjectRef& self = target();
+    dispatch(Call::Kind::Set, "Font.Name", argument::text(Name), [&] {
+        editing::OpenDocument& document = self.liveDocument();
+        if (Name.trimmed().isEmpty())
+            throw AutomationError(messages::ValueOutOfRange);
+        document.selection().formatCharacters([&](model::CharacterFormat& format) { format.fontName = Name; });
+    });
+}
+
+void Font::setSize(double Size)
+{
+    const ObjectRef& self = target();
+    dispatch(Call::Kind::Set, "Font.Size", argument::number(Size), [&] {
+        editing::OpenDocument& document = self.liveDocument();
+        if (!std::isfinite(Size) || Size < 1 || Size > 1638)
+            throw AutomationError(messages::ValueOutOfRange);
+        const int halfPoints = units::halfPointsFromPoints(Size);
+        document.selection().formatCharacters([&](model::CharacterFormat& format) { format.halfPoints = halfPoints; });
+    });
+}
+
+}  // namespace word

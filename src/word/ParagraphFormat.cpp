@@ -1,0 +1,20 @@
+#include "word/ParagraphFormat.h"
+
+#include "word/AutomationError.h"
+#include "word/Messages.h"
+#include "word/engine/ObjectRef.h"
+
+namespace word {
+
+void ParagraphFormat::setAlignment(int Alignment)
+{
+    const ObjectRef& self = target();
+    dispatch(Call::Kind::Set, "ParagraphFormat.Alignment", QString::number(Alignment), [&] {
+        editing::OpenDocument& document = self.liveDocument();
+        if (Alignment < wdAlignParagraphLeft || Alignment > wdAlignParagraphJustify)
+            throw AutomationError(messages::ValueOutOfRange);
+        document.selection().setAlignment(model::Alignment(Alignment));
+    });
+}
+
+}  // namespace word

@@ -1,0 +1,42 @@
+#include "word/Shading.h"
+
+#include "word/AutomationError.h"
+#include "word/Messages.h"
+#include "word/engine/ObjectRef.h"
+#include "word/package/ShadingPattern.h"
+
+namespace word {
+
+namespace {
+
+void setOnCells(const ObjectRef& self, const char* member, int value, bool valid, int model::CellShading::*field)
+{
+    dispatch(Call::Kind::Set, member, QString::number(value), [&] {
+        const std::vector<model::Cell*> cells = self.liveCells();
+        if (!valid)
+            throw AutomationError(messages::ValueOutOfRange);
+        for (model::Cell* cell : cells)
+            cell->shading.*field = value;
+    });
+}
+
+}  // namespace
+
+void Shading::setTexture(int Texture)
+{
+    setOnCells(target(), "Shading.Texture", Texture, package::isKnownTexture(Texture), &model::CellShading::texture);
+}
+
+void Shading::setForegroundPatternColor(int ForegroundPatternColor)
+{
+    setOnCells(target(), "Shading.ForegroundPatternColor", ForegroundPatternColor,
+               colour::isValid(ForegroundPatternColor), &model::CellShading::foreground);
+}
+
+void Shading::setBackgroundPatternColor(int BackgroundPatternColor)
+{
+    setOnCells(target(), "Shading.BackgroundPatternColor", BackgroundPatternColor,
+               colour::isValid(BackgroundPatternColor), &model::CellShading::background);
+}
+
+}  // namespace word

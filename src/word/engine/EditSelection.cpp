@@ -1,0 +1,536 @@
+#include "word/engine/EditSelection.h"
+
+#include "word/AutomationError.h"
+#include "word/Messages.h"
+
+#include <algorithm>
+
+namespace word::editing {
+
+using model::Alignment;
+using model::Cell;
+using model::CharacterFormat;
+using model::Paragraph;
+using model::Run;
+using model::Table;
+
+namespace {
+
+constexpr int UnitCharacter = 1;
+constexpr int UnitCell = 12;
+
+// Splits the paragraph's runs so that a run boundary falls at `offset`;
+// returns the index of the first run at or after it.
+int splitRunsAt(Paragraph& paragraph, int offset)
+{
+    int start = 0;
+    for (int i = 0; i < int(paragraph.runs.size()); ++i) {
+        Run& run = paragraph.runs[i];
+        const int length = int(run.text.size());
+        if (offset == start)
+            return i;
+        if (offset < start + length) {
+            Run tail{run.text.mid(offset - start), run.format};
+            run.text.truncate(offset - start);
+            paragraph.runs.insert(paragraph.runs.begin() + i + 1, std::move(tail));
+            return i + 1;
+        }
+        start += length;
+    }
+    return int(paragraph.runs.size());
+}
+
+// The characters one step right of `offset` covers: two for a surrogate pair.
+int stepOver(const QString& text, int offset)
+{
+    if (offset + 1 < text.size() && text.at(offset).isHighSurrogate() && text.at(offset + 1).isLowSurrogate())
+        return 2;
+    return 1;
+}
+
+Paragraph emptiedLike(const Paragraph& paragraph)
+{
+    Paragraph empty;
+    empty.alignment = paragraph.alignment;
+    empty.markFormat = paragraph.markFormat;
+    return empty;
+}
+
+}  // namespace
+
+EditSelection::EditSelection(model::DocumentModel& document) : m_document(document)
+{
+    reset();
+}
+
+void EditSelection::reset()
+{
+    collapseToPoint(firstPlaceOfBlock(0));
+}
+
+// ---- navigation in the model ----
+
+const Table& EditSelection::tableAt(int block) const
+{
+    return std::get<Table>(m_document.body.at(block));
+}
+
+Table& EditSelection::tableAt(int block)
+{
+    return std::get<Table>(m_document.body.at(block));
+}
+
+const Paragraph& EditSelection::paragraphAt(const Place& place) const
+{
+    if (!place.inTable())
+        return std::get<Paragraph>(m_document.body.at(place.block));
+    return tableAt(place.block).rows.at(place.row).cells.at(place.cell).paragraphs.at(place.paragraph);
+}
+
+Paragraph& EditSelection::paragraphAt(const Place& place)
+{
+    return const_cast<Paragraph&>(std::as_const(*this).paragraphAt(place));
+}
+
+bool EditSelection::isValid(const Place& place) const
+{
+    if (place.block < 0 || place.block >= int(m_document.body.size()) || place.offset < 0)
+        return false;
+    const model::Block& block = m_document.body[place.block];
+    if (!place.inTable()) {
+        return std::holds_alternative<Paragraph>(block) && place.paragraph == 0
+            && place.offset <= std::get<Paragraph>(block).length();
+    }
+    if (!std::holds_alternative<Table>(block))
+        return false;
+    const Table& table = std::get<Table>(block);
+    if (place.row >= int(table.rows.size()) || place.cell < 0 || place.cell >= int(table.rows[place.row].cells.size()))
+        return false;
+    const Cell& cell = table.rows[place.row].cells[place.cell];
+    return place.paragraph >= 0 && place.paragraph < int(cell.paragraphs.size())
+        && place.offset <= cell.paragraphs[place.paragraph].length();
+}
+
+Place EditSelection::firstPlaceOfBlock(int block) const
+{
+    Place place;
+    place.block = block;
+    if (std::holds_alternative<Table>(m_document.body.at(block))) {
+        place.row = 0;
+        place.cell = 0;
+    }
+    return place;
+}
+
+std::optional<Place> EditSelection::nextParagraph(const Place& place) const
+{
+    if (place.inTable()) {
+        const Table& table = tableAt(place.block);
+        const Cell& cell = table.rows[place.row].cells[place.cell];
+        Place next = place;
+        next.offset = 0;
+        if (place.paragraph + 1 < int(cell.paragraphs.size())) {
+            ++next.paragraph;
+            return next;
+        }
+        next.paragraph = 0;
+        if (place.cell + 1 < int(table.rows[place.row].cells.size())) {
+            ++next.cell;
+            return next;
+        }
+        if (place.row + 1 < int(table.rows.size())) {
+            ++next.row;
+            next.cell = 0;
+            return next;
+        }
+    }
+    if (place.block + 1 < int(m_document.body.size()))
+        return firstPlaceOfBlock(place.block + 1);
+    return std::nullopt;
+}
+
+CharacterFormat EditSelection::formatAt(const Place& place) const
+{
+    const Paragraph& paragraph = paragraphAt(place);
+    if (paragraph.runs.empty())
+        return paragraph.markFormat;
+    // The character before the insertion point gives its formatting; at the
+    // start of a paragraph, the first character does.
+    int start = 0;
+    for (const Run& run : paragraph.runs) {
+        const int end = start + int(run.text.size());
+        if (place.offset > start && place.offset <= end)
+            return run.format;
+        start = end;
+    }
+    return paragraph.runs.front().format;
+}
+
+void EditSelection::collapseToPoint(const Place& place)
+{
+    m_mode = Mode::Point;
+    m_point = place;
+    m_pending.reset();
+}
+
+Place EditSelection::start() const
+{
+    Place place = m_point;
+    if (m_mode == Mode::Cells) {
+        place.paragraph = 0;
+        place.offset = 0;
+    }
+    return place;
+}
+
+// ---- typing ----
+
+void EditSelection::deleteSelection()
+{
+    if (m_mode == Mode::Text) {
+        Paragraph& paragraph = paragraphAt(m_point);
+        const int first = splitRunsAt(paragraph, m_point.offset);
+        const int last = splitRunsAt(paragraph, m_textEnd);
+        paragraph.runs.erase(paragraph.runs.begin() + first, paragraph.runs.begin() + last);
+        paragraph.normalize();
+    } else if (m_mode == Mode::Cells) {
+        auto& cells = tableAt(m_point.block).rows[m_point.row].cells;
+        for (int i = m_point.cell; i <= m_lastCell; ++i) {
+            auto& paragraphs = cells[i].paragraphs;
+            paragraphs = {emptiedLike(paragraphs.front())};
+        }
+        m_point.paragraph = 0;
+    }
+    const Place at = m_point;
+    collapseToPoint(at);
+}
+
+void EditSelection::insertText(const QString& text, const CharacterFormat& format)
+{
+    if (text.isEmpty())
+        return;
+    Paragraph& paragraph = paragraphAt(m_point);
+    const int at = splitRunsAt(paragraph, m_point.offset);
+    paragraph.runs.insert(paragraph.runs.begin() + at, Run{text, format});
+    paragraph.normalize();
+    m_point.offset += int(text.size());
+}
+
+void EditSelection::typeText(const QString& text)
+{
+    CharacterFormat format;
+    if (m_mode == Mode::Point) {
+        format = m_pending.value_or(formatAt(m_point));
+    } else {
+        // Typing replaces the selection and takes the formatting of its start.
+        Place first = start();
+        format = m_mode == Mode::Text ? formatAt(Place{first.block, first.row, first.cell, first.paragraph, first.offset + 1})
+                                      : formatAt(first);
+        deleteSelection();
+    }
+    m_pending.reset();
+
+    // Line ends typed in the text start new paragraphs, as the Enter key does.
+    qsizetype from = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        const bool end = i == text.size();
+        const QChar c = end ? QChar() : text.at(i);
+        if (!end && c != QLatin1Char('\r') && c != QLatin1Char('\n'))
+            continue;
+        insertText(text.mid(from, i - from), format);
+        if (end)
+            break;
+        splitParagraph(format);
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+            ++i;
+        from = i + 1;
+    }
+}
+
+void EditSelection::splitParagraph(const CharacterFormat& newMark)
+{
+    Paragraph& paragraph = paragraphAt(m_point);
+    const bool atEnd = m_point.offset == paragraph.length();
+    Paragraph second;
+    second.alignment = paragraph.alignment;
+    second.markFormat = atEnd ? newMark : paragraph.markFormat;
+    const int at = splitRunsAt(paragraph, m_point.offset);
+    second.runs.assign(std::make_move_iterator(paragraph.runs.begin() + at), std::make_move_iterator(paragraph.runs.end()));
+    paragraph.runs.erase(paragraph.runs.begin() + at, paragraph.runs.end());
+    paragraph.normalize();
+
+    if (m_point.inTable()) {
+        auto& paragraphs = tableAt(m_point.block).rows[m_point.row].cells[m_point.cell].paragraphs;
+        paragraphs.insert(paragraphs.begin() + m_point.paragraph + 1, std::move(second));
+        ++m_point.paragraph;
+    } else {
+        m_document.body.insert(m_document.body.begin() + m_point.block + 1, std::move(second));
+        ++m_point.block;
+    }
+    m_point.offset = 0;
+}
+
+void EditSelection::typeParagraph()
+{
+    if (m_mode != Mode::Point)
+        deleteSelection();
+    const CharacterFormat mark = m_pending.value_or(formatAt(m_point));
+    m_pending.reset();
+    splitParagraph(mark);
+}
+
+// ---- moving ----
+
+int EditSelection::moveRight(int unit, int count, int extend)
+{
+    if (extend != 0 && extend != 1)
+        throw AutomationError(messages::BadParameter);
+    if (unit == UnitCell) {
+        if (extend != 0)
+            throw AutomationError(messages::BadParameter);
+        return moveByCells(count);
+    }
+    if (unit != UnitCharacter)
+        throw AutomationError(messages::BadParameter);
+    return extend ? extendByCharacters(count) : moveByCharacters(count);
+}
+
+int EditSelection::moveByCells(int count)
+{
+    if (!m_point.inTable())
+        throw AutomationError(messages::NotInTable);
+    m_pending.reset();
+    const Table& table = tableAt(m_point.block);
+    int row = m_point.row;
+    int cell = m_mode == Mode::Cells ? m_lastCell : m_point.cell;
+    int moved = 0;
+    for (; moved < count; ++moved) {
+        if (cell + 1 < int(table.rows[row].cells.size())) {
+            ++cell;
+        } else if (row + 1 < int(table.rows.size())) {
+            ++row;
+            cell = 0;
+        } else {
+            break;  // the table's last cell: the table stays as it is
+        }
+    }
+    if (moved == 0)
+        return 0;
+    m_mode = Mode::Cells;
+    m_point = Place{m_point.block, row, cell, 0, 0};
+    m_lastCell = cell;
+    m_wholeCells = false;
+    return moved;
+}
+
+int EditSelection::moveByCharacters(int count)
+{
+    int moved = 0;
+    if (count <= 0)
+        return 0;
+    if (m_mode != Mode::Point) {
+        // A move collapses the selection to its end, which counts as one step.
+        Place end = m_point;
+        if (m_mode == Mode::Text) {
+            end.offset = m_textEnd;
+        } else {
+            const Cell& cell = tableAt(m_point.block).rows[m_point.row].cells[m_lastCell];
+            end.cell = m_lastCell;
+            end.paragraph = int(cell.paragraphs.size()) - 1;
+            end.offset = cell.paragraphs.back().length();
+        }
+        collapseToPoint(end);
+        moved = 1;
+    }
+    m_pending.reset();
+    for (; moved < count; ++moved) {
+        const Paragraph& paragraph = paragraphAt(m_point);
+        if (m_point.offset < paragraph.length()) {
+            m_point.offset += stepOver(paragraph.text(), m_point.offset);
+            continue;
+        }
+        const std::optional<Place> next = nextParagraph(m_point);
+        if (!next)
+            break;
+        m_point = *next;
+    }
+    return moved;
+}
+
+int EditSelection::extendByCharacters(int count)
+{
+    m_pending.reset();
+    int moved = 0;
+    for (; moved < count; ++moved) {
+        if (m_mode == Mode::Cells) {
+            if (!m_wholeCells) {
+                m_wholeCells = true;
+                continue;
+            }
+            if (m_lastCell + 1 < int(tableAt(m_point.block).rows[m_point.row].cells.size())) {
+                ++m_lastCell;
+                continue;
+            }
+            break;  // the row's end: no further cell to take in
+        }
+        const Paragraph& paragraph = paragraphAt(m_point);
+        const int end = m_mode == Mode::Text ? m_textEnd : m_point.offset;
+        if (end < paragraph.length()) {
+            m_textEnd = end + stepOver(paragraph.text(), end);
+            m_mode = Mode::Text;
+            continue;
+        }
+        if (!m_point.inTable())
+            break;  // the paragraph's end: its mark is not taken in
+        // Past the cell's text comes its end mark: the whole cell.
+        m_mode = Mode::Cells;
+        m_lastCell = m_point.cell;
+        m_wholeCells = true;
+    }
+    return moved;
+}
+
+// ---- formatting ----
+
+void EditSelection::formatCharacters(const std::function<void(CharacterFormat&)>& change)
+{
+    switch (m_mode) {
+    case Mode::Point: {
+        Paragraph& paragraph = paragraphAt(m_point);
+        if (paragraph.isEmpty()) {
+            change(paragraph.markFormat);
+        } else {
+            CharacterFormat format = m_pending.value_or(formatAt(m_point));
+            change(format);
+            m_pending = format;
+        }
+        break;
+    }
+    case Mode::Text: {
+        Paragraph& paragraph = paragraphAt(m_point);
+        const int first = splitRunsAt(paragraph, m_point.offset);
+        const int last = splitRunsAt(paragraph, m_textEnd);
+        for (int i = first; i < last; ++i)
+            change(paragraph.runs[i].format);
+        paragraph.normalize();
+        break;
+    }
+    case Mode::Cells:
+        for (const CellRef& ref : selectedCells()) {
+            for (Paragraph& paragraph : tableAt(ref.block).rows[ref.row].cells[ref.cell].paragraphs) {
+                for (Run& run : paragraph.runs)
+                    change(run.format);
+                change(paragraph.markFormat);
+                paragraph.normalize();
+            }
+        }
+        break;
+    }
+}
+
+void EditSelection::setAlignment(Alignment alignment)
+{
+    if (m_mode != Mode::Cells) {
+        paragraphAt(m_point).alignment = alignment;
+        return;
+    }
+    for (const CellRef& ref : selectedCells()) {
+        for (Paragraph& paragraph : tableAt(ref.block).rows[ref.row].cells[ref.cell].paragraphs)
+            paragraph.alignment = alignment;
+    }
+}
+
+// ---- cells and tables ----
+
+std::vector<EditSelection::CellRef> EditSelection::selectedCells() const
+{
+    if (!m_point.inTable())
+        throw AutomationError(messages::NotInTable);
+    std::vector<CellRef> cells;
+    const int last = m_mode == Mode::Cells ? m_lastCell : m_point.cell;
+    for (int i = m_point.cell; i <= last; ++i)
+        cells.push_back({m_point.block, m_point.row, i});
+    return cells;
+}
+
+void EditSelection::mergeCells()
+{
+    const std::vector<CellRef> refs = selectedCells();
+    auto& cells = tableAt(m_point.block).rows[m_point.row].cells;
+    Cell merged = cells[refs.front().cell];
+    if (refs.size() > 1) {
+        // Non-empty cells' paragraphs are kept, one after the other.
+        std::vector<Paragraph> paragraphs;
+        for (const CellRef& ref : refs) {
+            const Cell& cell = cells[ref.cell];
+            merged.gridSpan += ref.cell == refs.front().cell ? 0 : cell.gridSpan;
+            merged.widthTwips += ref.cell == refs.front().cell ? 0 : cell.widthTwips;
+            if (!cell.isEmpty())
+                paragraphs.insert(paragraphs.end(), cell.paragraphs.begin(), cell.paragraphs.end());
+        }
+        if (!paragraphs.empty())
+            merged.paragraphs = std::move(paragraphs);
+        cells.erase(cells.begin() + refs.front().cell, cells.begin() + refs.back().cell + 1);
+        cells.insert(cells.begin() + refs.front().cell, std::move(merged));
+    }
+    m_mode = Mode::Cells;
+    m_point = Place{m_point.block, m_point.row, refs.front().cell, 0, 0};
+    m_lastCell = m_point.cell;
+    m_wholeCells = true;
+    m_pending.reset();
+}
+
+int EditSelection::addTable(std::optional<Place> at, int rows, int columns)
+{
+    if (rows < 1 || rows > 32767 || columns < 1 || columns > 63)
+        throw AutomationError(messages::ValueOutOfRange);
+
+    int block = 0;
+    Paragraph formatFrom;
+    if (!at) {
+        // In place of the whole content.
+        const model::Block first = m_document.body.front();
+        if (std::holds_alternative<Paragraph>(first))
+            formatFrom = emptiedLike(std::get<Paragraph>(first));
+        formatFrom.markFormat = formatAt(firstPlaceOfBlock(0));
+        m_document.body = {formatFrom};
+    } else {
+        if (!isValid(*at))
+            throw AutomationError(messages::InvalidRange);
+        if (at->inTable())
+            throw AutomationError(messages::NestedTable);
+        block = at->block;
+        Paragraph& paragraph = std::get<Paragraph>(m_document.body[block]);
+        formatFrom = emptiedLike(paragraph);
+        formatFrom.markFormat = formatAt(*at);
+        // The paragraph is split at the place; the table goes between its parts
+        // and the part after it (perhaps empty) follows the table.
+        if (at->offset > 0) {
+            Paragraph after = emptiedLike(paragraph);
+            const int split = splitRunsAt(paragraph, at->offset);
+            after.runs.assign(paragraph.runs.begin() + split, paragraph.runs.end());
+            paragraph.runs.erase(paragraph.runs.begin() + split, paragraph.runs.end());
+            paragraph.normalize();
+            after.normalize();
+            m_document.body.insert(m_document.body.begin() + block + 1, std::move(after));
+            ++block;
+        }
+    }
+
+    Table table;
+    const int width = std::max(1, m_document.page.textWidthTwips() / columns);
+    table.gridTwips.assign(columns, width);
+    Cell cell;
+    cell.widthTwips = width;
+    cell.paragraphs = {formatFrom};
+    table.rows.assign(rows, model::Row{std::vector<Cell>(columns, cell)});
+    m_document.body.insert(m_document.body.begin() + block, std::move(table));
+
+    collapseToPoint(firstPlaceOfBlock(block));
+    int ordinal = 0;
+    for (int i = 0; i < block; ++i)
+        ordinal += std::holds_alternative<Table>(m_document.body[i]) ? 1 : 0;
+    return ordinal;
+}
+
+}  // namespace word::editing

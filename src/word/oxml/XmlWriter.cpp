@@ -1,0 +1,137 @@
+#include "word/oxml/XmlWriter.h"
+
+namespace word::oxml {
+
+namespace {
+
+bool allowed(char32_t c)
+{
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD)
+        || (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+}  // namespace
+
+XmlWriter::XmlWriter()
+{
+    m_out.reserve(1 << 16);
+    m_out += "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n";
+}
+
+QString XmlWriter::cleaned(const QString& text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            const char32_t code = QChar::surrogateToUcs4(c, text.at(i + 1));
+            if (allowed(code)) {
+                result += c;
+                result += text.at(i + 1);
+            }
+            ++i;
+        } else if (!c.isSurrogate() && allowed(c.unicode())) {
+            result += c;
+        }
+    }
+    return result;
+}
+
+void XmlWriter::closeStartTag()
+{
+    if (m_startTagOpen) {
+        m_out += '>';
+        m_startTagOpen = false;
+    }
+}
+
+void XmlWriter::start(const char* name)
+{
+    closeStartTag();
+    m_out += '<';
+    m_out += name;
+    m_open.push_back(name);
+    m_startTagOpen = true;
+}
+
+void XmlWriter::attribute(const char* name, const QString& value)
+{
+    m_out += ' ';
+    m_out += name;
+    m_out += "=\"";
+    escaped(value, true);
+    m_out += '"';
+}
+
+void XmlWriter::attribute(const char* name, const char* value)
+{
+    attribute(name, QString::fromUtf8(value));
+}
+
+void XmlWriter::attribute(const char* name, int value)
+{
+    m_out += ' ';
+    m_out += name;
+    m_out += "=\"";
+    m_out += QByteArray::number(value);
+    m_out += '"';
+}
+
+void XmlWriter::text(const QString& text)
+{
+    closeStartTag();
+    escaped(text, false);
+}
+
+void XmlWriter::end()
+{
+    const char* name = m_open.back();
+    m_open.pop_back();
+    if (m_startTagOpen) {
+        m_out += "/>";
+        m_startTagOpen = false;
+        return;
+    }
+    m_out += "</";
+    m_out += name;
+    m_out += '>';
+}
+
+void XmlWriter::empty(const char* name, const char* attributeName, const QString& value)
+{
+    start(name);
+    if (attributeName)
+        attribute(attributeName, value);
+    end();
+}
+
+QByteArray XmlWriter::finish()
+{
+    while (!m_open.empty())
+        end();
+    return m_out;
+}
+
+void XmlWriter::escaped(const QString& text, bool inAttribute)
+{
+    const QString clean = cleaned(text);
+    QString out;
+    out.reserve(clean.size() + 8);
+    for (const QChar c : clean) {
+        switch (c.unicode()) {
+        case '&': out += QLatin1String("&amp;"); break;
+        case '<': out += QLatin1String("&lt;"); break;
+        case '>': out += QLatin1String("&gt;"); break;
+        case '"': inAttribute ? out += QLatin1String("&quot;") : out += c; break;
+        // Kept as references so that readers do not normalise them away.
+        case '\r': out += QLatin1String("&#xD;"); break;
+        case '\n': inAttribute ? out += QLatin1String("&#xA;") : out += c; break;
+        case '\t': inAttribute ? out += QLatin1String("&#x9;") : out += c; break;
+        default: out += c;
+        }
+    }
+    m_out += out.toUtf8();
+}
+
+}  // namespace word::oxml

@@ -1,0 +1,76 @@
+#include "word/package/AtomicFile.h"
+
+#include "word/AutomationError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <filesystem>
+#include <system_error>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace word::package {
+
+namespace {
+
+[[noreturn]] void fail(const QString& path, const QString& reason)
+{
+    throw AutomationError(QStringLiteral("The document could not be saved as \"%1\": %2")
+                              .arg(QDir::toNativeSeparators(path), reason));
+}
+
+}  // namespace
+
+void replaceFile(const QString& path, const QByteArray& bytes)
+{
+    const QFileInfo target(path);
+    if (path.isEmpty() || target.fileName().isEmpty())
+        fail(path, QStringLiteral("no file name was given."));
+    // A directory at the path is never replaced; a link to one is.
+    if (target.isDir() && !target.isSymLink())
+        fail(path, QStringLiteral("a folder of that name exists."));
+    const QDir folder = target.absoluteDir();
+    if (!folder.exists())
+        fail(path, QStringLiteral("the folder does not exist."));
+
+    // A new file of our own beside the target, so that the rename stays on one file system.
+    QFile temporary;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString name = QStringLiteral(".~%1.%2.tmp")
+                                 .arg(target.fileName())
+                                 .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+        if (QFileInfo(folder.filePath(name)).exists() || QFileInfo(folder.filePath(name)).isSymLink())
+            continue;
+        temporary.setFileName(folder.filePath(name));
+        temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+        break;
+    }
+    if (!temporary.isOpen())
+        fail(path, temporary.errorString());
+
+    bool written = temporary.write(bytes) == bytes.size() && temporary.flush();
+#ifdef Q_OS_UNIX
+    written = written && ::fsync(temporary.handle()) == 0;
+#endif
+    const QString reason = temporary.errorString();
+    temporary.close();
+    if (!written || temporary.error() != QFileDevice::NoError) {
+        QFile::remove(temporary.fileName());
+        fail(path, reason.isEmpty() ? QStringLiteral("the disk may be full.") : reason);
+    }
+
+    std::error_code error;
+    std::filesystem::rename(std::filesystem::path(temporary.fileName().toStdU16String()),
+                            std::filesystem::path(target.absoluteFilePath().toStdU16String()), error);
+    if (error) {
+        QFile::remove(temporary.fileName());
+        fail(path, QString::fromLocal8Bit(error.message().c_str()));
+    }
+}
+
+}  // namespace word::package

@@ -1,0 +1,72 @@
+#include "word/package/ZipArchive.h"
+
+#include "word/AutomationError.h"
+
+#include <zip.h>
+
+#include <memory>
+
+namespace word::package {
+
+namespace {
+
+[[noreturn]] void fail(const char* what, zip_error_t* error)
+{
+    const QString description = QStringLiteral("The document could not be packed (%1: %2).")
+                                    .arg(QLatin1String(what), QString::fromUtf8(zip_error_strerror(error)));
+    throw AutomationError(description);
+}
+
+struct SourceDeleter {
+    void operator()(zip_source_t* source) const { zip_source_free(source); }
+};
+
+}  // namespace
+
+QByteArray zipParts(const std::vector<PackagePart>& parts)
+{
+    zip_error_t error;
+    zip_error_init(&error);
+    std::unique_ptr<zip_source_t, SourceDeleter> buffer(zip_source_buffer_create(nullptr, 0, 0, &error));
+    if (!buffer)
+        fail("buffer", &error);
+
+    zip_t* archive = zip_open_from_source(buffer.get(), ZIP_TRUNCATE, &error);
+    if (!archive)
+        fail("open", &error);
+    zip_source_keep(buffer.get());  // the archive's close must leave the bytes to us
+
+    for (const PackagePart& part : parts) {
+        // The parts outlive zip_close(), so libzip may read them in place.
+        zip_source_t* data = zip_source_buffer(archive, part.data.constData(), zip_uint64_t(part.data.size()), 0);
+        const QByteArray name = part.name.toUtf8();
+        if (!data || zip_file_add(archive, name.constData(), data, ZIP_FL_ENC_UTF_8) < 0) {
+            if (data)
+                zip_source_free(data);
+            zip_error_t copy;
+            zip_error_init(&copy);
+            zip_error_set(&copy, zip_error_code_zip(zip_get_error(archive)), zip_error_code_system(zip_get_error(archive)));
+            zip_discard(archive);
+            fail("add", &copy);
+        }
+    }
+    if (zip_close(archive) < 0) {
+        zip_error_t copy;
+        zip_error_init(&copy);
+        zip_error_set(&copy, zip_error_code_zip(zip_get_error(archive)), zip_error_code_system(zip_get_error(archive)));
+        zip_discard(archive);
+        fail("close", &copy);
+    }
+
+    zip_stat_t stat;
+    if (zip_source_stat(buffer.get(), &stat) < 0 || zip_source_open(buffer.get()) < 0)
+        fail("read", zip_source_error(buffer.get()));
+    QByteArray bytes(qsizetype(stat.size), Qt::Uninitialized);
+    const zip_int64_t read = zip_source_read(buffer.get(), bytes.data(), stat.size);
+    zip_source_close(buffer.get());
+    if (read != zip_int64_t(stat.size))
+        fail("read", zip_source_error(buffer.get()));
+    return bytes;
+}
+
+}  // namespace word::package

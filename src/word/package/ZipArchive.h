@@ -1,0 +1,15 @@
+#pragma once
+
+#include "word/package/PackagePart.h"
+
+#include <QByteArray>
+
+#include <vector>
+
+namespace word::package {
+
+// The zip container of a package, built in memory with libzip: the parts in
+// the order given, deflated. Throws AutomationError when libzip fails.
+QByteArray zipParts(const std::vector<PackagePart>& parts);
+
+}  // namespace word::package
