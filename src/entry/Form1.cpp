@@ -165,11 +165,11 @@ void Form1::arrangeTabOrder()
 
 QString Form1::weekTitle() const { return txtWeekInfo->text(); }
 
-const entry::DayStore* Form1::dayStore(int page) const
+std::shared_ptr<const entry::DayStore> Form1::dayStore(int page) const
 {
     if (page < 0 || page >= entry::DayPageCount)
         return nullptr;
-    return m_stores[page].get();
+    return m_stores[page];
 }
 
 QString Form1::timeText(int row) const

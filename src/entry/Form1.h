@@ -51,11 +51,13 @@ public:
     // The week title exactly as typed (the text of txtWeekInfo, not trimmed).
     QString weekTitle() const;
 
-    // The store of day page `page` (0 Monday ... 5 Sat/Sun), or nullptr while
-    // the page has none. Rows are read field by field:
-    // dayStore(p)->time(r), ->number(r), ->name(r). The pointer stays valid
-    // until the next change of a Number or Name box or the close request.
-    const entry::DayStore* dayStore(int page) const;
+    // The store of day page `page` (0 Monday ... 5 Sat/Sun), or null while the
+    // page has none (or for a page number out of range). Rows are read field
+    // by field: dayStore(p)->time(r), ->number(r), ->name(r). A store never
+    // changes; the window replaces it as a whole on every change of a Number
+    // or Name box, so a reader that lets window events run keeps the one it
+    // took by holding this pointer.
+    std::shared_ptr<const entry::DayStore> dayStore(int page) const;
 
     // The text of the Time box of row `row` (0..9), what the planner shows for
     // a page without a store.

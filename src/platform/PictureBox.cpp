@@ -44,30 +44,44 @@ void PictureBox::setAutoSize(bool on)
 void PictureBox::setPersistent(bool on)
 {
     m_persistent = on;
-    if (!on)
+    if (!on) {
         m_canvas = QImage();
+        m_store = QImage();
+    }
 }
 
-void PictureBox::ensureCanvas()
+void PictureBox::ensureCanvas(bool clear)
 {
     const QSize size = contentsRect().size().expandedTo(QSize(0, 0));
     if (!m_canvas.isNull() && m_canvas.size() == size)
         return;
-    QImage canvas(size, QImage::Format_RGB32);
-    canvas.fill(background(this));
-    QPainter painter(&canvas);
-    if (!m_canvas.isNull())
-        painter.drawImage(0, 0, m_canvas);
+    if (size.isEmpty()) {
+        m_canvas = QImage();
+        return;
+    }
+    const QImage previous = m_canvas.copy(QRect(QPoint(0, 0), size).intersected(m_canvas.rect()));
+    if (m_store.width() < size.width() || m_store.height() < size.height()) {
+        m_canvas = QImage();
+        m_store = QImage(size.expandedTo(m_store.size()), QImage::Format_RGB32);
+    }
+    m_canvas = QImage(m_store.bits(), size.width(), size.height(), m_store.bytesPerLine(), QImage::Format_RGB32);
+    if (!clear && previous.isNull() && m_picture.isNull())
+        return;
+    m_canvas.fill(background(this));
+    QPainter painter(&m_canvas);
+    if (!previous.isNull())
+        painter.drawImage(0, 0, previous);
     else if (!m_picture.isNull())
         painter.drawImage(0, 0, m_picture);
-    m_canvas = canvas;
 }
 
 void PictureBox::drawPicture(const QRectF& target, const QImage& source, const QRectF& sourceRect)
 {
     if (!m_persistent)
         return;
-    ensureCanvas();
+    // A drawing that covers the whole area needs no background under it.
+    const QRectF inner(QPointF(0, 0), QSizeF(contentsRect().size()));
+    ensureCanvas(!(source.rect().toRectF().contains(sourceRect) && target.contains(inner)));
     if (m_canvas.isNull() || source.isNull())
         return;
     QPainter painter(&m_canvas);
@@ -83,7 +97,7 @@ QImage PictureBox::image() const
 {
     if (m_persistent) {
         const_cast<PictureBox*>(this)->ensureCanvas();
-        return m_canvas;
+        return m_canvas.copy();  // the persistent image lives in memory this area reuses
     }
     QImage shown(contentsRect().size().expandedTo(QSize(0, 0)), QImage::Format_RGB32);
     shown.fill(background(this));

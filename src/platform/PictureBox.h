@@ -49,10 +49,16 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void ensureCanvas();
+    // Brings the persistent image to the inner size; `clear` false skips the
+    // background where nothing was there before (the caller covers it all).
+    void ensureCanvas(bool clear = true);
 
     QImage m_picture;
-    QImage m_canvas;  // the persistent image; null until something needs it
+    QImage m_canvas;  // the persistent image, a view on m_store; null until something needs it
+    // Memory behind the persistent image. It only grows, so redrawing at a new
+    // size (every zoom step) reuses memory already in use instead of having
+    // fresh pages of tens of megabytes handed out and cleared each time.
+    QImage m_store;
     bool m_autoSize = false;
     bool m_persistent = false;
     QWidget* m_inside = nullptr;

@@ -107,7 +107,12 @@ Form2::Form2(QWidget* parent) : QWidget(parent), m_viewport(*this), m_pointer(th
     Form_Load();
 }
 
-Form2::~Form2() = default;
+Form2::~Form2()
+{
+    // The hover filters outlive this part of the window otherwise and would
+    // see the pointer (a member) gone.
+    qDeleteAll(m_surfaceHovers);
+}
 
 Form2& Form2::instance()
 {
@@ -191,8 +196,7 @@ void Form2::buildControls()
     for (size_t i = 0; i + 1 < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i], tabOrder[i + 1]);
 
-    new SurfaceHover(m_pointer, this);
-    new SurfaceHover(m_pointer, m_frame1);
+    m_surfaceHovers = {new SurfaceHover(m_pointer, this), new SurfaceHover(m_pointer, m_frame1)};
     for (QPushButton* button : {m_pushButton1, m_pushButton2, m_pushButton6, m_pushButton8})
         m_pointer.hoverOver(button, platform::WindowPointer::Shape::Custom);
 

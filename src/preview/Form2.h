@@ -4,6 +4,7 @@
 #include "preview/Viewport.h"
 
 #include <QImage>
+#include <QList>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -129,6 +130,7 @@ private:
     platform::WindowPointer m_pointer;
     QPointer<QWidget> m_entry;
     bool m_applying = false;
+    QList<QObject*> m_surfaceHovers;
 
     platform::PictureBox* m_picture2 = nullptr;
     platform::PictureBox* m_picture1 = nullptr;

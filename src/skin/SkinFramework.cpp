@@ -50,6 +50,8 @@ void SkinFramework::LoadSkin(const QString& path, const QString& iniFileName)
     const QByteArray bytes = file.read(limit + 1);
     if (file.error() != QFileDevice::NoError)
         fail(QStringLiteral("The skin file %1 cannot be read: %2").arg(path, file.errorString()));
+    if (bytes.size() > limit)  // a file that does not know its size
+        fail(QStringLiteral("The skin file %1 is too large for a skin").arg(path));
     const QString sheet = QString::fromUtf8(bytes);
     if (!styleSheetParses(sheet))
         fail(QStringLiteral("The skin file %1 is not a style sheet that can be parsed").arg(path));

@@ -305,10 +305,16 @@ private slots:
         Form1 form;
         form.Form_Load();
         form.SSTab1->setCurrentIndex(2);
-        const entry::DayStore* before = form.dayStore(2);
+        const auto before = form.dayStore(2);
         QTest::keyClicks(form.txtName[0], "x");
         QVERIFY(form.dayStore(2) != nullptr);
         QVERIFY(form.dayStore(2) != before);
+        // A reader holding the earlier store keeps it as it was.
+        const auto held = form.dayStore(2);
+        QTest::keyClicks(form.txtName[1], "y");
+        QCOMPARE(held->entryLine(1), QString("9,,"));
+        QCOMPARE(form.dayStore(2)->entryLine(1), QString("9,,y"));
+        form.txtName[1]->clear();
         QStringList expected = blankLines();
         expected[0] = "8,,x";
         QCOMPARE(form.dayStore(2)->entryLines(), expected);
@@ -354,7 +360,7 @@ private slots:
         form.SSTab1->setCurrentIndex(0);
         QCOMPARE(form.txtNumber[4]->text(), QString("1,5"));
         QCOMPARE(form.txtName[4]->text(), QString("Lunch, then gym,"));
-        const entry::DayStore* store = form.dayStore(0);
+        const auto store = form.dayStore(0);
         QCOMPARE(store->time(4), QString("12"));
         QCOMPARE(store->number(4), QString("1,5"));
         QCOMPARE(store->name(4), QString("Lunch, then gym,"));
@@ -365,7 +371,7 @@ private slots:
     {
         Form1 form;
         form.Form_Load();
-        const entry::DayStore* before = form.dayStore(0);
+        const auto before = form.dayStore(0);
         type(form.txtWeekInfo, "Week, of June");
         QCOMPARE(form.dayStore(0), before);
         for (int page = 1; page < 6; ++page)
@@ -536,7 +542,7 @@ private slots:
             all.append({page, 6, "2", "4", "Meeting with friends"});
         }
         for (int page = 0; page < 6; ++page) {
-            const entry::DayStore* store = form.dayStore(page);
+            const auto store = form.dayStore(page);
             QVERIFY2(store, qPrintable(QString("page %1 has no store").arg(page)));
             for (int row = 0; row < 10; ++row) {
                 QString expected = blankLines()[row];

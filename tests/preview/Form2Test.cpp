@@ -316,6 +316,14 @@ private slots:
         QCOMPARE(boxes.shown[0].buttons, platform::Buttons::Ok);
         QCOMPARE(boxes.shown[0].icon, platform::Icon::None);
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 2);  // no stray temporary file
+
+        // Saving again under the same name asks first; Yes writes a fresh copy.
+        writeFile(m_document, "planner one, later");
+        dialogs.choose(target);
+        boxes.answer(platform::Answer::Yes);
+        shown.form.PushButton6_Click();
+        QCOMPARE(boxes.texts(), (QStringList{"Done.", "Are you sure you wish to overwrite " + target + " ?", "Done."}));
+        QCOMPARE(readFile(target), QByteArray("planner one, later"));
     }
 
     void overwriteAsksAndReplacesOnlyOnYes()
@@ -464,14 +472,44 @@ private slots:
 
     void closingDeletesTheDocumentAndEndsTheProgram()
     {
+        // Notes whether the document was already gone when the end came.
+        struct CheckingExit final : platform::ProgramExit {
+            QString document;
+            int endRequests = 0;
+            bool documentGoneFirst = false;
+            void endNow() override
+            {
+                ++endRequests;
+                documentGoneFirst = !QFile::exists(document);
+            }
+        } exit;
+        exit.document = m_document;
+        platform::setProgramExit(&exit);
+
         ScriptedMessageBoxes boxes;
-        RecordingProgramExit exit;
-        QWidget entry;
+        QWidget entry;  // hidden, as while the preview shows
         ShownPreview shown(m_document);
         shown.form.setEntryWindow(&entry);
         QVERIFY(shown.form.close());
-        QVERIFY(!QFile::exists(m_document));
+        platform::setProgramExit(nullptr);
         QCOMPARE(exit.endRequests, 1);
+        QVERIFY(exit.documentGoneFirst);
+        QVERIFY(boxes.shown.isEmpty());
+    }
+
+    void aWindowWithoutAPictureOpensNormally()
+    {
+        // The generator could not load its picture on the first run.
+        ScriptedMessageBoxes boxes;
+        Form2 form;
+        form.mWordFile = m_document;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QVERIFY(!form.firstActivatePending());
+        QCOMPARE(form.viewport().mZoom(), 1.0f);
+        QCOMPARE(form.Picture1()->image().pixel(5, 5), qRgb(255, 255, 255));
+        form.PushButton1_Click();
+        QCOMPARE(form.viewport().mZoom(), 1.25f);
         QVERIFY(boxes.shown.isEmpty());
     }
 

@@ -126,6 +126,8 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, engine.LoadSkin(m_folder->filePath("missing.cjs"), ""));
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, engine.LoadSkin(m_folder->path(), ""));  // a folder
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, engine.LoadSkin(good, "part.ini"));
+        writeFile(m_folder->filePath("huge.cjs"), QByteArray((1 << 20) + 1, ' '));
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, engine.LoadSkin(m_folder->filePath("huge.cjs"), ""));
         QVERIFY(!engine.isLoaded());
         engine.LoadSkin(good, "");
         QCOMPARE(engine.styleSheet(), QString("QLabel { color: #102030; }"));
