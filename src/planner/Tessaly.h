@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+class Form1;
+
+// The planner generator: turns the week typed into the entry window into the
+// planner document, through a Word instance of its own, the way a person at
+// the keyboard would (typing, formatting and moving cell by cell), then saves
+// it under a fresh temporary name, has a second instance make its picture,
+// and hands picture and document to the preview window.
+//
+// The generator reads the entry window (title as typed, the six day stores,
+// the Time boxes for a left day without a store) and never changes its week.
+// Each Word instance belongs to the procedure that starts it and is quit by it.
+class Tessaly {
+public:
+    explicit Tessaly(Form1& entryWindow) : m_form1(entryWindow) {}
+
+    // Runs one whole generation. Every numbered step runs under the common error
+    // report ("...Tessaly.GenerateTessaly "): a failing step is reported with
+    // its number and the next step follows, so a generation always runs to its
+    // end and leaves the entry window usable.
+    void GenerateTessaly();
+
+    // "Word may be open" check before a generation: true = stop.
+    bool StopForOpenWord();
+    // True when a Word is already running (attach succeeds and its default
+    // member reads "Microsoft Word"); any failure counts as not running.
+    static bool IsWordRunning();
+    // Opens `documentPath` in a second instance, copies it to the clipboard as
+    // a picture and writes that picture to the temporary picture file. No trap
+    // of its own: the first failure ends it (the instance is quit all the same).
+    static void MakePreviewPicture(const QString& documentPath);
+
+    // Where the temporary picture goes ("temp.bmp" in the temporary folder).
+    static QString temporaryPicturePath();
+
+private:
+    Form1& m_form1;
+};
