@@ -58,7 +58,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent), m_pointer(this)
     today = [] { return QDate::currentDate(); };
     createControls();
     arrangeTabOrder();
-    setMouseTracking(true);  // the bare surface turns the pointer back to the arrow
+    m_pointer.hoverOver(this, Shape::Arrow);  // the bare surface turns the pointer back to the arrow
 }
 
 Form1::~Form1() = default;
@@ -223,15 +223,6 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
             selectWholeText(box);
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void Form1::mouseMoveEvent(QMouseEvent* event)
-{
-    // Moves reach the window itself over its bare surface, and also when a
-    // button passes them on; only the bare surface means the arrow.
-    if (!childAt(event->position().toPoint()))
-        m_pointer.hover(Shape::Arrow);
-    QWidget::mouseMoveEvent(event);
 }
 
 void Form1::PushButton1_Click()

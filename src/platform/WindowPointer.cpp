@@ -1,6 +1,6 @@
 #include "WindowPointer.h"
 
-#include <QEvent>
+#include <QMouseEvent>
 #include <QObject>
 #include <QWidget>
 
@@ -10,15 +10,17 @@ namespace {
 // Calls the hover rule on every pointer move over the watched widget.
 class HoverFilter final : public QObject {
 public:
-    HoverFilter(WindowPointer* pointer, WindowPointer::Shape shape, QObject* parent)
-        : QObject(parent), m_pointer(pointer), m_shape(shape)
+    HoverFilter(WindowPointer* pointer, WindowPointer::Shape shape) : m_pointer(pointer), m_shape(shape)
     {
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter)
-            m_pointer->hover(m_shape);
+        if (event->type() == QEvent::MouseMove) {
+            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+            if (!static_cast<QWidget*>(watched)->childAt(at))
+                m_pointer->hover(m_shape);
+        }
         return QObject::eventFilter(watched, event);
     }
 
@@ -30,6 +32,8 @@ private:
 }  // namespace
 
 WindowPointer::WindowPointer(QWidget* window) : m_window(window) {}
+
+WindowPointer::~WindowPointer() = default;
 
 void WindowPointer::setShape(Shape shape)
 {
@@ -61,7 +65,8 @@ void WindowPointer::hover(Shape shape)
 void WindowPointer::hoverOver(QWidget* widget, Shape shape)
 {
     widget->setMouseTracking(true);
-    widget->installEventFilter(new HoverFilter(this, shape, widget));
+    m_watchers.push_back(std::make_unique<HoverFilter>(this, shape));
+    widget->installEventFilter(m_watchers.back().get());
 }
 
 }  // namespace platform

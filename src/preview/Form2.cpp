@@ -65,29 +65,6 @@ int16_t shiftCode(Qt::KeyboardModifiers modifiers)
 // ignores the pointer moves it gets, so they travel on to its container; only
 // a move over the container itself, not over one of its controls, counts.
 // Over the picture areas and the scroll bars the pointer thus keeps its shape.
-class SurfaceHover final : public QObject {
-public:
-    SurfaceHover(platform::WindowPointer& pointer, QWidget* surface) : QObject(surface), m_pointer(pointer)
-    {
-        surface->setMouseTracking(true);
-        surface->installEventFilter(this);
-    }
-
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
-            auto* surface = static_cast<QWidget*>(watched);
-            const QPoint at = static_cast<QSinglePointEvent*>(event)->position().toPoint();
-            if (!surface->childAt(at))
-                m_pointer.hover(platform::WindowPointer::Shape::Arrow);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    platform::WindowPointer& m_pointer;
-};
-
 QPushButton* makeButton(const QString& caption, QWidget* parent, const QRect& geometry)
 {
     QFont font(QStringLiteral("Arial"));
@@ -107,12 +84,7 @@ Form2::Form2(QWidget* parent) : QWidget(parent), m_viewport(*this), m_pointer(th
     Form_Load();
 }
 
-Form2::~Form2()
-{
-    // The hover filters outlive this part of the window otherwise and would
-    // see the pointer (a member) gone.
-    qDeleteAll(m_surfaceHovers);
-}
+Form2::~Form2() = default;
 
 Form2& Form2::instance()
 {
@@ -196,7 +168,8 @@ void Form2::buildControls()
     for (size_t i = 0; i + 1 < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i], tabOrder[i + 1]);
 
-    m_surfaceHovers = {new SurfaceHover(m_pointer, this), new SurfaceHover(m_pointer, m_frame1)};
+    m_pointer.hoverOver(this, platform::WindowPointer::Shape::Arrow);
+    m_pointer.hoverOver(m_frame1, platform::WindowPointer::Shape::Arrow);
     for (QPushButton* button : {m_pushButton1, m_pushButton2, m_pushButton6, m_pushButton8})
         m_pointer.hoverOver(button, platform::WindowPointer::Shape::Custom);
 

@@ -130,7 +130,6 @@ private:
     platform::WindowPointer m_pointer;
     QPointer<QWidget> m_entry;
     bool m_applying = false;
-    QList<QObject*> m_surfaceHovers;
 
     platform::PictureBox* m_picture2 = nullptr;
     platform::PictureBox* m_picture1 = nullptr;
