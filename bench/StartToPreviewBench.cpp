@@ -1,0 +1,64 @@
+// The whole road of one press of Start, offscreen: the example week built into
+// the planner through the Word calls, saved under a fresh temporary name,
+// opened again and copied to the clipboard as a picture, the picture file
+// written and loaded, and the preview window shown. Target: under 25 ms.
+#include "entry/Form1.h"
+#include "planner/ProgramWiring.h"
+#include "planner/Tessaly.h"
+#include "platform/MessageBoxes.h"
+#include "preview/Form2.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Counts the message boxes a run shows (a clean run shows none) instead of waiting for a click.
+class CountingBoxes final : public platform::MessageBoxes {
+public:
+    platform::Answer show(const platform::MessageRequest& request) override
+    {
+        ++shown;
+        last = request.text;
+        return platform::Answer::Yes;
+    }
+    int shown = 0;
+    QString last;
+};
+
+void BM_StartToPreview(benchmark::State& state)
+{
+    QTemporaryDir temp;
+    qputenv("TEMP", QFile::encodeName(temp.path()));
+    CountingBoxes boxes;
+    platform::setMessageBoxes(&boxes);
+
+    Form1 form;
+    Tessaly tessaly(form);
+    wireProgram(form, tessaly);
+    form.Form_Load();
+    form.today = [] { return QDate(2026, 12, 7); };
+    form.PushButton3_Click();
+    form.show();
+    QCoreApplication::processEvents();
+
+    for (auto _ : state) {
+        form.PushButton1_Click();
+        state.PauseTiming();
+        if (boxes.shown) {
+            state.SkipWithError(boxes.last.toUtf8().constData());
+            break;
+        }
+        preview::Form2::instance().PushButton8_Click();  // "< Back": the temporary document goes
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    preview::Form2::instance().hide();
+    platform::setMessageBoxes(nullptr);
+    qunsetenv("TEMP");
+}
+BENCHMARK(BM_StartToPreview)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
