@@ -128,7 +128,6 @@ private:
                         blocks.push_back(std::move(*table));
                 } else {
                     // A table in a cell: the model's cells hold paragraphs only.
-                    std::vector<Block> nested;
                     if (auto table = readTable())
                         flattenInto(blocks, *table);
                 }
@@ -344,7 +343,6 @@ private:
         raw.table.rows.clear();
         raw.table.look = TableLook{false, false, false, false, false, false};
         raw.table.fixedLayout = false;
-        std::vector<int> gridBefore;
         while (m_xml.nextChild()) {
             if (m_xml.isW("tblPr")) {
                 readTableProperties(raw);
