@@ -8,14 +8,17 @@
 #include "word/Range.h"
 #include "word/Word.h"
 #include "word/model/Colour.h"
+#include "word/render/DocumentLayout.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -48,63 +51,85 @@ bool isDark(QRgb pixel)
     return qRed(pixel) < 100 && qGreen(pixel) < 100 && qBlue(pixel) < 100;
 }
 
-// The table's outline in a rendered page or picture: the longest vertical
-// dark line gives its height; the columns are where such lines stand.
-struct TableLines {
-    int top = -1;
-    int bottom = -1;
-    std::vector<int> columns;  // x of each vertical grid line, left to right
+// The grid of the first table in a picture of the planner (ours, or a page
+// as LibreOffice draws it), found from its black lines alone.
+struct Grid {
+    int left = -1;
+    int right = -1;
+    std::vector<int> rowLines;  // y of every horizontal line, top to bottom
+
+    bool isValid() const { return left >= 0 && right > left && rowLines.size() >= 2; }
+    // x of the vertical lines crossing row `row` from top to bottom.
+    std::vector<int> columnLines(const QImage& image, int row) const
+    {
+        std::vector<int> xs;
+        const int top = rowLines[row] + 2;
+        const int bottom = rowLines[row + 1] - 2;
+        for (int x = left; x <= right; ++x) {
+            bool line = top <= bottom;
+            for (int y = top; y <= bottom && line; ++y)
+                line = isDark(image.pixel(x, y));
+            if (line && (xs.empty() || xs.back() != x - 1))
+                xs.push_back(x);
+        }
+        return xs;
+    }
+    QPoint middleOfRow(int row, int x) const { return QPoint(x, (rowLines[row] + rowLines[row + 1]) / 2); }
 };
 
-// Vertical lines at least `minLength` pixels long, as x positions (runs of
-// adjacent lines count as one, at their middle).
-TableLines findTableLines(const QImage& image)
+Grid findGrid(const QImage& image)
 {
-    const QImage img = image.convertToFormat(QImage::Format_RGB32);
-    int longest = 0;
-    std::vector<int> lengths(img.width(), 0);
-    std::vector<int> tops(img.width(), -1);
-    for (int x = 0; x < img.width(); ++x) {
+    // The table's left and right edges are the longest vertical lines.
+    std::vector<int> longest(image.width(), 0);
+    int best = 0;
+    for (int x = 0; x < image.width(); ++x) {
         int run = 0;
-        int start = 0;
-        for (int y = 0; y <= img.height(); ++y) {
-            const bool dark = y < img.height() && isDark(img.pixel(x, y));
-            if (dark) {
-                if (run == 0)
-                    start = y;
-                ++run;
-            } else {
-                if (run > lengths[x]) {
-                    lengths[x] = run;
-                    tops[x] = start;
-                }
-                run = 0;
-            }
+        for (int y = 0; y < image.height(); ++y) {
+            run = isDark(image.pixel(x, y)) ? run + 1 : 0;
+            longest[x] = std::max(longest[x], run);
         }
-        longest = std::max(longest, lengths[x]);
+        best = std::max(best, longest[x]);
     }
-    TableLines lines;
-    if (longest < 50)
-        return lines;
-    // A grid line runs (nearly) the table's height; text strokes are short.
-    std::vector<int> xs;
-    for (int x = 0; x < img.width(); ++x) {
-        if (lengths[x] >= longest * 9 / 10) {
-            xs.push_back(x);
-            if (lines.top < 0) {
-                lines.top = tops[x];
-                lines.bottom = tops[x] + lengths[x] - 1;
-            }
+    Grid grid;
+    if (best < 100)
+        return grid;
+    for (int x = 0; x < image.width(); ++x) {
+        if (longest[x] >= best * 9 / 10) {
+            if (grid.left < 0)
+                grid.left = x;
+            grid.right = x;
         }
     }
-    for (size_t i = 0; i < xs.size();) {
-        size_t j = i;
-        while (j + 1 < xs.size() && xs[j + 1] == xs[j] + 1)
-            ++j;
-        lines.columns.push_back((xs[i] + xs[j]) / 2);
-        i = j + 1;
+    // Horizontal lines run across the table.
+    for (int y = 0; y < image.height(); ++y) {
+        int dark = 0;
+        for (int x = grid.left; x <= grid.right; ++x)
+            dark += isDark(image.pixel(x, y)) ? 1 : 0;
+        if (dark * 10 >= (grid.right - grid.left + 1) * 9 && (grid.rowLines.empty() || grid.rowLines.back() != y - 1))
+            grid.rowLines.push_back(y);
     }
-    return lines;
+    return grid;
+}
+
+// The box of the dark pixels above a line (the heading).
+QRect inkAbove(const QImage& image, int bottom)
+{
+    QRect box;
+    for (int y = 0; y < bottom; ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (isDark(image.pixel(x, y)))
+                box = box.united(QRect(x, y, 1, 1));
+    return box;
+}
+
+bool sameColour(QRgb a, QRgb b)
+{
+    return std::abs(qRed(a) - qRed(b)) <= 2 && std::abs(qGreen(a) - qGreen(b)) <= 2 && std::abs(qBlue(a) - qBlue(b)) <= 2;
+}
+
+QString describe(QRgb pixel)
+{
+    return QColor(pixel).name();
 }
 
 class LibreOfficeComparisonTest : public ::testing::Test {
@@ -141,19 +166,104 @@ TEST_F(LibreOfficeComparisonTest, PlannerPictureMatchesLibreOfficesRendering)
     ASSERT_FALSE(ours.isNull());
     ours.save(dir.filePath("ours.png"));
 
-    const QString profile = QStringLiteral("file:///tmp/lo-render-%1").arg(QCoreApplication::applicationPid());
+    // A profile of its own, so that a running LibreOffice is not asked to convert.
+    const QString profile = QStringLiteral("/tmp/lo-render-%1").arg(QCoreApplication::applicationPid());
     QByteArray log;
-    ASSERT_TRUE(run("soffice",
-                    {"--headless", "-env:UserInstallation=" + profile, "--convert-to", "pdf", "--outdir", dir.path(), docPath},
-                    180000, &log))
-        << log.constData();
+    const bool converted = run("soffice",
+                               {"--headless", "-env:UserInstallation=" + QUrl::fromLocalFile(profile).toString(),
+                                "--convert-to", "pdf", "--outdir", dir.path(), docPath},
+                               180000, &log);
+    QDir(profile).removeRecursively();
+    ASSERT_TRUE(converted) << log.constData();
     const QString pdfPath = dir.filePath("planner.pdf");
     ASSERT_TRUE(QFile::exists(pdfPath)) << log.constData();
     ASSERT_TRUE(run("pdftoppm", {"-r", "96", "-png", "-f", "1", "-l", "1", "-singlefile", pdfPath, dir.filePath("libreoffice")},
                     60000, &log))
         << log.constData();
-    const QImage theirs(dir.filePath("libreoffice.png"));
+    const QImage theirs = QImage(dir.filePath("libreoffice.png")).convertToFormat(QImage::Format_RGB32);
     ASSERT_FALSE(theirs.isNull());
+    ours = ours.convertToFormat(QImage::Format_RGB32);
+
+    const Grid ourGrid = findGrid(ours);
+    const Grid theirGrid = findGrid(theirs);
+    ASSERT_TRUE(ourGrid.isValid());
+    ASSERT_TRUE(theirGrid.isValid());
+    // 36 rows: 37 lines, each within 2 pixels of LibreOffice's, from the table's top.
+    ASSERT_EQ(ourGrid.rowLines.size(), 37u);
+    ASSERT_EQ(theirGrid.rowLines.size(), 37u);
+    EXPECT_NEAR(ourGrid.right - ourGrid.left, theirGrid.right - theirGrid.left, 2);
+    for (size_t i = 0; i < 37; ++i)
+        EXPECT_NEAR(ourGrid.rowLines[i] - ourGrid.rowLines[0], theirGrid.rowLines[i] - theirGrid.rowLines[0], 2) << "line " << i;
+
+    // Column boundaries of every row relative to the table's left edge:
+    // heading rows show the merged cells (four lines), the others five columns.
+    for (int row = 0; row < 36; ++row) {
+        std::vector<int> mine = ourGrid.columnLines(ours, row);
+        std::vector<int> libre = theirGrid.columnLines(theirs, row);
+        ASSERT_EQ(mine.size(), row % 12 == 0 ? 4u : 6u) << "row " << row;
+        ASSERT_EQ(mine.size(), libre.size()) << "row " << row;
+        for (size_t i = 0; i < mine.size(); ++i)
+            EXPECT_NEAR(mine[i] - ourGrid.left, libre[i] - theirGrid.left, 2) << "row " << row << " line " << i;
+    }
+
+    // Fills: the six day headings (sampled inside, clear of their centred
+    // names) and the middle column in every row.
+    for (int block = 0; block < 3; ++block) {
+        const int row = 12 * block;
+        for (int side = 0; side < 2; ++side) {
+            const int day = 2 * block + side;
+            const QRgb expected = word::colour::toQColor(wordtest::DayColours[day])->rgb();
+            const QPoint mine = ourGrid.middleOfRow(row, side == 0 ? ourGrid.left + 8 : ourGrid.right - 8);
+            const QPoint libre = theirGrid.middleOfRow(row, side == 0 ? theirGrid.left + 8 : theirGrid.right - 8);
+            EXPECT_TRUE(sameColour(ours.pixel(mine), expected)) << describe(ours.pixel(mine)).toStdString() << " day " << day;
+            EXPECT_TRUE(sameColour(theirs.pixel(libre), expected)) << describe(theirs.pixel(libre)).toStdString() << " day " << day;
+        }
+    }
+    const QRgb middle = word::colour::toQColor(wordtest::MiddleColour)->rgb();
+    for (int row = 0; row < 36; ++row) {
+        const std::vector<int> mine = ourGrid.columnLines(ours, row);
+        const std::vector<int> libre = theirGrid.columnLines(theirs, row);
+        const size_t column = row % 12 == 0 ? 1 : 2;  // the middle column's left line
+        const QPoint ourSample = ourGrid.middleOfRow(row, mine[column] + 2);
+        const QPoint theirSample = theirGrid.middleOfRow(row, libre[column] + 2);
+        EXPECT_TRUE(sameColour(ours.pixel(ourSample), middle)) << describe(ours.pixel(ourSample)).toStdString() << " row " << row;
+        EXPECT_TRUE(sameColour(theirs.pixel(theirSample), middle)) << describe(theirs.pixel(theirSample)).toStdString() << " row " << row;
+    }
+
+    // The heading: the same size (font, bold, point size) and centred at the
+    // same place, relative to the table.
+    const QRect ourHeading = inkAbove(ours, ourGrid.rowLines[0]);
+    const QRect theirHeading = inkAbove(theirs, theirGrid.rowLines[0]);
+    ASSERT_FALSE(ourHeading.isEmpty());
+    ASSERT_FALSE(theirHeading.isEmpty());
+    EXPECT_NEAR(ourHeading.width(), theirHeading.width(), 3);
+    EXPECT_NEAR(ourHeading.height(), theirHeading.height(), 2);
+    EXPECT_NEAR(ourHeading.center().x() - ourGrid.left, theirHeading.center().x() - theirGrid.left, 2);
+    EXPECT_NEAR(ourGrid.rowLines[0] - ourHeading.bottom(), theirGrid.rowLines[0] - theirHeading.bottom(), 2);
+
+    // Texts: LibreOffice shows every text of the document, each hour on one
+    // line; ours places the same texts, each on one line.
+    ASSERT_TRUE(run("pdftotext", {pdfPath, dir.filePath("planner.txt")}, 60000, &log)) << log.constData();
+    QFile textFile(dir.filePath("planner.txt"));
+    ASSERT_TRUE(textFile.open(QIODevice::ReadOnly));
+    const QStringList libreWords = QString::fromUtf8(textFile.readAll()).split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+    QStringList ourTexts;
+    for (const word::render::PlacedText& text : word::render::DocumentLayout::of(model).texts)
+        ourTexts << text.text;
+    const QStringList ourWords = ourTexts.join(' ').split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+    QStringList expected{"Week", "of", "March", "3", "Number", "Name"};
+    for (const QString& day : wordtest::DayNames)
+        expected << day;
+    for (int day = 0; day < 6; ++day)
+        for (int row = 0; row < 10; ++row)
+            expected << QStringLiteral("N%1-%2").arg(day).arg(row) << QStringLiteral("%1.%2").arg(day).arg(row);
+    expected << "8" << "9" << "10" << "11" << "12" << "1" << "2" << "3" << "4" << "5";
+    for (const QString& text : expected) {
+        EXPECT_TRUE(libreWords.contains(text)) << "LibreOffice lacks " << text.toStdString();
+        EXPECT_TRUE(ourWords.contains(text)) << "ours lacks " << text.toStdString();
+    }
+    EXPECT_EQ(ourTexts.count("10"), 3);
+    EXPECT_EQ(libreWords.count("10"), 3);
 }
 
 }  // namespace
