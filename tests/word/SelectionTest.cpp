@@ -429,3 +429,26 @@ TEST(EditSelectionTest, CharacterMovesStopAtTheDocumentsEnd)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(EditSelectionTest, ADocumentReadWithoutAClosingParagraphGetsOne)
+{
+    DocumentModel model;
+    model.body.clear();
+    editing::EditSelection empty(model);
+    ASSERT_EQ(model.body.size(), 1u);
+    empty.typeText("x");
+    EXPECT_EQ(std::get<Paragraph>(model.body[0]).text(), "x");
+
+    DocumentModel tableOnly;
+    model::Table broken;  // no rows: nowhere to stand in it
+    broken.gridTwips = {100};
+    tableOnly.body = {broken};
+    editing::EditSelection selection(tableOnly);
+    ASSERT_EQ(tableOnly.body.size(), 2u);
+    selection.typeText("y");
+    EXPECT_EQ(std::get<Paragraph>(tableOnly.body[1]).text(), "y");
+}
+
+}  // namespace
