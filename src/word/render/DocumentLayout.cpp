@@ -16,9 +16,18 @@ using namespace model;
 // line above its text, so every row is that much taller than its content.
 constexpr double GridLinePixels = 2.0 / 3.0;
 
+// Lengths beyond any page are cut to this many twips (a yard), so that
+// pixel positions stay far inside int; such a picture is refused anyway.
+constexpr int LongestTwips = 36 * 1440;
+
+double pixelsOf(int twips)
+{
+    return units::pixelsFromTwips(std::clamp(twips, 0, LongestTwips));
+}
+
 int pixel(double x)
 {
-    return int(std::lround(x));
+    return int(std::lround(std::clamp(x, -1e9, 1e9)));
 }
 
 bool hasGridLines(const Table& table)
@@ -48,7 +57,7 @@ public:
     DocumentLayout build()
     {
         const PageSetup& page = m_document.page;
-        const double textWidth = std::max(1.0, units::pixelsFromTwips(page.textWidthTwips()));
+        const double textWidth = std::max(1.0, pixelsOf(page.textWidthTwips()));
         // Everything is laid out from x = 0 at the text area's left edge and
         // moved into the picture at the end.
         double right = textWidth;
@@ -58,17 +67,21 @@ public:
             if (const auto* paragraph = std::get_if<Paragraph>(&block)) {
                 const double height =
                     ParagraphLayout::place(*paragraph, m_document.bodySpacing, 0, y, textWidth, m_fonts, m_layout.texts);
-                lastSpacing = units::pixelsFromTwips(std::max(0, m_document.bodySpacing.afterTwips));
+                lastSpacing = pixelsOf(m_document.bodySpacing.afterTwips);
                 y += height;
             } else {
                 const Table& table = std::get<Table>(block);
-                right = std::max(right, units::pixelsFromTwips(table.widthTwips()));
+                double width = 0;
+                for (int column : table.gridTwips)
+                    width += pixelsOf(column);
+                right = std::max(right, width);
                 y = placeTable(table, 0, y);
                 lastSpacing = 0;
             }
         }
         const double contentHeight = std::max(1.0, y - lastSpacing);
-        finish(int(std::ceil(right)), int(std::ceil(contentHeight)));
+        // Sizes beyond any picture stay beyond it without overflowing.
+        finish(int(std::min(std::ceil(right), 1e9)), int(std::min(std::ceil(contentHeight), 1e9)));
         return std::move(m_layout);
     }
 
@@ -77,12 +90,12 @@ private:
     {
         const bool grid = hasGridLines(table);
         const ParagraphSpacing& spacing = grid ? m_document.tableSpacing : m_document.bodySpacing;
-        const double margin = units::pixelsFromTwips(std::max(0, table.cellMarginTwips));
+        const double margin = pixelsOf(table.cellMarginTwips);
         const double lineRoom = grid ? GridLinePixels : 0.0;
 
         std::vector<double> columns{left};
         for (int width : table.gridTwips)
-            columns.push_back(columns.back() + units::pixelsFromTwips(std::max(0, width)));
+            columns.push_back(columns.back() + pixelsOf(width));
         TableGeometry geometry;
         for (double x : columns)
             geometry.columnEdges.push_back(pixel(x));

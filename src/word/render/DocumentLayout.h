@@ -28,8 +28,8 @@ struct Fill {
 //
 // What the picture covers: the document's content and nothing of the page.
 // Pixel x = Border is the left edge of the page's text area (the page's
-// left margin is cut away), or the table's left edge where a table reaches
-// further left; the picture is wide enough for the text area and for the
+// left margin is cut away; tables start there too, as Word 2013 and later
+// place a table without indent); the picture is wide enough for the text area and for the
 // widest table (a table may run into the right margin, as in Word), plus
 // Border on the right. The first block starts at y = Border; the picture
 // ends Border pixels below the last block's last line (its spacing after is

@@ -5,6 +5,8 @@
 #include "word/render/DocumentLayout.h"
 
 #include <QGlyphRun>
+#include <QGuiApplication>
+#include <QThread>
 #include <QPainter>
 
 #include <cmath>
@@ -20,6 +22,10 @@ constexpr int LargestSide = 32767;
 
 QImage renderDocument(const model::DocumentModel& document)
 {
+    // Fonts need the GUI application, and its thread.
+    const QCoreApplication* application = QCoreApplication::instance();
+    if (!qobject_cast<const QGuiApplication*>(application) || QThread::currentThread() != application->thread())
+        throw AutomationError(QStringLiteral("A picture of the document can only be made by the program's main thread."));
     const render::DocumentLayout layout = render::DocumentLayout::of(document);
     if (layout.size.width() > LargestSide || layout.size.height() > LargestSide)
         throw AutomationError(QStringLiteral("The document is too large to be copied as one picture."));

@@ -3,10 +3,12 @@
 #include "word/model/Units.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QHash>
 #include <QImage>
 #include <QSet>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -32,8 +34,8 @@ constexpr std::array<Replacement, 9> Replacements{{
     {"Courier", "Liberation Mono"},
 }};
 
-// Where a family is neither installed nor has a stand-in, LibreOffice draws
-// the sans-serif face it finds first on a Debian system.
+// Where fontconfig has no answer either, the sans-serif faces LibreOffice
+// falls back to on a Debian system.
 constexpr std::array<const char*, 3> Fallbacks{"DejaVu Sans", "Liberation Sans", "Noto Sans"};
 
 // A device at 96 dots per inch for measuring, whatever the screen is.
@@ -73,7 +75,7 @@ double RenderFont::advance(const QString& text) const
     QList<quint32> indexes;
     QList<QPointF> advances;
     if (!glyphs(text, indexes, advances))
-        return large.horizontalAdvance(text) / MeasureScale;
+        return large.horizontalAdvance(text) / measureScale;
     double width = 0;
     for (const QPointF& step : advances)
         width += step.x();
@@ -104,8 +106,10 @@ FontCatalog::~FontCatalog() = default;
 
 FontCatalog& FontCatalog::shared()
 {
-    static FontCatalog catalogue;
-    return catalogue;
+    // Never destroyed: its fonts must not outlive the application's font
+    // cache, which goes before static objects do.
+    static FontCatalog* catalogue = new FontCatalog;
+    return *catalogue;
 }
 
 QString FontCatalog::familyFor(const QString& requested)
@@ -122,6 +126,12 @@ QString FontCatalog::familyFor(const QString& requested)
         if (requested.compare(QLatin1String(replacement.requested), Qt::CaseInsensitive) == 0
             && m_impl->isInstalled(QLatin1String(replacement.standIn)))
             drawn = QLatin1String(replacement.standIn);
+    }
+    if (drawn.isEmpty() && !requested.isEmpty()) {
+        // What fontconfig matches for the name, as LibreOffice asks it too.
+        const QString matched = QFontInfo(QFont(requested)).family();
+        if (m_impl->isInstalled(matched))
+            drawn = matched;
     }
     for (const char* fallback : Fallbacks) {
         if (!drawn.isEmpty())
@@ -149,8 +159,10 @@ const RenderFont& FontCatalog::font(const model::CharacterFormat& format)
     font.setBold(format.bold);
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setKerning(false);
+    // Measuring at 1000 to 4000 points keeps rounding below a thousandth of a pixel.
+    const double scale = std::clamp(4000.0 / points, 1.0, 100.0);
     QFont large = font;
-    large.setPointSizeF(points * RenderFont::MeasureScale);
+    large.setPointSizeF(points * scale);
     font.setPointSizeF(points);
     // The raw face at the pixel size the font has on a 96 dpi device.
     const double pixels = points * units::PixelsPerInch / 72.0;
@@ -159,9 +171,9 @@ const RenderFont& FontCatalog::font(const model::CharacterFormat& format)
     QRawFont raw = QRawFont::fromFont(pixelFont);
     if (raw.isValid())
         raw.setPixelSize(pixels);
-    auto* resolved = new RenderFont{font, raw, QFontMetricsF(large, &measuringDevice())};
-    resolved->ascent = resolved->large.ascent() / RenderFont::MeasureScale;
-    resolved->descent = resolved->large.descent() / RenderFont::MeasureScale;
+    auto* resolved = new RenderFont{font, raw, QFontMetricsF(large, &measuringDevice()), scale};
+    resolved->ascent = resolved->large.ascent() / scale;
+    resolved->descent = resolved->large.descent() / scale;
     m_impl->fonts.insert(key, resolved);
     return *resolved;
 }

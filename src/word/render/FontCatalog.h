@@ -23,12 +23,11 @@ namespace word::render {
 // Qt's font fallback instead.
 struct RenderFont {
     QFont font;
-    QRawFont raw;         // the face at the font's pixel size
-    QFontMetricsF large;  // of the font MeasureScale times larger
-    double ascent = 0;    // pixels above the baseline
-    double descent = 0;   // pixels below it
-
-    static constexpr double MeasureScale = 100.0;
+    QRawFont raw;               // the face at the font's pixel size
+    QFontMetricsF large;        // of the font measureScale times larger
+    double measureScale = 1.0;
+    double ascent = 0;          // pixels above the baseline
+    double descent = 0;         // pixels below it
     double lineHeight() const { return ascent + descent; }
 
     // Glyphs of a text and their unhinted advances in pixels; false when
@@ -43,8 +42,11 @@ struct RenderFont {
 // to look like LibreOffice's rendering of the same file, so a missing family
 // is replaced the way LibreOffice replaces it: its metric-compatible stand-in
 // where one is installed (Calibri -> Carlito, Arial -> Liberation Sans, ...),
-// otherwise the sans-serif face LibreOffice falls back to. Only the GUI
-// thread renders; the catalogue is not shared between threads.
+// otherwise what fontconfig matches for the name, as LibreOffice asks
+// fontconfig too (Trebuchet MS -> DejaVu Sans on Debian, which is what
+// LibreOffice draws it with). Families are looked up
+// once and fonts kept for the program's life, so a picture costs no font
+// database scan. Use on the GUI thread only, with a QGuiApplication.
 class FontCatalog {
 public:
     static FontCatalog& shared();

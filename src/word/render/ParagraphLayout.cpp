@@ -156,7 +156,7 @@ double ParagraphLayout::place(const model::Paragraph& paragraph, const model::Pa
     }
 
     const RenderFont& markFont = fonts.font(paragraph.markFormat);
-    const double factor = std::max(0.0, spacing.line240ths / 240.0);
+    const double factor = std::clamp(spacing.line240ths / 240.0, 0.0, 132.0);  // Word allows at most 132 lines
     double y = top;
     for (Line& line : breaker.lines()) {
         for (const LineItem& item : line.items) {
@@ -184,7 +184,7 @@ double ParagraphLayout::place(const model::Paragraph& paragraph, const model::Pa
         }
         y += height;
     }
-    return (y - top) + units::pixelsFromTwips(std::max(0, spacing.afterTwips));
+    return (y - top) + units::pixelsFromTwips(std::clamp(spacing.afterTwips, 0, 31680));  // Word allows at most 1584 pt
 }
 
 }  // namespace word::render

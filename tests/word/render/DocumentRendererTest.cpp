@@ -17,6 +17,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <thread>
 
 using namespace word;
 using model::Alignment;
@@ -318,14 +320,34 @@ TEST(DocumentRenderer, MissingFontsAreReplacedAsLibreOfficeDoes)
     EXPECT_LT(first.lineHeight(), 20.0);
 }
 
-TEST(DocumentRenderer, EmptyAndOverlargeDocuments)
+TEST(DocumentRenderer, EmptyOverlargeAndMisplacedRequests)
 {
     const QImage blank = renderDocument(DocumentModel::blank());
     EXPECT_FALSE(blank.isNull());
     EXPECT_TRUE(ink(blank).isEmpty());
 
+    // Beyond what one picture holds: refused with a message, not a crash.
     std::vector<Paragraph> many(2500, paragraph("line"));
     EXPECT_THROW(renderDocument(paragraphDocument(many)), AutomationError);
+    // A column wider than any page is cut to a yard (3456 pixels) rather than overflowing.
+    QImage wide;
+    EXPECT_NO_THROW(wide = renderDocument(tableDocument({std::numeric_limits<int>::max(), 1500}, {Row{{cell("x"), cell("y")}}})));
+    EXPECT_EQ(wide.width(), 3456 + 100 + 2 * B);
+    DocumentModel hugeText = paragraphDocument({paragraph("x", 3276)});
+    hugeText.bodySpacing = {std::numeric_limits<int>::max(), std::numeric_limits<int>::max()};
+    EXPECT_THROW(renderDocument(hugeText), AutomationError);
+
+    // Fonts belong to the GUI thread.
+    bool refused = false;
+    std::thread worker([&] {
+        try {
+            renderDocument(DocumentModel::blank());
+        } catch (const AutomationError&) {
+            refused = true;
+        }
+    });
+    worker.join();
+    EXPECT_TRUE(refused);
 }
 
 TEST(DocumentRenderer, CopyAsPicturePutsThePictureOnTheClipboard)
