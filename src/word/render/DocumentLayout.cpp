@@ -133,24 +133,23 @@ private:
                 const int rowTop = pixel(y);
                 const int rowBottom = pixel(bottom);
                 m_layout.lines.push_back(QRect(QPoint(geometry.columnEdges.front(), rowTop),
-                                               QPoint(geometry.columnEdges.back() - 1, rowTop)));
+                                               QPoint(geometry.columnEdges.back(), rowTop)));
                 int edge = 0;
                 for (const Cell& cell : row.cells) {
                     const int x = geometry.columnEdges[std::clamp(edge, 0, int(columns.size()) - 1)];
                     m_layout.lines.push_back(QRect(QPoint(x, rowTop), QPoint(x, rowBottom)));
                     edge += std::max(1, cell.gridSpan);
                 }
-                const int x = geometry.columnEdges.back() - 1;
+                const int x = geometry.columnEdges.back();
                 m_layout.lines.push_back(QRect(QPoint(x, rowTop), QPoint(x, rowBottom)));
             }
             y = bottom;
             geometry.rowEdges.push_back(pixel(y));
         }
         if (grid) {
-            // The bottom line sits on the last row's edge, inside the table.
             const int bottom = pixel(y);
             m_layout.lines.push_back(QRect(QPoint(geometry.columnEdges.front(), bottom),
-                                           QPoint(geometry.columnEdges.back() - 1, bottom)));
+                                           QPoint(geometry.columnEdges.back(), bottom)));
             y += lineRoom;
         }
         m_layout.tables.push_back(std::move(geometry));

@@ -42,7 +42,9 @@ struct Fill {
 // left and right margins, top aligned; a row is as high as its tallest cell
 // plus the room its top line takes; "Table Grid" paragraphs have the
 // document's table spacing, and its single half-point lines are drawn one
-// pixel wide on every cell's edges. Fills: a cell's shading background, with
+// pixel wide on every cell's edges: the pixel where the edge falls
+// (rounded), as LibreOffice draws them, so the lines of the right and bottom
+// edges lie just outside the cells' fills. Fills: a cell's shading background, with
 // a percentage texture mixed in its foreground colour (automatic = black).
 struct DocumentLayout {
     static constexpr int Border = 6;

@@ -182,16 +182,19 @@ TEST(DocumentRenderer, FillsAndGridLinesFallOnTheCells)
     EXPECT_EQ(image.pixel(table.columnEdges[2] - 2, middle + 2), qRgb(255, 255, 255));
     EXPECT_EQ(image.pixel(table.columnEdges[1] - 2, top + 2), qRgb(255, 255, 255));
 
-    // Lines one pixel wide on every edge, the outline inside the table's box.
-    for (int x : {table.columnEdges[0], table.columnEdges[1], table.columnEdges[2] - 1}) {
+    // Lines one pixel wide on every edge, the right and bottom ones just
+    // outside the fills.
+    for (int x : table.columnEdges) {
         EXPECT_TRUE(columnIsDark(image, x, top, bottom)) << x;
         EXPECT_FALSE(isDark(image.pixel(x + 1, middle + 2))) << x;
+        EXPECT_FALSE(isDark(image.pixel(x - 1, middle + 2))) << x;
     }
-    EXPECT_FALSE(isDark(image.pixel(table.columnEdges[2], middle + 2)));
     for (int y : {top, middle, bottom}) {
         EXPECT_TRUE(isDark(image.pixel(table.columnEdges[0] + 50, y))) << y;
-        EXPECT_TRUE(isDark(image.pixel(table.columnEdges[2] - 5, y))) << y;
+        EXPECT_TRUE(isDark(image.pixel(table.columnEdges[2], y))) << y;
+        EXPECT_FALSE(isDark(image.pixel(table.columnEdges[0] + 50, y + 1))) << y;
     }
+    EXPECT_FALSE(isDark(image.pixel(table.columnEdges[0] + 50, top - 1)));
 
     // "Normal Table" draws no lines, but its fills.
     const DocumentModel plain = tableDocument({1500, 3000}, {Row{{cell(""), cell("", 1, PaleGreen)}}}, "Normal Table");
@@ -283,9 +286,9 @@ TEST(DocumentRenderer, TextWrapsWithinTheCell)
         const QImage image = renderDocument(*document);
         const render::TableGeometry table = DocumentLayout::of(*document).tables[0];
         const QRect inside = ink(image, QRect(QPoint(table.columnEdges[0] + 1, table.rowEdges[0] + 1),
-                                              QPoint(table.columnEdges[1] - 2, table.rowEdges[1] - 1)));
-        EXPECT_LE(inside.right(), table.columnEdges[1] - 2);
-        EXPECT_TRUE(columnIsDark(image, table.columnEdges[1] - 1, table.rowEdges[0], table.rowEdges[1]));
+                                              QPoint(table.columnEdges[1] - 1, table.rowEdges[1] - 1)));
+        EXPECT_LE(inside.right(), table.columnEdges[1] - 2);  // the 2 pixel margin stays clear
+        EXPECT_TRUE(columnIsDark(image, table.columnEdges[1], table.rowEdges[0], table.rowEdges[1]));
     }
 
     // Every word of a wrapped paragraph is placed, in order.
