@@ -23,10 +23,12 @@ public:
     // whatever the extension) to FileName, completely or not at all. A link at
     // FileName is replaced, never followed. Throws AutomationError.
     void SaveAs(const QString& FileName);
+    // Closes without saving: an unseen Word has nobody to ask whether to save.
     void Close();
-    // SaveChanges 0 (wdDoNotSaveChanges) closes without saving. The document is
-    // never saved on close by this engine: it has no file of its own to save to
-    // unless SaveAs was called, and the program only closes saved or read-only work.
+    // SaveChanges 0 (wdDoNotSaveChanges) and -2 (wdPromptToSaveChanges) close
+    // without saving; -1 (wdSaveChanges) saves to the file the document was
+    // opened from or saved as first (and fails, leaving it open, when it has
+    // none). Other values throw AutomationError ("Bad parameter").
     void Close(int SaveChanges);
 
 private:

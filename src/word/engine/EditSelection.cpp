@@ -65,7 +65,14 @@ EditSelection::EditSelection(model::DocumentModel& document) : m_document(docume
 
 void EditSelection::reset()
 {
-    collapseToPoint(firstPlaceOfBlock(0));
+    // Word keeps a paragraph at the end of every document, even one read from
+    // a file without it; the selection always has a place to stand.
+    if (m_document.body.empty() || std::holds_alternative<Table>(m_document.body.back()))
+        m_document.body.emplace_back(Paragraph{});
+    int first = 0;
+    while (first + 1 < int(m_document.body.size()) && !isValid(firstPlaceOfBlock(first)))
+        ++first;
+    collapseToPoint(firstPlaceOfBlock(first));
 }
 
 // ---- navigation in the model ----

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+#include <QXmlStreamReader>
+
+#include <optional>
+
+namespace word::oxml {
+
+// Walks one XML part of a package element by element, for the readers of
+// the package's parts. Elements and attributes are recognised by namespace
+// and local name, never by prefix, so any prefix a writer chooses works; both
+// the transitional and the strict WordprocessingML namespaces count as "w".
+// Refuses what a document part never needs and an attacker would use: a
+// document type declaration (and with it every entity of its own), and
+// nesting deeper than limits::MaxXmlDepth. Every failure throws
+// AutomationError naming the part and the line.
+class XmlReader {
+public:
+    XmlReader(const QByteArray& xml, QString partName);
+
+    // Moves to the root element; false for a part without one.
+    bool readRoot();
+    // Moves to the next child element of the current element; false once the
+    // current element has ended (the reader then stands on its end).
+    bool nextChild();
+    // Passes over the rest of the current element, children and all.
+    void skip();
+    // The character data of the current element up to its end; child elements
+    // are passed over.
+    QString readText();
+
+    // The current element is in the WordprocessingML namespace with this local name.
+    bool isW(const char* localName) const;
+    bool isIn(const char* namespaceUri, const char* localName) const;
+    QStringView localName() const { return m_xml.name(); }
+    QStringView namespaceUri() const { return m_xml.namespaceUri(); }
+
+    // A WordprocessingML attribute of the current element (w:val ...), also
+    // accepted without a prefix; nothing when absent.
+    std::optional<QString> wAttribute(const char* localName) const;
+    // An attribute in no namespace (the package's own parts use these).
+    std::optional<QString> plainAttribute(const char* localName) const;
+    // An attribute in the given namespace.
+    std::optional<QString> attribute(const char* namespaceUri, const char* localName) const;
+
+    const QString& partName() const { return m_partName; }
+    qint64 lineNumber() const { return m_xml.lineNumber(); }
+
+    // Throws: "The file is damaged: <detail> (<part>, line n)."
+    [[noreturn]] void damaged(const QString& detail) const;
+
+private:
+    // The next token that matters: start or end of an element, or end of the part.
+    QXmlStreamReader::TokenType advance();
+    [[noreturn]] void xmlError() const;
+
+    QXmlStreamReader m_xml;
+    QString m_partName;
+    int m_depth = 0;
+};
+
+// Namespaces a reader meets besides WordprocessingML's own.
+namespace readns {
+inline constexpr const char* W = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
+inline constexpr const char* WStrict = "http://purl.oclc.org/ooxml/wordprocessingml/main";
+inline constexpr const char* MarkupCompatibility = "http://schemas.openxmlformats.org/markup-compatibility/2006";
+inline constexpr const char* DrawingMain = "http://schemas.openxmlformats.org/drawingml/2006/main";
+inline constexpr const char* DrawingMainStrict = "http://purl.oclc.org/ooxml/drawingml/main";
+inline constexpr const char* Xml = "http://www.w3.org/XML/1998/namespace";
+}  // namespace readns
+
+}  // namespace word::oxml

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "word/model/DocumentModel.h"
+#include "word/render/FontCatalog.h"
+#include "word/render/ParagraphLayout.h"
+
+#include <QColor>
+#include <QRect>
+#include <QSize>
+
+#include <vector>
+
+namespace word::render {
+
+// The geometry of one table in the picture, in whole pixels.
+struct TableGeometry {
+    std::vector<int> columnEdges;  // x of the grid's boundaries, left edge first, right edge last
+    std::vector<int> rowEdges;     // y of the rows' boundaries, top edge first, bottom edge last
+};
+
+// A filled cell.
+struct Fill {
+    QRect rect;
+    QColor colour;
+};
+
+// The whole document laid out for a picture at 96 dots per inch.
+//
+// What the picture covers: the document's content and nothing of the page.
+// Pixel x = Border is the left edge of the page's text area (the page's
+// left margin is cut away; tables start there too, as Word 2013 and later
+// place a table without indent); the picture is wide enough for the text area and for the
+// widest table (a table may run into the right margin, as in Word), plus
+// Border on the right. The first block starts at y = Border; the picture
+// ends Border pixels below the last block's last line (its spacing after is
+// left out). The body flows on without page breaks.
+//
+// Paragraphs: see ParagraphLayout; body paragraphs use the document's body
+// spacing and the text area's width. Tables: columns at their grid widths
+// (twips / 15 pixels), the table's left edge at the text area's left edge;
+// a merged cell spans its grid columns; cell text sits between the cell's
+// left and right margins, top aligned; a row is as high as its tallest cell
+// plus the room its top line takes; "Table Grid" paragraphs have the
+// document's table spacing, and its single half-point lines are drawn one
+// pixel wide on every cell's edges: the pixel where the edge falls
+// (rounded), as LibreOffice draws them, so the lines of the right and bottom
+// edges lie just outside the cells' fills. Fills: a cell's shading background, with
+// a percentage texture mixed in its foreground colour (automatic = black).
+struct DocumentLayout {
+    static constexpr int Border = 6;
+
+    QSize size;
+    std::vector<Fill> fills;
+    std::vector<QRect> lines;  // black, already one pixel thick rectangles
+    std::vector<PlacedText> texts;
+    std::vector<TableGeometry> tables;  // in document order
+
+    static DocumentLayout of(const model::DocumentModel& document, FontCatalog& fonts = FontCatalog::shared());
+};
+
+}  // namespace word::render

@@ -1,0 +1,181 @@
+#include "word/render/FontCatalog.h"
+
+#include "word/model/Units.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QHash>
+#include <QImage>
+#include <QSet>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace word::render {
+
+namespace {
+
+// Stand-ins LibreOffice puts in for the common Windows families (its font
+// replacement table); each is metric-compatible, so texts keep their widths.
+struct Replacement {
+    const char* requested;
+    const char* standIn;
+};
+constexpr std::array<Replacement, 9> Replacements{{
+    {"Calibri", "Carlito"},
+    {"Cambria", "Caladea"},
+    {"Arial", "Liberation Sans"},
+    {"Helvetica", "Liberation Sans"},
+    {"Arial Narrow", "Liberation Sans Narrow"},
+    {"Times New Roman", "Liberation Serif"},
+    {"Times", "Liberation Serif"},
+    {"Courier New", "Liberation Mono"},
+    {"Courier", "Liberation Mono"},
+}};
+
+// Where fontconfig has no answer either, the sans-serif faces LibreOffice
+// falls back to on a Debian system.
+constexpr std::array<const char*, 3> Fallbacks{"DejaVu Sans", "Liberation Sans", "Noto Sans"};
+
+// A device at 96 dots per inch for measuring, whatever the screen is.
+const QImage& measuringDevice()
+{
+    static const QImage device = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        const int dotsPerMeter = int(std::lround(units::PixelsPerInch / 0.0254));
+        image.setDotsPerMeterX(dotsPerMeter);
+        image.setDotsPerMeterY(dotsPerMeter);
+        return image;
+    }();
+    return device;
+}
+
+}  // namespace
+
+bool RenderFont::glyphs(const QString& text, QList<quint32>& indexes, QList<QPointF>& advances) const
+{
+    if (!raw.isValid())
+        return false;
+    for (const QChar c : text) {
+        if (c.isSurrogate())
+            return false;  // beyond the basic plane: left to Qt's shaping
+    }
+    indexes = raw.glyphIndexesForString(text);
+    for (qsizetype i = 0; i < indexes.size(); ++i) {
+        if (indexes[i] == 0 && i < text.size() && !text.at(i).isSpace())
+            return false;
+    }
+    advances = raw.advancesForGlyphIndexes(indexes, QRawFont::UseDesignMetrics);
+    return advances.size() == indexes.size();
+}
+
+double RenderFont::advance(const QString& text) const
+{
+    QList<quint32> indexes;
+    QList<QPointF> advances;
+    if (!glyphs(text, indexes, advances))
+        return large.horizontalAdvance(text) / measureScale;
+    double width = 0;
+    for (const QPointF& step : advances)
+        width += step.x();
+    return width;
+}
+
+struct FontCatalog::Impl {
+    QSet<QString> installed;  // lower-case family names
+    bool scanned = false;
+    QHash<QString, QString> families;  // requested -> drawn
+    QHash<QString, RenderFont*> fonts;  // "family|halfPoints|bold"
+
+    bool isInstalled(const QString& family)
+    {
+        if (!scanned) {
+            for (const QString& name : QFontDatabase::families())
+                installed.insert(name.toLower());
+            scanned = true;
+        }
+        return installed.contains(family.toLower());
+    }
+
+    ~Impl() { qDeleteAll(fonts); }
+};
+
+FontCatalog::FontCatalog() : m_impl(std::make_unique<Impl>()) {}
+FontCatalog::~FontCatalog() = default;
+
+FontCatalog& FontCatalog::shared()
+{
+    // Never destroyed: its fonts must not outlive the application's font
+    // cache, which goes before static objects do.
+    static FontCatalog* catalogue = new FontCatalog;
+    return *catalogue;
+}
+
+QString FontCatalog::familyFor(const QString& requested)
+{
+    const auto known = m_impl->families.constFind(requested);
+    if (known != m_impl->families.constEnd())
+        return *known;
+    QString drawn;
+    if (!requested.isEmpty() && m_impl->isInstalled(requested))
+        drawn = requested;
+    for (const Replacement& replacement : Replacements) {
+        if (!drawn.isEmpty())
+            break;
+        if (requested.compare(QLatin1String(replacement.requested), Qt::CaseInsensitive) == 0
+            && m_impl->isInstalled(QLatin1String(replacement.standIn)))
+            drawn = QLatin1String(replacement.standIn);
+    }
+    if (drawn.isEmpty() && !requested.isEmpty()) {
+        // What fontconfig matches for the name, as LibreOffice asks it too.
+        const QString matched = QFontInfo(QFont(requested)).family();
+        if (m_impl->isInstalled(matched))
+            drawn = matched;
+    }
+    for (const char* fallback : Fallbacks) {
+        if (!drawn.isEmpty())
+            break;
+        if (m_impl->isInstalled(QLatin1String(fallback)))
+            drawn = QLatin1String(fallback);
+    }
+    if (drawn.isEmpty())
+        drawn = requested;  // let fontconfig choose
+    m_impl->families.insert(requested, drawn);
+    return drawn;
+}
+
+const RenderFont& FontCatalog::font(const model::CharacterFormat& format)
+{
+    const QString key = format.fontName + QLatin1Char('|') + QString::number(format.halfPoints)
+        + (format.bold ? QLatin1String("|b") : QLatin1String("|r"));
+    if (RenderFont* known = m_impl->fonts.value(key))
+        return *known;
+
+    QFont font(familyFor(format.fontName));
+    // Sizes in points on a 96 dpi device: one point is 4/3 pixel. Unhinted
+    // outlines keep fractional advances, as LibreOffice lays text out.
+    const double points = std::max(1.0, units::pointsFromHalfPoints(format.halfPoints));
+    font.setBold(format.bold);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setKerning(false);
+    // Measuring at 1000 to 4000 points keeps rounding below a thousandth of a pixel.
+    const double scale = std::clamp(4000.0 / points, 1.0, 100.0);
+    QFont large = font;
+    large.setPointSizeF(points * scale);
+    font.setPointSizeF(points);
+    // The raw face at the pixel size the font has on a 96 dpi device.
+    const double pixels = points * units::PixelsPerInch / 72.0;
+    QFont pixelFont = font;
+    pixelFont.setPixelSize(100);
+    QRawFont raw = QRawFont::fromFont(pixelFont);
+    if (raw.isValid())
+        raw.setPixelSize(pixels);
+    auto* resolved = new RenderFont{font, raw, QFontMetricsF(large, &measuringDevice()), scale};
+    resolved->ascent = resolved->large.ascent() / scale;
+    resolved->descent = resolved->large.descent() / scale;
+    m_impl->fonts.insert(key, resolved);
+    return *resolved;
+}
+
+}  // namespace word::render

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "word/model/CharacterFormat.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QList>
+#include <QPointF>
+#include <QRawFont>
+#include <QString>
+#include <QStringView>
+
+#include <memory>
+
+namespace word::render {
+
+// A font as the renderer draws it: the QFont (its size in points on a 96 dpi
+// device, so one point is 4/3 pixel) and its metrics in pixels. Metrics are
+// the outlines' own, unhinted and unrounded, as LibreOffice lays text out:
+// rounded metrics would lose half a pixel a line at 10 pt and make a heading
+// some pixels wider. Text is not kerned (Word and LibreOffice do not kern
+// unless told to). Characters the face lacks are measured and drawn through
+// Qt's font fallback instead.
+struct RenderFont {
+    QFont font;
+    QRawFont raw;               // the face at the font's pixel size
+    QFontMetricsF large;        // of the font measureScale times larger
+    double measureScale = 1.0;
+    double ascent = 0;          // pixels above the baseline
+    double descent = 0;         // pixels below it
+    double lineHeight() const { return ascent + descent; }
+
+    // Glyphs of a text and their unhinted advances in pixels; false when
+    // the face lacks one of its characters.
+    bool glyphs(const QString& text, QList<quint32>& indexes, QList<QPointF>& advances) const;
+    // The text's width in pixels.
+    double advance(const QString& text) const;
+};
+
+// The fonts of documents, looked up once and kept: a document names fonts
+// that may not be installed here (Calibri, Trebuchet MS), and the picture is
+// to look like LibreOffice's rendering of the same file, so a missing family
+// is replaced the way LibreOffice replaces it: its metric-compatible stand-in
+// where one is installed (Calibri -> Carlito, Arial -> Liberation Sans, ...),
+// otherwise what fontconfig matches for the name, as LibreOffice asks
+// fontconfig too (Trebuchet MS -> DejaVu Sans on Debian, which is what
+// LibreOffice draws it with). Families are looked up
+// once and fonts kept for the program's life, so a picture costs no font
+// database scan. Use on the GUI thread only, with a QGuiApplication.
+class FontCatalog {
+public:
+    static FontCatalog& shared();
+
+    // The font for this formatting; the reference stays valid for the
+    // program's life.
+    const RenderFont& font(const model::CharacterFormat& format);
+
+    // The installed family drawn for a requested one.
+    QString familyFor(const QString& requested);
+
+    FontCatalog();
+    ~FontCatalog();
+    FontCatalog(const FontCatalog&) = delete;
+    FontCatalog& operator=(const FontCatalog&) = delete;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> m_impl;
+};
+
+}  // namespace word::render

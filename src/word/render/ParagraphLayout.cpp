@@ -1,0 +1,190 @@
+#include "word/render/ParagraphLayout.h"
+
+#include "word/model/Units.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace word::render {
+
+namespace {
+
+constexpr double TabStopPixels = units::PixelsPerInch / 2;  // Word's default tab stops: every half inch
+constexpr double Tolerance = 0.01;                           // pixels lost to rounding when a line just fits
+
+// A word with the blanks after it, or one tab: what is never broken apart
+// unless it is wider than a whole line.
+struct Chunk {
+    QString text;
+    const RenderFont* font;
+    double width;     // pixels, trailing blanks included
+    double trailing;  // pixels of trailing blanks (they may hang past the line's end)
+    bool tab;
+};
+
+struct LineItem {
+    QString text;
+    const RenderFont* font;
+    double x;
+};
+
+struct Line {
+    std::vector<LineItem> items;
+    double contentWidth = 0;  // without trailing blanks
+    double ascent = 0;
+    double descent = 0;
+};
+
+void splitRun(const model::Run& run, const RenderFont& font, std::vector<Chunk>& chunks)
+{
+    const QString& text = run.text;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        if (text.at(i) == QLatin1Char('\t')) {
+            chunks.push_back({QString(), &font, 0, 0, true});
+            ++i;
+            continue;
+        }
+        qsizetype end = i;
+        while (end < text.size() && text.at(end) != QLatin1Char('\t') && !text.at(end).isSpace())
+            ++end;
+        qsizetype blanksEnd = end;
+        while (blanksEnd < text.size() && text.at(blanksEnd) != QLatin1Char('\t') && text.at(blanksEnd).isSpace())
+            ++blanksEnd;
+        const QString piece = text.mid(i, blanksEnd - i);
+        const double width = font.advance(piece);
+        const double trailing = blanksEnd > end ? width - font.advance(text.mid(i, end - i)) : 0.0;
+        chunks.push_back({piece, &font, width, trailing, false});
+        i = blanksEnd;
+    }
+}
+
+class LineBreaker {
+public:
+    explicit LineBreaker(double width) : m_width(std::max(1.0, width)) { m_lines.emplace_back(); }
+
+    void add(const Chunk& chunk)
+    {
+        if (chunk.tab) {
+            double stop = (std::floor(m_x / TabStopPixels) + 1) * TabStopPixels;
+            if (stop > m_width + Tolerance && !current().items.empty()) {
+                newLine();
+                stop = TabStopPixels;
+            }
+            current().items.push_back({QString(), chunk.font, m_x});
+            m_x = std::min(stop, m_width);
+            current().contentWidth = m_x;
+            return;
+        }
+        const double core = chunk.width - chunk.trailing;
+        if (m_x + core > m_width + Tolerance && !current().items.empty())
+            newLine();
+        if (core > m_width + Tolerance) {
+            addBrokenWord(chunk);
+            return;
+        }
+        place(chunk.text, chunk.font, chunk.width, chunk.trailing);
+    }
+
+    std::vector<Line>& lines() { return m_lines; }
+
+private:
+    Line& current() { return m_lines.back(); }
+
+    void newLine()
+    {
+        m_lines.emplace_back();
+        m_x = 0;
+    }
+
+    void place(const QString& text, const RenderFont* font, double width, double trailing)
+    {
+        Line& line = current();
+        if (!line.items.empty() && line.items.back().font == font && !line.items.back().text.isEmpty())
+            line.items.back().text += text;  // one drawing call for a stretch of one font
+        else
+            line.items.push_back({text, font, m_x});
+        m_x += width;
+        line.contentWidth = m_x - trailing;
+    }
+
+    // A word longer than a line: as many characters per line as fit, at
+    // least one (never splitting a surrogate pair).
+    void addBrokenWord(const Chunk& chunk)
+    {
+        const QString& text = chunk.text;
+        qsizetype from = 0;
+        while (from < text.size()) {
+            qsizetype to = from;
+            double width = 0;
+            while (to < text.size()) {
+                const qsizetype next = to + (text.at(to).isHighSurrogate() && to + 1 < text.size() ? 2 : 1);
+                const double candidate = chunk.font->advance(text.mid(from, next - from));
+                if (to > from && m_x + candidate > m_width + Tolerance && !text.at(to).isSpace())
+                    break;
+                to = next;
+                width = candidate;
+            }
+            const QString piece = text.mid(from, to - from);
+            const bool last = to >= text.size();
+            place(piece, chunk.font, width, last ? chunk.trailing : 0.0);
+            from = to;
+            if (!last)
+                newLine();
+        }
+    }
+
+    double m_width;
+    double m_x = 0;
+    std::vector<Line> m_lines;
+};
+
+}  // namespace
+
+double ParagraphLayout::place(const model::Paragraph& paragraph, const model::ParagraphSpacing& spacing, double left,
+                              double top, double width, FontCatalog& fonts, std::vector<PlacedText>& out)
+{
+    LineBreaker breaker(width);
+    std::vector<Chunk> chunks;
+    for (const model::Run& run : paragraph.runs) {
+        if (run.text.isEmpty())
+            continue;
+        chunks.clear();
+        splitRun(run, fonts.font(run.format), chunks);
+        for (const Chunk& chunk : chunks)
+            breaker.add(chunk);
+    }
+
+    const RenderFont& markFont = fonts.font(paragraph.markFormat);
+    const double factor = std::clamp(spacing.line240ths / 240.0, 0.0, 132.0);  // Word allows at most 132 lines
+    double y = top;
+    for (Line& line : breaker.lines()) {
+        for (const LineItem& item : line.items) {
+            line.ascent = std::max(line.ascent, item.font->ascent);
+            line.descent = std::max(line.descent, item.font->descent);
+        }
+        if (line.items.empty()) {
+            line.ascent = markFont.ascent;
+            line.descent = markFont.descent;
+        }
+        const double natural = line.ascent + line.descent;
+        const double height = natural * factor;
+        // Below single spacing the top of the letters is cut, not the foot.
+        const double baseline = factor >= 1.0 ? y + line.ascent : y + height - line.descent;
+
+        double shift = 0;
+        const double free = std::max(0.0, width - line.contentWidth);
+        if (paragraph.alignment == model::Alignment::Center)
+            shift = free / 2;
+        else if (paragraph.alignment == model::Alignment::Right)
+            shift = free;
+        for (LineItem& item : line.items) {
+            if (!item.text.isEmpty())
+                out.push_back({QPointF(left + shift + item.x, baseline), std::move(item.text), item.font});
+        }
+        y += height;
+    }
+    return (y - top) + units::pixelsFromTwips(std::clamp(spacing.afterTwips, 0, 31680));  // Word allows at most 1584 pt
+}
+
+}  // namespace word::render

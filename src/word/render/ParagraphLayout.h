@@ -1,0 +1,37 @@
+#pragma once
+
+#include "word/model/DocumentModel.h"
+#include "word/render/FontCatalog.h"
+
+#include <QPointF>
+#include <QString>
+
+#include <vector>
+
+namespace word::render {
+
+// A piece of text of one font on one line, placed by its baseline's left end
+// (pixels in the picture).
+struct PlacedText {
+    QPointF baseline;
+    QString text;
+    const RenderFont* font = nullptr;
+};
+
+// Lays one paragraph out into lines within a width, all in pixels at 96 dots
+// per inch: words wrap at blanks (a word wider than the line breaks between
+// characters), lines are aligned left, centred or right (justified text is
+// set flush left), tabs stop every half inch. Line height follows the
+// paragraph spacing as Word and LibreOffice read "auto" line spacing: the
+// font's ascent plus descent, times line/240, the extra going below the
+// text. An empty paragraph is one line in its mark's font. Spacing after
+// the paragraph is added below its last line.
+class ParagraphLayout {
+public:
+    // Places the paragraph's text with its top left at (left, top), appending
+    // to `out`; returns its height including the spacing after it.
+    static double place(const model::Paragraph& paragraph, const model::ParagraphSpacing& spacing, double left,
+                        double top, double width, FontCatalog& fonts, std::vector<PlacedText>& out);
+};
+
+}  // namespace word::render

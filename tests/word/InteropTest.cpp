@@ -1,0 +1,366 @@
+// The saved planner in the hands of two independent readers: python-docx
+// reads its rows, cells, spans, fills and texts; LibreOffice converts it and
+// the converted document still shows the table. Skipped only where the
+// readers are not installed.
+#include "PlannerReplay.h"
+#include "WordTestSupport.h"
+
+#include "word/Word.h"
+#include "word/model/PageSetup.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+using namespace word;
+
+namespace {
+
+const QString Python = QStringLiteral("/usr/bin/python3");
+const QString DumpScript = QStringLiteral(DORVANE_WORD_TEST_DIR "/docx_dump.py");
+constexpr int ConversionTimeoutMs = 300000;
+
+// What python-docx reads; sets `skip` when python-docx is not there.
+QJsonObject readWithPythonDocx(const QString& path, bool& skip)
+{
+    skip = false;
+    if (!QFile::exists(Python)) {
+        skip = true;
+        return {};
+    }
+    QProcess process;
+    process.start(Python, {DumpScript, path});
+    if (!process.waitForFinished(120000)) {
+        ADD_FAILURE() << "python-docx did not finish";
+        return {};
+    }
+    if (process.exitCode() == 3) {
+        skip = true;
+        return {};
+    }
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    QJsonParseError error;
+    const QJsonDocument json = QJsonDocument::fromJson(process.readAllStandardOutput(), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    return json.object();
+}
+
+// Texts typed as a user might: markup, control characters, very long texts,
+// right-to-left scripts, emoji with joiners and modifiers, outer blanks.
+QStringList badInputs()
+{
+    return {
+        QStringLiteral("<w:t>&amp; </w:t><![CDATA[x]]> \"quoted\" 'single' & < >"),
+        QString::fromUtf8("ctrl\x01\x02\x03\x08\x0C\x1B\x1F" "chars\x7F"),
+        QString(10000, QLatin1Char('L')).replace(4000, 5, QStringLiteral(" mid ")),
+        QString::fromUtf8("\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D \xD8\xB9\xD8\xA7\xD9\x84\xD9\x85 mixed \xD7\x90\xD7\x91 123"),
+        QString::fromUtf8("\xF0\x9F\x98\x80\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD\xF0\x9F\x91\xA8\xE2\x80\x8D\xF0\x9F\x91\xA9\xE2\x80\x8D\xF0\x9F\x91\xA7 \xF0\x9F\x87\xA9\xF0\x9F\x87\xAA"),
+        QStringLiteral("   blanks around   "),
+        QStringLiteral("tab\tinside"),
+    };
+}
+
+// What the readers give back: the text as typed, control characters but the tab left out.
+QString readable(const QString& typed)
+{
+    QString kept;
+    for (const QChar c : typed) {
+        if (c == QLatin1Char('\t') || c.unicode() >= 0x20)
+            kept += c;
+    }
+    return kept;
+}
+
+class InteropTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+
+    QString save(const wordtest::PlannerWeek& week, const QString& name)
+    {
+        Application app = Application::CreateObject();
+        Document document = wordtest::replayPlanner(app, week);
+        const QString path = folder.filePath(name);
+        document.SaveAs(path);
+        app.ActiveDocument().Close(0);
+        app.Quit();
+        return path;
+    }
+
+    // Converts with LibreOffice in a profile of this run; the converted file's path, or empty.
+    QString convert(const QString& path, const QString& format)
+    {
+        const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+        if (soffice.isEmpty())
+            return {};
+        static QTemporaryDir profile;
+        const QString out = folder.filePath(QStringLiteral("converted"));
+        QProcess process;
+        process.start(soffice, {QStringLiteral("-env:UserInstallation=file://") + profile.path(), QStringLiteral("--headless"),
+                                QStringLiteral("--norestore"), QStringLiteral("--convert-to"), format,
+                                QStringLiteral("--outdir"), out, path});
+        EXPECT_TRUE(process.waitForFinished(ConversionTimeoutMs)) << "LibreOffice did not finish";
+        const QString output = QString::fromLocal8Bit(process.readAllStandardOutput() + process.readAllStandardError());
+        EXPECT_EQ(process.exitCode(), 0) << output.toStdString();
+        EXPECT_FALSE(output.contains(QLatin1String("Error"), Qt::CaseInsensitive)) << output.toStdString();
+        const QString converted = out + QLatin1Char('/') + QFileInfo(path).completeBaseName() + QLatin1Char('.') + format;
+        EXPECT_TRUE(QFile::exists(converted)) << output.toStdString();
+        return converted;
+    }
+
+    static bool libreOfficeMissing() { return QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty(); }
+
+    QTemporaryDir folder;
+};
+
+// The table rows of an ODT's first table: each cell's text and column span.
+struct OdtCell {
+    QString text;
+    int span = 1;
+};
+std::vector<std::vector<OdtCell>> odtTableRows(const QByteArray& content)
+{
+    std::vector<std::vector<OdtCell>> rows;
+    QXmlStreamReader xml(content);
+    int tables = 0;
+    bool inCell = false;
+    int paragraphs = 0;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        const QStringView name = xml.qualifiedName();
+        if (xml.isStartElement()) {
+            if (name == u"table:table")
+                ++tables;
+            if (tables != 1)
+                continue;
+            if (name == u"table:table-row")
+                rows.emplace_back();
+            else if (name == u"table:table-cell" && !rows.empty()) {
+                OdtCell cell;
+                const QStringView span = xml.attributes().value(QLatin1String("table:number-columns-spanned"));
+                cell.span = span.isEmpty() ? 1 : span.toInt();
+                rows.back().push_back(cell);
+                inCell = true;
+                paragraphs = 0;
+            } else if (name == u"text:p" && inCell && paragraphs++ > 0) {
+                rows.back().back().text += QLatin1Char('\n');
+            } else if (name == u"text:s" && inCell) {
+                const QStringView count = xml.attributes().value(QLatin1String("text:c"));
+                rows.back().back().text += QString(count.isEmpty() ? 1 : count.toInt(), QLatin1Char(' '));
+            } else if (name == u"text:tab" && inCell) {
+                rows.back().back().text += QLatin1Char('\t');
+            }
+        } else if (xml.isEndElement()) {
+            if (name == u"table:table-cell")
+                inCell = false;
+        } else if (xml.isCharacters() && inCell && tables == 1) {
+            rows.back().back().text += xml.text();
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    return rows;
+}
+
+QString odtParagraphTexts(const QByteArray& content)
+{
+    QXmlStreamReader xml(content);
+    QString all;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isCharacters())
+            all += xml.text();
+        else if (xml.isStartElement() && xml.qualifiedName() == u"text:s") {
+            const QStringView count = xml.attributes().value(QLatin1String("text:c"));
+            all += QString(count.isEmpty() ? 1 : count.toInt(), QLatin1Char(' '));
+        } else if (xml.isStartElement() && xml.qualifiedName() == u"text:tab")
+            all += QLatin1Char('\t');
+    }
+    return all;
+}
+
+TEST_F(InteropTest, PythonDocxReadsThePlannersTableAsBuilt)
+{
+    wordtest::PlannerWeek week = wordtest::fullWeek(QStringLiteral("March 3"));
+    week.stores[3].reset();  // Thursday without a store
+    const QString path = save(week, QStringLiteral("kelvas41977253.doc"));
+    bool skip = false;
+    const QJsonObject read = readWithPythonDocx(path, skip);
+    if (skip)
+        GTEST_SKIP() << "python-docx is not installed for /usr/bin/python3";
+
+    // The heading, the table, the paragraph after it.
+    EXPECT_EQ(read["body"].toArray(), QJsonArray({"p", "tbl", "p", "sectPr"}));
+    const QJsonObject heading = read["paragraphs"].toArray()[0].toObject();
+    EXPECT_EQ(heading["text"].toString(), "Week of March 3");
+    EXPECT_EQ(heading["alignment"].toInt(), 1);
+    const QJsonObject headingRun = heading["runs"].toArray()[0].toObject();
+    EXPECT_TRUE(headingRun["bold"].toBool());
+    EXPECT_EQ(headingRun["font"].toString(), "Trebuchet MS");
+    EXPECT_EQ(headingRun["size"].toDouble(), 11.0);
+
+    const model::PageSetup page = model::PageSetup::forLocale();
+    EXPECT_EQ(read["page"]["width"].toInt(), page.widthTwips);
+    EXPECT_EQ(read["page"]["height"].toInt(), page.heightTwips);
+    EXPECT_EQ(read["page"]["left"].toInt(), 1440);
+
+    const QJsonArray tables = read["tables"].toArray();
+    ASSERT_EQ(tables.size(), 1);
+    const QJsonObject table = tables[0].toObject();
+    EXPECT_EQ(table["style"].toString(), "Table Grid");
+    EXPECT_EQ(table["grid"].toArray(), QJsonArray({1000, 3600, 400, 3600, 1000}));
+    const QJsonArray rows = table["rows"].toArray();
+    ASSERT_EQ(rows.size(), 36);
+
+    const char* fills[6] = {"CCFFFF", "FA9682", "E4C9FF", "CCFFCC", "FFBDDE", "FF9900"};
+    for (int block = 0; block < 3; ++block) {
+        const QJsonArray headingRow = rows[12 * block].toArray();
+        ASSERT_EQ(headingRow.size(), 3);
+        for (int side = 0; side < 2; ++side) {
+            const QJsonObject day = headingRow[2 * side].toObject();
+            const int index = 2 * block + side;
+            EXPECT_EQ(day["span"].toInt(), 2);
+            EXPECT_EQ(day["width"].toInt(), side == 0 ? 4600 : 4600);
+            EXPECT_EQ(day["text"].toString(), wordtest::DayNames[index]);
+            EXPECT_EQ(day["shd"]["fill"].toString(), fills[index]);
+            EXPECT_EQ(day["shd"]["val"].toString(), "clear");
+            EXPECT_EQ(day["shd"]["color"].toString(), "auto");
+            const QJsonObject run = day["paragraphs"][0]["runs"][0].toObject();
+            EXPECT_TRUE(run["bold"].toBool());
+            EXPECT_EQ(run["size"].toDouble(), 11.0);
+        }
+        EXPECT_EQ(headingRow[1]["shd"]["fill"].toString(), "FFFFBD");
+        EXPECT_EQ(headingRow[1]["text"].toString(), "");
+
+        const QJsonArray titles = rows[12 * block + 1].toArray();
+        QStringList titleTexts;
+        for (const QJsonValue cell : titles) {
+            titleTexts << cell["text"].toString();
+            EXPECT_EQ(cell["span"].toInt(), 1);
+        }
+        EXPECT_EQ(titleTexts, QStringList({"Number", "Name", "", "Name", "Number"}));
+        EXPECT_EQ(titles[0]["paragraphs"][0]["runs"][0]["size"].toDouble(), 10.0);
+
+        for (int entry = 0; entry < 10; ++entry) {
+            const QJsonArray row = rows[12 * block + 2 + entry].toArray();
+            ASSERT_EQ(row.size(), 5);
+            const int left = 2 * block;
+            const int right = left + 1;
+            EXPECT_EQ(row[0]["text"].toString(), QStringLiteral("N%1-%2").arg(left).arg(entry));
+            EXPECT_EQ(row[1]["text"].toString(), QStringLiteral("Entry %1.%2").arg(left).arg(entry));
+            EXPECT_EQ(row[2]["text"].toString(), week.times[entry]);
+            EXPECT_EQ(row[2]["shd"]["fill"].toString(), "FFFFBD");
+            const QJsonObject number = row[0]["paragraphs"][0]["runs"][0].toObject();
+            EXPECT_FALSE(number["bold"].toBool());
+            EXPECT_EQ(number["size"].toDouble(), 10.0);
+            const QJsonObject hour = row[2]["paragraphs"][0]["runs"][0].toObject();
+            EXPECT_TRUE(hour["bold"].toBool());
+            EXPECT_EQ(hour["size"].toDouble(), 10.0);
+            if (right == 3) {
+                EXPECT_EQ(row[3]["text"].toString(), "");
+                EXPECT_EQ(row[4]["text"].toString(), "");
+            } else {
+                EXPECT_EQ(row[3]["text"].toString(), QStringLiteral("Entry %1.%2").arg(right).arg(entry));
+                EXPECT_EQ(row[4]["text"].toString(), QStringLiteral("N%1-%2").arg(right).arg(entry));
+            }
+        }
+    }
+}
+
+TEST_F(InteropTest, BadInputComesBackFromPythonDocxAsTyped)
+{
+    const QStringList inputs = badInputs();
+    wordtest::PlannerWeek week;
+    week.title = inputs.join(QLatin1String(" | "));
+    QStringList items;
+    for (int row = 0; row < 10; ++row)
+        items << QStringLiteral("8,%1,%2").arg(row).arg(inputs.value(row % inputs.size()));
+    week.stores[0] = items;
+    const QString path = save(week, QStringLiteral("bad-input.doc"));
+    bool skip = false;
+    const QJsonObject read = readWithPythonDocx(path, skip);
+    if (skip)
+        GTEST_SKIP() << "python-docx is not installed for /usr/bin/python3";
+
+    EXPECT_EQ(read["paragraphs"][0]["text"].toString(), readable(QStringLiteral("Week of ") + week.title));
+    const QJsonArray rows = read["tables"][0]["rows"].toArray();
+    ASSERT_EQ(rows.size(), 36);
+    for (int row = 0; row < 10; ++row)
+        EXPECT_EQ(rows[2 + row][1]["text"].toString(), readable(inputs.value(row % inputs.size()))) << row;
+}
+
+TEST_F(InteropTest, LibreOfficeConvertsThePlannerAndStillShowsTheTable)
+{
+    if (libreOfficeMissing())
+        GTEST_SKIP() << "LibreOffice is not installed";
+    const wordtest::PlannerWeek week = wordtest::fullWeek(QStringLiteral("March 3"));
+    const QString path = save(week, QStringLiteral("kelvas11111111.doc"));
+
+    const QString odt = convert(path, QStringLiteral("odt"));
+    const std::optional<QByteArray> content = wordtest::readZipPart(odt, QStringLiteral("content.xml"));
+    ASSERT_TRUE(content.has_value());
+    EXPECT_TRUE(odtParagraphTexts(*content).startsWith(QLatin1String("Week of March 3")));
+    const auto rows = odtTableRows(*content);
+    ASSERT_EQ(rows.size(), 36u);
+    for (int block = 0; block < 3; ++block) {
+        const auto& heading = rows[12 * block];
+        ASSERT_GE(heading.size(), 3u);
+        EXPECT_EQ(heading[0].span, 2);
+        EXPECT_EQ(heading[0].text, wordtest::DayNames[2 * block]);
+        const auto& entry = rows[12 * block + 6];
+        QStringList texts;
+        for (const OdtCell& cell : entry)
+            texts << cell.text;
+        EXPECT_EQ(texts, QStringList({QStringLiteral("N%1-4").arg(2 * block), QStringLiteral("Entry %1.4").arg(2 * block), "12",
+                                      QStringLiteral("Entry %1.4").arg(2 * block + 1), QStringLiteral("N%1-4").arg(2 * block + 1)}));
+    }
+}
+
+TEST_F(InteropTest, LibreOfficeShowsEveryHourOnOneLine)
+{
+    if (libreOfficeMissing())
+        GTEST_SKIP() << "LibreOffice is not installed";
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    const QString path = save(wordtest::fullWeek(), QStringLiteral("hours.doc"));
+    const QString pdf = convert(path, QStringLiteral("pdf"));
+    ASSERT_TRUE(QFile::exists(pdf));
+
+    QProcess process;
+    process.start(pdftotext, {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    const QString words = QString::fromUtf8(process.readAllStandardOutput());
+    // An hour broken over two lines would show as two words, "1" and "0".
+    for (const char* hour : {"10", "11", "12"}) {
+        const QRegularExpression word(QStringLiteral(">%1</word>").arg(QLatin1String(hour)));
+        EXPECT_EQ(words.count(word), 3) << hour;
+    }
+    EXPECT_TRUE(words.contains(QLatin1String(">Monday</word>")));
+    EXPECT_TRUE(words.contains(QLatin1String(">Saturday/Sunday</word>")));
+}
+
+TEST_F(InteropTest, LibreOfficeTakesBadInputWithoutComplaint)
+{
+    if (libreOfficeMissing())
+        GTEST_SKIP() << "LibreOffice is not installed";
+    const QStringList inputs = badInputs();
+    wordtest::PlannerWeek week;
+    week.title = inputs.join(QLatin1String(" | "));
+    const QString path = save(week, QStringLiteral("bad-input-lo.doc"));
+    const QString odt = convert(path, QStringLiteral("odt"));
+    const std::optional<QByteArray> content = wordtest::readZipPart(odt, QStringLiteral("content.xml"));
+    ASSERT_TRUE(content.has_value());
+    const QString texts = odtParagraphTexts(*content);
+    for (const QString& input : inputs)
+        EXPECT_TRUE(texts.contains(readable(input).trimmed())) << readable(input).left(60).toStdString();
+    EXPECT_EQ(odtTableRows(*content).size(), 36u);
+}
+
+}  // namespace

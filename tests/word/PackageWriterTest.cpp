@@ -1,0 +1,326 @@
+// The package SaveAs writes: its parts, the structure Word insists on, the
+// styles readers need, text that XML can carry, and a file that is written
+// completely or not at all.
+#include "PlannerReplay.h"
+#include "WordTestSupport.h"
+
+#include "word/Messages.h"
+#include "word/Word.h"
+#include "word/package/PackageWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+using namespace word;
+using wordtest::XmlNode;
+
+namespace {
+
+class PackageWriterTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+
+    // Saves the planner of a full week and returns the path.
+    QString savePlanner(const QString& name = QStringLiteral("kelvas12345678.doc"))
+    {
+        Application app = Application::CreateObject();
+        Document document = wordtest::replayPlanner(app, wordtest::fullWeek(QStringLiteral(" spaced title ")));
+        const QString path = folder.filePath(name);
+        document.SaveAs(path);
+        document.Close();
+        app.Quit();
+        return path;
+    }
+
+    XmlNode part(const QString& path, const QString& name)
+    {
+        const std::optional<QByteArray> bytes = wordtest::readZipPart(path, name);
+        EXPECT_TRUE(bytes.has_value()) << name.toStdString();
+        std::optional<XmlNode> root = wordtest::parseXml(bytes.value_or(QByteArray()));
+        EXPECT_TRUE(root.has_value()) << name.toStdString() << " is not well-formed";
+        return root.value_or(XmlNode{});
+    }
+
+    QStringList folderEntries() const
+    {
+        return QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(PackageWriterTest, PackageHasItsPartsTypesAndRelationships)
+{
+    const QString path = savePlanner();
+    const QStringList names = wordtest::zipPartNames(path);
+    ASSERT_FALSE(names.isEmpty());
+    EXPECT_EQ(names.front(), "[Content_Types].xml");
+    for (const char* name : {"_rels/.rels", "word/document.xml", "word/_rels/document.xml.rels", "word/styles.xml",
+                             "word/settings.xml", "docProps/core.xml", "docProps/app.xml"})
+        EXPECT_TRUE(names.contains(QString::fromLatin1(name))) << name;
+
+    const XmlNode types = part(path, "[Content_Types].xml");
+    QStringList overrides;
+    for (const XmlNode* node : types.all("Override"))
+        overrides << node->attribute("PartName") + " " + node->attribute("ContentType");
+    EXPECT_TRUE(overrides.contains(
+        "/word/document.xml application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml"));
+    EXPECT_TRUE(overrides.contains("/word/styles.xml application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml"));
+    EXPECT_TRUE(overrides.contains("/docProps/core.xml application/vnd.openxmlformats-package.core-properties+xml"));
+
+    const XmlNode rels = part(path, "_rels/.rels");
+    ASSERT_EQ(rels.children.size(), 3u);
+    EXPECT_EQ(rels.children[0].attribute("Target"), "word/document.xml");
+    const XmlNode documentRels = part(path, "word/_rels/document.xml.rels");
+    QStringList targets;
+    for (const XmlNode& node : documentRels.children)
+        targets << node.attribute("Target");
+    EXPECT_EQ(targets, QStringList({"styles.xml", "settings.xml"}));
+
+    const XmlNode settings = part(path, "word/settings.xml");
+    const XmlNode* compat = settings.child("w:compat");
+    ASSERT_NE(compat, nullptr);
+    EXPECT_EQ(compat->child("w:compatSetting")->attribute("w:name"), "compatibilityMode");
+    EXPECT_EQ(compat->child("w:compatSetting")->attribute("w:val"), "15");
+    const XmlNode core = part(path, "docProps/core.xml");
+    EXPECT_NE(core.child("dcterms:created"), nullptr);
+    EXPECT_EQ(core.child("dcterms:created")->attribute("xsi:type"), "dcterms:W3CDTF");
+}
+
+TEST_F(PackageWriterTest, BodyHasTheHeadingTheTableAParagraphAndTheSectionLast)
+{
+    const XmlNode document = part(savePlanner(), "word/document.xml");
+    const XmlNode* body = document.child("w:body");
+    ASSERT_NE(body, nullptr);
+    EXPECT_EQ(body->childNames(), QStringList({"w:p", "w:tbl", "w:p", "w:sectPr"}));
+
+    const XmlNode& heading = body->children[0];
+    EXPECT_EQ(heading.child("w:pPr")->childNames(), QStringList({"w:jc", "w:rPr"}));
+    EXPECT_EQ(heading.child("w:pPr")->child("w:jc")->attribute("w:val"), "center");
+    const XmlNode* run = heading.child("w:r");
+    ASSERT_NE(run, nullptr);
+    EXPECT_EQ(run->child("w:rPr")->childNames(), QStringList({"w:rFonts", "w:b", "w:bCs", "w:sz", "w:szCs"}));
+    EXPECT_EQ(run->child("w:rPr")->child("w:rFonts")->attribute("w:ascii"), "Trebuchet MS");
+    // The title keeps its blanks.
+    EXPECT_EQ(run->child("w:t")->text, "Week of  spaced title ");
+    EXPECT_EQ(run->child("w:t")->attribute("xml:space"), "preserve");
+
+    const XmlNode* sectPr = body->child("w:sectPr");
+    EXPECT_EQ(sectPr->childNames(), QStringList({"w:pgSz", "w:pgMar", "w:cols", "w:docGrid"}));
+    EXPECT_EQ(sectPr->child("w:pgMar")->attribute("w:left"), "1440");
+    EXPECT_EQ(sectPr->child("w:pgMar")->attribute("w:top"), "1440");
+}
+
+TEST_F(PackageWriterTest, TableIsWrittenAsWordInsistsOnIt)
+{
+    const XmlNode document = part(savePlanner(), "word/document.xml");
+    const XmlNode* table = document.child("w:body")->child("w:tbl");
+    ASSERT_NE(table, nullptr);
+    const XmlNode* properties = table->child("w:tblPr");
+    EXPECT_EQ(properties->childNames(), QStringList({"w:tblStyle", "w:tblW", "w:tblLayout", "w:tblCellMar", "w:tblLook"}));
+    EXPECT_EQ(properties->child("w:tblStyle")->attribute("w:val"), "TableGrid");
+    EXPECT_EQ(properties->child("w:tblW")->attribute("w:w"), "9600");
+    EXPECT_EQ(properties->child("w:tblLayout")->attribute("w:type"), "fixed");
+    EXPECT_EQ(properties->child("w:tblCellMar")->child("w:left")->attribute("w:w"), "30");
+    const XmlNode* look = properties->child("w:tblLook");
+    EXPECT_EQ(look->attribute("w:val"), "05E0");
+    for (const char* flag : {"w:firstRow", "w:lastRow", "w:firstColumn", "w:lastColumn", "w:noVBand"})
+        EXPECT_EQ(look->attribute(flag), "1") << flag;
+    EXPECT_EQ(look->attribute("w:noHBand"), "0");
+
+    QStringList grid;
+    for (const XmlNode* column : table->child("w:tblGrid")->all("w:gridCol"))
+        grid << column->attribute("w:w");
+    EXPECT_EQ(grid, QStringList({"1000", "3600", "400", "3600", "1000"}));
+
+    const std::vector<const XmlNode*> rows = table->all("w:tr");
+    ASSERT_EQ(rows.size(), 36u);
+    for (const XmlNode* row : rows) {
+        int span = 0;
+        ASSERT_FALSE(row->all("w:tc").empty());
+        for (const XmlNode* cell : row->all("w:tc")) {
+            ASSERT_EQ(cell->children.front().name, "w:tcPr");
+            EXPECT_EQ(cell->children.back().name, "w:p");  // Word refuses a cell without one
+            const XmlNode* tcPr = cell->child("w:tcPr");
+            EXPECT_EQ(tcPr->children.front().name, "w:tcW");
+            EXPECT_EQ(tcPr->child("w:tcW")->attribute("w:type"), "dxa");
+            span += tcPr->child("w:gridSpan") ? tcPr->child("w:gridSpan")->attribute("w:val").toInt() : 1;
+        }
+        EXPECT_EQ(span, 5);
+    }
+
+    // The day headings: merged, shaded clear with an automatic pattern colour.
+    const std::vector<const XmlNode*> heading = rows[0]->all("w:tc");
+    ASSERT_EQ(heading.size(), 3u);
+    const XmlNode* monday = heading[0]->child("w:tcPr");
+    EXPECT_EQ(monday->childNames(), QStringList({"w:tcW", "w:gridSpan", "w:shd"}));
+    EXPECT_EQ(monday->child("w:tcW")->attribute("w:w"), "4600");
+    EXPECT_EQ(monday->child("w:gridSpan")->attribute("w:val"), "2");
+    EXPECT_EQ(monday->child("w:shd")->attribute("w:val"), "clear");
+    EXPECT_EQ(monday->child("w:shd")->attribute("w:color"), "auto");
+    EXPECT_EQ(monday->child("w:shd")->attribute("w:fill"), "CCFFFF");
+    EXPECT_EQ(heading[1]->child("w:tcPr")->child("w:shd")->attribute("w:fill"), "FFFFBD");
+    EXPECT_EQ(heading[2]->child("w:tcPr")->child("w:shd")->attribute("w:fill"), "FA9682");
+    EXPECT_EQ(rows[24]->all("w:tc")[2]->child("w:tcPr")->child("w:shd")->attribute("w:fill"), "FF9900");
+    // An ordinary cell has no shading at all.
+    EXPECT_EQ(rows[2]->all("w:tc")[0]->child("w:tcPr")->child("w:shd"), nullptr);
+    // Table paragraphs carry the grid style's spacing themselves.
+    const XmlNode* pPr = rows[2]->all("w:tc")[0]->child("w:p")->child("w:pPr");
+    EXPECT_EQ(pPr->childNames().front(), "w:spacing");
+    EXPECT_EQ(pPr->child("w:spacing")->attribute("w:after"), "0");
+}
+
+TEST_F(PackageWriterTest, StylesDefineTableGridAndTheDefaults)
+{
+    const XmlNode styles = part(savePlanner(), "word/styles.xml");
+    const XmlNode* defaults = styles.child("w:docDefaults");
+    ASSERT_NE(defaults, nullptr);
+    const XmlNode* spacing = defaults->child("w:pPrDefault")->child("w:pPr")->child("w:spacing");
+    EXPECT_EQ(spacing->attribute("w:after"), "160");
+    EXPECT_EQ(spacing->attribute("w:line"), "259");
+
+    std::map<QString, const XmlNode*> byId;
+    for (const XmlNode* style : styles.all("w:style"))
+        byId[style->attribute("w:styleId")] = style;
+    ASSERT_TRUE(byId.count("Normal") && byId.count("TableNormal") && byId.count("TableGrid"));
+    EXPECT_EQ(byId["Normal"]->attribute("w:default"), "1");
+    EXPECT_EQ(byId["TableNormal"]->child("w:name")->attribute("w:val"), "Normal Table");
+    EXPECT_EQ(byId["TableNormal"]->child("w:tblPr")->child("w:tblCellMar")->child("w:left")->attribute("w:w"), "108");
+
+    const XmlNode* grid = byId["TableGrid"];
+    EXPECT_EQ(grid->child("w:name")->attribute("w:val"), "Table Grid");
+    EXPECT_EQ(grid->child("w:basedOn")->attribute("w:val"), "TableNormal");
+    EXPECT_EQ(grid->child("w:pPr")->child("w:spacing")->attribute("w:after"), "0");
+    const XmlNode* borders = grid->child("w:tblPr")->child("w:tblBorders");
+    EXPECT_EQ(borders->childNames(), QStringList({"w:top", "w:left", "w:bottom", "w:right", "w:insideH", "w:insideV"}));
+    for (const XmlNode& border : borders->children) {
+        EXPECT_EQ(border.attribute("w:val"), "single");
+        EXPECT_EQ(border.attribute("w:sz"), "4");
+        EXPECT_EQ(border.attribute("w:color"), "auto");
+    }
+}
+
+TEST_F(PackageWriterTest, TextIsEscapedAndCharactersXmlCannotCarryAreLeftOut)
+{
+    Application app = Application::CreateObject();
+    Document document = app.Documents().Add();
+    Selection selection = document.ActiveWindow().Selection();
+    const QString typed = QString::fromUtf8("<b>&amp;\"'</b>\x01\x02\x1F\x7F tab\there\x0B"
+                                            "line \xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D \xF0\x9F\x98\x80 ")
+        + QChar(0xD800) + QChar(0xFFFE) + QStringLiteral("end");
+    selection.TypeText(typed);
+    const QString path = folder.filePath("escaped.docx");
+    document.SaveAs(path);
+    app.Quit();
+
+    const QByteArray raw = *wordtest::readZipPart(path, "word/document.xml");
+    EXPECT_FALSE(raw.contains("<b>"));
+    const XmlNode root = part(path, "word/document.xml");  // well-formed despite it all
+    const XmlNode* run = root.child("w:body")->child("w:p")->child("w:r");
+    ASSERT_NE(run, nullptr);
+    EXPECT_EQ(run->childNames(), QStringList({"w:rPr", "w:t", "w:tab", "w:t", "w:br", "w:t"}));
+    EXPECT_EQ(run->children[1].text, QString::fromUtf8("<b>&amp;\"'</b>\x7F tab"));
+    EXPECT_EQ(run->children[5].text, QString::fromUtf8("line \xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D \xF0\x9F\x98\x80 end"));
+}
+
+TEST_F(PackageWriterTest, PageIsLetterInUsUnitsAndA4Elsewhere)
+{
+    const QLocale saved;
+    for (const auto& [locale, width, height] : {std::tuple{"en_US", 12240, 15840}, std::tuple{"de_DE", 11906, 16838}}) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+        Application app = Application::CreateObject();
+        Document document = app.Documents().Add();
+        const QString path = folder.filePath(QStringLiteral("%1.docx").arg(QString::fromLatin1(locale)));
+        document.SaveAs(path);
+        app.Quit();
+        const XmlNode written = part(path, "word/document.xml");
+        const XmlNode* pgSz = written.child("w:body")->child("w:sectPr")->child("w:pgSz");
+        EXPECT_EQ(pgSz->attribute("w:w").toInt(), width) << locale;
+        EXPECT_EQ(pgSz->attribute("w:h").toInt(), height) << locale;
+    }
+    QLocale::setDefault(saved);
+}
+
+TEST_F(PackageWriterTest, SavingReplacesAnOldFileCompletelyAndLeavesNothingElse)
+{
+    const QString path = folder.filePath("planner.doc");
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write(QByteArray(200000, 'x'));
+    old.close();
+
+    savePlanner("planner.doc");
+    EXPECT_EQ(folderEntries(), QStringList({"planner.doc"}));
+    EXPECT_EQ(wordtest::zipPartNames(path).size(), 8);
+    EXPECT_FALSE(wordtest::readZipPart(path, "word/document.xml")->isEmpty());
+}
+
+TEST_F(PackageWriterTest, ALinkAtTheTargetIsReplacedNotFollowed)
+{
+    const QString victim = folder.filePath("victim.txt");
+    QFile file(victim);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("precious");
+    file.close();
+    const QString link = folder.filePath("link.doc");
+    if (!QFile::link(victim, link))
+        GTEST_SKIP() << "links cannot be made here";
+
+    savePlanner("link.doc");
+    EXPECT_FALSE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(wordtest::zipPartNames(link).size(), 8);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "precious");
+}
+
+TEST_F(PackageWriterTest, AFailedSaveLeavesWhatWasThereAndNoTemporaryFile)
+{
+    Application app = Application::CreateObject();
+    Document document = app.Documents().Add();
+    QStringList expected{"taken.doc"};
+
+    // No such folder.
+    EXPECT_THROW(document.SaveAs(folder.filePath("missing/planner.doc")), AutomationError);
+    // A folder at the path.
+    ASSERT_TRUE(QDir(folder.path()).mkdir("taken.doc"));
+    try {
+        document.SaveAs(folder.filePath("taken.doc"));
+        ADD_FAILURE() << "a folder was replaced";
+    } catch (const AutomationError& error) {
+        EXPECT_TRUE(error.description().contains("taken.doc"));
+    }
+    EXPECT_TRUE(QFileInfo(folder.filePath("taken.doc")).isDir());
+    EXPECT_THROW(document.SaveAs(QString()), AutomationError);
+
+#ifdef Q_OS_UNIX
+    // A folder we may not write to keeps its file as it was.
+    if (::geteuid() != 0) {
+        expected.prepend("locked");
+        const QString locked = folder.filePath("locked");
+        ASSERT_TRUE(QDir(folder.path()).mkdir("locked"));
+        QFile existing(locked + "/planner.doc");
+        ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+        existing.write("old");
+        existing.close();
+        QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        EXPECT_THROW(document.SaveAs(locked + "/planner.doc"), AutomationError);
+        QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        ASSERT_TRUE(existing.open(QIODevice::ReadOnly));
+        EXPECT_EQ(existing.readAll(), "old");
+        EXPECT_EQ(QDir(locked).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+#endif
+    app.Quit();
+    EXPECT_EQ(folderEntries(), expected);
+}
+
+}  // namespace

@@ -1,0 +1,253 @@
+// Damaged, truncated, oversized and hostile files: each is refused with a
+// description of what is wrong, promptly and without exhausting memory.
+#include "ReaderTestFiles.h"
+
+#include "word/AutomationError.h"
+#include "word/package/PackageReader.h"
+#include "word/package/ReadLimits.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <zip.h>
+
+#include <random>
+
+using namespace word;
+
+namespace {
+
+// The description of the failure of reading these bytes; empty when they were read.
+QString failureOf(const QByteArray& bytes)
+{
+    try {
+        package::readPackageData(bytes);
+    } catch (const AutomationError& error) {
+        return error.description();
+    }
+    return {};
+}
+
+#define EXPECT_FAILS_WITH(bytes, text)                                                         \
+    do {                                                                                       \
+        const QString description_ = failureOf(bytes);                                         \
+        EXPECT_TRUE(description_.contains(QStringLiteral(text))) << description_.toStdString(); \
+    } while (false)
+
+class ReaderHostileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        plannerPath = folder.filePath(QStringLiteral("planner.docx"));
+        readertest::savePlanner(plannerPath);
+        planner = readertest::readFile(plannerPath);
+        ASSERT_FALSE(planner.isEmpty());
+        document = readertest::partOf(planner, QStringLiteral("word/document.xml"));
+    }
+
+    QByteArray withDocument(const QByteArray& xml) const
+    {
+        return readertest::withPart(planner, QStringLiteral("word/document.xml"), xml);
+    }
+
+    QTemporaryDir folder;
+    QString plannerPath;
+    QByteArray planner;
+    QByteArray document;
+};
+
+TEST_F(ReaderHostileTest, FilesThatAreNoWordPackage)
+{
+    EXPECT_FAILS_WITH(QByteArray(), "The file is not a Word document.");
+    std::mt19937 random(42);
+    QByteArray noise(4096, '\0');
+    for (char& byte : noise)
+        byte = char(random());
+    EXPECT_FAILS_WITH(noise, "The file is not a Word document.");
+    EXPECT_FAILS_WITH(QByteArray("PK\x03\x04") + noise, "The file is damaged");
+    EXPECT_FAILS_WITH(QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + noise, "Word 97-2003");
+    EXPECT_FAILS_WITH(QByteArray("<?xml version=\"1.0\"?><w:document/>"), "The file is not a Word document.");
+
+    // A zip, but no package: no content types, or a main part of another kind.
+    EXPECT_FAILS_WITH(readertest::withoutPart(planner, QStringLiteral("[Content_Types].xml")), "The file is not a Word document.");
+    EXPECT_FAILS_WITH(readertest::withoutPart(planner, QStringLiteral("_rels/.rels")), "The file is not a Word document.");
+    QByteArray types = readertest::partOf(planner, QStringLiteral("[Content_Types].xml"));
+    types.replace("wordprocessingml.document.main+xml", "spreadsheetml.sheet.main+xml");
+    EXPECT_FAILS_WITH(readertest::withPart(planner, QStringLiteral("[Content_Types].xml"), types), "The file is not a Word document");
+}
+
+TEST_F(ReaderHostileTest, MissingPartsAndBrokenXml)
+{
+    EXPECT_FAILS_WITH(readertest::withoutPart(planner, QStringLiteral("word/document.xml")), "main document part word/document.xml is missing");
+    EXPECT_FAILS_WITH(withDocument(document.left(document.size() / 2)), "ends too early");
+    EXPECT_FAILS_WITH(withDocument(QByteArray(document).replace("</w:tc>", "</w:tx>")), "not well-formed XML");
+    EXPECT_FAILS_WITH(withDocument(QByteArray(document).replace("Monday", "Mon&nbsp;day")), "The file is damaged");
+    EXPECT_FAILS_WITH(withDocument(QByteArray(document).replace("Monday", "Mon\x01" "day")), "not well-formed XML");
+    EXPECT_FAILS_WITH(withDocument(QByteArray()), "The file is damaged");
+    EXPECT_FAILS_WITH(withDocument(QByteArray("<?xml version=\"1.0\"?><x:y xmlns:x=\"urn:other\"/>")), "no w:document");
+    EXPECT_FAILS_WITH(readertest::withPart(planner, QStringLiteral("word/styles.xml"), "<w:styles"), "word/styles.xml");
+}
+
+TEST_F(ReaderHostileTest, TruncatedAndCorruptedZips)
+{
+    for (const double fraction : {0.1, 0.5, 0.9, 0.99}) {
+        const QByteArray cut = planner.left(qsizetype(planner.size() * fraction));
+        SCOPED_TRACE(fraction);
+        EXPECT_FAILS_WITH(cut, "The file is damaged");
+    }
+    // A flipped byte inside the compressed main part fails its check sum or its inflation.
+    QByteArray flipped = planner;
+    const qsizetype at = flipped.indexOf("word/document.xml") + 200;
+    flipped[at] = char(flipped[at] ^ 0x55);
+    const QString description = failureOf(flipped);
+    EXPECT_TRUE(description.isEmpty() || description.contains(QStringLiteral("damaged"))) << description.toStdString();
+}
+
+TEST_F(ReaderHostileTest, PathsThatAreNoFile)
+{
+    auto failure = [](const QString& path) {
+        try {
+            package::readPackage(path);
+        } catch (const AutomationError& error) {
+            return error.description();
+        }
+        return QString();
+    };
+    EXPECT_TRUE(failure(folder.filePath(QStringLiteral("missing.doc"))).contains(QStringLiteral("does not exist")));
+    EXPECT_TRUE(failure(folder.path()).contains(QStringLiteral("folder")));
+    const QString empty = folder.filePath(QStringLiteral("empty.doc"));
+    readertest::writeFile(empty, {});
+    const QString description = failure(empty);
+    EXPECT_TRUE(description.startsWith(QStringLiteral("The document \"%1\" could not be opened.").arg(QDir::toNativeSeparators(empty))))
+        << description.toStdString();
+    EXPECT_TRUE(description.endsWith(QStringLiteral("The file is not a Word document."))) << description.toStdString();
+}
+
+// 200 MiB of zeros deflate to about 200 KiB: an honest header is refused
+// before inflating, a lying one while inflating.
+TEST_F(ReaderHostileTest, ZipBombs)
+{
+    const QByteArray zeros(200 << 20, '\0');
+    const QByteArray bomb = readertest::withPart(planner, QStringLiteral("word/document.xml"), zeros);
+    ASSERT_LT(bomb.size(), 4 << 20);
+    EXPECT_FAILS_WITH(bomb, "The file is too large to open");
+
+    // The same entry with both headers claiming 1000 bytes.
+    QByteArray lying = bomb;
+    const QByteArray name("word/document.xml");
+    qsizetype from = 0;
+    int patched = 0;
+    while ((from = lying.indexOf(name, from)) >= 0) {
+        const qsizetype local = from - 30;
+        const qsizetype central = from - 46;
+        if (local >= 0 && lying.mid(local, 4) == QByteArray("PK\x03\x04", 4)) {
+            const char size[4] = {char(0xE8), 0x03, 0, 0};
+            lying.replace(local + 22, 4, size, 4);
+            ++patched;
+        } else if (central >= 0 && lying.mid(central, 4) == QByteArray("PK\x01\x02", 4)) {
+            const char size[4] = {char(0xE8), 0x03, 0, 0};
+            lying.replace(central + 24, 4, size, 4);
+            ++patched;
+        }
+        from += name.size();
+    }
+    ASSERT_EQ(patched, 2);
+    const QString description = failureOf(lying);
+    EXPECT_TRUE(description.contains(QStringLiteral("too large")) || description.contains(QStringLiteral("damaged")))
+        << description.toStdString();
+
+    // Every other part is bounded too, e.g. the styles.
+    EXPECT_FAILS_WITH(readertest::withPart(planner, QStringLiteral("word/styles.xml"), QByteArray(20 << 20, ' ')),
+                      "The file is too large to open: the part word/styles.xml");
+}
+
+TEST_F(ReaderHostileTest, TooManyEntries)
+{
+    std::vector<package::PackagePart> parts = readertest::unzip(planner);
+    for (int i = 0; i < package::limits::MaxEntries + 10; ++i)
+        parts.push_back({QStringLiteral("junk/%1").arg(i), {}, QByteArray()});
+    EXPECT_FAILS_WITH(readertest::rezip(parts), "more than 10000 parts");
+}
+
+TEST_F(ReaderHostileTest, DeepNestingIsRefused)
+{
+    const int depth = 100000;
+    QByteArray body;
+    body.reserve(depth * 40);
+    for (int i = 0; i < depth; ++i)
+        body += "<w:customXml>";
+    body += "<w:p/>";
+    for (int i = 0; i < depth; ++i)
+        body += "</w:customXml>";
+    EXPECT_FAILS_WITH(readertest::packageWithBody(body), "nested more than 256 deep");
+    // Nesting inside what is passed over counts as well.
+    QByteArray skipped = "<w:p><w:r><w:drawing>";
+    for (int i = 0; i < depth; ++i)
+        skipped += "<a>";
+    for (int i = 0; i < depth; ++i)
+        skipped += "</a>";
+    skipped += "</w:drawing></w:r></w:p>";
+    EXPECT_FAILS_WITH(readertest::packageWithBody(skipped), "nested more than 256 deep");
+}
+
+TEST_F(ReaderHostileTest, HugeNumbersAreRefused)
+{
+    const QByteArray cell = "<w:tc><w:p/></w:tc>";
+    auto table = [&](const QByteArray& grid, const QByteArray& cellProperties) {
+        return "<w:tbl><w:tblGrid>" + grid + "</w:tblGrid><w:tr><w:tc><w:tcPr>" + cellProperties + "</w:tcPr><w:p/></w:tc></w:tr></w:tbl><w:p/>";
+    };
+    EXPECT_FAILS_WITH(readertest::packageWithBody(table("<w:gridCol w:w=\"99999999999999999999\"/>", "")), "out of range");
+    EXPECT_FAILS_WITH(readertest::packageWithBody(table("<w:gridCol w:w=\"1000\"/>", "<w:gridSpan w:val=\"1000000000\"/>")),
+                      "w:gridSpan is out of range");
+    EXPECT_FAILS_WITH(readertest::packageWithBody(table("<w:gridCol w:w=\"1000\"/>", "<w:gridSpan w:val=\"-3\"/>")), "out of range");
+    EXPECT_FAILS_WITH(readertest::packageWithBody(table("<w:gridCol w:w=\"1000\"/>", "<w:tcW w:w=\"1e400\" w:type=\"dxa\"/>")),
+                      "out of range");
+    EXPECT_FAILS_WITH(readertest::packageWithBody("<w:p><w:r><w:rPr><w:sz w:val=\"4294967298\"/></w:rPr><w:t>x</w:t></w:r></w:p>"),
+                      "font size");
+    EXPECT_FAILS_WITH(readertest::packageWithBody("<w:p/><w:sectPr><w:pgSz w:w=\"NaN\" w:h=\"15840\"/></w:sectPr>"), "out of range");
+    EXPECT_FAILS_WITH(readertest::packageWithBody("<w:p/><w:sectPr><w:pgMar w:top=\"-2147483648\"/></w:sectPr>"), "out of range");
+    // 64 columns of grid: more than Word's 63.
+    QByteArray grid;
+    for (int i = 0; i < 64; ++i)
+        grid += "<w:gridCol w:w=\"100\"/>";
+    EXPECT_FAILS_WITH(readertest::packageWithBody(table(grid, "")), "more than 63 columns");
+    QByteArray cells;
+    for (int i = 0; i < 64; ++i)
+        cells += cell;
+    EXPECT_FAILS_WITH(readertest::packageWithBody("<w:tbl><w:tr>" + cells + "</w:tr></w:tbl>"), "more than 63 cells");
+}
+
+TEST_F(ReaderHostileTest, DocumentTypeDeclarationsAreRefused)
+{
+    const QByteArray laughs =
+        "<?xml version=\"1.0\"?><!DOCTYPE w:document [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">"
+        "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\"><!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\">"
+        "<!ENTITY e \"&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;\"><!ENTITY f \"&e;&e;&e;&e;&e;&e;&e;&e;&e;&e;\">"
+        "<!ENTITY g \"&f;&f;&f;&f;&f;&f;&f;&f;&f;&f;\"><!ENTITY h \"&g;&g;&g;&g;&g;&g;&g;&g;&g;&g;\">]>"
+        "<w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"><w:body><w:p><w:r><w:t>&h;</w:t></w:r></w:p></w:body></w:document>";
+    EXPECT_FAILS_WITH(withDocument(laughs), "document type declaration");
+    const QByteArray external =
+        "<?xml version=\"1.0\"?><!DOCTYPE w:document [<!ENTITY x SYSTEM \"file:///etc/passwd\">]>"
+        "<w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"><w:body><w:p><w:r><w:t>&x;</w:t></w:r></w:p></w:body></w:document>";
+    EXPECT_FAILS_WITH(withDocument(external), "document type declaration");
+    QByteArray styles = readertest::partOf(planner, QStringLiteral("word/styles.xml"));
+    styles.replace("<w:styles", "<!DOCTYPE w:styles [<!ENTITY a \"a\">]><w:styles");
+    EXPECT_FAILS_WITH(readertest::withPart(planner, QStringLiteral("word/styles.xml"), styles), "document type declaration");
+}
+
+TEST_F(ReaderHostileTest, LargeButFairDocumentsAreRead)
+{
+    // Many small paragraphs and one long text stay within the limits.
+    QByteArray body;
+    for (int i = 0; i < 20000; ++i)
+        body += "<w:p><w:r><w:t>line</w:t></w:r></w:p>";
+    body += "<w:p><w:r><w:t>" + QByteArray(1 << 20, 'y') + "</w:t></w:r></w:p>";
+    const model::DocumentModel read = package::readPackageData(readertest::packageWithBody(body));
+    ASSERT_EQ(read.body.size(), 20001u);
+    EXPECT_EQ(std::get<model::Paragraph>(read.body.back()).length(), 1 << 20);
+}
+
+}  // namespace

@@ -1,0 +1,275 @@
+// The planner's picture against LibreOffice's rendering of the same saved
+// file: the table's column boundaries, the fills of the day headings and of
+// the middle column, and the texts.
+#include "PlannerReplay.h"
+#include "WordTestSupport.h"
+
+#include "word/PictureSink.h"
+#include "word/Range.h"
+#include "word/Word.h"
+#include "word/model/Colour.h"
+#include "word/render/DocumentLayout.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+// Runs a program to its end; false when it cannot start, times out or fails.
+bool run(const QString& program, const QStringList& arguments, int timeoutMs, QByteArray* output = nullptr)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    if (!process.waitForStarted(10000))
+        return false;
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished(5000);
+        return false;
+    }
+    if (output)
+        *output = process.readAll();
+    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+bool isDark(QRgb pixel)
+{
+    return qRed(pixel) < 100 && qGreen(pixel) < 100 && qBlue(pixel) < 100;
+}
+
+// The grid of the first table in a picture of the planner (ours, or a page
+// as LibreOffice draws it), found from its black lines alone.
+struct Grid {
+    int left = -1;
+    int right = -1;
+    std::vector<int> rowLines;  // y of every horizontal line, top to bottom
+
+    bool isValid() const { return left >= 0 && right > left && rowLines.size() >= 2; }
+    // x of the vertical lines crossing row `row` from top to bottom.
+    std::vector<int> columnLines(const QImage& image, int row) const
+    {
+        std::vector<int> xs;
+        const int top = rowLines[row] + 2;
+        const int bottom = rowLines[row + 1] - 2;
+        for (int x = left; x <= right; ++x) {
+            bool line = top <= bottom;
+            for (int y = top; y <= bottom && line; ++y)
+                line = isDark(image.pixel(x, y));
+            if (line && (xs.empty() || xs.back() != x - 1))
+                xs.push_back(x);
+        }
+        return xs;
+    }
+    QPoint middleOfRow(int row, int x) const { return QPoint(x, (rowLines[row] + rowLines[row + 1]) / 2); }
+};
+
+Grid findGrid(const QImage& image)
+{
+    // The table's left and right edges are the longest vertical lines.
+    std::vector<int> longest(image.width(), 0);
+    int best = 0;
+    for (int x = 0; x < image.width(); ++x) {
+        int run = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            run = isDark(image.pixel(x, y)) ? run + 1 : 0;
+            longest[x] = std::max(longest[x], run);
+        }
+        best = std::max(best, longest[x]);
+    }
+    Grid grid;
+    if (best < 100)
+        return grid;
+    for (int x = 0; x < image.width(); ++x) {
+        if (longest[x] >= best * 9 / 10) {
+            if (grid.left < 0)
+                grid.left = x;
+            grid.right = x;
+        }
+    }
+    // Horizontal lines run across the table.
+    for (int y = 0; y < image.height(); ++y) {
+        int dark = 0;
+        for (int x = grid.left; x <= grid.right; ++x)
+            dark += isDark(image.pixel(x, y)) ? 1 : 0;
+        if (dark * 10 >= (grid.right - grid.left + 1) * 9 && (grid.rowLines.empty() || grid.rowLines.back() != y - 1))
+            grid.rowLines.push_back(y);
+    }
+    return grid;
+}
+
+// The box of the dark pixels above a line (the heading).
+QRect inkAbove(const QImage& image, int bottom)
+{
+    QRect box;
+    for (int y = 0; y < bottom; ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (isDark(image.pixel(x, y)))
+                box = box.united(QRect(x, y, 1, 1));
+    return box;
+}
+
+bool sameColour(QRgb a, QRgb b)
+{
+    return std::abs(qRed(a) - qRed(b)) <= 2 && std::abs(qGreen(a) - qGreen(b)) <= 2 && std::abs(qBlue(a) - qBlue(b)) <= 2;
+}
+
+QString describe(QRgb pixel)
+{
+    return QColor(pixel).name();
+}
+
+class LibreOfficeComparisonTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (QStandardPaths::findExecutable("soffice").isEmpty() || QStandardPaths::findExecutable("pdftoppm").isEmpty()
+            || QStandardPaths::findExecutable("pdftotext").isEmpty())
+            GTEST_SKIP() << "LibreOffice (soffice) or poppler-utils (pdftoppm, pdftotext) not installed";
+        ASSERT_TRUE(dir.isValid());
+        // Keep the pictures for a look when asked to.
+        if (qEnvironmentVariableIsSet("DORVANE_KEEP_RENDER"))
+            dir.setAutoRemove(false);
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(LibreOfficeComparisonTest, PlannerPictureMatchesLibreOfficesRendering)
+{
+    const QString docPath = dir.filePath("planner.doc");
+    QImage ours;
+    word::setPictureSink([&](const QImage& image) { ours = image; });
+
+    // As the planner does it: one instance builds and saves, a second opens
+    // the file and copies it as a picture.
+    word::Application builder = word::Application::CreateObject();
+    word::Document document = wordtest::replayPlanner(builder, wordtest::fullWeek("March 3"));
+    document.SaveAs(docPath);
+    document.Close();
+    builder.Quit();
+    word::Application viewer = word::Application::CreateObject();
+    word::Document opened = viewer.Documents().Open(docPath);
+    opened.Range().CopyAsPicture();
+    const word::model::DocumentModel model = wordtest::modelOf(opened);
+    viewer.ActiveDocument().Close(0);
+    viewer.Quit();
+    word::setPictureSink({});
+
+    ASSERT_FALSE(ours.isNull());
+    ours.save(dir.filePath("ours.png"));
+
+    // A profile of its own, so that a running LibreOffice is not asked to convert.
+    const QString profile = QStringLiteral("/tmp/lo-render-%1").arg(QCoreApplication::applicationPid());
+    QByteArray log;
+    const bool converted = run("soffice",
+                               {"--headless", "-env:UserInstallation=" + QUrl::fromLocalFile(profile).toString(),
+                                "--convert-to", "pdf", "--outdir", dir.path(), docPath},
+                               180000, &log);
+    QDir(profile).removeRecursively();
+    ASSERT_TRUE(converted) << log.constData();
+    const QString pdfPath = dir.filePath("planner.pdf");
+    ASSERT_TRUE(QFile::exists(pdfPath)) << log.constData();
+    ASSERT_TRUE(run("pdftoppm", {"-r", "96", "-png", "-f", "1", "-l", "1", "-singlefile", pdfPath, dir.filePath("libreoffice")},
+                    60000, &log))
+        << log.constData();
+    const QImage theirs = QImage(dir.filePath("libreoffice.png")).convertToFormat(QImage::Format_RGB32);
+    ASSERT_FALSE(theirs.isNull());
+    ours = ours.convertToFormat(QImage::Format_RGB32);
+
+    const Grid ourGrid = findGrid(ours);
+    const Grid theirGrid = findGrid(theirs);
+    ASSERT_TRUE(ourGrid.isValid());
+    ASSERT_TRUE(theirGrid.isValid());
+    // 36 rows: 37 lines, each within 2 pixels of LibreOffice's, from the table's top.
+    ASSERT_EQ(ourGrid.rowLines.size(), 37u);
+    ASSERT_EQ(theirGrid.rowLines.size(), 37u);
+    EXPECT_NEAR(ourGrid.right - ourGrid.left, theirGrid.right - theirGrid.left, 2);
+    for (size_t i = 0; i < 37; ++i)
+        EXPECT_NEAR(ourGrid.rowLines[i] - ourGrid.rowLines[0], theirGrid.rowLines[i] - theirGrid.rowLines[0], 2) << "line " << i;
+
+    // Column boundaries of every row relative to the table's left edge:
+    // heading rows show the merged cells (four lines), the others five columns.
+    for (int row = 0; row < 36; ++row) {
+        std::vector<int> mine = ourGrid.columnLines(ours, row);
+        std::vector<int> libre = theirGrid.columnLines(theirs, row);
+        ASSERT_EQ(mine.size(), row % 12 == 0 ? 4u : 6u) << "row " << row;
+        ASSERT_EQ(mine.size(), libre.size()) << "row " << row;
+        for (size_t i = 0; i < mine.size(); ++i)
+            EXPECT_NEAR(mine[i] - ourGrid.left, libre[i] - theirGrid.left, 2) << "row " << row << " line " << i;
+    }
+
+    // Fills: the six day headings (sampled inside, clear of their centred
+    // names) and the middle column in every row.
+    for (int block = 0; block < 3; ++block) {
+        const int row = 12 * block;
+        for (int side = 0; side < 2; ++side) {
+            const int day = 2 * block + side;
+            const QRgb expected = word::colour::toQColor(wordtest::DayColours[day])->rgb();
+            const QPoint mine = ourGrid.middleOfRow(row, side == 0 ? ourGrid.left + 8 : ourGrid.right - 8);
+            const QPoint libre = theirGrid.middleOfRow(row, side == 0 ? theirGrid.left + 8 : theirGrid.right - 8);
+            EXPECT_TRUE(sameColour(ours.pixel(mine), expected)) << describe(ours.pixel(mine)).toStdString() << " day " << day;
+            EXPECT_TRUE(sameColour(theirs.pixel(libre), expected)) << describe(theirs.pixel(libre)).toStdString() << " day " << day;
+        }
+    }
+    const QRgb middle = word::colour::toQColor(wordtest::MiddleColour)->rgb();
+    for (int row = 0; row < 36; ++row) {
+        const std::vector<int> mine = ourGrid.columnLines(ours, row);
+        const std::vector<int> libre = theirGrid.columnLines(theirs, row);
+        const size_t column = row % 12 == 0 ? 1 : 2;  // the middle column's left line
+        const QPoint ourSample = ourGrid.middleOfRow(row, mine[column] + 2);
+        const QPoint theirSample = theirGrid.middleOfRow(row, libre[column] + 2);
+        EXPECT_TRUE(sameColour(ours.pixel(ourSample), middle)) << describe(ours.pixel(ourSample)).toStdString() << " row " << row;
+        EXPECT_TRUE(sameColour(theirs.pixel(theirSample), middle)) << describe(theirs.pixel(theirSample)).toStdString() << " row " << row;
+    }
+
+    // The heading: the same size (font, bold, point size) and centred at the
+    // same place, relative to the table.
+    const QRect ourHeading = inkAbove(ours, ourGrid.rowLines[0]);
+    const QRect theirHeading = inkAbove(theirs, theirGrid.rowLines[0]);
+    ASSERT_FALSE(ourHeading.isEmpty());
+    ASSERT_FALSE(theirHeading.isEmpty());
+    EXPECT_NEAR(ourHeading.width(), theirHeading.width(), 3);
+    EXPECT_NEAR(ourHeading.height(), theirHeading.height(), 2);
+    EXPECT_NEAR(ourHeading.center().x() - ourGrid.left, theirHeading.center().x() - theirGrid.left, 2);
+    EXPECT_NEAR(ourGrid.rowLines[0] - ourHeading.bottom(), theirGrid.rowLines[0] - theirHeading.bottom(), 2);
+
+    // Texts: LibreOffice shows every text of the document, each hour on one
+    // line; ours places the same texts, each on one line.
+    ASSERT_TRUE(run("pdftotext", {pdfPath, dir.filePath("planner.txt")}, 60000, &log)) << log.constData();
+    QFile textFile(dir.filePath("planner.txt"));
+    ASSERT_TRUE(textFile.open(QIODevice::ReadOnly));
+    const QStringList libreWords = QString::fromUtf8(textFile.readAll()).split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+    QStringList ourTexts;
+    for (const word::render::PlacedText& text : word::render::DocumentLayout::of(model).texts)
+        ourTexts << text.text;
+    const QStringList ourWords = ourTexts.join(' ').split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+    QStringList expected{"Week", "of", "March", "3", "Number", "Name"};
+    for (const QString& day : wordtest::DayNames)
+        expected << day;
+    for (int day = 0; day < 6; ++day)
+        for (int row = 0; row < 10; ++row)
+            expected << QStringLiteral("N%1-%2").arg(day).arg(row) << QStringLiteral("%1.%2").arg(day).arg(row);
+    expected << "8" << "9" << "10" << "11" << "12" << "1" << "2" << "3" << "4" << "5";
+    for (const QString& text : expected) {
+        EXPECT_TRUE(libreWords.contains(text)) << "LibreOffice lacks " << text.toStdString();
+        EXPECT_TRUE(ourWords.contains(text)) << "ours lacks " << text.toStdString();
+    }
+    EXPECT_EQ(ourTexts.count("10"), 3);
+    EXPECT_EQ(libreWords.count("10"), 3);
+}
+
+}  // namespace
