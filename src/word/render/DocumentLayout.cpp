@@ -67,7 +67,7 @@ public:
             if (const auto* paragraph = std::get_if<Paragraph>(&block)) {
                 const double height =
                     ParagraphLayout::place(*paragraph, m_document.bodySpacing, 0, y, textWidth, m_fonts, m_layout.texts);
-                lastSpacing = pixelsOf(m_document.bodySpacing.afterTwips);
+                lastSpacing = ParagraphLayout::spacingAfter(m_document.bodySpacing);
                 y += height;
             } else {
                 const Table& table = std::get<Table>(block);

@@ -12,15 +12,23 @@ namespace {
 constexpr double TabStopPixels = units::PixelsPerInch / 2;  // Word's default tab stops: every half inch
 constexpr double Tolerance = 0.01;                           // pixels lost to rounding when a line just fits
 
-// A word with the blanks after it, or one tab: what is never broken apart
-// unless it is wider than a whole line.
+constexpr QChar LineBreak(0x0B);  // a manual line break (Shift+Enter) within a paragraph
+
+// A word with the blanks after it, a tab or a line break: what is never
+// broken apart unless it is wider than a whole line.
 struct Chunk {
+    enum class Kind { Text, Tab, Break };
     QString text;
     const RenderFont* font;
     double width;     // pixels, trailing blanks included
     double trailing;  // pixels of trailing blanks (they may hang past the line's end)
-    bool tab;
+    Kind kind;
 };
+
+bool isBlank(QChar c)
+{
+    return c != QLatin1Char('\t') && c != LineBreak && c.isSpace();
+}
 
 struct LineItem {
     QString text;
@@ -40,21 +48,21 @@ void splitRun(const model::Run& run, const RenderFont& font, std::vector<Chunk>&
     const QString& text = run.text;
     qsizetype i = 0;
     while (i < text.size()) {
-        if (text.at(i) == QLatin1Char('\t')) {
-            chunks.push_back({QString(), &font, 0, 0, true});
+        if (text.at(i) == QLatin1Char('\t') || text.at(i) == LineBreak) {
+            chunks.push_back({QString(), &font, 0, 0, text.at(i) == LineBreak ? Chunk::Kind::Break : Chunk::Kind::Tab});
             ++i;
             continue;
         }
         qsizetype end = i;
-        while (end < text.size() && text.at(end) != QLatin1Char('\t') && !text.at(end).isSpace())
+        while (end < text.size() && text.at(end) != QLatin1Char('\t') && text.at(end) != LineBreak && !text.at(end).isSpace())
             ++end;
         qsizetype blanksEnd = end;
-        while (blanksEnd < text.size() && text.at(blanksEnd) != QLatin1Char('\t') && text.at(blanksEnd).isSpace())
+        while (blanksEnd < text.size() && isBlank(text.at(blanksEnd)))
             ++blanksEnd;
         const QString piece = text.mid(i, blanksEnd - i);
         const double width = font.advance(piece);
         const double trailing = blanksEnd > end ? width - font.advance(text.mid(i, end - i)) : 0.0;
-        chunks.push_back({piece, &font, width, trailing, false});
+        chunks.push_back({piece, &font, width, trailing, Chunk::Kind::Text});
         i = blanksEnd;
     }
 }
@@ -65,7 +73,12 @@ public:
 
     void add(const Chunk& chunk)
     {
-        if (chunk.tab) {
+        if (chunk.kind == Chunk::Kind::Break) {
+            current().items.push_back({QString(), chunk.font, m_x});  // the line is at least this font's height
+            newLine();
+            return;
+        }
+        if (chunk.kind == Chunk::Kind::Tab) {
             double stop = (std::floor(m_x / TabStopPixels) + 1) * TabStopPixels;
             if (stop > m_width + Tolerance && !current().items.empty()) {
                 newLine();
@@ -184,7 +197,12 @@ double ParagraphLayout::place(const model::Paragraph& paragraph, const model::Pa
         }
         y += height;
     }
-    return (y - top) + units::pixelsFromTwips(std::clamp(spacing.afterTwips, 0, 31680));  // Word allows at most 1584 pt
+    return (y - top) + spacingAfter(spacing);
+}
+
+double ParagraphLayout::spacingAfter(const model::ParagraphSpacing& spacing)
+{
+    return units::pixelsFromTwips(std::clamp(spacing.afterTwips, 0, 31680));
 }
 
 }  // namespace word::render

@@ -21,7 +21,8 @@ struct PlacedText {
 // Lays one paragraph out into lines within a width, all in pixels at 96 dots
 // per inch: words wrap at blanks (a word wider than the line breaks between
 // characters), lines are aligned left, centred or right (justified text is
-// set flush left), tabs stop every half inch. Line height follows the
+// set flush left), tabs stop every half inch, a line break (U+000B, which
+// the package writes as w:br) starts a new line. Line height follows the
 // paragraph spacing as Word and LibreOffice read "auto" line spacing: the
 // font's ascent plus descent, times line/240, the extra going below the
 // text. An empty paragraph is one line in its mark's font. Spacing after
@@ -32,6 +33,8 @@ public:
     // to `out`; returns its height including the spacing after it.
     static double place(const model::Paragraph& paragraph, const model::ParagraphSpacing& spacing, double left,
                         double top, double width, FontCatalog& fonts, std::vector<PlacedText>& out);
+    // The spacing after a paragraph in pixels (at most Word's 1584 pt).
+    static double spacingAfter(const model::ParagraphSpacing& spacing);
 };
 
 }  // namespace word::render

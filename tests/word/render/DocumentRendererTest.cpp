@@ -291,6 +291,14 @@ TEST(DocumentRenderer, TextWrapsWithinTheCell)
         EXPECT_TRUE(columnIsDark(image, table.columnEdges[1], table.rowEdges[0], table.rowEdges[1]));
     }
 
+    // A line break starts a new line; a tab goes on to the next half inch.
+    const DocumentModel broken = tableDocument({3000}, {Row{{cell(QStringLiteral("ab") + QChar(0x0B) + "cd")}}});
+    EXPECT_GE(height(broken), 2 * height(oneLine) - 1);
+    const DocumentLayout tabbed = DocumentLayout::of(paragraphDocument({paragraph("a\tb")}));
+    ASSERT_EQ(tabbed.texts.size(), 2u);
+    EXPECT_EQ(tabbed.texts[1].text, "b");
+    EXPECT_DOUBLE_EQ(tabbed.texts[1].baseline.x() - tabbed.texts[0].baseline.x(), 48.0);
+
     // Every word of a wrapped paragraph is placed, in order.
     QStringList words;
     for (const render::PlacedText& text : DocumentLayout::of(wrapped).texts)
