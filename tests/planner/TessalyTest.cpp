@@ -271,7 +271,11 @@ void TessalyTest::everyCallFailingIsReportedAtItsStep()
     for (int i = 0; i < callCount; ++i) {
         if (steps.empty() || steps.back().line != lines[i])
             steps.push_back({lines[i], {}});
-        steps.back().members << calls[i].call.member;
+        // A move by cell is told apart from one by characters, which needs no table.
+        const auto& call = calls[i].call;
+        steps.back().members << (call.member == "Selection.MoveRight" && call.arguments.contains("Unit:=12")
+                                     ? QStringLiteral("Selection.MoveRight(cell)")
+                                     : call.member);
         stepOfCall.push_back(int(steps.size()) - 1);
     }
     auto usesAny = [](const StepRun& step, const QStringList& prefixes) {
@@ -315,7 +319,7 @@ void TessalyTest::everyCallFailingIsReportedAtItsStep()
             expected.insert(expected.end(), {464, 466});
         } else if (line == 116) {
             laterWordSteps([&](const StepRun& step) {
-                return usesAny(step, {"Table.", "Column.", "Cells.", "Shading.", "Selection.MoveRight", "Selection.Cells"});
+                return usesAny(step, {"Table.", "Column.", "Cells.", "Shading.", "Selection.MoveRight(cell)", "Selection.Cells"});
             });
         } else if (shadingSteps.contains(line)) {
             expected.insert(expected.end(), {line + 2, line + 4, line + 6});
@@ -335,6 +339,13 @@ void TessalyTest::everyCallFailingIsReportedAtItsStep()
 
         const QStringList reports = scene.boxes.errorReports();
         const QString context = QStringLiteral("call %1 (%2) at line %3").arg(i + 1).arg(calls[i].call.text()).arg(lines[i]);
+        if (calls[i].call.member == "GetObject") {
+            // The open-Word check has a trap of its own: a failed attach means Word is not running.
+            QVERIFY2(reports.isEmpty(), qPrintable(context));
+            QVERIFY(preview::Form2::instance().isVisible());
+            scene.back();
+            continue;
+        }
         if (reports.isEmpty())
             QFAIL(qPrintable("no report for " + context));
         const QString first = QStringLiteral("Injected failure %1\r\n%2at line %3\r\r")
