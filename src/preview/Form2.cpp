@@ -198,7 +198,10 @@ void Form2::Form_Load()
 
 bool Form2::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate)
+    // Showing counts as the first activation too: a desktop without a window
+    // manager (or one that keeps the focus elsewhere) never activates the
+    // window, and the viewport must be set up all the same.
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)
         Form_Activate();
     return QWidget::event(event);
 }

@@ -81,6 +81,19 @@ private slots:
         platform::setProgramFolder(m_programFolder.path());
     }
 
+    // A desktop may show the window without ever activating it (no window
+    // manager, focus kept elsewhere): the viewport is set up all the same.
+    void shownWithoutActivationIsSetUp()
+    {
+        Form2 form;
+        form.setAttribute(Qt::WA_ShowWithoutActivating);
+        form.setPicture(QImage(640, 700, QImage::Format_RGB32));
+        form.show();
+        QVERIFY(!form.isActiveWindow());
+        QVERIFY(!form.firstActivatePending());
+        QCOMPARE(form.Picture1()->geometry(), QRect(0, 0, 640, 700));
+    }
+
     void init() { m_dir.reset(new QTemporaryDir); m_document = m_dir->filePath("dv1234.tmp"); writeFile(m_document, "planner one"); }
 
     void controlsAreLaidOutInTwipsAtFifteenPerPixel()
