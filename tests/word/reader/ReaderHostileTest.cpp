@@ -193,6 +193,20 @@ TEST_F(ReaderHostileTest, DeepNestingIsRefused)
     EXPECT_FAILS_WITH(readertest::packageWithBody(skipped), "nested more than 256 deep");
 }
 
+// The XML parser's time grows with the square of an element's attributes.
+TEST_F(ReaderHostileTest, ElementsWithHugeNumbersOfAttributesAreRefused)
+{
+    QByteArray paragraph = "<w:p";
+    for (int i = 0; i < 100000; ++i)
+        paragraph += " w:a" + QByteArray::number(i) + "=\"1\"";
+    paragraph += "/>";
+    EXPECT_FAILS_WITH(readertest::packageWithBody(paragraph), "more than 128 attributes");
+    // Equal signs in text and in quoted values are no attributes.
+    const QByteArray text = "<w:p><w:r><w:t>" + QByteArray(5000, '=') + "</w:t></w:r></w:p><w:p w:rsidR=\"" + QByteArray(5000, '=') + "\"/>";
+    const model::DocumentModel read = package::readPackageData(readertest::packageWithBody(text));
+    EXPECT_EQ(std::get<model::Paragraph>(read.body.front()).length(), 5000);
+}
+
 TEST_F(ReaderHostileTest, HugeNumbersAreRefused)
 {
     const QByteArray cell = "<w:tc><w:p/></w:tc>";
