@@ -209,9 +209,6 @@ private:
                 paragraph.runs.push_back(Run{run.text, format});
         }
         paragraph.normalize();
-        m_runs += int(paragraph.runs.size());
-        if (m_runs > limits::MaxRuns)
-            package::failure::tooLarge(QStringLiteral("it has more than %1 runs of text").arg(limits::MaxRuns));
         return paragraph;
     }
 
@@ -271,6 +268,9 @@ private:
 
     void readRun(RawParagraph& paragraph)
     {
+        // Counted as read, before merging: they are all held until the paragraph ends.
+        if (++m_runs > limits::MaxRuns)
+            package::failure::tooLarge(QStringLiteral("it has more than %1 runs of text").arg(limits::MaxRuns));
         RawRun run;
         while (m_xml.nextChild()) {
             if (m_xml.isW("rPr")) {

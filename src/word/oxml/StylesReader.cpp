@@ -15,6 +15,7 @@ namespace {
 
 constexpr int MaxTwips = 31680;  // 22 inches, Word's largest page
 constexpr qsizetype MaxStyleIdLength = 253;
+constexpr size_t MaxChainLength = 32;
 const QString TableGridName = QStringLiteral("Table Grid");
 const QString NormalTableName = QStringLiteral("Normal Table");
 
@@ -215,7 +216,9 @@ std::vector<const StyleDefinition*> StyleSheet::chain(const QString& styleId) co
     std::vector<const StyleDefinition*> styles;
     QSet<QString> seen;
     QString id = styleId;
-    while (!id.isEmpty() && !seen.contains(id)) {
+    // Real chains are a few styles long; a crafted one of thousands, met for
+    // every paragraph, would make reading take quadratic time.
+    while (!id.isEmpty() && !seen.contains(id) && styles.size() < MaxChainLength) {
         const auto found = m_styles.constFind(id);
         if (found == m_styles.cend())
             break;
@@ -228,12 +231,15 @@ std::vector<const StyleDefinition*> StyleSheet::chain(const QString& styleId) co
 
 model::CharacterFormat StyleSheet::paragraphFormat(const QString& paragraphStyleId) const
 {
+    if (const auto cached = m_paragraphFormats.constFind(paragraphStyleId); cached != m_paragraphFormats.cend())
+        return *cached;
     model::CharacterFormat format;
     m_defaultRun.applyTo(format);
     const QString id = m_styles.contains(paragraphStyleId) ? paragraphStyleId : m_defaultParagraphStyle;
     const auto styles = chain(id);
     for (auto style = styles.rbegin(); style != styles.rend(); ++style)
         (*style)->run.applyTo(format);
+    m_paragraphFormats.insert(paragraphStyleId, format);
     return format;
 }
 
@@ -249,6 +255,8 @@ model::Alignment StyleSheet::paragraphAlignment(const QString& paragraphStyleId)
 
 RunProperties StyleSheet::characterStyle(const QString& characterStyleId) const
 {
+    if (const auto cached = m_characterStyles.constFind(characterStyleId); cached != m_characterStyles.cend())
+        return *cached;
     RunProperties properties;
     const auto styles = chain(characterStyleId);
     for (auto style = styles.rbegin(); style != styles.rend(); ++style) {
@@ -256,6 +264,7 @@ RunProperties StyleSheet::characterStyle(const QString& characterStyleId) const
             properties.overlay((*style)->run);
     }
     properties.characterStyle.clear();
+    m_characterStyles.insert(characterStyleId, properties);
     return properties;
 }
 

@@ -35,9 +35,10 @@ struct StyleDefinition {
 
 // The styles part read for what the model keeps: document defaults, and each
 // style's character formatting, alignment, spacing and table cell margins.
-// Styles are looked up by id; basedOn chains are followed (a cycle or a
-// missing parent ends a chain). Without a styles part, Word's built-in
-// defaults apply (Times New Roman 10 pt, no spacing).
+// Styles are looked up by id; basedOn chains are followed (a cycle, a
+// missing parent or 32 links end a chain). Without a styles part, Word's
+// built-in defaults apply (Times New Roman 10 pt, no spacing). Lookups are
+// cached, so one sheet serves one thread.
 class StyleSheet {
 public:
     StyleSheet();
@@ -74,6 +75,9 @@ private:
     QHash<QString, StyleDefinition> m_styles;
     QString m_defaultParagraphStyle;
     QString m_defaultTableStyle;
+    // Resolved once per style id: a document names the same few styles throughout.
+    mutable QHash<QString, model::CharacterFormat> m_paragraphFormats;
+    mutable QHash<QString, RunProperties> m_characterStyles;
 };
 
 }  // namespace word::oxml

@@ -3,12 +3,54 @@
 #include "word/package/ReadFailure.h"
 #include "word/package/ReadLimits.h"
 
+#include <algorithm>
+
 namespace word::oxml {
 
 namespace limits = package::limits;
 
+namespace {
+
+// Attributes of one element, namespace declarations included: Word's
+// document element declares about thirty-five namespaces.
+constexpr int MaxAttributes = 128;
+
+// The most attributes any one tag of the part has, counted on the bytes:
+// the '=' signs outside quoted values between '<' and '>'. QXmlStreamReader
+// compares each attribute with every earlier one of its element, so an
+// element with a hundred thousand of them would take minutes.
+int mostAttributesInATag(const QByteArray& xml)
+{
+    int most = 0;
+    int count = 0;
+    bool inTag = false;
+    char quote = 0;
+    for (const char c : xml) {
+        if (quote) {
+            if (c == quote)
+                quote = 0;
+        } else if (!inTag) {
+            if (c == '<') {
+                inTag = true;
+                count = 0;
+            }
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '>') {
+            inTag = false;
+        } else if (c == '=') {
+            most = std::max(most, ++count);
+        }
+    }
+    return most;
+}
+
+}  // namespace
+
 XmlReader::XmlReader(const QByteArray& xml, QString partName) : m_xml(xml), m_partName(std::move(partName))
 {
+    if (mostAttributesInATag(xml) > MaxAttributes)
+        damaged(QStringLiteral("an element of %1 has more than %2 attributes").arg(m_partName).arg(MaxAttributes));
     // No entity of a document's own is ever expanded: the declaration that
     // could define one is refused (advance()) before any content is read.
     m_xml.setNamespaceProcessing(true);

@@ -155,6 +155,8 @@ QByteArray ZipReader::read(const QString& partName, qint64 maxBytes)
         failure::damaged(QStringLiteral("the part %1 is missing").arg(partName));
     const qint64 budget = std::min(maxBytes, limits::MaxReadTotalBytes - m_bytesRead);
     auto tooLarge = [&] {
+        if (budget < maxBytes)
+            failure::tooLarge(QStringLiteral("its parts unpack to more than %1 MB").arg(limits::MaxReadTotalBytes >> 20));
         failure::tooLarge(QStringLiteral("the part %1 is larger than %2 MB").arg(partName).arg(maxBytes >> 20));
     };
 

@@ -193,6 +193,20 @@ TEST_F(ReaderHostileTest, DeepNestingIsRefused)
     EXPECT_FAILS_WITH(readertest::packageWithBody(skipped), "nested more than 256 deep");
 }
 
+// The XML parser's time grows with the square of an element's attributes.
+TEST_F(ReaderHostileTest, ElementsWithHugeNumbersOfAttributesAreRefused)
+{
+    QByteArray paragraph = "<w:p";
+    for (int i = 0; i < 100000; ++i)
+        paragraph += " w:a" + QByteArray::number(i) + "=\"1\"";
+    paragraph += "/>";
+    EXPECT_FAILS_WITH(readertest::packageWithBody(paragraph), "more than 128 attributes");
+    // Equal signs in text and in quoted values are no attributes.
+    const QByteArray text = "<w:p><w:r><w:t>" + QByteArray(5000, '=') + "</w:t></w:r></w:p><w:p w:rsidR=\"" + QByteArray(5000, '=') + "\"/>";
+    const model::DocumentModel read = package::readPackageData(readertest::packageWithBody(text));
+    EXPECT_EQ(std::get<model::Paragraph>(read.body.front()).length(), 5000);
+}
+
 TEST_F(ReaderHostileTest, HugeNumbersAreRefused)
 {
     const QByteArray cell = "<w:tc><w:p/></w:tc>";
@@ -236,6 +250,25 @@ TEST_F(ReaderHostileTest, DocumentTypeDeclarationsAreRefused)
     QByteArray styles = readertest::partOf(planner, QStringLiteral("word/styles.xml"));
     styles.replace("<w:styles", "<!DOCTYPE w:styles [<!ENTITY a \"a\">]><w:styles");
     EXPECT_FAILS_WITH(readertest::withPart(planner, QStringLiteral("word/styles.xml"), styles), "document type declaration");
+}
+
+// A chain of thousands of basedOn links, named by every paragraph, is
+// followed only so far (and once), so reading stays linear.
+TEST_F(ReaderHostileTest, LongStyleChainsAreCut)
+{
+    QByteArray styles = "<w:styles xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
+                        "<w:style w:type=\"paragraph\" w:styleId=\"s0\"><w:rPr><w:b/></w:rPr></w:style>";
+    for (int i = 1; i < 19000; ++i)
+        styles += QStringLiteral("<w:style w:type=\"paragraph\" w:styleId=\"s%1\"><w:basedOn w:val=\"s%2\"/></w:style>").arg(i).arg(i - 1).toUtf8();
+    styles += "<w:style w:type=\"paragraph\" w:styleId=\"near\"><w:basedOn w:val=\"s0\"/></w:style></w:styles>";
+    QByteArray body;
+    for (int i = 0; i < 20000; ++i)
+        body += "<w:p><w:pPr><w:pStyle w:val=\"s18999\"/></w:pPr><w:r><w:t>x</w:t></w:r></w:p>";
+    body += "<w:p><w:pPr><w:pStyle w:val=\"near\"/></w:pPr><w:r><w:t>x</w:t></w:r></w:p>";
+    const model::DocumentModel read = package::readPackageData(readertest::packageWithBody(body, styles));
+    ASSERT_EQ(read.body.size(), 20001u);
+    EXPECT_FALSE(std::get<model::Paragraph>(read.body.front()).runs.front().format.bold);  // s0 is beyond reach
+    EXPECT_TRUE(std::get<model::Paragraph>(read.body.back()).runs.front().format.bold);
 }
 
 TEST_F(ReaderHostileTest, LargeButFairDocumentsAreRead)
