@@ -86,7 +86,11 @@ std::optional<int> integer(const QString& text, int minimum, int maximum)
     return inRange(measure->first, minimum, maximum);
 }
 
-std::optional<int> twips(const QString& text, int minimum, int maximum)
+namespace {
+
+// A plain number is taken as it stands; a number with a unit ("1in", "2.54cm")
+// is converted to twips and then divided by `twipsPerUnit`.
+std::optional<int> measureIn(const QString& text, double twipsPerUnit, int minimum, int maximum)
 {
     const auto measure = splitMeasure(text);
     if (!measure)
@@ -96,20 +100,19 @@ std::optional<int> twips(const QString& text, int minimum, int maximum)
     const auto factor = twipsPer(measure->second);
     if (!factor)
         return std::nullopt;
-    return inRange(measure->first * *factor, minimum, maximum);
+    return inRange(measure->first * *factor / twipsPerUnit, minimum, maximum);
+}
+
+}  // namespace
+
+std::optional<int> twips(const QString& text, int minimum, int maximum)
+{
+    return measureIn(text, 1.0, minimum, maximum);
 }
 
 std::optional<int> halfPoints(const QString& text, int minimum, int maximum)
 {
-    const auto measure = splitMeasure(text);
-    if (!measure)
-        return std::nullopt;
-    if (measure->second.isEmpty())
-        return inRange(measure->first, minimum, maximum);
-    const auto factor = twipsPer(measure->second);
-    if (!factor)
-        return std::nullopt;
-    return inRange(measure->first * *factor / 10.0, minimum, maximum);
+    return measureIn(text, 10.0, minimum, maximum);
 }
 
 std::optional<quint32> hexNumber(const QString& text)
