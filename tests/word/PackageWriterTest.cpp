@@ -258,10 +258,21 @@ TEST_F(PackageWriterTest, SavingReplacesAnOldFileCompletelyAndLeavesNothingElse)
     old.write(QByteArray(200000, 'x'));
     old.close();
 
+    const QFileDevice::Permissions privateMode = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    QFile::setPermissions(path, privateMode);
+
     savePlanner("planner.doc");
     EXPECT_EQ(folderEntries(), QStringList({"planner.doc"}));
     EXPECT_EQ(wordtest::zipPartNames(path).size(), 8);
     EXPECT_FALSE(wordtest::readZipPart(path, "word/document.xml")->isEmpty());
+    const QFileDevice::Permissions saved = QFile::permissions(path);
+    EXPECT_TRUE(saved.testFlags(privateMode));
+    EXPECT_EQ(int(saved & 0x0077), 0);  // a private file stays private: nothing for group or others
+
+    // A target name close to the file system's limit still saves.
+    const QString longName = QString(240, 'p') + ".doc";
+    savePlanner(longName);
+    EXPECT_TRUE(QFile::exists(folder.filePath(longName)));
 }
 
 TEST_F(PackageWriterTest, ALinkAtTheTargetIsReplacedNotFollowed)

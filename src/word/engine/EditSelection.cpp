@@ -207,6 +207,7 @@ void EditSelection::deleteSelection()
             paragraphs = {emptiedLike(paragraphs.front())};
         }
         m_point.paragraph = 0;
+        m_point.offset = 0;
     }
     const Place at = m_point;
     collapseToPoint(at);

@@ -31,6 +31,11 @@ void replaceFile(const QString& path, const QByteArray& bytes)
     // A directory at the path is never replaced; a link to one is.
     if (target.isDir() && !target.isSymLink())
         fail(path, QStringLiteral("a folder of that name exists."));
+    // A file (not a link) already there keeps its permissions, and a
+    // read-only one is not replaced at all, as Word refuses to save over it.
+    const bool replacesFile = target.isFile() && !target.isSymLink();
+    if (replacesFile && !target.isWritable())
+        fail(path, QStringLiteral("the file is read-only."));
     const QDir folder = target.absoluteDir();
     if (!folder.exists())
         fail(path, QStringLiteral("the folder does not exist."));
@@ -38,8 +43,8 @@ void replaceFile(const QString& path, const QByteArray& bytes)
     // A new file of our own beside the target, so that the rename stays on one file system.
     QFile temporary;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString name = QStringLiteral(".~%1.%2.tmp")
-                                 .arg(target.fileName())
+        // Short, so that a target name near the file system's limit still has room.
+        const QString name = QStringLiteral(".~dorvane.%1.tmp")
                                  .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
         if (QFileInfo(folder.filePath(name)).exists() || QFileInfo(folder.filePath(name)).isSymLink())
             continue;
@@ -61,6 +66,8 @@ void replaceFile(const QString& path, const QByteArray& bytes)
         fail(path, reason.isEmpty() ? QStringLiteral("the disk may be full.") : reason);
     }
 
+    if (replacesFile)
+        QFile::setPermissions(temporary.fileName(), target.permissions());
     std::error_code error;
     std::filesystem::rename(std::filesystem::path(temporary.fileName().toStdU16String()),
                             std::filesystem::path(target.absoluteFilePath().toStdU16String()), error);

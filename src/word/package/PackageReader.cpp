@@ -105,6 +105,9 @@ model::DocumentModel readPackage(const QString& path)
         return fail(QStringLiteral("The file does not exist."));
     if (info.isDir())
         return fail(QStringLiteral("It is a folder, not a file."));
+    // A pipe or a device would block or never end.
+    if (!info.isFile())
+        return fail(QStringLiteral("It is not an ordinary file."));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("The file cannot be read: %1.").arg(file.errorString()));

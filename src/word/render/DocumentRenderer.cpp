@@ -17,6 +17,9 @@ namespace {
 
 // QPainter draws on images up to this size in each direction.
 constexpr int LargestSide = 32767;
+// And we draw at most this many pixels (160 MB at 32 bits): a planner needs
+// under half a million, and a crafted document must not take gigabytes.
+constexpr qint64 LargestArea = 40'000'000;
 
 }  // namespace
 
@@ -27,7 +30,8 @@ QImage renderDocument(const model::DocumentModel& document)
     if (!qobject_cast<const QGuiApplication*>(application) || QThread::currentThread() != application->thread())
         throw AutomationError(QStringLiteral("A picture of the document can only be made by the program's main thread."));
     const render::DocumentLayout layout = render::DocumentLayout::of(document);
-    if (layout.size.width() > LargestSide || layout.size.height() > LargestSide)
+    if (layout.size.width() > LargestSide || layout.size.height() > LargestSide ||
+        qint64(layout.size.width()) * layout.size.height() > LargestArea)
         throw AutomationError(QStringLiteral("The document is too large to be copied as one picture."));
 
     QImage image(layout.size, QImage::Format_RGB32);

@@ -117,7 +117,19 @@ QString FontCatalog::familyFor(const QString& requested)
     const auto known = m_impl->families.constFind(requested);
     if (known != m_impl->families.constEnd())
         return *known;
+    // Real documents name a handful of fonts. Past this many names (a crafted
+    // file may name a million), no more fontconfig look-ups and no more memory:
+    // every further name is drawn in the fallback face.
+    constexpr qsizetype MaxNamedFamilies = 256;
+    const bool full = m_impl->families.size() >= MaxNamedFamilies;
     QString drawn;
+    if (full) {
+        for (const char* fallback : Fallbacks) {
+            if (m_impl->isInstalled(QLatin1String(fallback)))
+                return QLatin1String(fallback);
+        }
+        return QString();
+    }
     if (!requested.isEmpty() && m_impl->isInstalled(requested))
         drawn = requested;
     for (const Replacement& replacement : Replacements) {
@@ -147,12 +159,15 @@ QString FontCatalog::familyFor(const QString& requested)
 
 const RenderFont& FontCatalog::font(const model::CharacterFormat& format)
 {
-    const QString key = format.fontName + QLatin1Char('|') + QString::number(format.halfPoints)
+    // Keyed by the face drawn, not the name asked for: names that fall back
+    // to one face share its fonts.
+    const QString family = familyFor(format.fontName);
+    const QString key = family + QLatin1Char('|') + QString::number(format.halfPoints)
         + (format.bold ? QLatin1String("|b") : QLatin1String("|r"));
     if (RenderFont* known = m_impl->fonts.value(key))
         return *known;
 
-    QFont font(familyFor(format.fontName));
+    QFont font(family);
     // Sizes in points on a 96 dpi device: one point is 4/3 pixel. Unhinted
     // outlines keep fractional advances, as LibreOffice lays text out.
     const double points = std::max(1.0, units::pointsFromHalfPoints(format.halfPoints));

@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <zip.h>
@@ -118,6 +120,10 @@ TEST_F(ReaderHostileTest, PathsThatAreNoFile)
     };
     EXPECT_TRUE(failure(folder.filePath(QStringLiteral("missing.doc"))).contains(QStringLiteral("does not exist")));
     EXPECT_TRUE(failure(folder.path()).contains(QStringLiteral("folder")));
+    // A pipe would block the open for ever.
+    const QString pipe = folder.filePath(QStringLiteral("pipe.doc"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_TRUE(failure(pipe).contains(QStringLiteral("not an ordinary file")));
     const QString empty = folder.filePath(QStringLiteral("empty.doc"));
     readertest::writeFile(empty, {});
     const QString description = failure(empty);

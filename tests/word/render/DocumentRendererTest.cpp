@@ -347,6 +347,12 @@ TEST(DocumentRenderer, EmptyOverlargeAndMisplacedRequests)
     DocumentModel hugeText = paragraphDocument({paragraph("x", 3276)});
     hugeText.bodySpacing = {std::numeric_limits<int>::max(), std::numeric_limits<int>::max()};
     EXPECT_THROW(renderDocument(hugeText), AutomationError);
+    // Each side within bounds, the area far beyond what a planner needs.
+    DocumentModel wideAndLong = tableDocument({std::numeric_limits<int>::max(), std::numeric_limits<int>::max(),
+                                               std::numeric_limits<int>::max()},
+                                              {Row{{cell("a"), cell("b"), cell("c")}}});
+    wideAndLong.body.insert(wideAndLong.body.end(), 1000, paragraph("line"));
+    EXPECT_THROW(renderDocument(wideAndLong), AutomationError);
 
     // Fonts belong to the GUI thread.
     bool refused = false;
