@@ -59,10 +59,9 @@ void RemoveFile(const QString& path)
 
 void ForceDeleteFile(const QString& path)
 {
-    const QFileInfo info(path);
-    // Never touch the permissions of what a link points to.
-    if (!info.isSymLink() && info.exists())
-        QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner | QFile::WriteUser);
+    // Here a file's own read-only mode never stops its deletion (the folder's
+    // permissions decide), so the forced delete is the delete itself, with a
+    // description when it fails; the file's mode is left as it was.
     QFile file(path);
     if (!file.remove())
         throw std::runtime_error(QStringLiteral("Cannot delete %1: %2").arg(path, file.errorString()).toStdString());

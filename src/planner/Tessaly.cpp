@@ -8,6 +8,8 @@
 #include "preview/Form2.h"
 #include "word/Word.h"
 
+#include <QFile>
+
 #include <array>
 #include <stdexcept>
 
@@ -281,7 +283,11 @@ void Tessaly::GenerateTessaly()
     }
     if (!reserved)
         path.clear();  // never save over a name that is not ours
-    step(452, [&] { objDoc.SaveAs(path); });
+    if (!step(452, [&] { objDoc.SaveAs(path); }) && !path.isEmpty()) {
+        // The empty file that held the name is no planner: the preview must
+        // not offer it for saving as one.
+        QFile::remove(path);
+    }
     step(454, [&] { objWord.setDisplayAlerts(false); });
     step(456, [&] { objDoc.Close(); });
     step(458, [&] { keeper.quit(); });
@@ -299,11 +305,13 @@ void Tessaly::GenerateTessaly()
     });
     step(468, [&] { m_form1.pointer().setShape(platform::WindowPointer::Shape::Arrow); });
     step(470, [&] { preview::Form2::instance().mWordFile = path; });
-    step(472, [&] {
+    const bool previewShown = step(472, [&] {
         preview::Form2& preview = preview::Form2::instance();
         preview.setEntryWindow(&m_form1);
         preview.show();
     });
-    step(474, [&] { m_form1.hide(); });
+    // Never leave the user without a window.
+    if (previewShown)
+        step(474, [&] { m_form1.hide(); });
     step(476, [&] { Main::RemoveFile(temporaryPicturePath()); });
 }

@@ -2,6 +2,7 @@
 
 #include "app/ErrorReport.h"
 #include "app/Main.h"
+#include "app/ProgramIcon.h"
 #include "platform/CursorFile.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
@@ -187,7 +188,7 @@ void Form2::Form_Load()
     step(102, [&] { Main::ResetBackColors(this); });
     step(104, [&] {
         setWindowTitle(Main::ProductName);
-        setWindowIcon(QApplication::windowIcon());
+        setWindowIcon(app::programIcon());
     });
     const QString handCursor = platform::programFolder() + QStringLiteral("/HAND-M.CUR");
     bool exists = false;

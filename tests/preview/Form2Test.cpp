@@ -102,6 +102,7 @@ private slots:
         Form2 form;
         QCOMPARE(form.size(), QSize(656, 626));  // 9840 x 9390 twips
         QCOMPARE(form.windowTitle(), QStringLiteral("Dorvane"));
+        QVERIFY(!form.windowIcon().isNull());
         QCOMPARE(form.font().family(), QStringLiteral("Arial"));
         QCOMPARE(form.font().pointSizeF(), 9.0);
         QVERIFY(form.font().bold());
