@@ -37,6 +37,8 @@ bool takesButtonFace(QWidget* control, bool includePictureBoxes)
 
 }  // namespace
 
+QString HandCursorPath() { return platform::programFolder() + QStringLiteral("/HAND-M.CUR"); }
+
 bool FileExists(const QString& path)
 {
     if (path.isEmpty() || path.contains(QChar(0)))

@@ -13,6 +13,10 @@ namespace Main {
 // The product name: caption of both windows, source of the application title.
 inline const QString ProductName = QStringLiteral("Dorvane");
 
+// The hand cursor both windows show over their buttons when it is there:
+// "HAND-M.CUR" in the program's folder.
+QString HandCursorPath();
+
 // True when the file's last-modified time can be read. Never reports.
 bool FileExists(const QString& path);
 

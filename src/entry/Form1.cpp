@@ -8,6 +8,7 @@
 #include "platform/CursorFile.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PictureBox.h"
+#include "platform/Twips.h"
 #include "platform/ProgramEnvironment.h"
 #include "skin/ApplySkin.h"
 
@@ -51,7 +52,7 @@ void makeWhite(QWidget* widget)
 
 const QString Form1::ContactPage = QStringLiteral("https://dorvane.example/contact");
 
-int Form1::twipsToPixels(int twips) { return int(std::lround(twips / 15.0)); }
+int Form1::twipsToPixels(int twips) { return platform::twipsToPixels(twips); }
 
 Form1::Form1(QWidget* parent) : QWidget(parent), m_pointer(this)
 {
@@ -283,7 +284,7 @@ void Form1::Form_Load()
     step(104, [&] { setWindowIcon(app::programIcon()); });
     step(106, [&] { Main::SetAppTitle(); });
     step(108, [&] {
-        const QString path = platform::programFolder() + QStringLiteral("/HAND-M.CUR");
+        const QString path = Main::HandCursorPath();
         if (Main::FileExists(path))
             m_pointer.setCustomCursor(platform::loadCursorFile(path));
     });

@@ -7,6 +7,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PictureBox.h"
+#include "platform/Twips.h"
 #include "platform/ProgramEnvironment.h"
 
 #include <QApplication>
@@ -95,7 +96,7 @@ Form2& Form2::instance()
     return *window;
 }
 
-int Form2::toPixels(double twips) { return int(std::lround(twips / TwipsPerPixel)); }
+int Form2::toPixels(double twips) { return platform::twipsToPixels(twips); }
 
 QRect Form2::toPixels(double left, double top, double width, double height)
 {
@@ -190,7 +191,7 @@ void Form2::Form_Load()
         setWindowTitle(Main::ProductName);
         setWindowIcon(app::programIcon());
     });
-    const QString handCursor = platform::programFolder() + QStringLiteral("/HAND-M.CUR");
+    const QString handCursor = Main::HandCursorPath();
     bool exists = false;
     step(108, [&] { exists = Main::FileExists(handCursor); });
     if (exists)

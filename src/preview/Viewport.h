@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Twips.h"
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -27,7 +29,7 @@
 
 namespace preview {
 
-inline constexpr int TwipsPerPixel = 15;
+inline constexpr int TwipsPerPixel = platform::TwipsPerPixel;
 inline constexpr int32_t BorderTwips = 15;
 
 inline constexpr float MinZoom = 0.25f;
