@@ -34,8 +34,8 @@ constexpr int TableColumns = 5;
 struct Block {
     int leftPage;
     int rightPage;
-    const char* leftName;
-    const char* rightName;
+    const char* leftDay;
+    const char* rightDay;
     int leftColour;
     int rightColour;
 
@@ -44,12 +44,12 @@ struct Block {
     int leftStoreTest;
     int leftSplit;
     int leftNumber;  // size, bold, type, move: four steps from here
-    int leftName_;
+    int leftName;
     int leftTime;
     std::array<int, 3> leftWithoutStore;  // move, type the time, move
     int rightStoreTest;
     int rightSplit;
-    int rightName_;
+    int rightName;
     int rightNumber;
     int rightWithoutStore;
 };
@@ -212,12 +212,12 @@ void Tessaly::GenerateTessaly()
         step(146, [&] { extendOverTwoCells(); });
         step(148, [&] { selection().Cells().Merge(); });
         step(150, [&] { selection().Font().setSize(11); });
-        dayHeading(block.leftHeading, block.leftColour, block.leftName);
+        dayHeading(block.leftHeading, block.leftColour, block.leftDay);
         step(188, [&] { moveCells(2); });
         step(190, [&] { extendOverTwoCells(); });
         step(192, [&] { selection().Cells().Merge(); });
         step(194, [&] { selection().Font().setSize(11); });
-        dayHeading(block.rightHeading, block.rightColour, block.rightName);
+        dayHeading(block.rightHeading, block.rightColour, block.rightDay);
         step(232, [&] { moveCells(1); });
 
         // Column-title row.
@@ -243,7 +243,7 @@ void Tessaly::GenerateTessaly()
             if (left) {
                 step(block.leftSplit, [&] { fields = left->entry(row); });
                 entryCell(block.leftNumber, false, fields.number);
-                entryCell(block.leftName_, false, fields.name);
+                entryCell(block.leftName, false, fields.name);
                 entryCell(block.leftTime, true, fields.time);
             } else {
                 step(block.leftWithoutStore[0], [&] { moveCells(2); });
@@ -255,7 +255,7 @@ void Tessaly::GenerateTessaly()
             step(block.rightStoreTest, [&] { right = m_form1.dayStore(block.rightPage); });
             if (right) {
                 step(block.rightSplit, [&] { fields = right->entry(row); });
-                entryCell(block.rightName_, false, fields.name);
+                entryCell(block.rightName, false, fields.name);
                 entryCell(block.rightNumber, false, fields.number);
             } else {
                 step(block.rightWithoutStore, [&] { moveCells(2); });
