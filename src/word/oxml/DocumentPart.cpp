@@ -1,5 +1,7 @@
 #include "word/oxml/DocumentPart.h"
 
+#include "word/oxml/TableLookBits.h"
+
 #include "word/model/Colour.h"
 #include "word/oxml/Namespaces.h"
 #include "word/oxml/XmlWriter.h"
@@ -12,14 +14,6 @@ namespace word::oxml {
 namespace {
 
 using namespace model;
-
-// Bits of w:tblLook/@w:val (ECMA-376 Part 4); the named attributes say the same.
-constexpr int LookFirstRow = 0x0020;
-constexpr int LookLastRow = 0x0040;
-constexpr int LookFirstColumn = 0x0080;
-constexpr int LookLastColumn = 0x0100;
-constexpr int LookNoHBand = 0x0200;
-constexpr int LookNoVBand = 0x0400;
 
 const char* jcValue(Alignment alignment)
 {
@@ -152,9 +146,7 @@ private:
         m_xml.end();
 
         const TableLook& look = table.look;
-        const int bits = (look.headingRows ? LookFirstRow : 0) | (look.lastRow ? LookLastRow : 0)
-            | (look.firstColumn ? LookFirstColumn : 0) | (look.lastColumn ? LookLastColumn : 0)
-            | (look.noHorizontalBands ? LookNoHBand : 0) | (look.noVerticalBands ? LookNoVBand : 0);
+        const int bits = int(tableLookBits(look));
         m_xml.start("w:tblLook");
         m_xml.attribute("w:val", QStringLiteral("%1").arg(bits, 4, 16, QLatin1Char('0')).toUpper());
         m_xml.attribute("w:firstRow", look.headingRows ? 1 : 0);

@@ -1,5 +1,7 @@
 #include "word/oxml/DocumentReader.h"
 
+#include "word/oxml/TableLookBits.h"
+
 #include "word/model/Colour.h"
 #include "word/oxml/XmlReader.h"
 #include "word/oxml/XmlValues.h"
@@ -19,14 +21,6 @@ namespace {
 constexpr int MaxTwips = 31680;     // 22 inches: Word's largest page, and so every length in it
 constexpr int MinPageTwips = 144;   // 0.1 inch, Word's smallest page
 constexpr int MinTextAreaTwips = 144;
-
-// Bits of w:tblLook/@w:val, the form before the named attributes.
-constexpr quint32 LookFirstRow = 0x0020;
-constexpr quint32 LookLastRow = 0x0040;
-constexpr quint32 LookFirstColumn = 0x0080;
-constexpr quint32 LookLastColumn = 0x0100;
-constexpr quint32 LookNoHBand = 0x0200;
-constexpr quint32 LookNoVBand = 0x0400;
 
 // A run as read: its text and the properties it states, resolved once the
 // paragraph's style is known (w:pPr should come first, but need not).
@@ -436,8 +430,7 @@ private:
                 outOfRange(*value, "w:tblLook");
             bits = *number;
         }
-        return TableLook{(bits & LookFirstRow) != 0,    (bits & LookLastRow) != 0, (bits & LookFirstColumn) != 0,
-                         (bits & LookLastColumn) != 0, (bits & LookNoHBand) != 0, (bits & LookNoVBand) != 0};
+        return tableLookFromBits(bits);
     }
 
     void readGrid(Table& table)
