@@ -53,12 +53,7 @@ private:
     void writeCharacterFormat(const CharacterFormat& format)
     {
         m_xml.start("w:rPr");
-        m_xml.start("w:rFonts");
-        m_xml.attribute("w:ascii", format.fontName);
-        m_xml.attribute("w:eastAsia", format.fontName);
-        m_xml.attribute("w:hAnsi", format.fontName);
-        m_xml.attribute("w:cs", format.fontName);
-        m_xml.end();
+        m_xml.fonts(format.fontName);
         if (format.bold) {
             m_xml.empty("w:b");
             m_xml.empty("w:bCs");

@@ -64,12 +64,7 @@ QByteArray stylesPart(const model::DocumentModel& document)
     xml.start("w:docDefaults");
     xml.start("w:rPrDefault");
     xml.start("w:rPr");
-    xml.start("w:rFonts");
-    xml.attribute("w:ascii", text.fontName);
-    xml.attribute("w:eastAsia", text.fontName);
-    xml.attribute("w:hAnsi", text.fontName);
-    xml.attribute("w:cs", text.fontName);
-    xml.end();
+    xml.fonts(text.fontName);
     xml.empty("w:sz", "w:val", QString::number(text.halfPoints));
     xml.empty("w:szCs", "w:val", QString::number(text.halfPoints));
     xml.start("w:lang");

@@ -106,6 +106,14 @@ void XmlWriter::empty(const char* name, const char* attributeName, const QString
     end();
 }
 
+void XmlWriter::fonts(const QString& family)
+{
+    start("w:rFonts");
+    for (const char* script : {"w:ascii", "w:eastAsia", "w:hAnsi", "w:cs"})
+        attribute(script, family);
+    end();
+}
+
 QByteArray XmlWriter::finish()
 {
     while (!m_open.empty())

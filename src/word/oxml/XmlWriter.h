@@ -24,6 +24,10 @@ public:
     // <name attribute="value"/>, the common case of the package's properties.
     void empty(const char* name, const char* attributeName = nullptr, const QString& value = {});
 
+    // <w:rFonts> naming one family for every script, so that no reader falls
+    // back to a theme font of its own.
+    void fonts(const QString& family);
+
     QByteArray finish();  // closes what is open
 
     // The text without the characters XML cannot carry.
