@@ -5,7 +5,6 @@
 #include "ReaderTestFiles.h"
 #include "WordTestSupport.h"
 
-#include "word/AutomationError.h"
 #include "word/model/Colour.h"
 #include "word/package/PackageReader.h"
 #include "word/package/PackageWriter.h"
