@@ -32,6 +32,18 @@ const model::Cell& cellAt(const Document& document, int row, int cell)
     return firstTable(document).rows.at(row).cells.at(cell);
 }
 
+// The description of the failure of `call`; empty when it did not fail.
+template <class Call>
+QString failureOf(Call&& call)
+{
+    try {
+        call();
+    } catch (const AutomationError& error) {
+        return error.description();
+    }
+    return {};
+}
+
 class SelectionTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -314,13 +326,15 @@ TEST_F(SelectionTest, StyleAndFlagsOfATable)
     EXPECT_FALSE(firstTable(document).look.lastRow);
 }
 
-TEST_F(SelectionTest, TableCallsOutsideATableFail)
+TEST_F(SelectionTest, RefusedCallsFailWithWordsDescriptions)
 {
-    EXPECT_THROW(selection.Cells(), AutomationError);
-    EXPECT_THROW(selection.MoveRight(wdCell, 1), AutomationError);
+    EXPECT_EQ(failureOf([&] { selection.Cells(); }), messages::NotInTable);
+    EXPECT_EQ(failureOf([&] { selection.MoveRight(wdCell, 1); }), messages::NotInTable);
     addTable(1, 2);
-    EXPECT_THROW(selection.MoveRight(wdCell, 1, wdExtend), AutomationError);
-    EXPECT_THROW(selection.MoveRight(5, 1), AutomationError);
+    EXPECT_EQ(failureOf([&] { selection.MoveRight(wdCell, 1, wdExtend); }), messages::BadParameter);
+    EXPECT_EQ(failureOf([&] { selection.MoveRight(5, 1); }), messages::BadParameter);
+    EXPECT_EQ(failureOf([&] { document.Tables().Add(selection.Range(), 2, 2); }), messages::NestedTable);
+    EXPECT_EQ(failureOf([&] { document.Tables().Add(document.Range(), 0, 2); }), messages::ValueOutOfRange);
 }
 
 TEST_F(SelectionTest, ValuesOutOfRangeAreRefusedAndChangeNothing)
@@ -332,7 +346,6 @@ TEST_F(SelectionTest, ValuesOutOfRangeAreRefusedAndChangeNothing)
     EXPECT_THROW(selection.ParagraphFormat().setAlignment(7), AutomationError);
     EXPECT_THROW(selection.Cells().Shading().setBackgroundPatternColor(0x1000000), AutomationError);
     EXPECT_THROW(selection.Cells().Shading().setTexture(33), AutomationError);
-    EXPECT_THROW(document.Tables().Add(selection.Range(), 2, 2), AutomationError);  // no table in a table
     selection.TypeText("t");
     const auto& format = cellAt(document, 0, 0).paragraphs[0].runs.at(0).format;
     EXPECT_EQ(format, model::CharacterFormat{});
