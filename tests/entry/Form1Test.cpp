@@ -71,7 +71,6 @@ private slots:
 
     void cleanup()
     {
-        platform::setApplicationTitleFailure({});
         delete m_exit;
         delete m_boxes;
         platform::setProgramFolder({});
@@ -250,7 +249,7 @@ private slots:
     void twoFailuresInOneLoadGiveTwoReports()
     {
         writeFile(m_folder->filePath("x/o.cjs"), "QWidget { color: red; ");
-        platform::setApplicationTitleFailure("The title cannot be set");
+        writeFile(m_folder->filePath("HAND-M.CUR"), "not a cursor at all");
         Form1 form;
         form.Form_Load();
 
@@ -259,7 +258,7 @@ private slots:
         // The skin's failure belongs to the load step's line that called it.
         QVERIFY(reports[0].endsWith(app::errorReportText("", LoadLocation, 100)));
         QVERIFY(reports[0].contains("o.cjs"));
-        QCOMPARE(reports[1], app::errorReportText("The title cannot be set", LoadLocation, 106));
+        QVERIFY(reports[1].endsWith(app::errorReportText("", LoadLocation, 108)));
         QCOMPARE(m_boxes->shown[0].title, QString("Application Error"));
         QCOMPARE(m_boxes->shown[0].icon, platform::Icon::Exclamation);
 
