@@ -41,6 +41,18 @@ QStringList cellTexts(const word::model::Table& table, int row)
 // 0-based table row of entry row `row` in block `block` (0..2).
 int entryRow(int block, int row) { return 12 * block + 2 + row; }
 
+// A file of someone else's where the generator may look for a name.
+bool writeSomeoneElses(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write("someone else's") == 14;
+}
+bool isStillSomeoneElses(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.readAll() == "someone else's";
+}
+
 // A Word engine that records every call, in force for the object's lifetime.
 struct Recording {
     Recording() { word::setEngine(engine); }
@@ -249,17 +261,14 @@ private slots:
     void takenNameIsDrawnAgain()
     {
         PlannerRun run;
-        QFile other(run.temp.filePath("kelvas11111111.doc"));
-        QVERIFY(other.open(QIODevice::WriteOnly));
-        other.write("someone else's");
-        other.close();
+        const QString other = run.temp.filePath("kelvas11111111.doc");
+        QVERIFY(writeSomeoneElses(other));
         int drawn = 0;
         run.generate(plannertest::fullWeek(), [&] { return drawn++ < 8 ? 1 : 2; });
 
         QCOMPARE(drawn, 16);
         QCOMPARE(run.documentPath, run.temp.filePath("kelvas22222222.doc"));
-        QVERIFY(other.open(QIODevice::ReadOnly));
-        QCOMPARE(other.readAll(), QByteArray("someone else's"));
+        QVERIFY(isStillSomeoneElses(other));
         QCOMPARE(run.boxes.errorReports(), QStringList());
     }
 
@@ -268,17 +277,14 @@ private slots:
     void everyNameTakenGivesUpAfterAThousandDraws()
     {
         PlannerRun run;
-        QFile other(run.temp.filePath("kelvas11111111.doc"));
-        QVERIFY(other.open(QIODevice::WriteOnly));
-        other.write("someone else's");
-        other.close();
+        const QString other = run.temp.filePath("kelvas11111111.doc");
+        QVERIFY(writeSomeoneElses(other));
         int drawn = 0;
         run.generate(plannertest::fullWeek(), [&] { ++drawn; return 1; });
 
         QCOMPARE(drawn, 1000 * 8);
         QCOMPARE(run.boxes.reportedLines(), (std::vector<int>{452, 464, 466}));
-        QVERIFY(other.open(QIODevice::ReadOnly));
-        QCOMPARE(other.readAll(), QByteArray("someone else's"));
+        QVERIFY(isStillSomeoneElses(other));
         QCOMPARE(plannertest::filesIn(run.temp.path()), QStringList{"kelvas11111111.doc"});
     }
 
