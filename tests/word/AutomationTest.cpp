@@ -1,7 +1,6 @@
 // The automation objects as the program's failure paths meet them: Nothing,
 // quit instances, closed documents, the process-wide engine, recorded and
 // failing calls, live instances.
-#include "PlannerReplay.h"
 #include "WordTestSupport.h"
 
 #include "word/BuiltInEngine.h"
@@ -187,19 +186,6 @@ TEST_F(AutomationTest, TheFactoryReachesTheEngineSetLast)
     setEngine(nullptr);
     Application app = Application::CreateObject();
     app.Quit();
-}
-
-TEST_F(AutomationTest, ThePlannerMakesOneCallPerPropertyTextAndMove)
-{
-    auto recorder = std::make_shared<RecordingEngine>();
-    setEngine(recorder);
-    Application app = Application::CreateObject();
-    wordtest::replayPlanner(app, wordtest::fullWeek());
-    app.Quit();
-    // Three blocks of: 2 merges, 4 column titles, 10 rows of 5 typed cells.
-    EXPECT_EQ(recorder->countOf("Cells.Merge"), 6);
-    EXPECT_EQ(recorder->countOf("Selection.TypeText"), 1 + 3 * (2 + 4 + 10 * 5));
-    EXPECT_EQ(recorder->countOf("Tables.Add"), 1);
 }
 
 TEST_F(AutomationTest, CopyAsPictureNeedsTheWholeDocumentsRange)

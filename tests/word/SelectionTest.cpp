@@ -1,6 +1,5 @@
 // The selection through the calls: where typing lands, which formatting it
 // takes, how moves, extending and merging go in a table.
-#include "PlannerReplay.h"
 #include "WordTestSupport.h"
 
 #include "word/Messages.h"
@@ -357,38 +356,6 @@ TEST_F(SelectionTest, HalfPointSizesAreKept)
     selection.Font().setSize(10.5);
     selection.TypeText("a");
     EXPECT_EQ(bodyParagraph(document, 0).runs.at(0).format.halfPoints, 21);
-}
-
-TEST_F(SelectionTest, ReplayedPlannerHasThePlannersTable)
-{
-    wordtest::PlannerWeek week = wordtest::fullWeek();
-    week.stores[1].reset();  // Tuesday without a store
-    Document planner = wordtest::replayPlanner(app, week);
-    const model::Table& table = *modelOf(planner).table(0);
-
-    ASSERT_EQ(table.rows.size(), 36u);
-    EXPECT_TRUE(table.isConsistent());
-    EXPECT_EQ(table.gridTwips, std::vector<int>({1000, 3600, 400, 3600, 1000}));
-    for (int block = 0; block < 3; ++block) {
-        const model::Row& heading = table.rows[12 * block];
-        ASSERT_EQ(heading.cells.size(), 3u);
-        EXPECT_EQ(heading.cells[0].gridSpan, 2);
-        EXPECT_EQ(heading.cells[2].gridSpan, 2);
-        EXPECT_EQ(heading.cells[0].text(), wordtest::DayNames[2 * block]);
-        EXPECT_EQ(heading.cells[2].text(), wordtest::DayNames[2 * block + 1]);
-        EXPECT_EQ(heading.cells[0].shading.background, wordtest::DayColours[2 * block]);
-        EXPECT_EQ(heading.cells[2].shading.background, wordtest::DayColours[2 * block + 1]);
-        EXPECT_EQ(heading.cells[1].shading.background, wordtest::MiddleColour);
-        EXPECT_TRUE(heading.cells[1].isEmpty());
-        EXPECT_EQ(wordtest::cellTexts(table, 12 * block + 1), QStringList({"Number", "Name", "", "Name", "Number"}));
-    }
-    // Block 1, entry row 4: Monday's entry, the hour in bold, Tuesday empty.
-    EXPECT_EQ(wordtest::cellTexts(table, 6), QStringList({"N0-4", "Entry 0.4", "12", "", ""}));
-    const model::Row& row = table.rows[6];
-    EXPECT_FALSE(row.cells[0].paragraphs[0].runs[0].format.bold);
-    EXPECT_EQ(row.cells[0].paragraphs[0].runs[0].format.halfPoints, 20);
-    EXPECT_TRUE(row.cells[2].paragraphs[0].runs[0].format.bold);
-    EXPECT_EQ(wordtest::cellTexts(table, 35), QStringList({"N4-9", "Entry 4.9", "5", "Entry 5.9", "N5-9"}));
 }
 
 // The selection engine itself, on documents with content already in place.
