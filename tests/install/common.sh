@@ -44,9 +44,9 @@ expect_entry_window() {
   local log=$1
   grep -q ' of top level Form1(' "$log" || { tail -n 20 "$log" >&2; fail "the entry window never showed"; }
   ! grep -q 'QMessageBox(' "$log" || fail "a message box came up: $(grep -m1 'QMessageBox(' "$log")"
-  awk '/ of top level Form1\(/ && !shown { shown = $1 }
-       shown && /Form1\(/ && $1 >= shown + 2 { alive = 1 }
-       END { exit !alive }' "$log" || fail "the entry window stopped being repainted after it showed"
+  awk '/ of top level Form1\(/ && !seen { seen = 1; shown = $1 }
+       seen && /Form1\(/ && $1 >= shown + 2 { alive = 1 }
+       END { exit !alive }' "$log" || { tail -n 20 "$log" >&2; fail "the entry window stopped being repainted after it showed"; }
   local other
   other=$(grep -v '^ *[0-9.]* qt\.widgets\.painting: ' "$log" || true)
   [[ -z $other ]] || fail "the program printed: $other"

@@ -16,7 +16,7 @@ fi
 
 # The first bookworm "main" source of this machine's apt, one-line or deb822.
 debian_mirror() {
-  cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources 2>/dev/null | awk '
+  { cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources 2>/dev/null || true; } | awk '
     function found(uri) { sub(/\/$/, "", uri); print uri; exit }
     /^deb[ \t]/ { sub(/\[[^]]*\]/, ""); if ($3 == "bookworm" && / main( |$)/) found($2) }
     /^[ \t]*$/ { types = uris = suites = comps = "" }
