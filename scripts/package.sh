@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Builds Dorvane in build/ and makes its Debian package, dorvane_<version>_amd64.deb,
+# Installs what is missing, builds Dorvane in build/ and makes its Debian package, dorvane_<version>_amd64.deb,
 # in the folder given (build/ when none is).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out="$(realpath -m "${1:-build}")"
+scripts/install-deps.sh
 scripts/build.sh
 mkdir -p "$out"
 cpack --config build/CPackConfig.cmake -G DEB -B "$out/_cpack"
