@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Dorvane in build/ and makes its Debian package, dorvane_<version>_amd64.deb,
-# in the folder given (build/ when none is).
+# Installs what is missing, builds Dorvane in build/ and makes its Debian
+# package, dorvane_<version>_amd64.deb, in the folder given (build/ when none is).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out="$(realpath -m "${1:-build}")"
