@@ -8,6 +8,9 @@
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    // Ties both windows to the installed desktop entry, so that the desktop
+    // groups them under the menu entry and shows its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(DORVANE_APP_ID));
 
     Program program;
     Form1& form = program.entryWindow();
