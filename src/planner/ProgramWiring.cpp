@@ -8,7 +8,7 @@
 
 void wireProgram(Form1& form1, Tessaly& tessaly)
 {
-    word::setPictureSink([](const QImage& picture) { platform::clipboard().setPicture(picture); });
+    word::setPictureSink([](const QPicture& picture) { platform::clipboard().setPicture(picture); });
     form1.generateTessaly = [&tessaly] { tessaly.GenerateTessaly(); };
     form1.checkWordPresence = [] { IsInstalled::CheckWordInstalled(); };
 }

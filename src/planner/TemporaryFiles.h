@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QImage>
+#include <QPicture>
 #include <QString>
 
 #include <functional>
@@ -27,12 +27,17 @@ void setDigitSource(std::function<int()> source);
 // is taken; throws std::runtime_error when the file cannot be created at all.
 bool reserve(const QString& path);
 
-// The picture file "temp.bmp" in `folder`.
-QString picturePath(const QString& folder);
+// Takes a fresh name for a picture file in `folder`: "temp", eight digits
+// 1 to 9, ".pic", created exclusively like a document's name, so that two
+// instances of the program sharing the folder never write or read each
+// other's picture. Returns the path of the (empty) file; throws
+// std::runtime_error when no name can be taken.
+QString reservePicture(const QString& folder);
 
-// Writes `picture` as a BMP to `path` by replacing the file: a link there is
-// replaced, never followed, and a failure leaves no half-written file.
-// Throws std::runtime_error on failure.
-void writePicture(const QImage& picture, const QString& path);
+// Writes `picture` in QPicture's own vector format (QPicture::load reads it)
+// to `path` by replacing the file once the whole picture is written: every
+// write and the final flush are checked first, so a full disk leaves no
+// half-written picture behind. Throws std::runtime_error naming the reason.
+void writePicture(const QPicture& picture, const QString& path);
 
 }  // namespace TemporaryFiles

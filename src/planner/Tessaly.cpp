@@ -95,8 +95,6 @@ private:
 
 }  // namespace
 
-QString Tessaly::temporaryPicturePath() { return TemporaryFiles::picturePath(TemporaryFiles::folder()); }
-
 bool Tessaly::IsWordRunning()
 {
     try {
@@ -122,15 +120,17 @@ bool Tessaly::StopForOpenWord()
 
 void Tessaly::MakePreviewPicture(const QString& documentPath)
 {
+    m_picturePath.clear();
     word::Application word = word::Application::CreateObject();
     InstanceKeeper keeper(word);
     keeper.keep();
     word::Document document = word.Documents().Open(documentPath);
     document.Range().CopyAsPicture();
-    const std::optional<QImage> picture = Main::GetClipboardPicture(0);
+    const std::optional<QPicture> picture = Main::GetClipboardPicture(0);
     if (!picture)
         throw std::runtime_error("The clipboard holds no picture of the planner.");
-    TemporaryFiles::writePicture(*picture, temporaryPicturePath());
+    m_picturePath = TemporaryFiles::reservePicture(TemporaryFiles::folder());
+    TemporaryFiles::writePicture(*picture, m_picturePath);
     word.ActiveDocument().Close(DoNotSaveChanges);
     document.release();
     keeper.quit();
@@ -297,9 +297,9 @@ void Tessaly::GenerateTessaly()
     // The picture, and the hand-over to the preview window.
     step(464, [&] { MakePreviewPicture(path); });
     step(466, [&] {
-        QImage picture;
+        QPicture picture;
         const QString picturePath = temporaryPicturePath();
-        if (!picture.load(picturePath, "BMP"))
+        if (picturePath.isEmpty() || !picture.load(picturePath))
             throw std::runtime_error(QStringLiteral("Cannot load the picture %1.").arg(picturePath).toStdString());
         preview::Form2::instance().setPicture(picture);  // the first use makes the window
     });

@@ -223,13 +223,15 @@ void Form2::Form_Activate()
     step(138, [&] { mFirstActivate = false; });
 }
 
-void Form2::setPicture(const QImage& picture)
+void Form2::setPicture(const QPicture& picture)
 {
     m_picture1->setPicture(picture);
-    if (picture.isNull())
+    // The viewport reckons in twips from the picture's size at 96 dpi.
+    const QSize size = platform::PictureBox::pictureSize(picture);
+    if (size.isEmpty())
         m_viewport.AssignPicture(std::nullopt);
     else
-        m_viewport.AssignPicture(Size{int32_t(picture.width()) * TwipsPerPixel, int32_t(picture.height()) * TwipsPerPixel});
+        m_viewport.AssignPicture(Size{int32_t(size.width()) * TwipsPerPixel, int32_t(size.height()) * TwipsPerPixel});
     // A later result starts over like the first one: zoom 1.0, its own
     // full-size copy, sizes and ranges. Before the first activation, that
     // activation does it.

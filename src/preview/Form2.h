@@ -3,7 +3,7 @@
 #include "platform/WindowPointer.h"
 #include "preview/Viewport.h"
 
-#include <QImage>
+#include <QPicture>
 #include <QList>
 #include <QPointer>
 #include <QString>
@@ -54,8 +54,9 @@ public:
     // use and kept until the program ends.
     static Form2& instance();
 
-    // Assigns the picture to Picture1 (a null image assigns none).
-    void setPicture(const QImage& picture);
+    // Assigns the vector picture to Picture1 (a null picture assigns none).
+    // Its bounding rectangle is its size in pixels at 96 dpi.
+    void setPicture(const QPicture& picture);
 
     // Full path of the temporary planner document handed over by the generator:
     // copied by Save, deleted by "< Back" and by closing.

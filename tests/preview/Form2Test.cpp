@@ -11,6 +11,8 @@
 #include <QGroupBox>
 #include <QImageWriter>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPicture>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -21,15 +23,27 @@ using Shape = platform::WindowPointer::Shape;
 
 namespace {
 
-// Left half red, right half blue, so a scaled drawing can be checked by colour.
-QImage twoColourPicture(int width, int height)
+// A picture of one colour, `width` x `height` pixels.
+QPicture filledPicture(int width, int height, const QColor& colour)
 {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    for (int y = 0; y < height; ++y)
-        for (int x = width / 2; x < width; ++x)
-            image.setPixel(x, y, qRgb(0, 0, 255));
-    return image;
+    QPicture picture;
+    QPainter painter(&picture);
+    painter.fillRect(0, 0, width, height, colour);
+    painter.end();
+    picture.setBoundingRect(QRect(0, 0, width, height));
+    return picture;
+}
+
+// Left half red, right half blue, so a scaled drawing can be checked by colour.
+QPicture twoColourPicture(int width, int height)
+{
+    QPicture picture;
+    QPainter painter(&picture);
+    painter.fillRect(0, 0, width / 2, height, Qt::red);
+    painter.fillRect(width / 2, 0, width - width / 2, height, QColor(0, 0, 255));
+    painter.end();
+    picture.setBoundingRect(QRect(0, 0, width, height));
+    return picture;
 }
 
 void writeFile(const QString& path, const QByteArray& bytes)
@@ -57,7 +71,7 @@ void hover(QWidget* widget) { sendMouse(widget, QEvent::MouseMove, QPoint(2, 2),
 
 // A window with a planner-sized picture and a temporary document, shown and activated.
 struct ShownPreview {
-    explicit ShownPreview(const QString& document, QImage picture = twoColourPicture(640, 700))
+    explicit ShownPreview(const QString& document, QPicture picture = twoColourPicture(640, 700))
     {
         form.setPicture(picture);
         form.mWordFile = document;
@@ -87,7 +101,7 @@ private slots:
     {
         Form2 form;
         form.setAttribute(Qt::WA_ShowWithoutActivating);
-        form.setPicture(QImage(640, 700, QImage::Format_RGB32));
+        form.setPicture(filledPicture(640, 700, Qt::white));
         form.show();
         QVERIFY(!form.isActiveWindow());
         QVERIFY(!form.firstActivatePending());
@@ -205,7 +219,7 @@ private slots:
         QVERIFY(!form.firstActivatePending());
         QCOMPARE(form.viewport().mZoom(), 1.0f);
         QVERIFY(form.Zoom_Ori()->isHidden());
-        QCOMPARE(form.Zoom_Ori()->picture().size(), QSize(640, 700));
+        QCOMPARE(platform::PictureBox::pictureSize(form.Zoom_Ori()->picture()), QSize(640, 700));
         QCOMPARE(form.Picture1()->geometry(), QRect(0, 0, 640, 700));  // 9598 x 10498 twips
         QCOMPARE(form.HScroll1()->maximum(), 27);
         QCOMPARE(form.VScroll1()->maximum(), 307);
@@ -454,8 +468,7 @@ private slots:
         QCOMPARE(form.viewport().mZoom(), 1.5f);  // kept while hidden
 
         // The next result: a smaller, all-green picture and a new document.
-        QImage green(300, 200, QImage::Format_RGB32);
-        green.fill(Qt::green);
+        const QPicture green = filledPicture(300, 200, Qt::green);
         const QString second = m_dir->filePath("dv5678.tmp");
         writeFile(second, "planner two");
         form.setPicture(green);
@@ -463,7 +476,7 @@ private slots:
         form.show();
         entry.hide();
         QCOMPARE(form.viewport().mZoom(), 1.0f);
-        QCOMPARE(form.Zoom_Ori()->picture().size(), QSize(300, 200));
+        QCOMPARE(platform::PictureBox::pictureSize(form.Zoom_Ori()->picture()), QSize(300, 200));
         QCOMPARE(form.Picture1()->geometry(), QRect(0, 0, 300, 200));
         QVERIFY(!form.HScroll1()->isEnabled());
         QCOMPARE(form.HScroll1()->value(), 0);
