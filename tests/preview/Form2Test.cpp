@@ -17,6 +17,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 using preview::Form2;
 using Shape = platform::WindowPointer::Shape;
@@ -323,6 +324,78 @@ private slots:
         form.pointer().setShape(Shape::Custom);
         form.PushButton1_Click();  // every redraw shows the arrow
         QCOMPARE(form.pointer().shape(), Shape::Arrow);
+    }
+
+    // The wheel and the keys go through the scroll bars and the zoom
+    // buttons' handlers, so bars, picture and zoom limits stay as they are.
+    void wheelAndKeysDriveTheBarsAndTheZoom()
+    {
+        ScriptedMessageBoxes boxes;
+        ScriptedFileDialogs dialogs;
+        ShownPreview shown(m_document);
+        Form2& form = shown.form;
+        QVERIFY(shown.activated);
+        auto wheel = [&](QPoint angle, Qt::KeyboardModifiers modifiers, QPoint pixels = QPoint()) {
+            QWheelEvent event(QPointF(50, 50), form.Picture1()->mapToGlobal(QPointF(50, 50)), pixels, angle,
+                              Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(form.Picture1(), &event);
+        };
+        auto inStep = [&] {
+            QCOMPARE(form.VScroll1()->value(), int(form.viewport().VScroll1().value()));
+            QCOMPARE(form.HScroll1()->value(), int(form.viewport().HScroll1().value()));
+            QCOMPARE(form.Picture1()->y(), qRound(-form.viewport().mVScrollStep() * form.VScroll1()->value() / 15.0));
+        };
+
+        // A notch down: three lines of 20 pixels, 900 twips, 90 units of 10 twips.
+        wheel(QPoint(0, -120), Qt::NoModifier);
+        QCOMPARE(form.VScroll1()->value(), 90);
+        inStep();
+        wheel(QPoint(0, 120), Qt::NoModifier);
+        QCOMPARE(form.VScroll1()->value(), 0);
+        wheel(QPoint(0, -120), Qt::ShiftModifier);  // sideways, as far as the bar goes
+        QCOMPARE(form.HScroll1()->value(), form.HScroll1()->maximum());
+        QCOMPARE(form.VScroll1()->value(), 0);
+        // A touchpad's pixels: 2 pixels are 3 units; the rest of a unit is kept.
+        wheel(QPoint(0, -8), Qt::NoModifier, QPoint(0, -2));
+        wheel(QPoint(0, -8), Qt::NoModifier, QPoint(0, -1));
+        QCOMPARE(form.VScroll1()->value(), 4);
+        inStep();
+
+        QTest::keyClick(&form, Qt::Key_Down);
+        QCOMPARE(form.VScroll1()->value(), 34);
+        QTest::keyClick(&form, Qt::Key_PageDown);  // a page is 473 pixels, more than is left
+        QCOMPARE(form.VScroll1()->value(), form.VScroll1()->maximum());
+        QTest::keyClick(&form, Qt::Key_Up);
+        QCOMPARE(form.VScroll1()->value(), form.VScroll1()->maximum() - 30);
+        QTest::keyClick(&form, Qt::Key_PageUp);
+        QCOMPARE(form.VScroll1()->value(), 0);
+        QTest::keyClick(&form, Qt::Key_Left);
+        QCOMPARE(form.HScroll1()->value(), 0);  // 30 units to the left of 27
+        inStep();
+
+        // Ctrl+wheel: a step a notch, refused past 4.0 like the button.
+        wheel(QPoint(0, 120), Qt::ControlModifier);
+        QCOMPARE(form.viewport().mZoom(), 1.25f);
+        wheel(QPoint(0, 60), Qt::ControlModifier);
+        QCOMPARE(form.viewport().mZoom(), 1.25f);  // half a notch is not yet a step
+        wheel(QPoint(0, 60), Qt::ControlModifier);
+        QCOMPARE(form.viewport().mZoom(), 1.5f);
+        wheel(QPoint(0, 120 * 12), Qt::ControlModifier);
+        QCOMPARE(form.viewport().mZoom(), 4.0f);
+        QTest::keyClick(&form, Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(form.viewport().mZoom(), 3.75f);
+        QTest::keyClick(&form, Qt::Key_Equal, Qt::ControlModifier);
+        QCOMPARE(form.viewport().mZoom(), 4.0f);
+        QTest::keyClick(&form, Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(form.viewport().mZoom(), 4.0f);
+        QCOMPARE(form.HScroll1()->value(), 0);  // a redraw starts at the corner
+        wheel(QPoint(0, -120 * 20), Qt::ControlModifier);
+        QCOMPARE(form.viewport().mZoom(), 0.25f);
+
+        // Ctrl+S is the Save button.
+        QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(dialogs.requests.size(), 1);
+        QCOMPARE(boxes.texts(), QStringList{"Done."});  // cancelled, as the button says
     }
 
     void saveToANewName()
