@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QBuffer>
-#include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <cerrno>
 #include <cstring>
@@ -90,21 +90,22 @@ void writePicture(const QPicture& picture, const QString& path)
     QPicture stored(picture);  // shared, not copied; save() is not const
     if (!stored.save(&buffer))
         fail(QStringLiteral("Cannot write the picture %1: it cannot be stored").arg(path));
-    // Written beside the target and renamed over it only when complete.
-    QSaveFile file(path);
+    // Written beside the target and renamed over it only once every write
+    // and the final flush have gone through. No sync to disk: the file lives
+    // for a moment and is read back by this process.
+    QTemporaryFile file(QFileInfo(path).absolutePath() + QStringLiteral("/.temp.pic.XXXXXX"));
     auto reason = [&file] {
         const QString said = file.errorString();
         return said.isEmpty() || said == QLatin1String("Unknown error") ? QString::fromLocal8Bit(std::strerror(errno)) : said;
     };
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush())
         fail(QStringLiteral("Cannot write the picture %1: %2").arg(path, reason()));
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = reason();
-        file.cancelWriting();
-        fail(QStringLiteral("Cannot write the picture %1: %2").arg(path, why));
-    }
-    if (!file.commit())
+    file.close();
+    if (file.error() != QFileDevice::NoError)
         fail(QStringLiteral("Cannot write the picture %1: %2").arg(path, reason()));
+    if (::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
+        fail(QStringLiteral("Cannot write the picture %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+    file.setAutoRemove(false);
 }
 
 }  // namespace TemporaryFiles

@@ -5,6 +5,7 @@
 #include "word/render/DocumentLayout.h"
 
 #include <QGlyphRun>
+#include <QPainterPath>
 #include <QGuiApplication>
 #include <QThread>
 #include <QPainter>
@@ -35,8 +36,12 @@ render::DocumentLayout layOut(const model::DocumentModel& document)
     return layout;
 }
 
+// How glyphs are drawn: by the device's font rasterizer, or as outlines
+// (what a picture of vectors keeps of them; Qt would make them for each run).
+enum class Glyphs { Rasterized, Outlines };
+
 // The one drawing of a layout, in 96-dpi pixels, for every device.
-void paint(QPainter& painter, const render::DocumentLayout& layout)
+void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyphs)
 {
     painter.fillRect(QRect(QPoint(0, 0), layout.size), Qt::white);
     for (const render::Fill& fill : layout.fills)
@@ -61,6 +66,16 @@ void paint(QPainter& painter, const render::DocumentLayout& layout)
                 positions[i] = pen;
                 pen += advances[i];
             }
+            if (glyphs == Glyphs::Outlines) {
+                QPainterPath outlines;
+                outlines.setFillRule(Qt::WindingFill);
+                for (qsizetype i = 0; i < indexes.size(); ++i)
+                    outlines.addPath(text.font->outline(indexes[i]).translated(text.baseline + positions[i]));
+                painter.setRenderHint(QPainter::Antialiasing, true);
+                painter.fillPath(outlines, Qt::black);
+                painter.setRenderHint(QPainter::Antialiasing, false);
+                continue;
+            }
             run.setRawFont(text.font->raw);
             run.setGlyphIndexes(indexes);
             run.setPositions(positions);
@@ -82,7 +97,7 @@ QPicture pictureOfDocument(const model::DocumentModel& document)
     const render::DocumentLayout layout = layOut(document);
     QPicture picture;
     QPainter painter(&picture);
-    paint(painter, layout);
+    paint(painter, layout, Glyphs::Outlines);
     painter.end();
     picture.setBoundingRect(QRect(QPoint(0, 0), layout.size));
     return picture;
@@ -102,7 +117,7 @@ QImage renderDocument(const model::DocumentModel& document, double scale)
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.scale(scale, scale);
-    paint(painter, layout);
+    paint(painter, layout, Glyphs::Rasterized);
     painter.end();
     return image;
 }
