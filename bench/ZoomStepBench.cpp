@@ -4,10 +4,8 @@
 // frame's budget (16 ms) is the target.
 #include "preview/Form2.h"
 
-#include "PlannerReplay.h"
+#include "PlannerRun.h"
 #include "platform/MessageBoxes.h"
-#include "word/PictureSink.h"
-#include "word/Word.h"
 
 #include <QCoreApplication>
 #include <QPicture>
@@ -24,19 +22,14 @@ public:
     platform::Answer show(const platform::MessageRequest&) override { return platform::Answer::Ok; }
 };
 
-// The planner's own picture, as Word copies it (652 x 653 pixels at 1.0).
+// The planner's own picture, as the generator hands it over (652 x 653
+// pixels at 1.0).
 QPicture plannerPicture()
 {
     static const QPicture picture = [] {
-        QPicture copied;
-        word::setPictureSink([&](const QPicture& made) { copied = made; });
-        word::Application app = word::Application::CreateObject();
-        word::Document document = wordtest::replayPlanner(app, wordtest::fullWeek(QStringLiteral("March 3")));
-        document.Range().CopyAsPicture();
-        document.Close(0);
-        app.Quit();
-        word::setPictureSink(nullptr);
-        return copied;
+        plannertest::PlannerRun run;
+        run.generate(plannertest::fullWeek(QStringLiteral("March 3")));
+        return run.picture;
     }();
     return picture;
 }

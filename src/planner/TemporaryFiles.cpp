@@ -16,8 +16,6 @@
 namespace TemporaryFiles {
 namespace {
 
-std::function<int()> digitSource;
-
 [[noreturn]] void fail(const QString& message) { throw std::runtime_error(message.toStdString()); }
 
 // A folder of our own in the shared temporary folder: created owner-only,
@@ -50,9 +48,7 @@ QString folder()
     return privateFolder(QDir::tempPath() + QStringLiteral("/dorvane-") + QString::number(::geteuid()));
 }
 
-int drawDigit() { return digitSource ? digitSource() : int(QRandomGenerator::system()->bounded(1, 10)); }
-
-void setDigitSource(std::function<int()> source) { digitSource = std::move(source); }
+int drawDigit() { return int(QRandomGenerator::system()->bounded(1, 10)); }
 
 bool reserve(const QString& path)
 {
@@ -66,13 +62,13 @@ bool reserve(const QString& path)
     fail(QStringLiteral("Cannot create the temporary document %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno))));
 }
 
-QString reservePicture(const QString& folder)
+QString reservePicture(const QString& folder, const std::function<int()>& nextDigit)
 {
     // A thousand taken names in a row means something else is wrong.
     for (int draw = 0; draw < 1000; ++draw) {
         QString name = QStringLiteral("temp");
         for (int digit = 0; digit < 8; ++digit)
-            name += QString::number(drawDigit());
+            name += QString::number(nextDigit());
         const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".pic");
         if (reserve(path))
             return path;

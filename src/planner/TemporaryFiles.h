@@ -19,8 +19,6 @@ QString folder();
 // One digit 1 to 9 of a temporary document's name, drawn independently from
 // the system's random source so that names cannot be guessed.
 int drawDigit();
-// Tests put a predictable source in place; an empty function restores the random one.
-void setDigitSource(std::function<int()> source);
 
 // Takes `path` for a new document by creating the file exclusively, so an
 // existing file or link is never overwritten or followed. False when the name
@@ -32,7 +30,8 @@ bool reserve(const QString& path);
 // instances of the program sharing the folder never write or read each
 // other's picture. Returns the path of the (empty) file; throws
 // std::runtime_error when no name can be taken.
-QString reservePicture(const QString& folder);
+// `nextDigit` draws each digit (1 to 9).
+QString reservePicture(const QString& folder, const std::function<int()>& nextDigit);
 
 // Writes `picture` in QPicture's own vector format (QPicture::load reads it)
 // to `path` by replacing the file once the whole picture is written: every

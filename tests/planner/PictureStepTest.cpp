@@ -2,8 +2,7 @@
 // running at the same time each show their own planner.
 #include "PlannerScene.h"
 
-#include "app/ErrorReport.h"
-#include "planner/ProgramWiring.h"
+#include "app/Program.h"
 #include "platform/PictureBox.h"
 #include "preview/Form2.h"
 #include "word/package/PackageReader.h"
@@ -29,14 +28,19 @@ class InterleavingEngine final : public word::RecordingEngine {
 public:
     void invoke(const word::Call& call, const std::function<void()>& work) override
     {
-        if (meanwhile && call.member == QLatin1String("Document.Close") && app::Guard::currentLine() == 464) {
+        // The first call after the copy: the picture file has just been written.
+        if (meanwhile && m_copied) {
             auto run = std::move(meanwhile);
             meanwhile = nullptr;
             run();
         }
+        m_copied = call.member == QLatin1String("Range.CopyAsPicture");
         RecordingEngine::invoke(call, work);
     }
     std::function<void()> meanwhile;
+
+private:
+    bool m_copied = false;
 };
 
 }  // namespace
@@ -52,44 +56,37 @@ private slots:
         QGuiApplication::clipboard()->setText(QStringLiteral("a line to paste later"));
         scene.start();
         QVERIFY(scene.boxes.errorReports().isEmpty());
-        QVERIFY(preview::Form2::instance().isVisible());
+        QVERIFY(scene.preview().isVisible());
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("a line to paste later"));
         QVERIFY(!QGuiApplication::clipboard()->mimeData()->hasImage());
-        scene.back();
     }
 
-    // A second instance sharing the temporary folder generates while the
+    // A second program sharing the temporary folder generates while the
     // first one is between writing its picture and loading it back.
     void twoGenerationsAtOnceEachShowTheirOwnPlanner()
     {
         PlannerScene scene;
         auto engine = std::make_shared<InterleavingEngine>();
         word::setEngine(engine);
-        Form1 otherForm;
-        Tessaly other(otherForm);
-        wireProgram(otherForm, other);
-        otherForm.Form_Load();
-        wireProgram(scene.form, scene.tessaly);
-        QString otherDocument;
+        Program other;
+        other.entryWindow().Form_Load();
         engine->meanwhile = [&] {
-            otherForm.txtWeekInfo->setText(QStringLiteral("Beta"));
-            otherForm.PushButton1_Click();
-            otherDocument = preview::Form2::instance().mWordFile;
+            other.entryWindow().txtWeekInfo->setText(QStringLiteral("Beta"));
+            other.entryWindow().PushButton1_Click();
         };
         scene.start(QStringLiteral("Alpha"));
         QVERIFY(scene.boxes.errorReports().isEmpty());
-        QVERIFY(!otherDocument.isEmpty());
+        QVERIFY(other.previewWindow());
 
-        const preview::Form2& preview = preview::Form2::instance();
-        QVERIFY(preview.mWordFile != otherDocument);
         const word::model::DocumentModel mine = scene.document();
+        const word::model::DocumentModel theirs = word::package::readPackage(other.previewWindow()->mWordFile);
         QCOMPARE(std::get<word::model::Paragraph>(mine.body.front()).text(), QStringLiteral("Week of Alpha"));
-        QVERIFY(samePicture(preview.Zoom_Ori()->picture(), word::pictureOfDocument(mine)));
-        QVERIFY(!samePicture(preview.Zoom_Ori()->picture(), word::pictureOfDocument(word::package::readPackage(otherDocument))));
+        QCOMPARE(std::get<word::model::Paragraph>(theirs.body.front()).text(), QStringLiteral("Week of Beta"));
+        QVERIFY(samePicture(scene.preview().Zoom_Ori()->picture(), word::pictureOfDocument(mine)));
+        QVERIFY(samePicture(other.previewWindow()->Zoom_Ori()->picture(), word::pictureOfDocument(theirs)));
         // Neither picture file is left behind.
         QCOMPARE(scene.temporaryFiles().filter(QStringLiteral(".pic")), QStringList());
-        QFile::remove(otherDocument);
-        scene.back();
+        word::setEngine(scene.engine);
     }
 };
 

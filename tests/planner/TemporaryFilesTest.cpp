@@ -78,10 +78,8 @@ TEST(TemporaryFiles, PictureNamesAreTakenExclusively)
     QTemporaryDir dir;
     const QString target = dir.filePath("precious");
     int drawn = 0;
-    TemporaryFiles::setDigitSource([&] { return drawn++ < 8 ? 1 : 2; });
     ASSERT_TRUE(QFile::link(target, dir.filePath("temp11111111.pic")));
-    const QString path = TemporaryFiles::reservePicture(dir.path());
-    TemporaryFiles::setDigitSource({});
+    const QString path = TemporaryFiles::reservePicture(dir.path(), [&] { return drawn++ < 8 ? 1 : 2; });
     EXPECT_EQ(path, dir.filePath("temp22222222.pic"));
     EXPECT_FALSE(QFile::exists(target));
 
@@ -131,6 +129,14 @@ TEST(TemporaryFiles, FolderIsTempOrAPrivateFolderOfTheUser)
     ASSERT_EQ(::lstat(QFile::encodeName(folder).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0700u);
     EXPECT_EQ(TemporaryFiles::folder(), folder);  // found again, not refused
+
+    // Our own folder left open to others (by an older run, or by hand) is closed again.
+    for (const mode_t open : {0701, 0750, 0777}) {
+        ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), open), 0);
+        EXPECT_EQ(TemporaryFiles::folder(), folder);
+        ASSERT_EQ(::lstat(QFile::encodeName(folder).constData(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0700u) << std::oct << open;
+    }
 
     // Someone else's folder, or a link in its place, is refused.
     ASSERT_TRUE(QDir(folder).removeRecursively());

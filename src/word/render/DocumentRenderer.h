@@ -18,7 +18,7 @@ namespace word {
 // missing here are replaced as LibreOffice replaces them
 // (render/FontCatalog.h), so the picture shows what LibreOffice shows for the
 // saved file. Renders on the calling thread, which must be the GUI thread.
-// Throws AutomationError when no picture can be made (a document too large
+// Throws DocumentError when no picture can be made (a document too large
 // for one picture).
 QPicture pictureOfDocument(const model::DocumentModel& document);
 

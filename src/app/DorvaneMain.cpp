@@ -1,8 +1,6 @@
 // Dorvane: the week entry window is the program's start-up window; its load
 // step runs the start-up order, and closing it ends the program.
-#include "entry/Form1.h"
-#include "planner/ProgramWiring.h"
-#include "planner/Tessaly.h"
+#include "Program.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -11,9 +9,8 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
 
-    Form1 form;
-    Tessaly tessaly(form);
-    wireProgram(form, tessaly);
+    Program program;
+    Form1& form = program.entryWindow();
     form.Form_Load();  // ends the program itself when it cannot go on
 
     // Both windows open centred on the screen the program starts on.

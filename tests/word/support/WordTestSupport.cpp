@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "word/engine/ObjectRef.h"
+#include "word/dispatch/ObjectRef.h"
 
 #include <zip.h>
 
