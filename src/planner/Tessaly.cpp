@@ -305,7 +305,9 @@ void Tessaly::GenerateTessaly()
     step(466, [&] {
         QPicture picture;
         const QString picturePath = temporaryPicturePath();
-        if (picturePath.isEmpty() || !picture.load(picturePath))
+        if (picturePath.isEmpty())
+            throw std::runtime_error("There is no picture of the planner to load.");
+        if (!picture.load(picturePath))
             throw std::runtime_error(QStringLiteral("Cannot load the picture %1.").arg(picturePath).toStdString());
         m_handOver.showPicture(picture);
     });
