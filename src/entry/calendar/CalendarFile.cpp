@@ -1,0 +1,217 @@
+#include "CalendarFile.h"
+
+#include "EventTime.h"
+#include "ImportError.h"
+#include "ImportLimits.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+
+#include <libical/ical.h>
+
+namespace calendar {
+namespace {
+
+QString tr(const char* text) { return QCoreApplication::translate("calendar::CalendarFile", text); }
+
+QString tooLarge()
+{
+    return tr("The file is larger than %1 MB, more than a calendar Dorvane imports.").arg(MaxFileBytes / (1024 * 1024));
+}
+
+QByteArrayView trimmedLine(QByteArrayView line)
+{
+    while (!line.isEmpty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
+        line.chop(1);
+    return line;
+}
+
+bool startsWithKeyword(QByteArrayView line, QByteArrayView keyword)
+{
+    return line.size() >= keyword.size() && qstrnicmp(line.data(), keyword.data(), keyword.size()) == 0;
+}
+
+// Looks at the text before libical does: the first and last lines, and how
+// many components and lines there are and how deep they nest, so that a
+// crafted file is refused before libical builds a tree of it.
+void checkOutline(QByteArrayView text)
+{
+    if (text.startsWith("\xEF\xBB\xBF"))
+        text = text.sliced(3);
+    bool first = true;
+    int lines = 0, components = 0, depth = 0;
+    QByteArrayView last;
+    while (!text.isEmpty()) {
+        const qsizetype end = text.indexOf('\n');
+        const QByteArrayView line = trimmedLine(end < 0 ? text : text.first(end));
+        text = end < 0 ? QByteArrayView() : text.sliced(end + 1);
+        if (line.isEmpty())
+            continue;
+        if (first && !(startsWithKeyword(line, "BEGIN:VCALENDAR") && line.size() == 15))
+            throw ImportError(tr("The file is not an iCalendar file: it does not begin with BEGIN:VCALENDAR."));
+        first = false;
+        if (++lines > MaxLines)
+            throw ImportError(tr("The file has more than %1 lines, more than a calendar Dorvane imports.").arg(MaxLines));
+        if (startsWithKeyword(line, "BEGIN:")) {
+            if (++components > MaxComponents)
+                throw ImportError(tr("The file holds more than %1 entries, more than Dorvane imports.").arg(MaxComponents));
+            if (++depth > MaxNesting)
+                throw ImportError(tr("The file nests entries more than %1 deep; it is not a calendar Dorvane can read.").arg(MaxNesting));
+        } else if (startsWithKeyword(line, "END:")) {
+            --depth;
+        }
+        last = line;
+    }
+    if (first)
+        throw ImportError(tr("The file is empty."));
+    if (!(startsWithKeyword(last, "END:VCALENDAR") && last.size() == 13) || depth != 0)
+        throw ImportError(tr("The file ends before its calendar does; it may have been cut short."));
+}
+
+QString eventName(icalcomponent* event)
+{
+    const char* summary = icalcomponent_get_summary(event);
+    return summary && *summary ? QStringLiteral("\"%1\"").arg(QString::fromUtf8(summary).left(MaxNameLength))
+                               : tr("without a title");
+}
+
+[[noreturn]] void refuseEvent(icalcomponent* event, const QString& what)
+{
+    throw ImportError(tr("The appointment %1 %2.").arg(eventName(event), what));
+}
+
+void checkTime(icalcomponent* event, icalproperty* property, const icaltimetype& value)
+{
+    if (!isValidTime(value)) {
+        refuseEvent(event, tr("has a malformed date in %1 (dates from %2 to %3 are read)")
+                               .arg(QString::fromLatin1(icalproperty_kind_to_string(icalproperty_isa(property))))
+                               .arg(FirstYear)
+                               .arg(LastYear));
+    }
+}
+
+// What the later steps rely on: a valid start, dates that are dates, rules
+// that can be walked.
+void checkEvent(icalcomponent* event)
+{
+    // libical drops a property whose value it cannot parse and leaves a note
+    // in its place; without those properties the event would silently change.
+    for (icalproperty* note = icalcomponent_get_first_property(event, ICAL_XLICERROR_PROPERTY); note;
+         note = icalcomponent_get_next_property(event, ICAL_XLICERROR_PROPERTY)) {
+        const QByteArray text = icalproperty_get_xlicerror(note);
+        for (const char* name : {"DTSTART", "RRULE", "RDATE", "EXDATE", "RECURRENCE-ID", "STATUS"}) {
+            if (text.contains(QByteArray(" in ") + name + " property"))
+                refuseEvent(event, tr("has a malformed %1 that cannot be read").arg(QLatin1String(name)));
+        }
+    }
+    icalproperty* start = icalcomponent_get_first_property(event, ICAL_DTSTART_PROPERTY);
+    if (!start)
+        refuseEvent(event, tr("has no start date, or one that cannot be read"));
+    checkTime(event, start, icalproperty_get_dtstart(start));
+    if (icalproperty* id = icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY))
+        checkTime(event, id, icalproperty_get_recurrenceid(id));
+    for (icalproperty* p = icalcomponent_get_first_property(event, ICAL_EXDATE_PROPERTY); p;
+         p = icalcomponent_get_next_property(event, ICAL_EXDATE_PROPERTY))
+        checkTime(event, p, icalproperty_get_exdate(p));
+    for (icalproperty* p = icalcomponent_get_first_property(event, ICAL_RDATE_PROPERTY); p;
+         p = icalcomponent_get_next_property(event, ICAL_RDATE_PROPERTY)) {
+        const icaldatetimeperiodtype rdate = icalproperty_get_rdate(p);
+        checkTime(event, p, icaltime_is_null_time(rdate.time) ? rdate.period.start : rdate.time);
+    }
+    for (icalproperty* p = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY); p;
+         p = icalcomponent_get_next_property(event, ICAL_RRULE_PROPERTY)) {
+        const icalrecurrencetype rule = icalproperty_get_rrule(p);
+        if (rule.freq == ICAL_NO_RECURRENCE || rule.interval < 1)
+            refuseEvent(event, tr("has a repetition rule (RRULE) that cannot be read"));
+        if (rule.freq == ICAL_SECONDLY_RECURRENCE || rule.freq == ICAL_MINUTELY_RECURRENCE)
+            refuseEvent(event, tr("repeats more often than every hour, which Dorvane does not follow"));
+        if (!icaltime_is_null_time(rule.until))
+            checkTime(event, p, rule.until);
+    }
+}
+
+}  // namespace
+
+void CalendarFile::FreeTree::operator()(icalcomponent* root) const { icalcomponent_free(root); }
+
+CalendarFile::CalendarFile(CalendarFile&&) noexcept = default;
+CalendarFile& CalendarFile::operator=(CalendarFile&&) noexcept = default;
+CalendarFile::~CalendarFile() = default;
+
+CalendarFile CalendarFile::read(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw ImportError(tr("The file does not exist."));
+    if (!info.isFile())
+        throw ImportError(tr("It is not a file."));
+    if (info.size() > MaxFileBytes)
+        throw ImportError(tooLarge());
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw ImportError(tr("The file cannot be opened: %1.").arg(file.errorString()));
+    const QByteArray bytes = file.read(MaxFileBytes + 1);  // it may have grown since
+    if (file.error() != QFileDevice::NoError)
+        throw ImportError(tr("The file cannot be read: %1.").arg(file.errorString()));
+    return fromData(bytes);
+}
+
+CalendarFile CalendarFile::fromData(const QByteArray& bytes)
+{
+    if (bytes.size() > MaxFileBytes)
+        throw ImportError(tooLarge());
+    if (bytes.contains('\0'))
+        throw ImportError(tr("The file holds binary data, not a calendar."));
+    checkOutline(bytes);
+
+    // Errors in the data are found by the checks here; libical's own are only
+    // recorded in the tree, never fatal.
+    icalerror_set_errors_are_fatal(0);
+    CalendarFile result;
+    result.m_root.reset(icalparser_parse_string(bytes.constData()));
+    icalerror_clear_errno();
+    icalcomponent* root = result.m_root.get();
+    if (!root)
+        throw ImportError(tr("The file is not an iCalendar file libical can read."));
+
+    std::vector<icalcomponent*> calendars;
+    if (icalcomponent_isa(root) == ICAL_VCALENDAR_COMPONENT) {
+        calendars.push_back(root);
+    } else {
+        for (icalcomponent* c = icalcomponent_get_first_component(root, ICAL_VCALENDAR_COMPONENT); c;
+             c = icalcomponent_get_next_component(root, ICAL_VCALENDAR_COMPONENT))
+            calendars.push_back(c);
+    }
+    if (calendars.empty())
+        throw ImportError(tr("The file holds no calendar (VCALENDAR)."));
+
+    // Masters first, so that each override finds its series whatever the order in the file.
+    std::vector<icalcomponent*> overrides;
+    QHash<QByteArray, size_t> seriesOfUid;
+    for (icalcomponent* calendar : calendars) {
+        for (icalcomponent* event = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); event;
+             event = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
+            checkEvent(event);
+            if (icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY)) {
+                overrides.push_back(event);
+                continue;
+            }
+            if (const char* uid = icalcomponent_get_uid(event); uid && *uid)
+                seriesOfUid.insert(QByteArray(uid), result.m_series.size());
+            result.m_series.push_back(Series{event, {}});
+        }
+    }
+    for (icalcomponent* event : overrides) {
+        const char* uid = icalcomponent_get_uid(event);
+        const auto found = uid && *uid ? seriesOfUid.constFind(QByteArray(uid)) : seriesOfUid.constEnd();
+        if (found != seriesOfUid.constEnd())
+            result.m_series[*found].overrides.push_back(event);
+        else
+            result.m_series.push_back(Series{event, {}});
+    }
+    return result;
+}
+
+}  // namespace calendar

@@ -1,0 +1,322 @@
+#include "Occurrences.h"
+
+#include "EventTime.h"
+#include "ImportError.h"
+#include "ImportLimits.h"
+#include "WeekLayout.h"
+
+#include <QCoreApplication>
+
+#include <libical/ical.h>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+namespace calendar {
+namespace {
+
+constexpr qint64 Day = 24 * 60 * 60;
+
+QString tr(const char* text) { return QCoreApplication::translate("calendar::Occurrences", text); }
+
+// Called for each occurrence in range with the VEVENT it comes from (the
+// master, or an override), its start and its moment. Returning false ends the
+// walk of the rule that produced it (rules are walked in order of time).
+using Visit = std::function<bool(icalcomponent* source, const icaltimetype& start, qint64 moment)>;
+
+bool isCancelled(icalcomponent* event) { return icalcomponent_get_status(event) == ICAL_STATUS_CANCELLED; }
+
+icaltimetype startOf(icalcomponent* event)
+{
+    icalproperty* start = icalcomponent_get_first_property(event, ICAL_DTSTART_PROPERTY);
+    return zonedTime(start, icalproperty_get_dtstart(start));
+}
+
+bool hasOnlyRegularParts(const icalrecurrencetype& rule)
+{
+    // Rules whose every period yields at least one occurrence: none of the BY
+    // parts but a weekly rule's plain weekdays.
+    auto empty = [](const short* parts) { return parts[0] == ICAL_RECURRENCE_ARRAY_MAX; };
+    if (!empty(rule.by_second) || !empty(rule.by_minute) || !empty(rule.by_hour) || !empty(rule.by_month_day)
+        || !empty(rule.by_year_day) || !empty(rule.by_week_no) || !empty(rule.by_month) || !empty(rule.by_set_pos))
+        return false;
+    if (empty(rule.by_day))
+        return true;
+    if (rule.freq != ICAL_WEEKLY_RECURRENCE)
+        return false;
+    for (const short* day = rule.by_day; *day != ICAL_RECURRENCE_ARRAY_MAX; ++day) {
+        if (icalrecurrencetype_day_position(*day) != 0)
+            return false;
+    }
+    return true;
+}
+
+qint64 longestPeriod(icalrecurrencetype_frequency frequency)
+{
+    switch (frequency) {
+    case ICAL_HOURLY_RECURRENCE: return 3600;
+    case ICAL_DAILY_RECURRENCE: return Day;
+    case ICAL_WEEKLY_RECURRENCE: return 7 * Day;
+    case ICAL_MONTHLY_RECURRENCE: return 31 * Day;
+    default: return 366 * Day;
+    }
+}
+
+// libical's cost of walking one period, as in MaxRecurrenceWork.
+qint64 workUnit(icalrecurrencetype_frequency frequency)
+{
+    switch (frequency) {
+    case ICAL_HOURLY_RECURRENCE: return 3600;
+    case ICAL_WEEKLY_RECURRENCE: return 7 * Day;
+    default: return Day;
+    }
+}
+
+class Expander {
+public:
+    Expander(qint64 from, qint64 to) : m_from(from), m_to(to) {}
+
+    void expand(const Series& series, const Visit& visit);
+
+private:
+    struct Exclusions {
+        std::vector<qint64> moments;
+        std::vector<QDate> dates;
+        bool contains(const icaltimetype& wall, qint64 moment) const
+        {
+            return std::find(moments.begin(), moments.end(), moment) != moments.end()
+                || std::find(dates.begin(), dates.end(), QDate(wall.year, wall.month, wall.day)) != dates.end();
+        }
+    };
+
+    bool inRange(qint64 moment) const { return moment >= m_from && moment < m_to; }
+    void walkRule(icalrecurrencetype rule, const icaltimetype& start, const Exclusions& exclusions,
+                  icalcomponent* master, const Visit& visit);
+    void charge(qint64 fromMoment, qint64 toMoment, icalrecurrencetype_frequency frequency);
+
+    qint64 m_from;
+    qint64 m_to;
+    qint64 m_work = 0;
+};
+
+void Expander::charge(qint64 fromMoment, qint64 toMoment, icalrecurrencetype_frequency frequency)
+{
+    m_work += std::max<qint64>(0, toMoment - fromMoment) / workUnit(frequency) + 1;
+    if (m_work > MaxRecurrenceWork)
+        throw ImportError(tr("The calendar's repeating appointments are too many, or repeat too finely, to work out."));
+}
+
+void Expander::expand(const Series& series, const Visit& visit)
+{
+    icalcomponent* master = series.master;
+    if (isCancelled(master))
+        return;
+    const icaltimetype start = startOf(master);
+    const qint64 startMoment = momentOf(start);
+    const bool recurs = icalcomponent_get_first_property(master, ICAL_RRULE_PROPERTY)
+                     || icalcomponent_get_first_property(master, ICAL_RDATE_PROPERTY);
+
+    Exclusions exclusions;
+    if (recurs) {
+        for (icalcomponent* moved : series.overrides) {
+            icalproperty* id = icalcomponent_get_first_property(moved, ICAL_RECURRENCEID_PROPERTY);
+            exclusions.moments.push_back(momentOf(zonedTime(id, icalproperty_get_recurrenceid(id))));
+        }
+        for (icalproperty* p = icalcomponent_get_first_property(master, ICAL_EXDATE_PROPERTY); p;
+             p = icalcomponent_get_next_property(master, ICAL_EXDATE_PROPERTY)) {
+            const icaltimetype left = zonedTime(p, icalproperty_get_exdate(p));
+            if (left.is_date)
+                exclusions.dates.push_back(QDate(left.year, left.month, left.day));
+            else
+                exclusions.moments.push_back(momentOf(left));
+        }
+    } else {
+        // A single event whose only occurrence is moved lists it once more as
+        // an override; the override stands for it.
+        for (icalcomponent* moved : series.overrides) {
+            icalproperty* id = icalcomponent_get_first_property(moved, ICAL_RECURRENCEID_PROPERTY);
+            exclusions.moments.push_back(momentOf(zonedTime(id, icalproperty_get_recurrenceid(id))));
+        }
+    }
+
+    if (inRange(startMoment) && !exclusions.contains(start, startMoment))
+        visit(master, start, startMoment);
+    for (icalproperty* p = icalcomponent_get_first_property(master, ICAL_RRULE_PROPERTY); p;
+         p = icalcomponent_get_next_property(master, ICAL_RRULE_PROPERTY))
+        walkRule(icalproperty_get_rrule(p), start, exclusions, master, visit);
+    for (icalproperty* p = icalcomponent_get_first_property(master, ICAL_RDATE_PROPERTY); p;
+         p = icalcomponent_get_next_property(master, ICAL_RDATE_PROPERTY)) {
+        const icaldatetimeperiodtype rdate = icalproperty_get_rdate(p);
+        icaltimetype extra = zonedTime(p, icaltime_is_null_time(rdate.time) ? rdate.period.start : rdate.time);
+        const qint64 moment = momentOf(extra);
+        if (moment != startMoment && inRange(moment) && !exclusions.contains(extra, moment))
+            visit(master, extra, moment);
+    }
+    for (icalcomponent* moved : series.overrides) {
+        if (isCancelled(moved))
+            continue;
+        const icaltimetype movedStart = startOf(moved);
+        const qint64 moment = momentOf(movedStart);
+        if (inRange(moment))
+            visit(moved, movedStart, moment);
+    }
+}
+
+void Expander::walkRule(icalrecurrencetype rule, const icaltimetype& start, const Exclusions& exclusions,
+                        icalcomponent* master, const Visit& visit)
+{
+    // libical walks the rule in wall time of the start's zone, as the rule
+    // means it (an appointment at 9 stays at 9 across a change of daylight
+    // saving); each wall time is then put back into that zone.
+    const icaltimezone* zone = start.zone;
+    const bool isDate = start.is_date;
+    const qint64 startMoment = momentOf(start);
+    icaltimetype wallStart = start;
+    wallStart.zone = nullptr;
+
+    const qint64 margin = Day;  // wall times and moments differ by less than a day
+    qint64 endMoment = m_to + margin;
+    if (!icaltime_is_null_time(rule.until)) {
+        icaltimetype until = rule.until;
+        if (!until.is_date && !icaltime_is_utc(until))
+            until.zone = zone;  // a floating UNTIL means the start's own zone
+        endMoment = std::min(endMoment, momentOf(until));
+    }
+    if (rule.count > 0 && hasOnlyRegularParts(rule))
+        endMoment = std::min(endMoment, startMoment + (qint64(rule.count) + 1) * rule.interval * longestPeriod(rule.freq));
+    if (endMoment < m_from - margin || startMoment >= m_to)
+        return;
+    // The walk ends at the range, whatever the rule says, so a rule that never
+    // ends costs no more than one that ends tomorrow.
+    rule.until = wallTimeAt(endMoment, zone, isDate);
+
+    // Without COUNT the walk may begin at the range; with it, it must count
+    // every occurrence from the start.
+    qint64 walkFrom = startMoment;
+    icaltimetype wallFrom = wallStart;
+    if (rule.count == 0 && m_from - margin > startMoment) {
+        walkFrom = m_from - margin;
+        wallFrom = wallTimeAt(walkFrom, zone, isDate);
+    }
+    charge(walkFrom, endMoment, rule.freq);
+
+    icalrecur_iterator* walk = icalrecur_iterator_new(rule, wallStart);
+    if (!walk)
+        throw ImportError(tr("The repetition rule of an appointment (%1) cannot be followed.")
+                              .arg(QString::fromUtf8(icalcomponent_get_summary(master) ? icalcomponent_get_summary(master) : "")));
+    const std::unique_ptr<icalrecur_iterator, void (*)(icalrecur_iterator*)> owner(walk, icalrecur_iterator_free);
+    if (walkFrom != startMoment)
+        icalrecur_iterator_set_start(walk, wallFrom);
+    for (icaltimetype wall = icalrecur_iterator_next(walk); !icaltime_is_null_time(wall);
+         wall = icalrecur_iterator_next(walk)) {
+        icaltimetype at = wall;
+        at.zone = zone;
+        const qint64 moment = momentOf(at);
+        if (moment >= m_to)
+            break;
+        if (moment < m_from || moment == startMoment || exclusions.contains(wall, moment))
+            continue;
+        if (!visit(master, at, moment))
+            break;
+    }
+}
+
+QString nameOf(icalcomponent* event)
+{
+    for (const char* text : {icalcomponent_get_summary(event), icalcomponent_get_location(event)}) {
+        QString name = QString::fromUtf8(text ? text : "");
+        name.replace(QLatin1String("\r\n"), QLatin1String(" "));
+        name.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        name.replace(QLatin1Char('\r'), QLatin1Char(' '));
+        name = name.trimmed();
+        if (!name.isEmpty())
+            return name.size() > MaxNameLength ? name.left(MaxNameLength - 1) + QChar(0x2026) : name;
+    }
+    return QStringLiteral("Busy");
+}
+
+Appointment appointment(icalcomponent* source, const icaltimetype& start, qint64 moment)
+{
+    Appointment result;
+    result.allDay = start.is_date;
+    if (result.allDay) {
+        result.date = QDate(start.year, start.month, start.day);
+        result.start = QDateTime(result.date, QTime(0, 0));
+    } else {
+        result.start = QDateTime::fromSecsSinceEpoch(moment);
+        result.date = result.start.date();
+    }
+    result.name = nameOf(source);
+    return result;
+}
+
+qint64 localMoment(const QDate& day) { return QDateTime(day, QTime(0, 0)).toSecsSinceEpoch(); }
+
+// The earliest (or latest) moment of an occurrence in [from, to), if any.
+std::optional<qint64> outermost(const CalendarFile& calendar, qint64 from, qint64 to, bool latest)
+{
+    Expander expander(from, to);
+    std::optional<qint64> found;
+    for (const Series& series : calendar.series()) {
+        expander.expand(series, [&](icalcomponent*, const icaltimetype&, qint64 moment) {
+            if (!found || (latest ? moment > *found : moment < *found))
+                found = moment;
+            return latest;  // the first of each rule is its earliest
+        });
+    }
+    return found;
+}
+
+}  // namespace
+
+std::vector<Appointment> appointmentsBetween(const CalendarFile& calendar, const QDateTime& from, const QDateTime& to)
+{
+    Expander expander(from.toSecsSinceEpoch(), to.toSecsSinceEpoch());
+    std::vector<Appointment> result;
+    for (const Series& series : calendar.series()) {
+        expander.expand(series, [&](icalcomponent* source, const icaltimetype& start, qint64 moment) {
+            if (result.size() >= size_t(MaxWeekAppointments))
+                throw ImportError(tr("The week holds more than %1 appointments, more than Dorvane imports.")
+                                      .arg(MaxWeekAppointments));
+            result.push_back(appointment(source, start, moment));
+            return true;
+        });
+    }
+    std::sort(result.begin(), result.end(), [](const Appointment& a, const Appointment& b) {
+        return a.start != b.start ? a.start < b.start : a.name < b.name;
+    });
+    return result;
+}
+
+std::optional<QDate> suggestedDay(const CalendarFile& calendar, const QDateTime& now)
+{
+    if (calendar.series().empty())
+        return std::nullopt;
+    const QDate today = now.date();
+    try {
+        const QDate monday = mondayOf(today);
+        if (!appointmentsBetween(calendar, QDateTime(monday, QTime(0, 0)), QDateTime(monday.addDays(7), QTime(0, 0))).empty())
+            return today;
+        // Near windows first: most calendars answer within weeks, and a far
+        // window costs every open-ended rule a longer walk.
+        const qint64 nowMoment = now.toSecsSinceEpoch();
+        const qint64 end = localMoment(QDate(LastYear + 1, 1, 1));
+        qint64 from = nowMoment;
+        for (int days : {35, 400, 4000}) {
+            const qint64 to = std::min(end, localMoment(today.addDays(days)));
+            if (const auto next = outermost(calendar, from, to, false))
+                return QDateTime::fromSecsSinceEpoch(*next).date();
+            from = to;
+        }
+        if (const auto next = outermost(calendar, from, end, false))
+            return QDateTime::fromSecsSinceEpoch(*next).date();
+        if (const auto last = outermost(calendar, localMoment(QDate(FirstYear, 1, 1)), nowMoment, true))
+            return QDateTime::fromSecsSinceEpoch(*last).date();
+    } catch (const ImportError&) {
+        // Too costly to search: the week of today is as good a start as any.
+    }
+    return today;
+}
+
+}  // namespace calendar
