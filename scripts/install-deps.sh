@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libzip-dev
-          libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation fonts-dejavu-core)
+          libical-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation fonts-dejavu-core)
 if [[ "${1:-}" == "--tests" ]]; then
   packages+=(libreoffice-writer-nogui python3-docx xvfb xauth poppler-utils)
 fi
