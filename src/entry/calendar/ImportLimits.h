@@ -15,9 +15,12 @@ inline constexpr int MaxComponents = 250'000;
 inline constexpr int MaxLines = 1'000'000;
 // Components nested in one another; libical frees its tree recursively.
 inline constexpr int MaxNesting = 16;
-// Occurrences starting in the chosen week. A week has sixty rows; far more than
-// this is a machine-made calendar, not a week of appointments.
-inline constexpr int MaxWeekAppointments = 1000;
+// Occurrences starting in the chosen week, and in any one hour of it. A week
+// has sixty rows; a shared calendar of a whole team may still hold thousands
+// of appointments a week, but hundreds starting in the same hour are made by a
+// machine, not by people.
+inline constexpr int MaxWeekAppointments = 10'000;
+inline constexpr int MaxHourAppointments = 200;
 // Work spent on recurrence rules for one question (one week, or the next or
 // last appointment), over all events together. libical walks a rule period by
 // period, a few microseconds each, whether or not a period yields an

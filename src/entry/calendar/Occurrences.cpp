@@ -6,12 +6,14 @@
 #include "WeekLayout.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <libical/ical.h>
 
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace calendar {
 namespace {
@@ -90,7 +92,15 @@ private:
         }
     };
 
+    struct Skip {
+        icaltimetype wall;  // where the walk begins, a period's first day at midnight
+        qint64 moment;
+        qint64 counted;     // occurrences before it
+    };
+
     bool inRange(qint64 moment) const { return moment >= m_from && moment < m_to; }
+    static std::optional<Skip> skipWholePeriods(const icalrecurrencetype& rule, const icaltimetype& wallStart,
+                                                const icaltimezone* zone, qint64 walkFrom);
     void walkRule(icalrecurrencetype rule, const icaltimetype& start, const Exclusions& exclusions,
                   icalcomponent* master, const Visit& visit);
     void charge(qint64 fromMoment, qint64 toMoment, icalrecurrencetype_frequency frequency);
@@ -163,6 +173,64 @@ void Expander::expand(const Series& series, const Visit& visit)
     }
 }
 
+std::optional<Expander::Skip> Expander::skipWholePeriods(const icalrecurrencetype& rule, const icaltimetype& wallStart,
+                                                         const icaltimezone* zone, qint64 walkFrom)
+{
+    // A counted rule must count every occurrence from its start, and libical
+    // has no way to begin a counted walk later. Daily and weekly rules without
+    // BY parts but plain weekdays have the same number of occurrences in every
+    // period but the first, so the periods before the range are counted here:
+    // libical walks the first period, the whole ones are multiplied out.
+    if (!hasOnlyRegularParts(rule) || (rule.freq != ICAL_DAILY_RECURRENCE && rule.freq != ICAL_WEEKLY_RECURRENCE))
+        return std::nullopt;
+    const QDate startDay(wallStart.year, wallStart.month, wallStart.day);
+    int perPeriod = 1;
+    int periodDays = rule.interval;
+    QDate firstPeriod = startDay;
+    if (rule.freq == ICAL_WEEKLY_RECURRENCE) {
+        QList<int> days;
+        for (const short* day = rule.by_day; *day != ICAL_RECURRENCE_ARRAY_MAX; ++day) {
+            if (!days.contains(*day))
+                days << *day;
+        }
+        perPeriod = std::max<int>(1, int(days.size()));
+        periodDays = 7 * rule.interval;
+        // libical numbers weekdays from Sunday = 1, Qt from Monday = 1.
+        const int weekStart = rule.week_start == ICAL_NO_WEEKDAY ? 1 : (int(rule.week_start) + 5) % 7 + 1;
+        firstPeriod = startDay.addDays(-((startDay.dayOfWeek() - weekStart + 7) % 7));
+    }
+    const QDate secondPeriod = firstPeriod.addDays(periodDays);
+    const icaltimetype from = wallTimeAt(walkFrom, zone, false);
+    const qint64 periods = secondPeriod.daysTo(QDate(from.year, from.month, from.day)) / periodDays;
+    if (periods <= 0)
+        return std::nullopt;
+
+    icalrecur_iterator* first = icalrecur_iterator_new(rule, wallStart);
+    if (!first)
+        return std::nullopt;
+    int inFirstPeriod = 0;
+    for (icaltimetype t = icalrecur_iterator_next(first); !icaltime_is_null_time(t) && inFirstPeriod <= perPeriod + 1;
+         t = icalrecur_iterator_next(first)) {
+        if (QDate(t.year, t.month, t.day) >= secondPeriod)
+            break;
+        ++inFirstPeriod;
+    }
+    icalrecur_iterator_free(first);
+
+    Skip skip;
+    skip.counted = inFirstPeriod + periods * perPeriod;
+    const QDate day = secondPeriod.addDays(periods * periodDays);
+    skip.wall = wallStart;
+    skip.wall.year = day.year();
+    skip.wall.month = day.month();
+    skip.wall.day = day.day();
+    skip.wall.hour = skip.wall.minute = skip.wall.second = 0;
+    icaltimetype at = skip.wall;
+    at.zone = zone;
+    skip.moment = momentOf(at);
+    return skip;
+}
+
 void Expander::walkRule(icalrecurrencetype rule, const icaltimetype& start, const Exclusions& exclusions,
                         icalcomponent* master, const Visit& visit)
 {
@@ -191,15 +259,26 @@ void Expander::walkRule(icalrecurrencetype rule, const icaltimetype& start, cons
     // ends costs no more than one that ends tomorrow.
     rule.until = wallTimeAt(endMoment, zone, isDate);
 
-    // Without COUNT the walk may begin at the range; with it, it must count
-    // every occurrence from the start.
+    // Where the walk begins, and how many occurrences of a counted rule come before.
     qint64 walkFrom = startMoment;
     icaltimetype wallFrom = wallStart;
-    if (rule.count == 0 && m_from - margin > startMoment) {
-        walkFrom = m_from - margin;
-        wallFrom = wallTimeAt(walkFrom, zone, isDate);
+    qint64 counted = 0;
+    if (m_from - margin > startMoment) {
+        if (rule.count == 0) {
+            walkFrom = m_from - margin;
+            wallFrom = wallTimeAt(walkFrom, zone, isDate);
+        } else if (const auto skip = skipWholePeriods(rule, wallStart, zone, m_from - margin)) {
+            walkFrom = skip->moment;
+            wallFrom = skip->wall;
+            counted = skip->counted;
+        }
     }
     charge(walkFrom, endMoment, rule.freq);
+    const qint64 count = rule.count;
+    if (count > 0 && counted >= count)
+        return;
+    if (walkFrom != startMoment)
+        rule.count = 0;  // libical begins no counted walk late; the count is kept here
 
     icalrecur_iterator* walk = icalrecur_iterator_new(rule, wallStart);
     if (!walk)
@@ -210,6 +289,8 @@ void Expander::walkRule(icalrecurrencetype rule, const icaltimetype& start, cons
         icalrecur_iterator_set_start(walk, wallFrom);
     for (icaltimetype wall = icalrecur_iterator_next(walk); !icaltime_is_null_time(wall);
          wall = icalrecur_iterator_next(walk)) {
+        if (count > 0 && ++counted > count)
+            break;
         icaltimetype at = wall;
         at.zone = zone;
         const qint64 moment = momentOf(at);
@@ -286,6 +367,15 @@ std::vector<Appointment> appointmentsBetween(const CalendarFile& calendar, const
     std::sort(result.begin(), result.end(), [](const Appointment& a, const Appointment& b) {
         return a.start != b.start ? a.start < b.start : a.name < b.name;
     });
+    const auto hourOf = [](const Appointment& a) { return a.start.toSecsSinceEpoch() / 3600; };
+    for (size_t first = 0, i = 0; i < result.size(); ++i) {
+        if (hourOf(result[i]) != hourOf(result[first]))
+            first = i;
+        if (!result[i].allDay && i - first >= size_t(MaxHourAppointments))
+            throw ImportError(tr("More than %1 appointments start in the hour from %2, more than Dorvane imports.")
+                                  .arg(MaxHourAppointments)
+                                  .arg(QLocale().toString(result[i].start, QLocale::ShortFormat)));
+    }
     return result;
 }
 

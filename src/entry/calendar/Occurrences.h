@@ -21,8 +21,9 @@ struct Appointment {
 // Every occurrence starting in [from, to): rules (RRULE), extra dates (RDATE),
 // left-out dates (EXDATE), moved and cancelled occurrences (RECURRENCE-ID),
 // cancelled events left out. Ordered by start, then by name. Only this range
-// is worked out; more than MaxWeekAppointments occurrences, or more rule work
-// than MaxRecurrenceWork, throw ImportError.
+// is worked out; more than MaxWeekAppointments occurrences, more than
+// MaxHourAppointments timed ones starting in one hour, or more rule work than
+// MaxRecurrenceWork throw ImportError.
 std::vector<Appointment> appointmentsBetween(const CalendarFile& calendar, const QDateTime& from, const QDateTime& to);
 
 // The day the week is first chosen around: `now`'s own day when its week

@@ -80,6 +80,7 @@ protected:
     {
         setenv("TZ", "Europe/Berlin", 1);
         tzset();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 };
 
@@ -200,17 +201,18 @@ TEST_F(CalendarImport, RowHoldsNamesUpToItsLimit)
     EXPECT_EQ(week.notPlaced[0].reason, NotPlacedReason::RowFull);
 }
 
-TEST_F(CalendarImport, ThousandAppointmentsInOneHourAreTheMostAWeekTakes)
+TEST_F(CalendarImport, AnHourTakesAtMostItsLimitOfAppointments)
 {
     QByteArray events;
-    for (int i = 0; i < MaxWeekAppointments; ++i)
-        events += event("20261207T090000", "Spam " + QByteArray::number(i));
+    for (int i = 0; i < MaxHourAppointments; ++i)
+        events += event("20261207T09" + QByteArray::number(10 + i % 50) + "00", "Spam " + QByteArray::number(i));
     const WeekLayout week = importWeek(CalendarFile::fromData(calendarOf(events)), QDate(2026, 12, 7));
-    EXPECT_EQ(week.placed + int(week.notPlaced.size()), MaxWeekAppointments);
+    EXPECT_EQ(week.placed + int(week.notPlaced.size()), MaxHourAppointments);
     EXPECT_LE(week.pages[0].names[1].size(), MaxRowLength);
 
-    events += event("20261207T090000", "One too many");
-    EXPECT_TRUE(refusal(calendarOf(events)).contains("more than 1000 appointments"));
+    events += event("20261207T095959", "One too many");
+    EXPECT_TRUE(refusal(calendarOf(events)).contains("More than 200 appointments start in the hour from 12/7/26"))
+        << refusal(calendarOf(events)).toStdString();
 }
 
 TEST_F(CalendarImport, RuleThatNeverEndsIsWorkedOutForTheWeekAlone)
@@ -218,6 +220,33 @@ TEST_F(CalendarImport, RuleThatNeverEndsIsWorkedOutForTheWeekAlone)
     const CalendarFile file = CalendarFile::fromData(calendarOf(event("19000101T090000", "Every day", "RRULE:FREQ=DAILY\r\n")));
     EXPECT_EQ(importWeek(file, QDate(2026, 12, 7)).placed, 7);
     EXPECT_EQ(suggestedDay(file, at(2026, 12, 9, 12)), QDate(2026, 12, 9));
+}
+
+TEST_F(CalendarImport, CountedRuleGivesTheSameWeeksWhereverItsWalkBegins)
+{
+    // A week far from a counted rule's start is reached by counting whole
+    // periods; a range from before the start walks every occurrence. Both must agree.
+    const QByteArray events =
+        event("20250106T090000", "Weekly", "RRULE:FREQ=WEEKLY;COUNT=37;BYDAY=MO,TH\r\n")
+        + event("20250108T100000", "Starts off its days", "RRULE:FREQ=WEEKLY;COUNT=25;BYDAY=MO,FR\r\n")
+        + event("20250105T110000", "Weeks from Sunday", "RRULE:FREQ=WEEKLY;COUNT=30;INTERVAL=2;WKST=SU;BYDAY=SU,TU,SA\r\n")
+        + event("20250103T120000", "Every third day", "RRULE:FREQ=DAILY;COUNT=90;INTERVAL=3\r\n")
+        + "BEGIN:VEVENT\r\nUID:ny\r\nDTSTART;TZID=America/New_York:20250101T080000\r\nSUMMARY:New York\r\n"
+          "RRULE:FREQ=WEEKLY;COUNT=40;BYDAY=WE\r\nEXDATE;TZID=America/New_York:20250409T080000\r\nEND:VEVENT\r\n";
+    const CalendarFile file = CalendarFile::fromData(calendarOf(events));
+    auto starts = [](const std::vector<Appointment>& appointments) {
+        QStringList list;
+        for (const Appointment& a : appointments)
+            list << a.start.toString(Qt::ISODate) + ' ' + a.name;
+        return list;
+    };
+    const QStringList whole = starts(appointmentsBetween(file, at(2024, 12, 30), at(2026, 3, 2)));
+    QStringList weekByWeek;
+    for (QDate monday(2024, 12, 30); monday < QDate(2026, 3, 2); monday = monday.addDays(7))
+        weekByWeek += starts(appointmentsBetween(file, QDateTime(monday, QTime(0, 0)), QDateTime(monday.addDays(7), QTime(0, 0))));
+    EXPECT_EQ(weekByWeek, whole);
+    EXPECT_EQ(whole.filter(" Weekly").size(), 37);
+    EXPECT_EQ(whole.filter(" New York").size(), 39);
 }
 
 TEST_F(CalendarImport, RarelyMatchingRulesFromLongAgoAreRefusedNotWalked)
