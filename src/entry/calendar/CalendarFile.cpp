@@ -33,22 +33,53 @@ bool startsWithKeyword(QByteArrayView line, QByteArrayView keyword)
     return line.size() >= keyword.size() && qstrnicmp(line.data(), keyword.data(), keyword.size()) == 0;
 }
 
+// The properties of an event that the import reads. The others (descriptions,
+// attendees, alarms' texts, time stamps, private X- properties) are most of a
+// calendar's bulk, and libical's time and memory go with the number of
+// properties it builds.
+bool isReadInEvents(QByteArrayView line)
+{
+    static const char* const names[] = {"DTSTART", "DTEND", "DURATION", "RRULE", "RDATE", "EXDATE", "RECURRENCE-ID",
+                                        "UID", "SUMMARY", "LOCATION", "STATUS", "BEGIN", "END"};
+    qsizetype length = 0;
+    while (length < line.size() && line[length] != ':' && line[length] != ';')
+        ++length;
+    const QByteArrayView name = line.first(length);
+    for (const char* known : names) {
+        if (name.size() == qsizetype(qstrlen(known)) && qstrnicmp(name.data(), known, name.size()) == 0)
+            return true;
+    }
+    return false;
+}
+
 // Looks at the text before libical does: the first and last lines, and how
 // many components and lines there are and how deep they nest, so that a
-// crafted file is refused before libical builds a tree of it.
-void checkOutline(QByteArrayView text)
+// crafted file is refused before libical builds a tree of it. Returns the text
+// libical is to read: the same, less the event properties the import does not
+// read (with their folded continuation lines).
+QByteArray siftedText(QByteArrayView text)
 {
     if (text.startsWith("\xEF\xBB\xBF"))
         text = text.sliced(3);
+    QByteArray kept;
+    kept.reserve(text.size());
     bool first = true;
-    int lines = 0, components = 0, depth = 0;
+    bool keeping = true;
+    int lines = 0, components = 0;
+    std::vector<QByteArrayView> open;  // names of the components the line is in
     QByteArrayView last;
     while (!text.isEmpty()) {
         const qsizetype end = text.indexOf('\n');
-        const QByteArrayView line = trimmedLine(end < 0 ? text : text.first(end));
-        text = end < 0 ? QByteArrayView() : text.sliced(end + 1);
+        const QByteArrayView raw = end < 0 ? text : text.first(end + 1);
+        text = text.sliced(raw.size());
+        const QByteArrayView line = trimmedLine(raw.endsWith('\n') ? raw.chopped(1) : raw);
         if (line.isEmpty())
             continue;
+        if (line.front() == ' ' || line.front() == '\t') {  // continues the line before
+            if (keeping)
+                kept += raw;
+            continue;
+        }
         if (first && !(startsWithKeyword(line, "BEGIN:VCALENDAR") && line.size() == 15))
             throw ImportError(tr("The file is not an iCalendar file: it does not begin with BEGIN:VCALENDAR."));
         first = false;
@@ -57,17 +88,25 @@ void checkOutline(QByteArrayView text)
         if (startsWithKeyword(line, "BEGIN:")) {
             if (++components > MaxComponents)
                 throw ImportError(tr("The file holds more than %1 entries, more than Dorvane imports.").arg(MaxComponents));
-            if (++depth > MaxNesting)
+            if (int(open.size()) >= MaxNesting)
                 throw ImportError(tr("The file nests entries more than %1 deep; it is not a calendar Dorvane can read.").arg(MaxNesting));
-        } else if (startsWithKeyword(line, "END:")) {
-            --depth;
+            open.push_back(line.sliced(6));
+        } else if (startsWithKeyword(line, "END:") && !open.empty()) {
+            open.pop_back();
         }
+        const bool inEvent = !open.empty() && open.back().compare("VEVENT", Qt::CaseInsensitive) == 0;
+        keeping = !inEvent || isReadInEvents(line);
+        if (keeping)
+            kept += raw;
         last = line;
     }
     if (first)
         throw ImportError(tr("The file is empty."));
-    if (!(startsWithKeyword(last, "END:VCALENDAR") && last.size() == 13) || depth != 0)
+    if (!(startsWithKeyword(last, "END:VCALENDAR") && last.size() == 13) || !open.empty())
         throw ImportError(tr("The file ends before its calendar does; it may have been cut short."));
+    if (!kept.endsWith('\n'))
+        kept += '\n';
+    return kept;
 }
 
 QString eventName(icalcomponent* event)
@@ -164,13 +203,13 @@ CalendarFile CalendarFile::fromData(const QByteArray& bytes)
         throw ImportError(tooLarge());
     if (bytes.contains('\0'))
         throw ImportError(tr("The file holds binary data, not a calendar."));
-    checkOutline(bytes);
+    const QByteArray text = siftedText(bytes);
 
     // Errors in the data are found by the checks here; libical's own are only
     // recorded in the tree, never fatal.
     icalerror_set_errors_are_fatal(0);
     CalendarFile result;
-    result.m_root.reset(icalparser_parse_string(bytes.constData()));
+    result.m_root.reset(icalparser_parse_string(text.constData()));
     icalerror_clear_errno();
     icalcomponent* root = result.m_root.get();
     if (!root)
