@@ -91,7 +91,9 @@ QByteArray siftedText(QByteArrayView text)
             if (int(open.size()) >= MaxNesting)
                 throw ImportError(tr("The file nests entries more than %1 deep; it is not a calendar Dorvane can read.").arg(MaxNesting));
             open.push_back(line.sliced(6));
-        } else if (startsWithKeyword(line, "END:") && !open.empty()) {
+        } else if (startsWithKeyword(line, "END:")) {
+            if (open.empty())
+                throw ImportError(tr("The file has an END line without its BEGIN; it is not a calendar Dorvane can read."));
             open.pop_back();
         }
         const bool inEvent = !open.empty() && open.back().compare("VEVENT", Qt::CaseInsensitive) == 0;

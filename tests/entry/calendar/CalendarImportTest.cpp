@@ -158,6 +158,15 @@ TEST_F(CalendarImport, GnomeCalendarExportWithFloatingUtcAndUntitledEvents)
     EXPECT_EQ(week.notPlaced[0].reason, NotPlacedReason::AfterRows);
 }
 
+TEST_F(CalendarImport, ExampleCalendarFillsEveryPageOfAnyWeek)
+{
+    const CalendarFile file = CalendarFile::read(QStringLiteral(EXAMPLE_CALENDAR));
+    const WeekLayout week = importWeek(file, mondayOf(QDate::currentDate()));
+    for (int page = 0; page < entry::DayPageCount; ++page)
+        EXPECT_FALSE(week.pages[page].names[1].isEmpty() && week.pages[page].names[4].isEmpty() && week.pages[page].names[7].isEmpty()) << page;
+    EXPECT_EQ(notPlacedNames(week), QStringList({"Morning run"}));
+}
+
 TEST_F(CalendarImport, SummaryListsTenNotPlacedThenCountsTheRest)
 {
     QByteArray events = event("20261207T090000", "Placed");
