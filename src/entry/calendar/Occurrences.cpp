@@ -85,10 +85,16 @@ private:
     struct Exclusions {
         std::vector<qint64> moments;
         std::vector<QDate> dates;
+        // Sorted, as a file may list many thousands.
+        void sort()
+        {
+            std::sort(moments.begin(), moments.end());
+            std::sort(dates.begin(), dates.end());
+        }
         bool contains(const icaltimetype& wall, qint64 moment) const
         {
-            return std::find(moments.begin(), moments.end(), moment) != moments.end()
-                || std::find(dates.begin(), dates.end(), QDate(wall.year, wall.month, wall.day)) != dates.end();
+            return std::binary_search(moments.begin(), moments.end(), moment)
+                || (!dates.empty() && std::binary_search(dates.begin(), dates.end(), QDate(wall.year, wall.month, wall.day)));
         }
     };
 
@@ -150,6 +156,7 @@ void Expander::expand(const Series& series, const Visit& visit)
         }
     }
 
+    exclusions.sort();
     if (inRange(startMoment) && !exclusions.contains(start, startMoment))
         visit(master, start, startMoment);
     for (icalproperty* p = icalcomponent_get_first_property(master, ICAL_RRULE_PROPERTY); p;
