@@ -99,7 +99,7 @@ private slots:
             QVERIFY(dialog->buttons->button(QDialogButtonBox::Ok)->isDefault());
             pressReturn(dialog);
         });
-        QTest::keyClick(m_form, Qt::Key_O, Qt::ControlModifier);
+        QTest::keyClick(m_form->txtName[4], Qt::Key_O, Qt::ControlModifier);  // typing in a box
 
         QCOMPARE(m_dialogs->openRequests.size(), 1);
         QCOMPARE(m_dialogs->openRequests[0].title, QString("Import Calendar"));
