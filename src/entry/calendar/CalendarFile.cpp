@@ -173,6 +173,40 @@ void checkEvent(icalcomponent* event)
     }
 }
 
+// How many values a BY part of a rule has: 0, 1, or 2 for two and more.
+int partCount(const short* parts)
+{
+    return parts[0] == ICAL_RECURRENCE_ARRAY_MAX ? 0 : parts[1] == ICAL_RECURRENCE_ARRAY_MAX ? 1 : 2;
+}
+
+// A time zone libical can work out quickly: see MaxZoneObservances.
+void checkZone(icalcomponent* zone)
+{
+    const char* tzid = icalcomponent_get_first_property(zone, ICAL_TZID_PROPERTY)
+                         ? icalproperty_get_tzid(icalcomponent_get_first_property(zone, ICAL_TZID_PROPERTY))
+                         : "";
+    auto refuse = [tzid](const QString& what) {
+        throw ImportError(tr("The time zone \"%1\" %2.").arg(QString::fromUtf8(tzid).left(MaxNameLength), what));
+    };
+    int observances = 0;
+    for (icalcomponent* part = icalcomponent_get_first_component(zone, ICAL_ANY_COMPONENT); part;
+         part = icalcomponent_get_next_component(zone, ICAL_ANY_COMPONENT)) {
+        if (++observances > MaxZoneObservances)
+            refuse(tr("has more than %1 observances").arg(MaxZoneObservances));
+        const icaltimetype start = icalcomponent_get_dtstart(part);
+        if (!icaltime_is_null_time(start) && start.year < FirstZoneYear)
+            refuse(tr("begins before %1").arg(FirstZoneYear));
+        for (icalproperty* p = icalcomponent_get_first_property(part, ICAL_RRULE_PROPERTY); p;
+             p = icalcomponent_get_next_property(part, ICAL_RRULE_PROPERTY)) {
+            const icalrecurrencetype rule = icalproperty_get_rrule(p);
+            if (rule.freq != ICAL_YEARLY_RECURRENCE || partCount(rule.by_hour) || partCount(rule.by_minute)
+                || partCount(rule.by_second) || partCount(rule.by_year_day) || partCount(rule.by_week_no)
+                || partCount(rule.by_set_pos) || partCount(rule.by_month) > 1 || partCount(rule.by_day) > 1)
+                refuse(tr("changes by a rule other than once a year"));
+        }
+    }
+}
+
 }  // namespace
 
 void CalendarFile::FreeTree::operator()(icalcomponent* root) const { icalcomponent_free(root); }
@@ -228,6 +262,11 @@ CalendarFile CalendarFile::fromData(const QByteArray& bytes)
     if (calendars.empty())
         throw ImportError(tr("The file holds no calendar (VCALENDAR)."));
 
+    for (icalcomponent* calendar : calendars) {
+        for (icalcomponent* zone = icalcomponent_get_first_component(calendar, ICAL_VTIMEZONE_COMPONENT); zone;
+             zone = icalcomponent_get_next_component(calendar, ICAL_VTIMEZONE_COMPONENT))
+            checkZone(zone);
+    }
     // Masters first, so that each override finds its series whatever the order in the file.
     std::vector<icalcomponent*> overrides;
     QHash<QByteArray, size_t> seriesOfUid;

@@ -31,6 +31,12 @@ inline constexpr qint64 MaxRecurrenceWork = 500'000;
 // Characters of one appointment's name, and of the names sharing one row.
 inline constexpr int MaxNameLength = 200;
 inline constexpr int MaxRowLength = 1000;
+// Observances (STANDARD, DAYLIGHT) of one time zone. libical works a zone
+// out change by change from its first observance on, so each observance's
+// rule must be a yearly one with at most one month and one weekday, starting
+// no earlier than FirstZoneYear: real zones need no more.
+inline constexpr int MaxZoneObservances = 200;
+inline constexpr int FirstZoneYear = 1600;
 // Years an event may start in. libical walks rules year by year up to 2582,
 // so a start long ago with a rarely matching rule would take minutes.
 inline constexpr int FirstYear = 1900;

@@ -77,7 +77,8 @@ qint64 workUnit(icalrecurrencetype_frequency frequency)
 
 class Expander {
 public:
-    Expander(qint64 from, qint64 to) : m_from(from), m_to(to) {}
+    // `work` is the rule work spent so far, shared by every expander of one question.
+    Expander(qint64 from, qint64 to, qint64& work) : m_from(from), m_to(to), m_work(work) {}
 
     void expand(const Series& series, const Visit& visit);
 
@@ -113,7 +114,7 @@ private:
 
     qint64 m_from;
     qint64 m_to;
-    qint64 m_work = 0;
+    qint64& m_work;
 };
 
 void Expander::charge(qint64 fromMoment, qint64 toMoment, icalrecurrencetype_frequency frequency)
@@ -342,9 +343,9 @@ Appointment appointment(icalcomponent* source, const icaltimetype& start, qint64
 qint64 localMoment(const QDate& day) { return QDateTime(day, QTime(0, 0)).toSecsSinceEpoch(); }
 
 // The earliest (or latest) moment of an occurrence in [from, to), if any.
-std::optional<qint64> outermost(const CalendarFile& calendar, qint64 from, qint64 to, bool latest)
+std::optional<qint64> outermost(const CalendarFile& calendar, qint64 from, qint64 to, bool latest, qint64& work)
 {
-    Expander expander(from, to);
+    Expander expander(from, to, work);
     std::optional<qint64> found;
     for (const Series& series : calendar.series()) {
         expander.expand(series, [&](icalcomponent*, const icaltimetype&, qint64 moment) {
@@ -360,7 +361,8 @@ std::optional<qint64> outermost(const CalendarFile& calendar, qint64 from, qint6
 
 std::vector<Appointment> appointmentsBetween(const CalendarFile& calendar, const QDateTime& from, const QDateTime& to)
 {
-    Expander expander(from.toSecsSinceEpoch(), to.toSecsSinceEpoch());
+    qint64 work = 0;
+    Expander expander(from.toSecsSinceEpoch(), to.toSecsSinceEpoch(), work);
     std::vector<Appointment> result;
     for (const Series& series : calendar.series()) {
         expander.expand(series, [&](icalcomponent* source, const icaltimetype& start, qint64 moment) {
@@ -392,8 +394,10 @@ std::optional<QDate> suggestedDay(const CalendarFile& calendar, const QDateTime&
         return std::nullopt;
     const QDate today = now.date();
     try {
+        // One budget of rule work for the whole search.
+        qint64 work = 0;
         const QDate monday = mondayOf(today);
-        if (!appointmentsBetween(calendar, QDateTime(monday, QTime(0, 0)), QDateTime(monday.addDays(7), QTime(0, 0))).empty())
+        if (outermost(calendar, localMoment(monday), localMoment(monday.addDays(7)), false, work))
             return today;
         // Near windows first: most calendars answer within weeks, and a far
         // window costs every open-ended rule a longer walk.
@@ -402,13 +406,13 @@ std::optional<QDate> suggestedDay(const CalendarFile& calendar, const QDateTime&
         qint64 from = nowMoment;
         for (int days : {35, 400, 4000}) {
             const qint64 to = std::min(end, localMoment(today.addDays(days)));
-            if (const auto next = outermost(calendar, from, to, false))
+            if (const auto next = outermost(calendar, from, to, false, work))
                 return QDateTime::fromSecsSinceEpoch(*next).date();
             from = to;
         }
-        if (const auto next = outermost(calendar, from, end, false))
+        if (const auto next = outermost(calendar, from, end, false, work))
             return QDateTime::fromSecsSinceEpoch(*next).date();
-        if (const auto last = outermost(calendar, localMoment(QDate(FirstYear, 1, 1)), nowMoment, true))
+        if (const auto last = outermost(calendar, localMoment(QDate(FirstYear, 1, 1)), nowMoment, true, work))
             return QDateTime::fromSecsSinceEpoch(*last).date();
     } catch (const ImportError&) {
         // Too costly to search: the week of today is as good a start as any.

@@ -278,6 +278,9 @@ TEST_F(CalendarImport, BadFilesAreRefusedWithAReason)
     EXPECT_TRUE(refusal(calendarOf(event("20261307T090000", "Bad month"))).contains("\"Bad month\" has a malformed date in DTSTART"));
     EXPECT_TRUE(refusal(calendarOf(event("20260230T090000", "30 February"))).contains("malformed date"));
     EXPECT_TRUE(refusal(calendarOf(event("20261207T090000", "Bad rule", "RRULE:FREQ=SOMETIMES\r\n"))).contains("\"Bad rule\" has a malformed RRULE"));
+    const QByteArray hourlyZone = "BEGIN:VTIMEZONE\r\nTZID:Hourly\r\nBEGIN:STANDARD\r\nDTSTART:19700101T000000\r\n"
+                                  "RRULE:FREQ=HOURLY\r\nTZOFFSETFROM:+0100\r\nTZOFFSETTO:+0200\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n";
+    EXPECT_TRUE(refusal(calendarOf(hourlyZone)).contains("\"Hourly\" changes by a rule other than once a year"));
     QByteArray deep = "BEGIN:VCALENDAR\r\n";
     for (int i = 0; i < MaxNesting; ++i)
         deep += "BEGIN:X\r\n";
