@@ -7,6 +7,7 @@
 #include "entry/calendar/CalendarFile.h"
 #include "entry/calendar/ImportError.h"
 #include "entry/calendar/ImportSummary.h"
+#include "entry/calendar/Occurrences.h"
 #include "app/ErrorReport.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"

@@ -317,6 +317,16 @@ TEST_F(CalendarImport, FileOfTwentyMegabytesIsReadOneByteMoreIsNot)
     }
 }
 
+TEST_F(CalendarImport, ComponentsUpToTheirLimitAreRead)
+{
+    QByteArray events = event("20261207T090000", "Counted");
+    for (int i = 2; i < MaxComponents; ++i)  // with the calendar and the event, MaxComponents in all
+        events += "BEGIN:X-NOTE\r\nEND:X-NOTE\r\n";
+    EXPECT_EQ(importWeek(CalendarFile::fromData(calendarOf(events)), QDate(2026, 12, 7)).placed, 1);
+    events += "BEGIN:X-NOTE\r\nEND:X-NOTE\r\n";
+    EXPECT_TRUE(refusal(calendarOf(events)).contains("more than 250000 entries"));
+}
+
 TEST_F(CalendarImport, SuggestedWeekIsThisOneElseTheNextElseTheLast)
 {
     const CalendarFile file = CalendarFile::fromData(
