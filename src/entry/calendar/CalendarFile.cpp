@@ -36,10 +36,11 @@ bool startsWithKeyword(QByteArrayView line, QByteArrayView keyword)
 // The properties of an event that the import reads. The others (descriptions,
 // attendees, alarms' texts, time stamps, private X- properties) are most of a
 // calendar's bulk, and libical's time and memory go with the number of
-// properties it builds.
+// properties it builds. An appointment is placed by its start alone, so its
+// end (DTEND, DURATION) is not read either.
 bool isReadInEvents(QByteArrayView line)
 {
-    static const char* const names[] = {"DTSTART", "DTEND", "DURATION", "RRULE", "RDATE", "EXDATE", "RECURRENCE-ID",
+    static const char* const names[] = {"DTSTART", "RRULE", "RDATE", "EXDATE", "RECURRENCE-ID",
                                         "UID", "SUMMARY", "LOCATION", "STATUS", "BEGIN", "END"};
     qsizetype length = 0;
     while (length < line.size() && line[length] != ':' && line[length] != ';')
