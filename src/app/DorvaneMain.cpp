@@ -1,8 +1,6 @@
 // Dorvane: the week entry window is the program's start-up window; its load
 // step runs the start-up order, and closing it ends the program.
-#include "entry/Form1.h"
-#include "planner/ProgramWiring.h"
-#include "planner/Tessaly.h"
+#include "Program.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -10,10 +8,12 @@
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    // Ties both windows to the installed desktop entry, so that the desktop
+    // groups them under the menu entry and shows its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(DORVANE_APP_ID));
 
-    Form1 form;
-    Tessaly tessaly(form);
-    wireProgram(form, tessaly);
+    Program program;
+    Form1& form = program.entryWindow();
     form.Form_Load();  // ends the program itself when it cannot go on
 
     // Both windows open centred on the screen the program starts on.
