@@ -6,7 +6,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libzip-dev
-          libgtest-dev libgmock-dev libbenchmark-dev librsvg2-bin file fonts-liberation fonts-dejavu-core)
+          libical-dev libgtest-dev libgmock-dev libbenchmark-dev librsvg2-bin file fonts-liberation fonts-dejavu-core)
 if [[ "${1:-}" == "--tests" ]]; then
   packages+=(libreoffice-writer-nogui python3-docx xvfb xauth poppler-utils
              desktop-file-utils appstream lintian debootstrap xdotool x11-utils x11-xserver-utils imagemagick)
