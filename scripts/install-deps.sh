@@ -4,10 +4,11 @@
 #   install-deps.sh --tests  also what the tests need (independent document readers, X server)
 set -euo pipefail
 
-packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libzip-dev
+packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libcups2-dev libzip-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation fonts-dejavu-core)
 if [[ "${1:-}" == "--tests" ]]; then
-  packages+=(libreoffice-writer-nogui python3-docx xvfb xauth poppler-utils)
+  packages+=(libreoffice-writer-nogui python3-docx xvfb xauth poppler-utils
+             cups-daemon cups-client cups-filters)
 fi
 
 missing=()

@@ -17,6 +17,7 @@ public:
     }
 
     void setPicture(const QImage& image) override { QGuiApplication::clipboard()->setImage(image); }
+    void setPictures(QMimeData* data) override { QGuiApplication::clipboard()->setMimeData(data); }
 };
 
 Clipboard* installed = nullptr;

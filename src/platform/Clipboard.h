@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QMimeData>
 
 #include <optional>
 
@@ -16,6 +17,14 @@ public:
     // or holding no picture).
     virtual std::optional<QImage> picture(int format) = 0;
     virtual void setPicture(const QImage& image) = 0;
+    // Puts a picture in several formats at once (a vector format beside the
+    // bitmap, say); the clipboard takes `data` over. One without formats of
+    // its own keeps only the bitmap.
+    virtual void setPictures(QMimeData* data)
+    {
+        setPicture(qvariant_cast<QImage>(data->imageData()));
+        delete data;
+    }
 };
 
 Clipboard& clipboard();

@@ -1,5 +1,7 @@
 #include "ScriptedPlatform.h"
 
+#include <QPrinter>
+
 platform::Answer ScriptedMessageBoxes::show(const platform::MessageRequest& request)
 {
     shown.append(request);
@@ -51,4 +53,14 @@ std::optional<QImage> ScriptedClipboard::picture(int)
     if (requests <= failures || m_image.isNull())
         return std::nullopt;
     return m_image;
+}
+
+bool ScriptedPrintDialogs::choose(QPrinter& printer)
+{
+    shownLayouts.append(printer.pageLayout());
+    if (m_steps.empty())
+        return false;
+    const auto step = std::move(m_steps.front());
+    m_steps.pop_front();
+    return step(printer);
 }

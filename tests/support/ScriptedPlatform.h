@@ -3,13 +3,16 @@
 #include "platform/Clipboard.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
+#include "platform/PrintDialogs.h"
 #include "platform/ProgramEnvironment.h"
 
 #include <QList>
+#include <QPageLayout>
 #include <QString>
 
 #include <deque>
 #include <functional>
+#include <memory>
 
 // Stand-ins for the platform's dialogs, clipboard and program end, installed
 // for the lifetime of the object and removed again by its destructor.
@@ -52,6 +55,23 @@ private:
     std::deque<QString> m_names;
 };
 
+// Answers print dialogs from a script of steps, each acting on the printer
+// as the user would and returning whether the dialog was accepted; with no
+// step left it cancels. Records the page layout each dialog was shown with.
+class ScriptedPrintDialogs final : public platform::PrintDialogs {
+public:
+    ScriptedPrintDialogs() { platform::setPrintDialogs(this); }
+    ~ScriptedPrintDialogs() override { platform::setPrintDialogs(nullptr); }
+
+    bool choose(QPrinter& printer) override;
+    void answer(std::function<bool(QPrinter&)> step) { m_steps.push_back(std::move(step)); }
+
+    QList<QPageLayout> shownLayouts;
+
+private:
+    std::deque<std::function<bool(QPrinter&)>> m_steps;
+};
+
 // Records requests to end the program instead of ending the test.
 class RecordingProgramExit final : public platform::ProgramExit {
 public:
@@ -69,10 +89,18 @@ public:
 
     std::optional<QImage> picture(int format) override;
     void setPicture(const QImage& image) override { m_image = image; }
+    void setPictures(QMimeData* data) override
+    {
+        m_image = qvariant_cast<QImage>(data->imageData());
+        m_pictures.reset(data);
+    }
+    // What the last setPictures() put there, all formats.
+    const QMimeData* pictures() const { return m_pictures.get(); }
 
     int failures = 0;
     int requests = 0;
 
 private:
     QImage m_image;
+    std::unique_ptr<QMimeData> m_pictures;
 };

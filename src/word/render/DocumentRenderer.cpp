@@ -7,7 +7,9 @@
 #include <QGlyphRun>
 #include <QGuiApplication>
 #include <QThread>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <cmath>
 
@@ -22,6 +24,56 @@ constexpr int LargestSide = 32767;
 constexpr qint64 LargestArea = 40'000'000;
 
 }  // namespace
+
+void paintDocument(const render::DocumentLayout& layout, QPainter& painter)
+{
+    painter.save();
+    for (const render::Fill& fill : layout.fills)
+        painter.fillRect(fill.rect, fill.colour);
+    for (const QRect& line : layout.lines)
+        painter.fillRect(line, Qt::black);
+
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.setPen(Qt::black);
+    // Qt's SVG writer cannot write glyph runs (it writes the characters, and
+    // a glyph run has none): there the glyphs become outlines, which also
+    // look the same wherever the SVG is shown.
+    const bool outlines = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::SVG;
+    // Glyphs go where the layout measured them (unhinted advances); text
+    // the face cannot show goes through Qt's font fallback.
+    const QFont* current = nullptr;
+    QList<quint32> indexes;
+    QList<QPointF> advances;
+    QList<QPointF> positions;
+    QGlyphRun run;
+    for (const render::PlacedText& text : layout.texts) {
+        if (text.font->glyphs(text.text, indexes, advances)) {
+            positions.resize(advances.size());
+            QPointF pen;
+            for (qsizetype i = 0; i < advances.size(); ++i) {
+                positions[i] = pen;
+                pen += advances[i];
+            }
+            if (outlines) {
+                for (qsizetype i = 0; i < indexes.size(); ++i)
+                    painter.fillPath(text.font->raw.pathForGlyph(indexes[i]).translated(text.baseline + positions[i]),
+                                     Qt::black);
+                continue;
+            }
+            run.setRawFont(text.font->raw);
+            run.setGlyphIndexes(indexes);
+            run.setPositions(positions);
+            painter.drawGlyphRun(text.baseline, run);
+            continue;
+        }
+        if (&text.font->font != current) {
+            current = &text.font->font;
+            painter.setFont(*current);
+        }
+        painter.drawText(text.baseline, text.text);
+    }
+    painter.restore();
+}
 
 QImage renderDocument(const model::DocumentModel& document)
 {
@@ -43,40 +95,7 @@ QImage renderDocument(const model::DocumentModel& document)
     image.fill(Qt::white);
 
     QPainter painter(&image);
-    for (const render::Fill& fill : layout.fills)
-        painter.fillRect(fill.rect, fill.colour);
-    for (const QRect& line : layout.lines)
-        painter.fillRect(line, Qt::black);
-
-    painter.setRenderHint(QPainter::TextAntialiasing, true);
-    painter.setPen(Qt::black);
-    // Glyphs go where the layout measured them (unhinted advances); text
-    // the face cannot show goes through Qt's font fallback.
-    const QFont* current = nullptr;
-    QList<quint32> indexes;
-    QList<QPointF> advances;
-    QList<QPointF> positions;
-    QGlyphRun run;
-    for (const render::PlacedText& text : layout.texts) {
-        if (text.font->glyphs(text.text, indexes, advances)) {
-            positions.resize(advances.size());
-            QPointF pen;
-            for (qsizetype i = 0; i < advances.size(); ++i) {
-                positions[i] = pen;
-                pen += advances[i];
-            }
-            run.setRawFont(text.font->raw);
-            run.setGlyphIndexes(indexes);
-            run.setPositions(positions);
-            painter.drawGlyphRun(text.baseline, run);
-            continue;
-        }
-        if (&text.font->font != current) {
-            current = &text.font->font;
-            painter.setFont(*current);
-        }
-        painter.drawText(text.baseline, text.text);
-    }
+    paintDocument(layout, painter);
     painter.end();
     return image;
 }

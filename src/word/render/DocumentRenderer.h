@@ -4,6 +4,12 @@
 
 #include <QImage>
 
+class QPainter;
+
+namespace word::render {
+struct DocumentLayout;
+}
+
 namespace word {
 
 // A picture of the document's content, as Range.CopyAsPicture puts it on the
@@ -17,5 +23,12 @@ namespace word {
 // thread, which must be the GUI thread. Throws AutomationError when no
 // picture can be made (a document too large for one picture).
 QImage renderDocument(const model::DocumentModel& document);
+
+// Paints a laid-out document on `painter` in the picture's coordinates
+// (pixels at 96 dpi, the content's top left at Border, Border): cell fills,
+// grid lines and text, nothing of the white ground. Vector devices get
+// vectors: glyphs as text where the device keeps text (PDF), as outlines
+// on an SVG. GUI thread only, like renderDocument.
+void paintDocument(const render::DocumentLayout& layout, QPainter& painter);
 
 }  // namespace word
