@@ -1,6 +1,7 @@
 // Print, Export as PDF and Copy Picture on a generated planner, read back
 // with poppler-utils and compared with LibreOffice's PDF of the saved file.
 #include "PlannerScene.h"
+#include "RunProgram.h"
 
 #include "preview/Form2.h"
 #include "preview/PictureCopy.h"
@@ -30,28 +31,10 @@
 
 namespace {
 
-// Runs a program to its end; false when it cannot start, times out or fails.
-bool run(const QString& program, const QStringList& arguments, QByteArray* output = nullptr, int timeoutMs = 180000)
-{
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, arguments);
-    if (!process.waitForStarted(10000))
-        return false;
-    if (!process.waitForFinished(timeoutMs)) {
-        process.kill();
-        process.waitForFinished(5000);
-        return false;
-    }
-    if (output)
-        *output = process.readAll();
-    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-}
-
 QString output(const QString& program, const QStringList& arguments)
 {
     QByteArray text;
-    return run(program, arguments, &text) ? QString::fromUtf8(text) : QString();
+    return runProgram(program, arguments, 60000, &text) ? QString::fromUtf8(text) : QString();
 }
 
 // A word of a PDF page as pdftotext -bbox finds it, in points from the page's top left.
@@ -218,7 +201,7 @@ public:
         QByteArray log;
         for (int i = 0; i < 50 && !QFile::exists(dir.filePath("cups.sock")); ++i)
             QTest::qWait(100);
-        if (!run("lpadmin", {"-p", Queue, "-E", "-v", "file://" + outputPath(), "-m", ppd}, &log, 30000)) {
+        if (!runProgram("lpadmin", {"-p", Queue, "-E", "-v", "file://" + outputPath(), "-m", ppd}, 30000, &log)) {
             *why = "lpadmin failed: " + QString::fromUtf8(log) + QString::fromUtf8(daemon.readAll());
             return false;
         }
@@ -289,9 +272,9 @@ private slots:
             QSKIP("LibreOffice (soffice) not installed");
         const QString profile = dir.filePath("lo-profile");
         QByteArray log;
-        QVERIFY2(run("soffice", {"--headless", "-env:UserInstallation=" + QUrl::fromLocalFile(profile).toString(),
+        QVERIFY2(runProgram("soffice", {"--headless", "-env:UserInstallation=" + QUrl::fromLocalFile(profile).toString(),
                                  "--convert-to", "pdf", "--outdir", dir.path(), dir.filePath("planner.docx")},
-                     &log),
+                     180000, &log),
                  log.constData());
         reference = readWords(dir.filePath("planner.pdf"));
         QVERIFY(reference.words.size() > 100);
@@ -333,7 +316,7 @@ private slots:
         checkPlannerPdf(cups.outputPath());
 
         // A queue that refuses jobs: the refusal is reported with CUPS's reason.
-        QVERIFY(run("cupsreject", {PrivateCups::Queue}));
+        QVERIFY(runProgram("cupsreject", {PrivateCups::Queue}));
         dialogs.answer([](QPrinter& printer) {
             printer.setPrinterName(PrivateCups::Queue);
             return true;
@@ -457,7 +440,7 @@ private slots:
         // A real full disk: a small tmpfs, which needs root (CI runs as root).
         const QString mount = dir.filePath("small");
         QVERIFY(QDir(dir.path()).mkpath("small"));
-        if (geteuid() != 0 || !run("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", mount}))
+        if (geteuid() != 0 || !runProgram("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", mount}))
             QSKIP("cannot mount a small tmpfs (needs root)");
         const QString target = mount + "/planner.pdf";
         const bool written = writeFile(target, "old");
@@ -472,7 +455,7 @@ private slots:
         preview().commands()->exportAction()->trigger();
         const QByteArray after = readFile(target);
         const QStringList left = QDir(mount).entryList(QDir::Files | QDir::Hidden);
-        run("umount", {mount});
+        runProgram("umount", {mount});
 
         QVERIFY(written);
         QCOMPARE(after, QByteArray("old"));
