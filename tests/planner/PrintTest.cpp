@@ -404,6 +404,7 @@ private slots:
                 if (std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))}) > 128)
                     ++different;
             }
+        qInfo("%lld of %d pixels differ", qlonglong(different), shown.width() * shown.height());
         QVERIFY2(different * 1000 < qsizetype(shown.width()) * shown.height(),
                  qPrintable(QString("%1 of %2 pixels differ").arg(different).arg(shown.width() * shown.height())));
 

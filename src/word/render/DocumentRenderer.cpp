@@ -55,9 +55,10 @@ void paintDocument(const render::DocumentLayout& layout, QPainter& painter)
                 pen += advances[i];
             }
             if (outlines) {
+                QPainterPath glyphs;
                 for (qsizetype i = 0; i < indexes.size(); ++i)
-                    painter.fillPath(text.font->raw.pathForGlyph(indexes[i]).translated(text.baseline + positions[i]),
-                                     Qt::black);
+                    glyphs.addPath(text.font->raw.pathForGlyph(indexes[i]).translated(text.baseline + positions[i]));
+                painter.fillPath(glyphs, Qt::black);
                 continue;
             }
             run.setRawFont(text.font->raw);
