@@ -26,7 +26,9 @@ class PreviewCommands;
 // The preview window: shows the picture of a finished planner in the viewport
 // (zoom, scroll bars, drag-to-pan), saves the temporary planner document as a
 // file of the user's choosing, goes back to the entry window, or ends the
-// program when closed.
+// program when closed. Printing, PDF export and picture copies of the
+// planner are PreviewCommands, reached by shortcuts and the picture's
+// context menu.
 //
 // Hand-over from the planner generator, in this order:
 //
