@@ -5,11 +5,12 @@
 #                            the desktop data validators, lintian and debootstrap for the package)
 set -euo pipefail
 
-packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libzip-dev
+packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libcups2-dev libzip-dev
           libical-dev libgtest-dev libgmock-dev libbenchmark-dev librsvg2-bin file fonts-liberation fonts-dejavu-core)
 if [[ "${1:-}" == "--tests" ]]; then
   packages+=(libreoffice-writer-nogui python3-docx xvfb xauth poppler-utils
-             desktop-file-utils appstream lintian debootstrap xdotool x11-utils x11-xserver-utils imagemagick)
+             desktop-file-utils appstream lintian debootstrap xdotool x11-utils x11-xserver-utils imagemagick
+             cups-daemon cups-client cups-filters)
 fi
 
 missing=()

@@ -9,6 +9,7 @@
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
 #include "platform/ProgramEnvironment.h"
+#include "preview/PreviewCommands.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -170,6 +171,8 @@ void Form2::buildControls()
                            m_zoomOri, m_pushButton1, m_pushButton2, m_pushButton6, m_pushButton8};
     for (size_t i = 0; i + 1 < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i], tabOrder[i + 1]);
+
+    m_commands = new PreviewCommands(this, m_picture1, [this] { return mWordFile; });
 
     m_pointer.hoverOver(this, platform::WindowPointer::Shape::Arrow);
     m_pointer.hoverOver(m_frame1, platform::WindowPointer::Shape::Arrow);
@@ -478,6 +481,11 @@ bool Form2::eventFilter(QObject* watched, QEvent* event)
 bool Form2::picture1Mouse(QEvent* event)
 {
     auto* mouse = static_cast<QMouseEvent*>(event);
+    // The right button opens the context menu: it neither starts a drag nor
+    // pans while held, and its release leaves the scroll bars alone.
+    if (event->type() != QEvent::MouseMove && mouse->button() == Qt::RightButton)
+        return false;
+    const Qt::MouseButtons panning = mouse->buttons() & ~Qt::RightButton;
     // Position in twips relative to Picture1's outer edge as the model places
     // it (not the rounded pixel position), so a long drag does not drift.
     const QPointF onViewport = QPointF(m_picture1->pos()) + mouse->position();
@@ -489,7 +497,7 @@ bool Form2::picture1Mouse(QEvent* event)
         m_viewport.Picture1_MouseDown(buttonCode(mouse->button()), shift, x, y);
         break;
     case QEvent::MouseMove:
-        m_viewport.Picture1_MouseMove(buttonCode(mouse->buttons()), shift, x, y);
+        m_viewport.Picture1_MouseMove(buttonCode(panning), shift, x, y);
         break;
     default:
         m_viewport.Picture1_MouseUp(buttonCode(mouse->button()), shift, x, y);

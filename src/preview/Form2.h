@@ -22,10 +22,14 @@ class PictureBox;
 
 namespace preview {
 
+class PreviewCommands;
+
 // The preview window: shows the picture of a finished planner in the viewport
 // (zoom, scroll bars, drag-to-pan), saves the temporary planner document as a
 // file of the user's choosing, goes back to the entry window, or ends the
-// program when closed.
+// program when closed. Printing, PDF export and picture copies of the
+// planner are PreviewCommands, reached by shortcuts and the picture's
+// context menu.
 //
 // Hand-over from the planner generator, in this order:
 //
@@ -98,6 +102,9 @@ public:
     QPushButton* PushButton6() const { return m_pushButton6; }
     QPushButton* PushButton8() const { return m_pushButton8; }
 
+    // Print, Export as PDF and Copy Picture, with their shortcuts and the picture's context menu.
+    PreviewCommands* commands() const { return m_commands; }
+
     const Viewport& viewport() const { return m_viewport; }
     platform::WindowPointer& pointer() { return m_pointer; }
     bool firstActivatePending() const { return mFirstActivate; }
@@ -153,6 +160,7 @@ private:
     QPushButton* m_pushButton2 = nullptr;
     QPushButton* m_pushButton6 = nullptr;
     QPushButton* m_pushButton8 = nullptr;
+    PreviewCommands* m_commands = nullptr;
 };
 
 }  // namespace preview

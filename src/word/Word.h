@@ -6,6 +6,7 @@
 #include "word/Cells.h"
 #include "word/Column.h"
 #include "word/Document.h"
+#include "word/DocumentPages.h"
 #include "word/Documents.h"
 #include "word/Font.h"
 #include "word/Messages.h"

@@ -300,6 +300,24 @@ private slots:
         QVERIFY(boxes.shown.isEmpty());
     }
 
+    void theRightButtonNeverMovesThePicture()
+    {
+        // It opens the context menu; a drag with it held moves nothing.
+        ScriptedMessageBoxes boxes;
+        ShownPreview shown(m_document);
+        Form2& form = shown.form;
+        QWidget* picture = form.Picture1();
+        sendMouse(picture, QEvent::MouseButtonPress, QPoint(100, 100), Qt::RightButton, Qt::RightButton);
+        sendMouse(picture, QEvent::MouseMove, QPoint(40, 60), Qt::NoButton, Qt::RightButton);
+        sendMouse(picture, QEvent::MouseButtonRelease, QPoint(40, 60), Qt::RightButton, Qt::NoButton);
+        QCOMPARE(form.viewport().picture1().left, 0.0f);
+        QCOMPARE(form.viewport().picture1().top, 0.0f);
+        QCOMPARE(picture->pos(), QPoint(0, 0));
+        QCOMPARE(form.HScroll1()->value(), 0);
+        QCOMPARE(form.VScroll1()->value(), 0);
+        QVERIFY(boxes.shown.isEmpty());
+    }
+
     void pointerFollowsTheHoverRules()
     {
         ScriptedMessageBoxes boxes;

@@ -1,5 +1,6 @@
 #include "ScriptedPlatform.h"
 
+#include <QPrinter>
 #include <QRegularExpression>
 
 platform::Answer ScriptedMessageBoxes::show(const platform::MessageRequest& request)
@@ -73,4 +74,14 @@ std::optional<QPicture> ScriptedClipboard::picture(int)
     if (requests <= failures || !m_picture)
         return std::nullopt;
     return m_picture;
+}
+
+bool ScriptedPrintDialogs::choose(QPrinter& printer)
+{
+    shownLayouts.append(printer.pageLayout());
+    if (m_steps.empty())
+        return false;
+    const auto step = std::move(m_steps.front());
+    m_steps.pop_front();
+    return step(printer);
 }

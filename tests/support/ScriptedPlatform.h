@@ -3,13 +3,18 @@
 #include "platform/Clipboard.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
+#include "platform/PrintDialogs.h"
 #include "platform/ProgramEnvironment.h"
+#include "platform/SystemClipboard.h"
 
 #include <QList>
+#include <QMimeData>
+#include <QPageLayout>
 #include <QString>
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <vector>
 
 // Stand-ins for the platform's dialogs, clipboard and program end, installed
@@ -59,6 +64,23 @@ private:
     std::deque<QString> m_names;
 };
 
+// Answers print dialogs from a script of steps, each acting on the printer
+// as the user would and returning whether the dialog was accepted; with no
+// step left it cancels. Records the page layout each dialog was shown with.
+class ScriptedPrintDialogs final : public platform::PrintDialogs {
+public:
+    ScriptedPrintDialogs() { platform::setPrintDialogs(this); }
+    ~ScriptedPrintDialogs() override { platform::setPrintDialogs(nullptr); }
+
+    bool choose(QPrinter& printer) override;
+    void answer(std::function<bool(QPrinter&)> step) { m_steps.push_back(std::move(step)); }
+
+    QList<QPageLayout> shownLayouts;
+
+private:
+    std::deque<std::function<bool(QPrinter&)>> m_steps;
+};
+
 // Records requests to end the program instead of ending the test.
 class RecordingProgramExit final : public platform::ProgramExit {
 public:
@@ -82,4 +104,17 @@ public:
 
 private:
     std::optional<QPicture> m_picture;
+};
+
+// The desktop's clipboard in memory: keeps what was last offered, all formats.
+class ScriptedSystemClipboard final : public platform::SystemClipboard {
+public:
+    ScriptedSystemClipboard() { platform::setSystemClipboard(this); }
+    ~ScriptedSystemClipboard() override { platform::setSystemClipboard(nullptr); }
+
+    void setMimeData(QMimeData* data) override { m_data.reset(data); }
+    const QMimeData* data() const { return m_data.get(); }
+
+private:
+    std::unique_ptr<QMimeData> m_data;
 };

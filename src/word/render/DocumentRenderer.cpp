@@ -7,6 +7,7 @@
 #include <QGlyphRun>
 #include <QPainterPath>
 #include <QGuiApplication>
+#include <QPaintEngine>
 #include <QThread>
 #include <QPainter>
 
@@ -40,10 +41,10 @@ render::DocumentLayout layOut(const model::DocumentModel& document)
 // (what a picture of vectors keeps of them; Qt would make them for each run).
 enum class Glyphs { Rasterized, Outlines };
 
-// The one drawing of a layout, in 96-dpi pixels, for every device.
+// The one drawing of a layout, in 96-dpi pixels, for every device: fills,
+// grid lines and text, nothing of the white ground.
 void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyphs)
 {
-    painter.fillRect(QRect(QPoint(0, 0), layout.size), Qt::white);
     for (const render::Fill& fill : layout.fills)
         painter.fillRect(fill.rect, fill.colour);
     for (const QRect& line : layout.lines)
@@ -90,14 +91,32 @@ void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyph
     }
 }
 
+// A picture or image of the whole layout: white ground, then the drawing.
+void paintOnWhite(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyphs)
+{
+    painter.fillRect(QRect(QPoint(0, 0), layout.size), Qt::white);
+    paint(painter, layout, glyphs);
+}
+
 }  // namespace
+
+void paintDocument(const render::DocumentLayout& layout, QPainter& painter)
+{
+    // Qt's SVG writer cannot write glyph runs (it writes the characters, and
+    // a glyph run has none): there the glyphs become outlines, which also
+    // look the same wherever the SVG is shown. A PDF keeps them as text.
+    const bool svg = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::SVG;
+    painter.save();
+    paint(painter, layout, svg ? Glyphs::Outlines : Glyphs::Rasterized);
+    painter.restore();
+}
 
 QPicture pictureOfDocument(const model::DocumentModel& document)
 {
     const render::DocumentLayout layout = layOut(document);
     QPicture picture;
     QPainter painter(&picture);
-    paint(painter, layout, Glyphs::Outlines);
+    paintOnWhite(painter, layout, Glyphs::Outlines);
     painter.end();
     picture.setBoundingRect(QRect(QPoint(0, 0), layout.size));
     return picture;
@@ -117,7 +136,7 @@ QImage renderDocument(const model::DocumentModel& document, double scale)
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.scale(scale, scale);
-    paint(painter, layout, Glyphs::Rasterized);
+    paintOnWhite(painter, layout, Glyphs::Rasterized);
     painter.end();
     return image;
 }

@@ -5,6 +5,12 @@
 #include <QImage>
 #include <QPicture>
 
+class QPainter;
+
+namespace word::render {
+struct DocumentLayout;
+}
+
 namespace word {
 
 // A picture of the document's content, as Range.CopyAsPicture puts it on the
@@ -25,5 +31,12 @@ QPicture pictureOfDocument(const model::DocumentModel& document);
 // The same drawing made directly on an image, `scale` times the 96-dpi size
 // in device pixels (the image's own pixels, at device pixel ratio 1).
 QImage renderDocument(const model::DocumentModel& document, double scale = 1.0);
+
+// Paints a laid-out document on `painter` in the picture's coordinates
+// (pixels at 96 dpi, the content's top left at Border, Border): cell fills,
+// grid lines and text, nothing of the white ground. Vector devices get
+// vectors: glyphs as text where the device keeps text (PDF), as outlines
+// on an SVG. GUI thread only, like renderDocument.
+void paintDocument(const render::DocumentLayout& layout, QPainter& painter);
 
 }  // namespace word

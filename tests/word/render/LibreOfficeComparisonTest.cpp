@@ -2,6 +2,7 @@
 // file: the table's column boundaries, the fills of the day headings and of
 // the middle column, and the texts.
 #include "PlannerRun.h"
+#include "RunProgram.h"
 #include "WordTestSupport.h"
 
 #include "word/PictureSink.h"
@@ -14,7 +15,6 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -27,24 +27,6 @@
 #include <vector>
 
 namespace {
-
-// Runs a program to its end; false when it cannot start, times out or fails.
-bool run(const QString& program, const QStringList& arguments, int timeoutMs, QByteArray* output = nullptr)
-{
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, arguments);
-    if (!process.waitForStarted(10000))
-        return false;
-    if (!process.waitForFinished(timeoutMs)) {
-        process.kill();
-        process.waitForFinished(5000);
-        return false;
-    }
-    if (output)
-        *output = process.readAll();
-    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-}
 
 bool isDark(QRgb pixel)
 {
@@ -166,7 +148,7 @@ TEST_F(LibreOfficeComparisonTest, PlannerPictureMatchesLibreOfficesRendering)
     // A profile of its own, so that a running LibreOffice is not asked to convert.
     const QString profile = QStringLiteral("/tmp/lo-render-%1").arg(QCoreApplication::applicationPid());
     QByteArray log;
-    const bool converted = run("soffice",
+    const bool converted = runProgram("soffice",
                                {"--headless", "-env:UserInstallation=" + QUrl::fromLocalFile(profile).toString(),
                                 "--convert-to", "pdf", "--outdir", dir.path(), docPath},
                                180000, &log);
@@ -174,7 +156,7 @@ TEST_F(LibreOfficeComparisonTest, PlannerPictureMatchesLibreOfficesRendering)
     ASSERT_TRUE(converted) << log.constData();
     const QString pdfPath = dir.filePath("planner.pdf");
     ASSERT_TRUE(QFile::exists(pdfPath)) << log.constData();
-    ASSERT_TRUE(run("pdftoppm", {"-r", "96", "-png", "-f", "1", "-l", "1", "-singlefile", pdfPath, dir.filePath("libreoffice")},
+    ASSERT_TRUE(runProgram("pdftoppm", {"-r", "96", "-png", "-f", "1", "-l", "1", "-singlefile", pdfPath, dir.filePath("libreoffice")},
                     60000, &log))
         << log.constData();
     const QImage theirs = QImage(dir.filePath("libreoffice.png")).convertToFormat(QImage::Format_RGB32);
@@ -240,7 +222,7 @@ TEST_F(LibreOfficeComparisonTest, PlannerPictureMatchesLibreOfficesRendering)
 
     // Texts: LibreOffice shows every text of the document, each hour on one
     // line; ours places the same texts, each on one line.
-    ASSERT_TRUE(run("pdftotext", {pdfPath, dir.filePath("planner.txt")}, 60000, &log)) << log.constData();
+    ASSERT_TRUE(runProgram("pdftotext", {pdfPath, dir.filePath("planner.txt")}, 60000, &log)) << log.constData();
     QFile textFile(dir.filePath("planner.txt"));
     ASSERT_TRUE(textFile.open(QIODevice::ReadOnly));
     const QStringList libreWords = QString::fromUtf8(textFile.readAll()).split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "word/DocumentPages.h"
+
+#include <QString>
+
+class QIODevice;
+
+namespace preview {
+
+// "Export as PDF...": asks for a file name (title "Export as PDF", filter
+// "PDF (*.pdf)"; ".pdf" is added to a name without extension), asks before
+// overwriting as Save does, writes the planner document at `wordFile` as a
+// PDF and says "Done.". Cancelling the dialog or answering No writes
+// nothing. Throws std::runtime_error naming the reason when the PDF cannot
+// be made or written; an existing file is then left as it was.
+void exportAsPdf(const QString& wordFile);
+
+// The pages as a PDF on `device`: one page of the document's paper each,
+// vector, fonts embedded, titled with the heading, Dorvane as creator.
+// Throws std::runtime_error when a page cannot be made.
+void writePdf(const word::DocumentPages& pages, QIODevice& device);
+
+// The same into the file `target`, through a temporary file beside it that
+// replaces `target` only once it is complete. Throws std::runtime_error
+// naming the file and the reason (folder not writable, disk full, ...).
+void writePdfFile(const word::DocumentPages& pages, const QString& target);
+
+}  // namespace preview

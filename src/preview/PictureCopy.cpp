@@ -1,0 +1,63 @@
+#include "preview/PictureCopy.h"
+
+#include "platform/SystemClipboard.h"
+#include "preview/PlannerPages.h"
+
+#include <QBuffer>
+#include <QMimeData>
+#include <QPainter>
+#include <QSvgGenerator>
+
+#include <cmath>
+#include <stdexcept>
+
+namespace preview {
+
+QByteArray pictureSvg(const word::DocumentPages& pages)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(pages.pictureSize());
+    svg.setViewBox(QRect(QPoint(0, 0), pages.pictureSize()));
+    svg.setResolution(96);
+    svg.setTitle(pages.title());
+    svg.setDescription(QStringLiteral("Made by Dorvane"));
+    QPainter painter(&svg);
+    pages.paintPicture(painter);
+    painter.end();
+    return buffer.data();
+}
+
+QImage pictureBitmap(const word::DocumentPages& pages, int dpi)
+{
+    const double scale = dpi / 96.0;
+    const QSize size(int(std::ceil(pages.pictureSize().width() * scale)),
+                     int(std::ceil(pages.pictureSize().height() * scale)));
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        throw std::runtime_error("There is not enough memory for the picture.");
+    const int dotsPerMeter = int(std::lround(dpi / 0.0254));
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
+    pages.paintPicture(painter);
+    painter.end();
+    return image;
+}
+
+void copyPicture(const QString& wordFile)
+{
+    const word::DocumentPages pages = readPlannerPages(wordFile);
+    auto* data = new QMimeData;
+    data->setData(QStringLiteral("image/svg+xml"), pictureSvg(pages));
+    // Qt offers an image as PNG (and the other bitmap formats it writes).
+    data->setImageData(pictureBitmap(pages, BitmapDpi));
+    platform::systemClipboard().setMimeData(data);
+}
+
+}  // namespace preview

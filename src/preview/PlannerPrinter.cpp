@@ -1,0 +1,86 @@
+#include "preview/PlannerPrinter.h"
+
+#include "platform/PrintDialogs.h"
+#include "platform/PrintJob.h"
+#include "preview/PdfExport.h"
+#include "preview/PlannerPages.h"
+
+#include <QDir>
+#include <QPrintEngine>
+#include <QPrinter>
+#include <QTemporaryFile>
+
+#include <stdexcept>
+
+namespace preview {
+namespace {
+
+// Where Qt's CUPS dialog keeps the options of its job page, as name, value,
+// name, value (Qt's private PPK_CupsOptions).
+constexpr auto CupsOptionsProperty = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+
+}  // namespace
+
+QList<QPair<QString, QString>> cupsOptions(const QPrinter& printer)
+{
+    QList<QPair<QString, QString>> options;
+    options.append({QStringLiteral("media"), printer.pageLayout().pageSize().key()});
+    if (printer.copyCount() > 1) {
+        options.append({QStringLiteral("copies"), QString::number(printer.copyCount())});
+        options.append({QStringLiteral("collate"), printer.collateCopies() ? QStringLiteral("true") : QStringLiteral("false")});
+    }
+    switch (printer.duplex()) {
+    case QPrinter::DuplexNone:
+        options.append({QStringLiteral("sides"), QStringLiteral("one-sided")});
+        break;
+    case QPrinter::DuplexAuto:
+    case QPrinter::DuplexLongSide:
+        options.append({QStringLiteral("sides"), QStringLiteral("two-sided-long-edge")});
+        break;
+    case QPrinter::DuplexShortSide:
+        options.append({QStringLiteral("sides"), QStringLiteral("two-sided-short-edge")});
+        break;
+    }
+    if (printer.printRange() == QPrinter::PageRange && !printer.pageRanges().isEmpty())
+        options.append({QStringLiteral("page-ranges"), printer.pageRanges().toString()});
+    if (QPrintEngine* engine = printer.printEngine()) {
+        const QStringList pairs = engine->property(CupsOptionsProperty).toStringList();
+        for (qsizetype i = 0; i + 1 < pairs.size(); i += 2)
+            options.append({pairs[i], pairs[i + 1]});
+    }
+    return options;
+}
+
+void printPlanner(const QString& wordFile)
+{
+    const word::DocumentPages pages = readPlannerPages(wordFile);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(pages.pageLayout());
+    printer.setDocName(pages.title());
+    printer.setCreator(QStringLiteral("Dorvane"));
+    if (!platform::printDialogs().choose(printer))
+        return;
+
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        writePdfFile(pages, printer.outputFileName());
+        return;
+    }
+    // Without any queue Qt's printer falls back to a PDF writer with no file.
+    if (printer.outputFormat() == QPrinter::PdfFormat || printer.printerName().isEmpty())
+        throw std::runtime_error("No printer is set up on this computer.");
+    // The queue gets a finished PDF, which CUPS has read by the time it
+    // answers; the file goes away with this procedure.
+    QTemporaryFile pdf(QDir::tempPath() + QStringLiteral("/dorvane-print-XXXXXX.pdf"));
+    if (!pdf.open())
+        throw std::runtime_error(QStringLiteral("Cannot write a temporary file for printing: %1")
+                                     .arg(pdf.errorString())
+                                     .toStdString());
+    writePdf(pages, pdf);
+    if (!pdf.flush() || pdf.error() != QFileDevice::NoError)
+        throw std::runtime_error(QStringLiteral("Cannot write a temporary file for printing: %1")
+                                     .arg(pdf.errorString())
+                                     .toStdString());
+    platform::submitPrintJob({printer.printerName(), pdf.fileName(), pages.title(), cupsOptions(printer)});
+}
+
+}  // namespace preview

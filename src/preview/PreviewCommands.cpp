@@ -1,0 +1,51 @@
+#include "preview/PreviewCommands.h"
+
+#include "platform/MessageBoxes.h"
+#include "preview/PdfExport.h"
+#include "preview/PictureCopy.h"
+#include "preview/PlannerPrinter.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QWidget>
+
+#include <exception>
+
+namespace preview {
+
+PreviewCommands::PreviewCommands(QWidget* window, QWidget* picture, std::function<QString()> documentPath)
+    : QObject(window), m_documentPath(std::move(documentPath))
+{
+    m_print = addCommand(window, QStringLiteral("Print\u2026"), QStringLiteral("Ctrl+P"),
+                         QStringLiteral("The planner could not be printed."), &printPlanner);
+    m_export = addCommand(window, QStringLiteral("Export as PDF\u2026"), QStringLiteral("Ctrl+E"),
+                          QStringLiteral("The planner could not be exported as PDF."), &exportAsPdf);
+    m_copy = addCommand(window, QStringLiteral("Copy Picture"), QStringLiteral("Ctrl+C"),
+                        QStringLiteral("The picture could not be copied."), &copyPicture);
+
+    m_menu = new QMenu(window);
+    m_menu->addActions({m_print, m_export, m_copy});
+    picture->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(picture, &QWidget::customContextMenuRequested, m_menu,
+            [this, picture](const QPoint& at) { m_menu->popup(picture->mapToGlobal(at)); });
+}
+
+QAction* PreviewCommands::addCommand(QWidget* window, const QString& text, const QString& shortcut,
+                                     const QString& failure, void (*command)(const QString&))
+{
+    auto* action = new QAction(text, window);
+    action->setShortcut(QKeySequence(shortcut));
+    // Shown in the context menu too, as the reminder of the key.
+    action->setShortcutVisibleInContextMenu(true);
+    window->addAction(action);
+    connect(action, &QAction::triggered, this, [this, failure, command] {
+        try {
+            command(m_documentPath());
+        } catch (const std::exception& error) {
+            platform::showMessage(failure + QStringLiteral("\n\n") + QString::fromUtf8(error.what()));
+        }
+    });
+    return action;
+}
+
+}  // namespace preview

@@ -1,0 +1,103 @@
+#include "word/DocumentPages.h"
+
+#include "word/AutomationError.h"
+#include "word/Document.h"
+#include "word/Messages.h"
+#include "word/dispatch/ObjectRef.h"
+#include "word/model/Units.h"
+#include "word/render/DocumentLayout.h"
+#include "word/render/DocumentRenderer.h"
+#include "word/render/PageBreaks.h"
+
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+#include <variant>
+
+namespace word {
+
+struct DocumentPages::Data {
+    render::DocumentLayout layout;
+    model::PageSetup page;
+    QString title;
+    std::vector<render::PageSlice> slices;
+};
+
+DocumentPages DocumentPages::of(const Document& document)
+{
+    const std::shared_ptr<const ObjectRef>& ref = ObjectRef::of(document);
+    if (!ref)
+        throw AutomationError(messages::ObjectNotSet);
+    const ObjectRef& self = *ref;
+    auto data = std::make_shared<Data>();
+    dispatch(Call::Kind::Get, "Document.Pages", {}, [&] {
+        const model::DocumentModel& model = self.liveDocument().model();
+        data->layout = render::DocumentLayout::of(model);
+        data->page = model.page;
+        if (const auto* heading = std::get_if<model::Paragraph>(&model.body.front()))
+            data->title = heading->text().trimmed();
+        const model::PageSetup& page = data->page;
+        const int textHeight = page.heightTwips - page.topTwips - page.bottomTwips;
+        data->slices = render::pageSlices(data->layout, units::pixelsFromTwips(textHeight));
+    });
+    return DocumentPages(std::move(data));
+}
+
+QPageLayout DocumentPages::pageLayout() const
+{
+    const model::PageSetup& page = m_data->page;
+    auto points = [](int twips) { return twips / 20.0; };
+    QPageLayout layout(QPageSize(QSizeF(points(page.widthTwips), points(page.heightTwips)), QPageSize::Point, QString(),
+                                 QPageSize::FuzzyMatch),
+                       QPageLayout::Portrait,
+                       QMarginsF(points(page.leftTwips), points(page.topTwips), points(page.rightTwips),
+                                 points(page.bottomTwips)),
+                       QPageLayout::Point);
+    layout.setMode(QPageLayout::FullPageMode);
+    return layout;
+}
+
+int DocumentPages::pageCount() const { return int(m_data->slices.size()); }
+
+QString DocumentPages::title() const { return m_data->title; }
+
+void DocumentPages::paintPage(int index, QPainter& painter) const
+{
+    const render::PageSlice& slice = m_data->slices.at(size_t(index));
+    const model::PageSetup& page = m_data->page;
+    painter.save();
+    painter.scale(painter.device()->logicalDpiX() / units::PixelsPerInch,
+                  painter.device()->logicalDpiY() / units::PixelsPerInch);
+    // The content's top left in the picture (Border, slice top) goes to the
+    // top left of the page's text area.
+    painter.translate(units::pixelsFromTwips(page.leftTwips) - render::DocumentLayout::Border,
+                      units::pixelsFromTwips(page.topTwips) - slice.top);
+    painter.setClipRect(QRectF(0, slice.top, m_data->layout.size.width(), slice.inkBottom - slice.top));
+    paintDocument(m_data->layout, painter);
+    painter.restore();
+}
+
+bool DocumentPages::print(QPagedPaintDevice& device) const
+{
+    if (!device.setPageLayout(pageLayout()))
+        return false;
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    for (int i = 0; i < pageCount(); ++i) {
+        if (i > 0 && !device.newPage())
+            return false;
+        paintPage(i, painter);
+    }
+    return painter.end();
+}
+
+QSize DocumentPages::pictureSize() const { return m_data->layout.size; }
+
+void DocumentPages::paintPicture(QPainter& painter) const
+{
+    painter.fillRect(QRect(QPoint(0, 0), pictureSize()), Qt::white);
+    paintDocument(m_data->layout, painter);
+}
+
+}  // namespace word

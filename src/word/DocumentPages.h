@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QPageLayout>
+#include <QSize>
+#include <QString>
+
+#include <memory>
+
+class QPainter;
+class QPagedPaintDevice;
+
+namespace word {
+
+class Document;
+
+// A document as it is printed: its pages on the paper its section names
+// (A4 or Letter, portrait) inside its margins, the heading and the table
+// where a word processor puts them, and its picture as Range.CopyAsPicture
+// draws it. It is a copy, taken from an open document: it stays whole after
+// the document is closed and its Word instance has quit, so the instance can
+// be ended before a print dialog or a slow printer is waited for.
+//
+// Everything is painted from vectors in the renderer's fonts (see
+// render/FontCatalog.h): text stays text on a PDF, every size is sharp.
+// A planner taller than a page flows on to further pages; a table row is
+// never cut (render/PageBreaks.h). Use on the GUI thread only.
+class DocumentPages {
+public:
+    // Lays out the content of an open document. Throws AutomationError when
+    // the document is closed or its instance has quit.
+    static DocumentPages of(const Document& document);
+
+    // The page: size and margins in points, in full-page mode, so that
+    // painting starts at the paper's top-left corner.
+    QPageLayout pageLayout() const;
+    int pageCount() const;
+    // The text of the document's first paragraph: a planner's heading, "Week of ...".
+    QString title() const;
+
+    // Paints page `index` (0-based) on `painter`, whose device shows the
+    // whole paper from its top-left corner at the device's resolution.
+    void paintPage(int index, QPainter& painter) const;
+    // Sets `device`'s page layout and paints every page on it, a new page
+    // for each after the first. False when the device refuses a page (its
+    // painter cannot start, or a new page cannot be begun).
+    bool print(QPagedPaintDevice& device) const;
+
+    // The picture: the content alone on a white ground, in pixels at 96 dpi.
+    QSize pictureSize() const;
+    // Paints the picture with its top left at the painter's origin, one
+    // painter unit per picture pixel.
+    void paintPicture(QPainter& painter) const;
+
+private:
+    struct Data;
+    explicit DocumentPages(std::shared_ptr<const Data> data) : m_data(std::move(data)) {}
+    std::shared_ptr<const Data> m_data;
+};
+
+}  // namespace word

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "word/render/DocumentLayout.h"
+
+#include <vector>
+
+namespace word::render {
+
+// One page's share of a laid-out document: the band of the picture from
+// `top` to `bottom` (pixels at 96 dpi, the layout's own coordinates).
+struct PageSlice {
+    double top = 0;
+    double bottom = 0;
+    // Where painting of the page stops: the bottom, or a pixel lower where a
+    // table's grid line runs along the cut (it is the last row's bottom line
+    // here and the next row's top line on the next page).
+    double inkBottom = 0;
+};
+
+// Cuts a laid-out document into pages of `pageHeight` pixels of text area,
+// as a word processor flows it: a page ends at the last place that cuts
+// neither a table row nor a line of text, so a row moves whole to the next
+// page. Only a single row (or line) taller than a page is cut, at the page's
+// end. The first slice starts at the content's top (Border), the last ends
+// at its bottom; there is always at least one.
+std::vector<PageSlice> pageSlices(const DocumentLayout& layout, double pageHeight);
+
+}  // namespace word::render
