@@ -2,6 +2,7 @@
 // styles readers need, text that XML can carry, and a file that is written
 // completely or not at all.
 #include "PlannerReplay.h"
+#include "SmallFileSystem.h"
 #include "WordTestSupport.h"
 
 #include "word/Messages.h"
@@ -332,6 +333,80 @@ TEST_F(PackageWriterTest, AFailedSaveLeavesWhatWasThereAndNoTemporaryFile)
 #endif
     app.Quit();
     EXPECT_EQ(folderEntries(), expected);
+}
+
+TEST_F(PackageWriterTest, AReadOnlyFileIsRefusedByItsModeEvenForRoot)
+{
+    // Root may write to any file, so the refusal must rest on the file's mode
+    // bits, not on whether the write would be allowed.
+    const QString path = folder.filePath("planner.doc");
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("an older week");
+    old.close();
+    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+
+    Application app = Application::CreateObject();
+    Document document = app.Documents().Add();
+    try {
+        document.SaveAs(path);
+        ADD_FAILURE() << "a read-only file was replaced";
+    } catch (const AutomationError& error) {
+        EXPECT_TRUE(error.description().contains("read-only")) << error.description().toStdString();
+    }
+    app.Quit();
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "an older week");
+    EXPECT_EQ(folderEntries(), QStringList({"planner.doc"}));
+}
+
+// Saving over an existing planner on a real, full file system: with nothing
+// free and with one page free (the new package does not fit in either), the
+// old file stays byte for byte, no temporary file is left, and the error names
+// the reason.
+TEST(SaveAsOnAFullDisk, KeepsTheOldFileAndNamesTheReason)
+{
+    const QString disk = SmallFileSystem::folder();
+    if (disk.isEmpty()) {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        QString whyNot;
+        const auto run = SmallFileSystem::runInside(
+            {QStringLiteral("--gtest_filter=%1.%2").arg(QLatin1String(test->test_suite_name()), QLatin1String(test->name()))},
+            256 * 1024, &whyNot);
+        if (!run)
+            GTEST_SKIP() << whyNot.toStdString();
+        EXPECT_EQ(run->exitCode, 0) << run->output.toStdString();
+        EXPECT_TRUE(run->output.contains("[  PASSED  ] 1 test")) << run->output.toStdString();
+        return;
+    }
+
+    const QString path = QDir(disk).filePath("planner.doc");
+    for (const qint64 freeBytes : {0, 4096}) {
+        Application app = Application::CreateObject();
+        Document document = wordtest::replayPlanner(app, wordtest::fullWeek(QStringLiteral("the old week")));
+        document.SaveAs(path);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray old = file.readAll();
+        file.close();
+        ASSERT_GT(old.size(), freeBytes) << "the new planner would fit";
+
+        ASSERT_TRUE(SmallFileSystem::fill(disk, freeBytes)) << freeBytes;
+        Document week = wordtest::replayPlanner(app, wordtest::fullWeek(QStringLiteral("a later week")));
+        try {
+            week.SaveAs(path);
+            ADD_FAILURE() << "saved on a full disk with " << freeBytes << " bytes free";
+        } catch (const AutomationError& error) {
+            EXPECT_TRUE(error.description().contains("No space left on device")) << error.description().toStdString();
+        }
+        app.Quit();
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), old) << freeBytes << " bytes free";
+        file.close();
+        EXPECT_EQ(QDir(disk).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+                  QStringList({"filler", "planner.doc"}));
+        QFile::remove(QDir(disk).filePath("filler"));
+    }
 }
 
 }  // namespace
