@@ -14,6 +14,7 @@ int main(int argc, char** argv)
     Form1 form;
     Tessaly tessaly(form);
     wireProgram(form, tessaly);
+    wireSession();
     form.Form_Load();  // ends the program itself when it cannot go on
 
     // Both windows open centred on the screen the program starts on.

@@ -22,9 +22,11 @@ int drawDigit();
 // Tests put a predictable source in place; an empty function restores the random one.
 void setDigitSource(std::function<int()> source);
 
-// Takes `path` for a new document by creating the file exclusively, so an
-// existing file or link is never overwritten or followed. False when the name
-// is taken; throws std::runtime_error when the file cannot be created at all.
+// Takes `path` for a new document: holds its name for this instance (see
+// DocumentLocks) and creates the file exclusively, so an existing file or
+// link is never overwritten or followed. False when the name is taken (a
+// file exists, or another running instance holds the name); throws
+// std::runtime_error when the file cannot be created at all.
 bool reserve(const QString& path);
 
 // The picture file "temp.bmp" in `folder`.

@@ -13,6 +13,8 @@
 #include <QRegularExpression>
 #include <QTabWidget>
 
+#include <unistd.h>
+
 void SteppedEngine::invoke(const word::Call& call, const std::function<void()>& work)
 {
     lines.push_back(app::Guard::currentLine());
@@ -74,7 +76,10 @@ QStringList PlannerScene::rowTexts(int row) const
 
 QStringList PlannerScene::temporaryFiles() const
 {
-    return QDir(temp.path()).entryList(QDir::Files | QDir::System | QDir::Hidden, QDir::Name);
+    QStringList files = QDir(temp.path()).entryList(QDir::Files | QDir::System | QDir::Hidden, QDir::Name);
+    // The file whose locks hold document names stays for good; it is no leftover.
+    files.removeAll(QStringLiteral(".kelvas-%1.lock").arg(::geteuid()));
+    return files;
 }
 
 std::vector<int> PlannerScene::reportedLines() const

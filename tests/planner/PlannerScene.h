@@ -39,7 +39,7 @@ public:
     word::model::DocumentModel document() const;
     // The texts of the five (or, on heading rows, three) cells of 0-based table row `row`.
     QStringList rowTexts(int row) const;
-    // File names in the TEMP folder.
+    // File names in the TEMP folder, but for the lock file of document names.
     QStringList temporaryFiles() const;
     // The line numbers of the error reports shown, in order.
     std::vector<int> reportedLines() const;
