@@ -7,7 +7,9 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libzip-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation fonts-dejavu-core)
 if [[ "${1:-}" == "--tests" ]]; then
-  packages+=(libreoffice-writer-nogui python3-docx xvfb xauth poppler-utils)
+  # mount and util-linux (unshare): the full-disk tests mount a small tmpfs
+  # in a private mount namespace.
+  packages+=(libreoffice-writer-nogui python3-docx xvfb xauth poppler-utils mount util-linux)
 fi
 
 missing=()

@@ -466,6 +466,14 @@ private slots:
         QCOMPARE(boxes.errorReports().size(), 1);
         QVERIFY2(boxes.errorReports()[0].contains("No space left on device"), qPrintable(boxes.errorReports()[0]));
         QVERIFY(!boxes.texts().contains("Done."));
+
+        // A new name: no file at all, rather than a cut-off one.
+        dialogs.choose(folder.filePath("new.doc"));
+        shown.form.PushButton6_Click();
+        QVERIFY(!QFile::exists(folder.filePath("new.doc")));
+        QCOMPARE(boxes.errorReports().size(), 2);
+        QVERIFY(!boxes.texts().contains("Done."));
+        QCOMPARE(folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).size(), 3);
         QVERIFY(QFile::remove(folder.filePath("filler")));
     }
 

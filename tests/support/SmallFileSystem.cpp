@@ -42,7 +42,7 @@ Run runUnshared(const QStringList& command)
     if (!process.waitForFinished(10 * 60 * 1000)) {
         process.kill();
         process.waitForFinished();
-        run.output = QStringLiteral("unshare did not finish: ") + process.errorString();
+        run.output = QStringLiteral("unshare failed: ") + process.errorString();
         return run;
     }
     run.output = QString::fromLocal8Bit(process.readAll());
