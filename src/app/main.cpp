@@ -5,7 +5,6 @@
 #include "planner/Tessaly.h"
 
 #include <QApplication>
-#include <QScreen>
 
 int main(int argc, char** argv)
 {
@@ -13,16 +12,6 @@ int main(int argc, char** argv)
 
     Form1 form;
     Tessaly tessaly(form);
-    wireProgram(form, tessaly);
-    wireSession();
-    form.Form_Load();  // ends the program itself when it cannot go on
-
-    // Both windows open centred on the screen the program starts on.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), form.size());
-        frame.moveCenter(screen->availableGeometry().center());
-        form.move(frame.topLeft());
-    }
-    form.show();
+    startProgram(form, tessaly);  // ends the program itself when it cannot go on
     return application.exec();
 }

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QScreen>
 
 #include <stdexcept>
 
@@ -22,14 +23,11 @@ void wireProgram(Form1& form1, Tessaly& tessaly)
     form1.checkWordPresence = [] { IsInstalled::CheckWordInstalled(); };
 }
 
-void wireSession()
+namespace {
+
+// SIGTERM and SIGHUP: the run ends as closing its window ends it.
+void endOnTerminationSignals()
 {
-    try {
-        DocumentLocks::sweep(TemporaryFiles::folder());
-    } catch (const std::runtime_error&) {
-        // No usable temporary folder: nothing to sweep, and a generation
-        // reports the folder when it needs one.
-    }
     auto* termination = new platform::TerminationSignals(qApp);
     QObject::connect(termination, &platform::TerminationSignals::received, qApp, [] {
         // A document made by a generation that waits on a message box has
@@ -41,4 +39,27 @@ void wireSession()
         // Only reached when no window was open to end the run.
         platform::endProgram();
     });
+}
+
+}  // namespace
+
+void startProgram(Form1& form1, Tessaly& tessaly)
+{
+    wireProgram(form1, tessaly);
+    try {
+        DocumentLocks::sweep(TemporaryFiles::folder());
+    } catch (const std::runtime_error&) {
+        // No usable temporary folder: nothing to sweep, and a generation
+        // reports the folder when it needs one.
+    }
+    endOnTerminationSignals();
+    form1.Form_Load();
+
+    // Both windows open centred on the screen the program starts on.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), form1.size());
+        frame.moveCenter(screen->availableGeometry().center());
+        form1.move(frame.topLeft());
+    }
+    form1.show();
 }

@@ -9,10 +9,12 @@ class Tessaly;
 // `tessaly` must outlive `form1`'s use of it.
 void wireProgram(Form1& form1, Tessaly& tessaly);
 
-// What the run does around its windows; call once, when the QApplication
-// exists. It removes the temporary documents that runs ended by force left
-// behind (those no running instance holds, see DocumentLocks), and ends the
-// run on SIGTERM (the desktop session ending) or SIGHUP (the terminal
-// closing) the way closing its window does: the preview removes its
-// temporary document, and either window's close ends the run.
-void wireSession();
+// Starts the run as the program's entry point does, once the QApplication
+// exists: wires the program (wireProgram), removes the temporary documents
+// that runs ended by force left behind (those no running instance holds, see
+// DocumentLocks), has SIGTERM (the desktop session ending) and SIGHUP (the
+// terminal closing) end the run the way closing its window does (the preview
+// removes its temporary document, and either window's close ends the run),
+// runs the entry window's load step, which ends the program when it cannot
+// go on, and shows the entry window centred on the screen.
+void startProgram(Form1& form1, Tessaly& tessaly);

@@ -1,5 +1,5 @@
 // One running instance of the program for the tests of several instances:
-// wired as the program is, it presses Start with a title, writes the
+// started as the program is, it presses Start with a title, writes the
 // temporary document its preview shows to standard output ("showing PATH"),
 // and runs until it is ended.
 #include "entry/Form1.h"
@@ -18,10 +18,7 @@ int main(int argc, char** argv)
 
     Form1 form;
     Tessaly tessaly(form);
-    wireProgram(form, tessaly);
-    wireSession();
-    form.Form_Load();
-    form.show();
+    startProgram(form, tessaly);
 
     form.txtWeekInfo->setText(QStringLiteral("Week 1"));
     form.PushButton1_Click();

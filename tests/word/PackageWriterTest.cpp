@@ -51,6 +51,22 @@ protected:
         return root.value_or(XmlNode{});
     }
 
+    // Puts a file of the given bytes in the folder; returns its path.
+    QString writeFile(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = folder.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();
+        file.write(bytes);
+        return path;
+    }
+
+    static QByteArray readFile(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
     QStringList folderEntries() const
     {
         return QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
@@ -253,11 +269,7 @@ TEST_F(PackageWriterTest, PageIsLetterInUsUnitsAndA4Elsewhere)
 
 TEST_F(PackageWriterTest, SavingReplacesAnOldFileCompletelyAndLeavesNothingElse)
 {
-    const QString path = folder.filePath("planner.doc");
-    QFile old(path);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write(QByteArray(200000, 'x'));
-    old.close();
+    const QString path = writeFile("planner.doc", QByteArray(200000, 'x'));
 
     const QFileDevice::Permissions privateMode = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
     QFile::setPermissions(path, privateMode);
@@ -278,11 +290,7 @@ TEST_F(PackageWriterTest, SavingReplacesAnOldFileCompletelyAndLeavesNothingElse)
 
 TEST_F(PackageWriterTest, ALinkAtTheTargetIsReplacedNotFollowed)
 {
-    const QString victim = folder.filePath("victim.txt");
-    QFile file(victim);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("precious");
-    file.close();
+    const QString victim = writeFile("victim.txt", "precious");
     const QString link = folder.filePath("link.doc");
     if (!QFile::link(victim, link))
         GTEST_SKIP() << "links cannot be made here";
@@ -290,8 +298,7 @@ TEST_F(PackageWriterTest, ALinkAtTheTargetIsReplacedNotFollowed)
     savePlanner("link.doc");
     EXPECT_FALSE(QFileInfo(link).isSymLink());
     EXPECT_EQ(wordtest::zipPartNames(link).size(), 8);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), "precious");
+    EXPECT_EQ(readFile(victim), "precious");
 }
 
 TEST_F(PackageWriterTest, AFailedSaveLeavesWhatWasThereAndNoTemporaryFile)
@@ -339,11 +346,7 @@ TEST_F(PackageWriterTest, AReadOnlyFileIsRefusedByItsModeEvenForRoot)
 {
     // Root may write to any file, so the refusal must rest on the file's mode
     // bits, not on whether the write would be allowed.
-    const QString path = folder.filePath("planner.doc");
-    QFile old(path);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("an older week");
-    old.close();
+    const QString path = writeFile("planner.doc", "an older week");
     ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
 
     Application app = Application::CreateObject();
@@ -355,8 +358,7 @@ TEST_F(PackageWriterTest, AReadOnlyFileIsRefusedByItsModeEvenForRoot)
         EXPECT_TRUE(error.description().contains("read-only")) << error.description().toStdString();
     }
     app.Quit();
-    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-    EXPECT_EQ(old.readAll(), "an older week");
+    EXPECT_EQ(readFile(path), "an older week");
     EXPECT_EQ(folderEntries(), QStringList({"planner.doc"}));
 }
 
@@ -364,7 +366,7 @@ TEST_F(PackageWriterTest, AReadOnlyFileIsRefusedByItsModeEvenForRoot)
 // free and with one page free (the new package does not fit in either), the
 // old file stays byte for byte, no temporary file is left, and the error names
 // the reason.
-TEST(SaveAsOnAFullDisk, KeepsTheOldFileAndNamesTheReason)
+TEST_F(PackageWriterTest, SaveAsOnAFullDiskKeepsTheOldFileAndNamesTheReason)
 {
     const QString disk = SmallFileSystem::folder();
     if (disk.isEmpty()) {
@@ -385,10 +387,7 @@ TEST(SaveAsOnAFullDisk, KeepsTheOldFileAndNamesTheReason)
         Application app = Application::CreateObject();
         Document document = wordtest::replayPlanner(app, wordtest::fullWeek(QStringLiteral("the old week")));
         document.SaveAs(path);
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray old = file.readAll();
-        file.close();
+        const QByteArray old = readFile(path);
         ASSERT_GT(old.size(), freeBytes) << "the new planner would fit";
 
         ASSERT_TRUE(SmallFileSystem::fill(disk, freeBytes)) << freeBytes;
@@ -400,9 +399,7 @@ TEST(SaveAsOnAFullDisk, KeepsTheOldFileAndNamesTheReason)
             EXPECT_TRUE(error.description().contains("No space left on device")) << error.description().toStdString();
         }
         app.Quit();
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(file.readAll(), old) << freeBytes << " bytes free";
-        file.close();
+        EXPECT_EQ(readFile(path), old) << freeBytes << " bytes free";
         EXPECT_EQ(QDir(disk).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
                   QStringList({"filler", "planner.doc"}));
         QFile::remove(QDir(disk).filePath("filler"));
