@@ -24,20 +24,23 @@ status=$?
 umount "$dir" || exit 126
 exit $status)";
 
-QStringList unshareOptions()
+// The ways to a private mount namespace, in the order tried: root needs no
+// user namespace, but a container may deny root the mount namespace and
+// still grant a user namespace.
+QList<QStringList> unshareOptions()
 {
-    QStringList options{QStringLiteral("--mount"), QStringLiteral("--propagation"), QStringLiteral("private")};
-    // Root needs no user namespace, and a container may not grant one.
-    if (::geteuid() != 0)
-        options << QStringLiteral("--map-root-user");
-    return options;
+    const QStringList mount{QStringLiteral("--mount"), QStringLiteral("--propagation"), QStringLiteral("private")};
+    const QStringList asRoot = mount + QStringList{QStringLiteral("--map-root-user")};
+    if (::geteuid() == 0)
+        return {mount, asRoot};
+    return {asRoot};
 }
 
-Run runUnshared(const QStringList& command)
+Run runUnshared(const QStringList& options, const QStringList& command)
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(QStringLiteral("unshare"), unshareOptions() + command);
+    process.start(QStringLiteral("unshare"), options + command);
     Run run;
     if (!process.waitForFinished(10 * 60 * 1000)) {
         process.kill();
@@ -63,15 +66,18 @@ std::optional<Run> runInside(const QStringList& arguments, qint64 bytes, QString
     }
     const QStringList script{QStringLiteral("sh"), QStringLiteral("-c"), QString::fromLatin1(MountAndRun),
                              QStringLiteral("sh"), QString::number(bytes), mountPoint.path()};
-    // Tried first with a command that cannot fail, so that a failure of the
-    // test itself is never taken for a missing mount namespace.
-    const Run probe = runUnshared(script + QStringList{QStringLiteral("true")});
-    if (probe.exitCode != 0) {
-        *whyNot = QStringLiteral("a tmpfs cannot be mounted in a private mount namespace here (unshare %1): %2")
-                      .arg(unshareOptions().join(QLatin1Char(' ')), probe.output.trimmed());
-        return std::nullopt;
+    // Each way is tried first with a command that cannot fail, so that a
+    // failure of the test itself is never taken for a missing namespace.
+    QStringList failures;
+    for (const QStringList& options : unshareOptions()) {
+        const Run probe = runUnshared(options, script + QStringList{QStringLiteral("true")});
+        if (probe.exitCode == 0)
+            return runUnshared(options, script + QStringList{QCoreApplication::applicationFilePath()} + arguments);
+        failures << QStringLiteral("unshare %1: %2").arg(options.join(QLatin1Char(' ')), probe.output.trimmed());
     }
-    return runUnshared(script + QStringList{QCoreApplication::applicationFilePath()} + arguments);
+    *whyNot = QStringLiteral("a tmpfs cannot be mounted in a private mount namespace here (%1)")
+                  .arg(failures.join(QStringLiteral("; ")));
+    return std::nullopt;
 }
 
 bool fill(const QString& folder, qint64 freeBytes)
