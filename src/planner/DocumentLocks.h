@@ -16,7 +16,10 @@
 // kelvasNNNNNNNN.doc is held by an open-file-description lock (F_OFD_SETLK)
 // on byte NNNNNNNN of it. The kernel drops the lock when the holder ends,
 // however it ends (kill -9 included); a byte lock does not care which file
-// the name points to from one moment to the next.
+// the name points to from one moment to the next. Open-file-description
+// locks rather than classic fcntl locks, which belong to the whole process
+// and vanish when any descriptor of the file is closed; flock() has no byte
+// ranges.
 //
 // An instance holds the name before it creates the document (reserve) and
 // keeps it until it takes the next one or ends. The sweep locks each name
@@ -24,7 +27,7 @@
 //
 // Where the lock file cannot be had (a file of that name that is not ours or
 // not ordinary, a folder we may not write), names are not held and nothing
-// is swept: the exclusive create alone then keeps names apart, as before.
+// is swept: the exclusive create alone then keeps names apart.
 //
 // All of this runs on the user-interface thread.
 namespace DocumentLocks {
