@@ -2,9 +2,7 @@
 // the planner through the Word calls, saved under a fresh temporary name,
 // opened again and copied to the clipboard as a picture, the picture file
 // written and loaded, and the preview window shown. Target: under 25 ms.
-#include "entry/Form1.h"
-#include "planner/ProgramWiring.h"
-#include "planner/Tessaly.h"
+#include "app/Program.h"
 #include "platform/MessageBoxes.h"
 #include "preview/Form2.h"
 
@@ -35,9 +33,8 @@ void BM_StartToPreview(benchmark::State& state)
     CountingBoxes boxes;
     platform::setMessageBoxes(&boxes);
 
-    Form1 form;
-    Tessaly tessaly(form);
-    wireProgram(form, tessaly);
+    Program program;
+    Form1& form = program.entryWindow();
     form.Form_Load();
     form.today = [] { return QDate(2026, 12, 7); };
     form.PushButton3_Click();
@@ -51,11 +48,12 @@ void BM_StartToPreview(benchmark::State& state)
             state.SkipWithError(boxes.last.toUtf8().constData());
             break;
         }
-        preview::Form2::instance().PushButton8_Click();  // "< Back": the temporary document goes
+        program.previewWindow()->PushButton8_Click();  // "< Back": the temporary document goes
         QCoreApplication::processEvents();
         state.ResumeTiming();
     }
-    preview::Form2::instance().hide();
+    if (program.previewWindow())
+        program.previewWindow()->hide();
     platform::setMessageBoxes(nullptr);
     qunsetenv("TEMP");
 }

@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Dorvane needs that are not there yet.
 #   install-deps.sh          what building and running need
-#   install-deps.sh --tests  also what the tests need (independent document readers, X server)
+#   install-deps.sh --tests  also what the tests need (independent document readers, X server,
+#                            the desktop data validators, lintian and debootstrap for the package)
 set -euo pipefail
 
-packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libzip-dev
-          libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation fonts-dejavu-core)
+packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libzip-dev
+          libgtest-dev libgmock-dev libbenchmark-dev librsvg2-bin file fonts-liberation fonts-dejavu-core)
 if [[ "${1:-}" == "--tests" ]]; then
   # mount and util-linux (unshare): the full-disk tests mount a small tmpfs
   # in a private mount namespace.
-  packages+=(libreoffice-writer-nogui python3-docx xvfb xauth poppler-utils mount util-linux)
+  packages+=(libreoffice-writer-nogui python3-docx xvfb xauth poppler-utils mount util-linux
+             desktop-file-utils appstream lintian debootstrap xdotool x11-utils x11-xserver-utils imagemagick)
 fi
 
 missing=()

@@ -35,11 +35,7 @@ QString describeCurrentException();
 
 class Guard {
 public:
-    explicit Guard(const char* location) : m_location(QString::fromLatin1(location)), m_outer(s_innermost)
-    {
-        s_innermost = this;
-    }
-    ~Guard() { s_innermost = m_outer; }
+    explicit Guard(const char* location) : m_location(QString::fromLatin1(location)) {}
 
     Guard(const Guard&) = delete;
     Guard& operator=(const Guard&) = delete;
@@ -69,15 +65,9 @@ public:
     int line() const { return m_line; }
     const QString& location() const { return m_location; }
 
-    // The line the innermost running guarded procedure is at (0 when none
-    // runs): what a failure right now would be reported with.
-    static int currentLine() { return s_innermost ? s_innermost->m_line : 0; }
-
 private:
     QString m_location;
     int m_line = 0;
-    Guard* m_outer;
-    static inline thread_local Guard* s_innermost = nullptr;
 };
 
 }  // namespace app

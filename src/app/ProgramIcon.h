@@ -4,9 +4,10 @@
 
 namespace app {
 
-// The program's icon, a small week planner page (blue binding, ruled rows,
-// a coloured entry), painted at 16, 24, 32, 48 and 64 pixels. Both windows
-// take it.
+// The program's icon, a small week planner page (ring binding, a coloured
+// pair of day headings, ruled rows). It is the same drawing the desktop shows
+// in its menu (data/icons/dorvane.svg, compiled in), painted here at the
+// window sizes 16 to 256 pixels. Both windows take it.
 QIcon programIcon();
 
 }  // namespace app

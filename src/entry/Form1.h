@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entry/DayStore.h"
+#include "entry/WeekSource.h"
 #include "platform/WindowPointer.h"
 #include "skin/SkinFramework.h"
 
@@ -30,7 +31,7 @@ class PictureBox;
 // tab saves nothing and only exchanges the texts of the rows (LoadDayPage),
 // while every change of a Number or Name box writes the shown page's rows
 // into its DayStore (SaveDayPage). The six stores therefore always hold the
-// week, and the planner generator reads them from here.
+// week, and the planner generator reads them from here (WeekSource).
 //
 // Layout: the designed positions and sizes are in twips (1440 per inch);
 // the window works in pixels at 15 twips to a pixel (twipsToPixels). The
@@ -40,7 +41,7 @@ class PictureBox;
 // (shared so that a running LoadDayPage keeps the store it reads even when a
 // change replaces it) and its skin engine. It ends the program when it is
 // closed.
-class Form1 : public QWidget {
+class Form1 : public QWidget, public entry::WeekSource {
     Q_OBJECT
 public:
     explicit Form1(QWidget* parent = nullptr);
@@ -49,7 +50,7 @@ public:
     // ---- What the planner generator and the program use ----
 
     // The week title exactly as typed (the text of txtWeekInfo, not trimmed).
-    QString weekTitle() const;
+    QString weekTitle() const override;
 
     // The store of day page `page` (0 Monday ... 5 Sat/Sun), or null while the
     // page has none (or for a page number out of range). Rows are read field
@@ -57,11 +58,11 @@ public:
     // changes; the window replaces it as a whole on every change of a Number
     // or Name box, so a reader that lets window events run keeps the one it
     // took by holding this pointer.
-    std::shared_ptr<const entry::DayStore> dayStore(int page) const;
+    std::shared_ptr<const entry::DayStore> dayStore(int page) const override;
 
     // The text of the Time box of row `row` (0..9), what the planner shows for
     // a page without a store.
-    QString timeText(int row) const;
+    QString timeText(int row) const override;
 
     // The window's pointer shape: arrow, hourglass, or the hand over buttons.
     platform::WindowPointer& pointer() { return m_pointer; }

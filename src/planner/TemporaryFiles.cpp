@@ -17,8 +17,6 @@
 namespace TemporaryFiles {
 namespace {
 
-std::function<int()> digitSource;
-
 [[noreturn]] void fail(const QString& message) { throw std::runtime_error(message.toStdString()); }
 
 // A folder of our own in the shared temporary folder: created owner-only,
@@ -51,9 +49,7 @@ QString folder()
     return privateFolder(QDir::tempPath() + QStringLiteral("/dorvane-") + QString::number(::geteuid()));
 }
 
-int drawDigit() { return digitSource ? digitSource() : int(QRandomGenerator::system()->bounded(1, 10)); }
-
-void setDigitSource(std::function<int()> source) { digitSource = std::move(source); }
+int drawDigit() { return int(QRandomGenerator::system()->bounded(1, 10)); }
 
 bool reserve(const QString& path)
 {

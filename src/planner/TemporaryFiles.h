@@ -3,8 +3,6 @@
 #include <QImage>
 #include <QString>
 
-#include <functional>
-
 // Where a generation keeps its two temporary files, and how it names and
 // writes them so that nobody else's file is ever overwritten or followed.
 namespace TemporaryFiles {
@@ -19,8 +17,6 @@ QString folder();
 // One digit 1 to 9 of a temporary document's name, drawn independently from
 // the system's random source so that names cannot be guessed.
 int drawDigit();
-// Tests put a predictable source in place; an empty function restores the random one.
-void setDigitSource(std::function<int()> source);
 
 // Takes `path` for a new document: holds its name for this instance (see
 // DocumentLocks) and creates the file exclusively, so an existing file or

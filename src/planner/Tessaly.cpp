@@ -1,11 +1,11 @@
 #include "Tessaly.h"
 
+#include "PreviewHandOver.h"
 #include "TemporaryFiles.h"
 #include "app/ErrorReport.h"
 #include "app/Main.h"
-#include "entry/Form1.h"
+#include "entry/WeekSource.h"
 #include "platform/MessageBoxes.h"
-#include "preview/Form2.h"
 #include "word/Word.h"
 
 #include <QFile>
@@ -95,6 +95,11 @@ private:
 
 }  // namespace
 
+Tessaly::Tessaly(const entry::WeekSource& week, PreviewHandOver& handOver, DigitSource digits)
+    : m_week(week), m_handOver(handOver), m_digits(digits ? std::move(digits) : DigitSource(TemporaryFiles::drawDigit))
+{
+}
+
 QString Tessaly::temporaryPicturePath() { return TemporaryFiles::picturePath(TemporaryFiles::folder()); }
 
 bool Tessaly::IsWordRunning()
@@ -163,7 +168,7 @@ void Tessaly::GenerateTessaly()
     step(104, [&] { objDoc = objWord.Documents().Add(); });
     step(106, [&] { selection().Font().setBold(true); });
     step(108, [&] { selection().Font().setName(QStringLiteral("Trebuchet MS")); });
-    step(110, [&] { selection().TypeText(QStringLiteral("Week of ") + m_form1.weekTitle()); });
+    step(110, [&] { selection().TypeText(QStringLiteral("Week of ") + m_week.weekTitle()); });
     step(112, [&] { selection().ParagraphFormat().setAlignment(Centred); });
     step(114, [&] { selection().TypeParagraph(); });
 
@@ -239,7 +244,7 @@ void Tessaly::GenerateTessaly()
         step(258, [&] { lastRow = 9; });
         for (int row = 0; row <= lastRow; ++row) {
             std::shared_ptr<const entry::DayStore> left;
-            step(block.leftStoreTest, [&] { left = m_form1.dayStore(block.leftPage); });
+            step(block.leftStoreTest, [&] { left = m_week.dayStore(block.leftPage); });
             if (left) {
                 step(block.leftSplit, [&] { fields = left->entry(row); });
                 entryCell(block.leftNumber, false, fields.number);
@@ -247,12 +252,12 @@ void Tessaly::GenerateTessaly()
                 entryCell(block.leftTime, true, fields.time);
             } else {
                 step(block.leftWithoutStore[0], [&] { moveCells(2); });
-                step(block.leftWithoutStore[1], [&] { selection().TypeText(m_form1.timeText(row)); });
+                step(block.leftWithoutStore[1], [&] { selection().TypeText(m_week.timeText(row)); });
                 step(block.leftWithoutStore[2], [&] { moveCells(1); });
             }
 
             std::shared_ptr<const entry::DayStore> right;
-            step(block.rightStoreTest, [&] { right = m_form1.dayStore(block.rightPage); });
+            step(block.rightStoreTest, [&] { right = m_week.dayStore(block.rightPage); });
             if (right) {
                 step(block.rightSplit, [&] { fields = right->entry(row); });
                 entryCell(block.rightName, false, fields.name);
@@ -271,7 +276,7 @@ void Tessaly::GenerateTessaly()
         QString name;
         step(436, [&] { name = QStringLiteral("kelvas"); });
         for (int digit = 0; digit < 8; ++digit)
-            step(442, [&] { name += QString::number(TemporaryFiles::drawDigit()); });
+            step(442, [&] { name += QString::number(m_digits()); });
         step(448, [&] { path = TemporaryFiles::folder() + QLatin1Char('/') + name + QStringLiteral(".doc"); });
         bool taken = false;
         step(450, [&] {
@@ -301,17 +306,13 @@ void Tessaly::GenerateTessaly()
         const QString picturePath = temporaryPicturePath();
         if (!picture.load(picturePath, "BMP"))
             throw std::runtime_error(QStringLiteral("Cannot load the picture %1.").arg(picturePath).toStdString());
-        preview::Form2::instance().setPicture(picture);  // the first use makes the window
+        m_handOver.showPicture(picture);
     });
-    step(468, [&] { m_form1.pointer().setShape(platform::WindowPointer::Shape::Arrow); });
-    step(470, [&] { preview::Form2::instance().mWordFile = path; });
-    const bool previewShown = step(472, [&] {
-        preview::Form2& preview = preview::Form2::instance();
-        preview.setEntryWindow(&m_form1);
-        preview.show();
-    });
+    step(468, [&] { m_handOver.resetEntryPointer(); });
+    step(470, [&] { m_handOver.setDocumentPath(path); });
+    const bool previewShown = step(472, [&] { m_handOver.showPreview(); });
     // Never leave the user without a window.
     if (previewShown)
-        step(474, [&] { m_form1.hide(); });
+        step(474, [&] { m_handOver.hideEntryWindow(); });
     step(476, [&] { Main::RemoveFile(temporaryPicturePath()); });
 }

@@ -2,7 +2,12 @@
 
 #include <QString>
 
-class Form1;
+#include <functional>
+
+namespace entry {
+class WeekSource;
+}
+class PreviewHandOver;
 
 // The planner generator: turns the week typed into the entry window into the
 // planner document, through a Word instance of its own, the way a person at
@@ -10,12 +15,17 @@ class Form1;
 // it under a fresh temporary name, has a second instance make its picture,
 // and hands picture and document to the preview window.
 //
-// The generator reads the entry window (title as typed, the six day stores,
-// the Time boxes for a left day without a store) and never changes its week.
+// The generator reads the week through `week` (title as typed, the six day
+// stores, the Time texts for a left day without a store) and never changes it;
+// it hands its result to `handOver`. Both are not owned and must outlive it.
 // Each Word instance belongs to the procedure that starts it and is quit by it.
 class Tessaly {
 public:
-    explicit Tessaly(Form1& entryWindow) : m_form1(entryWindow) {}
+    // One digit 1 to 9 of a temporary document's name.
+    using DigitSource = std::function<int()>;
+
+    // `digits` draws the temporary names; the system's random source by default.
+    Tessaly(const entry::WeekSource& week, PreviewHandOver& handOver, DigitSource digits = {});
 
     // Runs one whole generation. Every numbered step runs under the common error
     // report ("...Tessaly.GenerateTessaly "): a failing step is reported with
@@ -37,5 +47,7 @@ public:
     static QString temporaryPicturePath();
 
 private:
-    Form1& m_form1;
+    const entry::WeekSource& m_week;
+    PreviewHandOver& m_handOver;
+    DigitSource m_digits;
 };

@@ -4,14 +4,12 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <stdexcept>
 
 namespace platform {
 namespace {
 
 QString folderOverride;
 QString title;
-QString titleFailure;
 ProgramExit* installedExit = nullptr;
 
 }  // namespace
@@ -25,14 +23,7 @@ void setProgramFolder(const QString& folder) { folderOverride = folder; }
 
 QString applicationTitle() { return title; }
 
-void setApplicationTitle(const QString& newTitle)
-{
-    if (!titleFailure.isEmpty())
-        throw std::runtime_error(titleFailure.toStdString());
-    title = newTitle;
-}
-
-void setApplicationTitleFailure(const QString& description) { titleFailure = description; }
+void setApplicationTitle(const QString& newTitle) { title = newTitle; }
 
 void pumpEvents() { QCoreApplication::processEvents(); }
 

@@ -12,11 +12,9 @@ namespace platform {
 QString programFolder();
 void setProgramFolder(const QString& folder);  // empty restores the executable's folder
 
-// Title of every message box that names none of its own. Setting it can be
-// made to fail in tests (setApplicationTitleFailure) to exercise error reports.
+// Title of every message box that names none of its own.
 QString applicationTitle();
 void setApplicationTitle(const QString& title);
-void setApplicationTitleFailure(const QString& description);  // empty: setting works again
 
 // Lets pending window events run once.
 void pumpEvents();

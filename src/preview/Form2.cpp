@@ -88,14 +88,6 @@ Form2::Form2(QWidget* parent) : QWidget(parent), m_viewport(*this), m_pointer(th
 
 Form2::~Form2() = default;
 
-Form2& Form2::instance()
-{
-    // Made on first use and kept for the run: "< Back" only hides it, and
-    // closing it ends the program.
-    static Form2* window = new Form2;
-    return *window;
-}
-
 int Form2::toPixels(double twips) { return platform::twipsToPixels(twips); }
 
 QRect Form2::toPixels(double left, double top, double width, double height)

@@ -28,11 +28,10 @@ namespace preview {
 //
 // Hand-over from the planner generator, in this order:
 //
-//     preview::Form2& preview = preview::Form2::instance();  // made, with its load step, on first use
-//     preview.setEntryWindow(&form1);                        // once is enough
-//     preview.setPicture(picture);                           // the picture goes to Picture1
-//     preview.mWordFile = temporaryDocumentPath;             // the window owns the file from here on
-//     preview.show();                                        // not modal
+//     preview.setPicture(picture);                 // the picture goes to Picture1
+//     preview.mWordFile = temporaryDocumentPath;   // the window owns the file from here on
+//     preview.setEntryWindow(&form1);              // once is enough
+//     preview.show();                              // not modal
 //     form1.hide();
 //
 // The window never reads a picture file. The first activation sets the
@@ -49,10 +48,6 @@ public:
     // Builds the controls and runs the load step (Form_Load).
     explicit Form2(QWidget* parent = nullptr);
     ~Form2() override;
-
-    // The program's one preview window, created with its load step on first
-    // use and kept until the program ends.
-    static Form2& instance();
 
     // Assigns the picture to Picture1 (a null image assigns none).
     void setPicture(const QImage& picture);

@@ -5,7 +5,7 @@
 #include "word/Documents.h"
 #include "word/Engine.h"
 #include "word/Messages.h"
-#include "word/engine/ObjectRef.h"
+#include "word/dispatch/ObjectRef.h"
 
 namespace word {
 

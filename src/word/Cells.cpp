@@ -3,7 +3,7 @@
 #include "word/AutomationError.h"
 #include "word/Messages.h"
 #include "word/Shading.h"
-#include "word/engine/ObjectRef.h"
+#include "word/dispatch/ObjectRef.h"
 
 namespace word {
 

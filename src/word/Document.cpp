@@ -5,7 +5,7 @@
 #include "word/Range.h"
 #include "word/Tables.h"
 #include "word/Window.h"
-#include "word/engine/ObjectRef.h"
+#include "word/dispatch/ObjectRef.h"
 #include "word/package/PackageWriter.h"
 
 namespace word {

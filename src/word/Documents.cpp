@@ -1,7 +1,7 @@
 #include "word/Documents.h"
 
 #include "word/Document.h"
-#include "word/engine/ObjectRef.h"
+#include "word/dispatch/ObjectRef.h"
 #include "word/package/PackageReader.h"
 
 namespace word {

@@ -2,7 +2,7 @@
 
 #include "word/AutomationError.h"
 #include "word/Messages.h"
-#include "word/engine/ObjectRef.h"
+#include "word/dispatch/ObjectRef.h"
 #include "word/model/Units.h"
 
 #include <cmath>

@@ -3,7 +3,7 @@
 #include "word/AutomationError.h"
 #include "word/Messages.h"
 #include "word/PictureSink.h"
-#include "word/engine/ObjectRef.h"
+#include "word/dispatch/ObjectRef.h"
 #include "word/render/DocumentRenderer.h"
 
 namespace word {

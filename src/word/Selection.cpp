@@ -4,7 +4,7 @@
 #include "word/Font.h"
 #include "word/ParagraphFormat.h"
 #include "word/Range.h"
-#include "word/engine/ObjectRef.h"
+#include "word/dispatch/ObjectRef.h"
 
 namespace word {
 

@@ -2,8 +2,8 @@
 
 #include "word/AutomationError.h"
 #include "word/Messages.h"
-#include "word/engine/ObjectRef.h"
-#include "word/package/ShadingPattern.h"
+#include "word/dispatch/ObjectRef.h"
+#include "word/oxml/ShadingPattern.h"
 
 namespace word {
 
@@ -24,7 +24,7 @@ void setOnCells(const ObjectRef& self, const char* member, int value, bool valid
 
 void Shading::setTexture(int Texture)
 {
-    setOnCells(target(), "Shading.Texture", Texture, package::isKnownTexture(Texture), &model::CellShading::texture);
+    setOnCells(target(), "Shading.Texture", Texture, oxml::isKnownTexture(Texture), &model::CellShading::texture);
 }
 
 void Shading::setForegroundPatternColor(int ForegroundPatternColor)

@@ -4,7 +4,7 @@
 #include "word/Messages.h"
 #include "word/Range.h"
 #include "word/Table.h"
-#include "word/engine/ObjectRef.h"
+#include "word/dispatch/ObjectRef.h"
 
 #include <optional>
 

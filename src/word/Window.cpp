@@ -1,7 +1,7 @@
 #include "word/Window.h"
 
 #include "word/Selection.h"
-#include "word/engine/ObjectRef.h"
+#include "word/dispatch/ObjectRef.h"
 
 namespace word {
 

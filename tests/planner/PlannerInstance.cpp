@@ -2,9 +2,7 @@
 // started as the program is, it presses Start with a title, writes the
 // temporary document its preview shows to standard output ("showing PATH"),
 // and runs until it is ended.
-#include "entry/Form1.h"
-#include "planner/ProgramWiring.h"
-#include "planner/Tessaly.h"
+#include "app/Program.h"
 #include "preview/Form2.h"
 
 #include <QApplication>
@@ -16,14 +14,15 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
 
-    Form1 form;
-    Tessaly tessaly(form);
-    startProgram(form, tessaly);
+    Program program;
+    program.start();
 
+    Form1& form = program.entryWindow();
     form.txtWeekInfo->setText(QStringLiteral("Week 1"));
     form.PushButton1_Click();
-    const preview::Form2& preview = preview::Form2::instance();
-    std::printf("%s %s\n", preview.isVisible() ? "showing" : "hidden", qPrintable(preview.mWordFile));
+    const preview::Form2* preview = program.previewWindow();
+    std::printf("%s %s\n", preview && preview->isVisible() ? "showing" : "hidden",
+                preview ? qPrintable(preview->mWordFile) : "");
     std::fflush(stdout);
     return application.exec();
 }

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "app/Program.h"
 #include "ScriptedPlatform.h"
-#include "entry/Form1.h"
-#include "planner/Tessaly.h"
 #include "word/RecordingEngine.h"
 #include "word/model/DocumentModel.h"
 
@@ -10,19 +9,15 @@
 #include <QTemporaryDir>
 
 #include <memory>
-#include <vector>
 
-// A recording Word engine that also notes, for every call, the line of the
-// guarded procedure that made it.
-class SteppedEngine final : public word::RecordingEngine {
-public:
-    void invoke(const word::Call& call, const std::function<void()>& work) override;
-    std::vector<int> lines;  // one per recorded call
-};
+namespace preview {
+class Form2;
+}
 
-// Everything one generation needs, in a private TEMP folder: the entry window
-// wired to the generator, scripted message boxes and clipboard, a recording
-// Word engine, and a recorded program end.
+// The whole program in a private TEMP folder, for the road from Start to the
+// preview window and back: both windows wired as the executable wires them,
+// scripted message boxes and clipboard, a recording Word engine, and a
+// recorded program end. The entry window is loaded and shown.
 class PlannerScene {
 public:
     PlannerScene();
@@ -32,23 +27,19 @@ public:
     void type(int page, int row, const QString& number, const QString& name);
     // Presses Start with `title` in the title box.
     void start(const QString& title = QStringLiteral("Week 1"));
-    // "< Back" in the preview: deletes the temporary document, shows the entry window.
-    void back();
 
+    Form1& form() { return program.entryWindow(); }
+    // The preview window; fails the test while there is none yet.
+    preview::Form2& preview();
     // The document the preview holds, read back from its file.
-    word::model::DocumentModel document() const;
-    // The texts of the five (or, on heading rows, three) cells of 0-based table row `row`.
-    QStringList rowTexts(int row) const;
-    // File names in the TEMP folder, but for the lock file of document names.
+    word::model::DocumentModel document();
+    // File names in the TEMP folder.
     QStringList temporaryFiles() const;
-    // The line numbers of the error reports shown, in order.
-    std::vector<int> reportedLines() const;
 
     QTemporaryDir temp;
     ScriptedMessageBoxes boxes;
     ScriptedClipboard clipboard;
     RecordingProgramExit programExit;
-    std::shared_ptr<SteppedEngine> engine = std::make_shared<SteppedEngine>();
-    Form1 form;
-    Tessaly tessaly{form};
+    std::shared_ptr<word::RecordingEngine> engine = std::make_shared<word::RecordingEngine>();
+    Program program;
 };

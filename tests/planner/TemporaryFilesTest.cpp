@@ -117,6 +117,14 @@ TEST(TemporaryFiles, FolderIsTempOrAPrivateFolderOfTheUser)
     EXPECT_EQ(info.st_mode & 0777, 0700u);
     EXPECT_EQ(TemporaryFiles::folder(), folder);  // found again, not refused
 
+    // Our own folder left open to others (by an older run, or by hand) is closed again.
+    for (const mode_t open : {0701, 0750, 0777}) {
+        ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), open), 0);
+        EXPECT_EQ(TemporaryFiles::folder(), folder);
+        ASSERT_EQ(::lstat(QFile::encodeName(folder).constData(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0700u) << std::oct << open;
+    }
+
     // Someone else's folder, or a link in its place, is refused.
     ASSERT_TRUE(QDir(folder).removeRecursively());
     ASSERT_TRUE(QFile::link(system.path(), folder));

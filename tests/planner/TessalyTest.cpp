@@ -1,35 +1,64 @@
+#include "PlannerRun.h"
 #include "PlannerScene.h"
 
-#include "app/ErrorReport.h"
 #include "planner/IsInstalled.h"
-#include "planner/TemporaryFiles.h"
 #include "preview/Form2.h"
 #include "word/Engine.h"
+#include "word/RecordingEngine.h"
 #include "word/model/Colour.h"
 
+#include <QDir>
 #include <QFile>
-
-#include <algorithm>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QtTest>
+
+#include <map>
 
 namespace {
 
 using word::model::DocumentModel;
+using plannertest::PlannerRun;
 using Shape = platform::WindowPointer::Shape;
 
 const QString GeneratorLocation = QStringLiteral("in Dorvane2021/08/31.Tessaly.GenerateTessaly ");
+const QStringList WholeHandOver{"showPicture", "resetEntryPointer", "setDocumentPath", "showPreview", "hideEntryWindow"};
 
-// The formatting of the first run of a cell.
+// The formatting of the first run of a cell (of its paragraph mark when it holds no text).
 const word::model::CharacterFormat& formatOf(const word::model::Cell& cell)
 {
     const auto& paragraph = cell.paragraphs.front();
     return paragraph.runs.empty() ? paragraph.markFormat : paragraph.runs.front().format;
 }
 
+QStringList cellTexts(const word::model::Table& table, int row)
+{
+    QStringList texts;
+    for (const auto& cell : table.rows.at(row).cells)
+        texts << cell.text();
+    return texts;
+}
+
 // 0-based table row of entry row `row` in block `block` (0..2).
 int entryRow(int block, int row) { return 12 * block + 2 + row; }
+
+// A file of someone else's where the generator may look for a name.
+bool writeSomeoneElses(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write("someone else's") == 14;
+}
+bool isStillSomeoneElses(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.readAll() == "someone else's";
+}
+
+// A Word engine that records every call, in force for the object's lifetime.
+struct Recording {
+    Recording() { word::setEngine(engine); }
+    ~Recording() { word::setEngine(nullptr); }
+    std::shared_ptr<word::RecordingEngine> engine = std::make_shared<word::RecordingEngine>();
+};
 
 }  // namespace
 
@@ -37,14 +66,19 @@ class TessalyTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void workedExampleRowSeven()
+    // Every cell of a week with all six days filled: texts as typed (commas
+    // and markup included), the sizes, and bold only in the middle column.
+    void fullWeekEveryCell()
     {
-        PlannerScene scene;
-        scene.type(0, 4, "3", "Lunch");
-        scene.start("Spring  ");
-        QVERIFY(scene.boxes.errorReports().isEmpty());
+        entry::Week week = plannertest::fullWeek(QStringLiteral("Spring  "));
+        week.setEntry(0, 2, {"10", "1,5", "Smith, John <b>&amp;</b>"});
+        week.setEntry(5, 9, {"5", "7,", ",Lunch, late"});
+        PlannerRun run;
+        run.generate(week);
+        QCOMPARE(run.boxes.errorReports(), QStringList());
+        QVERIFY(run.savedModel.has_value());
+        const DocumentModel& model = *run.savedModel;
 
-        const DocumentModel model = scene.document();
         const auto& heading = std::get<word::model::Paragraph>(model.body.front());
         QCOMPARE(heading.text(), QString("Week of Spring  "));  // the title as typed
         QCOMPARE(heading.alignment, word::model::Alignment::Center);
@@ -52,141 +86,156 @@ private slots:
         QCOMPARE(heading.runs.front().format.fontName, QString("Trebuchet MS"));
 
         const word::model::Table& table = *model.table(0);
+        QVERIFY(table.isConsistent());
         QCOMPARE(table.rows.size(), std::size_t(36));
         QCOMPARE(table.gridTwips, (std::vector<int>{1000, 3600, 400, 3600, 1000}));
         QCOMPARE(table.styleName, QString("Table Grid"));
-        QCOMPARE(scene.rowTexts(6), (QStringList{"3", "Lunch", "12", "", ""}));
-        const auto& row7 = table.rows[6].cells;
-        QCOMPARE(formatOf(row7[0]).halfPoints, 20);
-        QVERIFY(!formatOf(row7[0]).bold);
-        QVERIFY(!formatOf(row7[1]).bold);
-        QVERIFY(formatOf(row7[2]).bold);
-        QCOMPARE(formatOf(row7[2]).halfPoints, 20);
-        QCOMPARE(row7[2].shading.background, 12451839);  // the middle column
-
-        // Headings: merged day cells in their colours, the middle cell alone.
-        const std::vector<std::pair<QStringList, std::pair<int, int>>> headings = {
-            {{"Monday", "", "Tuesday"}, {16777164, 8558330}},
-            {{"Wednesday", "", "Thursday"}, {16763364, 13434828}},
-            {{"Friday", "", "Saturday/Sunday"}, {14597631, 39423}},
-        };
         for (int block = 0; block < 3; ++block) {
-            const auto& row = table.rows[12 * block];
-            QCOMPARE(scene.rowTexts(12 * block), headings[block].first);
-            QCOMPARE(row.cells[0].gridSpan, 2);
-            QCOMPARE(row.cells[0].shading.background, headings[block].second.first);
-            QCOMPARE(row.cells[2].shading.background, headings[block].second.second);
-            QCOMPARE(row.cells[0].shading.foreground, word::colour::Automatic);
-            QCOMPARE(formatOf(row.cells[0]).halfPoints, 22);
-            QCOMPARE(scene.rowTexts(12 * block + 1), (QStringList{"Number", "Name", "", "Name", "Number"}));
+            const int left = 2 * block, right = left + 1;
+            const auto& headingRow = table.rows[12 * block].cells;
+            QCOMPARE(cellTexts(table, 12 * block), (QStringList{plannertest::DayNames[left], "", plannertest::DayNames[right]}));
+            QCOMPARE(headingRow[0].gridSpan, 2);
+            QCOMPARE(headingRow[2].gridSpan, 2);
+            QCOMPARE(headingRow[0].shading.background, plannertest::DayColours[left]);
+            QCOMPARE(headingRow[2].shading.background, plannertest::DayColours[right]);
+            QCOMPARE(headingRow[1].shading.background, plannertest::MiddleColour);
+            QCOMPARE(headingRow[0].shading.foreground, word::colour::Automatic);
+            QCOMPARE(formatOf(headingRow[0]).halfPoints, 22);
+            QCOMPARE(formatOf(headingRow[2]).halfPoints, 22);
+            QCOMPARE(cellTexts(table, 12 * block + 1), (QStringList{"Number", "Name", "", "Name", "Number"}));
+            for (int row = 0; row < 10; ++row) {
+                const auto& l = week.stores[left]->entry(row);
+                const auto& r = week.stores[right]->entry(row);
+                const int at = entryRow(block, row);
+                QCOMPARE(cellTexts(table, at), (QStringList{l.number, l.name, l.time, r.name, r.number}));
+                const auto& cells = table.rows[at].cells;
+                for (int column = 0; column < 5; ++column) {
+                    QCOMPARE(formatOf(cells[column]).halfPoints, 20);
+                    QCOMPARE(formatOf(cells[column]).bold, column == 2);
+                }
+                QCOMPARE(cells[2].shading.background, plannertest::MiddleColour);
+            }
         }
-        QVERIFY(scene.form.isHidden());
-        QVERIFY(preview::Form2::instance().isVisible());
-        QCOMPARE(scene.form.pointer().shape(), Shape::Arrow);
-        QVERIFY(!scene.form.busy());
-        QCOMPARE(word::liveInstances(), 0);
-        // Only the document the preview holds is left; the picture is gone.
-        QCOMPARE(scene.temporaryFiles(), QStringList{QFileInfo(preview::Form2::instance().mWordFile).fileName()});
-        scene.back();
-        QVERIFY(scene.temporaryFiles().isEmpty());
-        QVERIFY(scene.form.isVisible());
     }
 
-    void mondayOnlyShowsTheTimeBoxesElsewhere()
+    // A left day without a store shows the Time texts; a right day's times never show.
+    void daysWithoutStoresKeepTheirCellsEmpty()
+    {
+        entry::Week week;
+        week.title = QStringLiteral("Week");
+        for (int row = 0; row < 10; ++row)
+            week.times[row] = QStringLiteral("t%1").arg(row);
+        week.setEntry(0, 4, {"12", "3", "Lunch"});
+        week.setEntry(3, 4, {"right time", "4", "Tea"});
+        PlannerRun run;
+        run.generate(week);
+        QCOMPARE(run.boxes.errorReports(), QStringList());
+        const word::model::Table& table = *run.savedModel->table(0);
+        QCOMPARE(cellTexts(table, 6), (QStringList{"3", "Lunch", "12", "", ""}));
+        QCOMPARE(cellTexts(table, 2), (QStringList{"", "", "8", "", ""}));  // Monday's store, blank row
+        QCOMPARE(cellTexts(table, entryRow(1, 4)), (QStringList{"", "", "t4", "Tea", "4"}));
+        for (int row = 0; row < 10; ++row)
+            QCOMPARE(cellTexts(table, entryRow(2, row)), (QStringList{"", "", week.times[row], "", ""}));
+        // Every block keeps its headings.
+        QCOMPARE(cellTexts(table, 24), (QStringList{"Friday", "", "Saturday/Sunday"}));
+    }
+
+    // The whole road through both windows: Start, the preview, "< Back".
+    void startShowsThePreviewAndBackReturns()
     {
         PlannerScene scene;
-        scene.type(0, 0, "1", "Early");
-        scene.start();
-        QVERIFY(scene.boxes.errorReports().isEmpty());
-        QCOMPARE(scene.rowTexts(entryRow(0, 0)), (QStringList{"1", "Early", "8", "", ""}));
-        for (int block = 1; block < 3; ++block) {
-            for (int row = 0; row < 10; ++row)
-                QCOMPARE(scene.rowTexts(entryRow(block, row)), (QStringList{"", "", scene.form.timeText(row), "", ""}));
-        }
-        scene.back();
+        scene.type(0, 4, "3", "Lunch");
+        scene.start("Spring");
+        QCOMPARE(scene.boxes.errorReports(), QStringList());
+        QCOMPARE(cellTexts(*scene.document().table(0), 6), (QStringList{"3", "Lunch", "12", "", ""}));
+
+        preview::Form2& preview = scene.preview();
+        QVERIFY(scene.form().isHidden());
+        QVERIFY(preview.isVisible());
+        QCOMPARE(scene.form().pointer().shape(), Shape::Arrow);
+        QVERIFY(!scene.form().busy());
+        QCOMPARE(word::liveInstances(), 0);
+        // Only the document the preview holds is left; the picture is gone.
+        QCOMPARE(scene.temporaryFiles(), QStringList{QFileInfo(preview.mWordFile).fileName()});
+        preview.PushButton8_Click();
+        QVERIFY(scene.temporaryFiles().isEmpty());
+        QVERIFY(scene.form().isVisible());
+        QVERIFY(preview.isHidden());
     }
 
     void exampleWeekFillsEveryBlock()
     {
         PlannerScene scene;
-        scene.form.today = [] { return QDate(2026, 12, 7); };
-        scene.form.PushButton3_Click();
-        scene.form.PushButton1_Click();
-        QVERIFY(scene.boxes.errorReports().isEmpty());
-        QCOMPARE(std::get<word::model::Paragraph>(scene.document().body.front()).text(), QString("Week of Week #50"));
-        QCOMPARE(scene.rowTexts(entryRow(0, 1)), (QStringList{"1", "Trip", "9", "", ""}));
-        QCOMPARE(scene.rowTexts(entryRow(0, 3)), (QStringList{"3", "Gym", "11", "Go shopping", "1"}));
-        QCOMPARE(scene.rowTexts(entryRow(1, 4)), (QStringList{"2", "Lunch", "12", "Meeting with friends", "4"}));
-        QCOMPARE(scene.rowTexts(entryRow(2, 8)), (QStringList{"", "", "4", "Meeting with friends", "5"}));
-        QCOMPARE(scene.rowTexts(entryRow(2, 0)), (QStringList{"", "", "8", "", ""}));
-        scene.back();
+        scene.form().today = [] { return QDate(2026, 12, 7); };
+        scene.form().PushButton3_Click();
+        scene.form().PushButton1_Click();
+        QCOMPARE(scene.boxes.errorReports(), QStringList());
+        const DocumentModel model = scene.document();
+        QCOMPARE(std::get<word::model::Paragraph>(model.body.front()).text(), QString("Week of Week #50"));
+        const word::model::Table& table = *model.table(0);
+        QCOMPARE(cellTexts(table, entryRow(0, 3)), (QStringList{"3", "Gym", "11", "Go shopping", "1"}));
+        QCOMPARE(cellTexts(table, entryRow(2, 8)), (QStringList{"", "", "4", "Meeting with friends", "5"}));
     }
 
-    void commasAndMarkupComeThroughIntact()
+    void documentThatCouldNotBeSavedIsNotOfferedForSaving()
     {
         PlannerScene scene;
-        scene.type(0, 2, "1,5", "Smith, John <b>&amp;</b>");
-        scene.type(1, 2, "7", "Lunch, late");
+        ScriptedFileDialogs dialogs;
+        scene.engine->failMember("Document.SaveAs", "Disk full");
         scene.start();
-        QVERIFY(scene.boxes.errorReports().isEmpty());
-        QCOMPARE(scene.rowTexts(entryRow(0, 2)),
-                 (QStringList{"1,5", "Smith, John <b>&amp;</b>", "10", "Lunch, late", "7"}));
-        scene.back();
+        QCOMPARE(scene.boxes.reportedLines(), (std::vector<int>{452, 464, 466}));
+        QVERIFY(scene.temporaryFiles().isEmpty());  // not even the empty file that held the name
+
+        const QString target = scene.temp.filePath("mine.doc");
+        dialogs.choose(target);
+        scene.boxes.shown.clear();
+        scene.preview().PushButton6_Click();
+        QCOMPARE(scene.boxes.errorReports().size(), 1);
+        QVERIFY(scene.boxes.errorReports()[0].contains("in Dorvane2021/08/31.Form2.PushButton6_Click at line 124"));
+        QVERIFY(!scene.boxes.texts().contains("Done."));
+        QVERIFY(!QFile::exists(target));
     }
 
     void openWordAnsweredNoStartsNothing()
     {
-        PlannerScene scene;
-        scene.engine->setWordRunning(true);
-        scene.boxes.answer(platform::Answer::No);
-        scene.start();
-        QCOMPARE(scene.boxes.shown.size(), 1);
-        QCOMPARE(scene.boxes.shown[0].text,
+        Recording recording;
+        recording.engine->setWordRunning(true);
+        PlannerRun run;
+        run.boxes.answer(platform::Answer::No);
+        run.generate(plannertest::fullWeek());
+        QCOMPARE(run.boxes.shown.size(), 1);
+        QCOMPARE(run.boxes.shown[0].text,
                  QString("Word may be open. It is recommended that you close Word first. Use Ctrl+Alt+Del > Task "
                          "Manager > WINWORD.EXE if necessary.\r\n\r\nWould you like to proceed anyway?"));
-        QCOMPARE(scene.boxes.shown[0].buttons, platform::Buttons::YesNo);
-        QCOMPARE(scene.engine->countOf("CreateObject"), 0);
-        QVERIFY(scene.temporaryFiles().isEmpty());
-        QVERIFY(scene.form.isVisible());
-        QCOMPARE(scene.form.pointer().shape(), Shape::Arrow);
-        QVERIFY(!scene.form.busy());
-        QVERIFY(scene.engine->wordRunning());
+        QCOMPARE(run.boxes.shown[0].buttons, platform::Buttons::YesNo);
+        QCOMPARE(recording.engine->countOf("CreateObject"), 0);
+        QVERIFY(plannertest::filesIn(run.temp.path()).isEmpty());
+        QVERIFY(run.handOver.isEmpty());
+        QVERIFY(recording.engine->wordRunning());
     }
 
     void openWordAnsweredYesGeneratesInANewInstance()
     {
-        PlannerScene scene;
-        scene.engine->setWordRunning(true);
-        scene.boxes.answer(platform::Answer::Yes);
-        scene.start();
-        QCOMPARE(scene.boxes.errorReports().size(), 0);
-        QCOMPARE(scene.engine->countOf("CreateObject"), 2);  // the generator's and the picture's
-        QVERIFY(scene.engine->wordRunning());               // the user's Word is left alone
+        Recording recording;
+        recording.engine->setWordRunning(true);
+        PlannerRun run;
+        run.boxes.answer(platform::Answer::Yes);
+        run.generate(plannertest::fullWeek());
+        QCOMPARE(run.boxes.errorReports(), QStringList());
+        QCOMPARE(recording.engine->countOf("CreateObject"), 2);  // the generator's and the picture's
+        QVERIFY(recording.engine->wordRunning());                // the user's Word is left alone
         QCOMPARE(word::liveInstances(), 0);
-        QVERIFY(preview::Form2::instance().isVisible());
-        scene.back();
-    }
-
-    void noQuestionWhileWordIsNotRunning()
-    {
-        PlannerScene scene;
-        scene.start();
-        QCOMPARE(scene.boxes.shown.size(), 0);
-        scene.back();
+        QCOMPARE(run.handOver, WholeHandOver);
     }
 
     void wordAbsentAtStartEndsTheProgram()
     {
         ScriptedMessageBoxes boxes;
         RecordingProgramExit programExit;
-        auto engine = std::make_shared<word::RecordingEngine>();
-        engine->failCreate(QStringLiteral("ActiveX component can't create object"));
-        word::setEngine(engine);
-        Form1 form;
-        Tessaly tessaly(form);
-        form.checkWordPresence = [] { IsInstalled::CheckWordInstalled(); };
-        form.Form_Load();
-        word::setEngine(nullptr);
+        Recording recording;
+        recording.engine->failCreate(QStringLiteral("ActiveX component can't create object"));
+        Program program;
+        program.entryWindow().Form_Load();
 
         QCOMPARE(programExit.endRequests, 1);
         QCOMPARE(boxes.shown.size(), 1);
@@ -196,7 +245,7 @@ private slots:
         QVERIFY(paragraphs[4].startsWith("4. All versions of Word are supported"));
         QCOMPARE(boxes.shown[0].buttons, platform::Buttons::Ok);
         QCOMPARE(boxes.shown[0].icon, platform::Icon::None);
-        QVERIFY(!form.isVisible());
+        QVERIFY(!program.entryWindow().isVisible());
     }
 
     void wordPresentAtStartIsQuitAgain()
@@ -211,93 +260,69 @@ private slots:
 
     void takenNameIsDrawnAgain()
     {
-        PlannerScene scene;
+        PlannerRun run;
+        const QString other = run.temp.filePath("kelvas11111111.doc");
+        QVERIFY(writeSomeoneElses(other));
         int drawn = 0;
-        TemporaryFiles::setDigitSource([&] { return drawn++ < 8 ? 1 : 2; });
-        QFile other(scene.temp.filePath("kelvas11111111.doc"));
-        QVERIFY(other.open(QIODevice::WriteOnly));
-        other.write("someone else's");
-        other.close();
-        scene.start();
-        TemporaryFiles::setDigitSource({});
+        run.generate(plannertest::fullWeek(), [&] { return drawn++ < 8 ? 1 : 2; });
 
-        QCOMPARE(preview::Form2::instance().mWordFile, scene.temp.filePath("kelvas22222222.doc"));
-        QVERIFY(other.open(QIODevice::ReadOnly));
-        QCOMPARE(other.readAll(), QByteArray("someone else's"));
-        QVERIFY(scene.boxes.errorReports().isEmpty());
-        scene.back();
+        QCOMPARE(drawn, 16);
+        QCOMPARE(run.documentPath, run.temp.filePath("kelvas22222222.doc"));
+        QVERIFY(isStillSomeoneElses(other));
+        QCOMPARE(run.boxes.errorReports(), QStringList());
+    }
+
+    // Drawing stops at 1000 names when every one is taken, and nothing of
+    // anyone's is overwritten: the planner is then saved nowhere.
+    void everyNameTakenGivesUpAfterAThousandDraws()
+    {
+        PlannerRun run;
+        const QString other = run.temp.filePath("kelvas11111111.doc");
+        QVERIFY(writeSomeoneElses(other));
+        int drawn = 0;
+        run.generate(plannertest::fullWeek(), [&] { ++drawn; return 1; });
+
+        QCOMPARE(drawn, 1000 * 8);
+        QCOMPARE(run.boxes.reportedLines(), (std::vector<int>{452, 464, 466}));
+        QVERIFY(isStillSomeoneElses(other));
+        QCOMPARE(plannertest::filesIn(run.temp.path()), QStringList{"kelvas11111111.doc"});
+    }
+
+    // A folder that refuses new files is reported once: drawing another name
+    // would not help.
+    void folderRefusingNewFilesIsReportedOnce()
+    {
+        PlannerRun run;
+        QVERIFY(QDir(run.temp.path()).removeRecursively());
+        run.generate(plannertest::fullWeek());
+        QCOMPARE(run.boxes.reportedLines(), (std::vector<int>{450, 452, 464, 466}));
+        QVERIFY(run.boxes.errorReports()[0].startsWith("Cannot create the temporary document "));
+        QCOMPARE(word::liveInstances(), 0);
+        QCOMPARE(run.handOver, (QStringList{"resetEntryPointer", "setDocumentPath", "showPreview", "hideEntryWindow"}));
+        QVERIFY(run.documentPath.isEmpty());
     }
 
     void unloadablePictureIsReportedAndThePreviewStillOpens()
     {
-        PlannerScene scene;
-        scene.engine->failMember("Range.CopyAsPicture", "The clipboard is not available.");
-        scene.start();
-        QCOMPARE(scene.reportedLines(), (std::vector<int>{464, 466}));
-        QVERIFY(scene.boxes.errorReports()[0].startsWith("The clipboard is not available.\r\n" + GeneratorLocation));
-        QVERIFY(preview::Form2::instance().isVisible());
-        QVERIFY(scene.form.isHidden());
+        Recording recording;
+        recording.engine->failMember("Range.CopyAsPicture", "The clipboard is not available.");
+        PlannerRun run;
+        run.generate(plannertest::fullWeek());
+        QCOMPARE(run.boxes.reportedLines(), (std::vector<int>{464, 466}));
+        QVERIFY(run.boxes.errorReports()[0].startsWith("The clipboard is not available.\r\n" + GeneratorLocation));
+        QCOMPARE(run.handOver, WholeHandOver.mid(1));
         QCOMPARE(word::liveInstances(), 0);  // the picture's instance was quit after the failure
-        scene.back();
     }
 
-    void documentThatCouldNotBeSavedIsNotOfferedForSaving()
+    // The entry window stays on the screen when the preview cannot show.
+    void previewThatCannotShowKeepsTheEntryWindow()
     {
-        PlannerScene scene;
-        ScriptedFileDialogs dialogs;
-        scene.engine->failMember("Document.SaveAs", "Disk full");
-        scene.start();
-        QCOMPARE(scene.reportedLines(), (std::vector<int>{452, 464, 466}));
-        QVERIFY(scene.temporaryFiles().isEmpty());  // not even the empty file that held the name
-
-        const QString target = scene.temp.filePath("mine.doc");
-        dialogs.choose(target);
-        scene.boxes.shown.clear();
-        preview::Form2::instance().PushButton6_Click();
-        QCOMPARE(scene.boxes.errorReports().size(), 1);
-        QVERIFY(scene.boxes.errorReports()[0].contains("in Dorvane2021/08/31.Form2.PushButton6_Click at line 124"));
-        QVERIFY(!scene.boxes.texts().contains("Done."));
-        QVERIFY(!QFile::exists(target));
-        scene.back();
-    }
-
-    // The step numbers of every Word step, as the planner's layout numbers them.
-    void wordStepsCarryTheirNumbers()
-    {
-        auto span = [](int first, int last) {
-            QList<int> lines;
-            for (int line = first; line <= last; line += 2)
-                lines << line;
-            return lines;
-        };
-        auto linesOf = [](PlannerScene& scene) {
-            QList<int> lines(scene.engine->lines.begin(), scene.engine->lines.end());
-            std::sort(lines.begin(), lines.end());
-            lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
-            return lines;
-        };
-        QList<int> common = span(100, 116) + span(120, 132) + span(136, 142) + span(146, 150) + span(188, 194) +
-                            span(232, 256) + span(452, 458) + QList<int>{464};
-        QList<int> everyStore = common + span(154, 162) + span(166, 174) + span(178, 186) + span(198, 206) +
-                                span(210, 218) + span(222, 230) + span(268, 290) + span(298, 312) +
-                                span(322, 344) + span(356, 370) + span(380, 402) + span(414, 428);
-        std::sort(everyStore.begin(), everyStore.end());
-        {
-            PlannerScene scene;
-            scene.form.PushButton3_Click();
-            scene.form.PushButton1_Click();
-            QCOMPARE(linesOf(scene), everyStore);
-            scene.back();
-        }
-        QList<int> mondayOnly = common + span(154, 162) + span(166, 174) + span(178, 186) + span(198, 206) +
-                                span(210, 218) + span(222, 230) + span(268, 290) + QList<int>{314} +
-                                span(346, 350) + QList<int>{372} + span(404, 408) + QList<int>{430};
-        std::sort(mondayOnly.begin(), mondayOnly.end());
-        PlannerScene scene;
-        scene.type(0, 0, "1", "Early");
-        scene.start();
-        QCOMPARE(linesOf(scene), mondayOnly);
-        scene.back();
+        PlannerRun run;
+        run.failing = QStringLiteral("showPreview");
+        run.generate(plannertest::fullWeek());
+        QCOMPARE(run.boxes.reportedLines(), std::vector<int>{472});
+        QCOMPARE(run.handOver, WholeHandOver.mid(0, 3));
+        QCOMPARE(plannertest::filesIn(run.temp.path()), QStringList{QFileInfo(run.documentPath).fileName()});
     }
 
     // Every automation call of a generation fails once, in a run of its own.
@@ -306,23 +331,92 @@ private slots:
 
 void TessalyTest::everyCallFailingIsReportedAtItsStep()
 {
-    // A clean run of the example week maps every call to its step.
+    // Every kind of day: Monday and Thursday with stores, the others without.
+    entry::Week week = plannertest::fullWeek();
+    for (int page : {1, 2, 4, 5})
+        week.stores[page].reset();
+    auto failingRun = [&](int call, PlannerRun& run, Recording& recording) {
+        if (call > 0)
+            recording.engine->failCall(call, QStringLiteral("Injected failure %1").arg(call));
+        run.generate(week);
+    };
+
+    // A clean run: one call per property, text and move, and the whole hand-over.
     std::vector<word::RecordingEngine::Record> calls;
-    std::vector<int> lines;
     {
-        PlannerScene scene;
-        scene.form.PushButton3_Click();
-        scene.form.PushButton1_Click();
-        QVERIFY(scene.boxes.errorReports().isEmpty());
-        calls = scene.engine->calls();
-        lines = scene.engine->lines;
-        scene.back();
+        Recording recording;
+        PlannerRun run;
+        failingRun(0, run, recording);
+        QCOMPARE(run.boxes.errorReports(), QStringList());
+        QCOMPARE(run.handOver, WholeHandOver);
+        QVERIFY(!run.picture.isNull());
+        calls = recording.engine->calls();
+        // The title; three blocks of 2 merged headings and 4 column titles;
+        // Monday's rows of 3 cells, Thursday's of 2, and 20 Time texts.
+        QCOMPARE(recording.engine->countOf("Cells.Merge"), 6);
+        QCOMPARE(recording.engine->countOf("Selection.TypeText"), 1 + 3 * (2 + 4) + 10 * 3 + 10 * 2 + 20);
+        QCOMPARE(recording.engine->countOf("Tables.Add"), 1);
     }
     const int callCount = int(calls.size());
     qInfo("One generation makes %d automation calls.", callCount);
-    QVERIFY(callCount > 500);
 
-    // Step executions: runs of consecutive calls made at the same line.
+    // Each call failing on its own: the reports it gives.
+    std::vector<std::vector<int>> reports(callCount);
+    for (int i = 0; i < callCount; ++i) {
+        Recording recording;
+        PlannerRun run;
+        failingRun(i + 1, run, recording);
+        reports[i] = run.boxes.reportedLines();
+        const QString context = QStringLiteral("call %1 (%2)").arg(i + 1).arg(calls[i].call.text());
+        if (calls[i].call.member == "GetObject") {
+            // The open-Word check has a trap of its own: a failed attach means Word is not running.
+            QVERIFY2(reports[i].empty(), qPrintable(context));
+            continue;
+        }
+        QVERIFY2(!reports[i].empty(), qPrintable("no report for " + context));
+        QVERIFY2(run.boxes.errorReports()[0].startsWith(QStringLiteral("Injected failure %1\r\n%2at line ")
+                                                            .arg(i + 1).arg(GeneratorLocation)),
+                 qPrintable(context));
+        // The run went on to its end, quit every Word and left only the document it handed over.
+        QVERIFY2(run.handOver.endsWith("showPreview") || run.handOver.endsWith("hideEntryWindow"), qPrintable(context));
+        QCOMPARE(word::liveInstances(), 0);
+        const QStringList left = plannertest::filesIn(run.temp.path());
+        QVERIFY2(left.isEmpty() || left == QStringList{QFileInfo(run.documentPath).fileName()},
+                 qPrintable(context + ": " + left.join(',')));
+    }
+    auto stepOf = [&](int i) { return reports[i].empty() ? 0 : reports[i].front(); };
+
+    // Where the numbering turns: steps named by the n-th call of a member.
+    auto nth = [&](const QString& member, int n) {
+        for (int i = 0; i < callCount; ++i) {
+            if (calls[i].call.member == member && --n == 0)
+                return i;
+        }
+        return -1;
+    };
+    const std::map<std::pair<QString, int>, int> anchors = {
+        {{"Documents.Add", 1}, 104},
+        {{"Table.Style", 1}, 132},
+        {{"Cells.Merge", 1}, 148},
+        {{"Shading.BackgroundPatternColor", 2}, 160},    // Monday's heading colour
+        {{"Shading.BackgroundPatternColor", 7}, 228},    // Saturday/Sunday's
+        {{"Selection.TypeText", 8}, 272},                // Monday's first number
+        {{"Selection.TypeText", 44}, 348},               // Wednesday's first Time text
+        {{"Selection.TypeText", 45}, 360},               // Thursday's first name
+        {{"Selection.TypeText", 46}, 368},               // Thursday's first number
+        {{"Selection.TypeText", 89}, 406},               // Friday's last Time text
+        {{"Document.SaveAs", 1}, 452},
+        {{"Documents.Open", 1}, 464},
+    };
+    for (const auto& [call, step] : anchors) {
+        const int i = nth(call.first, call.second);
+        QVERIFY2(i >= 0, qPrintable(call.first));
+        QCOMPARE(stepOf(i), step);
+    }
+
+    // Steps: runs of consecutive calls reported at the same line. A failure
+    // reports its own step and then each later step that needs what the
+    // failure left missing, and nothing else.
     struct StepRun {
         int line;
         QStringList members;
@@ -330,8 +424,8 @@ void TessalyTest::everyCallFailingIsReportedAtItsStep()
     std::vector<StepRun> steps;
     std::vector<int> stepOfCall;
     for (int i = 0; i < callCount; ++i) {
-        if (steps.empty() || steps.back().line != lines[i])
-            steps.push_back({lines[i], {}});
+        if (steps.empty() || steps.back().line != stepOf(i))
+            steps.push_back({stepOf(i), {}});
         // A move by cell is told apart from one by characters, which needs no table.
         const auto& call = calls[i].call;
         steps.back().members << (call.member == "Selection.MoveRight" && call.arguments.contains("Unit:=12")
@@ -357,9 +451,6 @@ void TessalyTest::everyCallFailingIsReportedAtItsStep()
     };
     const QSet<int> shadingSteps = {154, 166, 178, 198, 210, 222};
     const QStringList afterPicture = {"Application.ActiveDocument", "Document.Close", "Application.Quit"};
-
-    // What a failure at call i must report: its step, then one report for each
-    // later step needing an object the failure left missing.
     auto expectedReports = [&](int i) {
         const int k = stepOfCall[i];
         const int line = steps[k].line;
@@ -391,43 +482,16 @@ void TessalyTest::everyCallFailingIsReportedAtItsStep()
         }
         return expected;
     };
-
     for (int i = 0; i < callCount; ++i) {
-        PlannerScene scene;
-        scene.form.PushButton3_Click();
-        scene.engine->failCall(i + 1, QStringLiteral("Injected failure %1").arg(i + 1));
-        scene.form.PushButton1_Click();
-
-        const QStringList reports = scene.boxes.errorReports();
-        const QString context = QStringLiteral("call %1 (%2) at line %3").arg(i + 1).arg(calls[i].call.text()).arg(lines[i]);
-        if (calls[i].call.member == "GetObject") {
-            // The open-Word check has a trap of its own: a failed attach means Word is not running.
-            QVERIFY2(reports.isEmpty(), qPrintable(context));
-            QVERIFY(preview::Form2::instance().isVisible());
-            scene.back();
+        if (calls[i].call.member == "GetObject")
             continue;
-        }
-        if (reports.isEmpty())
-            QFAIL(qPrintable("no report for " + context));
-        const QString first = QStringLiteral("Injected failure %1\r\n%2at line %3\r\r")
-                                  .arg(i + 1).arg(GeneratorLocation).arg(lines[i]);
-        if (!reports[0].startsWith(first))
-            QFAIL(qPrintable("first report for " + context + ": " + reports[0]));
-        const std::vector<int> expected = expectedReports(i);
-        if (scene.reportedLines() != expected) {
+        if (reports[i] != expectedReports(i)) {
             QStringList got, want;
-            for (int line : scene.reportedLines()) got << QString::number(line);
-            for (int line : expected) want << QString::number(line);
-            QFAIL(qPrintable("reports for " + context + ": got " + got.join(',') + " want " + want.join(',')));
+            for (int line : reports[i]) got << QString::number(line);
+            for (int line : expectedReports(i)) want << QString::number(line);
+            QFAIL(qPrintable(QStringLiteral("reports for call %1 (%2): got %3 want %4")
+                                 .arg(i + 1).arg(calls[i].call.text(), got.join(','), want.join(','))));
         }
-        // The run went on to its end and left everything usable and clean.
-        QCOMPARE(scene.form.pointer().shape(), Shape::Arrow);
-        QVERIFY(!scene.form.busy());
-        QCOMPARE(word::liveInstances(), 0);
-        const QStringList left = scene.temporaryFiles();
-        const QString held = QFileInfo(preview::Form2::instance().mWordFile).fileName();
-        QVERIFY2(left.isEmpty() || left == QStringList{held}, qPrintable(context + ": " + left.join(',')));
-        scene.back();
     }
 }
 

@@ -1,5 +1,7 @@
 #include "ScriptedPlatform.h"
 
+#include <QRegularExpression>
+
 platform::Answer ScriptedMessageBoxes::show(const platform::MessageRequest& request)
 {
     shown.append(request);
@@ -33,6 +35,15 @@ QStringList ScriptedMessageBoxes::errorReports() const
             result << request.text;
     }
     return result;
+}
+
+std::vector<int> ScriptedMessageBoxes::reportedLines() const
+{
+    static const QRegularExpression atLine(QStringLiteral("at line (\\d+)\\r"));
+    std::vector<int> lines;
+    for (const QString& report : errorReports())
+        lines.push_back(atLine.match(report).captured(1).toInt());
+    return lines;
 }
 
 QString ScriptedFileDialogs::saveFileName(const platform::SaveDialogRequest& request)

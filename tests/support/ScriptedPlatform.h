@@ -10,6 +10,7 @@
 
 #include <deque>
 #include <functional>
+#include <vector>
 
 // Stand-ins for the platform's dialogs, clipboard and program end, installed
 // for the lifetime of the object and removed again by its destructor.
@@ -31,6 +32,8 @@ public:
     QStringList texts() const;
     // The error reports only ("Application Error" boxes).
     QStringList errorReports() const;
+    // The line number each error report names, in order.
+    std::vector<int> reportedLines() const;
 
 private:
     std::deque<platform::Answer> m_answers;

@@ -1,7 +1,6 @@
 // The automation objects as the program's failure paths meet them: Nothing,
 // quit instances, closed documents, the process-wide engine, recorded and
 // failing calls, live instances.
-#include "PlannerReplay.h"
 #include "WordTestSupport.h"
 
 #include "word/BuiltInEngine.h"
@@ -137,7 +136,7 @@ TEST_F(AutomationTest, GetObjectFindsNoWordUnlessOneRuns)
     expectFailure([] { Application::GetObject(); }, messages::CannotCreateObject);
 }
 
-TEST_F(AutomationTest, RecordingEngineRecordsEveryCallInOrder)
+TEST_F(AutomationTest, EveryCallReachesTheEngineInOrderAsVbWouldWriteIt)
 {
     auto recorder = std::make_shared<RecordingEngine>();
     setEngine(recorder);
@@ -176,42 +175,6 @@ TEST_F(AutomationTest, RecordingEngineRecordsEveryCallInOrder)
         EXPECT_FALSE(record.failed);
 }
 
-TEST_F(AutomationTest, RecordingEngineFailsTheNthCallAndLetsTheOthersWork)
-{
-    auto recorder = std::make_shared<RecordingEngine>();
-    setEngine(recorder);
-    recorder->failCall(6, "Boom");  // the first Selection.TypeText
-    Application app = Application::CreateObject();
-    Document document = app.Documents().Add();
-    Selection selection = document.ActiveWindow().Selection();
-    expectFailure([&] { selection.TypeText("lost"); }, "Boom");
-    selection.TypeText("kept");
-    EXPECT_EQ(std::get<model::Paragraph>(wordtest::modelOf(document).body[0]).text(), "kept");
-    EXPECT_TRUE(recorder->calls()[5].failed);
-    EXPECT_EQ(recorder->calls()[5].call.member, "Selection.TypeText");
-    app.Quit();
-}
-
-TEST_F(AutomationTest, RecordingEngineFailsAChosenMemberAndCreation)
-{
-    auto recorder = std::make_shared<RecordingEngine>();
-    setEngine(recorder);
-    recorder->failMember("Cells.Merge", "No merge today", 2);
-    Application app = Application::CreateObject();
-    wordtest::PlannerWeek week = wordtest::fullWeek();
-    expectFailure([&] { wordtest::replayPlanner(app, week); }, "No merge today");
-    EXPECT_EQ(recorder->countOf("Cells.Merge"), 2);
-    app.Quit();
-
-    recorder->failCreate(QStringLiteral("Word is not installed"));
-    expectFailure([] { Application::CreateObject(); }, "Word is not installed");
-    EXPECT_EQ(liveInstances(), liveBefore);
-    recorder->failCreate(std::nullopt);
-    recorder->failCall(recorder->callCount() + 1, "Creation refused");
-    expectFailure([] { Application::CreateObject(); }, "Creation refused");
-    EXPECT_EQ(liveInstances(), liveBefore);
-}
-
 TEST_F(AutomationTest, TheFactoryReachesTheEngineSetLast)
 {
     class RefusingEngine : public BuiltInEngine {
@@ -223,19 +186,6 @@ TEST_F(AutomationTest, TheFactoryReachesTheEngineSetLast)
     setEngine(nullptr);
     Application app = Application::CreateObject();
     app.Quit();
-}
-
-TEST_F(AutomationTest, ThePlannerMakesOneCallPerPropertyTextAndMove)
-{
-    auto recorder = std::make_shared<RecordingEngine>();
-    setEngine(recorder);
-    Application app = Application::CreateObject();
-    wordtest::replayPlanner(app, wordtest::fullWeek());
-    app.Quit();
-    // Three blocks of: 2 merges, 4 column titles, 10 rows of 5 typed cells.
-    EXPECT_EQ(recorder->countOf("Cells.Merge"), 6);
-    EXPECT_EQ(recorder->countOf("Selection.TypeText"), 1 + 3 * (2 + 4 + 10 * 5));
-    EXPECT_EQ(recorder->countOf("Tables.Add"), 1);
 }
 
 TEST_F(AutomationTest, CopyAsPictureNeedsTheWholeDocumentsRange)

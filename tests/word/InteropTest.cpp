@@ -2,7 +2,7 @@
 // reads its rows, cells, spans, fills and texts; LibreOffice converts it and
 // the converted document still shows the table. Skipped only where the
 // readers are not installed.
-#include "PlannerReplay.h"
+#include "PlannerRun.h"
 #include "WordTestSupport.h"
 
 #include "word/Word.h"
@@ -83,14 +83,10 @@ class InteropTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(folder.isValid()); }
 
-    QString save(const wordtest::PlannerWeek& week, const QString& name)
+    QString save(const entry::Week& week, const QString& name)
     {
-        Application app = Application::CreateObject();
-        Document document = wordtest::replayPlanner(app, week);
         const QString path = folder.filePath(name);
-        document.SaveAs(path);
-        app.ActiveDocument().Close(0);
-        app.Quit();
+        EXPECT_EQ(plannertest::keepPlanner(week, path), QString());
         return path;
     }
 
@@ -187,7 +183,7 @@ QString odtParagraphTexts(const QByteArray& content)
 
 TEST_F(InteropTest, PythonDocxReadsThePlannersTableAsBuilt)
 {
-    wordtest::PlannerWeek week = wordtest::fullWeek(QStringLiteral("March 3"));
+    entry::Week week = plannertest::fullWeek(QStringLiteral("March 3"));
     week.stores[3].reset();  // Thursday without a store
     const QString path = save(week, QStringLiteral("kelvas41977253.doc"));
     bool skip = false;
@@ -227,7 +223,7 @@ TEST_F(InteropTest, PythonDocxReadsThePlannersTableAsBuilt)
             const int index = 2 * block + side;
             EXPECT_EQ(day["span"].toInt(), 2);
             EXPECT_EQ(day["width"].toInt(), side == 0 ? 4600 : 4600);
-            EXPECT_EQ(day["text"].toString(), wordtest::DayNames[index]);
+            EXPECT_EQ(day["text"].toString(), plannertest::DayNames[index]);
             EXPECT_EQ(day["shd"]["fill"].toString(), fills[index]);
             EXPECT_EQ(day["shd"]["val"].toString(), "clear");
             EXPECT_EQ(day["shd"]["color"].toString(), "auto");
@@ -276,12 +272,10 @@ TEST_F(InteropTest, PythonDocxReadsThePlannersTableAsBuilt)
 TEST_F(InteropTest, BadInputComesBackFromPythonDocxAsTyped)
 {
     const QStringList inputs = badInputs();
-    wordtest::PlannerWeek week;
+    entry::Week week;
     week.title = inputs.join(QLatin1String(" | "));
-    QStringList items;
     for (int row = 0; row < 10; ++row)
-        items << QStringLiteral("8,%1,%2").arg(row).arg(inputs.value(row % inputs.size()));
-    week.stores[0] = items;
+        week.setEntry(0, row, {QStringLiteral("8"), QString::number(row), inputs.value(row % inputs.size())});
     const QString path = save(week, QStringLiteral("bad-input.doc"));
     bool skip = false;
     const QJsonObject read = readWithPythonDocx(path, skip);
@@ -299,7 +293,7 @@ TEST_F(InteropTest, LibreOfficeConvertsThePlannerAndStillShowsTheTable)
 {
     if (libreOfficeMissing())
         GTEST_SKIP() << "LibreOffice is not installed";
-    const wordtest::PlannerWeek week = wordtest::fullWeek(QStringLiteral("March 3"));
+    const entry::Week week = plannertest::fullWeek(QStringLiteral("March 3"));
     const QString path = save(week, QStringLiteral("kelvas11111111.doc"));
 
     const QString odt = convert(path, QStringLiteral("odt"));
@@ -312,7 +306,7 @@ TEST_F(InteropTest, LibreOfficeConvertsThePlannerAndStillShowsTheTable)
         const auto& heading = rows[12 * block];
         ASSERT_GE(heading.size(), 3u);
         EXPECT_EQ(heading[0].span, 2);
-        EXPECT_EQ(heading[0].text, wordtest::DayNames[2 * block]);
+        EXPECT_EQ(heading[0].text, plannertest::DayNames[2 * block]);
         const auto& entry = rows[12 * block + 6];
         QStringList texts;
         for (const OdtCell& cell : entry)
@@ -329,7 +323,7 @@ TEST_F(InteropTest, LibreOfficeShowsEveryHourOnOneLine)
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (pdftotext.isEmpty())
         GTEST_SKIP() << "pdftotext is not installed";
-    const QString path = save(wordtest::fullWeek(), QStringLiteral("hours.doc"));
+    const QString path = save(plannertest::fullWeek(), QStringLiteral("hours.doc"));
     const QString pdf = convert(path, QStringLiteral("pdf"));
     ASSERT_TRUE(QFile::exists(pdf));
 
@@ -351,7 +345,7 @@ TEST_F(InteropTest, LibreOfficeTakesBadInputWithoutComplaint)
     if (libreOfficeMissing())
         GTEST_SKIP() << "LibreOffice is not installed";
     const QStringList inputs = badInputs();
-    wordtest::PlannerWeek week;
+    entry::Week week;
     week.title = inputs.join(QLatin1String(" | "));
     const QString path = save(week, QStringLiteral("bad-input-lo.doc"));
     const QString odt = convert(path, QStringLiteral("odt"));

@@ -1,6 +1,6 @@
 // SaveAs, Open, SaveAs gives the same document: what the engine writes, it
 // reads back unchanged, the planner included.
-#include "PlannerReplay.h"
+#include "PlannerRun.h"
 #include "WordTestSupport.h"
 
 #include "word/Word.h"
@@ -45,14 +45,13 @@ protected:
 
 TEST_F(RoundTripTest, ThePlannerComesBackAsItWasSaved)
 {
-    wordtest::PlannerWeek week = wordtest::fullWeek(QStringLiteral("  March 3 <&> "));
+    entry::Week week = plannertest::fullWeek(QStringLiteral("  March 3 <&> "));
     week.stores[4].reset();
-    Application app = Application::CreateObject();
-    Document built = wordtest::replayPlanner(app, week);
-    const QString first = folder.filePath("first.doc");
-    built.SaveAs(first);
-    const model::DocumentModel original = wordtest::modelOf(built);
-    app.Quit();
+    plannertest::PlannerRun run;
+    run.generate(week);
+    ASSERT_TRUE(run.savedModel.has_value());
+    const QString first = run.documentPath;
+    const model::DocumentModel original = *run.savedModel;
 
     const QString second = folder.filePath("second.doc");
     const model::DocumentModel read = reopenAndSave(first, second);

@@ -1,7 +1,6 @@
 #include "word/engine/EditSelection.h"
 
-#include "word/AutomationError.h"
-#include "word/Messages.h"
+#include "word/model/DocumentError.h"
 
 #include <algorithm>
 
@@ -292,21 +291,21 @@ void EditSelection::typeParagraph()
 int EditSelection::moveRight(int unit, int count, int extend)
 {
     if (extend != 0 && extend != 1)
-        throw AutomationError(messages::BadParameter);
+        throw DocumentError(DocumentError::Reason::BadParameter);
     if (unit == UnitCell) {
         if (extend != 0)
-            throw AutomationError(messages::BadParameter);
+            throw DocumentError(DocumentError::Reason::BadParameter);
         return moveByCells(count);
     }
     if (unit != UnitCharacter)
-        throw AutomationError(messages::BadParameter);
+        throw DocumentError(DocumentError::Reason::BadParameter);
     return extend ? extendByCharacters(count) : moveByCharacters(count);
 }
 
 int EditSelection::moveByCells(int count)
 {
     if (!m_point.inTable())
-        throw AutomationError(messages::NotInTable);
+        throw DocumentError(DocumentError::Reason::NotInTable);
     m_pending.reset();
     const Table& table = tableAt(m_point.block);
     int row = m_point.row;
@@ -453,7 +452,7 @@ void EditSelection::setAlignment(Alignment alignment)
 std::vector<EditSelection::CellRef> EditSelection::selectedCells() const
 {
     if (!m_point.inTable())
-        throw AutomationError(messages::NotInTable);
+        throw DocumentError(DocumentError::Reason::NotInTable);
     std::vector<CellRef> cells;
     const int last = m_mode == Mode::Cells ? m_lastCell : m_point.cell;
     for (int i = m_point.cell; i <= last; ++i)
@@ -491,7 +490,7 @@ void EditSelection::mergeCells()
 int EditSelection::addTable(std::optional<Place> at, int rows, int columns)
 {
     if (rows < 1 || rows > 32767 || columns < 1 || columns > 63)
-        throw AutomationError(messages::ValueOutOfRange);
+        throw DocumentError(DocumentError::Reason::ValueOutOfRange);
 
     int block = 0;
     Paragraph formatFrom;
@@ -504,9 +503,9 @@ int EditSelection::addTable(std::optional<Place> at, int rows, int columns)
         m_document.body = {formatFrom};
     } else {
         if (!isValid(*at))
-            throw AutomationError(messages::InvalidRange);
+            throw DocumentError(DocumentError::Reason::InvalidRange);
         if (at->inTable())
-            throw AutomationError(messages::NestedTable);
+            throw DocumentError(DocumentError::Reason::NestedTable);
         block = at->block;
         Paragraph& paragraph = std::get<Paragraph>(m_document.body[block]);
         formatFrom = emptiedLike(paragraph);

@@ -46,7 +46,7 @@ public:
         int row;
         int cell;
     };
-    // The cells the selection is in or covers; throws AutomationError outside tables.
+    // The cells the selection is in or covers; throws DocumentError outside tables.
     std::vector<CellRef> selectedCells() const;
     void mergeCells();
 

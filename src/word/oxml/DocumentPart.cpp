@@ -5,7 +5,7 @@
 #include "word/model/Colour.h"
 #include "word/oxml/Namespaces.h"
 #include "word/oxml/XmlWriter.h"
-#include "word/package/ShadingPattern.h"
+#include "word/oxml/ShadingPattern.h"
 
 #include <algorithm>
 
@@ -164,7 +164,7 @@ private:
         if (!cell.shading.isNone()) {
             // "clear" with an automatic pattern colour: the fill alone shows.
             m_xml.start("w:shd");
-            m_xml.attribute("w:val", package::shdValue(cell.shading.texture));
+            m_xml.attribute("w:val", shdValue(cell.shading.texture));
             m_xml.attribute("w:color", colour::toHex(cell.shading.foreground));
             m_xml.attribute("w:fill", colour::toHex(cell.shading.background));
             m_xml.end();

@@ -5,15 +5,14 @@
 #include "word/model/Colour.h"
 #include "word/oxml/XmlReader.h"
 #include "word/oxml/XmlValues.h"
-#include "word/package/ReadFailure.h"
-#include "word/package/ReadLimits.h"
-#include "word/package/ShadingPattern.h"
+#include "word/model/DocumentError.h"
+#include "word/oxml/PartLimits.h"
+#include "word/oxml/ShadingPattern.h"
 
 #include <algorithm>
 
 namespace word::oxml {
 
-namespace limits = package::limits;
 using namespace model;
 
 namespace {
@@ -80,7 +79,7 @@ private:
     Paragraph newParagraph(Paragraph paragraph)
     {
         if (++m_paragraphs > limits::MaxParagraphs)
-            package::failure::tooLarge(QStringLiteral("it has more than %1 paragraphs").arg(limits::MaxParagraphs));
+            throw DocumentError::tooLarge(QStringLiteral("it has more than %1 paragraphs").arg(limits::MaxParagraphs));
         return paragraph;
     }
 
@@ -88,7 +87,7 @@ private:
     {
         m_characters += characters;
         if (m_characters > limits::MaxTextCharacters)
-            package::failure::tooLarge(QStringLiteral("it holds more than %1 characters of text").arg(limits::MaxTextCharacters));
+            throw DocumentError::tooLarge(QStringLiteral("it holds more than %1 characters of text").arg(limits::MaxTextCharacters));
     }
 
     [[noreturn]] void outOfRange(const QString& value, const char* what)
@@ -264,7 +263,7 @@ private:
     {
         // Counted as read, before merging: they are all held until the paragraph ends.
         if (++m_runs > limits::MaxRuns)
-            package::failure::tooLarge(QStringLiteral("it has more than %1 runs of text").arg(limits::MaxRuns));
+            throw DocumentError::tooLarge(QStringLiteral("it has more than %1 runs of text").arg(limits::MaxRuns));
         RawRun run;
         while (m_xml.nextChild()) {
             if (m_xml.isW("rPr")) {
@@ -332,7 +331,7 @@ private:
     std::optional<Table> readTable()
     {
         if (++m_tables > limits::MaxTables)
-            package::failure::tooLarge(QStringLiteral("it has more than %1 tables").arg(limits::MaxTables));
+            throw DocumentError::tooLarge(QStringLiteral("it has more than %1 tables").arg(limits::MaxTables));
         RawTable raw;
         raw.table.rows.clear();
         raw.table.look = TableLook{false, false, false, false, false, false};
@@ -448,7 +447,7 @@ private:
     void readRow(Table& table)
     {
         if (int(table.rows.size()) >= limits::MaxRowsPerTable)
-            package::failure::tooLarge(QStringLiteral("a table has more than %1 rows").arg(limits::MaxRowsPerTable));
+            throw DocumentError::tooLarge(QStringLiteral("a table has more than %1 rows").arg(limits::MaxRowsPerTable));
         Row row;
         int before = 0;
         int after = 0;
@@ -469,7 +468,7 @@ private:
                 if (int(row.cells.size()) >= limits::MaxColumns)
                     m_xml.damaged(QStringLiteral("a table row has more than %1 cells").arg(limits::MaxColumns));
                 if (++m_cells > limits::MaxCells)
-                    package::failure::tooLarge(QStringLiteral("it has more than %1 table cells").arg(limits::MaxCells));
+                    throw DocumentError::tooLarge(QStringLiteral("it has more than %1 table cells").arg(limits::MaxCells));
                 row.cells.push_back(readCell());
             } else if (m_xml.isW("trPr")) {
                 while (m_xml.nextChild()) {
@@ -565,7 +564,7 @@ private:
         // "nil" is no shading at all; a pattern the model has no texture for leaves the fill alone.
         if (pattern == QLatin1String("nil"))
             return shading;
-        shading.texture = package::textureFromShd(pattern).value_or(0);
+        shading.texture = textureFromShd(pattern).value_or(0);
         if (const auto colour = m_xml.wAttribute("color"))
             shading.foreground = colour::fromHex(*colour).value_or(colour::Automatic);
         if (const auto fill = m_xml.wAttribute("fill"))

@@ -18,8 +18,8 @@ namespace word::oxml {
 // smart tags, inserted revisions, alternate content) are read through. A
 // table inside a cell gives its paragraphs to the cell. The result satisfies
 // the model's rules: a non-empty body that ends with a paragraph, consistent
-// tables, normalised paragraphs. Throws AutomationError for a damaged part or
-// one beyond the limits of ReadLimits.h.
+// tables, normalised paragraphs. Throws DocumentError for a damaged part or
+// one beyond the limits of PartLimits.h.
 model::DocumentModel readDocument(const QByteArray& xml, const QString& partName, const StyleSheet& styles,
                                   const ThemeFonts& theme);
 

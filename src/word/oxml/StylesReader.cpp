@@ -2,14 +2,13 @@
 
 #include "word/oxml/XmlReader.h"
 #include "word/oxml/XmlValues.h"
-#include "word/package/ReadFailure.h"
-#include "word/package/ReadLimits.h"
+#include "word/model/DocumentError.h"
+#include "word/oxml/PartLimits.h"
 
 #include <QSet>
 
 namespace word::oxml {
 
-namespace limits = package::limits;
 
 namespace {
 
@@ -173,7 +172,7 @@ StyleSheet StyleSheet::read(const QByteArray& xml, const QString& partName, cons
             continue;
         }
         if (sheet.m_styles.size() >= limits::MaxStyles)
-            package::failure::tooLarge(QStringLiteral("it defines more than %1 styles").arg(limits::MaxStyles));
+            throw DocumentError::tooLarge(QStringLiteral("it defines more than %1 styles").arg(limits::MaxStyles));
         StyleDefinition style;
         const QString type = reader.wAttribute("type").value_or(QStringLiteral("paragraph"));
         style.kind = type == QLatin1String("paragraph") ? StyleDefinition::Kind::Paragraph

@@ -42,7 +42,7 @@ struct StyleDefinition {
 class StyleSheet {
 public:
     StyleSheet();
-    // Reads a styles part; throws AutomationError when it is damaged.
+    // Reads a styles part; throws DocumentError when it is damaged.
     static StyleSheet read(const QByteArray& xml, const QString& partName, const ThemeFonts& theme);
 
     // What a paragraph of that style (empty: the default paragraph style)

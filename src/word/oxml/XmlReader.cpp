@@ -1,13 +1,12 @@
 #include "word/oxml/XmlReader.h"
 
-#include "word/package/ReadFailure.h"
-#include "word/package/ReadLimits.h"
+#include "word/model/DocumentError.h"
+#include "word/oxml/PartLimits.h"
 
 #include <algorithm>
 
 namespace word::oxml {
 
-namespace limits = package::limits;
 
 namespace {
 
@@ -58,7 +57,7 @@ XmlReader::XmlReader(const QByteArray& xml, QString partName) : m_xml(xml), m_pa
 
 void XmlReader::damaged(const QString& detail) const
 {
-    package::failure::damaged(QStringLiteral("%1 (%2, line %3)").arg(detail, m_partName).arg(m_xml.lineNumber()));
+    throw DocumentError::damaged(QStringLiteral("%1 (%2, line %3)").arg(detail, m_partName).arg(m_xml.lineNumber()));
 }
 
 void XmlReader::xmlError() const
@@ -132,7 +131,7 @@ QString XmlReader::readText()
             if (m_depth == depth)
                 text += m_xml.text();
             if (text.size() > limits::MaxTextCharacters)
-                package::failure::tooLarge(QStringLiteral("it holds more than %1 characters of text").arg(limits::MaxTextCharacters));
+                throw DocumentError::tooLarge(QStringLiteral("it holds more than %1 characters of text").arg(limits::MaxTextCharacters));
             continue;
         }
         if (token == QXmlStreamReader::Invalid)

@@ -16,7 +16,7 @@ namespace word::oxml {
 // Refuses what a document part never needs and an attacker would use: a
 // document type declaration (and with it every entity of its own), and
 // nesting deeper than limits::MaxXmlDepth. Every failure throws
-// AutomationError naming the part and the line.
+// DocumentError naming the part and the line.
 class XmlReader {
 public:
     XmlReader(const QByteArray& xml, QString partName);

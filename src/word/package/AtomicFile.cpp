@@ -1,6 +1,6 @@
 #include "word/package/AtomicFile.h"
 
-#include "word/AutomationError.h"
+#include "word/model/DocumentError.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,7 +17,7 @@ namespace {
 
 [[noreturn]] void fail(const QString& path, const QString& reason)
 {
-    throw AutomationError(QStringLiteral("The document could not be saved as \"%1\": %2")
+    throw DocumentError(QStringLiteral("The document could not be saved as \"%1\": %2")
                               .arg(QDir::toNativeSeparators(path), reason));
 }
 

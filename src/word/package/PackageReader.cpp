@@ -1,11 +1,11 @@
 #include "word/package/PackageReader.h"
 
-#include "word/AutomationError.h"
+#include "word/model/DocumentError.h"
 #include "word/oxml/DocumentReader.h"
 #include "word/oxml/RunProperties.h"
 #include "word/oxml/StylesReader.h"
 #include "word/package/PackageIndexReader.h"
-#include "word/package/ReadFailure.h"
+#include "word/model/DocumentError.h"
 #include "word/package/ReadLimits.h"
 #include "word/package/ZipReader.h"
 
@@ -50,7 +50,7 @@ model::DocumentModel readPackageContent(const QByteArray& bytes)
 {
     ZipReader zip(bytes);
     if (!zip.contains(ContentTypesPart) || !zip.contains(relationshipsPartOf({})))
-        failure::notWordDocument();
+        throw DocumentError::notWordDocument();
     const ContentTypes types = ContentTypes::read(zip.read(ContentTypesPart, limits::MaxOtherPartBytes));
 
     // The package's own relationships name its main part; Word's is usually word/document.xml, but need not be.
@@ -58,15 +58,15 @@ model::DocumentModel readPackageContent(const QByteArray& bytes)
     const auto main = findRelationship(
         readRelationships(zip.read(packageRelationships, limits::MaxOtherPartBytes), packageRelationships, {}), "officeDocument");
     if (!main)
-        failure::notWordDocument();
+        throw DocumentError::notWordDocument();
     const QString mainPart = main->target;
     if (!zip.contains(mainPart))
-        failure::damaged(QStringLiteral("its main document part %1 is missing").arg(mainPart));
+        throw DocumentError::damaged(QStringLiteral("its main document part %1 is missing").arg(mainPart));
     const auto mainType = types.typeOf(mainPart);
     if (!mainType)
-        failure::damaged(QStringLiteral("the content type of %1 is not declared").arg(mainPart));
+        throw DocumentError::damaged(QStringLiteral("the content type of %1 is not declared").arg(mainPart));
     if (!isMainDocumentType(*mainType))
-        failure::notWordDocument(QStringLiteral("its main part is of the type %1").arg(mainType->left(200)));
+        throw DocumentError::notWordDocument(QStringLiteral("its main part is of the type %1").arg(mainType->left(200)));
 
     std::vector<Relationship> relationships;
     const QString documentRelationships = relationshipsPartOf(mainPart);
@@ -90,7 +90,7 @@ model::DocumentModel readPackageData(const QByteArray& bytes)
     try {
         return readPackageContent(bytes);
     } catch (const std::bad_alloc&) {
-        failure::tooLarge(QStringLiteral("there is not enough memory for it"));
+        throw DocumentError::tooLarge(QStringLiteral("there is not enough memory for it"));
     }
 }
 
@@ -98,7 +98,7 @@ model::DocumentModel readPackage(const QString& path)
 {
     const QString shown = QDir::toNativeSeparators(path);
     auto fail = [&](const QString& reason) -> model::DocumentModel {
-        throw AutomationError(QStringLiteral("The document \"%1\" could not be opened. %2").arg(shown, reason));
+        throw DocumentError(QStringLiteral("The document \"%1\" could not be opened. %2").arg(shown, reason));
     };
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists())
@@ -117,7 +117,7 @@ model::DocumentModel readPackage(const QString& path)
         return fail(QStringLiteral("The file cannot be read: %1.").arg(file.errorString()));
     try {
         return readPackageData(bytes);
-    } catch (const AutomationError& error) {
+    } catch (const DocumentError& error) {
         return fail(error.description());
     }
 }

@@ -14,9 +14,9 @@ namespace word::package {
 // by this program, by Word, LibreOffice and python-docx are read alike.
 //
 // A file that is not a Word package, is damaged, truncated, or larger than
-// the limits of ReadLimits.h (zip bombs, deep nesting, huge numbers) throws
-// AutomationError with a description naming the file and what is wrong,
-// e.g. `The document "/tmp/a.docx" could not be opened. The file is not a
+// the limits of ReadLimits.h and PartLimits.h (zip bombs, deep nesting, huge
+// numbers) throws DocumentError with a description naming the file and what
+// is wrong, e.g. `The document "/tmp/a.docx" could not be opened. The file is not a
 // Word document.` Nothing is ever written.
 model::DocumentModel readPackage(const QString& path);
 

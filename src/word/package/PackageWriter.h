@@ -10,7 +10,7 @@ namespace word::package {
 // the format Word saves by default) to `path`, completely or not at all: the
 // package goes to a temporary file beside the target, which then replaces
 // the target (a link there is replaced, never followed). Throws
-// AutomationError with a description when the file cannot be written.
+// DocumentError with a description when the file cannot be written.
 void writePackage(const model::DocumentModel& document, const QString& path);
 
 }  // namespace word::package

@@ -2,10 +2,11 @@
 
 #include <QtGlobal>
 
-// How much of a file Documents.Open is willing to read. A package beyond any
+// How much of a file Documents.Open is willing to unpack. A package beyond any
 // of these is refused with a description instead of exhausting memory or
 // time: a real planner is a few hundred kilobytes, and Word's own documents
-// stay far below every one of them.
+// stay far below every one of them. What the parts may hold once unpacked is
+// bounded by word/oxml/PartLimits.h.
 namespace word::package::limits {
 
 inline constexpr qint64 MaxFileBytes = 64LL << 20;            // the file itself
@@ -14,15 +15,5 @@ inline constexpr qint64 MaxDeclaredTotalBytes = 1LL << 30;     // all entries, a
 inline constexpr qint64 MaxDocumentPartBytes = 48LL << 20;     // inflated main document part
 inline constexpr qint64 MaxOtherPartBytes = 8LL << 20;         // inflated styles, theme, content types, relationships
 inline constexpr qint64 MaxReadTotalBytes = 80LL << 20;        // everything inflated for one Open
-
-inline constexpr int MaxXmlDepth = 256;                        // nested elements in one part
-inline constexpr qint64 MaxTextCharacters = 16LL << 20;        // UTF-16 units of text in the document
-inline constexpr int MaxParagraphs = 500000;                   // in the body and all cells
-inline constexpr int MaxRuns = 1000000;                        // w:r elements, as read
-inline constexpr int MaxTables = 10000;
-inline constexpr int MaxRowsPerTable = 32767;
-inline constexpr int MaxColumns = 63;                          // Word's own limit for a table
-inline constexpr int MaxCells = 200000;                        // in the whole document
-inline constexpr int MaxStyles = 20000;
 
 }  // namespace word::package::limits

@@ -1,6 +1,6 @@
 #include "word/package/ZipArchive.h"
 
-#include "word/AutomationError.h"
+#include "word/model/DocumentError.h"
 
 #include <zip.h>
 
@@ -14,7 +14,7 @@ namespace {
 {
     const QString description = QStringLiteral("The document could not be packed (%1: %2).")
                                     .arg(QLatin1String(what), QString::fromUtf8(zip_error_strerror(error)));
-    throw AutomationError(description);
+    throw DocumentError(description);
 }
 
 struct SourceDeleter {

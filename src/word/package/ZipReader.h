@@ -13,7 +13,7 @@ namespace word::package {
 // regardless of case. Every read is bounded (see ReadLimits.h): a header's
 // declared size is checked before inflating, and the bytes actually inflated
 // are counted as they come, since a crafted entry may declare less than it
-// holds. Throws AutomationError (see ReadFailure.h) for anything that is not
+// holds. Throws DocumentError (see word/model/DocumentError.h) for anything that is not
 // a sound zip.
 class ZipReader {
 public:

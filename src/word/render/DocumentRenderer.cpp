@@ -1,6 +1,6 @@
 #include "word/render/DocumentRenderer.h"
 
-#include "word/AutomationError.h"
+#include "word/model/DocumentError.h"
 #include "word/model/Units.h"
 #include "word/render/DocumentLayout.h"
 
@@ -28,15 +28,15 @@ QImage renderDocument(const model::DocumentModel& document)
     // Fonts need the GUI application, and its thread.
     const QCoreApplication* application = QCoreApplication::instance();
     if (!qobject_cast<const QGuiApplication*>(application) || QThread::currentThread() != application->thread())
-        throw AutomationError(QStringLiteral("A picture of the document can only be made by the program's main thread."));
+        throw DocumentError(QStringLiteral("A picture of the document can only be made by the program's main thread."));
     const render::DocumentLayout layout = render::DocumentLayout::of(document);
     if (layout.size.width() > LargestSide || layout.size.height() > LargestSide ||
         qint64(layout.size.width()) * layout.size.height() > LargestArea)
-        throw AutomationError(QStringLiteral("The document is too large to be copied as one picture."));
+        throw DocumentError(QStringLiteral("The document is too large to be copied as one picture."));
 
     QImage image(layout.size, QImage::Format_RGB32);
     if (image.isNull())
-        throw AutomationError(QStringLiteral("There is not enough memory to copy the document as a picture."));
+        throw DocumentError(QStringLiteral("There is not enough memory to copy the document as a picture."));
     const int dotsPerMeter = int(std::lround(units::PixelsPerInch / 0.0254));
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);

@@ -14,7 +14,7 @@ namespace word {
 // render/DocumentLayout.h for the layout rules). Fonts missing here are
 // replaced as LibreOffice replaces them (render/FontCatalog.h), so the picture
 // shows what LibreOffice shows for the saved file. Renders on the calling
-// thread, which must be the GUI thread. Throws AutomationError when no
+// thread, which must be the GUI thread. Throws DocumentError when no
 // picture can be made (a document too large for one picture).
 QImage renderDocument(const model::DocumentModel& document);
 

@@ -1,6 +1,6 @@
 // libFuzzer entry point for the Word package reader (built with
 // -DDORVANE_FUZZ=ON and clang, see CMakeLists.txt). Every input must be
-// either read or refused with AutomationError: anything else (a crash, a
+// either read or refused with DocumentError: anything else (a crash, a
 // sanitizer report, another exception, a hang or runaway memory caught by
 // libFuzzer's limits) is a finding.
 //
@@ -12,7 +12,7 @@
 //   2: the styles part, likewise.
 // Seeds: run once with DORVANE_FUZZ_SEEDS=<folder> to write seeds of each
 // kind there, then fuzz with that folder as the corpus.
-#include "word/AutomationError.h"
+#include "word/model/DocumentError.h"
 #include "word/model/DocumentModel.h"
 #include "word/oxml/DocumentPart.h"
 #include "word/oxml/StylesPart.h"
@@ -142,7 +142,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
         if (document.page.textWidthTwips() <= 0)
             std::abort();
-    } catch (const word::AutomationError&) {
+    } catch (const word::DocumentError&) {
     }
     return 0;
 }

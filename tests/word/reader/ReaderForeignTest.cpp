@@ -1,11 +1,9 @@
 // Packages other programs write: python-docx, LibreOffice, and the constructs
 // Word and LibreOffice put around content (other prefixes, content controls,
 // hyperlinks, revisions, alternate content, theme fonts, style chains).
-#include "PlannerReplay.h"
 #include "ReaderTestFiles.h"
 #include "WordTestSupport.h"
 
-#include "word/AutomationError.h"
 #include "word/model/Colour.h"
 #include "word/package/PackageReader.h"
 #include "word/package/PackageWriter.h"

@@ -2,7 +2,7 @@
 // description of what is wrong, promptly and without exhausting memory.
 #include "ReaderTestFiles.h"
 
-#include "word/AutomationError.h"
+#include "word/model/DocumentError.h"
 #include "word/package/PackageReader.h"
 #include "word/package/ReadLimits.h"
 
@@ -26,7 +26,7 @@ QString failureOf(const QByteArray& bytes)
 {
     try {
         package::readPackageData(bytes);
-    } catch (const AutomationError& error) {
+    } catch (const DocumentError& error) {
         return error.description();
     }
     return {};
@@ -113,7 +113,7 @@ TEST_F(ReaderHostileTest, PathsThatAreNoFile)
     auto failure = [](const QString& path) {
         try {
             package::readPackage(path);
-        } catch (const AutomationError& error) {
+        } catch (const DocumentError& error) {
             return error.description();
         }
         return QString();

@@ -1,12 +1,12 @@
 // A deterministic mutation run over the reader: thousands of seeded random
 // damages to a valid planner package, to its zip bytes and, re-zipped, to
 // its main part's XML. Each must either be read into a model that keeps the
-// model's rules or be refused with AutomationError; a crash, a hang or any
+// model's rules or be refused with DocumentError; a crash, a hang or any
 // other exception fails. (The libFuzzer target FuzzReader.cpp explores the
 // same ground without a fixed seed.)
 #include "ReaderTestFiles.h"
 
-#include "word/AutomationError.h"
+#include "word/model/DocumentError.h"
 #include "word/package/PackageReader.h"
 
 #include <QTemporaryDir>
@@ -29,7 +29,7 @@ Outcome readChecked(const QByteArray& bytes, const std::string& what)
         const QString faults = readertest::modelFaults(document);
         EXPECT_TRUE(faults.isEmpty()) << what << ": " << faults.toStdString();
         return Outcome::Read;
-    } catch (const AutomationError& error) {
+    } catch (const DocumentError& error) {
         EXPECT_FALSE(error.description().isEmpty()) << what;
         return Outcome::Refused;
     }

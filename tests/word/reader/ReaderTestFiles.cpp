@@ -1,12 +1,14 @@
 #include "ReaderTestFiles.h"
 
-#include "PlannerReplay.h"
+#include "PlannerRun.h"
 #include "WordTestSupport.h"
 
 #include "word/Word.h"
 #include "word/package/ZipArchive.h"
 
 #include <QFile>
+
+#include <stdexcept>
 
 #include <zip.h>
 
@@ -16,13 +18,12 @@ using word::package::PackagePart;
 
 word::model::DocumentModel savePlanner(const QString& path, const QString& title)
 {
-    word::Application app = word::Application::CreateObject();
-    word::Document document = wordtest::replayPlanner(app, wordtest::fullWeek(title));
-    document.SaveAs(path);
-    word::model::DocumentModel model = wordtest::modelOf(document);
-    document.Close();
-    app.Quit();
-    return model;
+    plannertest::PlannerRun run;
+    run.generate(plannertest::fullWeek(title));
+    const QString failure = run.keep(path);
+    if (!failure.isEmpty() || !run.savedModel)
+        throw std::runtime_error("The planner was not saved: " + failure.toStdString());
+    return *run.savedModel;
 }
 
 QByteArray readFile(const QString& path)

@@ -12,8 +12,9 @@
 // and put together again with edits.
 namespace readertest {
 
-// Saves the planner of a full week (titled `title`) with SaveAs and returns
-// its model as the engine held it.
+// Has the planner generator save the planner of a full week (titled `title`)
+// as `path` and returns its model as the engine held it. Throws
+// std::runtime_error when no planner came out.
 word::model::DocumentModel savePlanner(const QString& path, const QString& title = QStringLiteral("March 3"));
 
 QByteArray readFile(const QString& path);

@@ -3,9 +3,9 @@
 // font replacement, and the picture reaching the clipboard.
 #include "WordTestSupport.h"
 
-#include "word/AutomationError.h"
 #include "word/PictureSink.h"
 #include "word/Word.h"
+#include "word/model/DocumentError.h"
 #include "word/render/DocumentLayout.h"
 #include "word/render/DocumentRenderer.h"
 #include "word/render/FontCatalog.h"
@@ -339,27 +339,27 @@ TEST(DocumentRenderer, EmptyOverlargeAndMisplacedRequests)
 
     // Beyond what one picture holds: refused with a message, not a crash.
     std::vector<Paragraph> many(2500, paragraph("line"));
-    EXPECT_THROW(renderDocument(paragraphDocument(many)), AutomationError);
+    EXPECT_THROW(renderDocument(paragraphDocument(many)), DocumentError);
     // A column wider than any page is cut to a yard (3456 pixels) rather than overflowing.
     QImage wide;
     EXPECT_NO_THROW(wide = renderDocument(tableDocument({std::numeric_limits<int>::max(), 1500}, {Row{{cell("x"), cell("y")}}})));
     EXPECT_EQ(wide.width(), 3456 + 100 + 2 * B);
     DocumentModel hugeText = paragraphDocument({paragraph("x", 3276)});
     hugeText.bodySpacing = {std::numeric_limits<int>::max(), std::numeric_limits<int>::max()};
-    EXPECT_THROW(renderDocument(hugeText), AutomationError);
+    EXPECT_THROW(renderDocument(hugeText), DocumentError);
     // Each side within bounds, the area far beyond what a planner needs.
     DocumentModel wideAndLong = tableDocument({std::numeric_limits<int>::max(), std::numeric_limits<int>::max(),
                                                std::numeric_limits<int>::max()},
                                               {Row{{cell("a"), cell("b"), cell("c")}}});
     wideAndLong.body.insert(wideAndLong.body.end(), 1000, paragraph("line"));
-    EXPECT_THROW(renderDocument(wideAndLong), AutomationError);
+    EXPECT_THROW(renderDocument(wideAndLong), DocumentError);
 
     // Fonts belong to the GUI thread.
     bool refused = false;
     std::thread worker([&] {
         try {
             renderDocument(DocumentModel::blank());
-        } catch (const AutomationError&) {
+        } catch (const DocumentError&) {
             refused = true;
         }
     });

@@ -1,7 +1,7 @@
 // The planner's picture against LibreOffice's rendering of the same saved
 // file: the table's column boundaries, the fills of the day headings and of
 // the middle column, and the texts.
-#include "PlannerReplay.h"
+#include "PlannerRun.h"
 #include "WordTestSupport.h"
 
 #include "word/PictureSink.h"
@@ -150,24 +150,15 @@ protected:
 
 TEST_F(LibreOfficeComparisonTest, PlannerPictureMatchesLibreOfficesRendering)
 {
+    // The planner's own picture, as the generator hands it to the preview.
+    plannertest::PlannerRun planner;
+    planner.generate(plannertest::fullWeek("March 3"));
+    ASSERT_TRUE(planner.boxes.errorReports().isEmpty()) << planner.boxes.errorReports().join('\n').toStdString();
+    ASSERT_TRUE(planner.savedModel.has_value());
+    const word::model::DocumentModel& model = *planner.savedModel;
+    QImage ours = planner.picture;
     const QString docPath = dir.filePath("planner.doc");
-    QImage ours;
-    word::setPictureSink([&](const QImage& image) { ours = image; });
-
-    // As the planner does it: one instance builds and saves, a second opens
-    // the file and copies it as a picture.
-    word::Application builder = word::Application::CreateObject();
-    word::Document document = wordtest::replayPlanner(builder, wordtest::fullWeek("March 3"));
-    document.SaveAs(docPath);
-    document.Close();
-    builder.Quit();
-    word::Application viewer = word::Application::CreateObject();
-    word::Document opened = viewer.Documents().Open(docPath);
-    opened.Range().CopyAsPicture();
-    const word::model::DocumentModel model = wordtest::modelOf(opened);
-    viewer.ActiveDocument().Close(0);
-    viewer.Quit();
-    word::setPictureSink({});
+    ASSERT_TRUE(QFile::copy(planner.documentPath, docPath));
 
     ASSERT_FALSE(ours.isNull());
     ours.save(dir.filePath("ours.png"));
@@ -218,14 +209,14 @@ TEST_F(LibreOfficeComparisonTest, PlannerPictureMatchesLibreOfficesRendering)
         const int row = 12 * block;
         for (int side = 0; side < 2; ++side) {
             const int day = 2 * block + side;
-            const QRgb expected = word::colour::toQColor(wordtest::DayColours[day])->rgb();
+            const QRgb expected = word::colour::toQColor(plannertest::DayColours[day])->rgb();
             const QPoint mine = ourGrid.middleOfRow(row, side == 0 ? ourGrid.left + 8 : ourGrid.right - 8);
             const QPoint libre = theirGrid.middleOfRow(row, side == 0 ? theirGrid.left + 8 : theirGrid.right - 8);
             EXPECT_TRUE(sameColour(ours.pixel(mine), expected)) << describe(ours.pixel(mine)).toStdString() << " day " << day;
             EXPECT_TRUE(sameColour(theirs.pixel(libre), expected)) << describe(theirs.pixel(libre)).toStdString() << " day " << day;
         }
     }
-    const QRgb middle = word::colour::toQColor(wordtest::MiddleColour)->rgb();
+    const QRgb middle = word::colour::toQColor(plannertest::MiddleColour)->rgb();
     for (int row = 0; row < 36; ++row) {
         const std::vector<int> mine = ourGrid.columnLines(ours, row);
         const std::vector<int> libre = theirGrid.columnLines(theirs, row);
@@ -258,7 +249,7 @@ TEST_F(LibreOfficeComparisonTest, PlannerPictureMatchesLibreOfficesRendering)
         ourTexts << text.text;
     const QStringList ourWords = ourTexts.join(' ').split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
     QStringList expected{"Week", "of", "March", "3", "Number", "Name"};
-    for (const QString& day : wordtest::DayNames)
+    for (const QString& day : plannertest::DayNames)
         expected << day;
     for (int day = 0; day < 6; ++day)
         for (int row = 0; row < 10; ++row)

@@ -1,13 +1,12 @@
-#include "ProgramWiring.h"
+#include "Program.h"
 
-#include "DocumentLocks.h"
-#include "IsInstalled.h"
-#include "TemporaryFiles.h"
-#include "Tessaly.h"
-#include "entry/Form1.h"
+#include "planner/DocumentLocks.h"
+#include "planner/IsInstalled.h"
+#include "planner/TemporaryFiles.h"
 #include "platform/Clipboard.h"
 #include "platform/ProgramEnvironment.h"
 #include "platform/TerminationSignals.h"
+#include "preview/Form2.h"
 #include "word/PictureSink.h"
 
 #include <QApplication>
@@ -15,13 +14,6 @@
 #include <QScreen>
 
 #include <stdexcept>
-
-void wireProgram(Form1& form1, Tessaly& tessaly)
-{
-    word::setPictureSink([](const QImage& picture) { platform::clipboard().setPicture(picture); });
-    form1.generateTessaly = [&tessaly] { tessaly.GenerateTessaly(); };
-    form1.checkWordPresence = [] { IsInstalled::CheckWordInstalled(); };
-}
 
 namespace {
 
@@ -43,9 +35,17 @@ void endOnTerminationSignals()
 
 }  // namespace
 
-void startProgram(Form1& form1, Tessaly& tessaly)
+Program::Program(Tessaly::DigitSource digits) : m_tessaly(m_form1, *this, std::move(digits))
 {
-    wireProgram(form1, tessaly);
+    word::setPictureSink([](const QImage& picture) { platform::clipboard().setPicture(picture); });
+    m_form1.generateTessaly = [this] { m_tessaly.GenerateTessaly(); };
+    m_form1.checkWordPresence = [] { IsInstalled::CheckWordInstalled(); };
+}
+
+Program::~Program() { word::setPictureSink({}); }
+
+void Program::start()
+{
     try {
         DocumentLocks::sweep(TemporaryFiles::folder());
     } catch (const std::runtime_error&) {
@@ -53,13 +53,35 @@ void startProgram(Form1& form1, Tessaly& tessaly)
         // reports the folder when it needs one.
     }
     endOnTerminationSignals();
-    form1.Form_Load();
+    m_form1.Form_Load();
 
     // Both windows open centred on the screen the program starts on.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), form1.size());
+        QRect frame(QPoint(), m_form1.size());
         frame.moveCenter(screen->availableGeometry().center());
-        form1.move(frame.topLeft());
+        m_form1.move(frame.topLeft());
     }
-    form1.show();
+    m_form1.show();
 }
+
+preview::Form2& Program::preview()
+{
+    if (!m_form2)
+        m_form2 = std::make_unique<preview::Form2>();
+    return *m_form2;
+}
+
+void Program::showPicture(const QImage& picture) { preview().setPicture(picture); }
+
+void Program::resetEntryPointer() { m_form1.pointer().setShape(platform::WindowPointer::Shape::Arrow); }
+
+void Program::setDocumentPath(const QString& path) { preview().mWordFile = path; }
+
+void Program::showPreview()
+{
+    preview::Form2& form2 = preview();
+    form2.setEntryWindow(&m_form1);
+    form2.show();
+}
+
+void Program::hideEntryWindow() { m_form1.hide(); }

@@ -1,9 +1,9 @@
-#include "word/package/ShadingPattern.h"
+#include "word/oxml/ShadingPattern.h"
 
 #include <array>
 #include <utility>
 
-namespace word::package {
+namespace word::oxml {
 
 namespace {
 
@@ -43,4 +43,4 @@ std::optional<int> textureFromShd(const QString& value)
     return std::nullopt;
 }
 
-}  // namespace word::package
+}  // namespace word::oxml

@@ -1,8 +1,9 @@
-#include "word/engine/ObjectRef.h"
+#include "word/dispatch/ObjectRef.h"
 
 #include "word/AutomationError.h"
 #include "word/Engine.h"
 #include "word/Messages.h"
+#include "word/model/DocumentError.h"
 
 namespace word {
 
@@ -56,9 +57,41 @@ std::vector<model::Cell*> columnCells(model::Table& table, int column)
     return cells;
 }
 
+namespace {
+
+// Word's words for what the document engine refuses.
+QString describe(const DocumentError& error)
+{
+    switch (error.reason()) {
+    case DocumentError::Reason::Described:
+        break;
+    case DocumentError::Reason::BadParameter:
+        return messages::BadParameter;
+    case DocumentError::Reason::ValueOutOfRange:
+        return messages::ValueOutOfRange;
+    case DocumentError::Reason::NotInTable:
+        return messages::NotInTable;
+    case DocumentError::Reason::InvalidRange:
+        return messages::InvalidRange;
+    case DocumentError::Reason::NestedTable:
+        return messages::NestedTable;
+    }
+    return error.description();
+}
+
+}  // namespace
+
 void dispatch(Call::Kind kind, const char* member, const QString& arguments, const std::function<void()>& work)
 {
-    engine()->invoke(Call{kind, QString::fromLatin1(member), arguments}, work);
+    // The engine sees, records or refuses calls as the program sees them: a
+    // failure of the document layers is already an AutomationError there.
+    engine()->invoke(Call{kind, QString::fromLatin1(member), arguments}, [&work] {
+        try {
+            work();
+        } catch (const DocumentError& error) {
+            throw AutomationError(describe(error));
+        }
+    });
 }
 
 namespace argument {

@@ -2,7 +2,6 @@
 
 #include "word/AutomationError.h"
 #include "word/BuiltInEngine.h"
-#include "word/Messages.h"
 #include "word/engine/WordInstance.h"
 
 #include <algorithm>

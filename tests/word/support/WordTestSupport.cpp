@@ -1,6 +1,6 @@
 #include "WordTestSupport.h"
 
-#include "word/engine/ObjectRef.h"
+#include "word/dispatch/ObjectRef.h"
 
 #include <zip.h>
 

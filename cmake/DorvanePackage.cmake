@@ -1,0 +1,29 @@
+# The Debian package, made by `cpack -G DEB` in the build folder (or
+# scripts/package.sh): everything `cmake --install` puts under /usr.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME dorvane)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "The Dorvane developers")
+set(CPACK_PACKAGE_CONTACT "Dorvane developers <support@dorvane.example>")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "weekly planner documents in Word format")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+  "Dorvane makes a weekly planner. Type one week of appointments into a window,
+press Start, and it builds a colourful planner document in Word format: the
+days in three coloured pairs, each appointment's number and name beside its
+hour. The planner is shown as a picture that can be zoomed, scrolled and
+dragged, and is saved as a Word document that Word and LibreOffice open.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${DORVANE_HOMEPAGE})
+# The libraries the program links come from dpkg-shlibdeps. Qt finds its
+# window-system plugins only at run time, and the renderer's fonts are looked
+# for by name, so those are named here.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
+include(CPack)

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "entry/Form1.h"
+#include "planner/PreviewHandOver.h"
+#include "planner/Tessaly.h"
+
+#include <memory>
+
+namespace preview {
+class Form2;
+}
+
+// The program's parts wired together: the entry window, the generator that
+// reads the week from it, and the preview window the generator hands each
+// planner to. Start runs the generator, the entry window's load step ends
+// with the Word presence check, and the pictures Word copies go to the
+// platform clipboard the generator reads them from.
+//
+// Owns both windows; the preview window is made, with its load step, when the
+// first planner is handed over, and kept ("< Back" only hides it) until the
+// Program goes.
+class Program final : private PreviewHandOver {
+public:
+    // `digits` draws the temporary names; the system's random source by default.
+    explicit Program(Tessaly::DigitSource digits = {});
+    ~Program() override;
+
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // Starts the run as the program's entry point does, once the
+    // QApplication exists: removes the temporary documents that runs ended
+    // by force left behind (those no running instance holds, see
+    // DocumentLocks), has SIGTERM (the desktop session ending) and SIGHUP
+    // (the terminal closing) end the run the way closing its window does
+    // (the preview removes its temporary document, and either window's
+    // close ends the run), runs the entry window's load step, which ends the
+    // program when it cannot go on, and shows the entry window centred on
+    // the screen.
+    void start();
+
+    Form1& entryWindow() { return m_form1; }
+    // Null until the first planner was handed over.
+    preview::Form2* previewWindow() const { return m_form2.get(); }
+
+private:
+    // PreviewHandOver
+    void showPicture(const QImage& picture) override;
+    void resetEntryPointer() override;
+    void setDocumentPath(const QString& path) override;
+    void showPreview() override;
+    void hideEntryWindow() override;
+
+    preview::Form2& preview();
+
+    Form1 m_form1;
+    std::unique_ptr<preview::Form2> m_form2;
+    Tessaly m_tessaly;
+};

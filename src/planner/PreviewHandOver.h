@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// Where a finished generation goes: the preview window that takes the planner
+// over and the entry window it replaces on the screen. The generator calls
+// these in this order, each as one numbered step of its own:
+//
+//     showPicture(picture)        466  (the first use makes the preview window)
+//     resetEntryPointer()         468
+//     setDocumentPath(path)       470  (the preview owns the document from here on)
+//     showPreview()               472
+//     hideEntryWindow()           474  (only once the preview is shown)
+//
+// Any of them may throw; the generator reports it and goes on with the next.
+class PreviewHandOver {
+public:
+    virtual ~PreviewHandOver() = default;
+
+    // The planner's picture, for the preview's Picture1.
+    virtual void showPicture(const QImage& picture) = 0;
+    // The entry window's pointer back to the standard arrow.
+    virtual void resetEntryPointer() = 0;
+    // The temporary planner document the preview saves from and deletes.
+    virtual void setDocumentPath(const QString& path) = 0;
+    // Shows the preview window, not modal; "< Back" there returns to the entry window.
+    virtual void showPreview() = 0;
+    virtual void hideEntryWindow() = 0;
+};
