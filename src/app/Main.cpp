@@ -69,12 +69,12 @@ void ForceDeleteFile(const QString& path)
         throw std::runtime_error(QStringLiteral("Cannot delete %1: %2").arg(path, file.errorString()).toStdString());
 }
 
-std::optional<QImage> GetClipboardPicture(int format)
+std::optional<QPicture> GetClipboardPicture(int format)
 {
     for (int attempt = 0; attempt < ClipboardAttempts; ++attempt) {
         try {
-            if (auto image = platform::clipboard().picture(format))
-                return image;
+            if (auto picture = platform::clipboard().picture(format))
+                return picture;
         } catch (...) {
             // A failed request is simply tried again.
         }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QImage>
+#include <QPicture>
 #include <QString>
 
 #include <optional>
@@ -31,7 +31,7 @@ void ForceDeleteFile(const QString& path);
 // Asks the clipboard for a picture up to 1000 times in a row, without pausing
 // or pumping events. Nothing when every request failed.
 inline constexpr int ClipboardAttempts = 1000;
-std::optional<QImage> GetClipboardPicture(int format);
+std::optional<QPicture> GetClipboardPicture(int format);
 
 // Cuts `name` at its last blank, again and again, until at most 40 characters
 // remain; the first cut is always made. A name without blanks stays whole

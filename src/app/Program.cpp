@@ -37,7 +37,7 @@ void endOnTerminationSignals()
 
 Program::Program(Tessaly::DigitSource digits) : m_tessaly(m_form1, *this, std::move(digits))
 {
-    word::setPictureSink([](const QImage& picture) { platform::clipboard().setPicture(picture); });
+    word::setPictureSink([](const QPicture& picture) { platform::clipboard().setPicture(picture); });
     m_form1.generateTessaly = [this] { m_tessaly.GenerateTessaly(); };
     m_form1.checkWordPresence = [] { IsInstalled::CheckWordInstalled(); };
 }
@@ -71,7 +71,7 @@ preview::Form2& Program::preview()
     return *m_form2;
 }
 
-void Program::showPicture(const QImage& picture) { preview().setPicture(picture); }
+void Program::showPicture(const QPicture& picture) { preview().setPicture(picture); }
 
 void Program::resetEntryPointer() { m_form1.pointer().setShape(platform::WindowPointer::Shape::Arrow); }
 

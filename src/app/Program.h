@@ -45,7 +45,7 @@ public:
 
 private:
     // PreviewHandOver
-    void showPicture(const QImage& picture) override;
+    void showPicture(const QPicture& picture) override;
     void resetEntryPointer() override;
     void setDocumentPath(const QString& path) override;
     void showPreview() override;

@@ -65,6 +65,15 @@ Holding& holding()
     return state;
 }
 
+void releaseHeld()
+{
+    Holding& state = holding();
+    if (state.byte && state.fd >= 0)
+        lockByte(state.fd, *state.byte, F_UNLCK);
+    state.byte.reset();
+    state.path.clear();
+}
+
 }  // namespace
 
 bool hold(const QString& path)
@@ -76,7 +85,7 @@ bool hold(const QString& path)
         return true;
     const QString folder = info.absolutePath();
     if (folder != state.folder) {
-        release();
+        releaseHeld();
         if (state.fd >= 0)
             ::close(state.fd);
         state.folder = folder;
@@ -88,19 +97,16 @@ bool hold(const QString& path)
         return false;  // ours already, for the document this instance shows
     if (!lockByte(state.fd, *byte, F_WRLCK))
         return false;
-    release();
+    releaseHeld();
     state.byte = byte;
     state.path = info.absoluteFilePath();
     return true;
 }
 
-void release()
+void release(const QString& path)
 {
-    Holding& state = holding();
-    if (state.byte && state.fd >= 0)
-        lockByte(state.fd, *state.byte, F_UNLCK);
-    state.byte.reset();
-    state.path.clear();
+    if (!holding().path.isEmpty() && holding().path == QFileInfo(path).absoluteFilePath())
+        releaseHeld();
 }
 
 QString held() { return holding().path; }

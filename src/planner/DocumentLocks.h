@@ -38,8 +38,9 @@ namespace DocumentLocks {
 // without a lock file, holds nothing and answers true.
 bool hold(const QString& path);
 
-// Gives up the name this instance holds, if any.
-void release();
+// Gives up the name of `path` if this instance holds it; any other path
+// (another document's, a picture's) leaves the held name alone.
+void release(const QString& path);
 
 // The path of the document whose name this instance holds; empty when none.
 QString held();

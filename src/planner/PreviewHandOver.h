@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QImage>
+#include <QPicture>
 #include <QString>
 
 // Where a finished generation goes: the preview window that takes the planner
@@ -19,7 +19,7 @@ public:
     virtual ~PreviewHandOver() = default;
 
     // The planner's picture, for the preview's Picture1.
-    virtual void showPicture(const QImage& picture) = 0;
+    virtual void showPicture(const QPicture& picture) = 0;
     // The entry window's pointer back to the standard arrow.
     virtual void resetEntryPointer() = 0;
     // The temporary planner document the preview saves from and deletes.

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QBuffer>
 #include <QTemporaryFile>
 
 #include <cerrno>
@@ -63,22 +64,49 @@ bool reserve(const QString& path)
         return true;
     }
     const int error = errno;
-    DocumentLocks::release();  // the name stays with whoever made that file
+    DocumentLocks::release(path);  // the name stays with whoever made that file
     if (error == EEXIST)
         return false;
     fail(QStringLiteral("Cannot create the temporary document %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(error))));
 }
 
-QString picturePath(const QString& folder) { return folder + QStringLiteral("/temp.bmp"); }
-
-void writePicture(const QImage& picture, const QString& path)
+QString reservePicture(const QString& folder, const std::function<int()>& nextDigit)
 {
-    // Written beside the target under a fresh name, then renamed over it:
-    // rename() replaces a link at the target instead of following it, and a
-    // failed write leaves whatever was there alone.
-    QTemporaryFile file(QFileInfo(path).absolutePath() + QStringLiteral("/.temp.bmp.XXXXXX"));
-    if (!file.open() || !picture.save(&file, "BMP") || !file.flush())
-        fail(QStringLiteral("Cannot write the picture %1: %2").arg(path, file.errorString()));
+    // A thousand taken names in a row means something else is wrong.
+    for (int draw = 0; draw < 1000; ++draw) {
+        QString name = QStringLiteral("temp");
+        for (int digit = 0; digit < 8; ++digit)
+            name += QString::number(nextDigit());
+        const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".pic");
+        if (reserve(path))
+            return path;
+    }
+    fail(QStringLiteral("Cannot find a free name for the picture in %1").arg(folder));
+}
+
+void writePicture(const QPicture& picture, const QString& path)
+{
+    if (picture.isNull())
+        fail(QStringLiteral("Cannot write the picture %1: it is empty").arg(path));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPicture stored(picture);  // shared, not copied; save() is not const
+    if (!stored.save(&buffer))
+        fail(QStringLiteral("Cannot write the picture %1: it cannot be stored").arg(path));
+    // Written beside the target and renamed over it only once every write
+    // and the final flush have gone through. No sync to disk: the file lives
+    // for a moment and is read back by this process.
+    QTemporaryFile file(QFileInfo(path).absolutePath() + QStringLiteral("/.temp.pic.XXXXXX"));
+    auto reason = [&file] {
+        const QString said = file.errorString();
+        return said.isEmpty() || said == QLatin1String("Unknown error") ? QString::fromLocal8Bit(std::strerror(errno)) : said;
+    };
+    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush())
+        fail(QStringLiteral("Cannot write the picture %1: %2").arg(path, reason()));
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        fail(QStringLiteral("Cannot write the picture %1: %2").arg(path, reason()));
     if (::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
         fail(QStringLiteral("Cannot write the picture %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno))));
     file.setAutoRemove(false);

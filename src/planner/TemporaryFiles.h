@@ -1,7 +1,9 @@
 #pragma once
 
-#include <QImage>
+#include <QPicture>
 #include <QString>
+
+#include <functional>
 
 // Where a generation keeps its two temporary files, and how it names and
 // writes them so that nobody else's file is ever overwritten or followed.
@@ -25,12 +27,18 @@ int drawDigit();
 // std::runtime_error when the file cannot be created at all.
 bool reserve(const QString& path);
 
-// The picture file "temp.bmp" in `folder`.
-QString picturePath(const QString& folder);
+// Takes a fresh name for a picture file in `folder`: "temp", eight digits
+// 1 to 9, ".pic", created exclusively like a document's name, so that two
+// instances of the program sharing the folder never write or read each
+// other's picture. Returns the path of the (empty) file; throws
+// std::runtime_error when no name can be taken.
+// `nextDigit` draws each digit (1 to 9).
+QString reservePicture(const QString& folder, const std::function<int()>& nextDigit);
 
-// Writes `picture` as a BMP to `path` by replacing the file: a link there is
-// replaced, never followed, and a failure leaves no half-written file.
-// Throws std::runtime_error on failure.
-void writePicture(const QImage& picture, const QString& path);
+// Writes `picture` in QPicture's own vector format (QPicture::load reads it)
+// to `path` by replacing the file once the whole picture is written: every
+// write and the final flush are checked first, so a full disk leaves no
+// half-written picture behind. Throws std::runtime_error naming the reason.
+void writePicture(const QPicture& picture, const QString& path);
 
 }  // namespace TemporaryFiles

@@ -100,7 +100,6 @@ Tessaly::Tessaly(const entry::WeekSource& week, PreviewHandOver& handOver, Digit
 {
 }
 
-QString Tessaly::temporaryPicturePath() { return TemporaryFiles::picturePath(TemporaryFiles::folder()); }
 
 bool Tessaly::IsWordRunning()
 {
@@ -127,15 +126,17 @@ bool Tessaly::StopForOpenWord()
 
 void Tessaly::MakePreviewPicture(const QString& documentPath)
 {
+    m_picturePath.clear();
     word::Application word = word::Application::CreateObject();
     InstanceKeeper keeper(word);
     keeper.keep();
     word::Document document = word.Documents().Open(documentPath);
     document.Range().CopyAsPicture();
-    const std::optional<QImage> picture = Main::GetClipboardPicture(0);
+    const std::optional<QPicture> picture = Main::GetClipboardPicture(0);
     if (!picture)
         throw std::runtime_error("The clipboard holds no picture of the planner.");
-    TemporaryFiles::writePicture(*picture, temporaryPicturePath());
+    m_picturePath = TemporaryFiles::reservePicture(TemporaryFiles::folder(), m_digits);
+    TemporaryFiles::writePicture(*picture, m_picturePath);
     word.ActiveDocument().Close(DoNotSaveChanges);
     document.release();
     keeper.quit();
@@ -302,9 +303,11 @@ void Tessaly::GenerateTessaly()
     // The picture, and the hand-over to the preview window.
     step(464, [&] { MakePreviewPicture(path); });
     step(466, [&] {
-        QImage picture;
+        QPicture picture;
         const QString picturePath = temporaryPicturePath();
-        if (!picture.load(picturePath, "BMP"))
+        if (picturePath.isEmpty())
+            throw std::runtime_error("There is no picture of the planner to load.");
+        if (!picture.load(picturePath))
             throw std::runtime_error(QStringLiteral("Cannot load the picture %1.").arg(picturePath).toStdString());
         m_handOver.showPicture(picture);
     });

@@ -38,16 +38,20 @@ public:
     // True when a Word is already running (attach succeeds and its default
     // member reads "Microsoft Word"); any failure counts as not running.
     static bool IsWordRunning();
-    // Opens `documentPath` in a second instance, copies it to the clipboard as
-    // a picture and writes that picture to the temporary picture file. No trap
-    // of its own: the first failure ends it (the instance is quit all the same).
-    static void MakePreviewPicture(const QString& documentPath);
+    // Opens `documentPath` in a second instance, copies it to the program's
+    // clipboard as a vector picture and writes that picture to a temporary
+    // picture file of this generation's own. No trap of its own: the first
+    // failure ends it (the instance is quit all the same).
+    void MakePreviewPicture(const QString& documentPath);
 
-    // Where the temporary picture goes ("temp.bmp" in the temporary folder).
-    static QString temporaryPicturePath();
+    // The temporary picture of the current generation ("temp", eight digits,
+    // ".pic" in the temporary folder, taken by exclusive creation); empty
+    // until the picture step has taken a name.
+    QString temporaryPicturePath() const { return m_picturePath; }
 
 private:
     const entry::WeekSource& m_week;
     PreviewHandOver& m_handOver;
     DigitSource m_digits;
+    QString m_picturePath;
 };

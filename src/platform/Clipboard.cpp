@@ -1,22 +1,16 @@
 #include "Clipboard.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
-
 namespace platform {
 namespace {
 
-class SystemClipboard final : public Clipboard {
+// Holds the last picture put on it for the rest of the run.
+class ProgramClipboard final : public Clipboard {
 public:
-    std::optional<QImage> picture(int /*format: Qt converts whatever image format is offered*/) override
-    {
-        QImage image = QGuiApplication::clipboard()->image();
-        if (image.isNull())
-            return std::nullopt;
-        return image;
-    }
+    std::optional<QPicture> picture(int /*format: there is one kind of picture*/) override { return m_picture; }
+    void setPicture(const QPicture& picture) override { m_picture = picture; }
 
-    void setPicture(const QImage& image) override { QGuiApplication::clipboard()->setImage(image); }
+private:
+    std::optional<QPicture> m_picture;
 };
 
 Clipboard* installed = nullptr;
@@ -25,8 +19,8 @@ Clipboard* installed = nullptr;
 
 Clipboard& clipboard()
 {
-    static SystemClipboard system;
-    return installed ? *installed : system;
+    static ProgramClipboard own;
+    return installed ? *installed : own;
 }
 
 void setClipboard(Clipboard* newClipboard) { installed = newClipboard; }

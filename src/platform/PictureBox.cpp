@@ -1,14 +1,12 @@
 #include "PictureBox.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
 
+#include <cmath>
+
 namespace platform {
-namespace {
-
-QColor background(const QWidget* widget) { return widget->palette().color(QPalette::Window); }
-
-}  // namespace
 
 PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
 {
@@ -18,19 +16,24 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
     setPalette(pal);
 }
 
-void PictureBox::setPicture(const QImage& picture)
+QSize PictureBox::pictureSize(const QPicture& picture)
+{
+    return picture.isNull() ? QSize() : picture.boundingRect().size();
+}
+
+void PictureBox::setPicture(const QPicture& picture)
 {
     m_picture = picture;
-    m_canvas = QImage();
+    m_drawing.reset();
     if (m_autoSize && !m_picture.isNull())
-        resize(m_picture.width() + 2 * frameWidth(), m_picture.height() + 2 * frameWidth());
+        resize(pictureSize(m_picture) + QSize(2 * frameWidth(), 2 * frameWidth()));
     update();
 }
 
 void PictureBox::clearPicture()
 {
-    m_picture = QImage();
-    m_canvas = QImage();
+    m_picture = QPicture();
+    m_drawing.reset();
     update();
 }
 
@@ -38,73 +41,54 @@ void PictureBox::setAutoSize(bool on)
 {
     m_autoSize = on;
     if (on && !m_picture.isNull())
-        resize(m_picture.width() + 2 * frameWidth(), m_picture.height() + 2 * frameWidth());
+        resize(pictureSize(m_picture) + QSize(2 * frameWidth(), 2 * frameWidth()));
 }
 
 void PictureBox::setPersistent(bool on)
 {
     m_persistent = on;
-    if (!on) {
-        m_canvas = QImage();
-        m_store = QImage();
-    }
+    if (!on)
+        m_drawing.reset();
 }
 
-void PictureBox::ensureCanvas(bool clear)
-{
-    const QSize size = contentsRect().size().expandedTo(QSize(0, 0));
-    if (!m_canvas.isNull() && m_canvas.size() == size)
-        return;
-    if (size.isEmpty()) {
-        m_canvas = QImage();
-        return;
-    }
-    const QImage previous = m_canvas.copy(QRect(QPoint(0, 0), size).intersected(m_canvas.rect()));
-    if (m_store.width() < size.width() || m_store.height() < size.height()) {
-        m_canvas = QImage();
-        m_store = QImage(size.expandedTo(m_store.size()), QImage::Format_RGB32);
-    }
-    m_canvas = QImage(m_store.bits(), size.width(), size.height(), m_store.bytesPerLine(), QImage::Format_RGB32);
-    if (!clear && previous.isNull() && m_picture.isNull())
-        return;
-    m_canvas.fill(background(this));
-    QPainter painter(&m_canvas);
-    if (!previous.isNull())
-        painter.drawImage(0, 0, previous);
-    else if (!m_picture.isNull())
-        painter.drawImage(0, 0, m_picture);
-}
-
-void PictureBox::drawPicture(const QRectF& target, const QImage& source, const QRectF& sourceRect)
+void PictureBox::drawPicture(const QRectF& target, const QPicture& source, const QRectF& sourceRect)
 {
     if (!m_persistent)
         return;
-    // A drawing that covers the whole area needs no background under it.
-    const QRectF inner(QPointF(0, 0), QSizeF(contentsRect().size()));
-    ensureCanvas(!(source.rect().toRectF().contains(sourceRect) && target.contains(inner)));
-    if (m_canvas.isNull() || source.isNull())
-        return;
-    QPainter painter(&m_canvas);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    const bool reducing = target.width() < sourceRect.width() || target.height() < sourceRect.height();
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, reducing);
-    painter.drawImage(target, source, sourceRect);
-    painter.end();
+    if (source.isNull() || sourceRect.isEmpty() || target.isEmpty())
+        m_drawing.reset();
+    else
+        m_drawing = Drawing{source, target, sourceRect};
     update();
 }
 
-QImage PictureBox::image() const
+void PictureBox::paintInside(QPainter& painter) const
 {
-    if (m_persistent) {
-        const_cast<PictureBox*>(this)->ensureCanvas();
-        return m_canvas.copy();  // the persistent image lives in memory this area reuses
+    if (m_drawing) {
+        const Drawing& drawing = *m_drawing;
+        painter.save();
+        painter.setClipRect(drawing.target, Qt::IntersectClip);
+        painter.translate(drawing.target.topLeft());
+        painter.scale(drawing.target.width() / drawing.sourceRect.width(),
+                      drawing.target.height() / drawing.sourceRect.height());
+        painter.translate(-drawing.sourceRect.topLeft());
+        // The picture's own coordinates start at its bounding rectangle's corner.
+        painter.drawPicture(-drawing.source.boundingRect().topLeft(), drawing.source);
+        painter.restore();
+    } else if (!m_picture.isNull()) {
+        painter.drawPicture(-m_picture.boundingRect().topLeft(), m_picture);
     }
-    QImage shown(contentsRect().size().expandedTo(QSize(0, 0)), QImage::Format_RGB32);
-    shown.fill(background(this));
-    if (!m_picture.isNull()) {
-        QPainter painter(&shown);
-        painter.drawImage(0, 0, m_picture);
-    }
+}
+
+QImage PictureBox::image(qreal devicePixelRatio) const
+{
+    const QSize inner = contentsRect().size().expandedTo(QSize(0, 0));
+    QImage shown(QSize(int(std::ceil(inner.width() * devicePixelRatio)), int(std::ceil(inner.height() * devicePixelRatio))),
+                 QImage::Format_RGB32);
+    shown.setDevicePixelRatio(devicePixelRatio);
+    shown.fill(palette().color(QPalette::Window));
+    QPainter painter(&shown);
+    paintInside(painter);
     return shown;
 }
 
@@ -128,14 +112,13 @@ void PictureBox::resizeEvent(QResizeEvent* event)
 void PictureBox::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
+    if (!m_drawing && m_picture.isNull())
+        return;
     QPainter painter(this);
-    painter.setClipRect(contentsRect());
-    if (m_persistent && !m_canvas.isNull()) {
-        // The canvas follows the size lazily; until then show what it has.
-        painter.drawImage(contentsRect().topLeft(), m_canvas);
-    } else if (!m_picture.isNull()) {
-        painter.drawImage(contentsRect().topLeft(), m_picture);
-    }
+    // Only what is exposed: at zoom 4 the area is some times the viewport.
+    painter.setClipRegion(event->region().intersected(contentsRect()));
+    painter.translate(contentsRect().topLeft());
+    paintInside(painter);
 }
 
 }  // namespace platform

@@ -2,43 +2,56 @@
 
 #include <QFrame>
 #include <QImage>
+#include <QPicture>
+
+#include <optional>
 
 namespace platform {
 
-// A picture area: a white panel that may hold a picture drawn at its top-left
-// corner (inside its border) and may hold other controls. The entry window
-// uses one as the panel under its rows; the preview window builds its
+// A picture area: a white panel that may hold a vector picture drawn at its
+// top-left corner (inside its border) and may hold other controls. The entry
+// window uses one as the panel under its rows; the preview window builds its
 // viewport from them.
-// Sizes are in pixels, as everywhere in Qt. The border is the QFrame's frame
-// (none unless the owner sets a frame style); "inside" means contentsRect().
+//
+// Sizes are in pixels, as everywhere in Qt: device-independent pixels, 96 to
+// the inch at a device pixel ratio of 1. A picture's size is its bounding
+// rectangle in those pixels. The border is the QFrame's frame (none unless
+// the owner sets a frame style); "inside" means contentsRect().
+//
+// Pictures are drawn from their vectors at every repaint, at the scale asked
+// for and at the screen's device pixel ratio, and only where the area is
+// exposed: a large zoomed drawing costs no memory of its size, and text and
+// lines stay sharp at any zoom and on high-density screens.
 class PictureBox : public QFrame {
     Q_OBJECT
 public:
     explicit PictureBox(QWidget* parent = nullptr);
 
-    const QImage& picture() const { return m_picture; }
-    // Assigns the picture. A persistent drawing starts over from it.
-    void setPicture(const QImage& picture);
+    const QPicture& picture() const { return m_picture; }
+    // Assigns the picture (shared, not copied). A persistent drawing starts over.
+    void setPicture(const QPicture& picture);
     // Removes the assigned picture; a persistent drawing is cleared to the background.
     void clearPicture();
+    // The picture's size in pixels (its bounding rectangle's); empty without one.
+    static QSize pictureSize(const QPicture& picture);
 
     // With auto-size on, assigning a picture resizes the area to it.
     bool autoSize() const { return m_autoSize; }
     void setAutoSize(bool on);
 
-    // Persistent image: what is drawn with drawPicture() is kept in an image of
-    // the inner size and repainted from it, never redrawn. The image follows
-    // the area's size: growing adds background, shrinking cuts at the right and bottom.
+    // Persistent drawing: what is drawn with drawPicture() stays until the
+    // picture is cleared or replaced, whatever the area's size.
     bool persistent() const { return m_persistent; }
     void setPersistent(bool on);
 
-    // Draws `sourceRect` of `source` into `target` on the persistent image
-    // (pixel coordinates inside the border), scaled to fit, replacing what was
-    // there. Enlarging keeps pixels crisp; reducing smooths. Needs persistent on.
-    void drawPicture(const QRectF& target, const QImage& source, const QRectF& sourceRect);
+    // Draws `sourceRect` of `source` (the picture's own pixels) into `target`
+    // (pixels inside the border), scaled to fit, in place of what was drawn
+    // there before. Needs persistent on.
+    void drawPicture(const QRectF& target, const QPicture& source, const QRectF& sourceRect);
 
-    // What the area shows inside its border, as an image of the inner size.
-    QImage image() const;
+    // What the area shows inside its border, as an image of the inner size
+    // times `devicePixelRatio` device pixels.
+    QImage image(qreal devicePixelRatio = 1.0) const;
 
     // A plain child covering the inside of the border. Controls placed on it
     // are clipped at the border instead of painting over it. Made on first use.
@@ -49,16 +62,17 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // Brings the persistent image to the inner size; `clear` false skips the
-    // background where nothing was there before (the caller covers it all).
-    void ensureCanvas(bool clear = true);
+    // One scaled drawing of a picture, replayed at every repaint.
+    struct Drawing {
+        QPicture source;
+        QRectF target;
+        QRectF sourceRect;
+    };
+    // Paints the inside, its top-left at the painter's origin.
+    void paintInside(QPainter& painter) const;
 
-    QImage m_picture;
-    QImage m_canvas;  // the persistent image, a view on m_store; null until something needs it
-    // Memory behind the persistent image. It only grows, so redrawing at a new
-    // size (every zoom step) reuses memory already in use instead of having
-    // fresh pages of tens of megabytes handed out and cleared each time.
-    QImage m_store;
+    QPicture m_picture;
+    std::optional<Drawing> m_drawing;
     bool m_autoSize = false;
     bool m_persistent = false;
     QWidget* m_inside = nullptr;

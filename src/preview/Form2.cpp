@@ -20,7 +20,10 @@
 #include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
+#include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -38,6 +41,11 @@ constexpr int ClientHeight = 9390;
 
 // Every picture area has a one-pixel border (see Viewport.h).
 constexpr int BorderPixels = BorderTwips / TwipsPerPixel;
+
+// One line of scrolling by the arrow keys or a wheel's line: about a row of the planner.
+constexpr double LinePixels = 20;
+// A wheel notch, in eighths of a degree.
+constexpr int Notch = QWheelEvent::DefaultDeltasPerStep;
 
 int16_t buttonCode(Qt::MouseButtons buttons)
 {
@@ -127,6 +135,7 @@ void Form2::buildControls()
         bar->setFocusPolicy(Qt::TabFocus);
         bar->setSingleStep(1);
         bar->setPageStep(1);
+        bar->installEventFilter(this);
     }
     connect(m_hScroll, &QScrollBar::valueChanged, this, [this](int value) { scrollBarMoved(m_viewport.HScroll1(), value); });
     connect(m_vScroll, &QScrollBar::valueChanged, this, [this](int value) { scrollBarMoved(m_viewport.VScroll1(), value); });
@@ -171,7 +180,70 @@ void Form2::buildControls()
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
+    addShortcuts();
     applyViewport();
+}
+
+void Form2::addShortcuts()
+{
+    auto add = [this](const QKeySequence& keys, auto action) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, action);
+    };
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus),
+                                     QKeySequence(QKeySequence::ZoomIn)})
+        add(keys, &Form2::PushButton1_Click);
+    add(QKeySequence(Qt::CTRL | Qt::Key_Minus), &Form2::PushButton2_Click);
+    add(QKeySequence(Qt::CTRL | Qt::Key_S), &Form2::PushButton6_Click);
+    add(QKeySequence(Qt::Key_Up), [this] { scrollBy(m_vScroll, -LinePixels); });
+    add(QKeySequence(Qt::Key_Down), [this] { scrollBy(m_vScroll, LinePixels); });
+    add(QKeySequence(Qt::Key_Left), [this] { scrollBy(m_hScroll, -LinePixels); });
+    add(QKeySequence(Qt::Key_Right), [this] { scrollBy(m_hScroll, LinePixels); });
+    // A page is what the viewport shows, less a line kept in view.
+    auto page = [this] { return m_picture2->contentsRect().height() - LinePixels; };
+    add(QKeySequence(Qt::Key_PageUp), [this, page] { scrollBy(m_vScroll, -page()); });
+    add(QKeySequence(Qt::Key_PageDown), [this, page] { scrollBy(m_vScroll, page()); });
+}
+
+void Form2::scrollBy(QScrollBar* bar, double pixels)
+{
+    const int16_t step = bar == m_hScroll ? m_viewport.mHScrollStep() : m_viewport.mVScrollStep();
+    double& rest = bar == m_hScroll ? m_hScrollRest : m_vScrollRest;
+    if (step <= 0 || !bar->isEnabled()) {
+        rest = 0;
+        return;
+    }
+    const double pixelsPerUnit = double(step) / TwipsPerPixel;
+    rest += pixels;
+    const int units = int(rest / pixelsPerUnit);  // towards zero: the rest keeps its sign
+    rest -= units * pixelsPerUnit;
+    const int value = std::clamp(bar->value() + units, bar->minimum(), bar->maximum());
+    if (value == bar->minimum() || value == bar->maximum())
+        rest = 0;  // at an end nothing is owed
+    bar->setValue(value);
+}
+
+void Form2::wheelEvent(QWheelEvent* event)
+{
+    event->accept();
+    if (event->modifiers() & Qt::ControlModifier) {
+        m_zoomNotches += event->angleDelta().y();
+        for (; m_zoomNotches >= Notch; m_zoomNotches -= Notch)
+            PushButton1_Click();
+        for (; m_zoomNotches <= -Notch; m_zoomNotches += Notch)
+            PushButton2_Click();
+        return;
+    }
+    // A touchpad says how far in pixels; a wheel, in notches of some lines.
+    QPointF pixels = event->pixelDelta().isNull()
+        ? QPointF(event->angleDelta()) / Notch * (QApplication::wheelScrollLines() * LinePixels)
+        : QPointF(event->pixelDelta());
+    if ((event->modifiers() & Qt::ShiftModifier) && pixels.x() == 0)
+        pixels = QPointF(pixels.y(), 0);
+    // Turning the wheel away from oneself shows what lies above.
+    if (pixels.x() != 0)
+        scrollBy(m_hScroll, -pixels.x());
+    if (pixels.y() != 0)
+        scrollBy(m_vScroll, -pixels.y());
 }
 
 void Form2::Form_Load()
@@ -215,13 +287,15 @@ void Form2::Form_Activate()
     step(138, [&] { mFirstActivate = false; });
 }
 
-void Form2::setPicture(const QImage& picture)
+void Form2::setPicture(const QPicture& picture)
 {
     m_picture1->setPicture(picture);
-    if (picture.isNull())
+    // The viewport reckons in twips from the picture's size at 96 dpi.
+    const QSize size = platform::PictureBox::pictureSize(picture);
+    if (size.isEmpty())
         m_viewport.AssignPicture(std::nullopt);
     else
-        m_viewport.AssignPicture(Size{int32_t(picture.width()) * TwipsPerPixel, int32_t(picture.height()) * TwipsPerPixel});
+        m_viewport.AssignPicture(Size{int32_t(size.width()) * TwipsPerPixel, int32_t(size.height()) * TwipsPerPixel});
     // A later result starts over like the first one: zoom 1.0, its own
     // full-size copy, sizes and ranges. Before the first activation, that
     // activation does it.
@@ -393,6 +467,13 @@ void Form2::closeEvent(QCloseEvent* event)
 
 bool Form2::eventFilter(QObject* watched, QEvent* event)
 {
+    // A bar would scroll by its own single step, a sliver of the picture;
+    // the window scrolls by lines, and zooms with Ctrl. Over the picture the
+    // wheel is the window's at once, however the event came.
+    if (event->type() == QEvent::Wheel && (watched == m_hScroll || watched == m_vScroll || watched == m_picture1)) {
+        wheelEvent(static_cast<QWheelEvent*>(event));
+        return true;
+    }
     if (watched == m_picture1) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:

@@ -3,7 +3,7 @@
 #include "platform/WindowPointer.h"
 #include "preview/Viewport.h"
 
-#include <QImage>
+#include <QPicture>
 #include <QList>
 #include <QPointer>
 #include <QString>
@@ -14,6 +14,7 @@
 class QGroupBox;
 class QPushButton;
 class QScrollBar;
+class QWheelEvent;
 
 namespace platform {
 class PictureBox;
@@ -39,6 +40,12 @@ namespace preview {
 // later result, after "< Back") sets the viewport up for itself at once, so
 // every result starts at zoom 1.0 with its own full-size copy and ranges.
 //
+// Wheel and keys, as in a picture viewer, all through the scroll bars and the
+// zoom buttons' handlers: the wheel scrolls up and down (Shift+wheel left and
+// right, touchpad pixel deltas pixel by pixel), Ctrl+wheel zooms one step a
+// notch, Ctrl+= or Ctrl++ zooms in and Ctrl+- out, the arrow keys and Page
+// Up/Down scroll, Ctrl+S saves as the Save button does.
+//
 // Geometry: the layout is given in twips and shown at 15 twips per pixel;
 // the viewport model (Viewport) holds the twips and this window applies them.
 // The window lives until the program ends; "< Back" only hides it.
@@ -49,8 +56,9 @@ public:
     explicit Form2(QWidget* parent = nullptr);
     ~Form2() override;
 
-    // Assigns the picture to Picture1 (a null image assigns none).
-    void setPicture(const QImage& picture);
+    // Assigns the vector picture to Picture1 (a null picture assigns none).
+    // Its bounding rectangle is its size in pixels at 96 dpi.
+    void setPicture(const QPicture& picture);
 
     // Full path of the temporary planner document handed over by the generator:
     // copied by Save, deleted by "< Back" and by closing.
@@ -102,6 +110,7 @@ protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     // ViewportHost
@@ -117,6 +126,11 @@ private:
     void scrollBarMoved(ScrollBar& bar, int value);
     ScrollBar& modelBar(QScrollBar* bar);
     bool picture1Mouse(QEvent* event);
+    void addShortcuts();
+    // Moves the picture by about `pixels` through the scroll bar, which keeps
+    // bar and picture in step; what is less than one unit of the bar is kept
+    // for the next move.
+    void scrollBy(QScrollBar* bar, double pixels);
     // Copies mWordFile to `target`; an existing target is replaced only once the copy is complete.
     void copyDocument(const QString& target) const;
 
@@ -125,6 +139,9 @@ private:
     platform::WindowPointer m_pointer;
     QPointer<QWidget> m_entry;
     bool m_applying = false;
+    int m_zoomNotches = 0;          // Ctrl+wheel travel not yet worth a zoom step (1/8 degree)
+    double m_hScrollRest = 0;       // scrolling not yet worth a unit of HScroll1 (pixels)
+    double m_vScrollRest = 0;
 
     platform::PictureBox* m_picture2 = nullptr;
     platform::PictureBox* m_picture1 = nullptr;

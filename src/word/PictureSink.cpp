@@ -3,24 +3,15 @@
 #include "word/AutomationError.h"
 #include "word/Messages.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
-
 namespace word {
 
 namespace {
 
-void toSystemClipboard(const QImage& image)
-{
-    QClipboard* clipboard = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? QGuiApplication::clipboard() : nullptr;
-    if (!clipboard)
-        throw AutomationError(messages::ClipboardUnavailable);
-    clipboard->setImage(image);
-}
+void noClipboard(const QPicture&) { throw AutomationError(messages::ClipboardUnavailable); }
 
 PictureSink& current()
 {
-    static PictureSink sink = toSystemClipboard;
+    static PictureSink sink = noClipboard;
     return sink;
 }
 
@@ -28,7 +19,7 @@ PictureSink& current()
 
 void setPictureSink(PictureSink sink)
 {
-    current() = sink ? std::move(sink) : PictureSink(toSystemClipboard);
+    current() = sink ? std::move(sink) : PictureSink(noClipboard);
 }
 
 const PictureSink& pictureSink()

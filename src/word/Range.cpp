@@ -15,7 +15,7 @@ void Range::CopyAsPicture()
         editing::OpenDocument& document = self.liveDocument();
         if (self.scope != ObjectRef::Scope::WholeDocument)
             throw AutomationError(messages::EmptyRange);
-        pictureSink()(renderDocument(document.model()));
+        pictureSink()(pictureOfDocument(document.model()));
     });
 }
 

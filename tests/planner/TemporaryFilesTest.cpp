@@ -1,8 +1,12 @@
 #include "planner/TemporaryFiles.h"
 
+#include "planner/DocumentLocks.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPainter>
+#include <QPicture>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -69,29 +73,54 @@ TEST(TemporaryFiles, ReserveNeverTakesAnExistingFileOrLink)
     EXPECT_THROW(TemporaryFiles::reserve(dir.filePath("no/such/folder/kelvas11111111.doc")), std::runtime_error);
 }
 
-TEST(TemporaryFiles, PictureReplacesALinkInsteadOfFollowingIt)
+// Each picture gets a name of its own, so two instances sharing the folder
+// never meet; a name that is taken, or a link planted there, is drawn again.
+TEST(TemporaryFiles, PictureNamesAreTakenExclusively)
 {
     QTemporaryDir dir;
     const QString target = dir.filePath("precious");
-    {
-        QFile file(target);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("keep me");
+    int drawn = 0;
+    ASSERT_TRUE(QFile::link(target, dir.filePath("temp11111111.pic")));
+    const QString path = TemporaryFiles::reservePicture(dir.path(), [&] { return drawn++ < 8 ? 1 : 2; });
+    EXPECT_EQ(path, dir.filePath("temp22222222.pic"));
+    EXPECT_FALSE(QFile::exists(target));
+
+    QPicture picture;
+    QPainter painter(&picture);
+    painter.fillRect(0, 0, 3, 2, Qt::blue);
+    painter.end();
+    picture.setBoundingRect(QRect(0, 0, 3, 2));
+    TemporaryFiles::writePicture(picture, path);
+    QPicture loaded;
+    ASSERT_TRUE(loaded.load(path));
+    EXPECT_EQ(loaded.boundingRect(), QRect(0, 0, 3, 2));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 2);  // no stray file
+
+    // A failed write says why, and leaves nothing half-written.
+    QDir(dir.path()).removeRecursively();
+    try {
+        TemporaryFiles::writePicture(picture, path);
+        ADD_FAILURE() << "a picture was written into a folder that is gone";
+    } catch (const std::runtime_error& error) {
+        const QString message = QString::fromStdString(error.what());
+        EXPECT_TRUE(message.startsWith("Cannot write the picture " + path + ": ")) << error.what();
+        EXPECT_FALSE(message.contains("Unknown error")) << error.what();
     }
-    const QString picture = TemporaryFiles::picturePath(dir.path());
-    EXPECT_EQ(QFileInfo(picture).fileName(), "temp.bmp");
-    ASSERT_TRUE(QFile::link(target, picture));
+    EXPECT_THROW(TemporaryFiles::writePicture(QPicture(), dir.filePath("empty.pic")), std::runtime_error);
+}
 
-    QImage image(3, 2, QImage::Format_RGB32);
-    image.fill(Qt::blue);
-    TemporaryFiles::writePicture(image, picture);
-    EXPECT_FALSE(QFileInfo(picture).isSymLink());
-    EXPECT_EQ(QImage(picture).size(), image.size());
-    QFile kept(target);
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), QByteArray("keep me"));
-
-    EXPECT_THROW(TemporaryFiles::writePicture(QImage(), picture), std::runtime_error);
+// The document's name stays held while the picture's name is drawn: a taken
+// picture name gives up nothing but itself.
+TEST(TemporaryFiles, ATakenPictureNameLeavesTheDocumentHeld)
+{
+    QTemporaryDir dir;
+    const QString document = dir.filePath("kelvas12345678.doc");
+    ASSERT_TRUE(TemporaryFiles::reserve(document));
+    ASSERT_TRUE(QFile::link(dir.filePath("precious"), dir.filePath("temp11111111.pic")));
+    int drawn = 0;
+    EXPECT_EQ(TemporaryFiles::reservePicture(dir.path(), [&] { return drawn++ < 8 ? 1 : 2; }),
+              dir.filePath("temp22222222.pic"));
+    EXPECT_EQ(DocumentLocks::held(), document);
 }
 
 TEST(TemporaryFiles, FolderIsTempOrAPrivateFolderOfTheUser)

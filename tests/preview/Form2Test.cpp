@@ -12,25 +12,40 @@
 #include <QGroupBox>
 #include <QImageWriter>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPicture>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 using preview::Form2;
 using Shape = platform::WindowPointer::Shape;
 
 namespace {
 
-// Left half red, right half blue, so a scaled drawing can be checked by colour.
-QImage twoColourPicture(int width, int height)
+// A picture of one colour, `width` x `height` pixels.
+QPicture filledPicture(int width, int height, const QColor& colour)
 {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    for (int y = 0; y < height; ++y)
-        for (int x = width / 2; x < width; ++x)
-            image.setPixel(x, y, qRgb(0, 0, 255));
-    return image;
+    QPicture picture;
+    QPainter painter(&picture);
+    painter.fillRect(0, 0, width, height, colour);
+    painter.end();
+    picture.setBoundingRect(QRect(0, 0, width, height));
+    return picture;
+}
+
+// Left half red, right half blue, so a scaled drawing can be checked by colour.
+QPicture twoColourPicture(int width, int height)
+{
+    QPicture picture;
+    QPainter painter(&picture);
+    painter.fillRect(0, 0, width / 2, height, Qt::red);
+    painter.fillRect(width / 2, 0, width - width / 2, height, QColor(0, 0, 255));
+    painter.end();
+    picture.setBoundingRect(QRect(0, 0, width, height));
+    return picture;
 }
 
 void writeFile(const QString& path, const QByteArray& bytes)
@@ -58,7 +73,7 @@ void hover(QWidget* widget) { sendMouse(widget, QEvent::MouseMove, QPoint(2, 2),
 
 // A window with a planner-sized picture and a temporary document, shown and activated.
 struct ShownPreview {
-    explicit ShownPreview(const QString& document, QImage picture = twoColourPicture(640, 700))
+    explicit ShownPreview(const QString& document, QPicture picture = twoColourPicture(640, 700))
     {
         form.setPicture(picture);
         form.mWordFile = document;
@@ -88,7 +103,7 @@ private slots:
     {
         Form2 form;
         form.setAttribute(Qt::WA_ShowWithoutActivating);
-        form.setPicture(QImage(640, 700, QImage::Format_RGB32));
+        form.setPicture(filledPicture(640, 700, Qt::white));
         form.show();
         QVERIFY(!form.isActiveWindow());
         QVERIFY(!form.firstActivatePending());
@@ -206,7 +221,7 @@ private slots:
         QVERIFY(!form.firstActivatePending());
         QCOMPARE(form.viewport().mZoom(), 1.0f);
         QVERIFY(form.Zoom_Ori()->isHidden());
-        QCOMPARE(form.Zoom_Ori()->picture().size(), QSize(640, 700));
+        QCOMPARE(platform::PictureBox::pictureSize(form.Zoom_Ori()->picture()), QSize(640, 700));
         QCOMPARE(form.Picture1()->geometry(), QRect(0, 0, 640, 700));  // 9598 x 10498 twips
         QCOMPARE(form.HScroll1()->maximum(), 27);
         QCOMPARE(form.VScroll1()->maximum(), 307);
@@ -310,6 +325,78 @@ private slots:
         form.pointer().setShape(Shape::Custom);
         form.PushButton1_Click();  // every redraw shows the arrow
         QCOMPARE(form.pointer().shape(), Shape::Arrow);
+    }
+
+    // The wheel and the keys go through the scroll bars and the zoom
+    // buttons' handlers, so bars, picture and zoom limits stay as they are.
+    void wheelAndKeysDriveTheBarsAndTheZoom()
+    {
+        ScriptedMessageBoxes boxes;
+        ScriptedFileDialogs dialogs;
+        ShownPreview shown(m_document);
+        Form2& form = shown.form;
+        QVERIFY(shown.activated);
+        auto wheel = [&](QPoint angle, Qt::KeyboardModifiers modifiers, QPoint pixels = QPoint()) {
+            QWheelEvent event(QPointF(50, 50), form.Picture1()->mapToGlobal(QPointF(50, 50)), pixels, angle,
+                              Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(form.Picture1(), &event);
+        };
+        auto inStep = [&] {
+            QCOMPARE(form.VScroll1()->value(), int(form.viewport().VScroll1().value()));
+            QCOMPARE(form.HScroll1()->value(), int(form.viewport().HScroll1().value()));
+            QCOMPARE(form.Picture1()->y(), qRound(-form.viewport().mVScrollStep() * form.VScroll1()->value() / 15.0));
+        };
+
+        // A notch down: three lines of 20 pixels, 900 twips, 90 units of 10 twips.
+        wheel(QPoint(0, -120), Qt::NoModifier);
+        QCOMPARE(form.VScroll1()->value(), 90);
+        inStep();
+        wheel(QPoint(0, 120), Qt::NoModifier);
+        QCOMPARE(form.VScroll1()->value(), 0);
+        wheel(QPoint(0, -120), Qt::ShiftModifier);  // sideways, as far as the bar goes
+        QCOMPARE(form.HScroll1()->value(), form.HScroll1()->maximum());
+        QCOMPARE(form.VScroll1()->value(), 0);
+        // A touchpad's pixels: 2 pixels are 3 units; the rest of a unit is kept.
+        wheel(QPoint(0, -8), Qt::NoModifier, QPoint(0, -2));
+        wheel(QPoint(0, -8), Qt::NoModifier, QPoint(0, -1));
+        QCOMPARE(form.VScroll1()->value(), 4);
+        inStep();
+
+        QTest::keyClick(&form, Qt::Key_Down);
+        QCOMPARE(form.VScroll1()->value(), 34);
+        QTest::keyClick(&form, Qt::Key_PageDown);  // a page is 473 pixels, more than is left
+        QCOMPARE(form.VScroll1()->value(), form.VScroll1()->maximum());
+        QTest::keyClick(&form, Qt::Key_Up);
+        QCOMPARE(form.VScroll1()->value(), form.VScroll1()->maximum() - 30);
+        QTest::keyClick(&form, Qt::Key_PageUp);
+        QCOMPARE(form.VScroll1()->value(), 0);
+        QTest::keyClick(&form, Qt::Key_Left);
+        QCOMPARE(form.HScroll1()->value(), 0);  // 30 units to the left of 27
+        inStep();
+
+        // Ctrl+wheel: a step a notch, refused past 4.0 like the button.
+        wheel(QPoint(0, 120), Qt::ControlModifier);
+        QCOMPARE(form.viewport().mZoom(), 1.25f);
+        wheel(QPoint(0, 60), Qt::ControlModifier);
+        QCOMPARE(form.viewport().mZoom(), 1.25f);  // half a notch is not yet a step
+        wheel(QPoint(0, 60), Qt::ControlModifier);
+        QCOMPARE(form.viewport().mZoom(), 1.5f);
+        wheel(QPoint(0, 120 * 12), Qt::ControlModifier);
+        QCOMPARE(form.viewport().mZoom(), 4.0f);
+        QTest::keyClick(&form, Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(form.viewport().mZoom(), 3.75f);
+        QTest::keyClick(&form, Qt::Key_Equal, Qt::ControlModifier);
+        QCOMPARE(form.viewport().mZoom(), 4.0f);
+        QTest::keyClick(&form, Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(form.viewport().mZoom(), 4.0f);
+        QCOMPARE(form.HScroll1()->value(), 0);  // a redraw starts at the corner
+        wheel(QPoint(0, -120 * 20), Qt::ControlModifier);
+        QCOMPARE(form.viewport().mZoom(), 0.25f);
+
+        // Ctrl+S is the Save button.
+        QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(dialogs.requests.size(), 1);
+        QCOMPARE(boxes.texts(), QStringList{"Done."});  // cancelled, as the button says
     }
 
     void saveToANewName()
@@ -512,8 +599,7 @@ private slots:
         QCOMPARE(form.viewport().mZoom(), 1.5f);  // kept while hidden
 
         // The next result: a smaller, all-green picture and a new document.
-        QImage green(300, 200, QImage::Format_RGB32);
-        green.fill(Qt::green);
+        const QPicture green = filledPicture(300, 200, Qt::green);
         const QString second = m_dir->filePath("dv5678.tmp");
         writeFile(second, "planner two");
         form.setPicture(green);
@@ -521,7 +607,7 @@ private slots:
         form.show();
         entry.hide();
         QCOMPARE(form.viewport().mZoom(), 1.0f);
-        QCOMPARE(form.Zoom_Ori()->picture().size(), QSize(300, 200));
+        QCOMPARE(platform::PictureBox::pictureSize(form.Zoom_Ori()->picture()), QSize(300, 200));
         QCOMPARE(form.Picture1()->geometry(), QRect(0, 0, 300, 200));
         QVERIFY(!form.HScroll1()->isEnabled());
         QCOMPARE(form.HScroll1()->value(), 0);

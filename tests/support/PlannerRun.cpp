@@ -61,7 +61,7 @@ entry::Week fullWeek(const QString& title)
 PlannerRun::PlannerRun() : m_oldTemp(qgetenv("TEMP")), m_hadTemp(qEnvironmentVariableIsSet("TEMP"))
 {
     qputenv("TEMP", QFile::encodeName(temp.path()));
-    word::setPictureSink([this](const QImage& copied) { clipboard.setPicture(copied); });
+    word::setPictureSink([this](const QPicture& copied) { clipboard.setPicture(copied); });
 }
 
 PlannerRun::~PlannerRun()
@@ -88,7 +88,7 @@ void PlannerRun::note(const QString& call)
     handOver << call;
 }
 
-void PlannerRun::showPicture(const QImage& shown)
+void PlannerRun::showPicture(const QPicture& shown)
 {
     note(QStringLiteral("showPicture"));
     picture = shown;

@@ -6,7 +6,7 @@
 #include "planner/Tessaly.h"
 #include "word/model/DocumentModel.h"
 
-#include <QImage>
+#include <QPicture>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -46,7 +46,7 @@ public:
     // What the generator handed over: the names of the hand-over calls in
     // their order, the picture and the document path.
     QStringList handOver;
-    QImage picture;
+    QPicture picture;
     QString documentPath;
     // The planner document as the engine held it when it was saved.
     std::optional<word::model::DocumentModel> savedModel;
@@ -60,7 +60,7 @@ public:
     ScriptedClipboard clipboard;
 
 private:
-    void showPicture(const QImage& shown) override;
+    void showPicture(const QPicture& shown) override;
     void resetEntryPointer() override;
     void setDocumentPath(const QString& path) override;
     void showPreview() override;

@@ -56,10 +56,10 @@ QString ScriptedFileDialogs::saveFileName(const platform::SaveDialogRequest& req
     return name;
 }
 
-std::optional<QImage> ScriptedClipboard::picture(int)
+std::optional<QPicture> ScriptedClipboard::picture(int)
 {
     ++requests;
-    if (requests <= failures || m_image.isNull())
+    if (requests <= failures || !m_picture)
         return std::nullopt;
-    return m_image;
+    return m_picture;
 }

@@ -70,12 +70,12 @@ public:
     ScriptedClipboard() { platform::setClipboard(this); }
     ~ScriptedClipboard() override { platform::setClipboard(nullptr); }
 
-    std::optional<QImage> picture(int format) override;
-    void setPicture(const QImage& image) override { m_image = image; }
+    std::optional<QPicture> picture(int format) override;
+    void setPicture(const QPicture& picture) override { m_picture = picture; }
 
     int failures = 0;
     int requests = 0;
 
 private:
-    QImage m_image;
+    std::optional<QPicture> m_picture;
 };

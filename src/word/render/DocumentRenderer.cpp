@@ -5,6 +5,7 @@
 #include "word/render/DocumentLayout.h"
 
 #include <QGlyphRun>
+#include <QPainterPath>
 #include <QGuiApplication>
 #include <QThread>
 #include <QPainter>
@@ -17,32 +18,32 @@ namespace {
 
 // QPainter draws on images up to this size in each direction.
 constexpr int LargestSide = 32767;
-// And we draw at most this many pixels (160 MB at 32 bits): a planner needs
-// under half a million, and a crafted document must not take gigabytes.
+// And we draw at most this many pixels at 96 dpi (160 MB at 32 bits as an
+// image): a planner needs under half a million, and a crafted document must
+// not take gigabytes wherever its picture is shown.
 constexpr qint64 LargestArea = 40'000'000;
 
-}  // namespace
-
-QImage renderDocument(const model::DocumentModel& document)
+render::DocumentLayout layOut(const model::DocumentModel& document)
 {
     // Fonts need the GUI application, and its thread.
     const QCoreApplication* application = QCoreApplication::instance();
     if (!qobject_cast<const QGuiApplication*>(application) || QThread::currentThread() != application->thread())
         throw DocumentError(QStringLiteral("A picture of the document can only be made by the program's main thread."));
-    const render::DocumentLayout layout = render::DocumentLayout::of(document);
+    render::DocumentLayout layout = render::DocumentLayout::of(document);
     if (layout.size.width() > LargestSide || layout.size.height() > LargestSide ||
         qint64(layout.size.width()) * layout.size.height() > LargestArea)
         throw DocumentError(QStringLiteral("The document is too large to be copied as one picture."));
+    return layout;
+}
 
-    QImage image(layout.size, QImage::Format_RGB32);
-    if (image.isNull())
-        throw DocumentError(QStringLiteral("There is not enough memory to copy the document as a picture."));
-    const int dotsPerMeter = int(std::lround(units::PixelsPerInch / 0.0254));
-    image.setDotsPerMeterX(dotsPerMeter);
-    image.setDotsPerMeterY(dotsPerMeter);
-    image.fill(Qt::white);
+// How glyphs are drawn: by the device's font rasterizer, or as outlines
+// (what a picture of vectors keeps of them; Qt would make them for each run).
+enum class Glyphs { Rasterized, Outlines };
 
-    QPainter painter(&image);
+// The one drawing of a layout, in 96-dpi pixels, for every device.
+void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyphs)
+{
+    painter.fillRect(QRect(QPoint(0, 0), layout.size), Qt::white);
     for (const render::Fill& fill : layout.fills)
         painter.fillRect(fill.rect, fill.colour);
     for (const QRect& line : layout.lines)
@@ -65,6 +66,16 @@ QImage renderDocument(const model::DocumentModel& document)
                 positions[i] = pen;
                 pen += advances[i];
             }
+            if (glyphs == Glyphs::Outlines) {
+                QPainterPath outlines;
+                outlines.setFillRule(Qt::WindingFill);
+                for (qsizetype i = 0; i < indexes.size(); ++i)
+                    outlines.addPath(text.font->outline(indexes[i]).translated(text.baseline + positions[i]));
+                painter.setRenderHint(QPainter::Antialiasing, true);
+                painter.fillPath(outlines, Qt::black);
+                painter.setRenderHint(QPainter::Antialiasing, false);
+                continue;
+            }
             run.setRawFont(text.font->raw);
             run.setGlyphIndexes(indexes);
             run.setPositions(positions);
@@ -77,6 +88,36 @@ QImage renderDocument(const model::DocumentModel& document)
         }
         painter.drawText(text.baseline, text.text);
     }
+}
+
+}  // namespace
+
+QPicture pictureOfDocument(const model::DocumentModel& document)
+{
+    const render::DocumentLayout layout = layOut(document);
+    QPicture picture;
+    QPainter painter(&picture);
+    paint(painter, layout, Glyphs::Outlines);
+    painter.end();
+    picture.setBoundingRect(QRect(QPoint(0, 0), layout.size));
+    return picture;
+}
+
+QImage renderDocument(const model::DocumentModel& document, double scale)
+{
+    const render::DocumentLayout layout = layOut(document);
+    const QSize size(int(std::ceil(layout.size.width() * scale)), int(std::ceil(layout.size.height() * scale)));
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        throw DocumentError(QStringLiteral("There is not enough memory to draw the document as a picture."));
+    // The device stays at 96 dpi, so that fonts keep their sizes; the scale is the painter's.
+    const int dotsPerMeter = int(std::lround(units::PixelsPerInch / 0.0254));
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.scale(scale, scale);
+    paint(painter, layout, Glyphs::Rasterized);
     painter.end();
     return image;
 }

@@ -3,19 +3,27 @@
 #include "word/model/DocumentModel.h"
 
 #include <QImage>
+#include <QPicture>
 
 namespace word {
 
 // A picture of the document's content, as Range.CopyAsPicture puts it on the
-// clipboard: drawn at 96 pixels per inch (one point is 4/3 pixel, one pixel
-// 15 twips) on a white ground, text in black. It covers the content alone,
-// not the page: the page's left margin is cut away and a border of
-// render::DocumentLayout::Border pixels is left round the content (see
-// render/DocumentLayout.h for the layout rules). Fonts missing here are
-// replaced as LibreOffice replaces them (render/FontCatalog.h), so the picture
-// shows what LibreOffice shows for the saved file. Renders on the calling
-// thread, which must be the GUI thread. Throws DocumentError when no
-// picture can be made (a document too large for one picture).
-QImage renderDocument(const model::DocumentModel& document);
+// clipboard: a vector picture (QPicture) whose bounding rectangle is the
+// content's size at 96 pixels per inch (one point is 4/3 pixel, one pixel 15
+// twips), on a white ground, text in black. Replayed at any scale it draws
+// from its outlines, so text and lines stay as sharp as the device allows.
+// It covers the content alone, not the page: the page's left margin is cut
+// away and a border of render::DocumentLayout::Border pixels is left round
+// the content (see render/DocumentLayout.h for the layout rules). Fonts
+// missing here are replaced as LibreOffice replaces them
+// (render/FontCatalog.h), so the picture shows what LibreOffice shows for the
+// saved file. Renders on the calling thread, which must be the GUI thread.
+// Throws DocumentError when no picture can be made (a document too large
+// for one picture).
+QPicture pictureOfDocument(const model::DocumentModel& document);
+
+// The same drawing made directly on an image, `scale` times the 96-dpi size
+// in device pixels (the image's own pixels, at device pixel ratio 1).
+QImage renderDocument(const model::DocumentModel& document, double scale = 1.0);
 
 }  // namespace word

@@ -82,6 +82,14 @@ double RenderFont::advance(const QString& text) const
     return width;
 }
 
+const QPainterPath& RenderFont::outline(quint32 glyph) const
+{
+    auto known = outlines.constFind(glyph);
+    if (known == outlines.constEnd())
+        known = outlines.insert(glyph, raw.pathForGlyph(glyph));
+    return *known;
+}
+
 struct FontCatalog::Impl {
     QSet<QString> installed;  // lower-case family names
     bool scanned = false;

@@ -4,6 +4,8 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
+#include <QPainterPath>
 #include <QList>
 #include <QPointF>
 #include <QRawFont>
@@ -35,6 +37,10 @@ struct RenderFont {
     bool glyphs(const QString& text, QList<quint32>& indexes, QList<QPointF>& advances) const;
     // The text's width in pixels.
     double advance(const QString& text) const;
+    // A glyph's outline in pixels, its origin on the baseline; kept once made,
+    // so that a picture of vectors costs no outline look-ups after the first.
+    const QPainterPath& outline(quint32 glyph) const;
+    mutable QHash<quint32, QPainterPath> outlines;  // made by outline()
 };
 
 // The fonts of documents, looked up once and kept: a document names fonts

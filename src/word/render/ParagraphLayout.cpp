@@ -2,6 +2,8 @@
 
 #include "word/model/Units.h"
 
+#include <QTextBoundaryFinder>
+
 #include <algorithm>
 #include <cmath>
 
@@ -14,8 +16,9 @@ constexpr double Tolerance = 0.01;                           // pixels lost to r
 
 constexpr QChar LineBreak(0x0B);  // a manual line break (Shift+Enter) within a paragraph
 
-// A word with the blanks after it, a tab or a line break: what is never
-// broken apart unless it is wider than a whole line.
+// What lies between two line-break opportunities (a word with the blanks
+// after it, or a hyphenated word's part with its hyphen), a tab or a line
+// break: what is never broken apart unless it is wider than a whole line.
 struct Chunk {
     enum class Kind { Text, Tab, Break };
     QString text;
@@ -43,6 +46,9 @@ struct Line {
     double descent = 0;
 };
 
+// Cuts a run into chunks at the Unicode line-break opportunities (UAX #14),
+// as word processors break lines: after blanks, after a hyphen, between
+// ideographs. Tabs and line breaks are chunks of their own.
 void splitRun(const model::Run& run, const RenderFont& font, std::vector<Chunk>& chunks)
 {
     const QString& text = run.text;
@@ -53,17 +59,27 @@ void splitRun(const model::Run& run, const RenderFont& font, std::vector<Chunk>&
             ++i;
             continue;
         }
-        qsizetype end = i;
-        while (end < text.size() && text.at(end) != QLatin1Char('\t') && text.at(end) != LineBreak && !text.at(end).isSpace())
-            ++end;
-        qsizetype blanksEnd = end;
-        while (blanksEnd < text.size() && isBlank(text.at(blanksEnd)))
-            ++blanksEnd;
-        const QString piece = text.mid(i, blanksEnd - i);
-        const double width = font.advance(piece);
-        const double trailing = blanksEnd > end ? width - font.advance(text.mid(i, end - i)) : 0.0;
-        chunks.push_back({piece, &font, width, trailing, Chunk::Kind::Text});
-        i = blanksEnd;
+        qsizetype segmentEnd = i;
+        while (segmentEnd < text.size() && text.at(segmentEnd) != QLatin1Char('\t') && text.at(segmentEnd) != LineBreak)
+            ++segmentEnd;
+        const QString segment = text.mid(i, segmentEnd - i);
+        QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, segment);
+        qsizetype from = 0;
+        while (from < segment.size()) {
+            breaks.setPosition(from);
+            qsizetype to = breaks.toNextBoundary();
+            if (to <= from)
+                to = segment.size();
+            const QString piece = segment.mid(from, to - from);
+            qsizetype core = piece.size();
+            while (core > 0 && isBlank(piece.at(core - 1)))
+                --core;
+            const double width = font.advance(piece);
+            const double trailing = core < piece.size() ? width - font.advance(piece.left(core)) : 0.0;
+            chunks.push_back({piece, &font, width, trailing, Chunk::Kind::Text});
+            from = to;
+        }
+        i = segmentEnd;
     }
 }
 

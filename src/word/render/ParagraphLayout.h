@@ -19,8 +19,9 @@ struct PlacedText {
 };
 
 // Lays one paragraph out into lines within a width, all in pixels at 96 dots
-// per inch: words wrap at blanks (a word wider than the line breaks between
-// characters), lines are aligned left, centred or right (justified text is
+// per inch: lines break at the Unicode line-break opportunities (after
+// blanks, after a hyphen; a word wider than the line breaks between
+// characters only then), lines are aligned left, centred or right (justified text is
 // set flush left), tabs stop every half inch, a line break (U+000B, which
 // the package writes as w:br) starts a new line. Line height follows the
 // paragraph spacing as Word and LibreOffice read "auto" line spacing: the

@@ -156,7 +156,7 @@ TEST_F(LibreOfficeComparisonTest, PlannerPictureMatchesLibreOfficesRendering)
     ASSERT_TRUE(planner.boxes.errorReports().isEmpty()) << planner.boxes.errorReports().join('\n').toStdString();
     ASSERT_TRUE(planner.savedModel.has_value());
     const word::model::DocumentModel& model = *planner.savedModel;
-    QImage ours = planner.picture;
+    QImage ours = wordtest::imageOf(planner.picture);
     const QString docPath = dir.filePath("planner.doc");
     ASSERT_TRUE(QFile::copy(planner.documentPath, docPath));
 

@@ -1,5 +1,7 @@
 #include "WordTestSupport.h"
 
+#include <QPainter>
+
 #include "word/dispatch/ObjectRef.h"
 
 #include <zip.h>
@@ -139,6 +141,19 @@ std::optional<XmlNode> parseXml(const QByteArray& xml)
     if (reader.hasError())
         return std::nullopt;
     return root;
+}
+
+}  // namespace wordtest
+
+namespace wordtest {
+
+QImage imageOf(const QPicture& picture)
+{
+    QImage image(picture.boundingRect().size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.drawPicture(-picture.boundingRect().topLeft(), picture);
+    return image;
 }
 
 }  // namespace wordtest

@@ -4,6 +4,8 @@
 #include "word/model/DocumentModel.h"
 
 #include <QByteArray>
+#include <QImage>
+#include <QPicture>
 #include <QString>
 #include <QStringList>
 
@@ -22,6 +24,9 @@ QStringList zipPartNames(const QString& zipPath);
 
 // The text of every cell of the first table of the model, row by row.
 QStringList cellTexts(const word::model::Table& table, int row);
+
+// A vector picture replayed on a white image of its size (96 dpi pixels).
+QImage imageOf(const QPicture& picture);
 
 }  // namespace wordtest
 

@@ -1,0 +1,129 @@
+// The preview draws the planner's picture from its vectors: at every zoom and
+// at a device pixel ratio of 2 (this test runs with QT_SCALE_FACTOR=2) what
+// the viewport shows matches the document drawn directly at that size, which
+// a bitmap enlarged pixel by pixel does not.
+#include "preview/Form2.h"
+
+#include "ScriptedPlatform.h"
+#include "WordTestSupport.h"
+#include "platform/PictureBox.h"
+#include "word/Word.h"
+#include "word/render/DocumentRenderer.h"
+
+#include <QScrollBar>
+#include <QTest>
+
+#include <cmath>
+
+using preview::Form2;
+
+namespace {
+
+// A small planner: its heading, a shaded heading row, column titles and entries.
+word::model::DocumentModel plannerDocument()
+{
+    word::Application app = word::Application::CreateObject();
+    word::Document document = app.Documents().Add();
+    word::Selection selection = document.ActiveWindow().Selection();
+    selection.Font().setBold(true);
+    selection.Font().setName(QStringLiteral("Trebuchet MS"));
+    selection.TypeText(QStringLiteral("Week of Week #50"));
+    selection.ParagraphFormat().setAlignment(1);
+    selection.TypeParagraph();
+    selection.Font().setBold(false);
+    word::Table table = document.Tables().Add(selection.Range(), 12, 5, 1, 0);
+    const double widths[] = {50, 180, 20, 180, 50};
+    for (int column = 1; column <= 5; ++column)
+        table.Columns(column).setWidth(widths[column - 1]);
+    table.Columns(3).Cells().Shading().setBackgroundPatternColor(12451839);
+    table.setStyle(QStringLiteral("Table Grid"));
+    selection = document.ActiveWindow().Selection();
+    selection.Cells().Shading().setBackgroundPatternColor(16777164);
+    selection.Font().setSize(11);
+    selection.TypeText(QStringLiteral("Monday"));
+    const QStringList entries = {"1", "Trip to the sea", "9", "Meeting with friends", "4"};
+    for (int row = 0; row < 55; ++row) {
+        selection.MoveRight(12, 1);
+        selection.Font().setSize(10);
+        selection.TypeText(entries[row % 5]);
+    }
+    const word::model::DocumentModel model = wordtest::modelOf(document);
+    document.Close(0);
+    app.Quit();
+    return model;
+}
+
+// Of the pixels inked in either image (darker than white), the share whose
+// grey levels differ by more than a quarter of the range. Anti-aliasing
+// moves an edge pixel by less; a wrong or blocky edge by more.
+double differingShare(const QImage& shown, const QImage& expected)
+{
+    if (shown.size() != expected.size())
+        return 1.0;
+    qint64 inked = 0;
+    qint64 differing = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        const auto* a = reinterpret_cast<const QRgb*>(shown.constScanLine(y));
+        const auto* b = reinterpret_cast<const QRgb*>(expected.constScanLine(y));
+        for (int x = 0; x < shown.width(); ++x) {
+            inked += qGray(a[x]) < 250 || qGray(b[x]) < 250;
+            differing += std::abs(qGray(a[x]) - qGray(b[x])) > 64;
+        }
+    }
+    return inked ? double(differing) / inked : 0.0;
+}
+
+}  // namespace
+
+class SharpPreviewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyZoomIsDrawnFromTheVectors()
+    {
+        ScriptedMessageBoxes boxes;
+        const word::model::DocumentModel document = plannerDocument();
+        Form2 form;
+        form.setPicture(word::pictureOfDocument(document));
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const qreal ratio = form.devicePixelRatio();
+        QCOMPARE(ratio, 2.0);
+
+        for (const float zoom : {1.0f, 2.0f, 4.0f}) {
+            while (form.viewport().mZoom() < zoom)
+                form.PushButton1_Click();
+            QCOMPARE(form.viewport().mZoom(), zoom);
+            // Somewhere in the middle of the picture, as the viewport shows it.
+            form.VScroll1()->setValue(form.VScroll1()->maximum() / 2);
+            form.HScroll1()->setValue(form.HScroll1()->maximum() / 2);
+            platform::PictureBox* picture = form.Picture1();
+            const QPoint offset = -picture->pos();
+            const QSize visible = form.Picture2()->contentsRect().size() - QSize(2, 2);
+            const QImage shown = picture->grab(QRect(offset + QPoint(1, 1), visible)).toImage().convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(shown.size(), visible * ratio);
+
+            const QRect area(offset * ratio, visible * ratio);
+            const QImage direct = word::renderDocument(document, zoom * ratio).copy(area);
+            const double share = differingShare(shown, direct);
+            qInfo("zoom %.2f: %.2f%% of the inked pixels differ", zoom, share * 100);
+            QVERIFY2(share < 0.05, qPrintable(QString::number(share)));
+            // At a device pixel ratio of 1 as well.
+            const QImage plain = picture->image(1.0).copy(QRect(offset, visible)).convertToFormat(QImage::Format_RGB32);
+            QVERIFY(differingShare(plain, word::renderDocument(document, zoom).copy(QRect(offset, visible))) < 0.05);
+
+            // The 96-dpi bitmap enlarged pixel by pixel is told apart.
+            const QImage bitmap = word::renderDocument(document, 1.0);
+            const QImage enlarged = bitmap.scaled(bitmap.size() * (zoom * ratio), Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                                        .copy(area)
+                                        .convertToFormat(QImage::Format_RGB32);
+            const double blocky = differingShare(enlarged, direct);
+            qInfo("zoom %.2f: %.2f%% for the enlarged bitmap", zoom, blocky * 100);
+            QVERIFY2(blocky > 0.08, qPrintable(QString::number(blocky)));
+        }
+        QVERIFY(boxes.shown.isEmpty());
+    }
+};
+
+QTEST_MAIN(SharpPreviewTest)
+#include "SharpPreviewTest.moc"
