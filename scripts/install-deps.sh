@@ -6,7 +6,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libzip-dev
-          libgtest-dev libgmock-dev libbenchmark-dev librsvg2-bin file fonts-liberation fonts-dejavu-core)
+          libical-dev libgtest-dev libgmock-dev libbenchmark-dev librsvg2-bin file fonts-liberation fonts-dejavu-core)
 if [[ "${1:-}" == "--tests" ]]; then
   # mount and util-linux (unshare): the full-disk tests mount a small tmpfs
   # in a private mount namespace.

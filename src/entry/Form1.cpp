@@ -59,6 +59,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent), m_pointer(this)
     today = [] { return QDate::currentDate(); };
     createControls();
     arrangeTabOrder();
+    createImportShortcut();
     m_pointer.hoverOver(this, Shape::Arrow);  // the bare surface turns the pointer back to the arrow
 }
 
@@ -219,6 +220,8 @@ void Form1::selectWholeText(QLineEdit* box)
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
+    if (takeCalendarDrop(event))
+        return true;  // a calendar file dropped on a box is imported, not typed in
     if (event->type() == QEvent::FocusIn) {
         if (auto* box = qobject_cast<QLineEdit*>(watched))
             selectWholeText(box);

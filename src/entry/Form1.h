@@ -12,11 +12,17 @@
 #include <functional>
 #include <memory>
 
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace calendar {
+struct WeekLayout;
+}
 namespace entry {
 class DayTabs;
 }
@@ -90,6 +96,14 @@ public:
     // once [102]. Closing the window (title bar, keyboard, system) runs it.
     void Form_QueryUnload();
 
+    // Fills the week from the calendar file at `path`: reads it, asks for the
+    // week ("Import Week"), asks before replacing typed entries, fills the six
+    // pages through their boxes (so the stores follow), shows Monday and then
+    // the summary. A file that cannot be imported gets a message and changes
+    // nothing. Ctrl+O and a file dropped on the window end here; ignored while
+    // Start runs.
+    void ImportCalendarFile(const QString& path);
+
     // ---- The window's own procedures ----
 
     // Fills the ten rows from the shown page's store, or with the hour texts
@@ -101,6 +115,8 @@ public:
     // Start: ignored while busy; a blank title gets "You forgot to input week
     // information." and the focus; otherwise hourglass, generateTessaly, arrow.
     void PushButton1_Click();
+    // Ctrl+O: "Import Calendar" file dialog, then ImportCalendarFile.
+    void ImportCalendar();
     // Help: the contact message.
     void PushButton2_Click();
     // Load Sample/Example Data: the example week on all six pages.
@@ -138,11 +154,23 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void createControls();
     void arrangeTabOrder();
     void selectWholeText(QLineEdit* box);
+
+    // Calendar import (Form1Import.cpp).
+    void createImportShortcut();
+    void importCalendar(const QString& path);
+    bool holdsTypedEntries() const;
+    void fillWeek(const calendar::WeekLayout& week);
+    // Takes a drag or drop of one local file, over the window or any of its
+    // boxes; other drags are left to the widget.
+    bool takeCalendarDrop(QEvent* event);
 
     std::array<std::shared_ptr<const entry::DayStore>, entry::DayPageCount> m_stores;
     platform::WindowPointer m_pointer;

@@ -14,6 +14,12 @@ public:
                                             qtNameFilters(request.filter), nullptr,
                                             QFileDialog::DontConfirmOverwrite);
     }
+
+    QString openFileName(const OpenDialogRequest& request) override
+    {
+        return QFileDialog::getOpenFileName(QApplication::activeWindow(), request.title, QString(),
+                                            qtNameFilters(request.filter));
+    }
 };
 
 FileDialogs* installed = nullptr;

@@ -13,12 +13,20 @@ struct SaveDialogRequest {
     QString filter;
 };
 
+// The modal open-file dialog; the filter is in the same pipe form.
+struct OpenDialogRequest {
+    QString title;
+    QString filter;
+};
+
 class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
     // The chosen path exactly as the user gave it, or an empty string on cancel.
     // The dialog asks no overwrite question: the caller asks its own.
     virtual QString saveFileName(const SaveDialogRequest& request) = 0;
+    // The chosen existing file, or an empty string on cancel.
+    virtual QString openFileName(const OpenDialogRequest& request) = 0;
 };
 
 FileDialogs& fileDialogs();

@@ -49,6 +49,17 @@ std::vector<int> ScriptedMessageBoxes::reportedLines() const
 QString ScriptedFileDialogs::saveFileName(const platform::SaveDialogRequest& request)
 {
     requests.append(request);
+    return nextName();
+}
+
+QString ScriptedFileDialogs::openFileName(const platform::OpenDialogRequest& request)
+{
+    openRequests.append(request);
+    return nextName();
+}
+
+QString ScriptedFileDialogs::nextName()
+{
     if (m_names.empty())
         return {};
     QString name = m_names.front();

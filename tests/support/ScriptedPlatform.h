@@ -40,18 +40,22 @@ private:
     std::function<void(const platform::MessageRequest&)> m_onShow;
 };
 
-// Answers save dialogs with scripted names ("" = cancel) and records the requests.
+// Answers save and open dialogs with scripted names, in order ("" = cancel),
+// and records the requests.
 class ScriptedFileDialogs final : public platform::FileDialogs {
 public:
     ScriptedFileDialogs() { platform::setFileDialogs(this); }
     ~ScriptedFileDialogs() override { platform::setFileDialogs(nullptr); }
 
     QString saveFileName(const platform::SaveDialogRequest& request) override;
+    QString openFileName(const platform::OpenDialogRequest& request) override;
     void choose(const QString& name) { m_names.push_back(name); }
 
     QList<platform::SaveDialogRequest> requests;
+    QList<platform::OpenDialogRequest> openRequests;
 
 private:
+    QString nextName();
     std::deque<QString> m_names;
 };
 

@@ -1,0 +1,43 @@
+#include "ImportWeekDialog.h"
+
+#include "entry/calendar/WeekLayout.h"
+
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+ImportWeekDialog::ImportWeekDialog(const QDate& day, QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(tr("Import Week"));
+    dateEdit = new QDateEdit(day, this);
+    dateEdit->setCalendarPopup(true);
+    weekLabel = new QLabel(this);
+    buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+
+    auto* form = new QFormLayout;
+    form->addRow(tr("Import the week of:"), dateEdit);
+    form->addRow(QString(), weekLabel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(dateEdit, &QDateEdit::dateChanged, this, &ImportWeekDialog::showWeek);
+    showWeek();
+    dateEdit->setFocus();
+}
+
+QDate ImportWeekDialog::monday() const { return calendar::mondayOf(dateEdit->date()); }
+
+void ImportWeekDialog::showWeek()
+{
+    const QLocale here = locale();
+    const QDate first = monday();
+    weekLabel->setText(tr("%1 to %2").arg(here.toString(first, QLocale::LongFormat),
+                                          here.toString(first.addDays(6), QLocale::LongFormat)));
+}

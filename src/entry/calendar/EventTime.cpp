@@ -1,0 +1,76 @@
+#include "EventTime.h"
+
+#include "ImportLimits.h"
+
+namespace calendar {
+namespace {
+
+icaltimezone* zoneNamed(icalcomponent* component, const char* tzid)
+{
+    for (icalcomponent* c = component; c; c = icalcomponent_get_parent(c)) {
+        if (icalcomponent_isa(c) == ICAL_VCALENDAR_COMPONENT) {
+            if (icaltimezone* zone = icalcomponent_get_timezone(c, tzid))
+                return zone;
+        }
+    }
+    if (icaltimezone* zone = icaltimezone_get_builtin_timezone_from_tzid(tzid))
+        return zone;
+    return icaltimezone_get_builtin_timezone(tzid);
+}
+
+QDateTime localDateTime(const icaltimetype& t)
+{
+    return QDateTime(QDate(t.year, t.month, t.day), t.is_date ? QTime(0, 0) : QTime(t.hour, t.minute, t.second));
+}
+
+}  // namespace
+
+icaltimetype zonedTime(icalproperty* property, icaltimetype value)
+{
+    if (value.is_date || icaltime_is_utc(value))
+        return value;
+    value.zone = nullptr;
+    if (icalparameter* tzid = icalproperty_get_first_parameter(property, ICAL_TZID_PARAMETER)) {
+        if (const char* name = icalparameter_get_tzid(tzid); name && *name)
+            value.zone = zoneNamed(icalproperty_get_parent(property), name);
+    }
+    return value;
+}
+
+bool isValidTime(const icaltimetype& t)
+{
+    if (icaltime_is_null_time(t) || t.year < FirstYear || t.year > LastYear || !QDate::isValid(t.year, t.month, t.day))
+        return false;
+    return t.is_date || QTime::isValid(t.hour, t.minute, t.second);
+}
+
+qint64 momentOf(const icaltimetype& t)
+{
+    if (t.is_date || !t.zone)
+        return localDateTime(t).toSecsSinceEpoch();
+    return qint64(icaltime_as_timet_with_zone(t, t.zone));
+}
+
+icaltimetype wallTimeAt(qint64 moment, const icaltimezone* zone, bool isDate)
+{
+    icaltimetype wall;
+    if (zone) {
+        wall = icaltime_from_timet_with_zone(time_t(moment), isDate, const_cast<icaltimezone*>(zone));
+    } else {
+        const QDateTime local = QDateTime::fromSecsSinceEpoch(moment);
+        wall = icaltime_null_time();
+        wall.year = local.date().year();
+        wall.month = local.date().month();
+        wall.day = local.date().day();
+        wall.hour = local.time().hour();
+        wall.minute = local.time().minute();
+        wall.second = local.time().second();
+        wall.is_date = isDate;
+    }
+    if (isDate)
+        wall.hour = wall.minute = wall.second = 0;
+    wall.zone = nullptr;
+    return wall;
+}
+
+}  // namespace calendar

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDateTime>
+
+#include <libical/ical.h>
+
+// Times as libical reads them, turned into moments on one time line and into
+// the local time of the process (the TZ environment, as QDateTime::LocalTime
+// sees it). Three kinds of iCalendar time meet here:
+//   - UTC ("...Z") and zoned times (TZID=...), fixed moments;
+//   - floating times (no zone), the same wall time everywhere, so local time;
+//   - dates (all-day), local midnight of that day.
+// A moment is in seconds since 1970-01-01 00:00 UTC.
+namespace calendar {
+
+// `value` of `property` with the zone its TZID parameter names: a VTIMEZONE of
+// the calendar, else a zone of the system's zone database. A TZID known to
+// neither leaves the time floating, read as local time.
+icaltimetype zonedTime(icalproperty* property, icaltimetype value);
+
+// True for a real date (and time) between FirstYear and LastYear.
+bool isValidTime(const icaltimetype& time);
+
+qint64 momentOf(const icaltimetype& time);
+
+// The wall time at `moment` in `zone` (floating: local time), without a zone
+// attached, as a date alone when `isDate`.
+icaltimetype wallTimeAt(qint64 moment, const icaltimezone* zone, bool isDate);
+
+}  // namespace calendar

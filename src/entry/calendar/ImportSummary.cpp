@@ -1,0 +1,53 @@
+#include "ImportSummary.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+namespace calendar {
+namespace {
+
+QString tr(const char* text, int n = -1) { return QCoreApplication::translate("calendar::ImportSummary", text, nullptr, n); }
+
+QString reasonText(NotPlacedReason reason)
+{
+    switch (reason) {
+    case NotPlacedReason::AllDay: return tr("all day, no hour to place it at");
+    case NotPlacedReason::BeforeRows: return tr("starts before 8 o'clock");
+    case NotPlacedReason::AfterRows: return tr("starts at 6 o'clock in the evening or later");
+    case NotPlacedReason::RowFull: return tr("its row is full");
+    }
+    return {};
+}
+
+}  // namespace
+
+QString weekTitle(const QDate& monday, const QLocale& locale)
+{
+    // The weekday (dddd or ddd) goes, with the commas and blanks that tie it to the rest.
+    QString format = locale.dateFormat(QLocale::LongFormat);
+    static const QRegularExpression weekday(QStringLiteral("[,\\s]*\\bd{3,4}\\b[,.\\s]*"));
+    format.replace(weekday, QStringLiteral(" "));
+    return locale.toString(monday, format.trimmed());
+}
+
+QString importSummary(const WeekLayout& week, const QLocale& locale)
+{
+    QString text = week.placed == 1 ? tr("Imported 1 appointment.") : tr("Imported %1 appointments.").arg(week.placed);
+    if (week.notPlaced.empty())
+        return text;
+    text += QLatin1String("\n\n") + tr("Not placed:");
+    const int listed = std::min<int>(int(week.notPlaced.size()), MaxListedNotPlaced);
+    for (int i = 0; i < listed; ++i) {
+        const NotPlaced& entry = week.notPlaced[size_t(i)];
+        const Appointment& a = entry.appointment;
+        QString when = locale.toString(a.date, QLocale::ShortFormat);
+        if (!a.allDay)
+            when += QLatin1Char(' ') + locale.toString(a.start.time(), QLocale::ShortFormat);
+        text += QStringLiteral("\n%1  %2: %3").arg(when, a.name, reasonText(entry.reason));
+    }
+    if (int(week.notPlaced.size()) > listed)
+        text += QLatin1Char('\n') + tr("and %1 more").arg(int(week.notPlaced.size()) - listed);
+    return text;
+}
+
+}  // namespace calendar

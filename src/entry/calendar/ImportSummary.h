@@ -1,0 +1,22 @@
+#pragma once
+
+#include "WeekLayout.h"
+
+#include <QLocale>
+#include <QString>
+
+namespace calendar {
+
+// The title the week gets: the Monday's date as `locale` writes a long date,
+// without the weekday ("December 7, 2026" in American English).
+QString weekTitle(const QDate& monday, const QLocale& locale);
+
+// At most this many appointments are listed one by one in the summary.
+inline constexpr int MaxListedNotPlaced = 10;
+
+// What the import did, for the message after it: "Imported 14 appointments."
+// and, when some were not placed, one line for each of the first
+// MaxListedNotPlaced with date, time, name and reason, then "and N more".
+QString importSummary(const WeekLayout& week, const QLocale& locale);
+
+}  // namespace calendar
