@@ -8,7 +8,9 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libcups2-dev libzip-dev
           libical-dev libgtest-dev libgmock-dev libbenchmark-dev librsvg2-bin file fonts-liberation fonts-dejavu-core)
 if [[ "${1:-}" == "--tests" ]]; then
-  packages+=(libreoffice-writer-nogui python3-docx xvfb xauth poppler-utils
+  # mount and util-linux (unshare): the full-disk tests mount a small tmpfs
+  # in a private mount namespace.
+  packages+=(libreoffice-writer-nogui python3-docx xvfb xauth poppler-utils mount util-linux
              desktop-file-utils appstream lintian debootstrap xdotool x11-utils x11-xserver-utils imagemagick
              cups-daemon cups-client cups-filters)
 fi

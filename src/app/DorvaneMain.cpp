@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QScreen>
 #include <QTimer>
 
 int main(int argc, char** argv)
@@ -26,19 +25,11 @@ int main(int argc, char** argv)
     arguments.process(application);
 
     Program program;
-    Form1& form = program.entryWindow();
-    form.Form_Load();  // ends the program itself when it cannot go on
-
-    // Both windows open centred on the screen the program starts on.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), form.size());
-        frame.moveCenter(screen->availableGeometry().center());
-        form.move(frame.topLeft());
-    }
-    form.show();
+    program.start();  // ends the program itself when it cannot go on
 
     // The import asks which week to take; its dialog comes up over the shown window.
     if (const QStringList files = arguments.positionalArguments(); !files.isEmpty()) {
+        Form1& form = program.entryWindow();
         const QString calendar = files.first();
         QTimer::singleShot(0, &form, [&form, calendar] { form.ImportCalendarFile(calendar); });
     }

@@ -1,9 +1,39 @@
 #include "Program.h"
 
+#include "planner/DocumentLocks.h"
 #include "planner/IsInstalled.h"
+#include "planner/TemporaryFiles.h"
 #include "platform/Clipboard.h"
+#include "platform/ProgramEnvironment.h"
+#include "platform/TerminationSignals.h"
 #include "preview/Form2.h"
 #include "word/PictureSink.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QScreen>
+
+#include <stdexcept>
+
+namespace {
+
+// SIGTERM and SIGHUP: the run ends as closing its window ends it.
+void endOnTerminationSignals()
+{
+    auto* termination = new platform::TerminationSignals(qApp);
+    QObject::connect(termination, &platform::TerminationSignals::received, qApp, [] {
+        // A document made by a generation that waits on a message box has
+        // no window yet that would remove it.
+        const QString document = DocumentLocks::held();
+        if (!document.isEmpty())
+            QFile::remove(document);
+        QApplication::closeAllWindows();
+        // Only reached when no window was open to end the run.
+        platform::endProgram();
+    });
+}
+
+}  // namespace
 
 Program::Program(Tessaly::DigitSource digits) : m_tessaly(m_form1, *this, std::move(digits))
 {
@@ -13,6 +43,26 @@ Program::Program(Tessaly::DigitSource digits) : m_tessaly(m_form1, *this, std::m
 }
 
 Program::~Program() { word::setPictureSink({}); }
+
+void Program::start()
+{
+    try {
+        DocumentLocks::sweep(TemporaryFiles::folder());
+    } catch (const std::runtime_error&) {
+        // No usable temporary folder: nothing to sweep, and a generation
+        // reports the folder when it needs one.
+    }
+    endOnTerminationSignals();
+    m_form1.Form_Load();
+
+    // Both windows open centred on the screen the program starts on.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), m_form1.size());
+        frame.moveCenter(screen->availableGeometry().center());
+        m_form1.move(frame.topLeft());
+    }
+    m_form1.show();
+}
 
 preview::Form2& Program::preview()
 {

@@ -28,6 +28,17 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
+    // Starts the run as the program's entry point does, once the
+    // QApplication exists: removes the temporary documents that runs ended
+    // by force left behind (those no running instance holds, see
+    // DocumentLocks), has SIGTERM (the desktop session ending) and SIGHUP
+    // (the terminal closing) end the run the way closing its window does
+    // (the preview removes its temporary document, and either window's
+    // close ends the run), runs the entry window's load step, which ends the
+    // program when it cannot go on, and shows the entry window centred on
+    // the screen.
+    void start();
+
     Form1& entryWindow() { return m_form1; }
     // Null until the first planner was handed over.
     preview::Form2* previewWindow() const { return m_form2.get(); }

@@ -1,5 +1,7 @@
 #include "TemporaryFiles.h"
 
+#include "DocumentLocks.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -52,14 +54,20 @@ int drawDigit() { return int(QRandomGenerator::system()->bounded(1, 10)); }
 
 bool reserve(const QString& path)
 {
+    // The name first: a document another instance holds is never taken,
+    // even when its file is gone for a moment (SaveAs renames over it).
+    if (!DocumentLocks::hold(path))
+        return false;
     const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd >= 0) {
         ::close(fd);
         return true;
     }
-    if (errno == EEXIST)
+    const int error = errno;
+    DocumentLocks::release(path);  // the name stays with whoever made that file
+    if (error == EEXIST)
         return false;
-    fail(QStringLiteral("Cannot create the temporary document %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+    fail(QStringLiteral("Cannot create the temporary document %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(error))));
 }
 
 QString reservePicture(const QString& folder, const std::function<int()>& nextDigit)

@@ -20,9 +20,11 @@ QString folder();
 // the system's random source so that names cannot be guessed.
 int drawDigit();
 
-// Takes `path` for a new document by creating the file exclusively, so an
-// existing file or link is never overwritten or followed. False when the name
-// is taken; throws std::runtime_error when the file cannot be created at all.
+// Takes `path` for a new document: holds its name for this instance (see
+// DocumentLocks) and creates the file exclusively, so an existing file or
+// link is never overwritten or followed. False when the name is taken (a
+// file exists, or another running instance holds the name); throws
+// std::runtime_error when the file cannot be created at all.
 bool reserve(const QString& path);
 
 // Takes a fresh name for a picture file in `folder`: "temp", eight digits

@@ -360,20 +360,32 @@ void Form2::copyDocument(const QString& target) const
             QStringLiteral("Cannot read the planner document %1: %2").arg(mWordFile, source.errorString()).toStdString());
     // Written beside the target under a temporary name and renamed over it
     // only when complete, so an existing file is never lost half-way.
+    // Unbuffered: a write the disk refuses then fails in write() with its
+    // reason, where Qt's buffered flush inside commit() would lose the
+    // failure and rename a cut-off copy over the target.
     QSaveFile copy(target);
-    if (!copy.open(QIODevice::WriteOnly))
-        throw std::runtime_error(QStringLiteral("Cannot write %1: %2").arg(target, copy.errorString()).toStdString());
+    const auto cannotWrite = [&] {
+        return std::runtime_error(QStringLiteral("Cannot write %1: %2").arg(target, copy.errorString()).toStdString());
+    };
+    if (!copy.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw cannotWrite();
     QByteArray block;
     do {
         block = source.read(1 << 16);
         if (source.error() != QFileDevice::NoError)
             throw std::runtime_error(
                 QStringLiteral("Cannot read the planner document %1: %2").arg(mWordFile, source.errorString()).toStdString());
-        if (!block.isEmpty() && copy.write(block) != block.size())
-            throw std::runtime_error(QStringLiteral("Cannot write %1: %2").arg(target, copy.errorString()).toStdString());
+        // A short write (the disk took part of the block) is followed by a
+        // write of the rest, which reports why it cannot go on.
+        for (qsizetype written = 0; written < block.size();) {
+            const qint64 step = copy.write(block.constData() + written, block.size() - written);
+            if (step <= 0)
+                throw cannotWrite();  // QSaveFile removes its temporary file when destroyed uncommitted
+            written += step;
+        }
     } while (!block.isEmpty());
     if (!copy.commit())
-        throw std::runtime_error(QStringLiteral("Cannot write %1: %2").arg(target, copy.errorString()).toStdString());
+        throw cannotWrite();
 }
 
 void Form2::PushButton6_Click()

@@ -1,5 +1,7 @@
 #include "planner/TemporaryFiles.h"
 
+#include "planner/DocumentLocks.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -105,6 +107,20 @@ TEST(TemporaryFiles, PictureNamesAreTakenExclusively)
         EXPECT_FALSE(message.contains("Unknown error")) << error.what();
     }
     EXPECT_THROW(TemporaryFiles::writePicture(QPicture(), dir.filePath("empty.pic")), std::runtime_error);
+}
+
+// The document's name stays held while the picture's name is drawn: a taken
+// picture name gives up nothing but itself.
+TEST(TemporaryFiles, ATakenPictureNameLeavesTheDocumentHeld)
+{
+    QTemporaryDir dir;
+    const QString document = dir.filePath("kelvas12345678.doc");
+    ASSERT_TRUE(TemporaryFiles::reserve(document));
+    ASSERT_TRUE(QFile::link(dir.filePath("precious"), dir.filePath("temp11111111.pic")));
+    int drawn = 0;
+    EXPECT_EQ(TemporaryFiles::reservePicture(dir.path(), [&] { return drawn++ < 8 ? 1 : 2; }),
+              dir.filePath("temp22222222.pic"));
+    EXPECT_EQ(DocumentLocks::held(), document);
 }
 
 TEST(TemporaryFiles, FolderIsTempOrAPrivateFolderOfTheUser)

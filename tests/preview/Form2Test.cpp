@@ -1,6 +1,7 @@
 #include "preview/Form2.h"
 
 #include "ScriptedPlatform.h"
+#include "SmallFileSystem.h"
 #include "platform/PictureBox.h"
 #include "platform/ProgramEnvironment.h"
 
@@ -522,6 +523,63 @@ private slots:
         QCOMPARE(boxes.errorReports().size(), 1);
         QVERIFY(boxes.errorReports()[0].contains("PushButton6_Click at line 124"));
         QCOMPARE(boxes.shown.size(), 1);
+    }
+
+    // Saving over an existing planner on a real, full file system, through the
+    // button: the old file stays byte for byte, no temporary file is left, the
+    // report names the reason, and "Done." is not shown.
+    void saveOnAFullDiskKeepsTheOldFile_data()
+    {
+        QTest::addColumn<qint64>("freeBytes");
+        QTest::newRow("nothing free") << qint64(0);
+        QTest::newRow("one page free") << qint64(4096);
+    }
+
+    void saveOnAFullDiskKeepsTheOldFile()
+    {
+        const QString disk = SmallFileSystem::folder();
+        if (disk.isEmpty()) {
+            QString whyNot;
+            const auto run = SmallFileSystem::runInside(
+                {QString::fromLatin1(QTest::currentTestFunction()) + ':' + QString::fromLatin1(QTest::currentDataTag())},
+                256 * 1024, &whyNot);
+            if (!run)
+                QSKIP(qPrintable(whyNot));
+            QVERIFY2(run->exitCode == 0, qPrintable(run->output));
+            QVERIFY2(run->output.contains("Totals: 3 passed, 0 failed"), qPrintable(run->output));
+            return;
+        }
+        QFETCH(qint64, freeBytes);
+        ScriptedMessageBoxes boxes;
+        ScriptedFileDialogs dialogs;
+        const QDir folder(disk);
+        QByteArray old(20000, Qt::Uninitialized);
+        for (qsizetype i = 0; i < old.size(); ++i)
+            old[i] = char(i * 7);
+        writeFile(folder.filePath("week.doc"), old);
+        writeFile(folder.filePath("kelvas12345678.doc"), QByteArray(30000, 'n'));
+        QVERIFY(SmallFileSystem::fill(disk, freeBytes));
+
+        ShownPreview shown(folder.filePath("kelvas12345678.doc"));
+        dialogs.choose(folder.filePath("week.doc"));
+        boxes.answer(platform::Answer::Yes);
+        QTest::mouseClick(shown.form.PushButton6(), Qt::LeftButton);
+
+        QCOMPARE(readFile(folder.filePath("week.doc")), old);
+        QCOMPARE(folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+                 (QStringList{"filler", "kelvas12345678.doc", "week.doc"}));
+        QCOMPARE(boxes.errorReports().size(), 1);
+        QVERIFY2(boxes.errorReports()[0].contains("No space left on device"), qPrintable(boxes.errorReports()[0]));
+        QVERIFY(!boxes.texts().contains("Done."));
+
+        // A new name: no file at all, rather than a cut-off one.
+        dialogs.choose(folder.filePath("new.doc"));
+        shown.form.PushButton6_Click();
+        QVERIFY(!QFile::exists(folder.filePath("new.doc")));
+        QCOMPARE(boxes.errorReports().size(), 2);
+        QVERIFY(!boxes.texts().contains("Done."));
+        QCOMPARE(folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).size(), 3);
+        QVERIFY(QFile::remove(folder.filePath("filler")));
     }
 
     void savingOverTheDocumentItselfKeepsIt()

@@ -71,7 +71,8 @@ private:
     bool m_hadTemp;
 };
 
-// The names of the files in `folder`, hidden ones included, sorted.
+// The names of the files in `folder`, hidden ones included, sorted; all but
+// the lock file of document names, which stays for good (DocumentLocks).
 QStringList filesIn(const QString& folder);
 
 // Runs the generator on `week` and keeps the planner it saved as `path`;

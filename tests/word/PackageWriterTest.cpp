@@ -2,6 +2,7 @@
 // styles readers need, text that XML can carry, and a file that is written
 // completely or not at all.
 #include "PlannerRun.h"
+#include "SmallFileSystem.h"
 #include "WordTestSupport.h"
 
 #include "word/Messages.h"
@@ -44,6 +45,22 @@ protected:
         std::optional<XmlNode> root = wordtest::parseXml(bytes.value_or(QByteArray()));
         EXPECT_TRUE(root.has_value()) << name.toStdString() << " is not well-formed";
         return root.value_or(XmlNode{});
+    }
+
+    // Puts a file of the given bytes in the folder; returns its path.
+    QString writeFile(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = folder.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();
+        file.write(bytes);
+        return path;
+    }
+
+    static QByteArray readFile(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     QStringList folderEntries() const
@@ -248,11 +265,7 @@ TEST_F(PackageWriterTest, PageIsLetterInUsUnitsAndA4Elsewhere)
 
 TEST_F(PackageWriterTest, SavingReplacesAnOldFileCompletelyAndLeavesNothingElse)
 {
-    const QString path = folder.filePath("planner.doc");
-    QFile old(path);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write(QByteArray(200000, 'x'));
-    old.close();
+    const QString path = writeFile("planner.doc", QByteArray(200000, 'x'));
 
     const QFileDevice::Permissions privateMode = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
     QFile::setPermissions(path, privateMode);
@@ -273,11 +286,7 @@ TEST_F(PackageWriterTest, SavingReplacesAnOldFileCompletelyAndLeavesNothingElse)
 
 TEST_F(PackageWriterTest, ALinkAtTheTargetIsReplacedNotFollowed)
 {
-    const QString victim = folder.filePath("victim.txt");
-    QFile file(victim);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("precious");
-    file.close();
+    const QString victim = writeFile("victim.txt", "precious");
     const QString link = folder.filePath("link.doc");
     if (!QFile::link(victim, link))
         GTEST_SKIP() << "links cannot be made here";
@@ -285,8 +294,7 @@ TEST_F(PackageWriterTest, ALinkAtTheTargetIsReplacedNotFollowed)
     savePlanner("link.doc");
     EXPECT_FALSE(QFileInfo(link).isSymLink());
     EXPECT_EQ(wordtest::zipPartNames(link).size(), 8);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), "precious");
+    EXPECT_EQ(readFile(victim), "precious");
 }
 
 TEST_F(PackageWriterTest, AFailedSaveLeavesWhatWasThereAndNoTemporaryFile)
@@ -328,6 +336,69 @@ TEST_F(PackageWriterTest, AFailedSaveLeavesWhatWasThereAndNoTemporaryFile)
 #endif
     app.Quit();
     EXPECT_EQ(folderEntries(), expected);
+}
+
+TEST_F(PackageWriterTest, AReadOnlyFileIsRefusedByItsModeEvenForRoot)
+{
+    // Root may write to any file, so the refusal must rest on the file's mode
+    // bits, not on whether the write would be allowed.
+    const QString path = writeFile("planner.doc", "an older week");
+    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+
+    Application app = Application::CreateObject();
+    Document document = app.Documents().Add();
+    try {
+        document.SaveAs(path);
+        ADD_FAILURE() << "a read-only file was replaced";
+    } catch (const AutomationError& error) {
+        EXPECT_TRUE(error.description().contains("read-only")) << error.description().toStdString();
+    }
+    app.Quit();
+    EXPECT_EQ(readFile(path), "an older week");
+    EXPECT_EQ(folderEntries(), QStringList({"planner.doc"}));
+}
+
+// Saving over an existing planner on a real, full file system: with nothing
+// free and with one page free (the new package does not fit in either), the
+// old file stays byte for byte, no temporary file is left, and the error names
+// the reason.
+TEST_F(PackageWriterTest, SaveAsOnAFullDiskKeepsTheOldFileAndNamesTheReason)
+{
+    const QString disk = SmallFileSystem::folder();
+    if (disk.isEmpty()) {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        QString whyNot;
+        const auto run = SmallFileSystem::runInside(
+            {QStringLiteral("--gtest_filter=%1.%2").arg(QLatin1String(test->test_suite_name()), QLatin1String(test->name()))},
+            256 * 1024, &whyNot);
+        if (!run)
+            GTEST_SKIP() << whyNot.toStdString();
+        EXPECT_EQ(run->exitCode, 0) << run->output.toStdString();
+        EXPECT_TRUE(run->output.contains("[  PASSED  ] 1 test")) << run->output.toStdString();
+        return;
+    }
+
+    const QString path = QDir(disk).filePath("planner.doc");
+    for (const qint64 freeBytes : {0, 4096}) {
+        ASSERT_EQ(plannertest::keepPlanner(plannertest::fullWeek(QStringLiteral("the old week")), path), QString());
+        const QByteArray old = readFile(path);
+        ASSERT_GT(old.size(), freeBytes) << "the new planner would fit";
+
+        ASSERT_TRUE(SmallFileSystem::fill(disk, freeBytes)) << freeBytes;
+        Application app = Application::CreateObject();
+        Document week = app.Documents().Open(path);
+        try {
+            week.SaveAs(path);
+            ADD_FAILURE() << "saved on a full disk with " << freeBytes << " bytes free";
+        } catch (const AutomationError& error) {
+            EXPECT_TRUE(error.description().contains("No space left on device")) << error.description().toStdString();
+        }
+        app.Quit();
+        EXPECT_EQ(readFile(path), old) << freeBytes << " bytes free";
+        EXPECT_EQ(QDir(disk).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+                  QStringList({"filler", "planner.doc"}));
+        QFile::remove(QDir(disk).filePath("filler"));
+    }
 }
 
 }  // namespace

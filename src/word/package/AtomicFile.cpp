@@ -33,8 +33,11 @@ void replaceFile(const QString& path, const QByteArray& bytes)
         fail(path, QStringLiteral("a folder of that name exists."));
     // A file (not a link) already there keeps its permissions, and a
     // read-only one is not replaced at all, as Word refuses to save over it.
+    // Read-only is the file's mode (no write bit for its owner) as well as
+    // what the system would allow us: root may write to any file, and must
+    // still not save over one its owner marked read-only.
     const bool replacesFile = target.isFile() && !target.isSymLink();
-    if (replacesFile && !target.isWritable())
+    if (replacesFile && (!target.isWritable() || !target.permission(QFileDevice::WriteOwner)))
         fail(path, QStringLiteral("the file is read-only."));
     const QDir folder = target.absoluteDir();
     if (!folder.exists())
@@ -49,7 +52,9 @@ void replaceFile(const QString& path, const QByteArray& bytes)
         if (QFileInfo(folder.filePath(name)).exists() || QFileInfo(folder.filePath(name)).isSymLink())
             continue;
         temporary.setFileName(folder.filePath(name));
-        temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+        // Unbuffered, so that every failing write reports its own reason;
+        // Qt's buffered flush loses it ("Unknown error").
+        temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered);
         break;
     }
     if (!temporary.isOpen())
@@ -58,12 +63,23 @@ void replaceFile(const QString& path, const QByteArray& bytes)
     // No fsync: the rename keeps readers and crashes of the program from ever
     // seeing half a file; surviving a power cut is not worth the 5 to 10 ms a
     // sync costs each document (the program saves only a temporary document).
-    const bool written = temporary.write(bytes) == bytes.size() && temporary.flush();
-    const QString reason = temporary.errorString();
+    // A short write is no failure yet (a full disk takes part of the bytes);
+    // the next write of the rest reports why it cannot go on (ENOSPC).
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 step = temporary.write(bytes.constData() + written, bytes.size() - written);
+        if (step <= 0) {
+            const QString reason = temporary.errorString();
+            temporary.close();
+            QFile::remove(temporary.fileName());
+            fail(path, reason);
+        }
+        written += step;
+    }
     temporary.close();
-    if (!written || temporary.error() != QFileDevice::NoError) {
+    if (temporary.error() != QFileDevice::NoError) {
         QFile::remove(temporary.fileName());
-        fail(path, reason.isEmpty() ? QStringLiteral("the disk may be full.") : reason);
+        fail(path, temporary.errorString());
     }
 
     if (replacesFile)
