@@ -1,6 +1,7 @@
 #include "entry/Form1.h"
 
 #include "ScriptedPlatform.h"
+#include "TestFiles.h"
 #include "app/ErrorReport.h"
 #include "entry/DayTabs.h"
 #include "platform/PictureBox.h"
@@ -20,6 +21,8 @@
 
 namespace {
 
+using testfiles::writeFile;
+
 const char* const LoadLocation = "in Dorvane2021/08/31.Form1.Form_Load ";
 using Shape = platform::WindowPointer::Shape;
 
@@ -33,14 +36,6 @@ void moveOver(QWidget* widget, QPoint pos = QPoint(2, 2))
     QMouseEvent move(QEvent::MouseMove, QPointF(pos), QPointF(widget->mapToGlobal(pos)), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 // Types into a box the way the keyboard does: one change per character.
@@ -237,7 +232,7 @@ private slots:
 
     void unreadableCursorIsReportedAndTheLoadGoesOn()
     {
-        writeFile(m_folder->filePath("HAND-M.CUR"), "not a cursor at all");
+        QVERIFY(writeFile(m_folder->filePath("HAND-M.CUR"), "not a cursor at all"));
         Form1 form;
         int checks = 0;
         form.checkWordPresence = [&] { ++checks; };
@@ -252,8 +247,8 @@ private slots:
 
     void twoFailuresInOneLoadGiveTwoReports()
     {
-        writeFile(m_folder->filePath("x/o.cjs"), "QWidget { color: red; ");
-        writeFile(m_folder->filePath("HAND-M.CUR"), "not a cursor at all");
+        QVERIFY(writeFile(m_folder->filePath("x/o.cjs"), "QWidget { color: red; "));
+        QVERIFY(writeFile(m_folder->filePath("HAND-M.CUR"), "not a cursor at all"));
         Form1 form;
         form.Form_Load();
 
@@ -280,7 +275,7 @@ private slots:
     void skinFileRestylesTheWindow()
     {
         const QByteArray sheet = "QPushButton { color: #123456; }";
-        writeFile(m_folder->filePath("x/o.cjs"), sheet);
+        QVERIFY(writeFile(m_folder->filePath("x/o.cjs"), sheet));
         Form1 form;
         form.Form_Load();
         QVERIFY(m_boxes->shown.isEmpty());

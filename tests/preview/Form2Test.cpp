@@ -2,6 +2,7 @@
 
 #include "ScriptedPlatform.h"
 #include "SmallFileSystem.h"
+#include "TestFiles.h"
 #include "platform/PictureBox.h"
 #include "platform/ProgramEnvironment.h"
 
@@ -25,6 +26,9 @@ using Shape = platform::WindowPointer::Shape;
 
 namespace {
 
+using testfiles::readFile;
+using testfiles::writeFile;
+
 // A picture of one colour, `width` x `height` pixels.
 QPicture filledPicture(int width, int height, const QColor& colour)
 {
@@ -46,21 +50,6 @@ QPicture twoColourPicture(int width, int height)
     painter.end();
     picture.setBoundingRect(QRect(0, 0, width, height));
     return picture;
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
 }
 
 void sendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
@@ -110,7 +99,7 @@ private slots:
         QCOMPARE(form.Picture1()->geometry(), QRect(0, 0, 640, 700));
     }
 
-    void init() { m_dir.reset(new QTemporaryDir); m_document = m_dir->filePath("dv1234.tmp"); writeFile(m_document, "planner one"); }
+    void init() { m_dir.reset(new QTemporaryDir); m_document = m_dir->filePath("dv1234.tmp"); QVERIFY(writeFile(m_document, "planner one")); }
 
     // The window's own texts; where each control stands is the designer's table, not behaviour.
     void captionsAndTitle()
@@ -137,7 +126,7 @@ private slots:
         QVERIFY(boxes.shown.isEmpty());
 
         const QString cursor = m_programFolder.filePath("HAND-M.CUR");
-        writeFile(cursor, "not a cursor");
+        QVERIFY(writeFile(cursor, "not a cursor"));
         {
             Form2 form;
             QVERIFY(!form.pointer().hasCustomCursor());
@@ -156,7 +145,7 @@ private slots:
         bytes[2] = 2;
         for (int i = 10; i < 14; ++i)
             bytes[i] = 0;
-        writeFile(cursor, bytes);
+        QVERIFY(writeFile(cursor, bytes));
         {
             Form2 form;
             QVERIFY(form.pointer().hasCustomCursor());
@@ -397,7 +386,7 @@ private slots:
         ScriptedFileDialogs dialogs;
         ShownPreview shown(m_document);
         const QString target = m_dir->filePath("week.doc");
-        writeFile(target, "an older week");
+        QVERIFY(writeFile(target, "an older week"));
         const QString question = "Are you sure you wish to overwrite " + target + " ?";
 
         dialogs.choose(target);
@@ -447,7 +436,7 @@ private slots:
         ScriptedFileDialogs dialogs;
         ShownPreview shown(m_document);
         const QString target = m_dir->filePath("week.doc");
-        writeFile(target, "an older week");
+        QVERIFY(writeFile(target, "an older week"));
 
         // The temporary document is gone: the existing file must survive.
         QFile::remove(m_document);
@@ -462,7 +451,7 @@ private slots:
 
         // A folder that does not exist.
         boxes.shown.clear();
-        writeFile(m_document, "planner one");
+        QVERIFY(writeFile(m_document, "planner one"));
         dialogs.choose(m_dir->filePath("no/such/folder/week.doc"));
         shown.form.PushButton6_Click();
         QCOMPARE(boxes.errorReports().size(), 1);
@@ -501,8 +490,8 @@ private slots:
         QByteArray old(20000, Qt::Uninitialized);
         for (qsizetype i = 0; i < old.size(); ++i)
             old[i] = char(i * 7);
-        writeFile(folder.filePath("week.doc"), old);
-        writeFile(folder.filePath("kelvas12345678.doc"), QByteArray(30000, 'n'));
+        QVERIFY(writeFile(folder.filePath("week.doc"), old));
+        QVERIFY(writeFile(folder.filePath("kelvas12345678.doc"), QByteArray(30000, 'n')));
         QVERIFY(SmallFileSystem::fill(disk, freeBytes));
 
         ShownPreview shown(folder.filePath("kelvas12345678.doc"));
@@ -564,7 +553,7 @@ private slots:
         // The next result: a smaller, all-green picture and a new document.
         const QPicture green = filledPicture(300, 200, Qt::green);
         const QString second = m_dir->filePath("dv5678.tmp");
-        writeFile(second, "planner two");
+        QVERIFY(writeFile(second, "planner two"));
         form.setPicture(green);
         form.mWordFile = second;
         form.show();

@@ -3,6 +3,7 @@
 // completely or not at all.
 #include "PlannerRun.h"
 #include "SmallFileSystem.h"
+#include "TestFiles.h"
 #include "WordTestSupport.h"
 
 #include "word/Messages.h"
@@ -22,6 +23,7 @@
 #endif
 
 using namespace word;
+using testfiles::readFile;
 using wordtest::XmlNode;
 
 namespace {
@@ -55,12 +57,6 @@ protected:
         EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();
         file.write(bytes);
         return path;
-    }
-
-    static QByteArray readFile(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     QStringList folderEntries() const
