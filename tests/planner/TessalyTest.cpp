@@ -1,5 +1,6 @@
 #include "PlannerRun.h"
 #include "PlannerScene.h"
+#include "WordTestSupport.h"
 
 #include "planner/IsInstalled.h"
 #include "preview/Form2.h"
@@ -17,6 +18,7 @@ namespace {
 
 using word::model::DocumentModel;
 using plannertest::PlannerRun;
+using wordtest::cellTexts;
 using Shape = platform::WindowPointer::Shape;
 
 const QString GeneratorLocation = QStringLiteral("in Dorvane2021/08/31.Tessaly.GenerateTessaly ");
@@ -27,14 +29,6 @@ const word::model::CharacterFormat& formatOf(const word::model::Cell& cell)
 {
     const auto& paragraph = cell.paragraphs.front();
     return paragraph.runs.empty() ? paragraph.markFormat : paragraph.runs.front().format;
-}
-
-QStringList cellTexts(const word::model::Table& table, int row)
-{
-    QStringList texts;
-    for (const auto& cell : table.rows.at(row).cells)
-        texts << cell.text();
-    return texts;
 }
 
 // 0-based table row of entry row `row` in block `block` (0..2).
