@@ -7,11 +7,9 @@
 #include "platform/ProgramEnvironment.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
-#include <QImageWriter>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPicture>
@@ -135,17 +133,9 @@ private slots:
         QCOMPARE(boxes.errorReports().size(), 1);
         QVERIFY(boxes.errorReports()[0].contains("\r\nin Dorvane2021/08/31.Form2.Form_Load at line 110\r\r"));
 
-        // A real cursor: an icon file whose type word says cursor, hot spot 0, 0.
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        QImage hand(32, 32, QImage::Format_ARGB32);
-        hand.fill(Qt::black);
-        QVERIFY(QImageWriter(&buffer, "ico").write(hand));
-        QByteArray bytes = buffer.data();
-        bytes[2] = 2;
-        for (int i = 10; i < 14; ++i)
-            bytes[i] = 0;
-        QVERIFY(writeFile(cursor, bytes));
+        // The program's own hand cursor.
+        QFile::remove(cursor);
+        QVERIFY(QFile::copy(DORVANE_HAND_CURSOR, cursor));
         {
             Form2 form;
             QVERIFY(form.pointer().hasCustomCursor());
@@ -233,13 +223,6 @@ private slots:
         QCOMPARE(form.HScroll1()->value(), 14);
         QCOMPARE(form.viewport().picture1().left, -140.0f);
 
-        // Far to the left: stops at the inner edge; 111 % leaves the bar.
-        sendMouse(picture, QEvent::MouseButtonPress, QPoint(100, 100), Qt::LeftButton, Qt::LeftButton);
-        sendMouse(picture, QEvent::MouseMove, QPoint(0, 100), Qt::NoButton, Qt::LeftButton);
-        sendMouse(picture, QEvent::MouseButtonRelease, QPoint(0, 100), Qt::LeftButton, Qt::NoButton);
-        QCOMPARE(form.viewport().picture1().left, -298.0f);
-        QCOMPARE(picture->x(), -20);
-        QCOMPARE(form.HScroll1()->value(), 14);
         QVERIFY(boxes.shown.isEmpty());
     }
 
