@@ -13,7 +13,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -224,30 +223,6 @@ TEST_F(InteropTest, BadInputComesBackFromPythonDocxAsTyped)
     ASSERT_EQ(rows.size(), 36);
     for (int row = 0; row < 10; ++row)
         EXPECT_EQ(rows[2 + row][1]["text"].toString(), readable(inputs.value(row % inputs.size()))) << row;
-}
-
-TEST_F(InteropTest, LibreOfficeShowsEveryHourOnOneLine)
-{
-    if (libreOfficeMissing())
-        GTEST_SKIP() << "LibreOffice is not installed";
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (pdftotext.isEmpty())
-        GTEST_SKIP() << "pdftotext is not installed";
-    const QString path = save(plannertest::fullWeek(), QStringLiteral("hours.doc"));
-    const QString pdf = convert(path, QStringLiteral("pdf"));
-    ASSERT_TRUE(QFile::exists(pdf));
-
-    QProcess process;
-    process.start(pdftotext, {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    ASSERT_TRUE(process.waitForFinished(60000));
-    const QString words = QString::fromUtf8(process.readAllStandardOutput());
-    // An hour broken over two lines would show as two words, "1" and "0".
-    for (const char* hour : {"10", "11", "12"}) {
-        const QRegularExpression word(QStringLiteral(">%1</word>").arg(QLatin1String(hour)));
-        EXPECT_EQ(words.count(word), 3) << hour;
-    }
-    EXPECT_TRUE(words.contains(QLatin1String(">Monday</word>")));
-    EXPECT_TRUE(words.contains(QLatin1String(">Saturday/Sunday</word>")));
 }
 
 TEST_F(InteropTest, LibreOfficeTakesBadInputWithoutComplaint)
