@@ -1,6 +1,7 @@
 #include "entry/Form1.h"
 
 #include "ScriptedPlatform.h"
+#include "TestFiles.h"
 #include "app/ErrorReport.h"
 #include "entry/DayTabs.h"
 #include "platform/PictureBox.h"
@@ -20,6 +21,8 @@
 
 namespace {
 
+using testfiles::writeFile;
+
 const char* const LoadLocation = "in Dorvane2021/08/31.Form1.Form_Load ";
 using Shape = platform::WindowPointer::Shape;
 
@@ -33,14 +36,6 @@ void moveOver(QWidget* widget, QPoint pos = QPoint(2, 2))
     QMouseEvent move(QEvent::MouseMove, QPointF(pos), QPointF(widget->mapToGlobal(pos)), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 // Types into a box the way the keyboard does: one change per character.
@@ -129,20 +124,6 @@ private slots:
         QCOMPARE(form.Label1[2]->text(), QString("Number"));
         QCOMPARE(form.Label1[3]->text(), QString("Name"));
         QVERIFY(form.txtWeekInfo->text().isEmpty());
-
-        for (QWidget* w : {static_cast<QWidget*>(form.Frame1), static_cast<QWidget*>(form.txtWeekInfo),
-                           static_cast<QWidget*>(form.txtName[3]), static_cast<QWidget*>(form.Label1[2]),
-                           static_cast<QWidget*>(form.SSTab1->tabBar())}) {
-            QCOMPARE(w->font().family(), QString("Arial"));
-            QCOMPARE(w->font().pointSizeF(), 9.0);
-            QVERIFY(w->font().bold());
-        }
-        QCOMPARE(form.PushButton2->font().pointSizeF(), 11.25);
-        QVERIFY(form.PushButton2->font().bold());
-
-        QCOMPARE(form.Frame1->palette().color(QPalette::Window), QColor(Qt::white));
-        QCOMPARE(form.Picture1->palette().color(QPalette::Window), QColor(Qt::white));
-        QCOMPARE(form.txtName[0]->palette().color(QPalette::Base), QColor(Qt::white));
 
         // Six tabs in one row; the row panel lies over the page area, above the tab control.
         form.show();
@@ -251,7 +232,7 @@ private slots:
 
     void unreadableCursorIsReportedAndTheLoadGoesOn()
     {
-        writeFile(m_folder->filePath("HAND-M.CUR"), "not a cursor at all");
+        QVERIFY(writeFile(m_folder->filePath("HAND-M.CUR"), "not a cursor at all"));
         Form1 form;
         int checks = 0;
         form.checkWordPresence = [&] { ++checks; };
@@ -266,8 +247,8 @@ private slots:
 
     void twoFailuresInOneLoadGiveTwoReports()
     {
-        writeFile(m_folder->filePath("x/o.cjs"), "QWidget { color: red; ");
-        writeFile(m_folder->filePath("HAND-M.CUR"), "not a cursor at all");
+        QVERIFY(writeFile(m_folder->filePath("x/o.cjs"), "QWidget { color: red; "));
+        QVERIFY(writeFile(m_folder->filePath("HAND-M.CUR"), "not a cursor at all"));
         Form1 form;
         form.Form_Load();
 
@@ -294,7 +275,7 @@ private slots:
     void skinFileRestylesTheWindow()
     {
         const QByteArray sheet = "QPushButton { color: #123456; }";
-        writeFile(m_folder->filePath("x/o.cjs"), sheet);
+        QVERIFY(writeFile(m_folder->filePath("x/o.cjs"), sheet));
         Form1 form;
         form.Form_Load();
         QVERIFY(m_boxes->shown.isEmpty());
@@ -302,19 +283,6 @@ private slots:
         QCOMPARE(form.Frame1->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Button));
         form.PushButton1->ensurePolished();
         QCOMPARE(form.PushButton1->palette().color(QPalette::ButtonText), QColor(0x12, 0x34, 0x56));
-    }
-
-    void aNeverShownPageShowsTheHourTexts()
-    {
-        Form1 form;
-        form.Form_Load();
-        type(form.txtName[2], "Dentist");
-        form.SSTab1->setCurrentIndex(3);
-        for (int row = 0; row < 10; ++row) {
-            QCOMPARE(form.txtTime[row]->text(), blankLines()[row].chopped(2));
-            QVERIFY(form.txtNumber[row]->text().isEmpty());
-            QVERIFY(form.txtName[row]->text().isEmpty());
-        }
     }
 
     void typingOneCharacterStoresAllTenRows()
@@ -346,7 +314,8 @@ private slots:
         form.Form_Load();
         type(form.txtNumber[3], "3");
         type(form.txtName[3], "Gym");
-        form.SSTab1->setCurrentIndex(1);
+        form.SSTab1->setCurrentIndex(1);  // never shown before: the hour texts, nothing typed
+        QVERIFY(form.txtNumber[3]->text().isEmpty());
         QVERIFY(form.txtName[3]->text().isEmpty());
         QCOMPARE(form.txtTime[3]->text(), QString("11"));
         type(form.txtName[5], "Trip");
@@ -542,38 +511,21 @@ private slots:
         QCOMPARE(form.weekTitle(), QString("Week #7"));
         QCOMPARE(form.shownPage(), 5);
 
-        struct Row { int page, row; const char* hour; const char* number; const char* name; };
-        const QList<Row> table = {
-            {0, 1, "9", "1", "Trip"}, {0, 2, "10", "2", "Lunch"}, {0, 3, "11", "3", "Gym"},
-            {0, 4, "12", "4", "Meeting with friends"},
-            {3, 1, "9", "1", "Trip"}, {3, 2, "10", "2", "Lunch"}, {3, 3, "11", "3", "Gym"},
-            {3, 4, "12", "4", "Meeting with friends"},
-            {5, 4, "12", "1", "Lunch"}, {5, 5, "1", "2", "Meeting with associates"}, {5, 6, "2", "3", "Lunch"},
-            {5, 7, "3", "4", "Meeting with associates"}, {5, 8, "4", "5", "Meeting with friends"},
-        };
-        QList<Row> all = table;
-        for (int page : {1, 2, 4}) {
-            all.append({page, 3, "11", "1", "Go shopping"});
-            all.append({page, 4, "12", "2", "Lunch"});
-            all.append({page, 5, "1", "3", "Meeting with associates"});
-            all.append({page, 6, "2", "4", "Meeting with friends"});
-        }
-        for (int page = 0; page < 6; ++page) {
-            const auto store = form.dayStore(page);
-            QVERIFY2(store, qPrintable(QString("page %1 has no store").arg(page)));
-            for (int row = 0; row < 10; ++row) {
-                QString expected = blankLines()[row];
-                for (const Row& r : all) {
-                    if (r.page == page && r.row == row)
-                        expected = QString("%1,%2,%3").arg(r.hour, r.number, r.name);
-                }
-                if (page == 0 && row == 0)
-                    expected = "8,,Keep me";
-                if (page == 1 && row == 9)
-                    expected = "5,,Late call";
-                QCOMPARE(store->entryLine(row), expected);
-            }
-        }
+        // Rows inside a page's example range are replaced, rows outside keep what was typed.
+        for (int page = 0; page < 6; ++page)
+            QVERIFY2(form.dayStore(page), qPrintable(QString("page %1 has no store").arg(page)));
+        QCOMPARE(form.dayStore(0)->entryLine(0), QString("8,,Keep me"));
+        QCOMPARE(form.dayStore(0)->entryLine(1), QString("9,1,Trip"));
+        QCOMPARE(form.dayStore(0)->entryLine(5), blankLines()[5]);
+        QCOMPARE(form.dayStore(1)->entryLine(2), blankLines()[2]);
+        QCOMPARE(form.dayStore(1)->entryLine(4), QString("12,2,Lunch"));
+        QCOMPARE(form.dayStore(1)->entryLine(6), QString("2,4,Meeting with friends"));
+        QCOMPARE(form.dayStore(1)->entryLine(7), blankLines()[7]);
+        QCOMPARE(form.dayStore(1)->entryLine(9), QString("5,,Late call"));
+        QCOMPARE(form.dayStore(5)->entryLine(3), blankLines()[3]);
+        QCOMPARE(form.dayStore(5)->entryLine(4), QString("12,1,Lunch"));
+        QCOMPARE(form.dayStore(5)->entryLine(8), QString("4,5,Meeting with friends"));
+        QCOMPARE(form.dayStore(5)->entryLine(9), blankLines()[9]);
         // The rows show Sat/Sun: five example rows from "12" to "4".
         QCOMPARE(form.txtTime[4]->text(), QString("12"));
         QCOMPARE(form.txtName[8]->text(), QString("Meeting with friends"));
@@ -586,22 +538,6 @@ private slots:
         form.PushButton3_Click();
         for (int page = 0; page < 6; ++page)
             QCOMPARE(form.dayStore(page)->entryLines(), first[page]);
-    }
-
-    void sampleTitleFollowsTheSundayWeeks()
-    {
-        Form1 form;
-        form.Form_Load();
-        const QList<QPair<QDate, QString>> cases = {
-            {QDate(2026, 1, 1), "Week #1"},  {QDate(2026, 1, 4), "Week #2"},   // first Sunday after 1 January
-            {QDate(2022, 1, 1), "Week #1"},  {QDate(2022, 1, 2), "Week #2"},
-            {QDate(2000, 12, 31), "Week #54"}, {QDate(2026, 12, 31), "Week #53"},
-        };
-        for (const auto& [date, title] : cases) {
-            form.today = [date] { return date; };
-            form.PushButton3_Click();
-            QCOMPARE(form.weekTitle(), title);
-        }
     }
 
     void aFailingClockIsReportedAndThePagesStillFill()

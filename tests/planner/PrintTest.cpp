@@ -2,6 +2,7 @@
 // with poppler-utils and compared with LibreOffice's PDF of the saved file.
 #include "PlannerScene.h"
 #include "RunProgram.h"
+#include "TestFiles.h"
 
 #include "preview/Form2.h"
 #include "preview/PictureCopy.h"
@@ -30,6 +31,9 @@
 #include <memory>
 
 namespace {
+
+using testfiles::readFile;
+using testfiles::writeFile;
 
 QString output(const QString& program, const QStringList& arguments)
 {
@@ -142,18 +146,6 @@ QString pdfInfo(const QString& pdf, const QString& field)
             return match.captured(2).trimmed();
     }
     return {};
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
 }
 
 // A scheduler of our own in a temporary folder, with one PDF queue that

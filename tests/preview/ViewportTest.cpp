@@ -145,18 +145,6 @@ TEST_F(ViewportTest, ZoomStaysWithinQuarterAndFour)
     EXPECT_TRUE(host.reports.empty());
 }
 
-TEST_F(ViewportTest, ThePlannersPictureCanBeZoomedIn)
-{
-    // Wider than 9500 twips at 1.25 and still drawn.
-    show(PlannerPicture);
-    zoomIn(1);
-    EXPECT_EQ(viewport.mZoom(), 1.25f);
-    EXPECT_EQ(viewport.mZoomWidth(), 11997);
-    EXPECT_EQ(viewport.picture1().outerWidth, 11997);
-    EXPECT_EQ(host.draws.back().zoomWidth, 11997);
-    EXPECT_EQ(host.draws.back().origWidth, 9598);
-}
-
 TEST_F(ViewportTest, AStepTooLargeFallsBackToFullSizeWithoutDrawing)
 {
     show(Size{3000, 30000});  // 29998 high: 3.5 gives 104993, 3.75 gives 112492
@@ -402,23 +390,6 @@ TEST_F(ViewportTest, AFailingLineIsReportedAndTheNextOneRuns)
     EXPECT_EQ(host.arrows, 2);  // line 114 ran
     EXPECT_EQ(viewport.HScroll1().value(), 0);  // and 116
     EXPECT_EQ(viewport.mZoom(), 1.25f);
-}
-
-TEST_F(ViewportTest, ANewPictureIsSetUpAsAtFirstDisplay)
-{
-    show(PlannerPicture);
-    zoomIn(4);
-    viewport.VScroll1().setValue(100);
-    show(Size{3000, 6000});
-    EXPECT_EQ(viewport.mZoom(), 1.0f);
-    EXPECT_EQ(viewport.mOrigWidth(), 2998);
-    EXPECT_EQ(viewport.zoomOri().outerHeight, 6030);
-    EXPECT_EQ(viewport.picture1().outerWidth, 2998);
-    EXPECT_EQ(viewport.picture1().top, 0);
-    EXPECT_FALSE(viewport.HScroll1().enabled());
-    EXPECT_FALSE(viewport.VScroll1().enabled());
-    EXPECT_EQ(viewport.VScroll1().value(), 0);
-    EXPECT_EQ(host.copies, 2);
 }
 
 }  // namespace

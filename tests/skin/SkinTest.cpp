@@ -3,6 +3,7 @@
 
 #include "platform/PictureBox.h"
 #include "platform/ProgramEnvironment.h"
+#include "TestFiles.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,6 +17,8 @@
 #include <stdexcept>
 
 namespace {
+
+using testfiles::writeFile;
 
 // Records the engine calls in order and passes them on.
 class RecordingSkin final : public skin::SkinFramework {
@@ -72,14 +75,6 @@ struct SkinnedWindow {
     }
 };
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 QColor face() { return QApplication::palette().color(QPalette::Button); }
 
 }  // namespace
@@ -120,13 +115,13 @@ private slots:
         skin::SkinFramework engine;
         const QString good = m_folder->filePath("good.cjs");
         const QString bad = m_folder->filePath("bad.cjs");
-        writeFile(good, "QLabel { color: #102030; }");
-        writeFile(bad, "QLabel { color: #102030; ");
+        QVERIFY(writeFile(good, "QLabel { color: #102030; }"));
+        QVERIFY(writeFile(bad, "QLabel { color: #102030; "));
 
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, engine.LoadSkin(m_folder->filePath("missing.cjs"), ""));
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, engine.LoadSkin(m_folder->path(), ""));  // a folder
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, engine.LoadSkin(good, "part.ini"));
-        writeFile(m_folder->filePath("huge.cjs"), QByteArray((1 << 20) + 1, ' '));
+        QVERIFY(writeFile(m_folder->filePath("huge.cjs"), QByteArray((1 << 20) + 1, ' ')));
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, engine.LoadSkin(m_folder->filePath("huge.cjs"), ""));
         QVERIFY(!engine.isLoaded());
         engine.LoadSkin(good, "");
@@ -144,7 +139,7 @@ private slots:
     {
         skin::SkinFramework engine;
         QWidget window;
-        writeFile(m_folder->filePath("s.cjs"), "QWidget { color: #010203; }");
+        QVERIFY(writeFile(m_folder->filePath("s.cjs"), "QWidget { color: #010203; }"));
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, engine.ApplyWindow(window.winId()));  // nothing loaded
         engine.LoadSkin(m_folder->filePath("s.cjs"), "");
         engine.ApplyWindow(window.winId());
@@ -174,7 +169,7 @@ private slots:
     void skinFileIsHandedOverInTheFixedOrder()
     {
         QCOMPARE(Main::SkinFilePath(), m_folder->path() + "/x/o.cjs");
-        writeFile(Main::SkinFilePath(), "QLineEdit { color: #334455; }");
+        QVERIFY(writeFile(Main::SkinFilePath(), "QLineEdit { color: #334455; }"));
         SkinnedWindow w;
         RecordingSkin engine;
         engine.expectedHandle = w.window.winId();
@@ -193,7 +188,7 @@ private slots:
 
     void aRejectedSkinStopsAfterTheColours()
     {
-        writeFile(Main::SkinFilePath(), "QLineEdit { color: #334455; ");
+        QVERIFY(writeFile(Main::SkinFilePath(), "QLineEdit { color: #334455; "));
         SkinnedWindow w;
         RecordingSkin engine;
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, Main::ApplySkin(&w.window, engine));

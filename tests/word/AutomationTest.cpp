@@ -136,45 +136,6 @@ TEST_F(AutomationTest, GetObjectFindsNoWordUnlessOneRuns)
     expectFailure([] { Application::GetObject(); }, messages::CannotCreateObject);
 }
 
-TEST_F(AutomationTest, EveryCallReachesTheEngineInOrderAsVbWouldWriteIt)
-{
-    auto recorder = std::make_shared<RecordingEngine>();
-    setEngine(recorder);
-    Application app = Application::CreateObject();
-    Document document = app.Documents().Add();
-    Selection selection = document.ActiveWindow().Selection();
-    selection.Font().setSize(10);
-    selection.TypeText("Say \"hi\"");
-    Table table = app.ActiveDocument().Tables().Add(selection.Range(), 2, 2, 1, 0);
-    selection.MoveRight(wdCharacter, 2, wdExtend);
-    selection.MoveRight(wdCell, 1);
-    table.setApplyStyleLastRow(true);
-    app.Quit();
-
-    EXPECT_EQ(recorder->callTexts(), QStringList({
-                                         "CreateObject(\"Word.Application\")",
-                                         "Application.Documents",
-                                         "Documents.Add",
-                                         "Document.ActiveWindow",
-                                         "Window.Selection",
-                                         "Selection.Font",
-                                         "Font.Size = 10",
-                                         "Selection.TypeText(Text:=\"Say \"\"hi\"\"\")",
-                                         "Application.ActiveDocument",
-                                         "Document.Tables",
-                                         "Selection.Range",
-                                         "Tables.Add(Range:=Range, NumRows:=2, NumColumns:=2, DefaultTableBehavior:=1, AutoFitBehavior:=0)",
-                                         "Selection.MoveRight(Unit:=1, count:=2, Extend:=1)",
-                                         "Selection.MoveRight(Unit:=12, count:=1)",
-                                         "Table.ApplyStyleLastRow = True",
-                                         "Application.Quit",
-                                     }));
-    EXPECT_EQ(recorder->countOf("Selection.MoveRight"), 2);
-    EXPECT_EQ(recorder->callCount(), 16);
-    for (const auto& record : recorder->calls())
-        EXPECT_FALSE(record.failed);
-}
-
 TEST_F(AutomationTest, TheFactoryReachesTheEngineSetLast)
 {
     class RefusingEngine : public BuiltInEngine {

@@ -82,7 +82,7 @@ TEST_F(SelectionTest, FormattingAtAnInsertionPointAppliesOnlyToTheTextTypedNext)
 {
     selection.TypeText("plain ");
     selection.Font().setBold(true);
-    selection.Font().setSize(14);
+    selection.Font().setSize(10.5);  // half points are kept
     selection.TypeText("strong");
     selection.TypeText("!");  // goes on in the formatting of the character before it
 
@@ -93,7 +93,7 @@ TEST_F(SelectionTest, FormattingAtAnInsertionPointAppliesOnlyToTheTextTypedNext)
     EXPECT_EQ(paragraph.runs[0].format.halfPoints, 22);
     EXPECT_EQ(paragraph.runs[1].text, "strong!");
     EXPECT_TRUE(paragraph.runs[1].format.bold);
-    EXPECT_EQ(paragraph.runs[1].format.halfPoints, 28);
+    EXPECT_EQ(paragraph.runs[1].format.halfPoints, 21);
 }
 
 TEST_F(SelectionTest, TypeParagraphKeepsAlignmentAndCharacterFormatting)
@@ -349,13 +349,6 @@ TEST_F(SelectionTest, ValuesOutOfRangeAreRefusedAndChangeNothing)
     const auto& format = cellAt(document, 0, 0).paragraphs[0].runs.at(0).format;
     EXPECT_EQ(format, model::CharacterFormat{});
     EXPECT_TRUE(cellAt(document, 0, 0).shading.isNone());
-}
-
-TEST_F(SelectionTest, HalfPointSizesAreKept)
-{
-    selection.Font().setSize(10.5);
-    selection.TypeText("a");
-    EXPECT_EQ(bodyParagraph(document, 0).runs.at(0).format.halfPoints, 21);
 }
 
 // The selection engine itself, on documents with content already in place.

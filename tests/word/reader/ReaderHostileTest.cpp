@@ -178,27 +178,6 @@ TEST_F(ReaderHostileTest, TooManyEntries)
     EXPECT_FAILS_WITH(readertest::rezip(parts), "more than 10000 parts");
 }
 
-TEST_F(ReaderHostileTest, DeepNestingIsRefused)
-{
-    const int depth = 100000;
-    QByteArray body;
-    body.reserve(depth * 40);
-    for (int i = 0; i < depth; ++i)
-        body += "<w:customXml>";
-    body += "<w:p/>";
-    for (int i = 0; i < depth; ++i)
-        body += "</w:customXml>";
-    EXPECT_FAILS_WITH(readertest::packageWithBody(body), "nested more than 256 deep");
-    // Nesting inside what is passed over counts as well.
-    QByteArray skipped = "<w:p><w:r><w:drawing>";
-    for (int i = 0; i < depth; ++i)
-        skipped += "<a>";
-    for (int i = 0; i < depth; ++i)
-        skipped += "</a>";
-    skipped += "</w:drawing></w:r></w:p>";
-    EXPECT_FAILS_WITH(readertest::packageWithBody(skipped), "nested more than 256 deep");
-}
-
 // The XML parser's time grows with the square of an element's attributes.
 TEST_F(ReaderHostileTest, ElementsWithHugeNumbersOfAttributesAreRefused)
 {

@@ -97,21 +97,6 @@ TEST_F(ReaderRoundTripTest, AwkwardTypedTextsComeBackAsTyped)
     app.Quit();
 }
 
-TEST_F(ReaderRoundTripTest, TypedTextInTableCellsComesBack)
-{
-    const QString path = folder.filePath(QStringLiteral("cells.docx"));
-    readertest::savePlanner(path, QStringLiteral("😀 <b>&</b> مرحبا"));
-    const model::DocumentModel read = package::readPackage(path);
-    const auto& heading = std::get<model::Paragraph>(read.body.front());
-    EXPECT_EQ(heading.text(), QStringLiteral("Week of 😀 <b>&</b> مرحبا"));
-    EXPECT_EQ(heading.alignment, model::Alignment::Center);
-    ASSERT_FALSE(heading.runs.empty());
-    EXPECT_TRUE(heading.runs.front().format.bold);
-    EXPECT_EQ(heading.runs.front().format.fontName, QStringLiteral("Trebuchet MS"));
-    const QStringList headings = wordtest::cellTexts(*read.table(0), 0);
-    EXPECT_TRUE(headings.contains(QStringLiteral("Monday"))) << headings.join(QLatin1Char('|')).toStdString();
-}
-
 TEST_F(ReaderRoundTripTest, OpenThroughTheFacadeReportsAMissingFile)
 {
     Application app = Application::CreateObject();

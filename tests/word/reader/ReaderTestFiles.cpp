@@ -26,21 +26,6 @@ word::model::DocumentModel savePlanner(const QString& path, const QString& title
     return *run.savedModel;
 }
 
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(bytes);
-}
-
 std::vector<PackagePart> unzip(const QByteArray& bytes)
 {
     std::vector<PackagePart> parts;

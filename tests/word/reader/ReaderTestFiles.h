@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TestFiles.h"
 #include "word/model/DocumentModel.h"
 #include "word/package/PackagePart.h"
 
@@ -17,8 +18,8 @@ namespace readertest {
 // std::runtime_error when no planner came out.
 word::model::DocumentModel savePlanner(const QString& path, const QString& title = QStringLiteral("March 3"));
 
-QByteArray readFile(const QString& path);
-void writeFile(const QString& path, const QByteArray& bytes);
+using testfiles::readFile;
+using testfiles::writeFile;
 
 // Every entry of a zip, in its order; empty for no zip.
 std::vector<word::package::PackagePart> unzip(const QByteArray& zip);

@@ -3,7 +3,6 @@
 #include "word/Engine.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <map>
 #include <memory>
@@ -23,7 +22,7 @@ namespace word {
 //     recorder->failCreate("Cannot start");            // CreateObject throws
 //     recorder->setWordRunning(true);                  // GetObject finds a Word
 //     ... run the program ...
-//     recorder->calls(), recorder->callTexts(), word::liveInstances()
+//     recorder->calls(), recorder->countOf("Cells.Merge"), word::liveInstances()
 //     word::setEngine(nullptr);
 class RecordingEngine : public Engine {
 public:
@@ -48,8 +47,6 @@ public:
     bool wordRunning() const;
 
     const std::vector<Record>& calls() const { return m_calls; }
-    QStringList callTexts() const;                    // Call::text() of each, in order
-    int callCount() const { return int(m_calls.size()); }
     int countOf(const QString& member) const;         // calls of one member
     // Forgets the recorded calls and pending failures.
     void clear();
