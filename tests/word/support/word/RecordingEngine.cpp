@@ -43,6 +43,14 @@ bool RecordingEngine::wordRunning() const
     return m_running && !m_running->hasQuit();
 }
 
+QStringList RecordingEngine::callTexts() const
+{
+    QStringList texts;
+    for (const Record& record : m_calls)
+        texts << record.call.text();
+    return texts;
+}
+
 int RecordingEngine::countOf(const QString& member) const
 {
     return int(std::count_if(m_calls.begin(), m_calls.end(), [&](const Record& r) { return r.call.member == member; }));

@@ -3,6 +3,7 @@
 #include "word/Engine.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <map>
 #include <memory>
@@ -22,7 +23,7 @@ namespace word {
 //     recorder->failCreate("Cannot start");            // CreateObject throws
 //     recorder->setWordRunning(true);                  // GetObject finds a Word
 //     ... run the program ...
-//     recorder->calls(), recorder->countOf("Cells.Merge"), word::liveInstances()
+//     recorder->calls(), recorder->callTexts(), word::liveInstances()
 //     word::setEngine(nullptr);
 class RecordingEngine : public Engine {
 public:
@@ -47,6 +48,8 @@ public:
     bool wordRunning() const;
 
     const std::vector<Record>& calls() const { return m_calls; }
+    QStringList callTexts() const;                    // Call::text() of each, in order
+    int callCount() const { return int(m_calls.size()); }
     int countOf(const QString& member) const;         // calls of one member
     // Forgets the recorded calls and pending failures.
     void clear();
