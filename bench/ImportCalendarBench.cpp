@@ -2,9 +2,9 @@
 // (about 8 MB), one in five repeating weekly on two days up to 200 times,
 // half of those counted (COUNT), half ending on a date (UNTIL); read from the
 // file, the week worked out and laid out. Aim: under 300 ms median.
-#include "entry/calendar/CalendarFile.h"
-#include "entry/calendar/Occurrences.h"
-#include "entry/calendar/WeekLayout.h"
+#include "calendar/CalendarFile.h"
+#include "calendar/Occurrences.h"
+#include "calendar/WeekLayout.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -13,7 +13,7 @@ namespace {
 void BM_PlannerDocument(benchmark::State& state)
 {
     plannertest::PlannerRun run;
-    const entry::Week week = plannertest::fullWeek(QStringLiteral("March 3"));
+    const week::Week week = plannertest::fullWeek(QStringLiteral("March 3"));
     for (auto _ : state) {
         run.generate(week);
         state.PauseTiming();

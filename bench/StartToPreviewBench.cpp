@@ -4,7 +4,8 @@
 // written and loaded, and the preview window shown. Target: under 25 ms.
 #include "app/Program.h"
 #include "platform/MessageBoxes.h"
-#include "preview/Form2.h"
+#include "seam/Seam.h"
+#include "preview/PreviewWindow.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -31,30 +32,30 @@ void BM_StartToPreview(benchmark::State& state)
     QTemporaryDir temp;
     qputenv("TEMP", QFile::encodeName(temp.path()));
     CountingBoxes boxes;
-    platform::setMessageBoxes(&boxes);
+    seam::Seam<platform::MessageBoxes>::install(&boxes);
 
     Program program;
-    Form1& form = program.entryWindow();
-    form.Form_Load();
+    EntryWindow& form = program.entryWindow();
+    form.load();
     form.today = [] { return QDate(2026, 12, 7); };
-    form.PushButton3_Click();
+    form.sampleClicked();
     form.show();
     QCoreApplication::processEvents();
 
     for (auto _ : state) {
-        form.PushButton1_Click();
+        form.startClicked();
         state.PauseTiming();
         if (boxes.shown) {
             state.SkipWithError(boxes.last.toUtf8().constData());
             break;
         }
-        program.previewWindow()->PushButton8_Click();  // "< Back": the temporary document goes
+        program.previewWindow()->backClicked();  // "< Back": the temporary document goes
         QCoreApplication::processEvents();
         state.ResumeTiming();
     }
     if (program.previewWindow())
         program.previewWindow()->hide();
-    platform::setMessageBoxes(nullptr);
+    seam::Seam<platform::MessageBoxes>::install(nullptr);
     qunsetenv("TEMP");
 }
 BENCHMARK(BM_StartToPreview)->Unit(benchmark::kMillisecond)->UseRealTime();

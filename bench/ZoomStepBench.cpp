@@ -2,10 +2,11 @@
 // redraw from the full-size copy's vectors (what the viewport shows of it),
 // the new geometry and scroll ranges, and one repaint of the window. One
 // frame's budget (16 ms) is the target.
-#include "preview/Form2.h"
+#include "preview/PreviewWindow.h"
 
 #include "PlannerRun.h"
 #include "platform/MessageBoxes.h"
+#include "seam/Seam.h"
 
 #include <QCoreApplication>
 #include <QPicture>
@@ -35,34 +36,34 @@ QPicture plannerPicture()
 }
 
 // Shown, exposed and set up at 1.0, then zoomed in `steps` times.
-void showPreview(preview::Form2& form, int steps)
+void showPreview(preview::PreviewWindow& form, int steps)
 {
     form.setPicture(plannerPicture());
     form.show();
     for (int i = 0; i < 5; ++i)
         QCoreApplication::processEvents();
-    form.Form_Activate();
+    form.activate();
     for (int i = 0; i < steps; ++i)
-        form.PushButton1_Click();
+        form.zoomInClicked();
 }
 
 // The step from 3.75 to 4.0, again and again in one window.
 void BM_ZoomStep(benchmark::State& state)
 {
     SilentBoxes boxes;
-    platform::setMessageBoxes(&boxes);
-    preview::Form2 form;
+    seam::Seam<platform::MessageBoxes>::install(&boxes);
+    preview::PreviewWindow form;
     showPreview(form, 11);  // 3.75
     for (auto _ : state) {
-        form.PushButton1_Click();  // 4.0
+        form.zoomInClicked();  // 4.0
         form.repaint();
         state.PauseTiming();
-        if (form.viewport().mZoom() != 4.0f)
+        if (form.viewport().zoom() != 4.0f)
             state.SkipWithError("the zoom step to 4.0 was refused");
-        form.PushButton2_Click();  // back to 3.75
+        form.zoomOutClicked();  // back to 3.75
         state.ResumeTiming();
     }
-    platform::setMessageBoxes(nullptr);
+    seam::Seam<platform::MessageBoxes>::install(nullptr);
 }
 
 // The first step to 4.0 in a fresh window: nothing of that size has ever
@@ -70,19 +71,19 @@ void BM_ZoomStep(benchmark::State& state)
 void BM_ZoomStepFirstTimeTo4(benchmark::State& state)
 {
     SilentBoxes boxes;
-    platform::setMessageBoxes(&boxes);
+    seam::Seam<platform::MessageBoxes>::install(&boxes);
     for (auto _ : state) {
         state.PauseTiming();
-        auto form = std::make_unique<preview::Form2>();
+        auto form = std::make_unique<preview::PreviewWindow>();
         showPreview(*form, 11);
         state.ResumeTiming();
-        form->PushButton1_Click();
+        form->zoomInClicked();
         form->repaint();
         state.PauseTiming();
         form.reset();
         state.ResumeTiming();
     }
-    platform::setMessageBoxes(nullptr);
+    seam::Seam<platform::MessageBoxes>::install(nullptr);
 }
 
 }  // namespace

@@ -29,9 +29,9 @@ int main(int argc, char** argv)
 
     // The import asks which week to take; its dialog comes up over the shown window.
     if (const QStringList files = arguments.positionalArguments(); !files.isEmpty()) {
-        Form1& form = program.entryWindow();
+        EntryWindow& form = program.entryWindow();
         const QString calendar = files.first();
-        QTimer::singleShot(0, &form, [&form, calendar] { form.ImportCalendarFile(calendar); });
+        QTimer::singleShot(0, &form, [&form, calendar] { form.importCalendarFile(calendar); });
     }
     return application.exec();
 }

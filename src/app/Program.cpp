@@ -1,12 +1,12 @@
 #include "Program.h"
 
 #include "planner/DocumentLocks.h"
-#include "planner/IsInstalled.h"
+#include "planner/WordInstallCheck.h"
 #include "planner/TemporaryFiles.h"
 #include "platform/Clipboard.h"
 #include "platform/ProgramEnvironment.h"
 #include "platform/TerminationSignals.h"
-#include "preview/Form2.h"
+#include "preview/PreviewWindow.h"
 #include "word/PictureSink.h"
 
 #include <QApplication>
@@ -35,14 +35,14 @@ void endOnTerminationSignals()
 
 }  // namespace
 
-Program::Program(Tessaly::DigitSource digits) : m_tessaly(m_form1, *this, std::move(digits))
+Program::Program(PlannerGenerator::DigitSource digits) : m_generator(m_form1, *this, std::move(digits))
 {
-    word::setPictureSink([](const QPicture& picture) { platform::clipboard().setPicture(picture); });
-    m_form1.generateTessaly = [this] { m_tessaly.GenerateTessaly(); };
-    m_form1.checkWordPresence = [] { IsInstalled::CheckWordInstalled(); };
+    word::PictureSinkSeam::install([](const QPicture& picture) { platform::clipboard().setPicture(picture); });
+    m_form1.generatePlanner = [this] { m_generator.generatePlanner(); };
+    m_form1.checkWordPresence = [] { planner::checkWordInstalled(); };
 }
 
-Program::~Program() { word::setPictureSink({}); }
+Program::~Program() { word::PictureSinkSeam::install({}); }
 
 void Program::start()
 {
@@ -53,7 +53,7 @@ void Program::start()
         // reports the folder when it needs one.
     }
     endOnTerminationSignals();
-    m_form1.Form_Load();
+    m_form1.load();
 
     // Both windows open centred on the screen the program starts on.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -64,22 +64,22 @@ void Program::start()
     m_form1.show();
 }
 
-preview::Form2& Program::preview()
+preview::PreviewWindow& Program::preview()
 {
     if (!m_form2)
-        m_form2 = std::make_unique<preview::Form2>();
+        m_form2 = std::make_unique<preview::PreviewWindow>();
     return *m_form2;
 }
 
 void Program::showPicture(const QPicture& picture) { preview().setPicture(picture); }
 
-void Program::resetEntryPointer() { m_form1.pointer().setShape(platform::WindowPointer::Shape::Arrow); }
+void Program::resetEntryPointer() { m_form1.pointer().setShape(desktop::WindowPointer::Shape::Arrow); }
 
-void Program::setDocumentPath(const QString& path) { preview().mWordFile = path; }
+void Program::setDocumentPath(const QString& path) { preview().temporaryDocument = path; }
 
 void Program::showPreview()
 {
-    preview::Form2& form2 = preview();
+    preview::PreviewWindow& form2 = preview();
     form2.setEntryWindow(&m_form1);
     form2.show();
 }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "entry/Form1.h"
+#include "entry/EntryWindow.h"
 #include "planner/PreviewHandOver.h"
-#include "planner/Tessaly.h"
+#include "planner/PlannerGenerator.h"
 
 #include <memory>
 
 namespace preview {
-class Form2;
+class PreviewWindow;
 }
 
 // The program's parts wired together: the entry window, the generator that
@@ -22,7 +22,7 @@ class Form2;
 class Program final : private PreviewHandOver {
 public:
     // `digits` draws the temporary names; the system's random source by default.
-    explicit Program(Tessaly::DigitSource digits = {});
+    explicit Program(PlannerGenerator::DigitSource digits = {});
     ~Program() override;
 
     Program(const Program&) = delete;
@@ -39,9 +39,9 @@ public:
     // the screen.
     void start();
 
-    Form1& entryWindow() { return m_form1; }
+    EntryWindow& entryWindow() { return m_form1; }
     // Null until the first planner was handed over.
-    preview::Form2* previewWindow() const { return m_form2.get(); }
+    preview::PreviewWindow* previewWindow() const { return m_form2.get(); }
 
 private:
     // PreviewHandOver
@@ -51,9 +51,9 @@ private:
     void showPreview() override;
     void hideEntryWindow() override;
 
-    preview::Form2& preview();
+    preview::PreviewWindow& preview();
 
-    Form1 m_form1;
-    std::unique_ptr<preview::Form2> m_form2;
-    Tessaly m_tessaly;
+    EntryWindow m_form1;
+    std::unique_ptr<preview::PreviewWindow> m_form2;
+    PlannerGenerator m_generator;
 };

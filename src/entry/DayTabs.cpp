@@ -1,6 +1,6 @@
 #include "DayTabs.h"
 
-#include "DayStore.h"
+#include "week/DayStore.h"
 
 #include <QProxyStyle>
 
@@ -47,8 +47,8 @@ QSize DayTabBar::minimumTabSizeHint(int index) const { return tabSizeHint(index)
 DayTabs::DayTabs(int tabRowHeight, QWidget* parent) : QTabWidget(parent)
 {
     setTabBar(new DayTabBar(tabRowHeight, this));
-    for (int page = 0; page < DayPageCount; ++page)
-        addTab(new QWidget(this), dayTabCaption(page));
+    for (int page = 0; page < week::DayPageCount; ++page)
+        addTab(new QWidget(this), week::dayTabCaption(page));
 }
 
 }  // namespace entry

@@ -1,6 +1,6 @@
 #include "ImportWeekDialog.h"
 
-#include "entry/calendar/WeekLayout.h"
+#include "calendar/WeekLayout.h"
 
 #include <QDateEdit>
 #include <QDialogButtonBox>

@@ -18,7 +18,7 @@ class PreviewHandOver {
 public:
     virtual ~PreviewHandOver() = default;
 
-    // The planner's picture, for the preview's Picture1.
+    // The planner's picture, for the preview's rowsPanel.
     virtual void showPicture(const QPicture& picture) = 0;
     // The entry window's pointer back to the standard arrow.
     virtual void resetEntryPointer() = 0;

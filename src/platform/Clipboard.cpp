@@ -1,5 +1,7 @@
 #include "Clipboard.h"
 
+#include "seam/Seam.h"
+
 namespace platform {
 namespace {
 
@@ -13,16 +15,12 @@ private:
     std::optional<QPicture> m_picture;
 };
 
-Clipboard* installed = nullptr;
-
 }  // namespace
 
 Clipboard& clipboard()
 {
     static ProgramClipboard own;
-    return installed ? *installed : own;
+    return seam::service<Clipboard>(own);
 }
-
-void setClipboard(Clipboard* newClipboard) { installed = newClipboard; }
 
 }  // namespace platform

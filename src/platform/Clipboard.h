@@ -23,6 +23,6 @@ public:
 };
 
 Clipboard& clipboard();
-void setClipboard(Clipboard* clipboard);  // not owned; nullptr restores the program's own
+// The program's own unless a test installed another through seam::Seam<Clipboard>.
 
 }  // namespace platform

@@ -1,38 +1,12 @@
 #include "FileDialogs.h"
 
-#include <QApplication>
-#include <QFileDialog>
+#include "seam/Seam.h"
+
+#include <QStringList>
 
 namespace platform {
-namespace {
 
-class QtFileDialogs final : public FileDialogs {
-public:
-    QString saveFileName(const SaveDialogRequest& request) override
-    {
-        return QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title, request.fileName,
-                                            qtNameFilters(request.filter), nullptr,
-                                            QFileDialog::DontConfirmOverwrite);
-    }
-
-    QString openFileName(const OpenDialogRequest& request) override
-    {
-        return QFileDialog::getOpenFileName(QApplication::activeWindow(), request.title, QString(),
-                                            qtNameFilters(request.filter));
-    }
-};
-
-FileDialogs* installed = nullptr;
-
-}  // namespace
-
-FileDialogs& fileDialogs()
-{
-    static QtFileDialogs qtDialogs;
-    return installed ? *installed : qtDialogs;
-}
-
-void setFileDialogs(FileDialogs* dialogs) { installed = dialogs; }
+FileDialogs& fileDialogs() { return seam::service<FileDialogs>("file dialogs"); }
 
 QString qtNameFilters(const QString& pipeFilter)
 {

@@ -30,7 +30,7 @@ public:
 };
 
 FileDialogs& fileDialogs();
-void setFileDialogs(FileDialogs* dialogs);  // not owned; nullptr restores Qt's
+// In force through seam::Seam<FileDialogs>: the desktop's (desktop::QtFileDialogs) unless a test installed others.
 
 // "Word Files (*.doc)|*.doc" -> "Word Files (*.doc)" (Qt takes patterns from the description).
 QString qtNameFilters(const QString& pipeFilter);

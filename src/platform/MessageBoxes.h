@@ -26,10 +26,10 @@ public:
     virtual Answer show(const MessageRequest& request) = 0;
 };
 
-// The implementation in force: Qt's QMessageBox unless a test installed another.
+// The implementation in force (seam::Seam<MessageBoxes>): the desktop's
+// QMessageBox (desktop::QtMessageBoxes) unless a test installed another.
+// Throws std::logic_error in a program that provides none.
 MessageBoxes& messageBoxes();
-// Installs `boxes` (not owned; must outlive its use). nullptr restores Qt's.
-void setMessageBoxes(MessageBoxes* boxes);
 
 // Shorthand for the common case; an empty title means the application title.
 Answer showMessage(const QString& text, Buttons buttons = Buttons::Ok, Icon icon = Icon::None,

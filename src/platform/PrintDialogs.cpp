@@ -1,31 +1,9 @@
 #include "PrintDialogs.h"
 
-#include <QApplication>
-#include <QPrintDialog>
-#include <QPrinter>
+#include "seam/Seam.h"
 
 namespace platform {
-namespace {
 
-class QtPrintDialogs final : public PrintDialogs {
-public:
-    bool choose(QPrinter& printer) override
-    {
-        QPrintDialog dialog(&printer, QApplication::activeWindow());
-        return dialog.exec() == QDialog::Accepted;
-    }
-};
-
-PrintDialogs* installed = nullptr;
-
-}  // namespace
-
-PrintDialogs& printDialogs()
-{
-    static QtPrintDialogs qtDialogs;
-    return installed ? *installed : qtDialogs;
-}
-
-void setPrintDialogs(PrintDialogs* dialogs) { installed = dialogs; }
+PrintDialogs& printDialogs() { return seam::service<PrintDialogs>("print dialog"); }
 
 }  // namespace platform

@@ -16,6 +16,6 @@ public:
 };
 
 PrintDialogs& printDialogs();
-void setPrintDialogs(PrintDialogs* dialogs);  // not owned; nullptr restores Qt's
+// In force through seam::Seam<PrintDialogs>: the desktop's (desktop::QtPrintDialogs) unless a test installed another.
 
 }  // namespace platform

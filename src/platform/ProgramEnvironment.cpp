@@ -1,5 +1,7 @@
 #include "ProgramEnvironment.h"
 
+#include "seam/Seam.h"
+
 #include <QCoreApplication>
 
 #include <cstdio>
@@ -10,7 +12,6 @@ namespace {
 
 QString folderOverride;
 QString title;
-ProgramExit* installedExit = nullptr;
 
 }  // namespace
 
@@ -29,8 +30,8 @@ void pumpEvents() { QCoreApplication::processEvents(); }
 
 void endProgram()
 {
-    if (installedExit) {
-        installedExit->endNow();
+    if (ProgramExit* installed = seam::Seam<ProgramExit>::current()) {
+        installed->endNow();
         return;
     }
     // Immediate on purpose: no close handler, no pending event, no static
@@ -38,7 +39,5 @@ void endProgram()
     std::fflush(nullptr);
     std::_Exit(0);
 }
-
-void setProgramExit(ProgramExit* exit) { installedExit = exit; }
 
 }  // namespace platform

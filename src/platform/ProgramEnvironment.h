@@ -28,6 +28,6 @@ public:
     virtual void endNow() = 0;
 };
 void endProgram();
-void setProgramExit(ProgramExit* exit);  // not owned; nullptr restores the real one
+// A test installs its ProgramExit through seam::Seam<ProgramExit>.
 
 }  // namespace platform

@@ -1,5 +1,7 @@
 #include "SystemClipboard.h"
 
+#include "seam/Seam.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -12,16 +14,12 @@ public:
     void setMimeData(QMimeData* data) override { QGuiApplication::clipboard()->setMimeData(data); }
 };
 
-SystemClipboard* installed = nullptr;
-
 }  // namespace
 
 SystemClipboard& systemClipboard()
 {
     static DesktopClipboard desktop;
-    return installed ? *installed : desktop;
+    return seam::service<SystemClipboard>(desktop);
 }
-
-void setSystemClipboard(SystemClipboard* clipboard) { installed = clipboard; }
 
 }  // namespace platform

@@ -17,6 +17,6 @@ public:
 };
 
 SystemClipboard& systemClipboard();
-void setSystemClipboard(SystemClipboard* clipboard);  // not owned; nullptr restores the desktop's
+// The desktop's unless a test installed another through seam::Seam<SystemClipboard>.
 
 }  // namespace platform

@@ -1,6 +1,6 @@
 #include "preview/PdfExport.h"
 
-#include "app/Main.h"
+#include "common/Files.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "preview/PlannerPages.h"
@@ -44,7 +44,7 @@ void exportAsPdf(const QString& wordFile)
         return;
     if (QFileInfo(chosen).suffix().isEmpty())
         chosen += QStringLiteral(".pdf");
-    if (Main::FileExists(chosen) &&
+    if (common::fileExists(chosen) &&
         platform::showMessage(QStringLiteral("Are you sure you wish to overwrite ") + chosen + QStringLiteral(" ?"),
                               platform::Buttons::YesNo) != platform::Answer::Yes)
         return;

@@ -1,7 +1,7 @@
 #include "preview/PlannerPrinter.h"
 
 #include "platform/PrintDialogs.h"
-#include "platform/PrintJob.h"
+#include "desktop/PrintJob.h"
 #include "preview/PdfExport.h"
 #include "preview/PlannerPages.h"
 
@@ -80,7 +80,7 @@ void printPlanner(const QString& wordFile)
         throw std::runtime_error(QStringLiteral("Cannot write a temporary file for printing: %1")
                                      .arg(pdf.errorString())
                                      .toStdString());
-    platform::submitPrintJob({printer.printerName(), pdf.fileName(), pages.title(), cupsOptions(printer)});
+    desktop::submitPrintJob({printer.printerName(), pdf.fileName(), pages.title(), cupsOptions(printer)});
 }
 
 }  // namespace preview

@@ -78,20 +78,20 @@ void ScrollBar::setValue(int16_t value)
 }
 
 Viewport::Viewport(ViewportHost& host)
-    : m_host(host), m_hScroll([this] { HScroll1_Change(); }), m_vScroll([this] { VScroll1_Change(); })
+    : m_host(host), m_horizontalBar([this] { horizontalBarChanged(); }), m_verticalBar([this] { verticalBarChanged(); })
 {
-    m_picture2.left = 120;
-    m_picture2.top = 120;
-    m_picture2.outerWidth = 9330;
-    m_picture2.outerHeight = 7425;
+    m_view.left = 120;
+    m_view.top = 120;
+    m_view.outerWidth = 9330;
+    m_view.outerHeight = 7425;
 
-    m_picture1.outerWidth = 2340;
-    m_picture1.outerHeight = 3435;
+    m_shownPicture.outerWidth = 2340;
+    m_shownPicture.outerHeight = 3435;
 
-    m_zoomOri.left = 10320;
-    m_zoomOri.top = 480;
-    m_zoomOri.outerWidth = 735;
-    m_zoomOri.outerHeight = 375;
+    m_originalPicture.left = 10320;
+    m_originalPicture.top = 480;
+    m_originalPicture.outerWidth = 735;
+    m_originalPicture.outerHeight = 375;
 }
 
 bool Viewport::line(const char* location, int number, const std::function<void()>& body)
@@ -99,49 +99,49 @@ bool Viewport::line(const char* location, int number, const std::function<void()
     return m_host.runLine(location, number, body);
 }
 
-void Viewport::AssignPicture(std::optional<Size> size)
+void Viewport::assignPicture(std::optional<Size> size)
 {
-    m_picture1Picture = size;
-    if (m_picture1.autoSize && size) {
-        m_picture1.outerWidth = size->width + 2 * BorderTwips;
-        m_picture1.outerHeight = size->height + 2 * BorderTwips;
+    m_assignedPicture = size;
+    if (m_shownPicture.autoSize && size) {
+        m_shownPicture.outerWidth = size->width + 2 * BorderTwips;
+        m_shownPicture.outerHeight = size->height + 2 * BorderTwips;
     }
 }
 
-void Viewport::FirstDisplay()
+void Viewport::firstDisplay()
 {
     const char* at = location::FormActivate;
-    line(at, 104, [&] { m_picture1.persistent = true; });
+    line(at, 104, [&] { m_shownPicture.persistent = true; });
     line(at, 106, [&] {
-        m_picture1.autoSize = true;
-        AssignPicture(m_picture1Picture);
+        m_shownPicture.autoSize = true;
+        assignPicture(m_assignedPicture);
     });
-    line(at, 108, [&] { m_picture1.penMode = 6; });
-    line(at, 110, [&] { m_picture1.backColor = 0xFFFFFF; });
+    line(at, 108, [&] { m_shownPicture.penMode = 6; });
+    line(at, 110, [&] { m_shownPicture.backColor = 0xFFFFFF; });
 
-    line(at, 114, [&] { m_zoomOri.persistent = true; });
-    line(at, 116, [&] { m_zoomOri.visible = false; });
-    line(at, 118, [&] { m_zoomOri.outerWidth = m_picture1.outerWidth; });
-    line(at, 120, [&] { m_zoomOri.outerHeight = m_picture1.outerHeight; });
-    line(at, 122, [&] { m_host.copyPictureToZoomOri(); });
+    line(at, 114, [&] { m_originalPicture.persistent = true; });
+    line(at, 116, [&] { m_originalPicture.visible = false; });
+    line(at, 118, [&] { m_originalPicture.outerWidth = m_shownPicture.outerWidth; });
+    line(at, 120, [&] { m_originalPicture.outerHeight = m_shownPicture.outerHeight; });
+    line(at, 122, [&] { m_host.copyPictureToOriginal(); });
 
     line(at, 124, [&] { m_zoom = 1.0f; });
     readOriginalSize(at, 126, 128);
     line(at, 130, [&] { m_zoomWidth = floorToInt32(double(m_origWidth) * 1.0); });
     line(at, 132, [&] { m_zoomHeight = floorToInt32(double(m_origHeight) * 1.0); });
-    line(at, 134, [&] { RedrawImage(); });
-    line(at, 136, [&] { SetupScrollBars(); });
+    line(at, 134, [&] { redrawImage(); });
+    line(at, 136, [&] { setupScrollBars(); });
 }
 
 void Viewport::readOriginalSize(const char* location, int widthLine, int heightLine)
 {
-    line(location, widthLine, [&] { m_origWidth = toInt32(double(m_zoomOri.innerWidth()) - 2.0); });
-    line(location, heightLine, [&] { m_origHeight = toInt32(double(m_zoomOri.innerHeight()) - 2.0); });
+    line(location, widthLine, [&] { m_origWidth = toInt32(double(m_originalPicture.innerWidth()) - 2.0); });
+    line(location, heightLine, [&] { m_origHeight = toInt32(double(m_originalPicture.innerHeight()) - 2.0); });
 }
 
-void Viewport::RedrawImage()
+void Viewport::redrawImage()
 {
-    const char* at = location::RedrawImage;
+    const char* at = location::redrawImage;
     line(at, 100, [&] { m_zoomWidth = floorToInt32(double(m_origWidth) * double(m_zoom)); });
     line(at, 102, [&] { m_zoomHeight = floorToInt32(double(m_origHeight) * double(m_zoom)); });
 
@@ -149,19 +149,19 @@ void Viewport::RedrawImage()
     line(at, 104, [&] { fits = m_zoomWidth < MaxZoomWidth && m_zoomHeight < MaxZoomHeight; });
     if (fits) {
         line(at, 106, [&] {
-            m_host.clearPicture1();
-            m_picture1Picture.reset();
+            m_host.clearShownPicture();
+            m_assignedPicture.reset();
         });
-        line(at, 108, [&] { m_picture1.outerWidth = m_zoomWidth; });
-        line(at, 110, [&] { m_picture1.outerHeight = m_zoomHeight; });
+        line(at, 108, [&] { m_shownPicture.outerWidth = m_zoomWidth; });
+        line(at, 110, [&] { m_shownPicture.outerHeight = m_zoomHeight; });
         line(at, 112, [&] { m_host.drawZoomed(m_zoomWidth, m_zoomHeight, m_origWidth, m_origHeight); });
         line(at, 114, [&] { m_host.showArrowPointer(); });
-        line(at, 116, [&] { m_hScroll.setValue(0); });
-        line(at, 118, [&] { m_vScroll.setValue(0); });
-        line(at, 120, [&] { m_hScroll.setEnabled(m_picture2.innerWidth() < m_zoomWidth); });
-        line(at, 122, [&] { m_vScroll.setEnabled(m_picture2.innerHeight() < m_zoomHeight); });
+        line(at, 116, [&] { m_horizontalBar.setValue(0); });
+        line(at, 118, [&] { m_verticalBar.setValue(0); });
+        line(at, 120, [&] { m_horizontalBar.setEnabled(m_view.innerWidth() < m_zoomWidth); });
+        line(at, 122, [&] { m_verticalBar.setEnabled(m_view.innerHeight() < m_zoomHeight); });
     } else {
-        // Too large: back to full size without drawing; Picture1 and the bars
+        // Too large: back to full size without drawing; shownPicture and the bars
         // go on showing the previous drawing.
         line(at, 124, [&] { m_zoom = 1.0f; });
         readOriginalSize(at, 126, 128);
@@ -173,41 +173,41 @@ void Viewport::RedrawImage()
         line(at, 134, [&] { setupScrollRanges(); });
 }
 
-void Viewport::PushButton1_Click()
+void Viewport::zoomInClicked()
 {
-    line(location::ZoomIn, 100, [&] { StepZoom(0); });
+    line(location::ZoomIn, 100, [&] { stepZoom(0); });
 }
 
-void Viewport::PushButton2_Click()
+void Viewport::zoomOutClicked()
 {
-    line(location::ZoomOut, 100, [&] { StepZoom(1); });
+    line(location::ZoomOut, 100, [&] { stepZoom(1); });
 }
 
-void Viewport::StepZoom(int32_t zoomOut)
+void Viewport::stepZoom(int32_t zoomOut)
 {
     const float candidate = zoomOut == 0 ? m_zoom + ZoomStep : m_zoom - ZoomStep;
-    SetZoom(candidate);
+    setZoom(candidate);
 }
 
-void Viewport::SetZoom(float factor)
+void Viewport::setZoom(float factor)
 {
     if (factor >= MinZoom && factor <= MaxZoom) {
         m_zoom = factor;
-        RedrawImage();
+        redrawImage();
     }
 }
 
-void Viewport::SetupScrollBars()
+void Viewport::setupScrollBars()
 {
-    m_picture1.top = 0;
-    m_picture1.left = 0;
+    m_shownPicture.top = 0;
+    m_shownPicture.left = 0;
     setupScrollRanges();
 }
 
 void Viewport::setupScrollRanges()
 {
-    setupBar(m_hScroll, m_hScrollStep, m_picture1.outerWidth, m_picture2.outerWidth);
-    setupBar(m_vScroll, m_vScrollStep, m_picture1.outerHeight, m_picture2.outerHeight);
+    setupBar(m_horizontalBar, m_hScrollStep, m_shownPicture.outerWidth, m_view.outerWidth);
+    setupBar(m_verticalBar, m_vScrollStep, m_shownPicture.outerHeight, m_view.outerHeight);
 }
 
 void Viewport::setupBar(ScrollBar& bar, int16_t& step, int32_t pictureOuter, int32_t viewportOuter)
@@ -229,14 +229,14 @@ void Viewport::setupBar(ScrollBar& bar, int16_t& step, int32_t pictureOuter, int
     bar.setValue(0);
 }
 
-void Viewport::HScroll1_Change()
+void Viewport::horizontalBarChanged()
 {
-    m_picture1.left = -float(int32_t(m_hScrollStep) * int32_t(m_hScroll.value()));
+    m_shownPicture.left = -float(int32_t(m_hScrollStep) * int32_t(m_horizontalBar.value()));
 }
 
-void Viewport::VScroll1_Change()
+void Viewport::verticalBarChanged()
 {
-    m_picture1.top = -float(int32_t(m_vScrollStep) * int32_t(m_vScroll.value()));
+    m_shownPicture.top = -float(int32_t(m_vScrollStep) * int32_t(m_verticalBar.value()));
 }
 
 void Viewport::setByPercent(ScrollBar& bar, int16_t percent)
@@ -246,70 +246,70 @@ void Viewport::setByPercent(ScrollBar& bar, int16_t percent)
     bar.setValue(toInt16(double(percent) / 100.0 * double(bar.max())));
 }
 
-void Viewport::SetHScrollbarByPercent(ScrollBar& HScrollbar, int16_t percent) { setByPercent(HScrollbar, percent); }
+void Viewport::setHorizontalBarPercent(ScrollBar& bar, int16_t percent) { setByPercent(bar, percent); }
 
-void Viewport::SetVScrollbarByPercent(ScrollBar& VScrollbar, int16_t percent) { setByPercent(VScrollbar, percent); }
+void Viewport::setVerticalBarPercent(ScrollBar& bar, int16_t percent) { setByPercent(bar, percent); }
 
-void Viewport::Picture1_MouseDown(int16_t /*Button*/, int16_t /*Shift*/, float X, float Y)
+void Viewport::mouseDown(int16_t /*button*/, int16_t /*modifiers*/, float x, float y)
 {
     const char* at = location::MouseDown;
-    line(at, 100, [&] { m_dragStartX = X; });
-    line(at, 102, [&] { m_dragStartY = Y; });
+    line(at, 100, [&] { m_dragStartX = x; });
+    line(at, 102, [&] { m_dragStartY = y; });
 }
 
-void Viewport::Picture1_MouseMove(int16_t Button, int16_t /*Shift*/, float X, float Y)
+void Viewport::mouseMove(int16_t button, int16_t /*modifiers*/, float x, float y)
 {
     const char* at = location::MouseMove;
     bool held = false;
-    line(at, 100, [&] { held = Button != 0; });
+    line(at, 100, [&] { held = button != 0; });
     if (!held)
         return;
 
-    float newLeft = m_picture1.left;
-    line(at, 104, [&] { newLeft = m_picture1.left - m_dragStartX + X; });
+    float newLeft = m_shownPicture.left;
+    line(at, 104, [&] { newLeft = m_shownPicture.left - m_dragStartX + x; });
     bool beyondStart = false;
     line(at, 106, [&] { beyondStart = newLeft > 0; });
     if (beyondStart) {
         line(at, 108, [&] { newLeft = 0; });
     } else {
         bool beyondEnd = false;
-        line(at, 110, [&] { beyondEnd = float(m_picture2.innerWidth() - m_picture1.outerWidth) > newLeft; });
+        line(at, 110, [&] { beyondEnd = float(m_view.innerWidth() - m_shownPicture.outerWidth) > newLeft; });
         if (beyondEnd)
-            line(at, 112, [&] { newLeft = float(m_picture2.innerWidth() - m_picture1.outerWidth); });
+            line(at, 112, [&] { newLeft = float(m_view.innerWidth() - m_shownPicture.outerWidth); });
     }
 
-    float newTop = m_picture1.top;
-    line(at, 114, [&] { newTop = m_picture1.top - m_dragStartY + Y; });
+    float newTop = m_shownPicture.top;
+    line(at, 114, [&] { newTop = m_shownPicture.top - m_dragStartY + y; });
     beyondStart = false;
     line(at, 116, [&] { beyondStart = newTop > 0; });
     if (beyondStart) {
         line(at, 118, [&] { newTop = 0; });
     } else {
         bool beyondEnd = false;
-        line(at, 120, [&] { beyondEnd = float(m_picture2.innerHeight() - m_picture1.outerHeight) > newTop; });
+        line(at, 120, [&] { beyondEnd = float(m_view.innerHeight() - m_shownPicture.outerHeight) > newTop; });
         if (beyondEnd)
-            line(at, 122, [&] { newTop = float(m_picture2.innerHeight() - m_picture1.outerHeight); });
+            line(at, 122, [&] { newTop = float(m_view.innerHeight() - m_shownPicture.outerHeight); });
     }
 
     line(at, 124, [&] {
-        m_picture1.left = newLeft;
-        m_picture1.top = newTop;
+        m_shownPicture.left = newLeft;
+        m_shownPicture.top = newTop;
     });
 }
 
-void Viewport::Picture1_MouseUp(int16_t /*Button*/, int16_t /*Shift*/, float /*X*/, float /*Y*/)
+void Viewport::mouseUp(int16_t /*button*/, int16_t /*modifiers*/, float /*x*/, float /*y*/)
 {
     const char* at = location::MouseUp;
     std::optional<int16_t> h, v;
-    line(at, 100, [&] { h = releasePercent(m_picture1.left, m_picture1.outerWidth, m_picture2.outerWidth); });
-    line(at, 102, [&] { v = releasePercent(m_picture1.top, m_picture1.outerHeight, m_picture2.outerHeight); });
+    line(at, 100, [&] { h = releasePercent(m_shownPicture.left, m_shownPicture.outerWidth, m_view.outerWidth); });
+    line(at, 102, [&] { v = releasePercent(m_shownPicture.top, m_shownPicture.outerHeight, m_view.outerHeight); });
     line(at, 104, [&] {
         if (h)
-            SetHScrollbarByPercent(m_hScroll, *h);
+            setHorizontalBarPercent(m_horizontalBar, *h);
     });
     line(at, 106, [&] {
         if (v)
-            SetVScrollbarByPercent(m_vScroll, *v);
+            setVerticalBarPercent(m_verticalBar, *v);
     });
 }
 

@@ -7,9 +7,9 @@
 #include <optional>
 
 // The preview window's viewport, without any window toolkit: a fixed frame
-// (Picture2) through which a movable picture area (Picture1) is seen, a hidden
-// full-size copy of the picture (Zoom_Ori) every zoom level is redrawn from,
-// two scroll bars that move Picture1 in fixed steps, and drag-to-pan.
+// (view) through which a movable picture area (shownPicture) is seen, a hidden
+// full-size copy of the picture (originalPicture) every zoom level is redrawn from,
+// two scroll bars that move shownPicture in fixed steps, and drag-to-pan.
 //
 // Units: every length here is in twips (1440 per inch). The window shows
 // 15 twips per pixel and converts at its edge; mouse positions come in as
@@ -18,12 +18,12 @@
 // Outer and inner sizes: each picture area has a border of one pixel
 // (BorderTwips = 15 twips) on every side. Its outer size includes the border,
 // its inner size is what lies inside it (outer - 2 * BorderTwips). The pan
-// offset (Picture1's left and top) is the position of Picture1's outer edge
-// relative to the inside of Picture2: 0 shows the top-left corner of the
+// offset (shownPicture's left and top) is the position of shownPicture's outer edge
+// relative to the inside of view: 0 shows the top-left corner of the
 // picture, panning makes it negative.
 //
-// The model holds all viewport state; the window (Form2) is a thin view that
-// applies it after every operation: Picture1's and Zoom_Ori's geometry, each
+// The model holds all viewport state; the window (PreviewWindow) is a thin view that
+// applies it after every operation: shownPicture's and originalPicture's geometry, each
 // scroll bar's range, value and enabled state. What only the window can do
 // (drawing, the pointer, reporting a failure) goes through ViewportHost.
 
@@ -51,7 +51,7 @@ inline constexpr int16_t CoarseScrollStep = 10;
 // Location literals of the common error report for the viewport's procedures.
 namespace location {
 inline constexpr const char* FormActivate = "in Dorvane2021/08/31.Form2.Form_Activate ";
-inline constexpr const char* RedrawImage = "in Dorvane2021/08/31.Form2.RedrawImage ";
+inline constexpr const char* redrawImage = "in Dorvane2021/08/31.Form2.RedrawImage ";
 inline constexpr const char* ZoomIn = "in Dorvane2021/08/31.Form2.PushButton1_Click ";
 inline constexpr const char* ZoomOut = "in Dorvane2021/08/31.Form2.PushButton2_Click ";
 inline constexpr const char* MouseDown = "in Dorvane2021/08/31.Form2.picture1_MouseDown ";
@@ -125,11 +125,11 @@ public:
     // A failing line is shown in the common error report and false returned;
     // the procedure then goes on with its next line.
     virtual bool runLine(const char* location, int line, const std::function<void()>& body) = 0;
-    // Removes the picture assigned to Picture1, so it holds only what is drawn on it.
-    virtual void clearPicture1() = 0;
-    // Makes Picture1's picture Zoom_Ori's picture (the full-size copy).
-    virtual void copyPictureToZoomOri() = 0;
-    // Draws Zoom_Ori's picture into Picture1 (whose geometry is already the
+    // Removes the picture assigned to shownPicture, so it holds only what is drawn on it.
+    virtual void clearShownPicture() = 0;
+    // Makes shownPicture's picture originalPicture's picture (the full-size copy).
+    virtual void copyPictureToOriginal() = 0;
+    // Draws originalPicture's picture into shownPicture (whose geometry is already the
     // model's): source 0, 0, origWidth x origHeight; destination 0, 0,
     // zoomWidth x zoomHeight; plain copy, scaled to fit. Twips.
     virtual void drawZoomed(int32_t zoomWidth, int32_t zoomHeight, int32_t origWidth, int32_t origHeight) = 0;
@@ -139,80 +139,80 @@ public:
 
 class Viewport {
 public:
-    // Picture areas as the window lays them out (twips): Picture2 relative to
-    // the window, Picture1 relative to the inside of Picture2, Zoom_Ori
+    // Picture areas as the window lays them out (twips): view relative to
+    // the window, shownPicture relative to the inside of view, originalPicture
     // relative to the window (outside its client area).
     explicit Viewport(ViewportHost& host);
 
     Viewport(const Viewport&) = delete;
     Viewport& operator=(const Viewport&) = delete;
 
-    // A picture of `size` twips (pixels * 15) assigned to Picture1, or none. With auto-size on, Picture1's outer size becomes the picture's
+    // A picture of `size` twips (pixels * 15) assigned to shownPicture, or none. With auto-size on, shownPicture's outer size becomes the picture's
     // size plus the border.
-    void AssignPicture(std::optional<Size> size);
-    bool picture1HasPicture() const { return m_picture1Picture.has_value(); }
+    void assignPicture(std::optional<Size> size);
+    bool hasAssignedPicture() const { return m_assignedPicture.has_value(); }
 
     // First-display set-up: lines 104 to 136 of the window's activation,
     // reported with location::FormActivate. Also run for every later result.
-    void FirstDisplay();
+    void firstDisplay();
 
-    // Recomputes the zoomed size from mZoom and redraws Picture1 (own error report).
+    // Recomputes the zoomed size from zoom and redraws shownPicture (own error report).
     // After a redraw that draws, both scroll bars' ranges and steps are set for
     // the zoomed picture as at first display, so that they reach all of it.
-    void RedrawImage();
+    void redrawImage();
 
-    // The zoom buttons: StepZoom(0) for Zoom In, StepZoom(1) for Zoom Out, line 100.
-    void PushButton1_Click();
-    void PushButton2_Click();
+    // The zoom buttons: stepZoom(0) for Zoom In, stepZoom(1) for Zoom Out, line 100.
+    void zoomInClicked();
+    void zoomOutClicked();
 
-    // zoomOut 0: mZoom + 0.25, otherwise mZoom - 0.25 (32-bit float), then SetZoom.
-    void StepZoom(int32_t zoomOut);
+    // zoomOut 0: zoom + 0.25, otherwise zoom - 0.25 (32-bit float), then setZoom.
+    void stepZoom(int32_t zoomOut);
     // Takes `factor` and redraws when 0.25 <= factor <= 4.0; otherwise nothing.
-    void SetZoom(float factor);
+    void setZoom(float factor);
     // Pan offset back to 0, 0, then both bars' range and step from the outer sizes.
-    void SetupScrollBars();
+    void setupScrollBars();
 
     // Change handlers: the pan offset follows the bar, offset = -(step * value),
     // the product taken in 32 bits so that long bars do not overflow.
-    void HScroll1_Change();
-    void VScroll1_Change();
+    void horizontalBarChanged();
+    void verticalBarChanged();
 
     // Sets the bar to `percent` of its maximum (halves to even); a percentage
     // below 0 or above 100 changes nothing.
-    void SetHScrollbarByPercent(ScrollBar& HScrollbar, int16_t percent);
-    void SetVScrollbarByPercent(ScrollBar& VScrollbar, int16_t percent);
+    void setHorizontalBarPercent(ScrollBar& bar, int16_t percent);
+    void setVerticalBarPercent(ScrollBar& bar, int16_t percent);
 
-    // Mouse on Picture1. Button: 1 left, 2 right, 4 middle, 0 none held.
-    // X, Y: pointer position in twips relative to Picture1's outer edge.
-    void Picture1_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
-    void Picture1_MouseMove(int16_t Button, int16_t Shift, float X, float Y);
+    // Mouse on shownPicture. button: 1 left, 2 right, 4 middle, 0 none held.
+    // x, y: pointer position in twips relative to shownPicture's outer edge.
+    void mouseDown(int16_t button, int16_t modifiers, float x, float y);
+    void mouseMove(int16_t button, int16_t modifiers, float x, float y);
     // Sets both bars from the dragged offset as a percentage. A percentage that
     // has no value (equal outer sizes) or lies outside 0 to 100 (a picture
     // smaller than the viewport, a drag to the inner-edge limit) leaves that
     // bar as it is and reports nothing.
-    void Picture1_MouseUp(int16_t Button, int16_t Shift, float X, float Y);
+    void mouseUp(int16_t button, int16_t modifiers, float x, float y);
 
     // State, for the window to apply and for tests.
-    Area& picture1() { return m_picture1; }
-    const Area& picture1() const { return m_picture1; }
-    Area& picture2() { return m_picture2; }
-    const Area& picture2() const { return m_picture2; }
-    Area& zoomOri() { return m_zoomOri; }
-    const Area& zoomOri() const { return m_zoomOri; }
-    ScrollBar& HScroll1() { return m_hScroll; }
-    const ScrollBar& HScroll1() const { return m_hScroll; }
-    ScrollBar& VScroll1() { return m_vScroll; }
-    const ScrollBar& VScroll1() const { return m_vScroll; }
+    Area& shownPicture() { return m_shownPicture; }
+    const Area& shownPicture() const { return m_shownPicture; }
+    Area& view() { return m_view; }
+    const Area& view() const { return m_view; }
+    Area& originalPicture() { return m_originalPicture; }
+    const Area& originalPicture() const { return m_originalPicture; }
+    ScrollBar& horizontalBar() { return m_horizontalBar; }
+    const ScrollBar& horizontalBar() const { return m_horizontalBar; }
+    ScrollBar& verticalBar() { return m_verticalBar; }
+    const ScrollBar& verticalBar() const { return m_verticalBar; }
 
-    float mZoom() const { return m_zoom; }
-    int32_t mOrigWidth() const { return m_origWidth; }
-    int32_t mOrigHeight() const { return m_origHeight; }
-    int32_t mZoomWidth() const { return m_zoomWidth; }
-    int32_t mZoomHeight() const { return m_zoomHeight; }
-    int16_t mHScrollStep() const { return m_hScrollStep; }
-    int16_t mVScrollStep() const { return m_vScrollStep; }
-    float mDragStartX() const { return m_dragStartX; }
-    float mDragStartY() const { return m_dragStartY; }
+    float zoom() const { return m_zoom; }
+    int32_t originalWidth() const { return m_origWidth; }
+    int32_t originalHeight() const { return m_origHeight; }
+    int32_t zoomedWidth() const { return m_zoomWidth; }
+    int32_t zoomedHeight() const { return m_zoomHeight; }
+    int16_t horizontalStep() const { return m_hScrollStep; }
+    int16_t verticalStep() const { return m_vScrollStep; }
+    float dragStartX() const { return m_dragStartX; }
+    float dragStartY() const { return m_dragStartY; }
 
 private:
     bool line(const char* location, int number, const std::function<void()>& body);
@@ -222,12 +222,12 @@ private:
     void setByPercent(ScrollBar& bar, int16_t percent);
 
     ViewportHost& m_host;
-    Area m_picture2;
-    Area m_picture1;
-    Area m_zoomOri;
-    std::optional<Size> m_picture1Picture;
-    ScrollBar m_hScroll;
-    ScrollBar m_vScroll;
+    Area m_view;
+    Area m_shownPicture;
+    Area m_originalPicture;
+    std::optional<Size> m_assignedPicture;
+    ScrollBar m_horizontalBar;
+    ScrollBar m_verticalBar;
 
     float m_zoom = 1.0f;
     int32_t m_origWidth = 0;

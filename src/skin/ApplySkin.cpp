@@ -1,22 +1,22 @@
 #include "ApplySkin.h"
 
 #include "SkinFramework.h"
-#include "app/Main.h"
+#include "desktop/WindowColours.h"
 #include "platform/ProgramEnvironment.h"
 
 #include <QFileInfo>
 #include <QWidget>
 
-namespace Main {
+namespace skin {
 
-QString SkinFilePath() { return platform::programFolder() + QStringLiteral("/x/o.cjs"); }
+QString skinFilePath() { return platform::programFolder() + QStringLiteral("/x/o.cjs"); }
 
-void ApplySkin(QWidget* window, skin::SkinFramework& engine)
+void applySkin(QWidget* window, skin::SkinFramework& engine)
 {
-    const QString path = SkinFilePath();
+    const QString path = skinFilePath();
     if (!QFileInfo(path).isFile())
         return;
-    SetButtonFaceColours(window, true);
+    desktop::setButtonFaceColours(window, true);
     engine.LoadSkin(path, QString());
     engine.setApplyOptions(engine.ApplyOptions() | skin::SkinFramework::OptionSkinWindows);
     engine.setRestyleNewControls(true);
@@ -24,4 +24,4 @@ void ApplySkin(QWidget* window, skin::SkinFramework& engine)
     engine.ApplyWindow(window->winId());
 }
 
-}  // namespace Main
+}  // namespace skin

@@ -5,7 +5,7 @@
 
 namespace skin {
 
-// The skin engine that sits on the entry window as SkinFramework1. A skin is
+// The skin engine that sits on the entry window as skinEngine. A skin is
 // a Qt style sheet in a file; the engine checks that Qt can parse it when it
 // is loaded and sets it on a window when the window is handed over.
 //

@@ -5,24 +5,11 @@
 
 namespace word {
 
-namespace {
-
-std::shared_ptr<Engine>& current()
-{
-    static std::shared_ptr<Engine> engine = std::make_shared<BuiltInEngine>();
-    return engine;
-}
-
-}  // namespace
-
 std::shared_ptr<Engine> engine()
 {
-    return current();
-}
-
-void setEngine(std::shared_ptr<Engine> engine)
-{
-    current() = engine ? std::move(engine) : std::make_shared<BuiltInEngine>();
+    static const bool builtInSet = (EngineSeam::setDefault(std::make_shared<BuiltInEngine>()), true);
+    (void)builtInSet;
+    return EngineSeam::current();
 }
 
 int liveInstances()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "word/Call.h"
+#include "seam/Seam.h"
 
 #include <functional>
 #include <memory>
@@ -16,7 +17,7 @@ class WordInstance;
 // engine's handling of the call) run.
 //
 // The program wires the built-in engine (the default); tests wire a
-// RecordingEngine, or an engine of their own, with setEngine().
+// RecordingEngine, or an engine of their own, through EngineSeam.
 class Engine {
 public:
     virtual ~Engine() = default;
@@ -32,10 +33,11 @@ public:
     virtual void invoke(const Call& /*call*/, const std::function<void()>& work) { work(); }
 };
 
-// The process-wide factory: what CreateObject and GetObject reach. setEngine()
-// with nullptr restores the built-in engine. Not thread-safe: set it before use.
+// The process-wide factory: what CreateObject and GetObject reach. The
+// built-in engine unless one is installed (EngineSeam::install or ::Scoped;
+// nullptr goes back to the built-in one). Not thread-safe: set it before use.
+using EngineSeam = seam::Seam<Engine, std::shared_ptr<Engine>>;
 std::shared_ptr<Engine> engine();
-void setEngine(std::shared_ptr<Engine> engine);
 
 // Instances created by CreateObject that have not quit yet, over the whole
 // process (whichever engine made them). A released application that was never

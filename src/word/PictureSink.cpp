@@ -9,22 +9,13 @@ namespace {
 
 void noClipboard(const QPicture&) { throw AutomationError(messages::ClipboardUnavailable); }
 
-PictureSink& current()
-{
-    static PictureSink sink = noClipboard;
-    return sink;
-}
-
 }  // namespace
-
-void setPictureSink(PictureSink sink)
-{
-    current() = sink ? std::move(sink) : PictureSink(noClipboard);
-}
 
 const PictureSink& pictureSink()
 {
-    return current();
+    static const bool noneSet = (PictureSinkSeam::setDefault(noClipboard), true);
+    (void)noneSet;
+    return PictureSinkSeam::current();
 }
 
 }  // namespace word

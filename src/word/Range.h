@@ -11,7 +11,7 @@ public:
     Range() = default;
 
     // Renders the range's document content at 96 dpi and puts the picture on
-    // the clipboard (see setPictureSink()). Throws AutomationError.
+    // the clipboard (see PictureSinkSeam). Throws AutomationError.
     void CopyAsPicture();
 
 private:

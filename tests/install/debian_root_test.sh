@@ -65,7 +65,7 @@ in_root install -d -o planner -g planner -m 700 /tmp/runtime-planner
 run_offscreen "$work/run.log" chroot --userspec=planner:planner "$root" \
   env HOME=/home/planner XDG_RUNTIME_DIR=/tmp/runtime-planner dorvane
 expect_entry_window "$work/run.log"
-echo "entry window up: $(grep -c 'Form1(' "$work/run.log") repaint lines of Form1, none of a message box"
+echo "entry window up: $(grep -c 'EntryWindow(' "$work/run.log") repaint lines of EntryWindow, none of a message box"
 
 step "removal"
 in_root dpkg -L dorvane >"$work/owned"

@@ -3,8 +3,8 @@
 #include "PlannerScene.h"
 
 #include "app/Program.h"
-#include "platform/PictureBox.h"
-#include "preview/Form2.h"
+#include "desktop/PictureBox.h"
+#include "preview/PreviewWindow.h"
 #include "word/package/PackageReader.h"
 #include "word/render/DocumentRenderer.h"
 
@@ -52,7 +52,7 @@ private slots:
     void theUsersClipboardIsLeftAsItWas()
     {
         PlannerScene scene;
-        platform::setClipboard(nullptr);  // the program's own clipboard, as in the program
+        seam::Seam<platform::Clipboard>::install(nullptr);  // the program's own clipboard, as in the program
         QGuiApplication::clipboard()->setText(QStringLiteral("a line to paste later"));
         scene.start();
         QVERIFY(scene.boxes.errorReports().isEmpty());
@@ -67,26 +67,26 @@ private slots:
     {
         PlannerScene scene;
         auto engine = std::make_shared<InterleavingEngine>();
-        word::setEngine(engine);
+        word::EngineSeam::install(engine);
         Program other;
-        other.entryWindow().Form_Load();
+        other.entryWindow().load();
         engine->meanwhile = [&] {
-            other.entryWindow().txtWeekInfo->setText(QStringLiteral("Beta"));
-            other.entryWindow().PushButton1_Click();
+            other.entryWindow().titleEdit->setText(QStringLiteral("Beta"));
+            other.entryWindow().startClicked();
         };
         scene.start(QStringLiteral("Alpha"));
         QVERIFY(scene.boxes.errorReports().isEmpty());
         QVERIFY(other.previewWindow());
 
         const word::model::DocumentModel mine = scene.document();
-        const word::model::DocumentModel theirs = word::package::readPackage(other.previewWindow()->mWordFile);
+        const word::model::DocumentModel theirs = word::package::readPackage(other.previewWindow()->temporaryDocument);
         QCOMPARE(std::get<word::model::Paragraph>(mine.body.front()).text(), QStringLiteral("Week of Alpha"));
         QCOMPARE(std::get<word::model::Paragraph>(theirs.body.front()).text(), QStringLiteral("Week of Beta"));
-        QVERIFY(samePicture(scene.preview().Zoom_Ori()->picture(), word::pictureOfDocument(mine)));
-        QVERIFY(samePicture(other.previewWindow()->Zoom_Ori()->picture(), word::pictureOfDocument(theirs)));
+        QVERIFY(samePicture(scene.preview().originalPicture()->picture(), word::pictureOfDocument(mine)));
+        QVERIFY(samePicture(other.previewWindow()->originalPicture()->picture(), word::pictureOfDocument(theirs)));
         // Neither picture file is left behind.
         QCOMPARE(scene.temporaryFiles().filter(QStringLiteral(".pic")), QStringList());
-        word::setEngine(scene.engine);
+        word::EngineSeam::install(scene.engine);
     }
 };
 

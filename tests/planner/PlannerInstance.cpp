@@ -3,7 +3,7 @@
 // temporary document its preview shows to standard output ("showing PATH"),
 // and runs until it is ended.
 #include "app/Program.h"
-#include "preview/Form2.h"
+#include "preview/PreviewWindow.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -17,12 +17,12 @@ int main(int argc, char** argv)
     Program program;
     program.start();
 
-    Form1& form = program.entryWindow();
-    form.txtWeekInfo->setText(QStringLiteral("Week 1"));
-    form.PushButton1_Click();
-    const preview::Form2* preview = program.previewWindow();
+    EntryWindow& form = program.entryWindow();
+    form.titleEdit->setText(QStringLiteral("Week 1"));
+    form.startClicked();
+    const preview::PreviewWindow* preview = program.previewWindow();
     std::printf("%s %s\n", preview && preview->isVisible() ? "showing" : "hidden",
-                preview ? qPrintable(preview->mWordFile) : "");
+                preview ? qPrintable(preview->temporaryDocument) : "");
     std::fflush(stdout);
     return application.exec();
 }

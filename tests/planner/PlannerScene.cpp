@@ -1,7 +1,7 @@
 #include "PlannerScene.h"
 
 #include "PlannerRun.h"
-#include "preview/Form2.h"
+#include "preview/PreviewWindow.h"
 #include "word/package/PackageReader.h"
 
 #include <QLineEdit>
@@ -13,8 +13,8 @@
 PlannerScene::PlannerScene()
 {
     qputenv("TEMP", QFile::encodeName(temp.path()));
-    word::setEngine(engine);
-    form().Form_Load();
+    word::EngineSeam::install(engine);
+    form().load();
     form().show();
     engine->clear();
     boxes.shown.clear();
@@ -22,30 +22,30 @@ PlannerScene::PlannerScene()
 
 PlannerScene::~PlannerScene()
 {
-    word::setEngine(nullptr);
+    word::EngineSeam::install(nullptr);
     qunsetenv("TEMP");
 }
 
 void PlannerScene::type(int page, int row, const QString& number, const QString& name)
 {
-    form().SSTab1->setCurrentIndex(page);
-    form().txtNumber[row]->setText(number);
-    form().txtName[row]->setText(name);
+    form().dayTabs->setCurrentIndex(page);
+    form().numberBoxes[row]->setText(number);
+    form().nameBoxes[row]->setText(name);
 }
 
 void PlannerScene::start(const QString& title)
 {
-    form().txtWeekInfo->setText(title);
-    form().PushButton1_Click();
+    form().titleEdit->setText(title);
+    form().startClicked();
 }
 
-preview::Form2& PlannerScene::preview()
+preview::PreviewWindow& PlannerScene::preview()
 {
     if (!program.previewWindow())
         throw std::logic_error("no preview window was made");
     return *program.previewWindow();
 }
 
-word::model::DocumentModel PlannerScene::document() { return word::package::readPackage(preview().mWordFile); }
+word::model::DocumentModel PlannerScene::document() { return word::package::readPackage(preview().temporaryDocument); }
 
 QStringList PlannerScene::temporaryFiles() const { return plannertest::filesIn(temp.path()); }

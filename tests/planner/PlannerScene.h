@@ -11,7 +11,7 @@
 #include <memory>
 
 namespace preview {
-class Form2;
+class PreviewWindow;
 }
 
 // The whole program in a private TEMP folder, for the road from Start to the
@@ -28,9 +28,9 @@ public:
     // Presses Start with `title` in the title box.
     void start(const QString& title = QStringLiteral("Week 1"));
 
-    Form1& form() { return program.entryWindow(); }
+    EntryWindow& form() { return program.entryWindow(); }
     // The preview window; fails the test while there is none yet.
-    preview::Form2& preview();
+    preview::PreviewWindow& preview();
     // The document the preview holds, read back from its file.
     word::model::DocumentModel document();
     // File names in the TEMP folder.

@@ -2,11 +2,11 @@
 // at a device pixel ratio of 2 (this test runs with QT_SCALE_FACTOR=2) what
 // the viewport shows matches the document drawn directly at that size, which
 // a bitmap enlarged pixel by pixel does not.
-#include "preview/Form2.h"
+#include "preview/PreviewWindow.h"
 
 #include "ScriptedPlatform.h"
 #include "WordTestSupport.h"
-#include "platform/PictureBox.h"
+#include "desktop/PictureBox.h"
 #include "word/Word.h"
 #include "word/render/DocumentRenderer.h"
 
@@ -15,7 +15,7 @@
 
 #include <cmath>
 
-using preview::Form2;
+using preview::PreviewWindow;
 
 namespace {
 
@@ -83,7 +83,7 @@ private slots:
     {
         ScriptedMessageBoxes boxes;
         const word::model::DocumentModel document = plannerDocument();
-        Form2 form;
+        PreviewWindow form;
         form.setPicture(word::pictureOfDocument(document));
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -91,15 +91,15 @@ private slots:
         QCOMPARE(ratio, 2.0);
 
         for (const float zoom : {1.0f, 2.0f, 4.0f}) {
-            while (form.viewport().mZoom() < zoom)
-                form.PushButton1_Click();
-            QCOMPARE(form.viewport().mZoom(), zoom);
+            while (form.viewport().zoom() < zoom)
+                form.zoomInClicked();
+            QCOMPARE(form.viewport().zoom(), zoom);
             // Somewhere in the middle of the picture, as the viewport shows it.
-            form.VScroll1()->setValue(form.VScroll1()->maximum() / 2);
-            form.HScroll1()->setValue(form.HScroll1()->maximum() / 2);
-            platform::PictureBox* picture = form.Picture1();
+            form.verticalBar()->setValue(form.verticalBar()->maximum() / 2);
+            form.horizontalBar()->setValue(form.horizontalBar()->maximum() / 2);
+            desktop::PictureBox* picture = form.shownPicture();
             const QPoint offset = -picture->pos();
-            const QSize visible = form.Picture2()->contentsRect().size() - QSize(2, 2);
+            const QSize visible = form.view()->contentsRect().size() - QSize(2, 2);
             const QImage shown = picture->grab(QRect(offset + QPoint(1, 1), visible)).toImage().convertToFormat(QImage::Format_RGB32);
             QCOMPARE(shown.size(), visible * ratio);
 

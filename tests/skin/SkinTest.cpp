@@ -1,7 +1,7 @@
 #include "skin/ApplySkin.h"
 #include "skin/SkinFramework.h"
 
-#include "platform/PictureBox.h"
+#include "desktop/PictureBox.h"
 #include "platform/ProgramEnvironment.h"
 #include "TestFiles.h"
 
@@ -62,7 +62,7 @@ public:
 struct SkinnedWindow {
     QWidget window;
     QGroupBox* frame = new QGroupBox("Title For This Week", &window);
-    platform::PictureBox* panel = new platform::PictureBox(&window);
+    desktop::PictureBox* panel = new desktop::PictureBox(&window);
     QLabel* label = new QLabel("Time", panel);
     QLineEdit* edit = new QLineEdit(panel);
 
@@ -154,13 +154,13 @@ private slots:
     {
         SkinnedWindow w;
         RecordingSkin engine;
-        Main::ApplySkin(&w.window, engine);
+        skin::applySkin(&w.window, engine);
         QVERIFY(engine.calls.isEmpty());
         QCOMPARE(w.frame->palette().color(QPalette::Window), QColor(Qt::white));
         QCOMPARE(w.panel->palette().color(QPalette::Window), QColor(Qt::white));
 
         QDir().mkpath(m_folder->filePath("x/o.cjs"));  // a folder of that name is no skin
-        Main::ApplySkin(&w.window, engine);
+        skin::applySkin(&w.window, engine);
         QVERIFY(engine.calls.isEmpty());
         QCOMPARE(w.frame->palette().color(QPalette::Window), QColor(Qt::white));
         QVERIFY(w.window.styleSheet().isEmpty());
@@ -168,14 +168,14 @@ private slots:
 
     void skinFileIsHandedOverInTheFixedOrder()
     {
-        QCOMPARE(Main::SkinFilePath(), m_folder->path() + "/x/o.cjs");
-        QVERIFY(writeFile(Main::SkinFilePath(), "QLineEdit { color: #334455; }"));
+        QCOMPARE(skin::skinFilePath(), m_folder->path() + "/x/o.cjs");
+        QVERIFY(writeFile(skin::skinFilePath(), "QLineEdit { color: #334455; }"));
         SkinnedWindow w;
         RecordingSkin engine;
         engine.expectedHandle = w.window.winId();
         engine.setApplyOptions(4);
         engine.calls.clear();
-        Main::ApplySkin(&w.window, engine);
+        skin::applySkin(&w.window, engine);
         QCOMPARE(engine.calls, QStringList({"LoadSkin(o.cjs,\"\")", "ApplyOptions", "setApplyOptions(5)",
                                             "setRestyleNewControls(1)", "setRestyleDialogs(1)",
                                             "ApplyWindow(window)"}));
@@ -188,10 +188,10 @@ private slots:
 
     void aRejectedSkinStopsAfterTheColours()
     {
-        QVERIFY(writeFile(Main::SkinFilePath(), "QLineEdit { color: #334455; "));
+        QVERIFY(writeFile(skin::skinFilePath(), "QLineEdit { color: #334455; "));
         SkinnedWindow w;
         RecordingSkin engine;
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error, Main::ApplySkin(&w.window, engine));
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, skin::applySkin(&w.window, engine));
         QCOMPARE(engine.calls, QStringList({"LoadSkin(o.cjs,\"\")"}));
         QCOMPARE(w.frame->palette().color(QPalette::Window), face());
         QCOMPARE(w.panel->palette().color(QPalette::Window), face());

@@ -44,16 +44,16 @@ private:
 
 }  // namespace
 
-entry::Week fullWeek(const QString& title)
+week::Week fullWeek(const QString& title)
 {
-    entry::Week week;
+    week::Week week;
     week.title = title;
-    for (int page = 0; page < entry::DayPageCount; ++page) {
-        entry::DayStore::Rows rows;
-        for (int row = 0; row < entry::RowCount; ++row)
+    for (int page = 0; page < week::DayPageCount; ++page) {
+        week::DayStore::Rows rows;
+        for (int row = 0; row < week::RowCount; ++row)
             rows[row] = {week.times[row], QStringLiteral("N%1-%2").arg(page).arg(row),
                          QStringLiteral("Entry %1.%2").arg(page).arg(row)};
-        week.stores[page] = std::make_shared<const entry::DayStore>(rows);
+        week.stores[page] = std::make_shared<const week::DayStore>(rows);
     }
     return week;
 }
@@ -61,24 +61,24 @@ entry::Week fullWeek(const QString& title)
 PlannerRun::PlannerRun() : m_oldTemp(qgetenv("TEMP")), m_hadTemp(qEnvironmentVariableIsSet("TEMP"))
 {
     qputenv("TEMP", QFile::encodeName(temp.path()));
-    word::setPictureSink([this](const QPicture& copied) { clipboard.setPicture(copied); });
+    word::PictureSinkSeam::install([this](const QPicture& copied) { clipboard.setPicture(copied); });
 }
 
 PlannerRun::~PlannerRun()
 {
-    word::setPictureSink({});
+    word::PictureSinkSeam::install({});
     if (m_hadTemp)
         qputenv("TEMP", m_oldTemp);
     else
         qunsetenv("TEMP");
 }
 
-void PlannerRun::generate(const entry::WeekSource& week, Tessaly::DigitSource digits)
+void PlannerRun::generate(const week::WeekSource& week, PlannerGenerator::DigitSource digits)
 {
     const std::shared_ptr<word::Engine> inForce = word::engine();
-    word::setEngine(std::make_shared<SavingEngine>(inForce, savedModel));
-    Tessaly(week, *this, std::move(digits)).GenerateTessaly();
-    word::setEngine(inForce);
+    word::EngineSeam::install(std::make_shared<SavingEngine>(inForce, savedModel));
+    PlannerGenerator(week, *this, std::move(digits)).generatePlanner();
+    word::EngineSeam::install(inForce);
 }
 
 void PlannerRun::note(const QString& call)
@@ -124,7 +124,7 @@ QString PlannerRun::keep(const QString& path)
     return {};
 }
 
-QString keepPlanner(const entry::WeekSource& week, const QString& path)
+QString keepPlanner(const week::WeekSource& week, const QString& path)
 {
     PlannerRun run;
     run.generate(week);

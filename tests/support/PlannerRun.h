@@ -1,9 +1,9 @@
 #pragma once
 
 #include "ScriptedPlatform.h"
-#include "entry/Week.h"
+#include "week/Week.h"
 #include "planner/PreviewHandOver.h"
-#include "planner/Tessaly.h"
+#include "planner/PlannerGenerator.h"
 #include "word/model/DocumentModel.h"
 
 #include <QPicture>
@@ -24,7 +24,7 @@ inline constexpr int MiddleColour = 12451839;  // RGB(255,255,189)
 
 // A week with all six stores filled: row r of page p holds the hour text, the
 // number "N<p>-<r>" and the name "Entry <p>.<r>".
-entry::Week fullWeek(const QString& title = QStringLiteral("March 3"));
+week::Week fullWeek(const QString& title = QStringLiteral("March 3"));
 
 // The real planner generator run on a week without any window: TEMP points to
 // a folder of its own while it lives, message boxes are scripted (Yes to every
@@ -37,7 +37,7 @@ public:
     ~PlannerRun() override;
 
     // One generation; `digits` draws the temporary names (random by default).
-    void generate(const entry::WeekSource& week, Tessaly::DigitSource digits = {});
+    void generate(const week::WeekSource& week, PlannerGenerator::DigitSource digits = {});
     // Moves the planner handed over to `path`, beyond the temporary folder's
     // life. Returns what went wrong (the reports shown, or no planner), empty
     // when nothing did.
@@ -77,6 +77,6 @@ QStringList filesIn(const QString& folder);
 
 // Runs the generator on `week` and keeps the planner it saved as `path`;
 // what went wrong, as PlannerRun::keep says it.
-QString keepPlanner(const entry::WeekSource& week, const QString& path);
+QString keepPlanner(const week::WeekSource& week, const QString& path);
 
 }  // namespace plannertest

@@ -6,6 +6,7 @@
 #include "platform/PrintDialogs.h"
 #include "platform/ProgramEnvironment.h"
 #include "platform/SystemClipboard.h"
+#include "seam/Seam.h"
 
 #include <QList>
 #include <QMimeData>
@@ -18,13 +19,12 @@
 #include <vector>
 
 // Stand-ins for the platform's dialogs, clipboard and program end, installed
-// for the lifetime of the object and removed again by its destructor.
+// for the lifetime of the object; its destructor puts back whatever was in
+// force before, so stand-ins nest.
 
 // Records every message box and answers from a script (Ok / Yes by default).
 class ScriptedMessageBoxes final : public platform::MessageBoxes {
 public:
-    ScriptedMessageBoxes() { platform::setMessageBoxes(this); }
-    ~ScriptedMessageBoxes() override { platform::setMessageBoxes(nullptr); }
 
     platform::Answer show(const platform::MessageRequest& request) override;
 
@@ -43,14 +43,13 @@ public:
 private:
     std::deque<platform::Answer> m_answers;
     std::function<void(const platform::MessageRequest&)> m_onShow;
+    seam::Seam<platform::MessageBoxes>::Scoped m_installed{this};
 };
 
 // Answers save and open dialogs with scripted names, in order ("" = cancel),
 // and records the requests.
 class ScriptedFileDialogs final : public platform::FileDialogs {
 public:
-    ScriptedFileDialogs() { platform::setFileDialogs(this); }
-    ~ScriptedFileDialogs() override { platform::setFileDialogs(nullptr); }
 
     QString saveFileName(const platform::SaveDialogRequest& request) override;
     QString openFileName(const platform::OpenDialogRequest& request) override;
@@ -62,6 +61,7 @@ public:
 private:
     QString nextName();
     std::deque<QString> m_names;
+    seam::Seam<platform::FileDialogs>::Scoped m_installed{this};
 };
 
 // Answers print dialogs from a script of steps, each acting on the printer
@@ -69,8 +69,6 @@ private:
 // step left it cancels. Records the page layout each dialog was shown with.
 class ScriptedPrintDialogs final : public platform::PrintDialogs {
 public:
-    ScriptedPrintDialogs() { platform::setPrintDialogs(this); }
-    ~ScriptedPrintDialogs() override { platform::setPrintDialogs(nullptr); }
 
     bool choose(QPrinter& printer) override;
     void answer(std::function<bool(QPrinter&)> step) { m_steps.push_back(std::move(step)); }
@@ -79,22 +77,22 @@ public:
 
 private:
     std::deque<std::function<bool(QPrinter&)>> m_steps;
+    seam::Seam<platform::PrintDialogs>::Scoped m_installed{this};
 };
 
 // Records requests to end the program instead of ending the test.
 class RecordingProgramExit final : public platform::ProgramExit {
 public:
-    RecordingProgramExit() { platform::setProgramExit(this); }
-    ~RecordingProgramExit() override { platform::setProgramExit(nullptr); }
     void endNow() override { ++endRequests; }
     int endRequests = 0;
+
+private:
+    seam::Seam<platform::ProgramExit>::Scoped m_installed{this};
 };
 
 // A clipboard in memory whose first `failures` picture requests fail.
 class ScriptedClipboard final : public platform::Clipboard {
 public:
-    ScriptedClipboard() { platform::setClipboard(this); }
-    ~ScriptedClipboard() override { platform::setClipboard(nullptr); }
 
     std::optional<QPicture> picture(int format) override;
     void setPicture(const QPicture& picture) override { m_picture = picture; }
@@ -104,17 +102,17 @@ public:
 
 private:
     std::optional<QPicture> m_picture;
+    seam::Seam<platform::Clipboard>::Scoped m_installed{this};
 };
 
 // The desktop's clipboard in memory: keeps what was last offered, all formats.
 class ScriptedSystemClipboard final : public platform::SystemClipboard {
 public:
-    ScriptedSystemClipboard() { platform::setSystemClipboard(this); }
-    ~ScriptedSystemClipboard() override { platform::setSystemClipboard(nullptr); }
 
     void setMimeData(QMimeData* data) override { m_data.reset(data); }
     const QMimeData* data() const { return m_data.get(); }
 
 private:
     std::unique_ptr<QMimeData> m_data;
+    seam::Seam<platform::SystemClipboard>::Scoped m_installed{this};
 };

@@ -36,7 +36,7 @@ protected:
     void SetUp() override { liveBefore = liveInstances(); }
     void TearDown() override
     {
-        setEngine(nullptr);
+        EngineSeam::install(nullptr);
         EXPECT_EQ(liveInstances(), liveBefore) << "a Word instance was left running";
     }
     int liveBefore = 0;
@@ -124,7 +124,7 @@ TEST_F(AutomationTest, GetObjectFindsNoWordUnlessOneRuns)
     expectFailure([] { Application::GetObject(); }, messages::CannotCreateObject);
 
     auto recorder = std::make_shared<RecordingEngine>();
-    setEngine(recorder);
+    EngineSeam::install(recorder);
     expectFailure([] { Application::GetObject(); }, messages::CannotCreateObject);
     recorder->setWordRunning(true);
     Application running = Application::GetObject();
@@ -142,9 +142,9 @@ TEST_F(AutomationTest, TheFactoryReachesTheEngineSetLast)
     public:
         std::shared_ptr<WordInstance> createApplication() override { throw AutomationError("refused"); }
     };
-    setEngine(std::make_shared<RefusingEngine>());
+    EngineSeam::install(std::make_shared<RefusingEngine>());
     expectFailure([] { Application::CreateObject(); }, "refused");
-    setEngine(nullptr);
+    EngineSeam::install(nullptr);
     Application app = Application::CreateObject();
     app.Quit();
 }

@@ -82,7 +82,7 @@ class InteropTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(folder.isValid()); }
 
-    QString save(const entry::Week& week, const QString& name)
+    QString save(const week::Week& week, const QString& name)
     {
         const QString path = folder.filePath(name);
         EXPECT_EQ(plannertest::keepPlanner(week, path), QString());
@@ -134,7 +134,7 @@ QString odtParagraphTexts(const QByteArray& content)
 
 TEST_F(InteropTest, PythonDocxReadsThePlannersTableAsBuilt)
 {
-    entry::Week week = plannertest::fullWeek(QStringLiteral("March 3"));
+    week::Week week = plannertest::fullWeek(QStringLiteral("March 3"));
     week.stores[3].reset();  // Thursday without a store
     plannertest::PlannerRun run;
     run.generate(week);
@@ -208,7 +208,7 @@ TEST_F(InteropTest, PythonDocxReadsThePlannersTableAsBuilt)
 TEST_F(InteropTest, BadInputComesBackFromPythonDocxAsTyped)
 {
     const QStringList inputs = badInputs();
-    entry::Week week;
+    week::Week week;
     week.title = inputs.join(QLatin1String(" | "));
     for (int row = 0; row < 10; ++row)
         week.setEntry(0, row, {QStringLiteral("8"), QString::number(row), inputs.value(row % inputs.size())});
@@ -230,7 +230,7 @@ TEST_F(InteropTest, LibreOfficeTakesBadInputWithoutComplaint)
     if (libreOfficeMissing())
         GTEST_SKIP() << "LibreOffice is not installed";
     const QStringList inputs = badInputs();
-    entry::Week week;
+    week::Week week;
     week.title = inputs.join(QLatin1String(" | "));
     const QString path = save(week, QStringLiteral("bad-input-lo.doc"));
     const QString odt = convert(path, QStringLiteral("odt"));

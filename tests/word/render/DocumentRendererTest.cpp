@@ -386,9 +386,9 @@ TEST(DocumentRenderer, CopyAsPicturePutsThePictureOnTheClipboard)
     const QImage expected = renderDocument(wordtest::modelOf(document));
 
     QPicture caught;
-    setPictureSink([&](const QPicture& picture) { caught = picture; });
+    PictureSinkSeam::install([&](const QPicture& picture) { caught = picture; });
     document.Range().CopyAsPicture();
-    setPictureSink({});
+    PictureSinkSeam::install({});
     EXPECT_EQ(caught.boundingRect(), expected.rect());
     const QImage replayed = wordtest::imageOf(caught);
     // The same text where the image has it, within a pixel of anti-aliasing.

@@ -17,14 +17,14 @@ namespace word {
 // engine do the work of all the others.
 //
 //     auto recorder = std::make_shared<word::RecordingEngine>();
-//     word::setEngine(recorder);
+//     word::EngineSeam::install(recorder);
 //     recorder->failCall(12, "Boom");                  // the 12th call throws "Boom"
 //     recorder->failMember("Cells.Merge", "No", 2);    // the 2nd merge throws "No"
 //     recorder->failCreate("Cannot start");            // CreateObject throws
 //     recorder->setWordRunning(true);                  // GetObject finds a Word
 //     ... run the program ...
 //     recorder->calls(), recorder->callTexts(), word::liveInstances()
-//     word::setEngine(nullptr);
+//     word::EngineSeam::install(nullptr);
 class RecordingEngine : public Engine {
 public:
     explicit RecordingEngine(std::shared_ptr<Engine> inner = nullptr);  // nullptr: a new built-in engine

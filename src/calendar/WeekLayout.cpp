@@ -1,0 +1,54 @@
+#include "WeekLayout.h"
+
+#include "ImportLimits.h"
+
+namespace calendar {
+
+QDate mondayOf(const QDate& day) { return day.addDays(1 - day.dayOfWeek()); }
+
+WeekLayout layOutWeek(const QDate& monday, const std::vector<Appointment>& appointments)
+{
+    constexpr int FirstHour = 8;
+    WeekLayout week;
+    week.monday = monday;
+    std::array<int, week::DayPageCount> numbered{};
+    for (const Appointment& appointment : appointments) {
+        const qint64 day = monday.daysTo(appointment.date);
+        if (day < 0 || day > 6)
+            continue;
+        const int page = std::min<int>(int(day), week::DayPageCount - 1);
+        const int row = appointment.start.time().hour() - FirstHour;
+        auto refuse = [&](NotPlacedReason reason) { week.notPlaced.push_back({appointment, reason}); };
+        if (appointment.allDay) {
+            refuse(NotPlacedReason::AllDay);
+            continue;
+        }
+        if (row < 0) {
+            refuse(NotPlacedReason::BeforeRows);
+            continue;
+        }
+        if (row >= week::RowCount) {
+            refuse(NotPlacedReason::AfterRows);
+            continue;
+        }
+        QString name = appointment.name;
+        if (day == 5)
+            name.prepend(QLatin1String("Sat "));
+        else if (day == 6)
+            name.prepend(QLatin1String("Sun "));
+        QString& names = week.pages[page].names[row];
+        QString& numbers = week.pages[page].numbers[row];
+        const bool shared = !names.isEmpty();
+        if (names.size() + (shared ? 2 : 0) + name.size() > MaxRowLength) {
+            refuse(NotPlacedReason::RowFull);
+            continue;
+        }
+        const QString number = QString::number(++numbered[page]);
+        names += shared ? QLatin1String("; ") + name : name;
+        numbers += shared ? QLatin1String(", ") + number : number;
+        ++week.placed;
+    }
+    return week;
+}
+
+}  // namespace calendar

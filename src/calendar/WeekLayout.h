@@ -1,0 +1,51 @@
+#pragma once
+
+#include "Occurrences.h"
+#include "week/DayStore.h"
+
+#include <QDate>
+
+#include <array>
+#include <vector>
+
+namespace calendar {
+
+// The Monday of the week (Monday to Sunday) that holds `day`.
+QDate mondayOf(const QDate& day);
+
+// Why an appointment of the week found no row.
+enum class NotPlacedReason {
+    AllDay,       // all-day events have no hour
+    BeforeRows,   // starts before 8 o'clock
+    AfterRows,    // starts at 18 o'clock or later
+    RowFull,      // the names already in its row reach MaxRowLength
+};
+
+struct NotPlaced {
+    Appointment appointment;
+    NotPlacedReason reason;
+};
+
+// The Number and Name texts of the ten rows of one day page (hours 8 to 17).
+struct PageTexts {
+    std::array<QString, week::RowCount> numbers;
+    std::array<QString, week::RowCount> names;
+};
+
+// One week of appointments laid out on the six day pages.
+struct WeekLayout {
+    QDate monday;
+    std::array<PageTexts, week::DayPageCount> pages;
+    int placed = 0;
+    std::vector<NotPlaced> notPlaced;  // in order of start
+};
+
+// Places `appointments` (ordered by start, then name, as appointmentsBetween
+// gives them) on the pages of the week beginning `monday`: the page of the start
+// day (Saturday and Sunday share the last, their names beginning "Sat " and
+// "Sun "), the row of the start hour. Each page numbers its appointments 1, 2,
+// 3 ... in that order; appointments of one hour share the row, numbers joined
+// with ", " and names with "; ". Appointments outside the week are ignored.
+WeekLayout layOutWeek(const QDate& monday, const std::vector<Appointment>& appointments);
+
+}  // namespace calendar

@@ -1,0 +1,124 @@
+#include "PictureBox.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QResizeEvent>
+
+#include <cmath>
+
+namespace desktop {
+
+PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
+{
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+}
+
+QSize PictureBox::pictureSize(const QPicture& picture)
+{
+    return picture.isNull() ? QSize() : picture.boundingRect().size();
+}
+
+void PictureBox::setPicture(const QPicture& picture)
+{
+    m_picture = picture;
+    m_drawing.reset();
+    if (m_autoSize && !m_picture.isNull())
+        resize(pictureSize(m_picture) + QSize(2 * frameWidth(), 2 * frameWidth()));
+    update();
+}
+
+void PictureBox::clearPicture()
+{
+    m_picture = QPicture();
+    m_drawing.reset();
+    update();
+}
+
+void PictureBox::setAutoSize(bool on)
+{
+    m_autoSize = on;
+    if (on && !m_picture.isNull())
+        resize(pictureSize(m_picture) + QSize(2 * frameWidth(), 2 * frameWidth()));
+}
+
+void PictureBox::setPersistent(bool on)
+{
+    m_persistent = on;
+    if (!on)
+        m_drawing.reset();
+}
+
+void PictureBox::drawPicture(const QRectF& target, const QPicture& source, const QRectF& sourceRect)
+{
+    if (!m_persistent)
+        return;
+    if (source.isNull() || sourceRect.isEmpty() || target.isEmpty())
+        m_drawing.reset();
+    else
+        m_drawing = Drawing{source, target, sourceRect};
+    update();
+}
+
+void PictureBox::paintInside(QPainter& painter) const
+{
+    if (m_drawing) {
+        const Drawing& drawing = *m_drawing;
+        painter.save();
+        painter.setClipRect(drawing.target, Qt::IntersectClip);
+        painter.translate(drawing.target.topLeft());
+        painter.scale(drawing.target.width() / drawing.sourceRect.width(),
+                      drawing.target.height() / drawing.sourceRect.height());
+        painter.translate(-drawing.sourceRect.topLeft());
+        // The picture's own coordinates start at its bounding rectangle's corner.
+        painter.drawPicture(-drawing.source.boundingRect().topLeft(), drawing.source);
+        painter.restore();
+    } else if (!m_picture.isNull()) {
+        painter.drawPicture(-m_picture.boundingRect().topLeft(), m_picture);
+    }
+}
+
+QImage PictureBox::image(qreal devicePixelRatio) const
+{
+    const QSize inner = contentsRect().size().expandedTo(QSize(0, 0));
+    QImage shown(QSize(int(std::ceil(inner.width() * devicePixelRatio)), int(std::ceil(inner.height() * devicePixelRatio))),
+                 QImage::Format_RGB32);
+    shown.setDevicePixelRatio(devicePixelRatio);
+    shown.fill(palette().color(QPalette::Window));
+    QPainter painter(&shown);
+    paintInside(painter);
+    return shown;
+}
+
+QWidget* PictureBox::inside()
+{
+    if (!m_inside) {
+        m_inside = new QWidget(this);
+        m_inside->setGeometry(contentsRect());
+        m_inside->show();
+    }
+    return m_inside;
+}
+
+void PictureBox::resizeEvent(QResizeEvent* event)
+{
+    QFrame::resizeEvent(event);
+    if (m_inside)
+        m_inside->setGeometry(contentsRect());
+}
+
+void PictureBox::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    if (!m_drawing && m_picture.isNull())
+        return;
+    QPainter painter(this);
+    // Only what is exposed: at zoom 4 the area is some times the viewport.
+    painter.setClipRegion(event->region().intersected(contentsRect()));
+    painter.translate(contentsRect().topLeft());
+    paintInside(painter);
+}
+
+}  // namespace desktop

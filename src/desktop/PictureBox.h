@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QFrame>
+#include <QImage>
+#include <QPicture>
+
+#include <optional>
+
+namespace desktop {
+
+// A picture area: a white panel that may hold a vector picture drawn at its
+// top-left corner (inside its border) and may hold other controls. The entry
+// window uses one as the panel under its rows; the preview window builds its
+// viewport from them.
+//
+// Sizes are in pixels, as everywhere in Qt: device-independent pixels, 96 to
+// the inch at a device pixel ratio of 1. A picture's size is its bounding
+// rectangle in those pixels. The border is the QFrame's frame (none unless
+// the owner sets a frame style); "inside" means contentsRect().
+//
+// Pictures are drawn from their vectors at every repaint, at the scale asked
+// for and at the screen's device pixel ratio, and only where the area is
+// exposed: a large zoomed drawing costs no memory of its size, and text and
+// lines stay sharp at any zoom and on high-density screens.
+class PictureBox : public QFrame {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    const QPicture& picture() const { return m_picture; }
+    // Assigns the picture (shared, not copied). A persistent drawing starts over.
+    void setPicture(const QPicture& picture);
+    // Removes the assigned picture; a persistent drawing is cleared to the background.
+    void clearPicture();
+    // The picture's size in pixels (its bounding rectangle's); empty without one.
+    static QSize pictureSize(const QPicture& picture);
+
+    // With auto-size on, assigning a picture resizes the area to it.
+    bool autoSize() const { return m_autoSize; }
+    void setAutoSize(bool on);
+
+    // Persistent drawing: what is drawn with drawPicture() stays until the
+    // picture is cleared or replaced, whatever the area's size.
+    bool persistent() const { return m_persistent; }
+    void setPersistent(bool on);
+
+    // Draws `sourceRect` of `source` (the picture's own pixels) into `target`
+    // (pixels inside the border), scaled to fit, in place of what was drawn
+    // there before. Needs persistent on.
+    void drawPicture(const QRectF& target, const QPicture& source, const QRectF& sourceRect);
+
+    // What the area shows inside its border, as an image of the inner size
+    // times `devicePixelRatio` device pixels.
+    QImage image(qreal devicePixelRatio = 1.0) const;
+
+    // A plain child covering the inside of the border. Controls placed on it
+    // are clipped at the border instead of painting over it. Made on first use.
+    QWidget* inside();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // One scaled drawing of a picture, replayed at every repaint.
+    struct Drawing {
+        QPicture source;
+        QRectF target;
+        QRectF sourceRect;
+    };
+    // Paints the inside, its top-left at the painter's origin.
+    void paintInside(QPainter& painter) const;
+
+    QPicture m_picture;
+    std::optional<Drawing> m_drawing;
+    bool m_autoSize = false;
+    bool m_persistent = false;
+    QWidget* m_inside = nullptr;
+};
+
+}  // namespace desktop

@@ -1,0 +1,317 @@
+#include "EntryWindow.h"
+
+#include "entry/DayTabs.h"
+#include "week/SampleData.h"
+#include "common/ErrorReport.h"
+#include "common/AppTitle.h"
+#include "common/Files.h"
+#include "desktop/ProgramIcon.h"
+#include "desktop/CursorFile.h"
+#include "platform/MessageBoxes.h"
+#include "desktop/PictureBox.h"
+#include "platform/Twips.h"
+#include "platform/ProgramEnvironment.h"
+#include "skin/ApplySkin.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace {
+
+using Shape = desktop::WindowPointer::Shape;
+
+const char* const StartLocation = "in Dorvane2021/08/31.Form1.PushButton1_Click ";
+const char* const HelpLocation = "in Dorvane2021/08/31.Form1.PushButton2_Click ";
+const char* const SampleLocation = "in Dorvane2021/08/31.Form1.PushButton3_Click ";
+const char* const LoadLocation = "in Dorvane2021/08/31.Form1.Form_Load ";
+const char* const QueryUnloadLocation = "in Dorvane2021/08/31.Form1.Form_QueryUnload ";
+
+QFont arialBold(double points)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(true);
+    return font;
+}
+
+void makeWhite(QWidget* widget)
+{
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    pal.setColor(QPalette::Base, Qt::white);
+    widget->setPalette(pal);
+    widget->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+const QString EntryWindow::ContactPage = QStringLiteral("https://dorvane.example/contact");
+
+int EntryWindow::twipsToPixels(int twips) { return platform::twipsToPixels(twips); }
+
+EntryWindow::EntryWindow(QWidget* parent) : QWidget(parent), m_pointer(this)
+{
+    today = [] { return QDate::currentDate(); };
+    createControls();
+    arrangeTabOrder();
+    createImportShortcut();
+    m_pointer.hoverOver(this, Shape::Arrow);  // the bare surface turns the pointer back to the arrow
+}
+
+EntryWindow::~EntryWindow() = default;
+
+void EntryWindow::createControls()
+{
+    const auto px = &EntryWindow::twipsToPixels;
+    auto place = [px](QWidget* w, int left, int top, int width, int height) {
+        w->setGeometry(px(left), px(top), px(width), px(height));
+    };
+
+    setFixedSize(px(8160), px(7305));
+    setFont(arialBold(9));
+
+    const QFont buttonFont = arialBold(11.25);
+    startButton = new QPushButton(QStringLiteral("Start Creating Template"), this);
+    place(startButton, 120, 120, 7920, 400);
+    helpButton = new QPushButton(QStringLiteral("Help"), this);
+    place(helpButton, 120, 630, 3960, 405);
+    sampleButton = new QPushButton(QStringLiteral("Load Sample/Example Data"), this);
+    place(sampleButton, 4200, 630, 3840, 405);
+    for (QPushButton* button : {startButton, helpButton, sampleButton}) {
+        button->setFont(buttonFont);
+        button->setAutoDefault(false);
+        m_pointer.hoverOver(button, Shape::Custom);
+    }
+    connect(startButton, &QPushButton::clicked, this, [this] { startClicked(); });
+    connect(helpButton, &QPushButton::clicked, this, [this] { helpClicked(); });
+    connect(sampleButton, &QPushButton::clicked, this, [this] { sampleClicked(); });
+
+    titleFrame = new QGroupBox(QStringLiteral("Title For This Week"), this);
+    place(titleFrame, 120, 1110, 7920, 820);
+    makeWhite(titleFrame);
+    m_pointer.hoverOver(titleFrame, Shape::Arrow);
+    titleEdit = new QLineEdit(titleFrame);
+    place(titleEdit, 240, 300, 7440, 375);
+    makeWhite(titleEdit);
+    titleEdit->installEventFilter(this);
+
+    // The tab row ends where the row panel begins, so the panel covers the page area.
+    dayTabs = new entry::DayTabs(px(2415) - px(2040), this);
+    place(dayTabs, 120, 2040, 7920, 5145);
+    connect(dayTabs, &QTabWidget::currentChanged, this, [this, previous = 0](int current) mutable {
+        const int before = previous;
+        previous = current;
+        dayTabChanged(before);
+    });
+
+    rowsPanel = new desktop::PictureBox(this);
+    place(rowsPanel, 150, 2415, 7785, 4665);
+    rowsPanel->setFrameShape(QFrame::NoFrame);
+    rowsPanel->raise();
+
+    const char* headings[] = {nullptr, "Time", "Number", "Name"};
+    const int headingLeft[] = {0, 195, 1350, 2745};
+    const int headingWidth[] = {0, 870, 1320, 4860};
+    for (int i = 1; i <= 3; ++i) {
+        headingLabels[i] = new QLabel(QString::fromLatin1(headings[i]), rowsPanel);
+        place(headingLabels[i], headingLeft[i], 225, headingWidth[i], 225);
+    }
+
+    for (int row = 0; row < week::RowCount; ++row) {
+        const int top = 585 + 405 * row;
+        timeBoxes[row] = new QLineEdit(week::defaultHourText(row), rowsPanel);
+        place(timeBoxes[row], 180, top, 915, 375);
+        timeBoxes[row]->setAlignment(Qt::AlignCenter);
+        timeBoxes[row]->setReadOnly(true);
+
+        numberBoxes[row] = new QLineEdit(rowsPanel);
+        place(numberBoxes[row], 1305, top, 1320, 375);
+        makeWhite(numberBoxes[row]);
+        connect(numberBoxes[row], &QLineEdit::textChanged, this, [this, row] { numberChanged(row); });
+
+        nameBoxes[row] = new QLineEdit(rowsPanel);
+        place(nameBoxes[row], 2745, top, 4875, 375);
+        makeWhite(nameBoxes[row]);
+        connect(nameBoxes[row], &QLineEdit::textChanged, this, [this, row] { nameChanged(row); });
+
+        for (QLineEdit* box : {timeBoxes[row], numberBoxes[row], nameBoxes[row]})
+            box->installEventFilter(this);
+    }
+}
+
+void EntryWindow::arrangeTabOrder()
+{
+    // Number and Name row by row, the Time boxes, the tabs, Start, the title, Help, Load Sample.
+    QList<QWidget*> chain;
+    for (int row = 0; row < week::RowCount; ++row)
+        chain << numberBoxes[row] << nameBoxes[row];
+    for (int row = 0; row < week::RowCount; ++row)
+        chain << timeBoxes[row];
+    chain << dayTabs->tabBar() << startButton << titleEdit << helpButton << sampleButton;
+    // The tab control takes part through its tab row alone; as a stop of its
+    // own it would hand the focus to that row a second time.
+    dayTabs->setFocusProxy(nullptr);
+    dayTabs->setFocusPolicy(Qt::NoFocus);
+    dayTabs->tabBar()->setFocusPolicy(Qt::TabFocus);
+    for (qsizetype i = 0; i + 1 < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i], chain[i + 1]);
+    for (QPushButton* button : {startButton, helpButton, sampleButton})
+        button->setFocusPolicy(Qt::StrongFocus);
+    numberBoxes[0]->setFocus();
+}
+
+QString EntryWindow::weekTitle() const { return titleEdit->text(); }
+
+std::shared_ptr<const week::DayStore> EntryWindow::dayStore(int page) const
+{
+    if (page < 0 || page >= week::DayPageCount)
+        return nullptr;
+    return m_stores[page];
+}
+
+QString EntryWindow::timeText(int row) const
+{
+    if (row < 0 || row >= week::RowCount)
+        return {};
+    return timeBoxes[row]->text();
+}
+
+int EntryWindow::shownPage() const { return dayTabs->currentIndex(); }
+
+void EntryWindow::loadDayPage()
+{
+    const int page = shownPage();
+    // The store read here stays alive even when a change in a row replaces it:
+    // every Number or Name set below saves the half-filled rows for this page.
+    const std::shared_ptr<const week::DayStore> held = m_stores[page];
+    // The rows are filled in one go, without letting other window events run
+    // in between: a tab change, a Start or a sample fill handled half-way
+    // would see (or store) a page made of two pages' rows.
+    for (int row = 0; row < week::RowCount; ++row) {
+        const week::EntryFields fields =
+            held ? held->entry(row) : week::EntryFields{week::defaultHourText(row), QString(), QString()};
+        timeBoxes[row]->setText(fields.time);
+        numberBoxes[row]->setText(fields.number);
+        nameBoxes[row]->setText(fields.name);
+    }
+}
+
+void EntryWindow::saveDayPage()
+{
+    week::DayStore::Rows rows;
+    for (int row = 0; row < week::RowCount; ++row)
+        rows[row] = {timeBoxes[row]->text(), numberBoxes[row]->text(), nameBoxes[row]->text()};
+    m_stores[shownPage()] = std::make_shared<const week::DayStore>(rows);
+}
+
+void EntryWindow::dayTabChanged(int /*previousTab*/) { loadDayPage(); }
+void EntryWindow::numberChanged(int /*row*/) { saveDayPage(); }
+void EntryWindow::nameChanged(int /*row*/) { saveDayPage(); }
+
+void EntryWindow::selectWholeText(QLineEdit* box)
+{
+    box->setSelection(0, int(box->text().size()));
+}
+
+bool EntryWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (takeCalendarDrop(event))
+        return true;  // a calendar file dropped on a box is imported, not typed in
+    if (event->type() == QEvent::FocusIn) {
+        if (auto* box = qobject_cast<QLineEdit*>(watched))
+            selectWholeText(box);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void EntryWindow::startClicked()
+{
+    if (m_busy)
+        return;  // a click let through while a generation runs
+    common::Guard step(StartLocation);
+    bool blank = false;
+    step(100, [&] { m_busy = true; });
+    step(102, [&] { blank = titleEdit->text().trimmed().isEmpty(); });
+    if (blank) {
+        step(104, [&] { platform::showMessage(QStringLiteral("You forgot to input week information.")); });
+        step(106, [&] { titleEdit->setFocus(); });
+    } else {
+        step(108, [&] { m_pointer.setShape(Shape::Hourglass); });
+        step(110, [&] {
+            if (generatePlanner)
+                generatePlanner();
+        });
+        step(112, [&] { m_pointer.setShape(Shape::Arrow); });
+    }
+    step(114, [&] { m_busy = false; });
+}
+
+void EntryWindow::helpClicked()
+{
+    common::Guard step(HelpLocation);
+    step(100, [&] { platform::showMessage(QStringLiteral("Questions? Please contact Team Quenlis at ") + ContactPage); });
+}
+
+void EntryWindow::sampleClicked()
+{
+    common::Guard step(SampleLocation);
+    step(100, [&] { titleEdit->setText(week::sampleWeekTitle(today())); });
+    for (int page = 0; page < dayTabs->count(); ++page) {
+        // Selecting the page loads its rows through the tab change.
+        step(102, [&] { dayTabs->setCurrentIndex(page); });
+        int first = 0, last = -1;  // no rows when the range cannot be had
+        step(104, [&] {
+            const week::SampleRows rows = week::sampleRows(page);
+            first = rows.first;
+            last = rows.last;
+        });
+        int n = 1;
+        for (int row = first; row <= last; ++row) {
+            step(106, [&] { nameBoxes[row]->setText(week::sampleName(row, n)); });
+            step(108, [&] { numberBoxes[row]->setText(QString::number(n)); });
+            ++n;
+        }
+    }
+}
+
+void EntryWindow::load()
+{
+    common::Guard step(LoadLocation);
+    step(100, [&] { skin::applySkin(this, skinEngine); });
+    step(102, [&] { setWindowTitle(common::ProductName); });
+    step(104, [&] { setWindowIcon(desktop::programIcon()); });
+    step(106, [&] { common::setAppTitle(); });
+    step(108, [&] {
+        const QString path = common::handCursorPath();
+        if (common::fileExists(path))
+            m_pointer.setCustomCursor(desktop::loadCursorFile(path));
+    });
+    step(110, [&] { saveDayPage(); });
+    step(112, [&] {
+        if (checkWordPresence)
+            checkWordPresence();
+    });
+}
+
+void EntryWindow::closeRequested()
+{
+    common::Guard step(QueryUnloadLocation);
+    step(100, [&] {
+        for (auto& store : m_stores)
+            store.reset();
+    });
+    step(102, [&] { platform::endProgram(); });
+}
+
+void EntryWindow::closeEvent(QCloseEvent* event)
+{
+    closeRequested();
+    // Only reached when ending the program was intercepted (tests).
+    event->accept();
+}

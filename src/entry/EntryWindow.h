@@ -1,0 +1,178 @@
+#pragma once
+
+#include "week/DayStore.h"
+#include "week/WeekSource.h"
+#include "desktop/WindowPointer.h"
+#include "skin/SkinFramework.h"
+
+#include <QDate>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace calendar {
+struct WeekLayout;
+}
+namespace entry {
+class DayTabs;
+}
+namespace desktop {
+class PictureBox;
+}
+
+// The week entry window, the program's main window.
+//
+// The user types a title and, on six day pages, up to ten rows of time,
+// number and name. One grid of ten rows is shared by all pages: choosing a
+// tab saves nothing and only exchanges the texts of the rows (loadDayPage),
+// while every change of a Number or Name box writes the shown page's rows
+// into its DayStore (saveDayPage). The six stores therefore always hold the
+// week, and the planner generator reads them from here (WeekSource).
+//
+// Layout: the designed positions and sizes are in twips (1440 per inch);
+// the window works in pixels at 15 twips to a pixel (twipsToPixels). The
+// client area is 544 x 487 pixels and not resizable.
+//
+// Ownership: the window owns its controls (Qt parent-child), the six stores
+// (shared so that a running loadDayPage keeps the store it reads even when a
+// change replaces it) and its skin engine. It ends the program when it is
+// closed.
+class EntryWindow : public QWidget, public week::WeekSource {
+    Q_OBJECT
+public:
+    explicit EntryWindow(QWidget* parent = nullptr);
+    ~EntryWindow() override;
+
+    // ---- What the planner generator and the program use ----
+
+    // The week title exactly as typed (the text of titleEdit, not trimmed).
+    QString weekTitle() const override;
+
+    // The store of day page `page` (0 Monday ... 5 Sat/Sun), or null while the
+    // page has none (or for a page number out of range). Rows are read field
+    // by field: dayStore(p)->time(r), ->number(r), ->name(r). A store never
+    // changes; the window replaces it as a whole on every change of a Number
+    // or Name box, so a reader that lets window events run keeps the one it
+    // took by holding this pointer.
+    std::shared_ptr<const week::DayStore> dayStore(int page) const override;
+
+    // The text of the Time box of row `row` (0..9), what the planner shows for
+    // a page without a store.
+    QString timeText(int row) const override;
+
+    // The window's pointer shape: arrow, hourglass, or the hand over buttons.
+    desktop::WindowPointer& pointer() { return m_pointer; }
+
+    // The planner generator, run by Start for a non-blank title with the
+    // hourglass showing. Failures it throws are reported by Start. Unset:
+    // Start does nothing between hourglass and arrow.
+    std::function<void()> generatePlanner;
+
+    // The Word presence check, the last step of load. It may show its
+    // message and end the program (platform::endProgram). Unset: no check.
+    std::function<void()> checkWordPresence;
+
+    // Today's date as the example data sees it; the local date by default.
+    std::function<QDate()> today;
+
+    // Start-up order of the window, run once before it is first shown. Every
+    // step runs under the common error report (location of the load step):
+    // 100 skin, 102 caption, 104 icon, 106 application title, 108 hand cursor
+    // (HAND-M.CUR in the program's folder, when present), 110 store of the
+    // first page, 112 Word presence check.
+    void load();
+
+    // Close request: releases the six stores [100] and ends the program at
+    // once [102]. Closing the window (title bar, keyboard, system) runs it.
+    void closeRequested();
+
+    // Fills the week from the calendar file at `path`: reads it, asks for the
+    // week ("Import Week"), asks before replacing typed entries, fills the six
+    // pages through their boxes (so the stores follow), shows Monday and then
+    // the summary. A file that cannot be imported gets a message and changes
+    // nothing. Ctrl+O and a file dropped on the window end here; ignored while
+    // Start runs.
+    void importCalendarFile(const QString& path);
+
+    // ---- The window's own procedures ----
+
+    // Fills the ten rows from the shown page's store, or with the hour texts
+    // and blank boxes when the page has none.
+    void loadDayPage();
+    // Replaces the shown page's store by one built from the ten rows.
+    void saveDayPage();
+
+    // Start: ignored while busy; a blank title gets "You forgot to input week
+    // information." and the focus; otherwise hourglass, generatePlanner, arrow.
+    void startClicked();
+    // Ctrl+O: "Import Calendar" file dialog, then importCalendarFile.
+    void chooseCalendarFile();
+    // Help: the contact message.
+    void helpClicked();
+    // Load Sample/Example Data: the example week on all six pages.
+    void sampleClicked();
+
+    void dayTabChanged(int previousTab);
+    void numberChanged(int row);
+    void nameChanged(int row);
+
+    // The page whose rows are shown (the current tab, 0..5).
+    int shownPage() const;
+    // True while Start runs a generation.
+    bool busy() const { return m_busy; }
+
+    // Designed twips to pixels, 15 twips to a pixel.
+    static int twipsToPixels(int twips);
+
+    // The address named by Help.
+    static const QString ContactPage;
+
+    // ---- Controls, named as designed; owned by the window ----
+    QPushButton* startButton;   // "Start Creating Template"
+    QPushButton* helpButton;   // "Help"
+    QPushButton* sampleButton;   // "Load Sample/Example Data"
+    QGroupBox* titleFrame;          // "Title For This Week", white
+    QLineEdit* titleEdit;     // in titleFrame
+    entry::DayTabs* dayTabs;     // the six day tabs
+    desktop::PictureBox* rowsPanel;  // white panel over the tab page, holds the rows
+    std::array<QLabel*, 4> headingLabels{};  // column headings 1 "Time", 2 "Number", 3 "Name"; [0] unused
+    std::array<QLineEdit*, week::RowCount> timeBoxes{};    // read-only, centred hour texts
+    std::array<QLineEdit*, week::RowCount> numberBoxes{};
+    std::array<QLineEdit*, week::RowCount> nameBoxes{};
+    skin::SkinFramework skinEngine;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void createControls();
+    void arrangeTabOrder();
+    void selectWholeText(QLineEdit* box);
+
+    // Calendar import (EntryWindowImport.cpp).
+    void createImportShortcut();
+    void importCalendar(const QString& path);
+    bool holdsTypedEntries() const;
+    void fillWeek(const calendar::WeekLayout& week);
+    // Takes a drag or drop of one local file, over the window or any of its
+    // boxes; other drags are left to the widget.
+    bool takeCalendarDrop(QEvent* event);
+
+    std::array<std::shared_ptr<const week::DayStore>, week::DayPageCount> m_stores;
+    desktop::WindowPointer m_pointer;
+    bool m_busy = false;
+};

@@ -1,0 +1,174 @@
+// The entry window's calendar import: Ctrl+O, a calendar file dropped on the
+// window, and importCalendarFile, which both of them end in.
+#include "EntryWindow.h"
+
+#include "entry/DayTabs.h"
+#include "entry/ImportWeekDialog.h"
+#include "calendar/CalendarFile.h"
+#include "calendar/ImportError.h"
+#include "calendar/ImportSummary.h"
+#include "calendar/Occurrences.h"
+#include "common/ErrorReport.h"
+#include "platform/FileDialogs.h"
+#include "platform/MessageBoxes.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QShortcut>
+#include <QUrl>
+
+namespace {
+
+const char* const ImportLocation = "in Dorvane2021/08/31.Form1.ImportCalendarFile ";
+using Shape = desktop::WindowPointer::Shape;
+
+// The one local file a drag carries, or an empty string.
+QString draggedFile(const QMimeData* data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls().front().isLocalFile())
+        return {};
+    return data->urls().front().toLocalFile();
+}
+
+}  // namespace
+
+void EntryWindow::createImportShortcut()
+{
+    auto* open = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
+    open->setContext(Qt::WindowShortcut);
+    connect(open, &QShortcut::activated, this, &EntryWindow::chooseCalendarFile);
+    setAcceptDrops(true);
+}
+
+void EntryWindow::chooseCalendarFile()
+{
+    if (m_busy)
+        return;
+    const QString path = platform::fileDialogs().openFileName(
+        {tr("Import Calendar"), tr("Calendar files (*.ics *.ical *.ifb)|*.ics;*.ical;*.ifb|All files (*)|*")});
+    if (!path.isEmpty())
+        importCalendarFile(path);
+}
+
+void EntryWindow::importCalendarFile(const QString& path)
+{
+    if (m_busy)
+        return;
+    m_busy = true;
+    common::Guard step(ImportLocation);
+    step(100, [&] {
+        try {
+            importCalendar(path);
+        } catch (const calendar::ImportError& error) {
+            m_pointer.setShape(Shape::Arrow);
+            platform::showMessage(tr("The calendar \"%1\" cannot be imported.\n\n%2")
+                                      .arg(QFileInfo(path).fileName(), error.message()));
+        }
+    });
+    step(102, [&] { m_pointer.setShape(Shape::Arrow); });
+    m_busy = false;
+}
+
+void EntryWindow::importCalendar(const QString& path)
+{
+    m_pointer.setShape(Shape::Hourglass);
+    const calendar::CalendarFile file = calendar::CalendarFile::read(path);
+    const std::optional<QDate> day = calendar::suggestedDay(file, QDateTime(today(), QTime::currentTime()));
+    m_pointer.setShape(Shape::Arrow);
+    if (!day) {
+        platform::showMessage(tr("The calendar \"%1\" holds no appointments.").arg(QFileInfo(path).fileName()));
+        return;
+    }
+
+    ImportWeekDialog chooser(*day, this);
+    if (chooser.exec() != QDialog::Accepted)
+        return;
+    const QDate monday = chooser.monday();
+    m_pointer.setShape(Shape::Hourglass);
+    const calendar::WeekLayout week = calendar::layOutWeek(
+        monday, calendar::appointmentsBetween(file, QDateTime(monday, QTime(0, 0)), QDateTime(monday.addDays(7), QTime(0, 0))));
+    m_pointer.setShape(Shape::Arrow);
+
+    if (holdsTypedEntries()
+        && platform::showMessage(tr("The week already holds appointments. Replace them with those of the calendar?"),
+                                 platform::Buttons::YesNo)
+               != platform::Answer::Yes)
+        return;
+    fillWeek(week);
+    platform::showMessage(calendar::importSummary(week, QLocale()));
+}
+
+bool EntryWindow::holdsTypedEntries() const
+{
+    for (const auto& store : m_stores) {
+        if (!store)
+            continue;
+        for (const week::EntryFields& row : store->rows()) {
+            if (!row.number.isEmpty() || !row.name.isEmpty())
+                return true;
+        }
+    }
+    return false;
+}
+
+void EntryWindow::fillWeek(const calendar::WeekLayout& week)
+{
+    // Through the boxes, as typing does, so that every page's store follows.
+    titleEdit->setText(calendar::weekTitle(week.monday, QLocale()));
+    for (int page = 0; page < week::DayPageCount; ++page) {
+        dayTabs->setCurrentIndex(page);
+        for (int row = 0; row < week::RowCount; ++row) {
+            nameBoxes[row]->setText(week.pages[page].names[row]);
+            numberBoxes[row]->setText(week.pages[page].numbers[row]);
+        }
+    }
+    dayTabs->setCurrentIndex(0);
+}
+
+bool EntryWindow::takeCalendarDrop(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (m_busy || draggedFile(drag->mimeData()).isEmpty())
+            return false;
+        drag->acceptProposedAction();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const QString path = draggedFile(drop->mimeData());
+        if (m_busy || path.isEmpty())
+            return false;
+        drop->acceptProposedAction();
+        // After the drop has finished: the import opens dialogs of its own,
+        // and the program the file came from waits until the drop is done.
+        QMetaObject::invokeMethod(this, [this, path] { importCalendarFile(path); }, Qt::QueuedConnection);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void EntryWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!takeCalendarDrop(event))
+        QWidget::dragEnterEvent(event);
+}
+
+void EntryWindow::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (!takeCalendarDrop(event))
+        QWidget::dragMoveEvent(event);
+}
+
+void EntryWindow::dropEvent(QDropEvent* event)
+{
+    if (!takeCalendarDrop(event))
+        QWidget::dropEvent(event);
+}

@@ -1,0 +1,322 @@
+#include "PlannerGenerator.h"
+
+#include "PreviewHandOver.h"
+#include "TemporaryFiles.h"
+#include "common/ErrorReport.h"
+#include "common/ClipboardRetry.h"
+#include "common/Files.h"
+#include "week/WeekSource.h"
+#include "platform/MessageBoxes.h"
+#include "word/Word.h"
+
+#include <QFile>
+
+#include <array>
+#include <stdexcept>
+
+namespace {
+
+const char* const Location = "in Dorvane2021/08/31.Tessaly.GenerateTessaly ";
+
+// Word colour numbers (red + 256 x green + 65536 x blue).
+constexpr int MiddleColumnColour = 12451839;  // RGB(255,255,189)
+constexpr int AutomaticColour = -16777216;
+constexpr int NoTexture = 0;
+constexpr int Centred = 1;
+constexpr int DoNotSaveChanges = 0;
+
+// Column widths in points.
+constexpr std::array<double, 5> ColumnWidths = {50, 180, 20, 180, 50};
+constexpr int TableRows = 36;
+constexpr int TableColumns = 5;
+
+// One of the three blocks of twelve rows: a left and a right day side by side,
+// and the numbers of the steps that build it (they differ per block).
+struct Block {
+    int leftPage;
+    int rightPage;
+    const char* leftDay;
+    const char* rightDay;
+    int leftColour;
+    int rightColour;
+
+    int leftHeading;   // With Selection.Cells.Shading, texture, fore, back, type: five steps from here
+    int rightHeading;  // the same for the right day
+    int leftStoreTest;
+    int leftSplit;
+    int leftNumber;  // size, bold, type, move: four steps from here
+    int leftName;
+    int leftTime;
+    std::array<int, 3> leftWithoutStore;  // move, type the time, move
+    int rightStoreTest;
+    int rightSplit;
+    int rightName;
+    int rightNumber;
+    int rightWithoutStore;
+};
+
+constexpr std::array<Block, 3> Blocks = {{
+    {0, 1, "Monday", "Tuesday", 16777164, 8558330,  //
+     154, 198, 264, 266, 268, 276, 284, {292, 292, 292}, 294, 296, 298, 306, 314},
+    {2, 3, "Wednesday", "Thursday", 16763364, 13434828,  //
+     166, 210, 318, 320, 322, 330, 338, {346, 348, 350}, 352, 354, 356, 364, 372},
+    {4, 5, "Friday", "Saturday/Sunday", 14597631, 39423,  //
+     178, 222, 376, 378, 380, 388, 396, {404, 406, 408}, 410, 412, 414, 422, 430},
+}};
+
+// Quits an instance that its procedure could not quit in the regular way, so
+// that no Word is left running after a failure.
+class InstanceKeeper {
+public:
+    explicit InstanceKeeper(word::Application& application) : m_application(application) {}
+    InstanceKeeper(const InstanceKeeper&) = delete;
+    InstanceKeeper& operator=(const InstanceKeeper&) = delete;
+
+    // Takes note of the instance as soon as it exists.
+    void keep() { m_kept = m_application; }
+    void quit()
+    {
+        m_application.Quit();
+        m_kept.release();
+    }
+    ~InstanceKeeper()
+    {
+        if (!m_kept)
+            return;
+        try {
+            m_kept.Quit();
+        } catch (...) {
+        }
+    }
+
+private:
+    word::Application& m_application;
+    word::Application m_kept;
+};
+
+}  // namespace
+
+PlannerGenerator::PlannerGenerator(const week::WeekSource& week, PreviewHandOver& handOver, DigitSource digits)
+    : m_week(week), m_handOver(handOver), m_digits(digits ? std::move(digits) : DigitSource(TemporaryFiles::drawDigit))
+{
+}
+
+
+bool PlannerGenerator::isWordRunning()
+{
+    try {
+        word::Application running = word::Application::GetObject();
+        const bool isWord = running.DefaultMember() == QLatin1String("Microsoft Word");
+        running.release();  // the user's Word goes on as it was
+        return isWord;
+    } catch (...) {
+        return false;
+    }
+}
+
+bool PlannerGenerator::stopForOpenWord()
+{
+    if (!isWordRunning())
+        return false;
+    const platform::Answer answer = platform::showMessage(
+        QStringLiteral("Word may be open. It is recommended that you close Word first. Use Ctrl+Alt+Del > Task "
+                       "Manager > WINWORD.EXE if necessary.\r\n\r\nWould you like to proceed anyway?"),
+        platform::Buttons::YesNo);
+    return answer != platform::Answer::Yes;
+}
+
+void PlannerGenerator::makePreviewPicture(const QString& documentPath)
+{
+    m_picturePath.clear();
+    word::Application word = word::Application::CreateObject();
+    InstanceKeeper keeper(word);
+    keeper.keep();
+    word::Document document = word.Documents().Open(documentPath);
+    document.Range().CopyAsPicture();
+    const std::optional<QPicture> picture = common::clipboardPicture(0);
+    if (!picture)
+        throw std::runtime_error("The clipboard holds no picture of the planner.");
+    m_picturePath = TemporaryFiles::reservePicture(TemporaryFiles::folder(), m_digits);
+    TemporaryFiles::writePicture(*picture, m_picturePath);
+    word.ActiveDocument().Close(DoNotSaveChanges);
+    document.release();
+    keeper.quit();
+    word.release();
+}
+
+void PlannerGenerator::generatePlanner()
+{
+    common::Guard step(Location);
+
+    bool stop = false;
+    step(100, [&] { stop = stopForOpenWord(); });
+    if (stop)
+        return;
+
+    word::Application objWord;
+    word::Document objDoc;
+    word::Table table;
+    InstanceKeeper keeper(objWord);
+    // The selection every call types through: the planner document's.
+    auto selection = [&] { return objDoc.ActiveWindow().Selection(); };
+    auto moveCells = [&](int count) { selection().MoveRight(word::wdCell, count); };
+    auto extendOverTwoCells = [&] { selection().MoveRight(word::wdCharacter, 2, word::wdExtend); };
+
+    // Opening and heading.
+    step(102, [&] {
+        objWord = word::Application::CreateObject();
+        keeper.keep();
+    });
+    step(104, [&] { objDoc = objWord.Documents().Add(); });
+    step(106, [&] { selection().Font().setBold(true); });
+    step(108, [&] { selection().Font().setName(QStringLiteral("Trebuchet MS")); });
+    step(110, [&] { selection().TypeText(QStringLiteral("Week of ") + m_week.weekTitle()); });
+    step(112, [&] { selection().ParagraphFormat().setAlignment(Centred); });
+    step(114, [&] { selection().TypeParagraph(); });
+
+    // The table, its columns, style and style options.
+    step(116, [&] {
+        table = objWord.ActiveDocument().Tables().Add(selection().Range(), TableRows, TableColumns,
+                                                      word::wdWord9TableBehavior, word::wdAutoFitFixed);
+    });
+    step(120, [&] { table.Columns(1).setWidth(ColumnWidths[0]); });
+    step(122, [&] { table.Columns(2).setWidth(ColumnWidths[1]); });
+    step(124, [&] { table.Columns(3).setWidth(ColumnWidths[2]); });
+    step(126, [&] { table.Columns(3).Cells().Shading().setBackgroundPatternColor(MiddleColumnColour); });
+    step(128, [&] { table.Columns(4).setWidth(ColumnWidths[3]); });
+    step(130, [&] { table.Columns(5).setWidth(ColumnWidths[4]); });
+    bool styleDiffers = true;  // an unreadable style is set all the same
+    step(132, [&] { styleDiffers = table.Style() != QLatin1String("Table Grid"); });
+    if (styleDiffers)
+        step(134, [&] { table.setStyle(QStringLiteral("Table Grid")); });
+    step(136, [&] { table.setApplyStyleHeadingRows(true); });
+    step(138, [&] { table.setApplyStyleLastRow(true); });
+    step(140, [&] { table.setApplyStyleFirstColumn(true); });
+    step(142, [&] { table.setApplyStyleLastColumn(true); });
+
+    // Shades the selected (merged) heading cell and types the day's name,
+    // in five steps from `line`.
+    auto dayHeading = [&](int line, int colour, const char* dayName) {
+        word::Shading shading;
+        step(line, [&] { shading = selection().Cells().Shading(); });
+        step(line + 2, [&] { shading.setTexture(NoTexture); });
+        step(line + 4, [&] { shading.setForegroundPatternColor(AutomaticColour); });
+        step(line + 6, [&] { shading.setBackgroundPatternColor(colour); });
+        step(line + 8, [&] { selection().TypeText(QString::fromLatin1(dayName)); });
+    };
+    // Types one entry cell in four steps from `line`: size 10, bold, text, next cell.
+    auto entryCell = [&](int line, bool bold, const QString& text) {
+        step(line, [&] { selection().Font().setSize(10); });
+        step(line + 2, [&] { selection().Font().setBold(bold); });
+        step(line + 4, [&] { selection().TypeText(text); });
+        step(line + 6, [&] { moveCells(1); });
+    };
+
+    // The three blocks, each starting in the first cell of its first row.
+    week::EntryFields fields;  // every split overwrites it
+    for (const Block& block : Blocks) {
+        // Day heading row: cells 1-2 and 4-5 merged, the middle cell left alone.
+        step(146, [&] { extendOverTwoCells(); });
+        step(148, [&] { selection().Cells().Merge(); });
+        step(150, [&] { selection().Font().setSize(11); });
+        dayHeading(block.leftHeading, block.leftColour, block.leftDay);
+        step(188, [&] { moveCells(2); });
+        step(190, [&] { extendOverTwoCells(); });
+        step(192, [&] { selection().Cells().Merge(); });
+        step(194, [&] { selection().Font().setSize(11); });
+        dayHeading(block.rightHeading, block.rightColour, block.rightDay);
+        step(232, [&] { moveCells(1); });
+
+        // Column-title row.
+        step(234, [&] { selection().Font().setSize(10); });
+        step(236, [&] { selection().TypeText(QStringLiteral("Number")); });
+        step(238, [&] { moveCells(1); });
+        step(240, [&] { selection().Font().setSize(10); });
+        step(242, [&] { selection().TypeText(QStringLiteral("Name")); });
+        step(244, [&] { moveCells(2); });
+        step(246, [&] { selection().Font().setSize(10); });
+        step(248, [&] { selection().TypeText(QStringLiteral("Name")); });
+        step(250, [&] { moveCells(1); });
+        step(252, [&] { selection().Font().setSize(10); });
+        step(254, [&] { selection().TypeText(QStringLiteral("Number")); });
+        step(256, [&] { moveCells(1); });
+
+        // Entry rows: the left day's number, name and time, the right day's name and number.
+        int lastRow = 0;
+        step(258, [&] { lastRow = 9; });
+        for (int row = 0; row <= lastRow; ++row) {
+            std::shared_ptr<const week::DayStore> left;
+            step(block.leftStoreTest, [&] { left = m_week.dayStore(block.leftPage); });
+            if (left) {
+                step(block.leftSplit, [&] { fields = left->entry(row); });
+                entryCell(block.leftNumber, false, fields.number);
+                entryCell(block.leftName, false, fields.name);
+                entryCell(block.leftTime, true, fields.time);
+            } else {
+                step(block.leftWithoutStore[0], [&] { moveCells(2); });
+                step(block.leftWithoutStore[1], [&] { selection().TypeText(m_week.timeText(row)); });
+                step(block.leftWithoutStore[2], [&] { moveCells(1); });
+            }
+
+            std::shared_ptr<const week::DayStore> right;
+            step(block.rightStoreTest, [&] { right = m_week.dayStore(block.rightPage); });
+            if (right) {
+                step(block.rightSplit, [&] { fields = right->entry(row); });
+                entryCell(block.rightName, false, fields.name);
+                entryCell(block.rightNumber, false, fields.number);
+            } else {
+                step(block.rightWithoutStore, [&] { moveCells(2); });
+            }
+        }
+    }
+
+    // Save under a fresh temporary name; the name is taken by creating the file
+    // exclusively, so nobody's file is overwritten and a taken name is drawn again.
+    QString path;
+    bool reserved = false;
+    for (int draw = 0; draw < 1000 && !reserved; ++draw) {
+        QString name;
+        step(436, [&] { name = QStringLiteral("kelvas"); });
+        for (int digit = 0; digit < 8; ++digit)
+            step(442, [&] { name += QString::number(m_digits()); });
+        step(448, [&] { path = TemporaryFiles::folder() + QLatin1Char('/') + name + QStringLiteral(".doc"); });
+        bool taken = false;
+        step(450, [&] {
+            taken = !TemporaryFiles::reserve(path);
+            reserved = !taken;
+        });
+        if (!taken && !reserved)
+            break;  // the folder refuses new files: drawing again will not help
+    }
+    if (!reserved)
+        path.clear();  // never save over a name that is not ours
+    if (!step(452, [&] { objDoc.SaveAs(path); }) && !path.isEmpty()) {
+        // The empty file that held the name is no planner: the preview must
+        // not offer it for saving as one.
+        QFile::remove(path);
+    }
+    step(454, [&] { objWord.setDisplayAlerts(false); });
+    step(456, [&] { objDoc.Close(); });
+    step(458, [&] { keeper.quit(); });
+    step(460, [&] { objDoc.release(); });
+    step(462, [&] { objWord.release(); });
+
+    // The picture, and the hand-over to the preview window.
+    step(464, [&] { makePreviewPicture(path); });
+    step(466, [&] {
+        QPicture picture;
+        const QString picturePath = temporaryPicturePath();
+        if (picturePath.isEmpty())
+            throw std::runtime_error("There is no picture of the planner to load.");
+        if (!picture.load(picturePath))
+            throw std::runtime_error(QStringLiteral("Cannot load the picture %1.").arg(picturePath).toStdString());
+        m_handOver.showPicture(picture);
+    });
+    step(468, [&] { m_handOver.resetEntryPointer(); });
+    step(470, [&] { m_handOver.setDocumentPath(path); });
+    const bool previewShown = step(472, [&] { m_handOver.showPreview(); });
+    // Never leave the user without a window.
+    if (previewShown)
+        step(474, [&] { m_handOver.hideEntryWindow(); });
+    step(476, [&] { common::removeFile(temporaryPicturePath()); });
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace week {
+class WeekSource;
+}
+class PreviewHandOver;
+
+// The planner generator: turns the week typed into the entry window into the
+// planner document, through a Word instance of its own, the way a person at
+// the keyboard would (typing, formatting and moving cell by cell), then saves
+// it under a fresh temporary name, has a second instance make its picture,
+// and hands picture and document to the preview window.
+//
+// The generator reads the week through `week` (title as typed, the six day
+// stores, the Time texts for a left day without a store) and never changes it;
+// it hands its result to `handOver`. Both are not owned and must outlive it.
+// Each Word instance belongs to the procedure that starts it and is quit by it.
+class PlannerGenerator {
+public:
+    // One digit 1 to 9 of a temporary document's name.
+    using DigitSource = std::function<int()>;
+
+    // `digits` draws the temporary names; the system's random source by default.
+    PlannerGenerator(const week::WeekSource& week, PreviewHandOver& handOver, DigitSource digits = {});
+
+    // Runs one whole generation. Every numbered step runs under the common error
+    // report (its location literal): a failing step is reported with
+    // its number and the next step follows, so a generation always runs to its
+    // end and leaves the entry window usable.
+    void generatePlanner();
+
+    // "Word may be open" check before a generation: true = stop.
+    bool stopForOpenWord();
+    // True when a Word is already running (attach succeeds and its default
+    // member reads "Microsoft Word"); any failure counts as not running.
+    static bool isWordRunning();
+    // Opens `documentPath` in a second instance, copies it to the program's
+    // clipboard as a vector picture and writes that picture to a temporary
+    // picture file of this generation's own. No trap of its own: the first
+    // failure ends it (the instance is quit all the same).
+    void makePreviewPicture(const QString& documentPath);
+
+    // The temporary picture of the current generation ("temp", eight digits,
+    // ".pic" in the temporary folder, taken by exclusive creation); empty
+    // until the picture step has taken a name.
+    QString temporaryPicturePath() const { return m_picturePath; }
+
+private:
+    const week::WeekSource& m_week;
+    PreviewHandOver& m_handOver;
+    DigitSource m_digits;
+    QString m_picturePath;
+};

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+// The week as the entry window keeps it, free of any window toolkit.
+//
+// A week has six day pages (0 Monday ... 4 Friday, 5 Saturday and Sunday) and
+// ten rows per page (0 at the top). Each row is a time, a number and a name,
+// all free text. While another page is shown, a page's rows live in its
+// DayStore.
+namespace week {
+
+inline constexpr int DayPageCount = 6;
+inline constexpr int RowCount = 10;
+
+// "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Sat/Sun".
+QString dayTabCaption(int page);
+
+// The hour a row stands for, as a plain whole number: rows 0 to 9 read
+// "8", "9", "10", "11", "12", "1", "2", "3", "4", "5".
+QString defaultHourText(int row);
+
+// One row of a day page.
+struct EntryFields {
+    QString time;
+    QString number;
+    QString name;
+
+    friend bool operator==(const EntryFields&, const EntryFields&) = default;
+};
+
+// The classic entry line "time,number,name": fields joined with commas, nothing
+// added or trimmed ("8,,", "9,2,Lunch").
+QString joinEntryLine(const EntryFields& fields);
+
+// Splits an entry line at every comma: field 0 is the time, 1 the number, 2 the
+// name; missing fields are empty, further fields are ignored. A comma inside a
+// field cannot be told from a separator here, which is why a DayStore keeps
+// fields rather than lines.
+EntryFields splitEntryLine(const QString& line);
+
+// The rows of one day page, exactly ten of them, kept field by field so that
+// a comma typed into a number or a name comes back intact. A store is built
+// whole from the rows and never changed afterwards; the entry window replaces
+// it as a whole.
+class DayStore {
+public:
+    using Rows = std::array<EntryFields, RowCount>;
+
+    explicit DayStore(const Rows& rows) : m_rows(rows) {}
+
+    // The ten rows of a page nobody typed into: hour texts, blank number and name.
+    static DayStore blank();
+
+    // Row `row` (0..9); out of range throws std::out_of_range.
+    const EntryFields& entry(int row) const;
+    const QString& time(int row) const { return entry(row).time; }
+    const QString& number(int row) const { return entry(row).number; }
+    const QString& name(int row) const { return entry(row).name; }
+
+    // Entry line `row` (0..9) in the classic "time,number,name" form. Exact for
+    // rows without commas in their fields; read a field through time(),
+    // number() and name(), never by splitting this line.
+    QString entryLine(int row) const { return joinEntryLine(entry(row)); }
+    QStringList entryLines() const;
+
+    const Rows& rows() const { return m_rows; }
+
+    friend bool operator==(const DayStore&, const DayStore&) = default;
+
+private:
+    Rows m_rows;
+};
+
+}  // namespace week

@@ -1,0 +1,338 @@
+#include "calendar/CalendarFile.h"
+#include "calendar/ImportError.h"
+#include "calendar/ImportLimits.h"
+#include "calendar/ImportSummary.h"
+#include "calendar/Occurrences.h"
+#include "calendar/WeekLayout.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+
+using namespace calendar;
+
+namespace {
+
+QDateTime at(int y, int m, int d, int h = 0, int min = 0) { return QDateTime(QDate(y, m, d), QTime(h, min)); }
+
+WeekLayout importWeek(const CalendarFile& file, const QDate& monday)
+{
+    return layOutWeek(monday, appointmentsBetween(file, QDateTime(monday, QTime(0, 0)), QDateTime(monday.addDays(7), QTime(0, 0))));
+}
+
+// Every filled row as "Page hour: number | name"; rows left blank are not listed.
+QStringList filledRows(const WeekLayout& week)
+{
+    QStringList rows;
+    for (int page = 0; page < week::DayPageCount; ++page) {
+        for (int row = 0; row < week::RowCount; ++row) {
+            if (!week.pages[page].numbers[row].isEmpty() || !week.pages[page].names[row].isEmpty())
+                rows << QStringLiteral("%1 %2: %3 | %4")
+                            .arg(week::dayTabCaption(page), week::defaultHourText(row), week.pages[page].numbers[row],
+                                 week.pages[page].names[row]);
+        }
+    }
+    return rows;
+}
+
+QStringList notPlacedNames(const WeekLayout& week)
+{
+    QStringList names;
+    for (const NotPlaced& entry : week.notPlaced)
+        names << entry.appointment.name;
+    return names;
+}
+
+WeekLayout importExample(const char* name, const QDate& monday)
+{
+    return importWeek(CalendarFile::read(QStringLiteral(CALENDAR_DATA "/") + QLatin1String(name)), monday);
+}
+
+QByteArray calendarOf(const QByteArray& events)
+{
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Dorvane tests//EN\r\n" + events + "END:VCALENDAR\r\n";
+}
+
+QByteArray event(const QByteArray& start, const QByteArray& summary, const QByteArray& more = {})
+{
+    return "BEGIN:VEVENT\r\nUID:" + start + summary + "\r\nDTSTART:" + start + "\r\nSUMMARY:" + summary + "\r\n" + more
+         + "END:VEVENT\r\n";
+}
+
+QString refusal(const QByteArray& bytes)
+{
+    try {
+        CalendarFile file = CalendarFile::fromData(bytes);
+        importWeek(file, QDate(2026, 12, 7));
+    } catch (const ImportError& error) {
+        return error.message();
+    }
+    return {};
+}
+
+class CalendarImport : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        setenv("TZ", "Europe/Berlin", 1);
+        tzset();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+};
+
+}  // namespace
+
+TEST_F(CalendarImport, GoogleExportWithMovedExcludedAndCancelledOccurrences)
+{
+    const WeekLayout week = importExample("google.ics", QDate(2026, 12, 7));
+    EXPECT_EQ(filledRows(week), QStringList({
+                                    "Monday 9: 1 | Team stand-up",
+                                    "Tuesday 12: 1, 2 | Lunch with Ana; Call the bank",
+                                    "Tuesday 2: 3 | Dentist",
+                                    "Friday 2: 1 | Team stand-up (moved)",
+                                    "Sat/Sun 10: 1 | Sat Farmers market",
+                                }));
+    EXPECT_EQ(week.placed, 6);
+    EXPECT_EQ(notPlacedNames(week), QStringList({"Mia's birthday", "Early run"}));
+    EXPECT_EQ(week.notPlaced[0].reason, NotPlacedReason::AllDay);
+    EXPECT_EQ(week.notPlaced[1].reason, NotPlacedReason::BeforeRows);
+}
+
+TEST_F(CalendarImport, ThunderbirdExportAcrossAChangeOfDaylightSavingTime)
+{
+    // New York leaves daylight saving time on Sunday 1 November, a week after
+    // Berlin: its 10 o'clock is 15 o'clock here until Saturday, then 16 o'clock.
+    const WeekLayout week = importExample("thunderbird.ics", QDate(2026, 10, 26));
+    EXPECT_EQ(filledRows(week), QStringList({
+                                    "Monday 3: 1 | New York sync",
+                                    "Tuesday 3: 1 | New York sync",
+                                    "Wednesday 11: 1 | Yoga",
+                                    "Wednesday 3: 2 | New York sync",
+                                    "Thursday 3: 1 | New York sync",
+                                    "Friday 9: 1 | Book club",
+                                    "Friday 3: 2 | New York sync",
+                                    "Sat/Sun 3: 1 | Sat New York sync",
+                                    "Sat/Sun 4: 2 | Sun New York sync",
+                                }));
+    EXPECT_TRUE(week.notPlaced.empty());
+}
+
+TEST_F(CalendarImport, EvolutionExportWithFoldedLinesEveryOtherWeekAndAnExtraDate)
+{
+    const WeekLayout week = importExample("evolution.ics", QDate(2026, 12, 7));
+    const QString review = QStringLiteral("Project review with the design team and the people from accounting");
+    EXPECT_EQ(filledRows(week), QStringList({
+                                    "Monday 8: 1 | Gym",
+                                    "Tuesday 10: 1 | " + review,
+                                    "Friday 4: 1 | " + review,
+                                }));
+    // The week after has no review: the rule runs every other week.
+    EXPECT_EQ(importExample("evolution.ics", QDate(2026, 12, 14)).placed, 0);
+}
+
+TEST_F(CalendarImport, OutlookExportWithWindowsZoneNameAndCountedRule)
+{
+    // The tenth and last occurrence of the weekly rule is the moved one on Thursday;
+    // the left-out 30 November still counts towards the ten.
+    const WeekLayout week = importExample("outlook.ics", QDate(2026, 12, 7));
+    EXPECT_EQ(filledRows(week), QStringList({
+                                    "Tuesday 8: 1 | Invoices",
+                                    "Thursday 4: 1 | Weekly planning",
+                                }));
+    EXPECT_EQ(importExample("outlook.ics", QDate(2026, 12, 14)).placed, 0);
+}
+
+TEST_F(CalendarImport, GnomeCalendarExportWithFloatingUtcAndUntitledEvents)
+{
+    const WeekLayout week = importExample("gnome-calendar.ics", QDate(2026, 12, 7));
+    EXPECT_EQ(filledRows(week), QStringList({
+                                    "Wednesday 9: 1 | Parents' evening bring the forms",
+                                    "Wednesday 12: 2 | Caf\u00e9 Central",
+                                    "Wednesday 4: 3 | Busy",
+                                }));
+    ASSERT_EQ(week.notPlaced.size(), 1u);
+    EXPECT_EQ(week.notPlaced[0].reason, NotPlacedReason::AfterRows);
+}
+
+TEST_F(CalendarImport, ExampleCalendarFillsEveryPageOfAnyWeek)
+{
+    const CalendarFile file = CalendarFile::read(QStringLiteral(EXAMPLE_CALENDAR));
+    const WeekLayout week = importWeek(file, mondayOf(QDate::currentDate()));
+    for (int page = 0; page < week::DayPageCount; ++page)
+        EXPECT_FALSE(week.pages[page].names[1].isEmpty() && week.pages[page].names[4].isEmpty() && week.pages[page].names[7].isEmpty()) << page;
+    EXPECT_EQ(notPlacedNames(week), QStringList({"Morning run"}));
+}
+
+TEST_F(CalendarImport, SummaryListsTenNotPlacedThenCountsTheRest)
+{
+    QByteArray events = event("20261207T090000", "Placed");
+    for (int i = 0; i < 11; ++i)
+        events += event("20261208T0" + QByteArray::number(i % 8) + "0000", "Early " + QByteArray::number(i));
+    WeekLayout week = importWeek(CalendarFile::fromData(calendarOf(events)), QDate(2026, 12, 7));
+    const QString text = importSummary(week, QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_TRUE(text.startsWith("Imported 1 appointment.\n\nNot placed:\n12/8/26 12:00\u202fAM  Early 0: starts before 8 o'clock\n")
+                || text.startsWith("Imported 1 appointment.\n\nNot placed:\n12/8/26 12:00 AM  Early 0: starts before 8 o'clock\n"))
+        << text.toStdString();
+    EXPECT_EQ(text.count('\n'), 3 + MaxListedNotPlaced);
+    EXPECT_TRUE(text.endsWith("\nand 1 more")) << text.toStdString();
+
+    week.notPlaced.pop_back();
+    EXPECT_FALSE(importSummary(week, QLocale::c()).contains("more"));
+    week.notPlaced.clear();
+    week.placed = 14;
+    EXPECT_EQ(importSummary(week, QLocale::c()), "Imported 14 appointments.");
+}
+
+TEST_F(CalendarImport, WeekTitleIsTheLongDateWithoutWeekday)
+{
+    EXPECT_EQ(weekTitle(QDate(2026, 12, 7), QLocale(QLocale::English, QLocale::UnitedStates)), "December 7, 2026");
+    EXPECT_EQ(weekTitle(QDate(2026, 12, 7), QLocale(QLocale::German, QLocale::Germany)), "7. Dezember 2026");
+}
+
+TEST_F(CalendarImport, RowHoldsNamesUpToItsLimit)
+{
+    // Four names of MaxNameLength, one filling the row to exactly MaxRowLength
+    // with the "; " between them, and one more that no longer fits.
+    QByteArray events;
+    for (int i = 0; i < 4; ++i)
+        events += event("20261207T09" + QByteArray::number(10 + i) + "00", QByteArray(MaxNameLength, char('a' + i)));
+    const int rest = MaxRowLength - 4 * MaxNameLength - 4 * 2;
+    events += event("20261207T095000", QByteArray(rest, 'e'));
+    events += event("20261207T095900", "f");
+    const WeekLayout week = importWeek(CalendarFile::fromData(calendarOf(events)), QDate(2026, 12, 7));
+    EXPECT_EQ(week.pages[0].names[1].size(), MaxRowLength);
+    EXPECT_EQ(week.pages[0].numbers[1], "1, 2, 3, 4, 5");
+    ASSERT_EQ(notPlacedNames(week), QStringList({"f"}));
+    EXPECT_EQ(week.notPlaced[0].reason, NotPlacedReason::RowFull);
+}
+
+TEST_F(CalendarImport, AnHourTakesAtMostItsLimitOfAppointments)
+{
+    QByteArray events;
+    for (int i = 0; i < MaxHourAppointments; ++i)
+        events += event("20261207T09" + QByteArray::number(10 + i % 50) + "00", "Spam " + QByteArray::number(i));
+    const WeekLayout week = importWeek(CalendarFile::fromData(calendarOf(events)), QDate(2026, 12, 7));
+    EXPECT_EQ(week.placed + int(week.notPlaced.size()), MaxHourAppointments);
+    EXPECT_LE(week.pages[0].names[1].size(), MaxRowLength);
+
+    events += event("20261207T095959", "One too many");
+    EXPECT_TRUE(refusal(calendarOf(events)).contains("More than 200 appointments start in the hour from 12/7/26"))
+        << refusal(calendarOf(events)).toStdString();
+}
+
+TEST_F(CalendarImport, RuleThatNeverEndsIsWorkedOutForTheWeekAlone)
+{
+    const CalendarFile file = CalendarFile::fromData(calendarOf(event("19000101T090000", "Every day", "RRULE:FREQ=DAILY\r\n")));
+    EXPECT_EQ(importWeek(file, QDate(2026, 12, 7)).placed, 7);
+    EXPECT_EQ(suggestedDay(file, at(2026, 12, 9, 12)), QDate(2026, 12, 9));
+}
+
+TEST_F(CalendarImport, CountedRuleGivesTheSameWeeksWhereverItsWalkBegins)
+{
+    // A week far from a counted rule's start is reached by counting whole
+    // periods; a range from before the start walks every occurrence. Both must agree.
+    const QByteArray events =
+        event("20250106T090000", "Weekly", "RRULE:FREQ=WEEKLY;COUNT=37;BYDAY=MO,TH\r\n")
+        + event("20250108T100000", "Starts off its days", "RRULE:FREQ=WEEKLY;COUNT=25;BYDAY=MO,FR\r\n")
+        + event("20250105T110000", "Weeks from Sunday", "RRULE:FREQ=WEEKLY;COUNT=30;INTERVAL=2;WKST=SU;BYDAY=SU,TU,SA\r\n")
+        + event("20250103T120000", "Every third day", "RRULE:FREQ=DAILY;COUNT=90;INTERVAL=3\r\n")
+        + "BEGIN:VEVENT\r\nUID:ny\r\nDTSTART;TZID=America/New_York:20250101T080000\r\nSUMMARY:New York\r\n"
+          "RRULE:FREQ=WEEKLY;COUNT=40;BYDAY=WE\r\nEXDATE;TZID=America/New_York:20250409T080000\r\nEND:VEVENT\r\n";
+    const CalendarFile file = CalendarFile::fromData(calendarOf(events));
+    auto starts = [](const std::vector<Appointment>& appointments) {
+        QStringList list;
+        for (const Appointment& a : appointments)
+            list << a.start.toString(Qt::ISODate) + ' ' + a.name;
+        return list;
+    };
+    const QStringList whole = starts(appointmentsBetween(file, at(2024, 12, 30), at(2026, 3, 2)));
+    QStringList weekByWeek;
+    for (QDate monday(2024, 12, 30); monday < QDate(2026, 3, 2); monday = monday.addDays(7))
+        weekByWeek += starts(appointmentsBetween(file, QDateTime(monday, QTime(0, 0)), QDateTime(monday.addDays(7), QTime(0, 0))));
+    EXPECT_EQ(weekByWeek, whole);
+    EXPECT_EQ(whole.filter(" Weekly").size(), 37);
+    EXPECT_EQ(whole.filter(" New York").size(), 39);
+}
+
+TEST_F(CalendarImport, RarelyMatchingRulesFromLongAgoAreRefusedNotWalked)
+{
+    // libical walks a rule hour by hour until it matches: 30 February never
+    // does, and a counted rule must be walked from its start.
+    const QByteArray never = "RRULE:FREQ=HOURLY;BYMONTH=2;BYMONTHDAY=30;COUNT=3\r\n";
+    EXPECT_TRUE(refusal(calendarOf(event("19000101T090000", "Never", never))).contains("too many, or repeat too finely"));
+    EXPECT_TRUE(refusal(calendarOf(event("20261207T090000", "Tick", "RRULE:FREQ=SECONDLY\r\n"))).contains("more often than every hour"));
+}
+
+TEST_F(CalendarImport, BadFilesAreRefusedWithAReason)
+{
+    EXPECT_EQ(refusal(""), "The file is empty.");
+    EXPECT_EQ(refusal(" \r\n\r\n"), "The file is empty.");
+    EXPECT_TRUE(refusal("Subject: hello\r\n\r\nBEGIN:VCALENDAR\r\n").contains("does not begin with BEGIN:VCALENDAR"));
+    EXPECT_TRUE(refusal(QByteArray("BEGIN:VCALENDAR\r\n\0\x01\x02", 20)).contains("binary data"));
+    const QByteArray whole = calendarOf(event("20261207T090000", "Cut"));
+    EXPECT_TRUE(refusal(whole.left(whole.size() - 20)).contains("cut short"));
+    EXPECT_TRUE(refusal(calendarOf(event("20261307T090000", "Bad month"))).contains("\"Bad month\" has a malformed date in DTSTART"));
+    EXPECT_TRUE(refusal(calendarOf(event("20260230T090000", "30 February"))).contains("malformed date"));
+    EXPECT_TRUE(refusal(calendarOf(event("20261207T090000", "Bad rule", "RRULE:FREQ=SOMETIMES\r\n"))).contains("\"Bad rule\" has a malformed RRULE"));
+    const QByteArray hourlyZone = "BEGIN:VTIMEZONE\r\nTZID:Hourly\r\nBEGIN:STANDARD\r\nDTSTART:19700101T000000\r\n"
+                                  "RRULE:FREQ=HOURLY\r\nTZOFFSETFROM:+0100\r\nTZOFFSETTO:+0200\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n";
+    EXPECT_TRUE(refusal(calendarOf(hourlyZone)).contains("\"Hourly\" changes by a rule other than once a year"));
+    QByteArray deep = "BEGIN:VCALENDAR\r\n";
+    for (int i = 0; i < MaxNesting; ++i)
+        deep += "BEGIN:X\r\n";
+    EXPECT_TRUE(refusal(deep).contains("nests entries"));
+}
+
+TEST_F(CalendarImport, FileOfTwentyMegabytesIsReadOneByteMoreIsNot)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("big.ics");
+    const QByteArray head = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n" + event("20261207T090000", "Big");
+    const QByteArray tail = "END:VCALENDAR\r\n";
+    const QByteArray line = "X-PADDING:" + QByteArray(1000 - 12, 'p') + "\r\n";
+    QByteArray bytes = head;
+    bytes.reserve(MaxFileBytes);
+    while (bytes.size() + line.size() + tail.size() <= MaxFileBytes)
+        bytes += line;
+    bytes += "X-PADDING:" + QByteArray(MaxFileBytes - bytes.size() - tail.size() - 12, 'p') + "\r\n" + tail;
+    ASSERT_EQ(bytes.size(), MaxFileBytes);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    EXPECT_EQ(importWeek(CalendarFile::read(path), QDate(2026, 12, 7)).placed, 1);
+
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write(" ");
+    file.close();
+    try {
+        CalendarFile::read(path);
+        FAIL() << "a file over the limit was read";
+    } catch (const ImportError& error) {
+        EXPECT_TRUE(error.message().contains("larger than 20 MB"));
+    }
+}
+
+TEST_F(CalendarImport, ComponentsUpToTheirLimitAreRead)
+{
+    QByteArray events = event("20261207T090000", "Counted");
+    for (int i = 2; i < MaxComponents; ++i)  // with the calendar and the event, MaxComponents in all
+        events += "BEGIN:X-NOTE\r\nEND:X-NOTE\r\n";
+    EXPECT_EQ(importWeek(CalendarFile::fromData(calendarOf(events)), QDate(2026, 12, 7)).placed, 1);
+    events += "BEGIN:X-NOTE\r\nEND:X-NOTE\r\n";
+    EXPECT_TRUE(refusal(calendarOf(events)).contains("more than 250000 entries"));
+}
+
+TEST_F(CalendarImport, SuggestedWeekIsThisOneElseTheNextElseTheLast)
+{
+    const CalendarFile file = CalendarFile::fromData(
+        calendarOf(event("20261118T090000", "Past") + event("20261215T090000", "Coming")));
+    EXPECT_EQ(suggestedDay(file, at(2026, 11, 20, 12)), QDate(2026, 11, 20));  // the week of "Past"
+    EXPECT_EQ(suggestedDay(file, at(2026, 11, 25, 12)), QDate(2026, 12, 15));
+    EXPECT_EQ(suggestedDay(file, at(2027, 3, 1, 12)), QDate(2026, 12, 15));
+    EXPECT_EQ(suggestedDay(CalendarFile::fromData(calendarOf({})), at(2026, 11, 25)), std::nullopt);
+}

@@ -1,0 +1,3 @@
+// The calendar lays its appointments out on the week model.
+#include "calendar/WeekLayout.h"
+#include "week/DayStore.h"

@@ -1,0 +1,3 @@
+// The planner knows no window: printing is the preview's.
+#include "planner/PlannerGenerator.h"
+#include <QPrintDialog>

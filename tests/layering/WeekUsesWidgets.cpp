@@ -1,0 +1,3 @@
+// The week model is used without any window: no widget is in its sight.
+#include "week/Week.h"
+#include <QWidget>
