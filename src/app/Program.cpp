@@ -35,11 +35,11 @@ void endOnTerminationSignals()
 
 }  // namespace
 
-Program::Program(PlannerGenerator::DigitSource digits) : m_generator(m_form1, *this, std::move(digits))
+Program::Program(PlannerGenerator::DigitSource digits) : m_generator(m_entryWindow, *this, std::move(digits))
 {
     word::PictureSinkSeam::install([](const QPicture& picture) { platform::clipboard().setPicture(picture); });
-    m_form1.generatePlanner = [this] { m_generator.generatePlanner(); };
-    m_form1.checkWordPresence = [] { planner::checkWordInstalled(); };
+    m_entryWindow.generatePlanner = [this] { m_generator.generatePlanner(); };
+    m_entryWindow.checkWordPresence = [] { planner::checkWordInstalled(); };
 }
 
 Program::~Program() { word::PictureSinkSeam::install({}); }
@@ -53,35 +53,35 @@ void Program::start()
         // reports the folder when it needs one.
     }
     endOnTerminationSignals();
-    m_form1.load();
+    m_entryWindow.load();
 
     // Both windows open centred on the screen the program starts on.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), m_form1.size());
+        QRect frame(QPoint(), m_entryWindow.size());
         frame.moveCenter(screen->availableGeometry().center());
-        m_form1.move(frame.topLeft());
+        m_entryWindow.move(frame.topLeft());
     }
-    m_form1.show();
+    m_entryWindow.show();
 }
 
 preview::PreviewWindow& Program::preview()
 {
-    if (!m_form2)
-        m_form2 = std::make_unique<preview::PreviewWindow>();
-    return *m_form2;
+    if (!m_previewWindow)
+        m_previewWindow = std::make_unique<preview::PreviewWindow>();
+    return *m_previewWindow;
 }
 
 void Program::showPicture(const QPicture& picture) { preview().setPicture(picture); }
 
-void Program::resetEntryPointer() { m_form1.pointer().setShape(desktop::WindowPointer::Shape::Arrow); }
+void Program::resetEntryPointer() { m_entryWindow.pointer().setShape(desktop::WindowPointer::Shape::Arrow); }
 
 void Program::setDocumentPath(const QString& path) { preview().temporaryDocument = path; }
 
 void Program::showPreview()
 {
-    preview::PreviewWindow& form2 = preview();
-    form2.setEntryWindow(&m_form1);
-    form2.show();
+    preview::PreviewWindow& previewWindow = preview();
+    previewWindow.setEntryWindow(&m_entryWindow);
+    previewWindow.show();
 }
 
-void Program::hideEntryWindow() { m_form1.hide(); }
+void Program::hideEntryWindow() { m_entryWindow.hide(); }

@@ -39,9 +39,9 @@ public:
     // the screen.
     void start();
 
-    EntryWindow& entryWindow() { return m_form1; }
+    EntryWindow& entryWindow() { return m_entryWindow; }
     // Null until the first planner was handed over.
-    preview::PreviewWindow* previewWindow() const { return m_form2.get(); }
+    preview::PreviewWindow* previewWindow() const { return m_previewWindow.get(); }
 
 private:
     // PreviewHandOver
@@ -53,7 +53,7 @@ private:
 
     preview::PreviewWindow& preview();
 
-    EntryWindow m_form1;
-    std::unique_ptr<preview::PreviewWindow> m_form2;
+    EntryWindow m_entryWindow;
+    std::unique_ptr<preview::PreviewWindow> m_previewWindow;
     PlannerGenerator m_generator;
 };

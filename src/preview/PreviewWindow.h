@@ -35,9 +35,9 @@ class PreviewCommands;
 //
 //     preview.setPicture(picture);                 // the picture goes to shownPicture
 //     preview.temporaryDocument = temporaryDocumentPath;   // the window owns the file from here on
-//     preview.setEntryWindow(&form1);              // once is enough
+//     preview.setEntryWindow(&entryWindow);        // once is enough
 //     preview.show();                              // not modal
-//     form1.hide();
+//     entryWindow.hide();
 //
 // The window never reads a picture file. The first activation sets the
 // viewport up for the picture (zoom 1.0); a picture assigned after that (a
