@@ -1,0 +1,146 @@
+#include "CalendarText.h"
+
+#include "ImportError.h"
+#include "ImportLimits.h"
+
+#include <QCoreApplication>
+
+#include <libical/ical.h>
+
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace calendar {
+namespace {
+
+QString tr(const char* text) { return QCoreApplication::translate("calendar::CalendarFile", text); }
+
+QByteArrayView trimmedLine(QByteArrayView line)
+{
+    while (!line.isEmpty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
+        line.chop(1);
+    return line;
+}
+
+bool startsWithKeyword(QByteArrayView line, QByteArrayView keyword)
+{
+    return line.size() >= keyword.size() && qstrnicmp(line.data(), keyword.data(), keyword.size()) == 0;
+}
+
+// The properties of an event that the import reads. The others (descriptions,
+// attendees, alarms' texts, time stamps, private X- properties) are most of a
+// calendar's bulk, and libical's time and memory go with the number of
+// properties it builds. An appointment is placed by its start alone, so its
+// end (DTEND, DURATION) is not read either. SEQUENCE, DTSTAMP and
+// LAST-MODIFIED tell which of two versions of one event is the newer.
+bool isReadInEvents(QByteArrayView line)
+{
+    static const char* const names[] = {"DTSTART", "RRULE", "RDATE", "EXDATE", "RECURRENCE-ID",
+                                        "UID", "SUMMARY", "LOCATION", "STATUS", "SEQUENCE", "DTSTAMP",
+                                        "LAST-MODIFIED", "BEGIN", "END"};
+    qsizetype length = 0;
+    while (length < line.size() && line[length] != ':' && line[length] != ';')
+        ++length;
+    const QByteArrayView name = line.first(length);
+    for (const char* known : names) {
+        if (name.size() == qsizetype(qstrlen(known)) && qstrnicmp(name.data(), known, name.size()) == 0)
+            return true;
+    }
+    return false;
+}
+
+// Hands libical the text line by line, in pieces of the size it asks for.
+// libical's own reader of a string looks for the end of the line again for
+// every piece, which makes one long line cost the square of its length; here
+// each line's end is looked for once.
+struct LineFeed {
+    const char* next;
+    const char* end;
+    const char* lineEnd;  // just after the line break of the line `next` is in
+
+    static char* give(char* out, size_t size, void* data)
+    {
+        auto* feed = static_cast<LineFeed*>(data);
+        if (feed->next == feed->end || size < 2)
+            return nullptr;
+        if (feed->lineEnd <= feed->next) {
+            const void* lineBreak = std::memchr(feed->next, '\n', size_t(feed->end - feed->next));
+            feed->lineEnd = lineBreak ? static_cast<const char*>(lineBreak) + 1 : feed->end;
+        }
+        const size_t length = std::min(size - 1, size_t(feed->lineEnd - feed->next));
+        std::memcpy(out, feed->next, length);
+        out[length] = '\0';
+        feed->next += length;
+        return out;
+    }
+};
+
+}  // namespace
+
+QByteArray siftedText(QByteArrayView text)
+{
+    if (text.startsWith("\xEF\xBB\xBF"))
+        text = text.sliced(3);
+    QByteArray kept;
+    kept.reserve(text.size());
+    bool first = true;
+    bool keeping = true;
+    int lines = 0, components = 0;
+    std::vector<QByteArrayView> open;  // names of the components the line is in
+    QByteArrayView last;
+    while (!text.isEmpty()) {
+        const qsizetype end = text.indexOf('\n');
+        const QByteArrayView raw = end < 0 ? text : text.first(end + 1);
+        text = text.sliced(raw.size());
+        const QByteArrayView line = trimmedLine(raw.endsWith('\n') ? raw.chopped(1) : raw);
+        if (line.isEmpty())
+            continue;
+        if (line.front() == ' ' || line.front() == '\t') {  // continues the line before
+            if (keeping)
+                kept += raw;
+            continue;
+        }
+        if (first && !(startsWithKeyword(line, "BEGIN:VCALENDAR") && line.size() == 15))
+            throw ImportError(tr("The file is not an iCalendar file: it does not begin with BEGIN:VCALENDAR."));
+        first = false;
+        if (++lines > MaxLines)
+            throw ImportError(tr("The file has more than %1 lines, more than a calendar Dorvane imports.").arg(MaxLines));
+        if (startsWithKeyword(line, "BEGIN:")) {
+            if (++components > MaxComponents)
+                throw ImportError(tr("The file holds more than %1 entries, more than Dorvane imports.").arg(MaxComponents));
+            if (int(open.size()) >= MaxNesting)
+                throw ImportError(tr("The file nests entries more than %1 deep; it is not a calendar Dorvane can read.").arg(MaxNesting));
+            open.push_back(line.sliced(6));
+        } else if (startsWithKeyword(line, "END:")) {
+            if (open.empty())
+                throw ImportError(tr("The file has an END line without its BEGIN; it is not a calendar Dorvane can read."));
+            open.pop_back();
+        }
+        const bool inEvent = !open.empty() && open.back().compare("VEVENT", Qt::CaseInsensitive) == 0;
+        keeping = !inEvent || isReadInEvents(line);
+        if (keeping)
+            kept += raw;
+        last = line;
+    }
+    if (first)
+        throw ImportError(tr("The file is empty."));
+    if (!(startsWithKeyword(last, "END:VCALENDAR") && last.size() == 13) || !open.empty())
+        throw ImportError(tr("The file ends before its calendar does; it may have been cut short."));
+    if (!kept.endsWith('\n'))
+        kept += '\n';
+    return kept;
+}
+
+
+icalcomponent* parsedTree(const QByteArray& text)
+{
+    LineFeed feed{text.constData(), text.constData() + text.size(), text.constData()};
+    const std::unique_ptr<icalparser, void (*)(icalparser*)> parser(icalparser_new(), icalparser_free);
+    if (!parser)
+        return nullptr;
+    icalparser_set_gen_data(parser.get(), &feed);
+    return icalparser_parse(parser.get(), &LineFeed::give);
+}
+
+}  // namespace calendar
