@@ -258,13 +258,17 @@ TEST_F(CalendarImport, CountedRuleGivesTheSameWeeksWhereverItsWalkBegins)
     EXPECT_EQ(whole.filter(" New York").size(), 39);
 }
 
-TEST_F(CalendarImport, RarelyMatchingRulesFromLongAgoAreRefusedNotWalked)
+TEST_F(CalendarImport, RarelyMatchingRulesFromLongAgoAreListedNotWalked)
 {
     // libical walks a rule hour by hour until it matches: 30 February never
     // does, and a counted rule must be walked from its start.
     const QByteArray never = "RRULE:FREQ=HOURLY;BYMONTH=2;BYMONTHDAY=30;COUNT=3\r\n";
-    EXPECT_TRUE(refusal(calendarOf(event("19000101T090000", "Never", never))).contains("too many, or repeat too finely"));
-    EXPECT_TRUE(refusal(calendarOf(event("20261207T090000", "Tick", "RRULE:FREQ=SECONDLY\r\n"))).contains("more often than every hour"));
+    const WeekLayout week = importWeek(CalendarFile::fromData(calendarOf(event("19000101T090000", "Never", never)
+                                                                         + event("20261207T090000", "Placed"))),
+                                       QDate(2026, 12, 7));
+    EXPECT_EQ(week.placed, 1);
+    ASSERT_EQ(notPlacedNames(week), QStringList({"Never"}));
+    EXPECT_EQ(week.notPlaced[0].appointment.problem, "repeats too often, or too finely, to work out");
 }
 
 TEST_F(CalendarImport, BadFilesAreRefusedWithAReason)
