@@ -28,6 +28,11 @@ bool startsWithKeyword(QByteArrayView line, QByteArrayView keyword)
     return line.size() >= keyword.size() && qstrnicmp(line.data(), keyword.data(), keyword.size()) == 0;
 }
 
+bool isNamed(QByteArrayView name, const char* known)
+{
+    return name.size() == qsizetype(qstrlen(known)) && qstrnicmp(name.data(), known, name.size()) == 0;
+}
+
 // The properties of an event that the import reads. The others (descriptions,
 // attendees, alarms' texts, time stamps, private X- properties) are most of a
 // calendar's bulk, and libical's time and memory go with the number of
@@ -44,11 +49,66 @@ bool isReadInEvents(QByteArrayView line)
         ++length;
     const QByteArrayView name = line.first(length);
     for (const char* known : names) {
-        if (name.size() == qsizetype(qstrlen(known)) && qstrnicmp(name.data(), known, name.size()) == 0)
+        if (isNamed(name, known))
             return true;
     }
     return false;
 }
+
+// The components the import reads, where they are: calendars at the top,
+// their events and time zones, and the zones' observances. The others (to-dos,
+// journals, alarms, free/busy times, private X- components) are left to the
+// other programs that read the file.
+bool isReadAt(QByteArrayView parent, QByteArrayView name)
+{
+    if (parent.isEmpty())
+        return isNamed(name, "VCALENDAR");
+    if (isNamed(parent, "VCALENDAR"))
+        return isNamed(name, "VEVENT") || isNamed(name, "VTIMEZONE");
+    return isNamed(parent, "VTIMEZONE") && (isNamed(name, "STANDARD") || isNamed(name, "DAYLIGHT"));
+}
+
+// Whether `line`, a property of the component `component` the import reads,
+// is read: all of a time zone's, the listed ones of an event, none of the
+// calendar's own.
+bool isReadIn(QByteArrayView component, QByteArrayView line)
+{
+    if (isNamed(component, "VEVENT"))
+        return isReadInEvents(line);
+    return !isNamed(component, "VCALENDAR");
+}
+
+struct OpenComponent {
+    QByteArrayView name;
+    bool read;  // it and the components around it are read
+};
+
+// Counts the parameters of one property line, folded or not, as far as the
+// colon its value begins with; ImportError when they are more than
+// MaxParameters.
+class ParameterCount {
+public:
+    void read(QByteArrayView part)
+    {
+        for (qsizetype i = 0; i < part.size() && !m_done; ++i) {
+            const char c = part[i];
+            if (c == '"')
+                m_quoted = !m_quoted;
+            else if (m_quoted)
+                continue;
+            else if (c == ':')
+                m_done = true;
+            else if (c == ';' && ++m_count > MaxParameters)
+                throw ImportError(tr("The file has a line with more than %1 parameters; it is not a calendar Dorvane can read.")
+                                      .arg(MaxParameters));
+        }
+    }
+
+private:
+    int m_count = 0;
+    bool m_quoted = false;
+    bool m_done = false;
+};
 
 // Hands libical the text line by line, in pieces of the size it asks for.
 // libical's own reader of a string looks for the end of the line again for
@@ -87,7 +147,8 @@ QByteArray siftedText(QByteArrayView text)
     bool first = true;
     bool keeping = true;
     int lines = 0, components = 0;
-    std::vector<QByteArrayView> open;  // names of the components the line is in
+    std::vector<OpenComponent> open;  // the components the line is in
+    ParameterCount parameters;
     QByteArrayView last;
     while (!text.isEmpty()) {
         const qsizetype end = text.indexOf('\n');
@@ -97,8 +158,10 @@ QByteArray siftedText(QByteArrayView text)
         if (line.isEmpty())
             continue;
         if (line.front() == ' ' || line.front() == '\t') {  // continues the line before
-            if (keeping)
+            if (keeping) {
+                parameters.read(line.sliced(1));
                 kept += raw;
+            }
             continue;
         }
         if (first && !(startsWithKeyword(line, "BEGIN:VCALENDAR") && line.size() == 15))
@@ -111,14 +174,21 @@ QByteArray siftedText(QByteArrayView text)
                 throw ImportError(tr("The file holds more than %1 entries, more than Dorvane imports.").arg(MaxComponents));
             if (int(open.size()) >= MaxNesting)
                 throw ImportError(tr("The file nests entries more than %1 deep; it is not a calendar Dorvane can read.").arg(MaxNesting));
-            open.push_back(line.sliced(6));
+            const QByteArrayView name = line.sliced(6);
+            open.push_back({name, open.empty() ? isReadAt({}, name) : open.back().read && isReadAt(open.back().name, name)});
+            keeping = open.back().read;
         } else if (startsWithKeyword(line, "END:")) {
             if (open.empty())
                 throw ImportError(tr("The file has an END line without its BEGIN; it is not a calendar Dorvane can read."));
+            keeping = open.back().read;
             open.pop_back();
+        } else {
+            keeping = !open.empty() && open.back().read && isReadIn(open.back().name, line);
+            if (keeping) {
+                parameters = ParameterCount();
+                parameters.read(line);
+            }
         }
-        const bool inEvent = !open.empty() && open.back().compare("VEVENT", Qt::CaseInsensitive) == 0;
-        keeping = !inEvent || isReadInEvents(line);
         if (keeping)
             kept += raw;
         last = line;
@@ -131,7 +201,6 @@ QByteArray siftedText(QByteArrayView text)
         kept += '\n';
     return kept;
 }
-
 
 icalcomponent* parsedTree(const QByteArray& text)
 {

@@ -15,6 +15,11 @@ inline constexpr int MaxComponents = 250'000;
 inline constexpr int MaxLines = 1'000'000;
 // Components nested in one another; libical frees its tree recursively.
 inline constexpr int MaxNesting = 16;
+// Parameters of one property line the import reads. libical looks for the end
+// of a line's parameters again for each of them, so their number multiplies
+// the time a line takes; the properties read carry two at most (TZID, VALUE)
+// in real files, and those not read are left out before libical sees them.
+inline constexpr int MaxParameters = 8;
 // Occurrences starting in the chosen week, and in any one hour of it. A week
 // has sixty rows; a shared calendar of a whole team may still hold thousands
 // of appointments a week, but hundreds starting in the same hour are made by a

@@ -291,6 +291,18 @@ TEST_F(CalendarImport, BadFilesAreRefusedWithAReason)
     EXPECT_TRUE(refusal(deep).contains("nests entries"));
 }
 
+TEST_F(CalendarImport, ParametersAreLimitedOnlyOnLinesThatAreRead)
+{
+    QByteArray parameters;
+    for (int i = 0; i <= MaxParameters; ++i)
+        parameters += ";X-P" + QByteArray::number(i) + "=\"a;b:c\"";
+    const QByteArray unread = "ATTENDEE" + parameters + ":mailto:ana@example.com\r\n";
+    const QByteArray todo = "BEGIN:VTODO\r\nUID:todo\r\n" + unread + "END:VTODO\r\n";
+    EXPECT_EQ(importWeek(CalendarFile::fromData(calendarOf(event("20261207T090000", "Read", unread) + todo)), QDate(2026, 12, 7)).placed, 1);
+    EXPECT_TRUE(refusal(calendarOf(event("20261207T090000", "Crafted", "LOCATION" + parameters + ":x\r\n")))
+                    .contains("a line with more than 8 parameters"));
+}
+
 TEST_F(CalendarImport, FileOfTwentyMegabytesIsReadOneByteMoreIsNot)
 {
     QTemporaryDir folder;
