@@ -89,11 +89,22 @@ std::optional<QString> eventProblem(icalcomponent* event)
     return std::nullopt;
 }
 
-// A moment to compare versions by; the earliest of all when `value` is missing or unreadable.
-qint64 stampOf(icalproperty* property, const icaltimetype& value)
+// A moment to compare versions by, from a DTSTAMP or LAST-MODIFIED value as
+// the file writes it; the earliest of all when it is missing or unreadable.
+qint64 stampOf(const QByteArray& value)
 {
-    return property && isValidTime(value) ? momentOf(zonedTime(property, value)) : std::numeric_limits<qint64>::min();
+    if (value.isEmpty())
+        return std::numeric_limits<qint64>::min();
+    const icaltimetype time = icaltime_from_string(value.trimmed().constData());
+    icalerror_clear_errno();
+    return isValidTime(time) ? momentOf(time) : std::numeric_limits<qint64>::min();
 }
+
+// One event read from the file with what tells its versions apart.
+struct Entry {
+    icalcomponent* event;
+    const EventIdentity* identity;
+};
 
 // Which of two versions of one event (one UID, one RECURRENCE-ID) a calendar
 // program would show: the higher SEQUENCE, then the later DTSTAMP, then the
@@ -104,14 +115,12 @@ struct Version {
     qint64 modified = 0;
     size_t position = 0;
 
-    Version(icalcomponent* event, size_t at) : position(at)
+    Version(const EventIdentity& identity, size_t at)
+        : sequence(identity.sequence.trimmed().toInt()),
+          stamped(stampOf(identity.stamped)),
+          modified(stampOf(identity.modified)),
+          position(at)
     {
-        if (icalproperty* p = icalcomponent_get_first_property(event, ICAL_SEQUENCE_PROPERTY))
-            sequence = icalproperty_get_sequence(p);
-        icalproperty* stamp = icalcomponent_get_first_property(event, ICAL_DTSTAMP_PROPERTY);
-        stamped = stampOf(stamp, stamp ? icalproperty_get_dtstamp(stamp) : icaltime_null_time());
-        icalproperty* change = icalcomponent_get_first_property(event, ICAL_LASTMODIFIED_PROPERTY);
-        modified = stampOf(change, change ? icalproperty_get_lastmodified(change) : icaltime_null_time());
     }
     bool operator<(const Version& other) const
     {
@@ -123,40 +132,39 @@ struct Version {
 // What identifies one version of an event among others: its UID, and for an
 // override the moment it replaces. Empty for an event without a UID, which
 // stands for itself alone.
-QByteArray versionKey(icalcomponent* event)
+QByteArray versionKey(const Entry& entry)
 {
-    const char* uid = icalcomponent_get_uid(event);
-    if (!uid || !*uid)
+    if (entry.identity->uid.isEmpty())
         return {};
-    QByteArray key(uid);
-    if (icalproperty* id = icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY))
+    QByteArray key = entry.identity->uid;
+    if (icalproperty* id = icalcomponent_get_first_property(entry.event, ICAL_RECURRENCEID_PROPERTY))
         key += '\n' + QByteArray::number(momentOf(zonedTime(id, icalproperty_get_recurrenceid(id))));
     return key;
 }
 
-// `events` less the older versions of the same event, in the order of the file.
-std::vector<icalcomponent*> latestVersions(const std::vector<icalcomponent*>& events)
+// `entries` less the older versions of the same event, in the order of the file.
+std::vector<Entry> latestVersions(const std::vector<Entry>& entries)
 {
-    QHash<QByteArray, size_t> newest;  // key -> index into `events`
-    std::vector<bool> kept(events.size(), true);
-    for (size_t i = 0; i < events.size(); ++i) {
-        const QByteArray key = versionKey(events[i]);
+    QHash<QByteArray, size_t> newest;  // key -> index into `entries`
+    std::vector<bool> kept(entries.size(), true);
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const QByteArray key = versionKey(entries[i]);
         if (key.isEmpty())
             continue;
         const auto found = newest.find(key);
         if (found == newest.end()) {
             newest.insert(key, i);
-        } else if (Version(events[*found], *found) < Version(events[i], i)) {
+        } else if (Version(*entries[*found].identity, *found) < Version(*entries[i].identity, i)) {
             kept[*found] = false;
             *found = i;
         } else {
             kept[i] = false;
         }
     }
-    std::vector<icalcomponent*> latest;
-    for (size_t i = 0; i < events.size(); ++i) {
+    std::vector<Entry> latest;
+    for (size_t i = 0; i < entries.size(); ++i) {
         if (kept[i])
-            latest.push_back(events[i]);
+            latest.push_back(entries[i]);
     }
     return latest;
 }
@@ -226,13 +234,13 @@ CalendarFile CalendarFile::fromData(const QByteArray& bytes)
         throw ImportError(tooLarge());
     if (bytes.contains('\0'))
         throw ImportError(tr("The file holds binary data, not a calendar."));
-    const QByteArray text = siftedText(bytes);
+    const SiftedText sifted = siftedText(bytes);
 
     // Errors in the data are found by the checks here; libical's own are only
     // recorded in the tree, never fatal.
     icalerror_set_errors_are_fatal(0);
     CalendarFile result;
-    result.m_root.reset(parsedTree(text));
+    result.m_root.reset(parsedTree(sifted.text));
     icalerror_clear_errno();
     icalcomponent* root = result.m_root.get();
     if (!root)
@@ -255,41 +263,46 @@ CalendarFile CalendarFile::fromData(const QByteArray& bytes)
             checkZone(zone);
     }
     // An event that cannot be read is left out and listed; the others are
-    // imported, unless none can be read at all.
-    std::vector<icalcomponent*> readable;
+    // imported, unless none can be read at all. libical builds the events in
+    // the order of the text, the order their identities were read in.
+    std::vector<Entry> readable;
+    size_t position = 0;
     for (icalcomponent* calendar : calendars) {
         for (icalcomponent* event = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); event;
-             event = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
+             event = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT), ++position) {
+            if (position >= sifted.events.size())
+                throw ImportError(tr("The file is not an iCalendar file libical can read."));
             if (auto problem = eventProblem(event))
                 result.m_unreadable.push_back(Unreadable{event, *problem});
             else
-                readable.push_back(event);
+                readable.push_back(Entry{event, &sifted.events[position]});
         }
     }
+    if (position != sifted.events.size())
+        throw ImportError(tr("The file is not an iCalendar file libical can read."));
     if (readable.empty() && !result.m_unreadable.empty()) {
         const Unreadable& first = result.m_unreadable.front();
         throw ImportError(tr("The appointment %1 %2.").arg(eventName(first.event), first.reason));
     }
 
     // Masters first, so that each override finds its series whatever the order in the file.
-    std::vector<icalcomponent*> overrides;
+    std::vector<Entry> overrides;
     QHash<QByteArray, size_t> seriesOfUid;
-    for (icalcomponent* event : latestVersions(readable)) {
-        if (icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY)) {
-            overrides.push_back(event);
+    for (const Entry& entry : latestVersions(readable)) {
+        if (icalcomponent_get_first_property(entry.event, ICAL_RECURRENCEID_PROPERTY)) {
+            overrides.push_back(entry);
             continue;
         }
-        if (const char* uid = icalcomponent_get_uid(event); uid && *uid)
-            seriesOfUid.insert(QByteArray(uid), result.m_series.size());
-        result.m_series.push_back(Series{event, {}});
+        if (!entry.identity->uid.isEmpty())
+            seriesOfUid.insert(entry.identity->uid, result.m_series.size());
+        result.m_series.push_back(Series{entry.event, {}});
     }
-    for (icalcomponent* event : overrides) {
-        const char* uid = icalcomponent_get_uid(event);
-        const auto found = uid && *uid ? seriesOfUid.constFind(QByteArray(uid)) : seriesOfUid.constEnd();
+    for (const Entry& entry : overrides) {
+        const auto found = entry.identity->uid.isEmpty() ? seriesOfUid.constEnd() : seriesOfUid.constFind(entry.identity->uid);
         if (found != seriesOfUid.constEnd())
-            result.m_series[*found].overrides.push_back(event);
+            result.m_series[*found].overrides.push_back(entry.event);
         else
-            result.m_series.push_back(Series{event, {}});
+            result.m_series.push_back(Series{entry.event, {}});
     }
     return result;
 }

@@ -33,26 +33,43 @@ bool isNamed(QByteArrayView name, const char* known)
     return name.size() == qsizetype(qstrlen(known)) && qstrnicmp(name.data(), known, name.size()) == 0;
 }
 
-// The properties of an event that the import reads. The others (descriptions,
-// attendees, alarms' texts, time stamps, private X- properties) are most of a
-// calendar's bulk, and libical's time and memory go with the number of
-// properties it builds. An appointment is placed by its start alone, so its
-// end (DTEND, DURATION) is not read either. SEQUENCE, DTSTAMP and
-// LAST-MODIFIED tell which of two versions of one event is the newer.
-bool isReadInEvents(QByteArrayView line)
+QByteArrayView propertyName(QByteArrayView line)
 {
-    static const char* const names[] = {"DTSTART", "RRULE", "RDATE", "EXDATE", "RECURRENCE-ID",
-                                        "UID", "SUMMARY", "LOCATION", "STATUS", "SEQUENCE", "DTSTAMP",
-                                        "LAST-MODIFIED", "BEGIN", "END"};
     qsizetype length = 0;
     while (length < line.size() && line[length] != ':' && line[length] != ';')
         ++length;
-    const QByteArrayView name = line.first(length);
+    return line.first(length);
+}
+
+// The properties of an event that libical reads for the import. The others
+// (descriptions, attendees, alarms' texts, private X- properties) are most of
+// a calendar's bulk, and libical's time and memory go with the number of
+// properties it builds. An appointment is placed by its start alone, so its
+// end (DTEND, DURATION) is not read either.
+bool isReadInEvents(QByteArrayView name)
+{
+    static const char* const names[] = {"DTSTART", "RRULE", "RDATE", "EXDATE", "RECURRENCE-ID", "SUMMARY", "LOCATION", "STATUS"};
     for (const char* known : names) {
         if (isNamed(name, known))
             return true;
     }
     return false;
+}
+
+// Where the value of an event's identity property (UID, SEQUENCE, DTSTAMP,
+// LAST-MODIFIED) named `name` goes: read here, not by libical, as only the
+// events that share a UID need more than their UID.
+QByteArray* identityField(EventIdentity& identity, QByteArrayView name)
+{
+    if (isNamed(name, "UID"))
+        return &identity.uid;
+    if (isNamed(name, "SEQUENCE"))
+        return &identity.sequence;
+    if (isNamed(name, "DTSTAMP"))
+        return &identity.stamped;
+    if (isNamed(name, "LAST-MODIFIED"))
+        return &identity.modified;
+    return nullptr;
 }
 
 // The components the import reads, where they are: calendars at the top,
@@ -68,13 +85,13 @@ bool isReadAt(QByteArrayView parent, QByteArrayView name)
     return isNamed(parent, "VTIMEZONE") && (isNamed(name, "STANDARD") || isNamed(name, "DAYLIGHT"));
 }
 
-// Whether `line`, a property of the component `component` the import reads,
-// is read: all of a time zone's, the listed ones of an event, none of the
-// calendar's own.
-bool isReadIn(QByteArrayView component, QByteArrayView line)
+// Whether libical reads the property `name` of the component `component`
+// the import reads: all of a time zone's, the listed ones of an event, none
+// of the calendar's own.
+bool isReadIn(QByteArrayView component, QByteArrayView name)
 {
     if (isNamed(component, "VEVENT"))
-        return isReadInEvents(line);
+        return isReadInEvents(name);
     return !isNamed(component, "VCALENDAR");
 }
 
@@ -83,31 +100,40 @@ struct OpenComponent {
     bool read;  // it and the components around it are read
 };
 
-// Counts the parameters of one property line, folded or not, as far as the
-// colon its value begins with; ImportError when they are more than
-// MaxParameters.
-class ParameterCount {
+// Reads one property line, folded or not, part by part (the line, then each
+// continuation without its leading blank): counts its parameters as far as
+// the colon its value begins with, and gathers its value where wanted.
+class PropertyLine {
 public:
+    // `limited`: ImportError when the line has more than MaxParameters
+    // parameters. `value`: where the value goes, or null.
+    PropertyLine(bool limited, QByteArray* value) : m_limited(limited), m_value(value) {}
+
     void read(QByteArrayView part)
     {
-        for (qsizetype i = 0; i < part.size() && !m_done; ++i) {
+        qsizetype i = 0;
+        for (; i < part.size() && !m_inValue; ++i) {
             const char c = part[i];
             if (c == '"')
                 m_quoted = !m_quoted;
             else if (m_quoted)
                 continue;
             else if (c == ':')
-                m_done = true;
-            else if (c == ';' && ++m_count > MaxParameters)
+                m_inValue = true;
+            else if (c == ';' && m_limited && ++m_count > MaxParameters)
                 throw ImportError(tr("The file has a line with more than %1 parameters; it is not a calendar Dorvane can read.")
                                       .arg(MaxParameters));
         }
+        if (m_inValue && m_value)
+            m_value->append(part.sliced(i));
     }
 
 private:
+    bool m_limited;
+    QByteArray* m_value;
     int m_count = 0;
     bool m_quoted = false;
-    bool m_done = false;
+    bool m_inValue = false;
 };
 
 // Hands libical the text line by line, in pieces of the size it asks for.
@@ -138,17 +164,19 @@ struct LineFeed {
 
 }  // namespace
 
-QByteArray siftedText(QByteArrayView text)
+SiftedText siftedText(QByteArrayView text)
 {
     if (text.startsWith("\xEF\xBB\xBF"))
         text = text.sliced(3);
-    QByteArray kept;
+    SiftedText sifted;
+    QByteArray& kept = sifted.text;
     kept.reserve(text.size());
     bool first = true;
     bool keeping = true;
     int lines = 0, components = 0;
     std::vector<OpenComponent> open;  // the components the line is in
-    ParameterCount parameters;
+    PropertyLine property(false, nullptr);
+    bool reading = false;  // `property` reads the line, with its continuations
     QByteArrayView last;
     while (!text.isEmpty()) {
         const qsizetype end = text.indexOf('\n');
@@ -158,10 +186,10 @@ QByteArray siftedText(QByteArrayView text)
         if (line.isEmpty())
             continue;
         if (line.front() == ' ' || line.front() == '\t') {  // continues the line before
-            if (keeping) {
-                parameters.read(line.sliced(1));
+            if (reading)
+                property.read(line.sliced(1));
+            if (keeping)
                 kept += raw;
-            }
             continue;
         }
         if (first && !(startsWithKeyword(line, "BEGIN:VCALENDAR") && line.size() == 15))
@@ -169,6 +197,7 @@ QByteArray siftedText(QByteArrayView text)
         first = false;
         if (++lines > MaxLines)
             throw ImportError(tr("The file has more than %1 lines, more than a calendar Dorvane imports.").arg(MaxLines));
+        reading = false;
         if (startsWithKeyword(line, "BEGIN:")) {
             if (++components > MaxComponents)
                 throw ImportError(tr("The file holds more than %1 entries, more than Dorvane imports.").arg(MaxComponents));
@@ -177,16 +206,27 @@ QByteArray siftedText(QByteArrayView text)
             const QByteArrayView name = line.sliced(6);
             open.push_back({name, open.empty() ? isReadAt({}, name) : open.back().read && isReadAt(open.back().name, name)});
             keeping = open.back().read;
+            if (keeping && isNamed(name, "VEVENT"))
+                sifted.events.emplace_back();
         } else if (startsWithKeyword(line, "END:")) {
             if (open.empty())
                 throw ImportError(tr("The file has an END line without its BEGIN; it is not a calendar Dorvane can read."));
             keeping = open.back().read;
             open.pop_back();
         } else {
-            keeping = !open.empty() && open.back().read && isReadIn(open.back().name, line);
-            if (keeping) {
-                parameters = ParameterCount();
-                parameters.read(line);
+            const QByteArrayView name = propertyName(line);
+            const bool inReadComponent = !open.empty() && open.back().read;
+            keeping = inReadComponent && isReadIn(open.back().name, name);
+            QByteArray* value = nullptr;
+            if (inReadComponent && isNamed(open.back().name, "VEVENT")) {
+                value = identityField(sifted.events.back(), name);
+                if (value && !value->isEmpty())
+                    value = nullptr;  // the first is the one that counts, as for libical
+            }
+            reading = keeping || value;
+            if (reading) {
+                property = PropertyLine(keeping, value);
+                property.read(line);
             }
         }
         if (keeping)
@@ -199,7 +239,7 @@ QByteArray siftedText(QByteArrayView text)
         throw ImportError(tr("The file ends before its calendar does; it may have been cut short."));
     if (!kept.endsWith('\n'))
         kept += '\n';
-    return kept;
+    return sifted;
 }
 
 icalcomponent* parsedTree(const QByteArray& text)

@@ -14,6 +14,7 @@ namespace calendar {
 namespace {
 
 constexpr qint64 Day = 24 * 60 * 60;
+constexpr qint64 UnixDay = 2440588;  // the Julian day of 1970-01-01
 
 QString tr(const char* text) { return QCoreApplication::translate("calendar::RecurrenceExpander", text); }
 
@@ -67,6 +68,17 @@ qint64 workUnit(icalrecurrencetype_frequency frequency)
     default: return Day;
     }
 }
+
+// Wall time as seconds since 1970-01-01 00:00 of the same calendar, as if
+// no zone ever changed its offset.
+qint64 wallSeconds(const icaltimetype& wall)
+{
+    return (QDate(wall.year, wall.month, wall.day).toJulianDay() - UnixDay) * Day + wall.hour * 3600 + wall.minute * 60
+         + wall.second;
+}
+
+// The offset from UTC of `zone` (floating: local time) at `moment`, in seconds.
+qint64 offsetAt(qint64 moment, const icaltimezone* zone) { return wallSeconds(wallTimeAt(moment, zone, false)) - moment; }
 
 }  // namespace
 
@@ -164,6 +176,45 @@ std::optional<QString> RecurrenceExpander::expand(const Series& series, const Vi
     return std::nullopt;
 }
 
+
+const std::vector<RecurrenceExpander::Gap>& RecurrenceExpander::gapsOf(const icaltimezone* zone, qint64 from, qint64 to)
+{
+    // Found by the offset a week apart, the change itself then by halving;
+    // zones change at most a few times a year, never twice in a week.
+    constexpr qint64 Step = 7 * Day;
+    auto scan = [zone](qint64 a, qint64 b, std::vector<Gap>& found) {
+        qint64 before = offsetAt(a, zone);
+        for (qint64 m = a; m < b; m += Step) {
+            const qint64 next = std::min(m + Step, b);
+            const qint64 after = offsetAt(next, zone);
+            if (after > before) {
+                qint64 low = m, high = next;  // the offset changes in (low, high]
+                while (high - low > 1) {
+                    const qint64 middle = low + (high - low) / 2;
+                    (offsetAt(middle, zone) == before ? low : high) = middle;
+                }
+                found.push_back({high + before, high + after});
+            }
+            before = after;
+        }
+    };
+    ZoneGaps& known = m_gaps[zone];
+    if (known.from == known.to) {
+        known.from = known.to = from;
+    }
+    if (from < known.from) {
+        std::vector<Gap> earlier;
+        scan(from, known.from, earlier);
+        known.gaps.insert(known.gaps.begin(), earlier.begin(), earlier.end());
+        known.from = from;
+    }
+    if (to > known.to) {
+        scan(known.to, to, known.gaps);
+        known.to = to;
+    }
+    return known.gaps;
+}
+
 std::optional<RecurrenceExpander::Skip> RecurrenceExpander::skipWholePeriods(const icalrecurrencetype& rule,
                                                                            const icaltimetype& wallStart,
                                                                            const icaltimezone* zone, qint64 walkFrom)
@@ -172,27 +223,26 @@ std::optional<RecurrenceExpander::Skip> RecurrenceExpander::skipWholePeriods(con
     // has no way to begin a counted walk later. Daily and weekly rules without
     // BY parts but plain weekdays have the same number of occurrences in every
     // period but the first, so the periods before the range are counted here:
-    // libical walks the first period, the whole ones are multiplied out.
+    // libical walks the first period, the whole ones are multiplied out, less
+    // the occurrences whose wall time a change to daylight saving time skips.
     if (!hasOnlyRegularParts(rule) || (rule.freq != ICAL_DAILY_RECURRENCE && rule.freq != ICAL_WEEKLY_RECURRENCE))
-        return std::nullopt;
-    // Nor do they where a change to daylight saving time may skip the time of
-    // day (such changes are made between midnight and four o'clock): those
-    // rules are walked from their start, each skipped occurrence left uncounted.
-    if (!wallStart.is_date && wallStart.hour < 4)
         return std::nullopt;
     const QDate startDay(wallStart.year, wallStart.month, wallStart.day);
     int perPeriod = 1;
     int periodDays = rule.interval;
     QDate firstPeriod = startDay;
+    QList<int> weekdays;  // Qt's numbers, Monday = 1
     if (rule.freq == ICAL_WEEKLY_RECURRENCE) {
-        QList<int> days;
         for (const short* day = rule.by_day; *day != ICAL_RECURRENCE_ARRAY_MAX; ++day) {
-            if (!days.contains(*day))
-                days << *day;
+            // libical numbers weekdays from Sunday = 1, Qt from Monday = 1.
+            const int weekday = (int(icalrecurrencetype_day_day_of_week(*day)) + 5) % 7 + 1;
+            if (!weekdays.contains(weekday))
+                weekdays << weekday;
         }
-        perPeriod = std::max<int>(1, int(days.size()));
+        if (weekdays.isEmpty())
+            weekdays << startDay.dayOfWeek();
+        perPeriod = int(weekdays.size());
         periodDays = 7 * rule.interval;
-        // libical numbers weekdays from Sunday = 1, Qt from Monday = 1.
         const int weekStart = rule.week_start == ICAL_NO_WEEKDAY ? 1 : (int(rule.week_start) + 5) % 7 + 1;
         firstPeriod = startDay.addDays(-((startDay.dayOfWeek() - weekStart + 7) % 7));
     }
@@ -210,7 +260,10 @@ std::optional<RecurrenceExpander::Skip> RecurrenceExpander::skipWholePeriods(con
          t = icalrecur_iterator_next(first)) {
         if (QDate(t.year, t.month, t.day) >= secondPeriod)
             break;
-        ++inFirstPeriod;
+        icaltimetype at = t;
+        at.zone = zone;
+        if (icaltime_compare(t, wallStart) == 0 || isRealWallTime(at, momentOf(at)))
+            ++inFirstPeriod;
     }
     icalrecur_iterator_free(first);
 
@@ -225,6 +278,29 @@ std::optional<RecurrenceExpander::Skip> RecurrenceExpander::skipWholePeriods(con
     icaltimetype at = skip.wall;
     at.zone = zone;
     skip.moment = momentOf(at);
+
+    if (!wallStart.is_date && zone != icaltimezone_get_utc_timezone()) {
+        const qint64 timeOfDay = wallStart.hour * 3600 + wallStart.minute * 60 + wallStart.second;
+        icaltimetype periodStart = skip.wall;
+        periodStart.year = secondPeriod.year();
+        periodStart.month = secondPeriod.month();
+        periodStart.day = secondPeriod.day();
+        periodStart.zone = zone;
+        for (const Gap& gap : gapsOf(zone, momentOf(periodStart) - Day, skip.moment + Day)) {
+            for (qint64 dayNumber = gap.from / Day - 1; dayNumber * Day < gap.to; ++dayNumber) {
+                const qint64 wall = dayNumber * Day + timeOfDay;
+                const QDate date = QDate::fromJulianDay(dayNumber + UnixDay);
+                if (wall < gap.from || wall >= gap.to || date < secondPeriod || date >= day)
+                    continue;
+                const qint64 offset = firstPeriod.daysTo(date);
+                const bool occurs = rule.freq == ICAL_DAILY_RECURRENCE
+                                      ? offset % periodDays == 0
+                                      : offset / 7 % rule.interval == 0 && weekdays.contains(date.dayOfWeek());
+                if (occurs)
+                    --skip.counted;
+            }
+        }
+    }
     return skip;
 }
 

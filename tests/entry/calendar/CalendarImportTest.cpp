@@ -240,6 +240,9 @@ TEST_F(CalendarImport, CountedRuleGivesTheSameWeeksWhereverItsWalkBegins)
         + event("20250108T100000", "Starts off its days", "RRULE:FREQ=WEEKLY;COUNT=25;BYDAY=MO,FR\r\n")
         + event("20250105T110000", "Weeks from Sunday", "RRULE:FREQ=WEEKLY;COUNT=30;INTERVAL=2;WKST=SU;BYDAY=SU,TU,SA\r\n")
         + event("20250103T120000", "Every third day", "RRULE:FREQ=DAILY;COUNT=90;INTERVAL=3\r\n")
+        // 2:30 does not exist on 30 March 2025, and that day is not counted.
+        + event("20250101T023000", "Half past two", "RRULE:FREQ=DAILY;COUNT=400\r\n")
+        + event("20250105T023000", "Sundays at half past two", "RRULE:FREQ=WEEKLY;COUNT=55;BYDAY=SU\r\n")
         + "BEGIN:VEVENT\r\nUID:ny\r\nDTSTART;TZID=America/New_York:20250101T080000\r\nSUMMARY:New York\r\n"
           "RRULE:FREQ=WEEKLY;COUNT=40;BYDAY=WE\r\nEXDATE;TZID=America/New_York:20250409T080000\r\nEND:VEVENT\r\n";
     const CalendarFile file = CalendarFile::fromData(calendarOf(events));
@@ -256,6 +259,9 @@ TEST_F(CalendarImport, CountedRuleGivesTheSameWeeksWhereverItsWalkBegins)
     EXPECT_EQ(weekByWeek, whole);
     EXPECT_EQ(whole.filter(" Weekly").size(), 37);
     EXPECT_EQ(whole.filter(" New York").size(), 39);
+    EXPECT_EQ(whole.filter(" Half past two").size(), 400);
+    EXPECT_EQ(whole.filter("2025-03-30T02:30:00 Half past two").size() + whole.filter("2025-03-30T03:30:00 Half past two").size(), 0);
+    EXPECT_EQ(whole.filter(" Sundays at half past two").size(), 55);
 }
 
 TEST_F(CalendarImport, RarelyMatchingRulesFromLongAgoAreListedNotWalked)
