@@ -176,7 +176,6 @@ std::optional<QString> RecurrenceExpander::expand(const Series& series, const Vi
     return std::nullopt;
 }
 
-
 const std::vector<RecurrenceExpander::Gap>& RecurrenceExpander::gapsOf(const icaltimezone* zone, qint64 from, qint64 to)
 {
     // Found by the offset a week apart, the change itself then by halving;

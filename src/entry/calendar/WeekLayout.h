@@ -38,7 +38,7 @@ struct WeekLayout {
     QDate monday;
     std::array<PageTexts, entry::DayPageCount> pages;
     int placed = 0;
-    std::vector<NotPlaced> notPlaced;  // in order of start
+    std::vector<NotPlaced> notPlaced;  // in order of start, the events left out last
 };
 
 // Places `appointments` (ordered by start, then name, as appointmentsBetween
