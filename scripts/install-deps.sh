@@ -9,8 +9,10 @@ packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev 
           libical-dev libgtest-dev libgmock-dev libbenchmark-dev librsvg2-bin file fonts-liberation fonts-dejavu-core)
 if [[ "${1:-}" == "--tests" ]]; then
   # mount and util-linux (unshare): the full-disk tests mount a small tmpfs
-  # in a private mount namespace.
-  packages+=(libreoffice-writer-nogui python3-docx xvfb xauth poppler-utils mount util-linux
+  # in a private mount namespace. python3-icalendar and
+  # python3-recurring-ical-events: the calendar tests compare the import with
+  # their reading of the same calendars.
+  packages+=(libreoffice-writer-nogui python3-docx python3-icalendar python3-recurring-ical-events xvfb xauth poppler-utils mount util-linux
              desktop-file-utils appstream lintian debootstrap xdotool x11-utils x11-xserver-utils imagemagick
              cups-daemon cups-client cups-filters)
 fi

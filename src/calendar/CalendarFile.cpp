@@ -1,8 +1,10 @@
 #include "CalendarFile.h"
 
+#include "CalendarText.h"
 #include "EventTime.h"
 #include "ImportError.h"
 #include "ImportLimits.h"
+#include "PropertyList.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -10,6 +12,10 @@
 #include <QHash>
 
 #include <libical/ical.h>
+
+#include <limits>
+#include <optional>
+#include <tuple>
 
 namespace calendar {
 namespace {
@@ -21,97 +27,6 @@ QString tooLarge()
     return tr("The file is larger than %1 MB, more than a calendar Dorvane imports.").arg(MaxFileBytes / (1024 * 1024));
 }
 
-QByteArrayView trimmedLine(QByteArrayView line)
-{
-    while (!line.isEmpty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
-        line.chop(1);
-    return line;
-}
-
-bool startsWithKeyword(QByteArrayView line, QByteArrayView keyword)
-{
-    return line.size() >= keyword.size() && qstrnicmp(line.data(), keyword.data(), keyword.size()) == 0;
-}
-
-// The properties of an event that the import reads. The others (descriptions,
-// attendees, alarms' texts, time stamps, private X- properties) are most of a
-// calendar's bulk, and libical's time and memory go with the number of
-// properties it builds. An appointment is placed by its start alone, so its
-// end (DTEND, DURATION) is not read either.
-bool isReadInEvents(QByteArrayView line)
-{
-    static const char* const names[] = {"DTSTART", "RRULE", "RDATE", "EXDATE", "RECURRENCE-ID",
-                                        "UID", "SUMMARY", "LOCATION", "STATUS", "BEGIN", "END"};
-    qsizetype length = 0;
-    while (length < line.size() && line[length] != ':' && line[length] != ';')
-        ++length;
-    const QByteArrayView name = line.first(length);
-    for (const char* known : names) {
-        if (name.size() == qsizetype(qstrlen(known)) && qstrnicmp(name.data(), known, name.size()) == 0)
-            return true;
-    }
-    return false;
-}
-
-// Looks at the text before libical does: the first and last lines, and how
-// many components and lines there are and how deep they nest, so that a
-// crafted file is refused before libical builds a tree of it. Returns the text
-// libical is to read: the same, less the event properties the import does not
-// read (with their folded continuation lines).
-QByteArray siftedText(QByteArrayView text)
-{
-    if (text.startsWith("\xEF\xBB\xBF"))
-        text = text.sliced(3);
-    QByteArray kept;
-    kept.reserve(text.size());
-    bool first = true;
-    bool keeping = true;
-    int lines = 0, components = 0;
-    std::vector<QByteArrayView> open;  // names of the components the line is in
-    QByteArrayView last;
-    while (!text.isEmpty()) {
-        const qsizetype end = text.indexOf('\n');
-        const QByteArrayView raw = end < 0 ? text : text.first(end + 1);
-        text = text.sliced(raw.size());
-        const QByteArrayView line = trimmedLine(raw.endsWith('\n') ? raw.chopped(1) : raw);
-        if (line.isEmpty())
-            continue;
-        if (line.front() == ' ' || line.front() == '\t') {  // continues the line before
-            if (keeping)
-                kept += raw;
-            continue;
-        }
-        if (first && !(startsWithKeyword(line, "BEGIN:VCALENDAR") && line.size() == 15))
-            throw ImportError(tr("The file is not an iCalendar file: it does not begin with BEGIN:VCALENDAR."));
-        first = false;
-        if (++lines > MaxLines)
-            throw ImportError(tr("The file has more than %1 lines, more than a calendar Dorvane imports.").arg(MaxLines));
-        if (startsWithKeyword(line, "BEGIN:")) {
-            if (++components > MaxComponents)
-                throw ImportError(tr("The file holds more than %1 entries, more than Dorvane imports.").arg(MaxComponents));
-            if (int(open.size()) >= MaxNesting)
-                throw ImportError(tr("The file nests entries more than %1 deep; it is not a calendar Dorvane can read.").arg(MaxNesting));
-            open.push_back(line.sliced(6));
-        } else if (startsWithKeyword(line, "END:")) {
-            if (open.empty())
-                throw ImportError(tr("The file has an END line without its BEGIN; it is not a calendar Dorvane can read."));
-            open.pop_back();
-        }
-        const bool inEvent = !open.empty() && open.back().compare("VEVENT", Qt::CaseInsensitive) == 0;
-        keeping = !inEvent || isReadInEvents(line);
-        if (keeping)
-            kept += raw;
-        last = line;
-    }
-    if (first)
-        throw ImportError(tr("The file is empty."));
-    if (!(startsWithKeyword(last, "END:VCALENDAR") && last.size() == 13) || !open.empty())
-        throw ImportError(tr("The file ends before its calendar does; it may have been cut short."));
-    if (!kept.endsWith('\n'))
-        kept += '\n';
-    return kept;
-}
-
 QString eventName(icalcomponent* event)
 {
     const char* summary = icalcomponent_get_summary(event);
@@ -119,59 +34,139 @@ QString eventName(icalcomponent* event)
                                : tr("without a title");
 }
 
-[[noreturn]] void refuseEvent(icalcomponent* event, const QString& what)
+// Why `value` of `property` cannot be read, if it cannot.
+std::optional<QString> timeProblem(icalproperty* property, const icaltimetype& value)
 {
-    throw ImportError(tr("The appointment %1 %2.").arg(eventName(event), what));
-}
-
-void checkTime(icalcomponent* event, icalproperty* property, const icaltimetype& value)
-{
-    if (!isValidTime(value)) {
-        refuseEvent(event, tr("has a malformed date in %1 (dates from %2 to %3 are read)")
-                               .arg(QString::fromLatin1(icalproperty_kind_to_string(icalproperty_isa(property))))
-                               .arg(FirstYear)
-                               .arg(LastYear));
-    }
+    if (isValidTime(value))
+        return std::nullopt;
+    return tr("has a malformed date in %1 (dates from %2 to %3 are read)")
+        .arg(QString::fromLatin1(icalproperty_kind_to_string(icalproperty_isa(property))))
+        .arg(FirstYear)
+        .arg(LastYear);
 }
 
 // What the later steps rely on: a valid start, dates that are dates, rules
-// that can be walked.
-void checkEvent(icalcomponent* event)
+// that can be walked. Returns why `event` cannot be read, if it cannot, as the
+// rest of a sentence about it ("has a malformed RRULE that cannot be read").
+std::optional<QString> eventProblem(icalcomponent* event)
 {
     // libical drops a property whose value it cannot parse and leaves a note
     // in its place; without those properties the event would silently change.
-    for (icalproperty* note = icalcomponent_get_first_property(event, ICAL_XLICERROR_PROPERTY); note;
-         note = icalcomponent_get_next_property(event, ICAL_XLICERROR_PROPERTY)) {
+    for (icalproperty* note : propertiesOf(event, ICAL_XLICERROR_PROPERTY)) {
         const QByteArray text = icalproperty_get_xlicerror(note);
         for (const char* name : {"DTSTART", "RRULE", "RDATE", "EXDATE", "RECURRENCE-ID", "STATUS"}) {
             if (text.contains(QByteArray(" in ") + name + " property"))
-                refuseEvent(event, tr("has a malformed %1 that cannot be read").arg(QLatin1String(name)));
+                return tr("has a malformed %1 that cannot be read").arg(QLatin1String(name));
         }
     }
     icalproperty* start = icalcomponent_get_first_property(event, ICAL_DTSTART_PROPERTY);
     if (!start)
-        refuseEvent(event, tr("has no start date, or one that cannot be read"));
-    checkTime(event, start, icalproperty_get_dtstart(start));
-    if (icalproperty* id = icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY))
-        checkTime(event, id, icalproperty_get_recurrenceid(id));
-    for (icalproperty* p = icalcomponent_get_first_property(event, ICAL_EXDATE_PROPERTY); p;
-         p = icalcomponent_get_next_property(event, ICAL_EXDATE_PROPERTY))
-        checkTime(event, p, icalproperty_get_exdate(p));
-    for (icalproperty* p = icalcomponent_get_first_property(event, ICAL_RDATE_PROPERTY); p;
-         p = icalcomponent_get_next_property(event, ICAL_RDATE_PROPERTY)) {
-        const icaldatetimeperiodtype rdate = icalproperty_get_rdate(p);
-        checkTime(event, p, icaltime_is_null_time(rdate.time) ? rdate.period.start : rdate.time);
+        return tr("has no start date, or one that cannot be read");
+    if (auto problem = timeProblem(start, icalproperty_get_dtstart(start)))
+        return problem;
+    if (icalproperty* id = icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY)) {
+        if (auto problem = timeProblem(id, icalproperty_get_recurrenceid(id)))
+            return problem;
     }
-    for (icalproperty* p = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY); p;
-         p = icalcomponent_get_next_property(event, ICAL_RRULE_PROPERTY)) {
+    for (icalproperty* p : propertiesOf(event, ICAL_EXDATE_PROPERTY)) {
+        if (auto problem = timeProblem(p, icalproperty_get_exdate(p)))
+            return problem;
+    }
+    for (icalproperty* p : propertiesOf(event, ICAL_RDATE_PROPERTY)) {
+        const icaldatetimeperiodtype rdate = icalproperty_get_rdate(p);
+        if (auto problem = timeProblem(p, icaltime_is_null_time(rdate.time) ? rdate.period.start : rdate.time))
+            return problem;
+    }
+    for (icalproperty* p : propertiesOf(event, ICAL_RRULE_PROPERTY)) {
         const icalrecurrencetype rule = icalproperty_get_rrule(p);
         if (rule.freq == ICAL_NO_RECURRENCE || rule.interval < 1)
-            refuseEvent(event, tr("has a repetition rule (RRULE) that cannot be read"));
-        if (rule.freq == ICAL_SECONDLY_RECURRENCE || rule.freq == ICAL_MINUTELY_RECURRENCE)
-            refuseEvent(event, tr("repeats more often than every hour, which Dorvane does not follow"));
-        if (!icaltime_is_null_time(rule.until))
-            checkTime(event, p, rule.until);
+            return tr("has a repetition rule (RRULE) that cannot be read");
+        if (!icaltime_is_null_time(rule.until)) {
+            if (auto problem = timeProblem(p, rule.until))
+                return problem;
+        }
     }
+    return std::nullopt;
+}
+
+// A moment to compare versions by, from a DTSTAMP or LAST-MODIFIED value as
+// the file writes it; the earliest of all when it is missing or unreadable.
+qint64 stampOf(const QByteArray& value)
+{
+    if (value.isEmpty())
+        return std::numeric_limits<qint64>::min();
+    const icaltimetype time = icaltime_from_string(value.trimmed().constData());
+    icalerror_clear_errno();
+    return isValidTime(time) ? momentOf(time) : std::numeric_limits<qint64>::min();
+}
+
+// One event read from the file with what tells its versions apart.
+struct Entry {
+    icalcomponent* event;
+    const EventIdentity* identity;
+};
+
+// Which of two versions of one event (one UID, one RECURRENCE-ID) a calendar
+// program would show: the higher SEQUENCE, then the later DTSTAMP, then the
+// later LAST-MODIFIED, then the one further down the file.
+struct Version {
+    int sequence = 0;
+    qint64 stamped = 0;
+    qint64 modified = 0;
+    size_t position = 0;
+
+    Version(const EventIdentity& identity, size_t at)
+        : sequence(identity.sequence.trimmed().toInt()),
+          stamped(stampOf(identity.stamped)),
+          modified(stampOf(identity.modified)),
+          position(at)
+    {
+    }
+    bool operator<(const Version& other) const
+    {
+        return std::tie(sequence, stamped, modified, position)
+             < std::tie(other.sequence, other.stamped, other.modified, other.position);
+    }
+};
+
+// What identifies one version of an event among others: its UID, and for an
+// override the moment it replaces. Empty for an event without a UID, which
+// stands for itself alone.
+QByteArray versionKey(const Entry& entry)
+{
+    if (entry.identity->uid.isEmpty())
+        return {};
+    QByteArray key = entry.identity->uid;
+    if (icalproperty* id = icalcomponent_get_first_property(entry.event, ICAL_RECURRENCEID_PROPERTY))
+        key += '\n' + QByteArray::number(momentOf(zonedTime(id, icalproperty_get_recurrenceid(id))));
+    return key;
+}
+
+// `entries` less the older versions of the same event, in the order of the file.
+std::vector<Entry> latestVersions(const std::vector<Entry>& entries)
+{
+    QHash<QByteArray, size_t> newest;  // key -> index into `entries`
+    std::vector<bool> kept(entries.size(), true);
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const QByteArray key = versionKey(entries[i]);
+        if (key.isEmpty())
+            continue;
+        const auto found = newest.find(key);
+        if (found == newest.end()) {
+            newest.insert(key, i);
+        } else if (Version(*entries[*found].identity, *found) < Version(*entries[i].identity, i)) {
+            kept[*found] = false;
+            *found = i;
+        } else {
+            kept[i] = false;
+        }
+    }
+    std::vector<Entry> latest;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (kept[i])
+            latest.push_back(entries[i]);
+    }
+    return latest;
 }
 
 // How many values a BY part of a rule has: 0, 1, or 2 for two and more.
@@ -197,8 +192,7 @@ void checkZone(icalcomponent* zone)
         const icaltimetype start = icalcomponent_get_dtstart(part);
         if (!icaltime_is_null_time(start) && start.year < FirstZoneYear)
             refuse(tr("begins before %1").arg(FirstZoneYear));
-        for (icalproperty* p = icalcomponent_get_first_property(part, ICAL_RRULE_PROPERTY); p;
-             p = icalcomponent_get_next_property(part, ICAL_RRULE_PROPERTY)) {
+        for (icalproperty* p : propertiesOf(part, ICAL_RRULE_PROPERTY)) {
             const icalrecurrencetype rule = icalproperty_get_rrule(p);
             if (rule.freq != ICAL_YEARLY_RECURRENCE || partCount(rule.by_hour) || partCount(rule.by_minute)
                 || partCount(rule.by_second) || partCount(rule.by_year_day) || partCount(rule.by_week_no)
@@ -240,13 +234,13 @@ CalendarFile CalendarFile::fromData(const QByteArray& bytes)
         throw ImportError(tooLarge());
     if (bytes.contains('\0'))
         throw ImportError(tr("The file holds binary data, not a calendar."));
-    const QByteArray text = siftedText(bytes);
+    const SiftedText sifted = siftedText(bytes);
 
     // Errors in the data are found by the checks here; libical's own are only
     // recorded in the tree, never fatal.
     icalerror_set_errors_are_fatal(0);
     CalendarFile result;
-    result.m_root.reset(icalparser_parse_string(text.constData()));
+    result.m_root.reset(parsedTree(sifted.text));
     icalerror_clear_errno();
     icalcomponent* root = result.m_root.get();
     if (!root)
@@ -268,29 +262,47 @@ CalendarFile CalendarFile::fromData(const QByteArray& bytes)
              zone = icalcomponent_get_next_component(calendar, ICAL_VTIMEZONE_COMPONENT))
             checkZone(zone);
     }
-    // Masters first, so that each override finds its series whatever the order in the file.
-    std::vector<icalcomponent*> overrides;
-    QHash<QByteArray, size_t> seriesOfUid;
+    // An event that cannot be read is left out and listed; the others are
+    // imported, unless none can be read at all. libical builds the events in
+    // the order of the text, the order their identities were read in.
+    std::vector<Entry> readable;
+    size_t position = 0;
     for (icalcomponent* calendar : calendars) {
         for (icalcomponent* event = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); event;
-             event = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
-            checkEvent(event);
-            if (icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY)) {
-                overrides.push_back(event);
-                continue;
-            }
-            if (const char* uid = icalcomponent_get_uid(event); uid && *uid)
-                seriesOfUid.insert(QByteArray(uid), result.m_series.size());
-            result.m_series.push_back(Series{event, {}});
+             event = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT), ++position) {
+            if (position >= sifted.events.size())
+                throw ImportError(tr("The file is not an iCalendar file libical can read."));
+            if (auto problem = eventProblem(event))
+                result.m_unreadable.push_back(Unreadable{event, *problem});
+            else
+                readable.push_back(Entry{event, &sifted.events[position]});
         }
     }
-    for (icalcomponent* event : overrides) {
-        const char* uid = icalcomponent_get_uid(event);
-        const auto found = uid && *uid ? seriesOfUid.constFind(QByteArray(uid)) : seriesOfUid.constEnd();
+    if (position != sifted.events.size())
+        throw ImportError(tr("The file is not an iCalendar file libical can read."));
+    if (readable.empty() && !result.m_unreadable.empty()) {
+        const Unreadable& first = result.m_unreadable.front();
+        throw ImportError(tr("The appointment %1 %2.").arg(eventName(first.event), first.reason));
+    }
+
+    // Masters first, so that each override finds its series whatever the order in the file.
+    std::vector<Entry> overrides;
+    QHash<QByteArray, size_t> seriesOfUid;
+    for (const Entry& entry : latestVersions(readable)) {
+        if (icalcomponent_get_first_property(entry.event, ICAL_RECURRENCEID_PROPERTY)) {
+            overrides.push_back(entry);
+            continue;
+        }
+        if (!entry.identity->uid.isEmpty())
+            seriesOfUid.insert(entry.identity->uid, result.m_series.size());
+        result.m_series.push_back(Series{entry.event, {}});
+    }
+    for (const Entry& entry : overrides) {
+        const auto found = entry.identity->uid.isEmpty() ? seriesOfUid.constEnd() : seriesOfUid.constFind(entry.identity->uid);
         if (found != seriesOfUid.constEnd())
-            result.m_series[*found].overrides.push_back(event);
+            result.m_series[*found].overrides.push_back(entry.event);
         else
-            result.m_series.push_back(Series{event, {}});
+            result.m_series.push_back(Series{entry.event, {}});
     }
     return result;
 }

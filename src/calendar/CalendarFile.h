@@ -19,17 +19,27 @@ struct Series {
     std::vector<icalcomponent*> overrides;
 };
 
+// An event left out because it cannot be read (a malformed date or rule, a
+// date out of range), and why.
+struct Unreadable {
+    icalcomponent* event = nullptr;
+    QString reason;  // the rest of a sentence about it: "has a malformed RRULE that cannot be read"
+};
+
 // An iCalendar file read into memory with libical and checked, so that what
-// comes later may rely on it: every VEVENT has a valid start between
-// FirstYear and LastYear, and every recurrence rule is one that can be walked
-// (daily or coarser, hourly at most).
+// comes later may rely on it: every VEVENT of the series has a valid start
+// between FirstYear and LastYear, and every recurrence rule is one that can
+// be walked. Of several versions of one event (one UID, and one RECURRENCE-ID
+// for an override) only the newest is kept: the highest SEQUENCE, then the
+// latest DTSTAMP, then the latest LAST-MODIFIED, then the last in the file.
 //
 // Reading refuses, with an ImportError that says why: files over
 // MaxFileBytes, empty or binary files, text that is not iCalendar, a calendar
 // cut short, more components, lines or nesting than ImportLimits.h allows,
-// and events with malformed dates or rules.
+// time zones beyond their limits, and a file whose events all cannot be read.
+// Single events that cannot be read are listed in unreadable() instead.
 //
-// Owns the libical tree; the Series point into it and live as long as this.
+// Owns the libical tree; the Series and Unreadable point into it and live as long as this.
 class CalendarFile {
 public:
     static CalendarFile read(const QString& path);
@@ -40,6 +50,8 @@ public:
     ~CalendarFile();
 
     const std::vector<Series>& series() const { return m_series; }
+    // In the order of the file.
+    const std::vector<Unreadable>& unreadable() const { return m_unreadable; }
 
 private:
     CalendarFile() = default;
@@ -49,6 +61,7 @@ private:
     };
     std::unique_ptr<icalcomponent, FreeTree> m_root;
     std::vector<Series> m_series;
+    std::vector<Unreadable> m_unreadable;
 };
 
 }  // namespace calendar

@@ -51,6 +51,21 @@ qint64 momentOf(const icaltimetype& t)
     return qint64(icaltime_as_timet_with_zone(t, t.zone));
 }
 
+icaltimetype startOf(icalcomponent* event)
+{
+    icalproperty* start = icalcomponent_get_first_property(event, ICAL_DTSTART_PROPERTY);
+    return zonedTime(start, icalproperty_get_dtstart(start));
+}
+
+bool isRealWallTime(const icaltimetype& time, qint64 moment)
+{
+    if (time.is_date || icaltime_is_utc(time))
+        return true;
+    const icaltimetype back = wallTimeAt(moment, time.zone, false);
+    return back.year == time.year && back.month == time.month && back.day == time.day && back.hour == time.hour
+        && back.minute == time.minute && back.second == time.second;
+}
+
 icaltimetype wallTimeAt(qint64 moment, const icaltimezone* zone, bool isDate)
 {
     icaltimetype wall;

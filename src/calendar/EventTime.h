@@ -23,6 +23,13 @@ bool isValidTime(const icaltimetype& time);
 
 qint64 momentOf(const icaltimetype& time);
 
+// The start (DTSTART) of `event`, with its zone; the event must have one.
+icaltimetype startOf(icalcomponent* event);
+
+// False for a wall time that its zone (floating: local time) skips, as the
+// hour lost when daylight saving time begins; `moment` is momentOf(time).
+bool isRealWallTime(const icaltimetype& time, qint64 moment);
+
 // The wall time at `moment` in `zone` (floating: local time), without a zone
 // attached, as a date alone when `isDate`.
 icaltimetype wallTimeAt(qint64 moment, const icaltimezone* zone, bool isDate);

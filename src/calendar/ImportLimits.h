@@ -15,6 +15,11 @@ inline constexpr int MaxComponents = 250'000;
 inline constexpr int MaxLines = 1'000'000;
 // Components nested in one another; libical frees its tree recursively.
 inline constexpr int MaxNesting = 16;
+// Parameters of one property line the import reads. libical looks for the end
+// of a line's parameters again for each of them, so their number multiplies
+// the time a line takes; the properties read carry two at most (TZID, VALUE)
+// in real files, and those not read are left out before libical sees them.
+inline constexpr int MaxParameters = 8;
 // Occurrences starting in the chosen week, and in any one hour of it. A week
 // has sixty rows; a shared calendar of a whole team may still hold thousands
 // of appointments a week, but hundreds starting in the same hour are made by a
@@ -25,8 +30,11 @@ inline constexpr int MaxHourAppointments = 200;
 // last appointment), over all events together. libical walks a rule period by
 // period, a few microseconds each, whether or not a period yields an
 // occurrence; so the work of a rule is the number of periods between where its
-// walk starts and where it ends, hours for hourly rules, days for the others
-// (weekly ones count weeks). This bounds the worst file to a few seconds.
+// walk starts and where it ends: seconds, minutes or hours for the rules that
+// repeat by them, days for the others (weekly ones count weeks). An event
+// whose rules would take the work past this bound is left out and listed, so
+// a week of a rule every second is not worked out. This bounds the worst file
+// to a few seconds.
 inline constexpr qint64 MaxRecurrenceWork = 500'000;
 // Characters of one appointment's name, and of the names sharing one row.
 inline constexpr int MaxNameLength = 200;

@@ -8,13 +8,14 @@ namespace {
 
 QString tr(const char* text, int n = -1) { return QCoreApplication::translate("calendar::ImportSummary", text, nullptr, n); }
 
-QString reasonText(NotPlacedReason reason)
+QString reasonText(const NotPlaced& entry)
 {
-    switch (reason) {
+    switch (entry.reason) {
     case NotPlacedReason::AllDay: return tr("all day, no hour to place it at");
     case NotPlacedReason::BeforeRows: return tr("starts before 8 o'clock");
     case NotPlacedReason::AfterRows: return tr("starts at 6 o'clock in the evening or later");
     case NotPlacedReason::RowFull: return tr("its row is full");
+    case NotPlacedReason::LeftOut: return entry.appointment.problem;
     }
     return {};
 }
@@ -40,10 +41,15 @@ QString importSummary(const WeekLayout& week, const QLocale& locale)
     for (int i = 0; i < listed; ++i) {
         const NotPlaced& entry = week.notPlaced[size_t(i)];
         const Appointment& a = entry.appointment;
-        QString when = locale.toString(a.date, QLocale::ShortFormat);
-        if (!a.allDay)
-            when += QLatin1Char(' ') + locale.toString(a.start.time(), QLocale::ShortFormat);
-        text += QStringLiteral("\n%1  %2: %3").arg(when, a.name, reasonText(entry.reason));
+        // An event whose start cannot be read is listed by its name alone.
+        QString when;
+        if (a.date.isValid()) {
+            when = locale.toString(a.date, QLocale::ShortFormat);
+            if (!a.allDay)
+                when += QLatin1Char(' ') + locale.toString(a.start.time(), QLocale::ShortFormat);
+            when += QLatin1String("  ");
+        }
+        text += QStringLiteral("\n%1%2: %3").arg(when, a.name, reasonText(entry));
     }
     if (int(week.notPlaced.size()) > listed)
         text += QLatin1Char('\n') + tr("and %1 more").arg(int(week.notPlaced.size()) - listed);

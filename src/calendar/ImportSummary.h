@@ -17,6 +17,8 @@ inline constexpr int MaxListedNotPlaced = 10;
 // What the import did, for the message after it: "Imported 14 appointments."
 // and, when some were not placed, one line for each of the first
 // MaxListedNotPlaced with date, time, name and reason, then "and N more".
+// Events left out are listed alike, with the reason why (without date and
+// time when their start cannot be read).
 QString importSummary(const WeekLayout& week, const QLocale& locale);
 
 }  // namespace calendar

@@ -16,20 +16,33 @@ struct Appointment {
     QDate date;       // the local day it starts on
     bool allDay = false;
     QString name;     // one line: the summary, else the location, else "Busy"
+    // Set for an event that is left out, because it cannot be read or its
+    // rules cannot be worked out: why, as the rest of a sentence about it
+    // ("has a malformed RRULE that cannot be read"). Its start and date are
+    // then those of its DTSTART, or invalid when that cannot be read.
+    QString problem;
 };
 
 // Every occurrence starting in [from, to): rules (RRULE), extra dates (RDATE),
 // left-out dates (EXDATE), moved and cancelled occurrences (RECURRENCE-ID),
 // cancelled events left out. Ordered by start, then by name. Only this range
-// is worked out; more than MaxWeekAppointments occurrences, more than
-// MaxHourAppointments timed ones starting in one hour, or more rule work than
-// MaxRecurrenceWork throw ImportError.
+// is worked out.
+//
+// After them come the events left out, each once with its `problem`: those
+// the calendar could not read, and those that cannot be worked out here: an
+// event whose rules would take the rule work of the range past
+// MaxRecurrenceWork, or that alone has more than MaxWeekAppointments
+// occurrences in the range or more than MaxHourAppointments in one hour.
+// Different events together with more than MaxWeekAppointments occurrences,
+// or more than MaxHourAppointments timed ones starting in one hour, throw
+// ImportError.
 std::vector<Appointment> appointmentsBetween(const CalendarFile& calendar, const QDateTime& from, const QDateTime& to);
 
 // The day the week is first chosen around: `now`'s own day when its week
 // (Monday to Sunday) holds appointments, else the day of the first one after
 // `now`, else of the last one before it. Empty when the calendar has no events;
-// `now`'s day when its events have no occurrence at all or are too costly to search.
+// `now`'s day when its events have no occurrence at all or are too costly to
+// search. Events that cannot be worked out are passed over.
 std::optional<QDate> suggestedDay(const CalendarFile& calendar, const QDateTime& now);
 
 }  // namespace calendar

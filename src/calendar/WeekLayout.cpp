@@ -13,6 +13,10 @@ WeekLayout layOutWeek(const QDate& monday, const std::vector<Appointment>& appoi
     week.monday = monday;
     std::array<int, week::DayPageCount> numbered{};
     for (const Appointment& appointment : appointments) {
+        if (!appointment.problem.isEmpty()) {
+            week.notPlaced.push_back({appointment, NotPlacedReason::LeftOut});
+            continue;
+        }
         const qint64 day = monday.daysTo(appointment.date);
         if (day < 0 || day > 6)
             continue;

@@ -19,6 +19,7 @@ enum class NotPlacedReason {
     BeforeRows,   // starts before 8 o'clock
     AfterRows,    // starts at 18 o'clock or later
     RowFull,      // the names already in its row reach MaxRowLength
+    LeftOut,      // the event cannot be read or worked out: Appointment::problem says why
 };
 
 struct NotPlaced {
@@ -37,7 +38,7 @@ struct WeekLayout {
     QDate monday;
     std::array<PageTexts, week::DayPageCount> pages;
     int placed = 0;
-    std::vector<NotPlaced> notPlaced;  // in order of start
+    std::vector<NotPlaced> notPlaced;  // in order of start, the events left out last
 };
 
 // Places `appointments` (ordered by start, then name, as appointmentsBetween
@@ -45,7 +46,8 @@ struct WeekLayout {
 // day (Saturday and Sunday share the last, their names beginning "Sat " and
 // "Sun "), the row of the start hour. Each page numbers its appointments 1, 2,
 // 3 ... in that order; appointments of one hour share the row, numbers joined
-// with ", " and names with "; ". Appointments outside the week are ignored.
+// with ", " and names with "; ". Appointments outside the week are ignored,
+// but events left out (with a problem) are listed in notPlaced whatever their date.
 WeekLayout layOutWeek(const QDate& monday, const std::vector<Appointment>& appointments);
 
 }  // namespace calendar

@@ -14,16 +14,87 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QMutex>
+#include <QProgressDialog>
 #include <QShortcut>
+#include <QThread>
 #include <QUrl>
+#include <QWaitCondition>
+
+#include <exception>
+#include <memory>
+#include <optional>
 
 namespace {
 
 const char* const ImportLocation = "in Dorvane2021/08/31.Form1.ImportCalendarFile ";
 using Shape = desktop::WindowPointer::Shape;
+
+// A calendar read, shared by the window and the thread working on it: a
+// thread the user gave up on runs on to its end, and libical keeps the
+// objects of different threads apart.
+using SharedCalendar = std::shared_ptr<const calendar::CalendarFile>;
+
+// Runs `work` on a thread of its own. The window waits for it half a second;
+// when it takes longer, the window is drawn and moved as usual while a
+// progress dialog offers Cancel until the work ends. Returns what `work`
+// returned, or nothing when the user cancelled (the work then ends unseen).
+// What `work` throws is thrown again here.
+template <typename Result, typename Work>
+std::optional<Result> runAside(QWidget* window, Work work)
+{
+    struct Outcome {
+        QMutex mutex;
+        QWaitCondition done;
+        bool finished = false;
+        std::optional<Result> result;
+        std::exception_ptr failure;
+    };
+    auto outcome = std::make_shared<Outcome>();
+    QThread* thread = QThread::create([outcome, work = std::move(work)] {
+        std::optional<Result> result;
+        std::exception_ptr failure;
+        try {
+            result.emplace(work());
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        QMutexLocker lock(&outcome->mutex);
+        outcome->result = std::move(result);
+        outcome->failure = failure;
+        outcome->finished = true;
+        outcome->done.wakeAll();
+    });
+    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    auto finished = [outcome](unsigned long waitMs) {
+        QMutexLocker lock(&outcome->mutex);
+        if (!outcome->finished && waitMs > 0)
+            outcome->done.wait(&outcome->mutex, waitMs);
+        return outcome->finished;
+    };
+    thread->start();
+    if (!finished(500)) {
+        QProgressDialog progress(EntryWindow::tr("Reading the calendar..."), EntryWindow::tr("Cancel"), 0, 0, window);
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(0);
+        QEventLoop loop;
+        QObject::connect(thread, &QThread::finished, &loop, &QEventLoop::quit);
+        QObject::connect(&progress, &QProgressDialog::canceled, &loop, &QEventLoop::quit);
+        progress.show();
+        if (!finished(0))
+            loop.exec();
+        if (!finished(0))
+            return std::nullopt;
+    }
+    QMutexLocker lock(&outcome->mutex);
+    if (outcome->failure)
+        std::rethrow_exception(outcome->failure);
+    return std::move(outcome->result);
+}
 
 // The one local file a drag carries, or an empty string.
 QString draggedFile(const QMimeData* data)
@@ -75,9 +146,19 @@ void EntryWindow::importCalendarFile(const QString& path)
 void EntryWindow::importCalendar(const QString& path)
 {
     m_pointer.setShape(Shape::Hourglass);
-    const calendar::CalendarFile file = calendar::CalendarFile::read(path);
-    const std::optional<QDate> day = calendar::suggestedDay(file, QDateTime(today(), QTime::currentTime()));
+    struct Read {
+        SharedCalendar file;
+        std::optional<QDate> day;
+    };
+    const QDateTime now(today(), QTime::currentTime());
+    const std::optional<Read> read = runAside<Read>(this, [path, now] {
+        const SharedCalendar file = std::make_shared<const calendar::CalendarFile>(calendar::CalendarFile::read(path));
+        return Read{file, calendar::suggestedDay(*file, now)};
+    });
     m_pointer.setShape(Shape::Arrow);
+    if (!read)
+        return;
+    const std::optional<QDate>& day = read->day;
     if (!day) {
         platform::showMessage(tr("The calendar \"%1\" holds no appointments.").arg(QFileInfo(path).fileName()));
         return;
@@ -88,9 +169,14 @@ void EntryWindow::importCalendar(const QString& path)
         return;
     const QDate monday = chooser.monday();
     m_pointer.setShape(Shape::Hourglass);
-    const calendar::WeekLayout week = calendar::layOutWeek(
-        monday, calendar::appointmentsBetween(file, QDateTime(monday, QTime(0, 0)), QDateTime(monday.addDays(7), QTime(0, 0))));
+    const std::optional<calendar::WeekLayout> laidOut = runAside<calendar::WeekLayout>(this, [file = read->file, monday] {
+        return calendar::layOutWeek(monday, calendar::appointmentsBetween(*file, QDateTime(monday, QTime(0, 0)),
+                                                                          QDateTime(monday.addDays(7), QTime(0, 0))));
+    });
     m_pointer.setShape(Shape::Arrow);
+    if (!laidOut)
+        return;
+    const calendar::WeekLayout& week = *laidOut;
 
     if (holdsTypedEntries()
         && platform::showMessage(tr("The week already holds appointments. Replace them with those of the calendar?"),

@@ -240,6 +240,9 @@ TEST_F(CalendarImport, CountedRuleGivesTheSameWeeksWhereverItsWalkBegins)
         + event("20250108T100000", "Starts off its days", "RRULE:FREQ=WEEKLY;COUNT=25;BYDAY=MO,FR\r\n")
         + event("20250105T110000", "Weeks from Sunday", "RRULE:FREQ=WEEKLY;COUNT=30;INTERVAL=2;WKST=SU;BYDAY=SU,TU,SA\r\n")
         + event("20250103T120000", "Every third day", "RRULE:FREQ=DAILY;COUNT=90;INTERVAL=3\r\n")
+        // 2:30 does not exist on 30 March 2025, and that day is not counted.
+        + event("20250101T023000", "Half past two", "RRULE:FREQ=DAILY;COUNT=400\r\n")
+        + event("20250105T023000", "Sundays at half past two", "RRULE:FREQ=WEEKLY;COUNT=55;BYDAY=SU\r\n")
         + "BEGIN:VEVENT\r\nUID:ny\r\nDTSTART;TZID=America/New_York:20250101T080000\r\nSUMMARY:New York\r\n"
           "RRULE:FREQ=WEEKLY;COUNT=40;BYDAY=WE\r\nEXDATE;TZID=America/New_York:20250409T080000\r\nEND:VEVENT\r\n";
     const CalendarFile file = CalendarFile::fromData(calendarOf(events));
@@ -256,15 +259,22 @@ TEST_F(CalendarImport, CountedRuleGivesTheSameWeeksWhereverItsWalkBegins)
     EXPECT_EQ(weekByWeek, whole);
     EXPECT_EQ(whole.filter(" Weekly").size(), 37);
     EXPECT_EQ(whole.filter(" New York").size(), 39);
+    EXPECT_EQ(whole.filter(" Half past two").size(), 400);
+    EXPECT_EQ(whole.filter("2025-03-30T02:30:00 Half past two").size() + whole.filter("2025-03-30T03:30:00 Half past two").size(), 0);
+    EXPECT_EQ(whole.filter(" Sundays at half past two").size(), 55);
 }
 
-TEST_F(CalendarImport, RarelyMatchingRulesFromLongAgoAreRefusedNotWalked)
+TEST_F(CalendarImport, RarelyMatchingRulesFromLongAgoAreListedNotWalked)
 {
     // libical walks a rule hour by hour until it matches: 30 February never
     // does, and a counted rule must be walked from its start.
     const QByteArray never = "RRULE:FREQ=HOURLY;BYMONTH=2;BYMONTHDAY=30;COUNT=3\r\n";
-    EXPECT_TRUE(refusal(calendarOf(event("19000101T090000", "Never", never))).contains("too many, or repeat too finely"));
-    EXPECT_TRUE(refusal(calendarOf(event("20261207T090000", "Tick", "RRULE:FREQ=SECONDLY\r\n"))).contains("more often than every hour"));
+    const WeekLayout week = importWeek(CalendarFile::fromData(calendarOf(event("19000101T090000", "Never", never)
+                                                                         + event("20261207T090000", "Placed"))),
+                                       QDate(2026, 12, 7));
+    EXPECT_EQ(week.placed, 1);
+    ASSERT_EQ(notPlacedNames(week), QStringList({"Never"}));
+    EXPECT_EQ(week.notPlaced[0].appointment.problem, "repeats too often, or too finely, to work out");
 }
 
 TEST_F(CalendarImport, BadFilesAreRefusedWithAReason)
@@ -285,6 +295,18 @@ TEST_F(CalendarImport, BadFilesAreRefusedWithAReason)
     for (int i = 0; i < MaxNesting; ++i)
         deep += "BEGIN:X\r\n";
     EXPECT_TRUE(refusal(deep).contains("nests entries"));
+}
+
+TEST_F(CalendarImport, ParametersAreLimitedOnlyOnLinesThatAreRead)
+{
+    QByteArray parameters;
+    for (int i = 0; i <= MaxParameters; ++i)
+        parameters += ";X-P" + QByteArray::number(i) + "=\"a;b:c\"";
+    const QByteArray unread = "ATTENDEE" + parameters + ":mailto:ana@example.com\r\n";
+    const QByteArray todo = "BEGIN:VTODO\r\nUID:todo\r\n" + unread + "END:VTODO\r\n";
+    EXPECT_EQ(importWeek(CalendarFile::fromData(calendarOf(event("20261207T090000", "Read", unread) + todo)), QDate(2026, 12, 7)).placed, 1);
+    EXPECT_TRUE(refusal(calendarOf(event("20261207T090000", "Crafted", "LOCATION" + parameters + ":x\r\n")))
+                    .contains("a line with more than 8 parameters"));
 }
 
 TEST_F(CalendarImport, FileOfTwentyMegabytesIsReadOneByteMoreIsNot)
