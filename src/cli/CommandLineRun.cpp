@@ -1,0 +1,39 @@
+#include "cli/CommandLineRun.h"
+
+#include "cli/BatchRun.h"
+#include "cli/CommandLine.h"
+#include "cli/HeadlessMessageBoxes.h"
+#include "seam/Seam.h"
+
+#include <QGuiApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace cli {
+
+int runCommandLine(int& argc, char** argv, const QString& version)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    QCoreApplication::setApplicationVersion(version);
+    HeadlessMessageBoxes boxes;
+    const seam::Seam<platform::MessageBoxes>::Scoped headless(&boxes);
+
+    const CommandLine line = CommandLine::parse(QCoreApplication::arguments(), QDate::currentDate(), version);
+    if (!line.error.isEmpty()) {
+        printError(line.error);
+        std::fprintf(stderr, "%s\nTry 'dorvane --help' for more.\n", usageLine().toLocal8Bit().constData());
+        return BadArguments;
+    }
+    if (!line.answer.isEmpty()) {
+        std::fputs(line.answer.toLocal8Bit().constData(), stdout);
+        return Done;
+    }
+    QTextStream summary(stdout);
+    const ExitStatus status = runBatch(*line.request, summary);
+    summary.flush();
+    return status;
+}
+
+}  // namespace cli
