@@ -78,8 +78,8 @@ CommandLine CommandLine::parse(const QStringList& arguments, const QDate& today,
     const QCommandLineOption printer(QStringLiteral("printer"), {}, QStringLiteral("NAME"));
     const QCommandLineOption force(QStringLiteral("force"));
     const QCommandLineOption quiet(QStringLiteral("quiet"));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")});
-    const QCommandLineOption showVersion({QStringLiteral("v"), QStringLiteral("version")});
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption showVersion(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOptions({import, week, weeks, title, save, pdf, print, printer, force, quiet, help, showVersion});
 
     CommandLine result;

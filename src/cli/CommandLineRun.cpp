@@ -11,10 +11,22 @@
 #include <cstdio>
 
 namespace cli {
+namespace {
+
+// Qt's own notes (a missing XDG_RUNTIME_DIR under cron, font warnings) are
+// no business of a script reading standard error; real failures still show.
+void keepQtNotesQuiet(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        printError(message);
+}
+
+}  // namespace
 
 int runCommandLine(int& argc, char** argv, const QString& version)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(keepQtNotesQuiet);
     QGuiApplication application(argc, argv);
     QCoreApplication::setApplicationVersion(version);
     HeadlessMessageBoxes boxes;

@@ -234,7 +234,7 @@ private:
             if (m_xml.isW("pStyle")) {
                 paragraph.style = m_xml.wAttribute("val").value_or(QString()).left(253);
             } else if (m_xml.isW("pageBreakBefore")) {
-                paragraph.pageBreakBefore = onOff(m_xml.wAttribute("val")).value_or(false);
+                paragraph.pageBreakBefore = values::onOff(m_xml.wAttribute("val")).value_or(false);
             } else if (m_xml.isW("jc")) {
                 if (const auto value = m_xml.wAttribute("val"))
                     paragraph.alignment = alignmentOf(*value);
