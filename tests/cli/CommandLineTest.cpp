@@ -33,7 +33,7 @@ const QString Example = QStringLiteral(DORVANE_EXAMPLE_WEEK);
 const QDate FirstMonday(2026, 12, 7);
 const QStringList ThreeWeeks{"--import", Example, "--week", "2026-12-09", "--weeks", "3"};
 
-struct Run {
+struct Outcome {
     int exitCode = -1;
     QString out;
     QString err;
@@ -41,7 +41,7 @@ struct Run {
 
 // Runs the program as a scheduled job would: no DISPLAY, no WAYLAND_DISPLAY,
 // no QT_QPA_PLATFORM. `prefix` runs it through another program (setpriv).
-Run dorvane(const QStringList& arguments, const QStringList& prefix = {})
+Outcome dorvane(const QStringList& arguments, const QStringList& prefix = {})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
@@ -51,7 +51,7 @@ Run dorvane(const QStringList& arguments, const QStringList& prefix = {})
     process.setProcessEnvironment(environment);
     const QStringList command = prefix + QStringList{QStringLiteral(DORVANE_EXECUTABLE)} + arguments;
     process.start(command.first(), command.mid(1));
-    Run run;
+    Outcome run;
     if (!process.waitForFinished(5 * 60 * 1000)) {
         process.kill();
         process.waitForFinished();
@@ -64,7 +64,7 @@ Run dorvane(const QStringList& arguments, const QStringList& prefix = {})
     return run;
 }
 
-std::string shown(const Run& run)
+std::string shown(const Outcome& run)
 {
     return QStringLiteral("exit %1\nstdout:\n%2\nstderr:\n%3").arg(run.exitCode).arg(run.out, run.err).toStdString();
 }
@@ -102,7 +102,7 @@ TEST(CommandLine, BadArgumentsAreRefusedWithTheirReasonAndTheUsage)
         {{"--import", Example}, "Nothing to make"},
     };
     for (const auto& c : cases) {
-        const Run run = dorvane(c.arguments);
+        const Outcome run = dorvane(c.arguments);
         EXPECT_EQ(run.exitCode, 1) << shown(run);
         EXPECT_TRUE(run.err.startsWith("dorvane: " + c.reason)) << shown(run);
         EXPECT_TRUE(run.err.contains("\nUsage: dorvane --import SOURCE [--week DATE]")) << shown(run);
@@ -113,12 +113,12 @@ TEST(CommandLine, BadArgumentsAreRefusedWithTheirReasonAndTheUsage)
 
 TEST(CommandLine, HelpAndVersionNeedNoDisplay)
 {
-    const Run help = dorvane({"--help"});
+    const Outcome help = dorvane({"--help"});
     EXPECT_EQ(help.exitCode, 0) << shown(help);
     for (const char* option : {"--import", "--week", "--weeks", "--title", "--save", "--pdf", "--print", "--printer",
                                "--force", "--quiet", "Exit status"})
         EXPECT_TRUE(help.out.contains(QLatin1String(option))) << option << shown(help);
-    const Run version = dorvane({"--version"});
+    const Outcome version = dorvane({"--version"});
     EXPECT_EQ(version.exitCode, 0) << shown(version);
     EXPECT_TRUE(version.out.startsWith("dorvane ")) << shown(version);
 }
@@ -130,11 +130,11 @@ TEST(CommandLine, AnUnreadableCalendarEndsWithStatusTwoAndWritesNothing)
     ASSERT_TRUE(testfiles::writeFile(notCalendar, "Shopping: milk, bread\n"));
     const QString pdf = folder.filePath("out.pdf");
 
-    const Run missing = dorvane({"--import", folder.filePath("missing.ics"), "--pdf", pdf});
+    const Outcome missing = dorvane({"--import", folder.filePath("missing.ics"), "--pdf", pdf});
     EXPECT_EQ(missing.exitCode, 2) << shown(missing);
     EXPECT_TRUE(missing.err.startsWith("dorvane: The calendar \"missing.ics\" cannot be imported.")) << shown(missing);
 
-    const Run wrong = dorvane({"--import", notCalendar, "--pdf", pdf});
+    const Outcome wrong = dorvane({"--import", notCalendar, "--pdf", pdf});
     EXPECT_EQ(wrong.exitCode, 2) << shown(wrong);
     EXPECT_TRUE(wrong.err.startsWith("dorvane: The calendar \"notes.ics\" cannot be imported.")) << shown(wrong);
     EXPECT_EQ(folderEntries(folder.path()), QStringList{"notes.ics"});
@@ -146,12 +146,12 @@ TEST(CommandLine, AnExistingFileIsReplacedOnlyWithForce)
     const QString document = folder.filePath("weeks.docx");
     ASSERT_TRUE(testfiles::writeFile(document, "last year's planner"));
 
-    const Run refused = dorvane(ThreeWeeks + QStringList{"--save", document});
+    const Outcome refused = dorvane(ThreeWeeks + QStringList{"--save", document});
     EXPECT_EQ(refused.exitCode, 3) << shown(refused);
     EXPECT_TRUE(refused.err.startsWith("dorvane: " + document + " exists already; --force replaces it.")) << shown(refused);
     EXPECT_EQ(testfiles::readFile(document), "last year's planner");
 
-    const Run forced = dorvane(ThreeWeeks + QStringList{"--save", document, "--force", "--quiet"});
+    const Outcome forced = dorvane(ThreeWeeks + QStringList{"--save", document, "--force", "--quiet"});
     EXPECT_EQ(forced.exitCode, 0) << shown(forced);
     EXPECT_TRUE(forced.out.isEmpty()) << shown(forced);
     EXPECT_TRUE(testfiles::readFile(document).startsWith("PK")) << "not replaced by a package";
@@ -171,7 +171,7 @@ TEST(CommandLine, AReadOnlyFolderEndsWithStatusThreeAndLeavesItEmpty)
         asUser = {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"};
 
     for (const QString option : {"--save", "--pdf"}) {
-        const Run run = dorvane(ThreeWeeks + QStringList{option, readOnly + "/weeks.out"}, asUser);
+        const Outcome run = dorvane(ThreeWeeks + QStringList{option, readOnly + "/weeks.out"}, asUser);
         EXPECT_EQ(run.exitCode, 3) << shown(run);
         EXPECT_TRUE(run.err.startsWith("dorvane: ")) << shown(run);
         EXPECT_TRUE(run.err.contains("weeks.out")) << shown(run);
@@ -197,7 +197,7 @@ TEST(CommandLine, AFullDiskEndsWithStatusThreeAndLeavesNoFile)
     }
     ASSERT_TRUE(SmallFileSystem::fill(disk, 4096));
     for (const QString option : {"--save", "--pdf"}) {
-        const Run run = dorvane(ThreeWeeks + QStringList{option, disk + "/weeks.out"});
+        const Outcome run = dorvane(ThreeWeeks + QStringList{option, disk + "/weeks.out"});
         EXPECT_EQ(run.exitCode, 3) << shown(run);
         EXPECT_TRUE(run.err.startsWith("dorvane: ")) << shown(run);
         EXPECT_TRUE(run.err.contains("No space left on device")) << shown(run);
@@ -211,7 +211,7 @@ TEST(CommandLine, ThreeWeeksMakeOneDocumentWithATablePerWeekAndAPagePerWeek)
 {
     QTemporaryDir folder;
     const QString document = folder.filePath("weeks.docx");
-    const Run run = dorvane(ThreeWeeks + QStringList{"--save", document});
+    const Outcome run = dorvane(ThreeWeeks + QStringList{"--save", document});
     ASSERT_EQ(run.exitCode, 0) << shown(run);
     const std::vector<calendar::WeekLayout> weeks = exampleWeeks();
     for (const calendar::WeekLayout& week : weeks) {
@@ -275,7 +275,7 @@ TEST(CommandLine, ThreeWeeksMakeOnePdfWithAPagePerWeek)
 {
     QTemporaryDir folder;
     const QString pdf = folder.filePath("weeks.pdf");
-    const Run run = dorvane(ThreeWeeks + QStringList{"--pdf", pdf, "--quiet"});
+    const Outcome run = dorvane(ThreeWeeks + QStringList{"--pdf", pdf, "--quiet"});
     ASSERT_EQ(run.exitCode, 0) << shown(run);
     EXPECT_TRUE(run.out.isEmpty()) << shown(run);
     const std::vector<calendar::WeekLayout> weeks = exampleWeeks();
@@ -299,7 +299,7 @@ TEST(CommandLine, ThreeWeeksPrintAsOneJob)
     QString why;
     if (!cups.start(&why))
         GTEST_SKIP() << why.toStdString();
-    const Run run = dorvane(ThreeWeeks + QStringList{"--print", "--printer", PrivateCups::Queue, "--quiet"});
+    const Outcome run = dorvane(ThreeWeeks + QStringList{"--print", "--printer", PrivateCups::Queue, "--quiet"});
     ASSERT_EQ(run.exitCode, 0) << shown(run);
     ASSERT_TRUE(cups.waitForOutput());
     EXPECT_EQ(pdftools::pdfInfo(cups.outputPath(), "Pages"), "3");
@@ -307,7 +307,7 @@ TEST(CommandLine, ThreeWeeksPrintAsOneJob)
     ASSERT_TRUE(runProgram("lpstat", {"-W", "all", "-o", PrivateCups::Queue}, 30000, &jobs));
     EXPECT_EQ(QString::fromUtf8(jobs).trimmed().split('\n').size(), 1) << jobs.toStdString();
 
-    const Run refused = dorvane(ThreeWeeks + QStringList{"--print", "--printer", "no-such-queue", "--quiet"});
+    const Outcome refused = dorvane(ThreeWeeks + QStringList{"--print", "--printer", "no-such-queue", "--quiet"});
     EXPECT_EQ(refused.exitCode, 3) << shown(refused);
     EXPECT_TRUE(refused.err.startsWith("dorvane: The printer no-such-queue did not take the job")) << shown(refused);
 }
