@@ -14,7 +14,10 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 press Start, and it builds a colourful planner document in Word format: the
 days in three coloured pairs, each appointment's number and name beside its
 hour. The planner is shown as a picture that can be zoomed, scrolled and
-dragged, and is saved as a Word document that Word and LibreOffice open.")
+dragged, and is saved as a Word document that Word and LibreOffice open.
+From the command line, with no window and no display, it makes the
+planners of one or more weeks from a calendar file and saves them as one
+Word document, writes them as one PDF or prints them.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

@@ -144,35 +144,26 @@ void PlannerGenerator::makePreviewPicture(const QString& documentPath)
     word.release();
 }
 
-void PlannerGenerator::generatePlanner()
+void PlannerGenerator::buildWeek(const week::WeekSource& week, bool newPage, word::Application& objWord,
+                                 word::Document& objDoc, const StepRunner& step)
 {
-    common::Guard step(Location);
-
-    bool stop = false;
-    step(100, [&] { stop = stopForOpenWord(); });
-    if (stop)
-        return;
-
-    word::Application objWord;
-    word::Document objDoc;
     word::Table table;
-    InstanceKeeper keeper(objWord);
     // The selection every call types through: the planner document's.
     auto selection = [&] { return objDoc.ActiveWindow().Selection(); };
     auto moveCells = [&](int count) { selection().MoveRight(word::wdCell, count); };
     auto extendOverTwoCells = [&] { selection().MoveRight(word::wdCharacter, 2, word::wdExtend); };
 
-    // Opening and heading.
-    step(102, [&] {
-        objWord = word::Application::CreateObject();
-        keeper.keep();
-    });
-    step(104, [&] { objDoc = objWord.Documents().Add(); });
+    if (newPage)
+        selection().ParagraphFormat().setPageBreakBefore(true);
     step(106, [&] { selection().Font().setBold(true); });
     step(108, [&] { selection().Font().setName(QStringLiteral("Trebuchet MS")); });
-    step(110, [&] { selection().TypeText(QStringLiteral("Week of ") + m_week.weekTitle()); });
+    step(110, [&] { selection().TypeText(QStringLiteral("Week of ") + week.weekTitle()); });
     step(112, [&] { selection().ParagraphFormat().setAlignment(Centred); });
     step(114, [&] { selection().TypeParagraph(); });
+    // The paragraph the table goes at took the page break over; the table
+    // stays on the heading's page.
+    if (newPage)
+        selection().ParagraphFormat().setPageBreakBefore(false);
 
     // The table, its columns, style and style options.
     step(116, [&] {
@@ -246,7 +237,7 @@ void PlannerGenerator::generatePlanner()
         step(258, [&] { lastRow = 9; });
         for (int row = 0; row <= lastRow; ++row) {
             std::shared_ptr<const week::DayStore> left;
-            step(block.leftStoreTest, [&] { left = m_week.dayStore(block.leftPage); });
+            step(block.leftStoreTest, [&] { left = week.dayStore(block.leftPage); });
             if (left) {
                 step(block.leftSplit, [&] { fields = left->entry(row); });
                 entryCell(block.leftNumber, false, fields.number);
@@ -254,12 +245,12 @@ void PlannerGenerator::generatePlanner()
                 entryCell(block.leftTime, true, fields.time);
             } else {
                 step(block.leftWithoutStore[0], [&] { moveCells(2); });
-                step(block.leftWithoutStore[1], [&] { selection().TypeText(m_week.timeText(row)); });
+                step(block.leftWithoutStore[1], [&] { selection().TypeText(week.timeText(row)); });
                 step(block.leftWithoutStore[2], [&] { moveCells(1); });
             }
 
             std::shared_ptr<const week::DayStore> right;
-            step(block.rightStoreTest, [&] { right = m_week.dayStore(block.rightPage); });
+            step(block.rightStoreTest, [&] { right = week.dayStore(block.rightPage); });
             if (right) {
                 step(block.rightSplit, [&] { fields = right->entry(row); });
                 entryCell(block.rightName, false, fields.name);
@@ -269,6 +260,58 @@ void PlannerGenerator::generatePlanner()
             }
         }
     }
+}
+
+void PlannerGenerator::makeWeeks(const std::vector<const week::WeekSource*>& weeks,
+                                 const std::function<void(word::Document&)>& use)
+{
+    if (weeks.empty())
+        throw std::invalid_argument("A planner needs at least one week.");
+    word::Application objWord = word::Application::CreateObject();
+    InstanceKeeper keeper(objWord);
+    keeper.keep();
+    word::Document objDoc = objWord.Documents().Add();
+    // No report and no going on: the first failure ends the run.
+    const StepRunner run = [](int, const std::function<void()>& code) {
+        code();
+        return true;
+    };
+    for (size_t i = 0; i < weeks.size(); ++i) {
+        // Each week after the first starts on a new page, after the table before it.
+        if (i > 0)
+            objDoc.ActiveWindow().Selection().EndKey(word::wdStory);
+        buildWeek(*weeks[i], i > 0, objWord, objDoc, run);
+    }
+    use(objDoc);
+    objWord.setDisplayAlerts(false);
+    objDoc.Close();
+    keeper.quit();
+    objDoc.release();
+    objWord.release();
+}
+
+void PlannerGenerator::generatePlanner()
+{
+    common::Guard step(Location);
+
+    bool stop = false;
+    step(100, [&] { stop = stopForOpenWord(); });
+    if (stop)
+        return;
+
+    word::Application objWord;
+    word::Document objDoc;
+    InstanceKeeper keeper(objWord);
+
+    // Opening, then the heading and the table.
+    step(102, [&] {
+        objWord = word::Application::CreateObject();
+        keeper.keep();
+    });
+    step(104, [&] { objDoc = objWord.Documents().Add(); });
+    buildWeek(m_week, false, objWord, objDoc, [&step](int line, const std::function<void()>& code) {
+        return step(line, code);
+    });
 
     // Save under a fresh temporary name; the name is taken by creating the file
     // exclusively, so nobody's file is overwritten and a taken name is drawn again.

@@ -3,9 +3,14 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 namespace week {
 class WeekSource;
+}
+namespace word {
+class Application;
+class Document;
 }
 class PreviewHandOver;
 
@@ -44,12 +49,31 @@ public:
     // failure ends it (the instance is quit all the same).
     void makePreviewPicture(const QString& documentPath);
 
+    // Builds `weeks` (at least one, in order) into one new document of a
+    // Word instance of its own, each week's heading and table as
+    // generatePlanner builds them and each week after the first on a page
+    // of its own (its heading has "Page break before"), then hands the open
+    // document to `use` (to save it, or to lay out its pages) and closes it
+    // without saving. No step report and no message box: the first failure,
+    // also in `use`, throws, and the instance is quit all the same.
+    static void makeWeeks(const std::vector<const week::WeekSource*>& weeks,
+                          const std::function<void(word::Document&)>& use);
+
     // The temporary picture of the current generation ("temp", eight digits,
     // ".pic" in the temporary folder, taken by exclusive creation); empty
     // until the picture step has taken a name.
     QString temporaryPicturePath() const { return m_picturePath; }
 
 private:
+    // Runs numbered step `line`; false when it failed (and was dealt with).
+    using StepRunner = std::function<bool(int line, const std::function<void()>& step)>;
+
+    // The heading and the table of `week` at the insertion point of `objDoc`
+    // (steps 106 to 430), ending in the table's last cell. With `newPage`
+    // the heading starts a new page.
+    static void buildWeek(const week::WeekSource& week, bool newPage, word::Application& objWord,
+                          word::Document& objDoc, const StepRunner& step);
+
     const week::WeekSource& m_week;
     PreviewHandOver& m_handOver;
     DigitSource m_digits;

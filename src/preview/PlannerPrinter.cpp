@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QPrintEngine>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTemporaryFile>
 
 #include <stdexcept>
@@ -18,6 +19,8 @@ namespace {
 // Where Qt's CUPS dialog keeps the options of its job page, as name, value,
 // name, value (Qt's private PPK_CupsOptions).
 constexpr auto CupsOptionsProperty = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+
+const char* const NoPrinter = "No printer is set up on this computer.";
 
 }  // namespace
 
@@ -67,7 +70,20 @@ void printPlanner(const QString& wordFile)
     }
     // Without any queue Qt's printer falls back to a PDF writer with no file.
     if (printer.outputFormat() == QPrinter::PdfFormat || printer.printerName().isEmpty())
-        throw std::runtime_error("No printer is set up on this computer.");
+        throw std::runtime_error(NoPrinter);
+    submitPages(pages, printer.printerName(), cupsOptions(printer));
+}
+
+void printPages(const word::DocumentPages& pages, const QString& printer)
+{
+    const QString queue = printer.isEmpty() ? QPrinterInfo::defaultPrinterName() : printer;
+    if (queue.isEmpty())
+        throw std::runtime_error(NoPrinter);
+    submitPages(pages, queue, {{QStringLiteral("media"), pages.pageLayout().pageSize().key()}});
+}
+
+void submitPages(const word::DocumentPages& pages, const QString& queue, const QList<QPair<QString, QString>>& options)
+{
     // The queue gets a finished PDF, which CUPS has read by the time it
     // answers; the file goes away with this procedure.
     QTemporaryFile pdf(QDir::tempPath() + QStringLiteral("/dorvane-print-XXXXXX.pdf"));
@@ -80,7 +96,7 @@ void printPlanner(const QString& wordFile)
         throw std::runtime_error(QStringLiteral("Cannot write a temporary file for printing: %1")
                                      .arg(pdf.errorString())
                                      .toStdString());
-    desktop::submitPrintJob({printer.printerName(), pdf.fileName(), pages.title(), cupsOptions(printer)});
+    desktop::submitPrintJob({queue, pdf.fileName(), pages.title(), options});
 }
 
 }  // namespace preview

@@ -4,6 +4,10 @@
 #include <QPair>
 #include <QString>
 
+namespace word {
+class DocumentPages;
+}
+
 class QPrinter;
 
 namespace preview {
@@ -14,6 +18,17 @@ namespace preview {
 // Cancelling prints nothing. Throws std::runtime_error naming the reason
 // when there is no printer or the queue refuses the job.
 void printPlanner(const QString& wordFile);
+
+// Prints `pages` as one job to the CUPS queue `printer` (empty: the system's
+// default queue) on the pages' paper, with no dialog: for runs without a
+// window. Throws std::runtime_error when there is no printer or the queue
+// refuses the job.
+void printPages(const word::DocumentPages& pages, const QString& printer);
+
+// Hands `pages` to the CUPS queue `queue` as a finished PDF, one job with
+// `options`. Throws std::runtime_error when the PDF cannot be written or
+// the queue refuses the job.
+void submitPages(const word::DocumentPages& pages, const QString& queue, const QList<QPair<QString, QString>>& options);
 
 // The CUPS job options for what the dialog left in `printer`: paper, copies,
 // collation, two-sided printing, page range, and the options of Qt's CUPS

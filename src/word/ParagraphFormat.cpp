@@ -17,4 +17,11 @@ void ParagraphFormat::setAlignment(int Alignment)
     });
 }
 
+void ParagraphFormat::setPageBreakBefore(bool PageBreakBefore)
+{
+    const ObjectRef& self = target();
+    dispatch(Call::Kind::Set, "ParagraphFormat.PageBreakBefore", argument::boolean(PageBreakBefore),
+             [&] { self.liveDocument().selection().setPageBreakBefore(PageBreakBefore); });
+}
+
 }  // namespace word

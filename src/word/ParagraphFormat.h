@@ -16,6 +16,10 @@ public:
     ParagraphFormat() = default;
 
     void setAlignment(int Alignment);  // 0 to 3; others throw AutomationError
+    // True: each of the paragraphs starts a new page when printed. Like
+    // every paragraph property it passes on to the paragraph TypeParagraph
+    // starts.
+    void setPageBreakBefore(bool PageBreakBefore);
 
 private:
     using Handle::Handle;

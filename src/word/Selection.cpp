@@ -1,6 +1,8 @@
 #include "word/Selection.h"
 
+#include "word/AutomationError.h"
 #include "word/Cells.h"
+#include "word/Messages.h"
 #include "word/Font.h"
 #include "word/ParagraphFormat.h"
 #include "word/Range.h"
@@ -32,6 +34,17 @@ int Selection::MoveRight(int Unit, int count, int Extend)
     dispatch(Call::Kind::Method, "Selection.MoveRight", arguments,
              [&] { moved = self.liveDocument().selection().moveRight(Unit, count, Extend); });
     return moved;
+}
+
+void Selection::EndKey(int Unit)
+{
+    const ObjectRef& self = target();
+    dispatch(Call::Kind::Method, "Selection.EndKey", argument::named("Unit", QString::number(Unit)), [&] {
+        editing::OpenDocument& document = self.liveDocument();
+        if (Unit != wdStory)
+            throw AutomationError(messages::BadParameter);
+        document.selection().moveToEnd();
+    });
 }
 
 word::Cells Selection::Cells() const

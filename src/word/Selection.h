@@ -16,6 +16,8 @@ inline constexpr int wdCharacter = 1;
 inline constexpr int wdCell = 12;
 inline constexpr int wdMove = 0;
 inline constexpr int wdExtend = 1;
+// Unit of EndKey: the whole document.
+inline constexpr int wdStory = 6;
 
 // Document.ActiveWindow.Selection: the insertion point, or a stretch of
 // cells, where typing and formatting happen.
@@ -34,6 +36,10 @@ public:
     // Unit wdCharacter with Extend wdExtend in a table: count 2 from a cell
     // covers it and the next cell. Returns how far it moved.
     int MoveRight(int Unit, int count, int Extend = wdMove);
+    // Unit wdStory (the only one): the insertion point to the end of the
+    // document (Ctrl+End), after the last table; other units throw
+    // AutomationError ("Bad parameter").
+    void EndKey(int Unit);
     word::Cells Cells() const;
     // Formatting of the selection, and of what is typed next at an insertion point.
     word::Font Font() const;

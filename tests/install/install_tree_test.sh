@@ -17,7 +17,8 @@ step "installed tree"
 expected=(bin/dorvane lib/dorvane/dorvane lib/dorvane/HAND-M.CUR
           share/applications/$id.desktop share/metainfo/$id.metainfo.xml
           share/icons/hicolor/scalable/apps/$id.svg share/man/man1/dorvane.1.gz
-          share/doc/dorvane/copyright share/doc/dorvane/changelog.gz)
+          share/doc/dorvane/copyright share/doc/dorvane/changelog.gz
+          share/bash-completion/completions/dorvane)
 sizes=(16 22 24 32 48 64 128 256 512)
 for size in "${sizes[@]}"; do expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png"); done
 printf '%s\n' "${expected[@]}" | sort >"$work/expected"

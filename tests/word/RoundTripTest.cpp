@@ -1,5 +1,6 @@
 // SaveAs, Open, SaveAs gives the same document: formatting typed through the
-// selection is read back unchanged (the planner's round trip is the reader's).
+// selection (a page break before a paragraph too) is read back unchanged
+// (the planner's round trip is the reader's).
 #include "WordTestSupport.h"
 
 #include "word/Word.h"
@@ -56,6 +57,7 @@ TEST_F(RoundTripTest, TextsFormattingAndSeveralParagraphsComeBack)
     selection.TypeParagraph();
     selection.TypeParagraph();
     selection.ParagraphFormat().setAlignment(wdAlignParagraphJustify);
+    selection.ParagraphFormat().setPageBreakBefore(true);
     selection.TypeText("last");
     const QString first = folder.filePath("texts.docx");
     document.SaveAs(first);

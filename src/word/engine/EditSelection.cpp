@@ -260,6 +260,7 @@ void EditSelection::splitParagraph(const CharacterFormat& newMark)
     const bool atEnd = m_point.offset == paragraph.length();
     Paragraph second;
     second.alignment = paragraph.alignment;
+    second.pageBreakBefore = paragraph.pageBreakBefore;
     second.markFormat = atEnd ? newMark : paragraph.markFormat;
     const int at = splitRunsAt(paragraph, m_point.offset);
     second.runs.assign(std::make_move_iterator(paragraph.runs.begin() + at), std::make_move_iterator(paragraph.runs.end()));
@@ -445,6 +446,25 @@ void EditSelection::setAlignment(Alignment alignment)
         for (Paragraph& paragraph : tableAt(ref.block).rows[ref.row].cells[ref.cell].paragraphs)
             paragraph.alignment = alignment;
     }
+}
+
+void EditSelection::setPageBreakBefore(bool pageBreakBefore)
+{
+    if (m_mode != Mode::Cells) {
+        paragraphAt(m_point).pageBreakBefore = pageBreakBefore;
+        return;
+    }
+    for (const CellRef& ref : selectedCells()) {
+        for (Paragraph& paragraph : tableAt(ref.block).rows[ref.row].cells[ref.cell].paragraphs)
+            paragraph.pageBreakBefore = pageBreakBefore;
+    }
+}
+
+void EditSelection::moveToEnd()
+{
+    // The body always ends with a paragraph.
+    const int last = int(m_document.body.size()) - 1;
+    collapseToPoint(Place{last, -1, -1, 0, std::get<Paragraph>(m_document.body[last]).length()});
 }
 
 // ---- cells and tables ----

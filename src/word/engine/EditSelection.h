@@ -40,6 +40,12 @@ public:
     // Formatting of the selection (see above for an insertion point).
     void formatCharacters(const std::function<void(model::CharacterFormat&)>& change);
     void setAlignment(model::Alignment alignment);
+    // Word's "Page break before" of the selection's paragraphs; a new
+    // paragraph typed after one takes it over, as in Word.
+    void setPageBreakBefore(bool pageBreakBefore);
+    // To the end of the document (Ctrl+End): an insertion point at the end
+    // of its last paragraph, which is never in a table.
+    void moveToEnd();
 
     struct CellRef {
         int block;

@@ -19,6 +19,8 @@ enum class Alignment { Left = 0, Center = 1, Right = 2, Justify = 3 };
 struct Paragraph {
     std::vector<Run> runs;
     Alignment alignment = Alignment::Left;
+    // The paragraph starts a new page (Word's "Page break before").
+    bool pageBreakBefore = false;
     CharacterFormat markFormat;
 
     QString text() const;          // all runs' text

@@ -104,6 +104,8 @@ private:
     {
         m_xml.start("w:p");
         m_xml.start("w:pPr");
+        if (paragraph.pageBreakBefore)
+            m_xml.empty("w:pageBreakBefore");
         if (spacing) {
             m_xml.start("w:spacing");
             m_xml.attribute("w:after", spacing->afterTwips);

@@ -31,6 +31,7 @@ struct RawRun {
 struct RawParagraph {
     QString style;
     std::optional<Alignment> alignment;
+    bool pageBreakBefore = false;
     RunProperties mark;
     std::vector<RawRun> runs;
 };
@@ -189,6 +190,7 @@ private:
         const CharacterFormat base = m_styles.paragraphFormat(raw.style);
         Paragraph paragraph;
         paragraph.alignment = raw.alignment ? *raw.alignment : m_styles.paragraphAlignment(raw.style);
+        paragraph.pageBreakBefore = raw.pageBreakBefore;
         paragraph.markFormat = base;
         raw.mark.applyTo(paragraph.markFormat);
         for (const RawRun& run : raw.runs) {
@@ -231,6 +233,8 @@ private:
         while (m_xml.nextChild()) {
             if (m_xml.isW("pStyle")) {
                 paragraph.style = m_xml.wAttribute("val").value_or(QString()).left(253);
+            } else if (m_xml.isW("pageBreakBefore")) {
+                paragraph.pageBreakBefore = values::onOff(m_xml.wAttribute("val")).value_or(false);
             } else if (m_xml.isW("jc")) {
                 if (const auto value = m_xml.wAttribute("val"))
                     paragraph.alignment = alignmentOf(*value);

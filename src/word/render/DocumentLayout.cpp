@@ -65,6 +65,8 @@ public:
         double lastSpacing = 0;
         for (const Block& block : m_document.body) {
             if (const auto* paragraph = std::get_if<Paragraph>(&block)) {
+                if (paragraph->pageBreakBefore && y > 0)
+                    m_layout.pageBreaks.push_back(pixel(y));
                 const double height =
                     ParagraphLayout::place(*paragraph, m_document.bodySpacing, 0, y, textWidth, m_fonts, m_layout.texts);
                 lastSpacing = ParagraphLayout::spacingAfter(m_document.bodySpacing);
@@ -166,6 +168,8 @@ private:
             line.translate(d, d);
         for (PlacedText& text : m_layout.texts)
             text.baseline += QPointF(d, d);
+        for (int& y : m_layout.pageBreaks)
+            y += d;
         for (TableGeometry& table : m_layout.tables) {
             for (int& x : table.columnEdges)
                 x += d;

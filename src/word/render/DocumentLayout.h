@@ -33,7 +33,8 @@ struct Fill {
 // widest table (a table may run into the right margin, as in Word), plus
 // Border on the right. The first block starts at y = Border; the picture
 // ends Border pixels below the last block's last line (its spacing after is
-// left out). The body flows on without page breaks.
+// left out). The body flows on without gaps; pageBreaks tells where a page
+// must end.
 //
 // Paragraphs: see ParagraphLayout; body paragraphs use the document's body
 // spacing and the text area's width. Tables: columns at their grid widths
@@ -54,6 +55,9 @@ struct DocumentLayout {
     std::vector<QRect> lines;  // black, already one pixel thick rectangles
     std::vector<PlacedText> texts;
     std::vector<TableGeometry> tables;  // in document order
+    // The tops of the body paragraphs that start a new page ("Page break
+    // before"), in order; none for the first block, which starts one anyway.
+    std::vector<int> pageBreaks;
 
     static DocumentLayout of(const model::DocumentModel& document, FontCatalog& fonts = FontCatalog::shared());
 };

@@ -12,6 +12,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <limits>
 
 namespace word {
 
@@ -41,14 +42,27 @@ render::DocumentLayout layOut(const model::DocumentModel& document)
 // (what a picture of vectors keeps of them; Qt would make them for each run).
 enum class Glyphs { Rasterized, Outlines };
 
+// What of a layout is drawn: everything, or one page's band of it.
+struct Band {
+    double top = -std::numeric_limits<double>::infinity();
+    double bottom = std::numeric_limits<double>::infinity();
+
+    bool meets(const QRect& rect) const { return rect.bottom() + 1 > top && rect.top() < bottom; }
+    // A line of text belongs to the band its baseline is in: a page must not
+    // carry, even clipped away, the text of the next.
+    bool holds(const QPointF& baseline) const { return baseline.y() >= top && baseline.y() < bottom; }
+};
+
 // The one drawing of a layout, in 96-dpi pixels, for every device: fills,
 // grid lines and text, nothing of the white ground.
-void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyphs)
+void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyphs, const Band& band = {})
 {
     for (const render::Fill& fill : layout.fills)
-        painter.fillRect(fill.rect, fill.colour);
+        if (band.meets(fill.rect))
+            painter.fillRect(fill.rect, fill.colour);
     for (const QRect& line : layout.lines)
-        painter.fillRect(line, Qt::black);
+        if (band.meets(line))
+            painter.fillRect(line, Qt::black);
 
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setPen(Qt::black);
@@ -60,6 +74,8 @@ void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyph
     QList<QPointF> positions;
     QGlyphRun run;
     for (const render::PlacedText& text : layout.texts) {
+        if (!band.holds(text.baseline))
+            continue;
         if (text.font->glyphs(text.text, indexes, advances)) {
             positions.resize(advances.size());
             QPointF pen;
@@ -100,14 +116,14 @@ void paintOnWhite(QPainter& painter, const render::DocumentLayout& layout, Glyph
 
 }  // namespace
 
-void paintDocument(const render::DocumentLayout& layout, QPainter& painter)
+void paintDocument(const render::DocumentLayout& layout, QPainter& painter, double top, double bottom)
 {
     // Qt's SVG writer cannot write glyph runs (it writes the characters, and
     // a glyph run has none): there the glyphs become outlines, which also
     // look the same wherever the SVG is shown. A PDF keeps them as text.
     const bool svg = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::SVG;
     painter.save();
-    paint(painter, layout, svg ? Glyphs::Outlines : Glyphs::Rasterized);
+    paint(painter, layout, svg ? Glyphs::Outlines : Glyphs::Rasterized, Band{top, bottom});
     painter.restore();
 }
 

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QPicture>
 
+#include <limits>
+
 class QPainter;
 
 namespace word::render {
@@ -37,6 +39,11 @@ QImage renderDocument(const model::DocumentModel& document, double scale = 1.0);
 // grid lines and text, nothing of the white ground. Vector devices get
 // vectors: glyphs as text where the device keeps text (PDF), as outlines
 // on an SVG. GUI thread only, like renderDocument.
-void paintDocument(const render::DocumentLayout& layout, QPainter& painter);
+// Only what lies in the band from `top` to `bottom` (picture pixels) is
+// painted, a line of text when its baseline does: a page paints its own
+// slice, not the whole document clipped.
+void paintDocument(const render::DocumentLayout& layout, QPainter& painter,
+                   double top = -std::numeric_limits<double>::infinity(),
+                   double bottom = std::numeric_limits<double>::infinity());
 
 }  // namespace word

@@ -65,8 +65,18 @@ std::vector<PageSlice> pageSlices(const DocumentLayout& layout, double pageHeigh
     };
     std::vector<PageSlice> slices;
     double from = top;
-    while (end - from > pageHeight) {
+    auto forced = layout.pageBreaks.begin();
+    for (;;) {
+        while (forced != layout.pageBreaks.end() && *forced <= from)
+            ++forced;
         const double limit = from + pageHeight;
+        if (forced != layout.pageBreaks.end() && *forced <= limit && *forced < end) {
+            slices.push_back(slice(from, *forced));
+            from = *forced;
+            continue;
+        }
+        if (end - from <= pageHeight)
+            break;
         auto after = std::upper_bound(breaks.begin(), breaks.end(), limit);
         double to = limit;
         if (after != breaks.begin() && *std::prev(after) > from)

@@ -21,7 +21,8 @@ struct PageSlice {
 // as a word processor flows it: a page ends at the last place that cuts
 // neither a table row nor a line of text, so a row moves whole to the next
 // page. Only a single row (or line) taller than a page is cut, at the page's
-// end. The first slice starts at the content's top (Border), the last ends
+// end. A page also ends where a paragraph starts that begins a new page
+// (the layout's pageBreaks). The first slice starts at the content's top (Border), the last ends
 // at its bottom; there is always at least one.
 std::vector<PageSlice> pageSlices(const DocumentLayout& layout, double pageHeight);
 

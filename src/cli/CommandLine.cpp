@@ -1,0 +1,177 @@
+#include "cli/CommandLine.h"
+
+#include "calendar/WeekLayout.h"
+
+#include <QCommandLineParser>
+
+#include <cstring>
+
+namespace cli {
+
+QString usageLine()
+{
+    return QStringLiteral("Usage: dorvane --import SOURCE [--week DATE] [--weeks N] [--title TEXT] [--save FILE] "
+                          "[--pdf FILE] [--print [--printer NAME]] [--force] [--quiet]");
+}
+
+QString helpText()
+{
+    return usageLine() + QStringLiteral(R"(
+       dorvane [FILE]
+
+Makes weekly planners in Word format. With no options Dorvane opens its
+window, importing the calendar FILE when one is given. With --import it
+makes the planners of one or more weeks from a calendar without any window
+and without a display.
+
+  --import SOURCE   iCalendar file to take the appointments from.
+  --week DATE       Any day of the first week: a date (YYYY-MM-DD), "this" or
+                    "next". Default: this week.
+  --weeks N         Number of consecutive weeks, 1 to 53. Default: 1.
+  --title TEXT      Title of the planner (one week only). Default: the week's
+                    Monday, as the import writes it.
+  --save FILE       Write one Word document, one week per page.
+  --pdf FILE        Write one PDF, one page per week.
+  --print           Print all weeks as one job.
+  --printer NAME    The printer (CUPS queue) for --print. Default: the
+                    system's default printer.
+  --force           Replace output files that exist already.
+  --quiet           Leave out the import summary.
+  -h, --help        Show this help.
+  -v, --version     Show the version.
+
+At least one of --save, --pdf and --print is needed. Files are written
+whole or not at all. The import summary goes to standard output, errors to
+standard error.
+
+Exit status: 0 done; 1 bad arguments; 2 the calendar could not be read;
+3 a file could not be written or the job could not be printed.
+)");
+}
+
+namespace {
+
+std::optional<QDate> dayOf(const QString& text, const QDate& today)
+{
+    if (text == QLatin1String("this"))
+        return today;
+    if (text == QLatin1String("next"))
+        return today.addDays(7);
+    const QDate day = QDate::fromString(text, Qt::ISODate);
+    if (!day.isValid())
+        return std::nullopt;
+    return day;
+}
+
+}  // namespace
+
+CommandLine CommandLine::parse(const QStringList& arguments, const QDate& today, const QString& version)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption import(QStringLiteral("import"), {}, QStringLiteral("SOURCE"));
+    const QCommandLineOption week(QStringLiteral("week"), {}, QStringLiteral("DATE"));
+    const QCommandLineOption weeks(QStringLiteral("weeks"), {}, QStringLiteral("N"));
+    const QCommandLineOption title(QStringLiteral("title"), {}, QStringLiteral("TEXT"));
+    const QCommandLineOption save(QStringLiteral("save"), {}, QStringLiteral("FILE"));
+    const QCommandLineOption pdf(QStringLiteral("pdf"), {}, QStringLiteral("FILE"));
+    const QCommandLineOption print(QStringLiteral("print"));
+    const QCommandLineOption printer(QStringLiteral("printer"), {}, QStringLiteral("NAME"));
+    const QCommandLineOption force(QStringLiteral("force"));
+    const QCommandLineOption quiet(QStringLiteral("quiet"));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption showVersion(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    parser.addOptions({import, week, weeks, title, save, pdf, print, printer, force, quiet, help, showVersion});
+
+    CommandLine result;
+    if (!parser.parse(arguments)) {
+        result.error = parser.errorText();
+        return result;
+    }
+    if (parser.isSet(help)) {
+        result.answer = helpText();
+        return result;
+    }
+    if (parser.isSet(showVersion)) {
+        result.answer = QStringLiteral("dorvane ") + version + QLatin1Char('\n');
+        return result;
+    }
+    // Each option once: a second value would silently win over the first.
+    for (const QString& name : parser.optionNames()) {
+        if (parser.optionNames().count(name) > 1) {
+            result.error = QStringLiteral("--%1 is given more than once.").arg(name);
+            return result;
+        }
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        result.error = QStringLiteral("Unexpected argument \"%1\".").arg(parser.positionalArguments().first());
+        return result;
+    }
+
+    BatchRequest request;
+    request.source = parser.value(import);
+    if (!parser.isSet(import) || request.source.isEmpty()) {
+        result.error = QStringLiteral("--import SOURCE is needed: the calendar to make the planners from.");
+        return result;
+    }
+    QDate day = today;
+    if (parser.isSet(week)) {
+        const std::optional<QDate> given = dayOf(parser.value(week), today);
+        if (!given) {
+            result.error = QStringLiteral("--week \"%1\" is not a date: give YYYY-MM-DD, this or next.")
+                               .arg(parser.value(week));
+            return result;
+        }
+        day = *given;
+    }
+    request.firstMonday = calendar::mondayOf(day);
+    if (parser.isSet(weeks)) {
+        bool number = false;
+        request.weeks = parser.value(weeks).toInt(&number);
+        if (!number || request.weeks < 1 || request.weeks > MaxWeeks) {
+            result.error = QStringLiteral("--weeks \"%1\" is not a number of weeks from 1 to %2.")
+                               .arg(parser.value(weeks))
+                               .arg(MaxWeeks);
+            return result;
+        }
+    }
+    if (parser.isSet(title)) {
+        if (request.weeks > 1) {
+            result.error = QStringLiteral("--title is for a single week; several weeks are titled by their Mondays.");
+            return result;
+        }
+        request.title = parser.value(title);
+    }
+    request.saveFile = parser.value(save);
+    request.pdfFile = parser.value(pdf);
+    request.print = parser.isSet(print);
+    if ((parser.isSet(save) && request.saveFile.isEmpty()) || (parser.isSet(pdf) && request.pdfFile.isEmpty())) {
+        result.error = QStringLiteral("--save and --pdf need a file name.");
+        return result;
+    }
+    if (parser.isSet(printer)) {
+        if (!request.print) {
+            result.error = QStringLiteral("--printer goes with --print.");
+            return result;
+        }
+        request.printer = parser.value(printer);
+    }
+    if (request.saveFile.isEmpty() && request.pdfFile.isEmpty() && !request.print) {
+        result.error = QStringLiteral("Nothing to make: give --save FILE, --pdf FILE or --print.");
+        return result;
+    }
+    request.force = parser.isSet(force);
+    request.quiet = parser.isSet(quiet);
+    result.request = request;
+    return result;
+}
+
+bool wantsCommandLineRun(int argc, const char* const* argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (argv[i][0] == '-')
+            return true;
+    }
+    return false;
+}
+
+}  // namespace cli
