@@ -5,28 +5,35 @@
 
 namespace word::oxml {
 
+namespace {
+
+// One more of `what`; throws once there are more than `limit`.
+void countOne(int& count, int limit, const char* what)
+{
+    if (++count > limit)
+        throw DocumentError::tooLarge(QStringLiteral("it has more than %1 %2").arg(limit).arg(QLatin1String(what)));
+}
+
+}  // namespace
+
 void BodyCounts::addParagraph()
 {
-    if (++m_paragraphs > limits::MaxParagraphs)
-        throw DocumentError::tooLarge(QStringLiteral("it has more than %1 paragraphs").arg(limits::MaxParagraphs));
+    countOne(m_paragraphs, limits::MaxParagraphs, "paragraphs");
 }
 
 void BodyCounts::addRun()
 {
-    if (++m_runs > limits::MaxRuns)
-        throw DocumentError::tooLarge(QStringLiteral("it has more than %1 runs of text").arg(limits::MaxRuns));
+    countOne(m_runs, limits::MaxRuns, "runs of text");
 }
 
 void BodyCounts::addTable()
 {
-    if (++m_tables > limits::MaxTables)
-        throw DocumentError::tooLarge(QStringLiteral("it has more than %1 tables").arg(limits::MaxTables));
+    countOne(m_tables, limits::MaxTables, "tables");
 }
 
 void BodyCounts::addCell()
 {
-    if (++m_cells > limits::MaxCells)
-        throw DocumentError::tooLarge(QStringLiteral("it has more than %1 table cells").arg(limits::MaxCells));
+    countOne(m_cells, limits::MaxCells, "table cells");
 }
 
 void BodyCounts::addText(qsizetype characters)
