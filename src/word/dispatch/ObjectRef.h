@@ -44,7 +44,7 @@ struct ObjectRef {
     }
 
     template <class H>
-    static H make(ObjectRef ref)
+    static H make(ObjectRef&& ref)
     {
         return H(std::make_shared<const ObjectRef>(std::move(ref)));
     }
