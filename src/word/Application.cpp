@@ -62,21 +62,16 @@ void Application::setDisplayAlerts(bool DisplayAlerts)
 
 word::Documents Application::Documents() const
 {
-    const ObjectRef& self = target();
-    dispatch(Call::Kind::Get, "Application.Documents", {}, [&] { self.liveInstance(); });
-    return ObjectRef::make<word::Documents>(self);
+    return handOut<word::Documents>(Call::Kind::Get, "Application.Documents", target(), &ObjectRef::liveInstance);
 }
 
 word::Document Application::ActiveDocument() const
 {
-    const ObjectRef& self = target();
-    ObjectRef active = self;
-    dispatch(Call::Kind::Get, "Application.ActiveDocument", {}, [&] {
-        active.document = self.liveInstance().activeDocument();
+    return handOut<word::Document>(Call::Kind::Get, "Application.ActiveDocument", target(), [](ObjectRef& active) {
+        active.document = active.liveInstance().activeDocument();
         if (!active.document)
             throw AutomationError(messages::NoDocumentOpen);
     });
-    return ObjectRef::make<word::Document>(std::move(active));
 }
 
 }  // namespace word

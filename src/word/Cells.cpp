@@ -21,9 +21,7 @@ void Cells::Merge()
 
 word::Shading Cells::Shading() const
 {
-    const ObjectRef& self = target();
-    dispatch(Call::Kind::Get, "Cells.Shading", {}, [&] { self.liveCells(); });
-    return ObjectRef::make<word::Shading>(self);
+    return handOut<word::Shading>(Call::Kind::Get, "Cells.Shading", target(), &ObjectRef::liveCells);
 }
 
 }  // namespace word

@@ -31,9 +31,8 @@ void Column::setWidth(double Width)
 
 word::Cells Column::Cells() const
 {
-    const ObjectRef& self = target();
-    dispatch(Call::Kind::Get, "Column.Cells", {}, [&] { columnCells(self.liveTable(), self.column); });
-    return ObjectRef::make<word::Cells>(self);
+    return handOut<word::Cells>(Call::Kind::Get, "Column.Cells", target(),
+                                [](const ObjectRef& column) { columnCells(column.liveTable(), column.column); });
 }
 
 }  // namespace word

@@ -18,23 +18,18 @@ constexpr int wdPromptToSaveChanges = -2;
 
 word::Window Document::ActiveWindow() const
 {
-    const ObjectRef& self = target();
-    dispatch(Call::Kind::Get, "Document.ActiveWindow", {}, [&] { self.liveDocument(); });
-    return ObjectRef::make<word::Window>(self);
+    return handOut<word::Window>(Call::Kind::Get, "Document.ActiveWindow", target(), &ObjectRef::liveDocument);
 }
 
 word::Tables Document::Tables() const
 {
-    const ObjectRef& self = target();
-    dispatch(Call::Kind::Get, "Document.Tables", {}, [&] { self.liveDocument(); });
-    return ObjectRef::make<word::Tables>(self);
+    return handOut<word::Tables>(Call::Kind::Get, "Document.Tables", target(), &ObjectRef::liveDocument);
 }
 
 word::Range Document::Range() const
 {
-    const ObjectRef& self = target();
-    dispatch(Call::Kind::Method, "Document.Range", {}, [&] { self.liveDocument(); });
-    return ObjectRef::make<word::Range>(self.with(ObjectRef::Scope::WholeDocument));
+    return handOut<word::Range>(Call::Kind::Method, "Document.Range", target().with(ObjectRef::Scope::WholeDocument),
+                                &ObjectRef::liveDocument);
 }
 
 void Document::SaveAs(const QString& FileName)

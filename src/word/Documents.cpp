@@ -8,22 +8,20 @@ namespace word {
 
 Document Documents::Add()
 {
-    const ObjectRef& self = target();
-    ObjectRef added = self;
-    dispatch(Call::Kind::Method, "Documents.Add", {},
-             [&] { added.document = self.liveInstance().add(model::DocumentModel::blank()); });
-    return ObjectRef::make<Document>(std::move(added));
+    return handOut<Document>(Call::Kind::Method, "Documents.Add", target(), [](ObjectRef& added) {
+        added.document = added.liveInstance().add(model::DocumentModel::blank());
+    });
 }
 
 Document Documents::Open(const QString& FileName)
 {
-    const ObjectRef& self = target();
-    ObjectRef opened = self;
-    dispatch(Call::Kind::Method, "Documents.Open", argument::text(FileName), [&] {
-        WordInstance& instance = self.liveInstance();
-        opened.document = instance.add(package::readPackage(FileName), FileName);
-    });
-    return ObjectRef::make<Document>(std::move(opened));
+    return handOut<Document>(
+        Call::Kind::Method, "Documents.Open", target(),
+        [&](ObjectRef& opened) {
+            WordInstance& instance = opened.liveInstance();
+            opened.document = instance.add(package::readPackage(FileName), FileName);
+        },
+        argument::text(FileName));
 }
 
 }  // namespace word

@@ -49,31 +49,24 @@ void Selection::EndKey(int Unit)
 
 word::Cells Selection::Cells() const
 {
-    const ObjectRef& self = target();
-    dispatch(Call::Kind::Get, "Selection.Cells", {}, [&] { self.liveDocument().selection().selectedCells(); });
-    return ObjectRef::make<word::Cells>(self);
+    return handOut<word::Cells>(Call::Kind::Get, "Selection.Cells", target(),
+                                [](const ObjectRef& self) { self.liveDocument().selection().selectedCells(); });
 }
 
 word::Font Selection::Font() const
 {
-    const ObjectRef& self = target();
-    dispatch(Call::Kind::Get, "Selection.Font", {}, [&] { self.liveDocument(); });
-    return ObjectRef::make<word::Font>(self);
+    return handOut<word::Font>(Call::Kind::Get, "Selection.Font", target(), &ObjectRef::liveDocument);
 }
 
 word::ParagraphFormat Selection::ParagraphFormat() const
 {
-    const ObjectRef& self = target();
-    dispatch(Call::Kind::Get, "Selection.ParagraphFormat", {}, [&] { self.liveDocument(); });
-    return ObjectRef::make<word::ParagraphFormat>(self);
+    return handOut<word::ParagraphFormat>(Call::Kind::Get, "Selection.ParagraphFormat", target(), &ObjectRef::liveDocument);
 }
 
 word::Range Selection::Range() const
 {
-    const ObjectRef& self = target();
-    ObjectRef range = self.with(ObjectRef::Scope::Place);
-    dispatch(Call::Kind::Get, "Selection.Range", {}, [&] { range.place = self.liveDocument().selection().start(); });
-    return ObjectRef::make<word::Range>(std::move(range));
+    return handOut<word::Range>(Call::Kind::Get, "Selection.Range", target().with(ObjectRef::Scope::Place),
+                                [](ObjectRef& range) { range.place = range.liveDocument().selection().start(); });
 }
 
 }  // namespace word

@@ -21,11 +21,11 @@ void setLook(const ObjectRef& self, const char* member, bool value, bool model::
 
 word::Column Table::Columns(int Index) const
 {
-    const ObjectRef& self = target();
-    ObjectRef column = self.with(ObjectRef::Scope::Column);
+    ObjectRef column = target().with(ObjectRef::Scope::Column);
     column.column = Index - 1;
-    dispatch(Call::Kind::Method, "Table.Columns", QString::number(Index), [&] { columnCells(self.liveTable(), Index - 1); });
-    return ObjectRef::make<word::Column>(std::move(column));
+    return handOut<word::Column>(
+        Call::Kind::Method, "Table.Columns", std::move(column),
+        [](const ObjectRef& column) { columnCells(column.liveTable(), column.column); }, QString::number(Index));
 }
 
 QString Table::Style() const

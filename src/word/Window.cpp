@@ -7,9 +7,8 @@ namespace word {
 
 word::Selection Window::Selection() const
 {
-    const ObjectRef& self = target();
-    dispatch(Call::Kind::Get, "Window.Selection", {}, [&] { self.liveDocument(); });
-    return ObjectRef::make<word::Selection>(self.with(ObjectRef::Scope::Selection));
+    return handOut<word::Selection>(Call::Kind::Get, "Window.Selection", target().with(ObjectRef::Scope::Selection),
+                                    &ObjectRef::liveDocument);
 }
 
 }  // namespace word

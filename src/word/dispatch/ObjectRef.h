@@ -7,7 +7,9 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace word {
@@ -42,7 +44,7 @@ struct ObjectRef {
     }
 
     template <class H>
-    static H make(ObjectRef ref)
+    static H make(ObjectRef&& ref)
     {
         return H(std::make_shared<const ObjectRef>(std::move(ref)));
     }
@@ -55,6 +57,19 @@ struct ObjectRef {
 
 // Runs one call through the process-wide engine.
 void dispatch(Call::Kind kind, const char* member, const QString& arguments, const std::function<void()>& work);
+
+// The one way a member hands out another object (Selection.Font,
+// Documents.Add ...): the call runs through the engine like any other, in it
+// `reach` finds the object from `ref` or throws AutomationError when it is
+// gone, and may note where it stands; the handle returned refers to `ref` as
+// `reach` left it. `reach` is a member of ObjectRef (&ObjectRef::liveDocument)
+// or anything callable with an ObjectRef&.
+template <class H, class Reach>
+H handOut(Call::Kind kind, const char* member, ObjectRef ref, Reach&& reach, const QString& arguments = {})
+{
+    dispatch(kind, member, arguments, [&] { std::invoke(reach, ref); });
+    return ObjectRef::make<H>(std::move(ref));
+}
 
 // Argument texts as VB shows them.
 namespace argument {

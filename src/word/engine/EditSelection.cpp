@@ -1,8 +1,7 @@
 #include "word/engine/EditSelection.h"
 
+#include "word/engine/ParagraphEdits.h"
 #include "word/model/DocumentError.h"
-
-#include <algorithm>
 
 namespace word::editing {
 
@@ -18,27 +17,6 @@ namespace {
 constexpr int UnitCharacter = 1;
 constexpr int UnitCell = 12;
 
-// Splits the paragraph's runs so that a run boundary falls at `offset`;
-// returns the index of the first run at or after it.
-int splitRunsAt(Paragraph& paragraph, int offset)
-{
-    int start = 0;
-    for (int i = 0; i < int(paragraph.runs.size()); ++i) {
-        Run& run = paragraph.runs[i];
-        const int length = int(run.text.size());
-        if (offset == start)
-            return i;
-        if (offset < start + length) {
-            Run tail{run.text.mid(offset - start), run.format};
-            run.text.truncate(offset - start);
-            paragraph.runs.insert(paragraph.runs.begin() + i + 1, std::move(tail));
-            return i + 1;
-        }
-        start += length;
-    }
-    return int(paragraph.runs.size());
-}
-
 // The characters one step right of `offset` covers: two for a surrogate pair.
 int stepOver(const QString& text, int offset)
 {
@@ -47,17 +25,9 @@ int stepOver(const QString& text, int offset)
     return 1;
 }
 
-Paragraph emptiedLike(const Paragraph& paragraph)
-{
-    Paragraph empty;
-    empty.alignment = paragraph.alignment;
-    empty.markFormat = paragraph.markFormat;
-    return empty;
-}
-
 }  // namespace
 
-EditSelection::EditSelection(model::DocumentModel& document) : m_document(document)
+EditSelection::EditSelection(model::DocumentModel& document) : m_document(document), m_tables(document)
 {
     reset();
 }
@@ -483,23 +453,7 @@ std::vector<EditSelection::CellRef> EditSelection::selectedCells() const
 void EditSelection::mergeCells()
 {
     const std::vector<CellRef> refs = selectedCells();
-    auto& cells = tableAt(m_point.block).rows[m_point.row].cells;
-    Cell merged = cells[refs.front().cell];
-    if (refs.size() > 1) {
-        // Non-empty cells' paragraphs are kept, one after the other.
-        std::vector<Paragraph> paragraphs;
-        for (const CellRef& ref : refs) {
-            const Cell& cell = cells[ref.cell];
-            merged.gridSpan += ref.cell == refs.front().cell ? 0 : cell.gridSpan;
-            merged.widthTwips += ref.cell == refs.front().cell ? 0 : cell.widthTwips;
-            if (!cell.isEmpty())
-                paragraphs.insert(paragraphs.end(), cell.paragraphs.begin(), cell.paragraphs.end());
-        }
-        if (!paragraphs.empty())
-            merged.paragraphs = std::move(paragraphs);
-        cells.erase(cells.begin() + refs.front().cell, cells.begin() + refs.back().cell + 1);
-        cells.insert(cells.begin() + refs.front().cell, std::move(merged));
-    }
+    m_tables.mergeCells(m_point.block, m_point.row, refs.front().cell, refs.back().cell);
     m_mode = Mode::Cells;
     m_point = Place{m_point.block, m_point.row, refs.front().cell, 0, 0};
     m_lastCell = m_point.cell;
@@ -511,53 +465,15 @@ int EditSelection::addTable(std::optional<Place> at, int rows, int columns)
 {
     if (rows < 1 || rows > 32767 || columns < 1 || columns > 63)
         throw DocumentError(DocumentError::Reason::ValueOutOfRange);
-
-    int block = 0;
-    Paragraph formatFrom;
-    if (!at) {
-        // In place of the whole content.
-        const model::Block first = m_document.body.front();
-        if (std::holds_alternative<Paragraph>(first))
-            formatFrom = emptiedLike(std::get<Paragraph>(first));
-        formatFrom.markFormat = formatAt(firstPlaceOfBlock(0));
-        m_document.body = {formatFrom};
-    } else {
-        if (!isValid(*at))
-            throw DocumentError(DocumentError::Reason::InvalidRange);
-        if (at->inTable())
-            throw DocumentError(DocumentError::Reason::NestedTable);
-        block = at->block;
-        Paragraph& paragraph = std::get<Paragraph>(m_document.body[block]);
-        formatFrom = emptiedLike(paragraph);
-        formatFrom.markFormat = formatAt(*at);
-        // The paragraph is split at the place; the table goes between its parts
-        // and the part after it (perhaps empty) follows the table.
-        if (at->offset > 0) {
-            Paragraph after = emptiedLike(paragraph);
-            const int split = splitRunsAt(paragraph, at->offset);
-            after.runs.assign(paragraph.runs.begin() + split, paragraph.runs.end());
-            paragraph.runs.erase(paragraph.runs.begin() + split, paragraph.runs.end());
-            paragraph.normalize();
-            after.normalize();
-            m_document.body.insert(m_document.body.begin() + block + 1, std::move(after));
-            ++block;
-        }
-    }
-
-    Table table;
-    const int width = std::max(1, m_document.page.textWidthTwips() / columns);
-    table.gridTwips.assign(columns, width);
-    Cell cell;
-    cell.widthTwips = width;
-    cell.paragraphs = {formatFrom};
-    table.rows.assign(rows, model::Row{std::vector<Cell>(columns, cell)});
-    m_document.body.insert(m_document.body.begin() + block, std::move(table));
-
+    if (at && !isValid(*at))
+        throw DocumentError(DocumentError::Reason::InvalidRange);
+    if (at && at->inTable())
+        throw DocumentError(DocumentError::Reason::NestedTable);
+    // The new cells' marks take the formatting text typed at the place would take.
+    const CharacterFormat mark = formatAt(at ? *at : firstPlaceOfBlock(0));
+    const int block = m_tables.addTable(at, rows, columns, mark);
     collapseToPoint(firstPlaceOfBlock(block));
-    int ordinal = 0;
-    for (int i = 0; i < block; ++i)
-        ordinal += std::holds_alternative<Table>(m_document.body[i]) ? 1 : 0;
-    return ordinal;
+    return m_tables.ordinalOf(block);
 }
 
 }  // namespace word::editing

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "word/engine/Place.h"
+#include "word/engine/TableEdits.h"
 #include "word/model/DocumentModel.h"
 
 #include <QString>
@@ -85,6 +86,7 @@ private:
     int moveByCells(int count);
 
     model::DocumentModel& m_document;
+    TableEdits m_tables;
     Mode m_mode = Mode::Point;
     Place m_point;         // insertion point; start of a text selection; first selected cell
     int m_textEnd = 0;     // Text: end offset in m_point's paragraph

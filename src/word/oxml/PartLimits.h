@@ -8,6 +8,7 @@
 namespace word::oxml::limits {
 
 inline constexpr int MaxXmlDepth = 256;                        // nested elements in one part
+inline constexpr int MaxTwips = 31680;                         // 22 inches: Word's largest page, and so every length in it
 inline constexpr qint64 MaxTextCharacters = 16LL << 20;        // UTF-16 units of text in the document
 inline constexpr int MaxParagraphs = 500000;                   // in the body and all cells
 inline constexpr int MaxRuns = 1000000;                        // w:r elements, as read

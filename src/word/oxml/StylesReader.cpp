@@ -1,5 +1,6 @@
 #include "word/oxml/StylesReader.h"
 
+#include "word/oxml/CellMargins.h"
 #include "word/oxml/XmlReader.h"
 #include "word/oxml/XmlValues.h"
 #include "word/model/DocumentError.h"
@@ -12,7 +13,6 @@ namespace word::oxml {
 
 namespace {
 
-constexpr int MaxTwips = 31680;  // 22 inches, Word's largest page
 constexpr qsizetype MaxStyleIdLength = 253;
 constexpr size_t MaxChainLength = 32;
 const QString TableGridName = QStringLiteral("Table Grid");
@@ -21,17 +21,6 @@ const QString NormalTableName = QStringLiteral("Normal Table");
 // Word's built-in defaults, for a package without a styles part (ECMA-376 17.7.2).
 constexpr int BuiltInHalfPoints = 20;
 const QString BuiltInFont = QStringLiteral("Times New Roman");
-
-std::optional<int> twipsAttribute(XmlReader& xml, const char* name, int minimum, int maximum)
-{
-    const auto value = xml.wAttribute(name);
-    if (!value)
-        return std::nullopt;
-    const auto twips = values::twips(*value, minimum, maximum);
-    if (!twips)
-        xml.damaged(QStringLiteral("the value \"%1\" of %2 is out of range").arg(value->left(40), QLatin1String(name)));
-    return twips;
-}
 
 }  // namespace
 
@@ -43,30 +32,17 @@ void SpacingProperties::overlay(const SpacingProperties& above)
         line240ths = above.line240ths;
 }
 
-// Helpers shared with the document reader live in the document reader; the
-// styles part needs only these few properties.
+// The styles part needs only these few properties.
 namespace {
-
-model::Alignment alignmentOf(const QString& value)
-{
-    if (value == QLatin1String("center"))
-        return model::Alignment::Center;
-    if (value == QLatin1String("right") || value == QLatin1String("end"))
-        return model::Alignment::Right;
-    if (value == QLatin1String("both") || value == QLatin1String("distribute") || value.contains(QLatin1String("Kashida"))
-        || value == QLatin1String("thaiDistribute"))
-        return model::Alignment::Justify;
-    return model::Alignment::Left;
-}
 
 SpacingProperties readSpacing(XmlReader& xml)
 {
     SpacingProperties spacing;
-    spacing.afterTwips = twipsAttribute(xml, "after", 0, MaxTwips);
+    spacing.afterTwips = xml.wTwipsAttribute("after", 0, limits::MaxTwips, "after");
     const auto rule = xml.wAttribute("lineRule");
     if (!rule || *rule == QLatin1String("auto")) {
         if (const auto line = xml.wAttribute("line")) {
-            const auto value = values::integer(*line, -MaxTwips * 10, MaxTwips * 10);
+            const auto value = values::integer(*line, -limits::MaxTwips * 10, limits::MaxTwips * 10);
             if (!value)
                 xml.damaged(QStringLiteral("the line spacing \"%1\" is out of range").arg(line->left(40)));
             if (*value > 0)
@@ -82,7 +58,7 @@ void readParagraphProperties(XmlReader& xml, StyleDefinition& style)
     while (xml.nextChild()) {
         if (xml.isW("jc")) {
             if (const auto value = xml.wAttribute("val"))
-                style.alignment = alignmentOf(*value);
+                style.alignment = values::alignment(*value);
         } else if (xml.isW("spacing")) {
             style.spacing.overlay(readSpacing(xml));
         }
@@ -90,32 +66,11 @@ void readParagraphProperties(XmlReader& xml, StyleDefinition& style)
     }
 }
 
-std::optional<int> readCellMargins(XmlReader& xml)
-{
-    std::optional<int> left;
-    std::optional<int> right;
-    while (xml.nextChild()) {
-        const bool isLeft = xml.isW("left") || xml.isW("start");
-        const bool isRight = xml.isW("right") || xml.isW("end");
-        if (isLeft || isRight) {
-            const auto type = xml.wAttribute("type");
-            if (!type || *type == QLatin1String("dxa") || *type == QLatin1String("nil")) {
-                auto value = twipsAttribute(xml, "w", 0, MaxTwips);
-                if (type && *type == QLatin1String("nil"))
-                    value = 0;
-                (isLeft ? left : right) = value;
-            }
-        }
-        xml.skip();
-    }
-    return left ? left : right;
-}
-
 void readTableProperties(XmlReader& xml, StyleDefinition& style)
 {
     while (xml.nextChild()) {
         if (xml.isW("tblCellMar"))
-            style.cellMarginTwips = readCellMargins(xml);
+            style.cellMarginTwips = readCellMargins(xml, "w");
         else
             xml.skip();
     }

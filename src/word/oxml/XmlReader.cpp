@@ -2,6 +2,7 @@
 
 #include "word/model/DocumentError.h"
 #include "word/oxml/PartLimits.h"
+#include "word/oxml/XmlValues.h"
 
 #include <algorithm>
 
@@ -58,6 +59,22 @@ XmlReader::XmlReader(const QByteArray& xml, QString partName) : m_xml(xml), m_pa
 void XmlReader::damaged(const QString& detail) const
 {
     throw DocumentError::damaged(QStringLiteral("%1 (%2, line %3)").arg(detail, m_partName).arg(m_xml.lineNumber()));
+}
+
+void XmlReader::outOfRange(const QString& value, const char* what) const
+{
+    damaged(QStringLiteral("the value \"%1\" of %2 is out of range").arg(value.left(40), QLatin1String(what)));
+}
+
+std::optional<int> XmlReader::wTwipsAttribute(const char* localName, int minimum, int maximum, const char* what) const
+{
+    const auto value = wAttribute(localName);
+    if (!value)
+        return std::nullopt;
+    const auto twips = values::twips(*value, minimum, maximum);
+    if (!twips)
+        outOfRange(*value, what);
+    return twips;
 }
 
 void XmlReader::xmlError() const

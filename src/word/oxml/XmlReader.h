@@ -46,11 +46,18 @@ public:
     // An attribute in the given namespace.
     std::optional<QString> attribute(const char* namespaceUri, const char* localName) const;
 
+    // A WordprocessingML length attribute in twips within [minimum, maximum]
+    // (values::twips()); nothing when absent. Any other value throws as
+    // outOfRange() does, `what` naming the attribute's meaning.
+    std::optional<int> wTwipsAttribute(const char* localName, int minimum, int maximum, const char* what) const;
+
     const QString& partName() const { return m_partName; }
     qint64 lineNumber() const { return m_xml.lineNumber(); }
 
     // Throws: "The file is damaged: <detail> (<part>, line n)."
     [[noreturn]] void damaged(const QString& detail) const;
+    // Throws as damaged(): the value "<value>" of <what> is out of range.
+    [[noreturn]] void outOfRange(const QString& value, const char* what) const;
 
 private:
     // The next token that matters: start or end of an element, or end of the part.

@@ -129,4 +129,16 @@ std::optional<quint32> hexNumber(const QString& text)
     return ok ? std::optional<quint32>(value) : std::nullopt;
 }
 
+model::Alignment alignment(const QString& value)
+{
+    if (value == QLatin1String("center"))
+        return model::Alignment::Center;
+    if (value == QLatin1String("right") || value == QLatin1String("end"))
+        return model::Alignment::Right;
+    if (value == QLatin1String("both") || value == QLatin1String("distribute") || value.contains(QLatin1String("Kashida"))
+        || value == QLatin1String("thaiDistribute"))
+        return model::Alignment::Justify;
+    return model::Alignment::Left;
+}
+
 }  // namespace word::oxml::values

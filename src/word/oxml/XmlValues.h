@@ -1,5 +1,7 @@
 #pragma once
 
+#include "word/model/Paragraph.h"
+
 #include <QString>
 
 #include <optional>
@@ -28,5 +30,10 @@ std::optional<int> halfPoints(const QString& text, int minimum, int maximum);
 
 // A hexadecimal number of at most eight digits (w:tblLook/@w:val).
 std::optional<quint32> hexNumber(const QString& text);
+
+// A paragraph's alignment (ST_Jc, w:jc/@w:val) as the model keeps it: the
+// distributed and kashida kinds are justified, "start" and what the model has
+// no place for are left.
+model::Alignment alignment(const QString& value);
 
 }  // namespace word::oxml::values

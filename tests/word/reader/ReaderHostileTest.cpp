@@ -219,6 +219,30 @@ TEST_F(ReaderHostileTest, HugeNumbersAreRefused)
     EXPECT_FAILS_WITH(readertest::packageWithBody("<w:tbl><w:tr>" + cells + "</w:tr></w:tbl>"), "more than 63 cells");
 }
 
+// A cell margin of type "nil" is none, but its width must still be a length
+// Word allows, in a table's properties and a table style's alike.
+TEST_F(ReaderHostileTest, NilCellMarginsAreRangeCheckedToo)
+{
+    const QByteArray largest = "<w:left w:w=\"31680\" w:type=\"nil\"/>";
+    const QByteArray beyond = "<w:left w:w=\"31681\" w:type=\"nil\"/>";
+    auto table = [](const QByteArray& margin) {
+        return "<w:tbl><w:tblPr><w:tblCellMar>" + margin + "</w:tblCellMar></w:tblPr><w:tr><w:tc><w:p/></w:tc></w:tr></w:tbl><w:p/>";
+    };
+    auto styled = [](const QByteArray& margin) {
+        return readertest::packageWithBody("<w:tbl><w:tr><w:tc><w:p/></w:tc></w:tr></w:tbl><w:p/>",
+                                           "<w:styles xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
+                                           "<w:style w:type=\"table\" w:default=\"1\" w:styleId=\"T\"><w:tblPr><w:tblCellMar>"
+                                               + margin + "</w:tblCellMar></w:tblPr></w:style></w:styles>");
+    };
+    auto margin = [](const QByteArray& package) {
+        return std::get<model::Table>(package::readPackageData(package).body.front()).cellMarginTwips;
+    };
+    EXPECT_EQ(margin(readertest::packageWithBody(table(largest))), 0);
+    EXPECT_EQ(margin(styled(largest)), 0);
+    EXPECT_FAILS_WITH(readertest::packageWithBody(table(beyond)), "the value \"31681\" of a cell margin is out of range");
+    EXPECT_FAILS_WITH(styled(beyond), "the value \"31681\" of w is out of range");
+}
+
 TEST_F(ReaderHostileTest, DocumentTypeDeclarationsAreRefused)
 {
     const QByteArray laughs =

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "word/oxml/PartLimits.h"
+
+#include <QtGlobal>
+
+namespace word::oxml {
+
+// What the body of a document part has held so far, counted as it is read,
+// so that a part beyond a limit of PartLimits.h is refused (DocumentError,
+// "too large") as soon as it passes it, before all of it is in memory.
+// Each add...() counts one more and throws once the count is over its limit.
+// Counting is inline: it happens for every run and every piece of text.
+class BodyCounts {
+public:
+    void addParagraph() { countOne(m_paragraphs, limits::MaxParagraphs, "paragraphs"); }  // body and cells alike
+    void addRun() { countOne(m_runs, limits::MaxRuns, "runs of text"); }  // w:r elements as read, before merging
+    void addTable() { countOne(m_tables, limits::MaxTables, "tables"); }  // nested tables too
+    void addCell() { countOne(m_cells, limits::MaxCells, "table cells"); }
+    void addText(qsizetype characters)  // UTF-16 units
+    {
+        m_characters += characters;
+        if (m_characters > limits::MaxTextCharacters)
+            tooMuchText();
+    }
+
+private:
+    static void countOne(int& count, int limit, const char* what)
+    {
+        if (++count > limit)
+            tooMany(limit, what);
+    }
+    [[noreturn]] static void tooMany(int limit, const char* what);
+    [[noreturn]] static void tooMuchText();
+
+    int m_paragraphs = 0;
+    int m_runs = 0;
+    int m_tables = 0;
+    int m_cells = 0;
+    qint64 m_characters = 0;
+};
+
+}  // namespace word::oxml
