@@ -31,7 +31,7 @@ int main(int argc, char** argv)
     if (const QStringList files = arguments.positionalArguments(); !files.isEmpty()) {
         EntryWindow& form = program.entryWindow();
         const QString calendar = files.first();
-        QTimer::singleShot(0, &form, [&form, calendar] { form.importCalendarFile(calendar); });
+        QTimer::singleShot(0, &form, [&form, calendar] { form.openCalendar(calendar); });
     }
     return application.exec();
 }

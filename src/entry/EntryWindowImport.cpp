@@ -1,9 +1,12 @@
 // The entry window's calendar import: Ctrl+O, a calendar file dropped on the
-// window, and importCalendarFile, which both of them end in.
+// window, and importCalendarFile, which both of them end in; Ctrl+Shift+O and
+// importCalendarAddress for calendars on servers.
 #include "EntryWindow.h"
 
 #include "entry/DayTabs.h"
 #include "entry/ImportWeekDialog.h"
+#include "entry/OpenAddressDialog.h"
+#include "entry/RemoteDialogs.h"
 #include "calendar/CalendarFile.h"
 #include "calendar/ImportError.h"
 #include "calendar/ImportSummary.h"
@@ -11,6 +14,10 @@
 #include "common/ErrorReport.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
+#include "remote/CalendarAddress.h"
+#include "remote/PasswordKeyring.h"
+#include "remote/RemoteCalendar.h"
+#include "remote/RemoteError.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -40,6 +47,9 @@ void EntryWindow::createImportShortcut()
     auto* open = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
     open->setContext(Qt::WindowShortcut);
     connect(open, &QShortcut::activated, this, &EntryWindow::chooseCalendarFile);
+    auto* openAddress = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), this);
+    openAddress->setContext(Qt::WindowShortcut);
+    connect(openAddress, &QShortcut::activated, this, &EntryWindow::chooseCalendarAddress);
     setAcceptDrops(true);
 }
 
@@ -72,25 +82,100 @@ void EntryWindow::importCalendarFile(const QString& path)
     m_busy = false;
 }
 
+void EntryWindow::openCalendar(const QString& fileOrAddress)
+{
+    if (remote::CalendarAddress::looksLikeAddress(fileOrAddress))
+        importCalendarAddress(fileOrAddress);
+    else
+        importCalendarFile(fileOrAddress);
+}
+
+void EntryWindow::chooseCalendarAddress()
+{
+    if (m_busy)
+        return;
+    OpenAddressDialog dialog(this);
+    if (dialog.exec() == QDialog::Accepted && !dialog.address().isEmpty())
+        importCalendarAddress(dialog.address());
+}
+
+void EntryWindow::importCalendarAddress(const QString& text)
+{
+    if (m_busy)
+        return;
+    m_busy = true;
+    QString shown = text.trimmed();
+    try {
+        const remote::CalendarAddress address = remote::CalendarAddress::parse(text);
+        shown = address.display();
+        RemoteDialogs dialogs(this);
+        remote::PasswordKeyring keyring;
+        remote::RemoteCalendar source(address, dialogs, keyring, remoteTimeouts);
+        m_pointer.setShape(Shape::Hourglass);
+        source.open();
+        OpenAddressDialog::remember(shown);
+        if (!source.isCalDav()) {
+            importCalendar(calendar::CalendarFile::fromData(source.fileData()), shown);
+        } else {
+            // The server is asked for one week only, so the week is chosen
+            // first, around today.
+            m_pointer.setShape(Shape::Arrow);
+            if (const std::optional<QDate> monday = askWeek(today())) {
+                m_pointer.setShape(Shape::Hourglass);
+                placeWeek(calendar::CalendarFile::fromData(source.weekData(*monday)), *monday, source.name());
+            }
+        }
+    } catch (const remote::Cancelled&) {
+        // The user stopped it; nothing changed and nothing needs saying.
+    } catch (const remote::RemoteError& error) {
+        m_pointer.setShape(Shape::Arrow);
+        platform::showMessage(tr("The calendar at %1 cannot be opened.\n\n%2").arg(shown, error.message()));
+    } catch (const calendar::ImportError& error) {
+        m_pointer.setShape(Shape::Arrow);
+        platform::showMessage(tr("The calendar \"%1\" cannot be imported.\n\n%2").arg(shown, error.message()));
+    }
+    m_pointer.setShape(Shape::Arrow);
+    m_busy = false;
+}
+
 void EntryWindow::importCalendar(const QString& path)
 {
     m_pointer.setShape(Shape::Hourglass);
-    const calendar::CalendarFile file = calendar::CalendarFile::read(path);
+    importCalendar(calendar::CalendarFile::read(path), QFileInfo(path).fileName());
+}
+
+void EntryWindow::importCalendar(const calendar::CalendarFile& file, const QString& name)
+{
     const std::optional<QDate> day = calendar::suggestedDay(file, QDateTime(today(), QTime::currentTime()));
     m_pointer.setShape(Shape::Arrow);
     if (!day) {
-        platform::showMessage(tr("The calendar \"%1\" holds no appointments.").arg(QFileInfo(path).fileName()));
+        platform::showMessage(tr("The calendar \"%1\" holds no appointments.").arg(name));
         return;
     }
+    if (const std::optional<QDate> monday = askWeek(*day))
+        placeWeek(file, *monday, QString());
+}
 
-    ImportWeekDialog chooser(*day, this);
+std::optional<QDate> EntryWindow::askWeek(const QDate& day)
+{
+    ImportWeekDialog chooser(day, this);
     if (chooser.exec() != QDialog::Accepted)
-        return;
-    const QDate monday = chooser.monday();
+        return std::nullopt;
+    return chooser.monday();
+}
+
+void EntryWindow::placeWeek(const calendar::CalendarFile& file, const QDate& monday, const QString& nameIfEmpty)
+{
     m_pointer.setShape(Shape::Hourglass);
-    const calendar::WeekLayout week = calendar::layOutWeek(
-        monday, calendar::appointmentsBetween(file, QDateTime(monday, QTime(0, 0)), QDateTime(monday.addDays(7), QTime(0, 0))));
+    const std::vector<calendar::Appointment> appointments =
+        calendar::appointmentsBetween(file, QDateTime(monday, QTime(0, 0)), QDateTime(monday.addDays(7), QTime(0, 0)));
     m_pointer.setShape(Shape::Arrow);
+    if (appointments.empty() && !nameIfEmpty.isEmpty()) {
+        platform::showMessage(tr("The calendar \"%1\" holds no appointments in the week of %2.")
+                                  .arg(nameIfEmpty, QLocale().toString(monday, QLocale::LongFormat)));
+        return;
+    }
+    const calendar::WeekLayout week = calendar::layOutWeek(monday, appointments);
 
     if (holdsTypedEntries()
         && platform::showMessage(tr("The week already holds appointments. Replace them with those of the calendar?"),
