@@ -110,6 +110,8 @@ HttpAnswer HttpSession::send(const HttpRequest& request)
             }
             m_credentials = next;
             m_credentialsOrigin = origin;
+            // Qt would otherwise try the refused credentials once more on its own.
+            m_manager.clearAccessCache();
             continue;
         }
         if (m_credentials && m_credentials->remember && attempt.credentialsOffered) {

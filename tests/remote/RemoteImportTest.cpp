@@ -283,6 +283,8 @@ private slots:
         const quint16 closedPort = closed.serverPort();
         closed.close();
         QTest::newRow("untrusted") << address("untrusted", "/week.ics") << "is not from an authority this computer trusts";
+        QTest::newRow("expired") << address("expired", "/week.ics") << "has expired";
+        QTest::newRow("name mismatch") << address("mismatch", "/week.ics") << "was made out for another name";
         QTest::newRow("redirect loop") << address("https", "/loop") << "more than 5 times";
         QTest::newRow("https to http") << address("https", "/down") << "from a secure (https) address to an insecure (http) one";
         QTest::newRow("25 MB") << address("https", "/huge.ics") << "is larger than 20 MB";

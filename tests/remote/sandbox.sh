@@ -27,20 +27,25 @@ pki="$work/pki"
 mkdir -p "$pki/trusted" "$work/home/.config" "$work/home/.local/share" "$work/home/.cache" "$work/run"
 chmod 700 "$work/run"
 
-cert() {  # name, issuer key, issuer cert (empty: self-signed)
+# A server certificate for 127.0.0.1: name, days valid (negative: expired),
+# the names it is made out for, and "self" to sign it by itself rather than
+# by the test authority.
+cert() {
   openssl req -newkey rsa:2048 -nodes -keyout "$pki/$1.key" -subj "/CN=$1" -out "$pki/$1.csr" 2>/dev/null
-  printf 'subjectAltName=IP:127.0.0.1,DNS:localhost\n' > "$pki/$1.ext"
-  if [ -n "${2:-}" ]; then
-    openssl x509 -req -in "$pki/$1.csr" -CA "$3" -CAkey "$2" -CAcreateserial -days 2 -extfile "$pki/$1.ext" \
-      -out "$pki/$1.pem" 2>/dev/null
+  printf 'subjectAltName=%s\n' "$3" > "$pki/$1.ext"
+  if [ "${4:-}" = self ]; then
+    openssl x509 -req -in "$pki/$1.csr" -signkey "$pki/$1.key" -days "$2" -extfile "$pki/$1.ext" -out "$pki/$1.pem" 2>/dev/null
   else
-    openssl x509 -req -in "$pki/$1.csr" -signkey "$pki/$1.key" -days 2 -extfile "$pki/$1.ext" -out "$pki/$1.pem" 2>/dev/null
+    openssl x509 -req -in "$pki/$1.csr" -CA "$pki/ca.pem" -CAkey "$pki/ca.key" -CAcreateserial -days "$2" \
+      -extfile "$pki/$1.ext" -out "$pki/$1.pem" 2>/dev/null
   fi
 }
 openssl req -x509 -newkey rsa:2048 -nodes -keyout "$pki/ca.key" -subj "/CN=Dorvane Test Authority" -days 2 \
   -out "$pki/ca.pem" 2>/dev/null
-cert trusted-server "$pki/ca.key" "$pki/ca.pem"
-cert stranger  # signed by itself: trusted by nobody
+cert trusted-server 2 IP:127.0.0.1,DNS:localhost
+cert stranger 2 IP:127.0.0.1,DNS:localhost self
+cert expired -1 IP:127.0.0.1,DNS:localhost
+cert elsewhere 2 DNS:elsewhere.example
 cp "$pki/ca.pem" "$pki/trusted/dorvane-test-ca.pem"
 cp "$pki/ca.pem" "$pki/trusted/ca-certificates.crt"
 openssl rehash "$pki/trusted" 2>/dev/null || c_rehash "$pki/trusted" >/dev/null

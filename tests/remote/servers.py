@@ -6,8 +6,9 @@
 Starts Radicale with htpasswd sign-in (user alice, password "right horse")
 holding two calendars filled by PUT with real calendar files, and web
 servers: one over HTTPS with a certificate of the test authority
-(DORVANE_TEST_PKI, see sandbox.sh), one over HTTPS with a certificate nobody
-trusts, and one over plain HTTP. Prints their ports as one JSON line, then
+(DORVANE_TEST_PKI, see sandbox.sh), three over HTTPS whose certificates
+fail (signed by nobody trusted, expired, made out for another name), and one
+over plain HTTP. Prints their ports as one JSON line, then
 serves until its standard input closes.
 """
 import base64
@@ -171,6 +172,8 @@ try:
     ports["http"] = serve()
     ports["https"] = serve("trusted-server")
     ports["untrusted"] = serve("stranger")
+    ports["expired"] = serve("expired")
+    ports["mismatch"] = serve("elsewhere")
     print(json.dumps(ports), flush=True)
     sys.stdin.read()
 finally:
