@@ -123,7 +123,7 @@ HttpAnswer HttpSession::send(const HttpRequest& request)
             return answer;
         // Followed here rather than by Qt, so that a CalDAV request keeps
         // its method and body and every hop is checked the same way.
-        const QUrl target = current.url.resolved(QUrl(QString::fromUtf8(answer.body)));
+        const QUrl target = answer.location;
         if (++redirects > MaxRedirects)
             throw RemoteError(tr("The server %1 sent the request on more than %2 times; the address may lead in a circle.")
                                   .arg(serverName(request.url))
@@ -221,10 +221,9 @@ HttpAnswer HttpSession::sendOnce(const HttpRequest& request, Attempt& attempt)
     answer.reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toByteArray();
     answer.url = request.url;
     answer.contentType = reply->header(QNetworkRequest::ContentTypeHeader).toByteArray().split(';').front().trimmed().toLower();
-    if (answer.status >= 300 && answer.status < 400)
-        answer.body = reply->rawHeader("Location");  // the redirect's target, for send()
-    else
-        answer.body = reply->readAll();
+    answer.body = reply->readAll();
+    if (reply->hasRawHeader("Location"))
+        answer.location = request.url.resolved(QUrl(QString::fromUtf8(reply->rawHeader("Location"))));
     if (answer.body.size() > attempt.maxBytes)
         throw RemoteError(tr("The answer of %1 is larger than %2 MB, more than any calendar Dorvane reads.")
                               .arg(serverName(request.url))

@@ -33,6 +33,7 @@ struct HttpAnswer {
     QUrl url;                // where the answer came from, after redirects
     QByteArray contentType;  // lower case, without parameters
     QByteArray body;
+    QUrl location;           // of a redirect, resolved against url
 };
 
 // One conversation with servers over HTTP(S), blocking its caller in a nested

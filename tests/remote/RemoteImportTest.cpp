@@ -149,7 +149,7 @@ private slots:
         m_boxes = new ScriptedMessageBoxes;
         m_form = new EntryWindow;
         m_form->today = [] { return QDate(2026, 12, 9); };
-        m_form->remoteTimeouts = {5'000, 1'000};
+        m_form->remoteTimeouts = {2'000, 1'000};
         m_form->saveDayPage();
         m_form->titleEdit->setText("My week");
         m_form->show();
@@ -288,6 +288,7 @@ private slots:
         QTest::newRow("redirect loop") << address("https", "/loop") << "more than 5 times";
         QTest::newRow("https to http") << address("https", "/down") << "from a secure (https) address to an insecure (http) one";
         QTest::newRow("25 MB") << address("https", "/huge.ics") << "is larger than 20 MB";
+        QTest::newRow("connect timeout") << address("silent", "/") << "did not answer within 2 seconds";
         QTest::newRow("stall") << address("https", "/stall.ics") << "stopped sending for 1 seconds";
         QTest::newRow("403") << address("http", "/forbidden.ics") << "does not allow access to this address (403 Forbidden)";
         QTest::newRow("404") << address("http", "/missing.ics") << "(404 Not Found)";

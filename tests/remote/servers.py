@@ -7,9 +7,9 @@ Starts Radicale with htpasswd sign-in (user alice, password "right horse")
 holding two calendars filled by PUT with real calendar files, and web
 servers: one over HTTPS with a certificate of the test authority
 (DORVANE_TEST_PKI, see sandbox.sh), three over HTTPS whose certificates
-fail (signed by nobody trusted, expired, made out for another name), and one
-over plain HTTP. Prints their ports as one JSON line, then
-serves until its standard input closes.
+fail (signed by nobody trusted, expired, made out for another name), one
+over plain HTTP, and one that takes connections and never answers. Prints
+their ports as one JSON line, then serves until its standard input closes.
 """
 import base64
 import http.client
@@ -154,6 +154,16 @@ class Web(http.server.BaseHTTPRequestHandler):
             pass
 
 
+def silent():
+    """Takes connections and never says a word, not even to begin TLS."""
+    listener = socket.socket()
+    listener.bind(("127.0.0.1", 0))
+    listener.listen()
+    held = []
+    threading.Thread(target=lambda: [held.append(listener.accept()) for _ in iter(int, 1)], daemon=True).start()
+    return listener.getsockname()[1]
+
+
 def serve(certificate=None):
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Web)
     server.daemon_threads = True
@@ -174,6 +184,7 @@ try:
     ports["untrusted"] = serve("stranger")
     ports["expired"] = serve("expired")
     ports["mismatch"] = serve("elsewhere")
+    ports["silent"] = silent()
     print(json.dumps(ports), flush=True)
     sys.stdin.read()
 finally:
