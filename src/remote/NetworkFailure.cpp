@@ -60,6 +60,9 @@ QString networkFailure(const QUrl& url, QNetworkReply::NetworkError error, const
     case QNetworkReply::TemporaryNetworkFailureError:
     case QNetworkReply::BackgroundRequestNotAllowedError:
         return tr("This computer is not connected to a network.");
+    case QNetworkReply::UnknownNetworkError:
+        // What Qt reports when no network leads to the server at all.
+        return tr("No network leads to %1: this computer may not be connected to a network.").arg(server);
     case QNetworkReply::SslHandshakeFailedError:
         return certificateFailure(url, sslErrors);
     case QNetworkReply::ProxyConnectionRefusedError:

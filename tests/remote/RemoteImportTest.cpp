@@ -30,6 +30,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <sched.h>
+
 #include <cstdlib>
 #include <ctime>
 #include <deque>
@@ -323,6 +325,18 @@ private slots:
         QVERIFY(script.finished());
         QVERIFY2(shown.endsWith(" received"), qPrintable(shown));
         QCOMPARE(m_boxes->texts(), QStringList());
+        expectUntouched();
+    }
+
+    // Last: it leaves this process without any network.
+    void withoutANetworkTheMessageSaysSo()
+    {
+        if (unshare(CLONE_NEWNET) != 0)
+            QSKIP("no network namespace to be had here");
+        const QString server = address("http", "/week.ics");
+        m_form->importCalendarAddress(server);
+        QCOMPARE(m_boxes->texts().size(), 1);
+        QVERIFY2(m_boxes->texts()[0].contains("this computer may not be connected to a network"), qPrintable(m_boxes->texts()[0]));
         expectUntouched();
     }
 };
