@@ -21,7 +21,9 @@ bool CalendarAddress::looksLikeAddress(const QString& text)
 
 CalendarAddress CalendarAddress::parse(const QString& text)
 {
-    QUrl url(text.trimmed(), QUrl::StrictMode);
+    // A bare server name, as people copy it from a settings page, means https.
+    const QString trimmed = text.trimmed();
+    QUrl url(trimmed.contains(QLatin1String("://")) ? trimmed : QStringLiteral("https://") + trimmed, QUrl::StrictMode);
     if (!url.isValid() || url.host().isEmpty())
         throw RemoteError(tr("\"%1\" is not a web address.").arg(text.trimmed()));
     CalendarAddress address;

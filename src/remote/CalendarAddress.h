@@ -8,7 +8,7 @@ namespace remote {
 // The address of a calendar on a server, as the user typed or passed it.
 //
 // parse() accepts http, https and webcal (read as https; a plain webcal
-// address is the same file as its https one). A user name in the address is
+// address is the same file as its https one), and a bare server name as https. A user name in the address is
 // kept as the suggestion for signing in; a password in it is dropped, so
 // that it reaches neither the list of recent addresses nor any message.
 // Throws RemoteError for anything else, naming what is wrong.

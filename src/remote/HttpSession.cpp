@@ -94,8 +94,8 @@ HttpAnswer HttpSession::send(const HttpRequest& request)
             if (attempt.credentialsOffered)
                 refusal = refusalOf(answer.status, answer.reason, answer.body);
             std::optional<Credentials> next;
-            if (!attempt.credentialsOffered && !m_keyringTried) {
-                m_keyringTried = true;
+            if (!attempt.credentialsOffered && !m_keyringTried.contains(origin)) {
+                m_keyringTried.insert(origin);
                 next = m_keyring.read(origin);
             }
             if (!next) {

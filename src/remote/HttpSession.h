@@ -8,6 +8,7 @@
 #include <QNetworkAccessManager>
 #include <QObject>
 #include <QPair>
+#include <QSet>
 #include <QUrl>
 
 #include <optional>
@@ -77,7 +78,7 @@ private:
     QNetworkAccessManager m_manager;
     std::optional<Credentials> m_credentials;  // for m_credentialsOrigin
     QString m_credentialsOrigin;
-    bool m_keyringTried = false;
+    QSet<QString> m_keyringTried;  // origins whose keyring entry was tried
     Attempt* m_current = nullptr;
 };
 
