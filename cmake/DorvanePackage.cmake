@@ -27,6 +27,10 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${DORVANE_HOMEPAGE})
 # for by name, so those are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, fonts-dejavu-core")
+# Passwords of calendar servers are remembered in the desktop's keyring
+# (QtKeychain, which dpkg-shlibdeps names, talks to it over Secret Service);
+# without one the program asks for them each time.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gnome-keyring")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -2,11 +2,12 @@
 # Installs the Debian 12 packages Dorvane needs that are not there yet.
 #   install-deps.sh          what building and running need
 #   install-deps.sh --tests  also what the tests need (independent document readers, X server,
-#                            the desktop data validators, lintian and debootstrap for the package)
+#                            the desktop data validators, lintian and debootstrap for the package,
+#                            Radicale and gnome-keyring for the calendar address tests)
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libcups2-dev libzip-dev
-          libical-dev libgtest-dev libgmock-dev libbenchmark-dev librsvg2-bin file fonts-liberation fonts-dejavu-core)
+          libical-dev qtkeychain-qt6-dev libgtest-dev libgmock-dev libbenchmark-dev librsvg2-bin file fonts-liberation fonts-dejavu-core)
 if [[ "${1:-}" == "--tests" ]]; then
   # mount and util-linux (unshare): the full-disk tests mount a small tmpfs
   # in a private mount namespace. python3-icalendar and
@@ -14,7 +15,10 @@ if [[ "${1:-}" == "--tests" ]]; then
   # their reading of the same calendars.
   packages+=(libreoffice-writer-nogui python3-docx python3-icalendar python3-recurring-ical-events xvfb xauth poppler-utils mount util-linux
              desktop-file-utils appstream lintian debootstrap xdotool x11-utils x11-xserver-utils imagemagick
-             cups-daemon cups-client cups-filters)
+             cups-daemon cups-client cups-filters
+             # The calendar address tests: a CalDAV server, a keyring in a private
+             # D-Bus session, the web servers and the test certificate authority.
+             radicale gnome-keyring dbus dbus-daemon python3 openssl)
 fi
 
 missing=()

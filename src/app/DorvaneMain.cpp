@@ -29,7 +29,7 @@ int main(int argc, char** argv)
     if (const QStringList files = QCoreApplication::arguments().mid(1); !files.isEmpty()) {
         EntryWindow& form = program.entryWindow();
         const QString calendar = files.first();
-        QTimer::singleShot(0, &form, [&form, calendar] { form.importCalendarFile(calendar); });
+        QTimer::singleShot(0, &form, [&form, calendar] { form.openCalendar(calendar); });
     }
     return application.exec();
 }

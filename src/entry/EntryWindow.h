@@ -4,6 +4,7 @@
 #include "week/WeekSource.h"
 #include "desktop/WindowPointer.h"
 #include "skin/SkinFramework.h"
+#include "remote/RemoteLimits.h"
 
 #include <QDate>
 #include <QWidget>
@@ -11,6 +12,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QDragEnterEvent;
 class QDragMoveEvent;
@@ -21,6 +23,7 @@ class QLineEdit;
 class QPushButton;
 
 namespace calendar {
+class CalendarFile;
 struct WeekLayout;
 }
 namespace entry {
@@ -104,6 +107,23 @@ public:
     // Start runs.
     void importCalendarFile(const QString& path);
 
+    // Fills the week from the calendar at a server address (http, https,
+    // webcal; see remote::RemoteCalendar): a calendar file is downloaded and
+    // imported as importCalendarFile does; for a CalDAV calendar the week is
+    // asked first ("Import Week", around today) and the server is asked for
+    // that week alone. Sign-in, "Choose Calendar" and the progress dialog come
+    // up as needed (RemoteDialogs). Failures get a message naming the address
+    // and the reason, Cancel ends it silently, and either changes nothing.
+    // An address opened successfully joins the recent addresses. Ctrl+Shift+O
+    // ends here; ignored while busy.
+    void importCalendarAddress(const QString& address);
+
+    // The command line's argument: an address (http, https, webcal) or a file.
+    void openCalendar(const QString& fileOrAddress);
+
+    // How long a calendar server may keep the import waiting.
+    remote::Timeouts remoteTimeouts;
+
     // ---- The window's own procedures ----
 
     // Fills the ten rows from the shown page's store, or with the hour texts
@@ -117,6 +137,8 @@ public:
     void startClicked();
     // Ctrl+O: "Import Calendar" file dialog, then importCalendarFile.
     void chooseCalendarFile();
+    // Ctrl+Shift+O: "Open Calendar Address", then importCalendarAddress.
+    void chooseCalendarAddress();
     // Help: the contact message.
     void helpClicked();
     // Load Sample/Example Data: the example week on all six pages.
@@ -166,6 +188,15 @@ private:
     // Calendar import (EntryWindowImport.cpp).
     void createImportShortcut();
     void importCalendar(const QString& path);
+    // From the read calendar on: the week around its suggested day, named
+    // `name` when it holds nothing.
+    void importCalendar(const std::shared_ptr<const calendar::CalendarFile>& file, const QString& name);
+    // "Import Week" offering `day`; the chosen Monday, or nothing on Cancel.
+    std::optional<QDate> askWeek(const QDate& day);
+    // Lays the week out, asks before replacing typed entries, fills it and
+    // shows the summary. A week without appointments is refused with a
+    // message naming `nameIfEmpty`, unless that is empty.
+    void placeWeek(const std::shared_ptr<const calendar::CalendarFile>& file, const QDate& monday, const QString& nameIfEmpty);
     bool holdsTypedEntries() const;
     void fillWeek(const calendar::WeekLayout& week);
     // Takes a drag or drop of one local file, over the window or any of its

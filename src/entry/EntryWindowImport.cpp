@@ -1,9 +1,12 @@
 // The entry window's calendar import: Ctrl+O, a calendar file dropped on the
-// window, and importCalendarFile, which both of them end in.
+// window, and importCalendarFile, which both of them end in; Ctrl+Shift+O and
+// importCalendarAddress for calendars on servers.
 #include "EntryWindow.h"
 
 #include "entry/DayTabs.h"
 #include "entry/ImportWeekDialog.h"
+#include "entry/OpenAddressDialog.h"
+#include "entry/RemoteDialogs.h"
 #include "calendar/CalendarFile.h"
 #include "calendar/ImportError.h"
 #include "calendar/ImportSummary.h"
@@ -11,6 +14,10 @@
 #include "common/ErrorReport.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
+#include "remote/CalendarAddress.h"
+#include "remote/PasswordKeyring.h"
+#include "remote/RemoteCalendar.h"
+#include "remote/RemoteError.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -34,7 +41,7 @@ namespace {
 const char* const ImportLocation = "in Dorvane2021/08/31.Form1.ImportCalendarFile ";
 using Shape = desktop::WindowPointer::Shape;
 
-// A calendar read, shared by the window and the thread working on it: a
+// A calendar read, shared by the window and the threads working on it: a
 // thread the user gave up on runs on to its end, and libical keeps the
 // objects of different threads apart.
 using SharedCalendar = std::shared_ptr<const calendar::CalendarFile>;
@@ -96,6 +103,14 @@ std::optional<Result> runAside(QWidget* window, Work work)
     return std::move(outcome->result);
 }
 
+// Reads a calendar aside (runAside); nothing when the user cancelled.
+std::optional<SharedCalendar> readAside(QWidget* window, std::function<calendar::CalendarFile()> read)
+{
+    return runAside<SharedCalendar>(window, [read = std::move(read)] {
+        return std::make_shared<const calendar::CalendarFile>(read());
+    });
+}
+
 // The one local file a drag carries, or an empty string.
 QString draggedFile(const QMimeData* data)
 {
@@ -111,6 +126,9 @@ void EntryWindow::createImportShortcut()
     auto* open = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
     open->setContext(Qt::WindowShortcut);
     connect(open, &QShortcut::activated, this, &EntryWindow::chooseCalendarFile);
+    auto* openAddress = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), this);
+    openAddress->setContext(Qt::WindowShortcut);
+    connect(openAddress, &QShortcut::activated, this, &EntryWindow::chooseCalendarAddress);
     setAcceptDrops(true);
 }
 
@@ -143,40 +161,122 @@ void EntryWindow::importCalendarFile(const QString& path)
     m_busy = false;
 }
 
+void EntryWindow::openCalendar(const QString& fileOrAddress)
+{
+    if (remote::CalendarAddress::looksLikeAddress(fileOrAddress))
+        importCalendarAddress(fileOrAddress);
+    else
+        importCalendarFile(fileOrAddress);
+}
+
+void EntryWindow::chooseCalendarAddress()
+{
+    if (m_busy)
+        return;
+    OpenAddressDialog dialog(this);
+    if (dialog.exec() == QDialog::Accepted && !dialog.address().isEmpty())
+        importCalendarAddress(dialog.address());
+}
+
+void EntryWindow::importCalendarAddress(const QString& text)
+{
+    if (m_busy)
+        return;
+    m_busy = true;
+    QString shown = text.trimmed();
+    try {
+        const remote::CalendarAddress address = remote::CalendarAddress::parse(text);
+        shown = address.display();
+        RemoteDialogs dialogs(this);
+        remote::PasswordKeyring keyring;
+        remote::RemoteCalendar source(address, dialogs, keyring, remoteTimeouts);
+        m_pointer.setShape(Shape::Hourglass);
+        source.open();
+        OpenAddressDialog::remember(shown);
+        if (!source.isCalDav()) {
+            m_pointer.setShape(Shape::Hourglass);
+            const std::optional<SharedCalendar> file =
+                readAside(this, [data = source.fileData()] { return calendar::CalendarFile::fromData(data); });
+            m_pointer.setShape(Shape::Arrow);
+            if (file)
+                importCalendar(*file, shown);
+        } else {
+            // The server is asked for one week only, so the week is chosen
+            // first, around today.
+            m_pointer.setShape(Shape::Arrow);
+            if (const std::optional<QDate> monday = askWeek(today())) {
+                m_pointer.setShape(Shape::Hourglass);
+                const std::optional<SharedCalendar> file = readAside(
+                    this, [data = source.weekData(*monday)] { return calendar::CalendarFile::fromData(data); });
+                m_pointer.setShape(Shape::Arrow);
+                if (file)
+                    placeWeek(*file, *monday, source.name());
+            }
+        }
+    } catch (const remote::Cancelled&) {
+        // The user stopped it; nothing changed and nothing needs saying.
+    } catch (const remote::RemoteError& error) {
+        m_pointer.setShape(Shape::Arrow);
+        platform::showMessage(tr("The calendar at %1 cannot be opened.\n\n%2").arg(shown, error.message()));
+    } catch (const calendar::ImportError& error) {
+        m_pointer.setShape(Shape::Arrow);
+        platform::showMessage(tr("The calendar \"%1\" cannot be imported.\n\n%2").arg(shown, error.message()));
+    }
+    m_pointer.setShape(Shape::Arrow);
+    m_busy = false;
+}
+
 void EntryWindow::importCalendar(const QString& path)
 {
     m_pointer.setShape(Shape::Hourglass);
-    struct Read {
-        SharedCalendar file;
-        std::optional<QDate> day;
-    };
-    const QDateTime now(today(), QTime::currentTime());
-    const std::optional<Read> read = runAside<Read>(this, [path, now] {
-        const SharedCalendar file = std::make_shared<const calendar::CalendarFile>(calendar::CalendarFile::read(path));
-        return Read{file, calendar::suggestedDay(*file, now)};
-    });
+    const std::optional<SharedCalendar> file = readAside(this, [path] { return calendar::CalendarFile::read(path); });
     m_pointer.setShape(Shape::Arrow);
-    if (!read)
+    if (file)
+        importCalendar(*file, QFileInfo(path).fileName());
+}
+
+void EntryWindow::importCalendar(const SharedCalendar& file, const QString& name)
+{
+    m_pointer.setShape(Shape::Hourglass);
+    const QDateTime now(today(), QTime::currentTime());
+    const std::optional<std::optional<QDate>> day =
+        runAside<std::optional<QDate>>(this, [file, now] { return calendar::suggestedDay(*file, now); });
+    m_pointer.setShape(Shape::Arrow);
+    if (!day)
         return;
-    const std::optional<QDate>& day = read->day;
-    if (!day) {
-        platform::showMessage(tr("The calendar \"%1\" holds no appointments.").arg(QFileInfo(path).fileName()));
+    if (!*day) {
+        platform::showMessage(tr("The calendar \"%1\" holds no appointments.").arg(name));
         return;
     }
+    if (const std::optional<QDate> monday = askWeek(**day))
+        placeWeek(file, *monday, QString());
+}
 
-    ImportWeekDialog chooser(*day, this);
+std::optional<QDate> EntryWindow::askWeek(const QDate& day)
+{
+    ImportWeekDialog chooser(day, this);
     if (chooser.exec() != QDialog::Accepted)
-        return;
-    const QDate monday = chooser.monday();
+        return std::nullopt;
+    return chooser.monday();
+}
+
+void EntryWindow::placeWeek(const SharedCalendar& file, const QDate& monday, const QString& nameIfEmpty)
+{
     m_pointer.setShape(Shape::Hourglass);
-    const std::optional<calendar::WeekLayout> laidOut = runAside<calendar::WeekLayout>(this, [file = read->file, monday] {
-        return calendar::layOutWeek(monday, calendar::appointmentsBetween(*file, QDateTime(monday, QTime(0, 0)),
-                                                                          QDateTime(monday.addDays(7), QTime(0, 0))));
-    });
+    const std::optional<std::vector<calendar::Appointment>> appointments =
+        runAside<std::vector<calendar::Appointment>>(this, [file, monday] {
+            return calendar::appointmentsBetween(*file, QDateTime(monday, QTime(0, 0)),
+                                                 QDateTime(monday.addDays(7), QTime(0, 0)));
+        });
     m_pointer.setShape(Shape::Arrow);
-    if (!laidOut)
+    if (!appointments)
         return;
-    const calendar::WeekLayout& week = *laidOut;
+    if (appointments->empty() && !nameIfEmpty.isEmpty()) {
+        platform::showMessage(tr("The calendar \"%1\" holds no appointments in the week of %2.")
+                                  .arg(nameIfEmpty, QLocale().toString(monday, QLocale::LongFormat)));
+        return;
+    }
+    const calendar::WeekLayout week = calendar::layOutWeek(monday, *appointments);
 
     if (holdsTypedEntries()
         && platform::showMessage(tr("The week already holds appointments. Replace them with those of the calendar?"),

@@ -1,0 +1,53 @@
+#include "CalendarAddress.h"
+
+#include "RemoteError.h"
+
+#include <QCoreApplication>
+
+namespace remote {
+
+namespace {
+
+QString tr(const char* text) { return QCoreApplication::translate("remote::CalendarAddress", text); }
+
+}  // namespace
+
+bool CalendarAddress::looksLikeAddress(const QString& text)
+{
+    const QString scheme = text.trimmed().section(QLatin1Char(':'), 0, 0).toLower();
+    return text.contains(QLatin1String("://"))
+           && (scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("webcal"));
+}
+
+CalendarAddress CalendarAddress::parse(const QString& text)
+{
+    // A bare server name, as people copy it from a settings page, means https.
+    const QString trimmed = text.trimmed();
+    QUrl url(trimmed.contains(QLatin1String("://")) ? trimmed : QStringLiteral("https://") + trimmed, QUrl::StrictMode);
+    if (!url.isValid() || url.host().isEmpty())
+        throw RemoteError(tr("\"%1\" is not a web address.").arg(text.trimmed()));
+    CalendarAddress address;
+    const QString scheme = url.scheme().toLower();
+    if (scheme == QLatin1String("webcal")) {
+        address.webcal = true;
+        url.setScheme(QStringLiteral("https"));
+    } else if (scheme != QLatin1String("http") && scheme != QLatin1String("https")) {
+        throw RemoteError(tr("\"%1\" is not an http, https or webcal address.").arg(url.toString(QUrl::RemoveUserInfo)));
+    }
+    address.userName = url.userName();
+    url.setUserInfo(QString());
+    if (url.path().isEmpty())
+        url.setPath(QStringLiteral("/"));
+    address.url = url;
+    return address;
+}
+
+QString CalendarAddress::display() const
+{
+    QUrl shown = url;
+    if (webcal)
+        shown.setScheme(QStringLiteral("webcal"));
+    return shown.toString();
+}
+
+}  // namespace remote
