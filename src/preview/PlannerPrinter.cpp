@@ -2,13 +2,17 @@
 
 #include "platform/PrintDialogs.h"
 #include "desktop/PrintJob.h"
+#include "files/AtomicFileWriter.h"
 #include "preview/PdfExport.h"
 #include "preview/PlannerPages.h"
 
 #include <QDir>
 #include <QPrintEngine>
 #include <QPrinter>
-#include <QTemporaryFile>
+#include <QFile>
+#include <QRandomGenerator>
+
+#include <memory>
 
 #include <stdexcept>
 
@@ -69,18 +73,18 @@ void printPlanner(const QString& wordFile)
     if (printer.outputFormat() == QPrinter::PdfFormat || printer.printerName().isEmpty())
         throw std::runtime_error("No printer is set up on this computer.");
     // The queue gets a finished PDF, which CUPS has read by the time it
-    // answers; the file goes away with this procedure.
-    QTemporaryFile pdf(QDir::tempPath() + QStringLiteral("/dorvane-print-XXXXXX.pdf"));
-    if (!pdf.open())
-        throw std::runtime_error(QStringLiteral("Cannot write a temporary file for printing: %1")
-                                     .arg(pdf.errorString())
-                                     .toStdString());
-    writePdf(pages, pdf);
-    if (!pdf.flush() || pdf.error() != QFileDevice::NoError)
-        throw std::runtime_error(QStringLiteral("Cannot write a temporary file for printing: %1")
-                                     .arg(pdf.errorString())
-                                     .toStdString());
-    desktop::submitPrintJob({printer.printerName(), pdf.fileName(), pages.title(), cupsOptions(printer)});
+    // answers; the file goes away with this procedure. Written like every
+    // other file, whole or not at all, under a name nobody can guess.
+    const QString spool = QDir::tempPath() + QStringLiteral("/dorvane-print-") +
+                          QString::number(QRandomGenerator::system()->generate64(), 16) + QStringLiteral(".pdf");
+    const QString reason = files::AtomicFileWriter::write(spool, pdfBytes(pages));
+    if (!reason.isEmpty())
+        throw std::runtime_error(
+            QStringLiteral("Cannot write a temporary file for printing: %1").arg(reason).toStdString());
+    const std::unique_ptr<const QString, void (*)(const QString*)> removeSpool(&spool, [](const QString* path) {
+        QFile::remove(*path);
+    });
+    desktop::submitPrintJob({printer.printerName(), spool, pages.title(), cupsOptions(printer)});
 }
 
 }  // namespace preview
