@@ -12,7 +12,7 @@ if [[ "${1:-}" == "--tests" ]]; then
   # in a private mount namespace.
   packages+=(libreoffice-writer-nogui python3-docx xvfb xauth poppler-utils mount util-linux
              desktop-file-utils appstream lintian debootstrap xdotool x11-utils x11-xserver-utils imagemagick
-             cups-daemon cups-client cups-filters)
+             cups-daemon cups-client cups-filters cups)
 fi
 
 missing=()
