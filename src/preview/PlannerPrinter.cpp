@@ -58,6 +58,10 @@ QList<QPair<QString, QString>> cupsOptions(const QPrinter& printer)
 void printPlanner(const QString& wordFile)
 {
     const word::DocumentPages pages = readPlannerPages(wordFile);
+    // Qt's printer and its dialog look up the printers on this thread and
+    // would wait for a server that never answers for as long as it keeps
+    // silent: it is asked first, away from the windows.
+    desktop::checkCupsServerAnswers();
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(pages.pageLayout());
     printer.setDocName(pages.title());

@@ -11,22 +11,15 @@
 #include "planner/TemporaryFiles.h"
 #include "preview/PdfExport.h"
 #include "preview/PlannerPrinter.h"
-#include "preview/PreviewCommands.h"
 #include "preview/PreviewWindow.h"
 #include "word/Word.h"
 
 #include <QDir>
 #include <QPainter>
 #include <QPrinter>
-#include <QAction>
-#include <QTimer>
 #include <QtTest>
 
-#include <arpa/inet.h>
 #include <dlfcn.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -242,42 +235,6 @@ private slots:
         }
         qInfo("%s: %ld runs", QTest::currentDataTag(), m_k);
         QVERIFY(m_k > 3);
-    }
-
-    // A CUPS server that takes connections and never answers: Ctrl+P ends in
-    // a message naming it, and the window handles its events all the while.
-    void silentPrintServerEndsInAMessage()
-    {
-        const int listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        QVERIFY(listener >= 0);
-        sockaddr_in address {};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        QVERIFY(::bind(listener, reinterpret_cast<sockaddr*>(&address), length) == 0);
-        QVERIFY(::listen(listener, 8) == 0);  // the kernel takes the connections; nobody reads them
-        QVERIFY(::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length) == 0);
-        const QByteArray oldServer = qgetenv("CUPS_SERVER");
-        qputenv("CUPS_SERVER", "127.0.0.1:" + QByteArray::number(ntohs(address.sin_port)));
-
-        ScriptedMessageBoxes boxes;
-        preview::PreviewWindow form;
-        form.temporaryDocument = m_planner;
-        form.show();
-        bool handledMeanwhile = false;
-        QTimer::singleShot(0, &form, [&] {
-            handledMeanwhile = true;
-            // Asked again while waiting: not started a second time.
-            form.commands()->printAction()->trigger();
-        });
-        form.commands()->printAction()->trigger();
-
-        qputenv("CUPS_SERVER", oldServer);
-        ::close(listener);
-        QVERIFY(handledMeanwhile);
-        QCOMPARE(boxes.texts(), QStringList{"The planner could not be printed.\n\n"
-                                            "The print server 127.0.0.1 does not answer."});
-        QVERIFY(form.isVisible() && form.isEnabled());
     }
 
 private:
