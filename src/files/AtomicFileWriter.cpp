@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -41,16 +42,14 @@ QByteArray folderOf(const QByteArray& path)
     return path.left(slash);
 }
 
-// The new file's permission bits: those of the file it replaces, otherwise
-// what the umask leaves of 0666.
-mode_t newMode(const QByteArray& target)
+// The permission bits of the file `target` replaces; nothing when there is
+// none (a new file, or a link, which is replaced and not followed).
+std::optional<mode_t> replacedMode(const QByteArray& target)
 {
     struct stat info {};
     if (::lstat(target.constData(), &info) == 0 && S_ISREG(info.st_mode))
         return info.st_mode & 07777;
-    const mode_t mask = ::umask(022);
-    ::umask(mask);
-    return 0666 & ~mask;
+    return std::nullopt;
 }
 
 // One temporary file of the writer, from its creation to its rename.
@@ -67,12 +66,17 @@ public:
     }
 
     // 0 or the errno of the failure.
-    int create(const QByteArray& folder)
+    // Owner-only while it is written when it replaces a file (whose bits it
+    // takes at the end); otherwise as a new file is made, 0666 less the
+    // umask, which the kernel applies (the umask cannot be read without
+    // changing it for every thread).
+    int create(const QByteArray& folder, bool replacing)
     {
         for (int attempt = 0; attempt < 100; ++attempt) {
             const QByteArray path = folder + "/.~dorvane." +
                 QByteArray::number(QRandomGenerator::system()->generate(), 16).rightJustified(8, '0') + ".tmp";
-            const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+            const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                                  replacing ? 0600 : 0666);
             if (fd < 0) {
                 if (errno == EEXIST)
                     continue;
@@ -122,12 +126,10 @@ public:
         return 0;
     }
 
-    int finish(mode_t mode)
+    int finish(std::optional<mode_t> mode)
     {
-        if (::fsync(m_fd) != 0 || ::fchmod(m_fd, mode) != 0) {
-            const int error = errno;
-            return error;
-        }
+        if (::fsync(m_fd) != 0 || (mode && ::fchmod(m_fd, *mode) != 0))
+            return errno;
         const int fd = m_fd;
         m_fd = -1;
         // Whatever close says, the descriptor is gone; a failure still means
@@ -159,11 +161,11 @@ QString AtomicFileWriter::write(const QString& path, const QByteArray& bytes)
     if (target.isEmpty() || target.endsWith('/'))
         return describe(EISDIR);
     const QByteArray folder = folderOf(target);
-    const mode_t mode = newMode(target);
+    const std::optional<mode_t> mode = replacedMode(target);
     int error = 0;
     {
         Temporary temporary;
-        error = temporary.create(folder);
+        error = temporary.create(folder, mode.has_value());
         if (!error)
             error = temporary.write(bytes);
         if (!error)
