@@ -161,6 +161,9 @@ QString AtomicFileWriter::write(const QString& path, const QByteArray& bytes)
     if (target.isEmpty() || target.endsWith('/'))
         return describe(EISDIR);
     const QByteArray folder = folderOf(target);
+    // What a killed writer left in this folder goes first: the start-up
+    // sweep reaches only the temporary folder, not the user's folders.
+    sweep(QFile::decodeName(folder));
     const std::optional<mode_t> mode = replacedMode(target);
     int error = 0;
     {

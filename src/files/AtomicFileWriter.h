@@ -20,7 +20,8 @@ namespace files {
 //
 // While it exists, the temporary file is held by an open-file-description
 // lock, which the kernel drops however the writer ends (kill -9 included);
-// sweep() removes the ones nobody holds.
+// sweep() removes the ones nobody holds. Each write sweeps its folder first,
+// and the program's start sweeps its temporary folder.
 //
 // Plain system calls, no Qt file classes: QFile's buffered flush can lose
 // the failure of the last write. Safe to call from any thread.

@@ -20,6 +20,7 @@
 #include <QtTest>
 
 #include <dlfcn.h>
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <cstring>
@@ -199,6 +200,14 @@ private slots:
         if (!spool) {
             QVERIFY2(first.message.isEmpty(), qPrintable(first.message));
             QVERIFY(whole(readFile(target)));
+            // A new file is made as any other: 0666 less the umask.
+            const mode_t mask = ::umask(022);
+            ::umask(mask);
+            struct stat info {};
+            QVERIFY(::stat(QFile::encodeName(target).constData(), &info) == 0);
+            QCOMPARE(info.st_mode & 0777, 0666 & ~mask);
+            // A killed writer's leftover beside it goes with the next write.
+            QVERIFY(writeFile(folder + "/.~dorvane.0badf00d.tmp", "left by a killed run"));
             QVERIFY(QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup));
         }
 
