@@ -500,10 +500,10 @@ private slots:
         QCOMPARE(folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
                  (QStringList{"filler", "kelvas12345678.doc", "week.doc"}));
         // A new name: the whole file or none at all, rather than a cut-off one.
-        QVERIFY(QFile::remove(folder.filePath("week.doc")));
         saveAs("new.doc", QByteArray());
         const QStringList left = folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-        QVERIFY2(left == (QStringList{"filler", "kelvas12345678.doc"}) || left == (QStringList{"filler", "kelvas12345678.doc", "new.doc"}),
+        QVERIFY2(left == (QStringList{"filler", "kelvas12345678.doc", "week.doc"}) ||
+                     left == (QStringList{"filler", "kelvas12345678.doc", "new.doc", "week.doc"}),
                  qPrintable(left.join(' ')));
         QVERIFY(QFile::remove(folder.filePath("filler")));
     }
