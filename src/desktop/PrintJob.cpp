@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QMetaObject>
 
+#include <chrono>
 #include <future>
 #include <stdexcept>
 #include <string>
@@ -33,18 +34,24 @@ auto awayFromTheWindows(Work work)
 }
 
 // The connection to the server of this thread's CUPS settings, with the
-// timeouts: nullptr when there is none to be had. `answered` is cleared when
-// the server went silent.
+// timeouts: `http` is nullptr when there is none to be had. `silent` is set
+// when the server let a timeout run out: it did not take the connection, or
+// took it and then did not answer.
 struct Connection {
     http_t* http = nullptr;
     bool silent = false;
     Connection()
     {
+        const auto start = std::chrono::steady_clock::now();
         http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, CupsConnectTimeoutMs,
                             nullptr);
         if (http)
             httpSetTimeout(http, CupsAnswerTimeoutMs / 1000.0, &giveUp, this);
+        else
+            silent = std::chrono::steady_clock::now() - start >= std::chrono::milliseconds(CupsConnectTimeoutMs);
     }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
     ~Connection()
     {
         if (http)
@@ -77,7 +84,7 @@ int submitPrintJob(const PrintJob& job)
     const auto [id, reason] = awayFromTheWindows([&]() -> std::pair<int, QString> {
         Connection connection;
         if (!connection.http)
-            return {0, QString::fromUtf8(cupsLastErrorString())};
+            return {0, connection.silent ? silentServer() : QString::fromUtf8(cupsLastErrorString())};
         cups_option_t* options = nullptr;
         int count = 0;
         for (const auto& [name, value] : named)
@@ -98,8 +105,8 @@ void checkCupsServerAnswers()
 {
     const QString silent = awayFromTheWindows([]() -> QString {
         Connection connection;
-        if (!connection.http)
-            return QString();  // no server: nothing to wait for
+        if (!connection.http)  // no server, nothing to wait for; or one that did not take the connection
+            return connection.silent ? silentServer() : QString();
         ipp_t* response = cupsDoRequest(connection.http, ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/");
         ippDelete(response);
         return connection.silent ? silentServer() : QString();

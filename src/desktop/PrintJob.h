@@ -35,11 +35,11 @@ constexpr int CupsAnswerTimeoutMs = 5000;
 // not accept jobs, no scheduler) or the server does not answer in time.
 int submitPrintJob(const PrintJob& job);
 
-// Asks the CUPS server for its default queue, which is what the print
-// dialog's printer lookup needs from it. Throws std::runtime_error naming
-// the server when it takes the connection but does not answer in time;
-// returns normally when it answers, and when there is no server at all
-// (the dialog then offers printing to a file).
+// Asks the CUPS server for its default queue, which is what Qt's printer
+// and print dialog need from it. Throws std::runtime_error "The print server
+// <name> does not answer." when it does not take the connection or does not
+// answer in time; returns normally when it answers, and when there is no
+// server at all (the dialog then offers printing to a file).
 void checkCupsServerAnswers();
 
 }  // namespace desktop
