@@ -15,7 +15,7 @@ if [[ "${1:-}" == "--tests" ]]; then
   # their reading of the same calendars.
   packages+=(libreoffice-writer-nogui python3-docx python3-icalendar python3-recurring-ical-events xvfb xauth poppler-utils mount util-linux
              desktop-file-utils appstream lintian debootstrap xdotool x11-utils x11-xserver-utils imagemagick
-             cups-daemon cups-client cups-filters
+             cups-daemon cups-client cups-filters cups
              # The calendar address tests: a CalDAV server, a keyring in a private
              # D-Bus session, the web servers and the test certificate authority.
              radicale gnome-keyring dbus dbus-daemon python3 openssl)

@@ -2,27 +2,117 @@
 
 #include <cups/cups.h>
 
+#include <QEventLoop>
 #include <QFile>
+#include <QMetaObject>
 
+#include <chrono>
+#include <future>
 #include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace desktop {
+namespace {
+
+// Runs `work` on a thread of its own and handles this thread's events until
+// it is done; returns what it returned (or throws what it threw).
+template <typename Work>
+auto awayFromTheWindows(Work work)
+{
+    QEventLoop loop;
+    auto done = std::async(std::launch::async, [&loop, work = std::move(work)]() mutable {
+        struct Quit {
+            QEventLoop* loop;
+            ~Quit() { QMetaObject::invokeMethod(loop, &QEventLoop::quit, Qt::QueuedConnection); }
+        } quit{&loop};
+        return work();
+    });
+    loop.exec();
+    return done.get();
+}
+
+// The connection to the server of this thread's CUPS settings, with the
+// timeouts: `http` is nullptr when there is none to be had. `silent` is set
+// when the server let a timeout run out: it did not take the connection, or
+// took it and then did not answer.
+struct Connection {
+    http_t* http = nullptr;
+    bool silent = false;
+    Connection()
+    {
+        const auto start = std::chrono::steady_clock::now();
+        http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, CupsConnectTimeoutMs,
+                            nullptr);
+        if (http)
+            httpSetTimeout(http, CupsAnswerTimeoutMs / 1000.0, &giveUp, this);
+        else
+            silent = std::chrono::steady_clock::now() - start >= std::chrono::milliseconds(CupsConnectTimeoutMs);
+    }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+    ~Connection()
+    {
+        if (http)
+            httpClose(http);
+    }
+    // Called when nothing came for the whole timeout: 0 ends the wait.
+    static int giveUp(http_t*, void* self)
+    {
+        static_cast<Connection*>(self)->silent = true;
+        return 0;
+    }
+};
+
+QString silentServer()
+{
+    return QStringLiteral("The print server %1 does not answer.").arg(QString::fromUtf8(cupsServer()));
+}
+
+}  // namespace
 
 int submitPrintJob(const PrintJob& job)
 {
-    cups_option_t* options = nullptr;
-    int count = 0;
+    const std::string printer = job.printer.toStdString();
+    const std::string file = QFile::encodeName(job.file).toStdString();
+    const std::string title = job.title.toStdString();
+    std::vector<std::pair<std::string, std::string>> named;
     for (const auto& [name, value] : job.options)
-        count = cupsAddOption(name.toUtf8().constData(), value.toUtf8().constData(), count, &options);
-    const int id = cupsPrintFile2(CUPS_HTTP_DEFAULT, job.printer.toUtf8().constData(),
-                                  QFile::encodeName(job.file).constData(), job.title.toUtf8().constData(), count,
-                                  options);
-    cupsFreeOptions(count, options);
+        named.emplace_back(name.toStdString(), value.toStdString());
+
+    const auto [id, reason] = awayFromTheWindows([&]() -> std::pair<int, QString> {
+        Connection connection;
+        if (!connection.http)
+            return {0, connection.silent ? silentServer() : QString::fromUtf8(cupsLastErrorString())};
+        cups_option_t* options = nullptr;
+        int count = 0;
+        for (const auto& [name, value] : named)
+            count = cupsAddOption(name.c_str(), value.c_str(), count, &options);
+        const int id = cupsPrintFile2(connection.http, printer.c_str(), file.c_str(), title.c_str(), count, options);
+        cupsFreeOptions(count, options);
+        if (id == 0)
+            return {0, connection.silent ? silentServer() : QString::fromUtf8(cupsLastErrorString())};
+        return {id, QString()};
+    });
     if (id == 0)
-        throw std::runtime_error(QStringLiteral("The printer %1 did not take the job: %2")
-                                     .arg(job.printer, QString::fromUtf8(cupsLastErrorString()))
-                                     .toStdString());
+        throw std::runtime_error(
+            QStringLiteral("The printer %1 did not take the job: %2").arg(job.printer, reason).toStdString());
     return id;
+}
+
+void checkCupsServerAnswers()
+{
+    const QString silent = awayFromTheWindows([]() -> QString {
+        Connection connection;
+        if (!connection.http)  // no server, nothing to wait for; or one that did not take the connection
+            return connection.silent ? silentServer() : QString();
+        ipp_t* response = cupsDoRequest(connection.http, ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/");
+        ippDelete(response);
+        return connection.silent ? silentServer() : QString();
+    });
+    if (!silent.isEmpty())
+        throw std::runtime_error(silent.toStdString());
 }
 
 }  // namespace desktop

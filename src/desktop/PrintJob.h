@@ -18,9 +18,28 @@ struct PrintJob {
     QList<QPair<QString, QString>> options;  // CUPS job options, e.g. {"copies", "2"}
 };
 
+// How long the CUPS server has, in milliseconds, to take a connection and
+// then to answer each step of a request, before the program gives up on it.
+// Both together stay well under 15 s.
+constexpr int CupsConnectTimeoutMs = 5000;
+constexpr int CupsAnswerTimeoutMs = 5000;
+
+// Talking to CUPS never holds up the windows: the calls below run on a
+// thread of their own while the caller's thread goes on handling events
+// (a local event loop), and they give up after the timeouts above. The
+// caller must keep the command that called them from starting again
+// meanwhile.
+
 // Submits the job and returns its id. Throws std::runtime_error with CUPS's
 // own description when the job is refused (no such queue, a queue that does
-// not accept jobs, no scheduler).
+// not accept jobs, no scheduler) or the server does not answer in time.
 int submitPrintJob(const PrintJob& job);
+
+// Asks the CUPS server for its default queue, which is what Qt's printer
+// and print dialog need from it. Throws std::runtime_error "The print server
+// <name> does not answer." when it does not take the connection or does not
+// answer in time; returns normally when it answers, and when there is no
+// server at all (the dialog then offers printing to a file).
+void checkCupsServerAnswers();
 
 }  // namespace desktop

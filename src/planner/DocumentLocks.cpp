@@ -1,5 +1,7 @@
 #include "DocumentLocks.h"
 
+#include "files/AtomicFileWriter.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,14 +16,25 @@
 namespace DocumentLocks {
 namespace {
 
-// The byte of the lock file that stands for a document's name: its eight digits.
-std::optional<off_t> nameByte(const QString& fileName)
+// The two kinds of name held: a planner document's and a picture's.
+enum Kind { Document, Picture, Kinds };
+
+struct Name {
+    Kind kind;
+    off_t byte;
+};
+
+// The byte of the lock file that stands for a name: a document's eight
+// digits, or a picture's eight digits after the first 10^8 bytes.
+std::optional<Name> nameOf(const QString& fileName)
 {
-    static const QRegularExpression pattern(QStringLiteral("^kelvas([1-9]{8})\\.doc$"));
-    const QRegularExpressionMatch match = pattern.match(fileName);
-    if (!match.hasMatch())
-        return std::nullopt;
-    return off_t(match.captured(1).toLongLong());
+    static const QRegularExpression document(QStringLiteral("^kelvas([1-9]{8})\\.doc$"));
+    static const QRegularExpression picture(QStringLiteral("^temp([1-9]{8})\\.pic$"));
+    if (const QRegularExpressionMatch match = document.match(fileName); match.hasMatch())
+        return Name{Document, off_t(match.captured(1).toLongLong())};
+    if (const QRegularExpressionMatch match = picture.match(fileName); match.hasMatch())
+        return Name{Picture, off_t(100000000 + match.captured(1).toLongLong())};
+    return std::nullopt;
 }
 
 // Opens this user's lock file in `folder`; -1 when there is none to be had.
@@ -51,12 +64,16 @@ bool lockByte(int fd, off_t byte, short type)
     return ::fcntl(fd, F_OFD_SETLK, &lock) == 0;
 }
 
-// What this instance holds: the lock file of one folder, and one name in it.
+// What this instance holds: the lock file of one folder, and one name of each kind in it.
+struct Held {
+    std::optional<off_t> byte;
+    QString path;
+};
+
 struct Holding {
     QString folder;
     int fd = -1;
-    std::optional<off_t> byte;
-    QString path;
+    Held names[Kinds];
 };
 
 Holding& holding()
@@ -65,13 +82,14 @@ Holding& holding()
     return state;
 }
 
-void releaseHeld()
+void releaseHeld(Kind kind)
 {
     Holding& state = holding();
-    if (state.byte && state.fd >= 0)
-        lockByte(state.fd, *state.byte, F_UNLCK);
-    state.byte.reset();
-    state.path.clear();
+    Held& held = state.names[kind];
+    if (held.byte && state.fd >= 0)
+        lockByte(state.fd, *held.byte, F_UNLCK);
+    held.byte.reset();
+    held.path.clear();
 }
 
 }  // namespace
@@ -79,13 +97,14 @@ void releaseHeld()
 bool hold(const QString& path)
 {
     const QFileInfo info(path);
-    const std::optional<off_t> byte = nameByte(info.fileName());
+    const std::optional<Name> name = nameOf(info.fileName());
     Holding& state = holding();
-    if (!byte)
+    if (!name)
         return true;
     const QString folder = info.absolutePath();
     if (folder != state.folder) {
-        releaseHeld();
+        releaseHeld(Document);
+        releaseHeld(Picture);
         if (state.fd >= 0)
             ::close(state.fd);
         state.folder = folder;
@@ -93,44 +112,50 @@ bool hold(const QString& path)
     }
     if (state.fd < 0)
         return true;
-    if (byte == state.byte)
+    Held& held = state.names[name->kind];
+    if (held.byte == name->byte)
         return false;  // ours already, for the document this instance shows
-    if (!lockByte(state.fd, *byte, F_WRLCK))
+    if (!lockByte(state.fd, name->byte, F_WRLCK))
         return false;
-    releaseHeld();
-    state.byte = byte;
-    state.path = info.absoluteFilePath();
+    releaseHeld(name->kind);
+    held.byte = name->byte;
+    held.path = info.absoluteFilePath();
     return true;
 }
 
 void release(const QString& path)
 {
-    if (!holding().path.isEmpty() && holding().path == QFileInfo(path).absoluteFilePath())
-        releaseHeld();
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    for (Kind kind : {Document, Picture})
+        if (!holding().names[kind].path.isEmpty() && holding().names[kind].path == absolute)
+            releaseHeld(kind);
 }
 
-QString held() { return holding().path; }
+QString held() { return holding().names[Document].path; }
 
 int sweep(const QString& folder)
 {
+    // The writer's own temporaries carry their own locks.
+    int removed = files::AtomicFileWriter::sweep(folder);
     // A descriptor of its own: its locks conflict with the ones this instance
     // holds through the other, so the sweep passes over our own document too.
     const int fd = openLockFile(folder);
     if (fd < 0)
-        return 0;
-    int removed = 0;
+        return removed;
     const QDir dir(folder);
-    for (const QString& name : dir.entryList({QStringLiteral("kelvas*.doc")}, QDir::Files | QDir::Hidden | QDir::System)) {
-        const std::optional<off_t> byte = nameByte(name);
-        if (!byte || !lockByte(fd, *byte, F_WRLCK))
+    for (const QString& name : dir.entryList({QStringLiteral("kelvas*.doc"), QStringLiteral("temp*.pic")},
+                                             QDir::Files | QDir::Hidden | QDir::System)) {
+        const std::optional<Name> held = nameOf(name);
+        if (!held || !lockByte(fd, held->byte, F_WRLCK))
             continue;
+        const off_t byte = held->byte;
         // Checked with the name held, so nothing can take its place in between.
         const QByteArray path = QFile::encodeName(dir.filePath(name));
         struct stat info {};
         if (::lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
             ::unlink(path.constData()) == 0)
             ++removed;
-        lockByte(fd, *byte, F_UNLCK);
+        lockByte(fd, byte, F_UNLCK);
     }
     ::close(fd);
     return removed;

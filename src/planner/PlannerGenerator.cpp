@@ -349,10 +349,17 @@ void PlannerGenerator::generatePlanner()
     step(466, [&] {
         QPicture picture;
         const QString picturePath = temporaryPicturePath();
-        if (picturePath.isEmpty())
-            throw std::runtime_error("There is no picture of the planner to load.");
-        if (!picture.load(picturePath))
-            throw std::runtime_error(QStringLiteral("Cannot load the picture %1.").arg(picturePath).toStdString());
+        try {
+            if (picturePath.isEmpty())
+                throw std::runtime_error("There is no picture of the planner to load.");
+            if (!picture.load(picturePath))
+                throw std::runtime_error(QStringLiteral("Cannot load the picture %1.").arg(picturePath).toStdString());
+        } catch (const std::runtime_error&) {
+            // The preview keeps no earlier planner on show as if it were
+            // this one: it shows none.
+            m_handOver.showPicture(QPicture());
+            throw;
+        }
         m_handOver.showPicture(picture);
     });
     step(468, [&] { m_handOver.resetEntryPointer(); });

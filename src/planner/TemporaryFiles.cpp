@@ -1,12 +1,12 @@
 #include "TemporaryFiles.h"
 
 #include "DocumentLocks.h"
+#include "files/AtomicFileWriter.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QBuffer>
-#include <QTemporaryFile>
 
 #include <cerrno>
 #include <cstring>
@@ -94,22 +94,9 @@ void writePicture(const QPicture& picture, const QString& path)
     QPicture stored(picture);  // shared, not copied; save() is not const
     if (!stored.save(&buffer))
         fail(QStringLiteral("Cannot write the picture %1: it cannot be stored").arg(path));
-    // Written beside the target and renamed over it only once every write
-    // and the final flush have gone through. No sync to disk: the file lives
-    // for a moment and is read back by this process.
-    QTemporaryFile file(QFileInfo(path).absolutePath() + QStringLiteral("/.temp.pic.XXXXXX"));
-    auto reason = [&file] {
-        const QString said = file.errorString();
-        return said.isEmpty() || said == QLatin1String("Unknown error") ? QString::fromLocal8Bit(std::strerror(errno)) : said;
-    };
-    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush())
-        fail(QStringLiteral("Cannot write the picture %1: %2").arg(path, reason()));
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        fail(QStringLiteral("Cannot write the picture %1: %2").arg(path, reason()));
-    if (::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
-        fail(QStringLiteral("Cannot write the picture %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno))));
-    file.setAutoRemove(false);
+    const QString reason = files::AtomicFileWriter::write(path, bytes);
+    if (!reason.isEmpty())
+        fail(QStringLiteral("Cannot write the picture %1: %2").arg(path, reason));
 }
 
 }  // namespace TemporaryFiles

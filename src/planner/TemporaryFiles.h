@@ -36,9 +36,9 @@ bool reserve(const QString& path);
 QString reservePicture(const QString& folder, const std::function<int()>& nextDigit);
 
 // Writes `picture` in QPicture's own vector format (QPicture::load reads it)
-// to `path` by replacing the file once the whole picture is written: every
-// write and the final flush are checked first, so a full disk leaves no
-// half-written picture behind. Throws std::runtime_error naming the reason.
+// to `path` through the program's one writer (files::AtomicFileWriter), so a
+// full disk leaves no half-written picture behind. Throws std::runtime_error
+// naming the reason.
 void writePicture(const QPicture& picture, const QString& path);
 
 }  // namespace TemporaryFiles

@@ -1,13 +1,12 @@
 #include "preview/PdfExport.h"
 
-#include "common/Files.h"
 #include "platform/FileDialogs.h"
-#include "platform/MessageBoxes.h"
+#include "preview/OutputFile.h"
 #include "preview/PlannerPages.h"
 
 #include <QFileInfo>
 #include <QPdfWriter>
-#include <QSaveFile>
+#include <QBuffer>
 
 #include <stdexcept>
 
@@ -22,18 +21,20 @@ void writePdf(const word::DocumentPages& pages, QIODevice& device)
         throw std::runtime_error("The PDF pages could not be made.");
 }
 
+QByteArray pdfBytes(const word::DocumentPages& pages)
+{
+    // Made whole in memory first (a planner's PDF is some tens of KiB), so
+    // that only the one writer ever puts bytes on the disk.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    writePdf(pages, buffer);
+    return bytes;
+}
+
 void writePdfFile(const word::DocumentPages& pages, const QString& target)
 {
-    auto failure = [&](const QString& reason) {
-        return std::runtime_error(QStringLiteral("Cannot write %1: %2").arg(target, reason).toStdString());
-    };
-    // Unless committed, the temporary file goes away and `target` stays as it was.
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly))
-        throw failure(file.errorString());
-    writePdf(pages, file);
-    if (!file.commit())
-        throw failure(file.errorString());
+    OutputFile::write(target, pdfBytes(pages));
 }
 
 void exportAsPdf(const QString& wordFile)
@@ -44,12 +45,10 @@ void exportAsPdf(const QString& wordFile)
         return;
     if (QFileInfo(chosen).suffix().isEmpty())
         chosen += QStringLiteral(".pdf");
-    if (common::fileExists(chosen) &&
-        platform::showMessage(QStringLiteral("Are you sure you wish to overwrite ") + chosen + QStringLiteral(" ?"),
-                              platform::Buttons::YesNo) != platform::Answer::Yes)
+    if (!OutputFile::mayWrite(chosen))
         return;
     writePdfFile(readPlannerPages(wordFile), chosen);
-    platform::showMessage(QStringLiteral("Done."));
+    OutputFile::reportDone();
 }
 
 }  // namespace preview

@@ -2,6 +2,7 @@
 
 #include "word/DocumentPages.h"
 
+#include <QByteArray>
 #include <QString>
 
 class QIODevice;
@@ -21,9 +22,12 @@ void exportAsPdf(const QString& wordFile);
 // Throws std::runtime_error when a page cannot be made.
 void writePdf(const word::DocumentPages& pages, QIODevice& device);
 
-// The same into the file `target`, through a temporary file beside it that
-// replaces `target` only once it is complete. Throws std::runtime_error
-// naming the file and the reason (folder not writable, disk full, ...).
+// The same as the bytes of a PDF file.
+QByteArray pdfBytes(const word::DocumentPages& pages);
+
+// The same into the file `target`, whole or not at all (OutputFile::write).
+// Throws std::runtime_error naming the file and the reason (folder not
+// writable, disk full, ...); `target` is then as it was.
 void writePdfFile(const word::DocumentPages& pages, const QString& target);
 
 }  // namespace preview

@@ -2,14 +2,18 @@
 
 #include "platform/PrintDialogs.h"
 #include "desktop/PrintJob.h"
+#include "files/AtomicFileWriter.h"
 #include "preview/PdfExport.h"
 #include "preview/PlannerPages.h"
 
 #include <QDir>
 #include <QPrintEngine>
 #include <QPrinter>
+#include <QFile>
 #include <QPrinterInfo>
-#include <QTemporaryFile>
+#include <QRandomGenerator>
+
+#include <memory>
 
 #include <stdexcept>
 
@@ -57,6 +61,10 @@ QList<QPair<QString, QString>> cupsOptions(const QPrinter& printer)
 void printPlanner(const QString& wordFile)
 {
     const word::DocumentPages pages = readPlannerPages(wordFile);
+    // Qt's printer and its dialog look up the printers on this thread and
+    // would wait for a server that never answers for as long as it keeps
+    // silent: it is asked first, away from the windows.
+    desktop::checkCupsServerAnswers();
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(pages.pageLayout());
     printer.setDocName(pages.title());
@@ -85,18 +93,18 @@ void printPages(const word::DocumentPages& pages, const QString& printer)
 void submitPages(const word::DocumentPages& pages, const QString& queue, const QList<QPair<QString, QString>>& options)
 {
     // The queue gets a finished PDF, which CUPS has read by the time it
-    // answers; the file goes away with this procedure.
-    QTemporaryFile pdf(QDir::tempPath() + QStringLiteral("/dorvane-print-XXXXXX.pdf"));
-    if (!pdf.open())
-        throw std::runtime_error(QStringLiteral("Cannot write a temporary file for printing: %1")
-                                     .arg(pdf.errorString())
-                                     .toStdString());
-    writePdf(pages, pdf);
-    if (!pdf.flush() || pdf.error() != QFileDevice::NoError)
-        throw std::runtime_error(QStringLiteral("Cannot write a temporary file for printing: %1")
-                                     .arg(pdf.errorString())
-                                     .toStdString());
-    desktop::submitPrintJob({queue, pdf.fileName(), pages.title(), options});
+    // answers; the file goes away with this procedure. Written like every
+    // other file, whole or not at all, under a name nobody can guess.
+    const QString spool = QDir::tempPath() + QStringLiteral("/dorvane-print-") +
+                          QString::number(QRandomGenerator::system()->generate64(), 16) + QStringLiteral(".pdf");
+    const QString reason = files::AtomicFileWriter::write(spool, pdfBytes(pages));
+    if (!reason.isEmpty())
+        throw std::runtime_error(
+            QStringLiteral("Cannot write a temporary file for printing: %1").arg(reason).toStdString());
+    const std::unique_ptr<const QString, void (*)(const QString*)> removeSpool(&spool, [](const QString* path) {
+        QFile::remove(*path);
+    });
+    desktop::submitPrintJob({queue, spool, pages.title(), options});
 }
 
 }  // namespace preview

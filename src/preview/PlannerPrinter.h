@@ -16,7 +16,9 @@ namespace preview {
 // print dialog on the document's paper and margins, and prints to the
 // chosen CUPS queue (or, when the dialog prints to a file, writes that PDF).
 // Cancelling prints nothing. Throws std::runtime_error naming the reason
-// when there is no printer or the queue refuses the job.
+// when there is no printer, the queue refuses the job, or the CUPS server
+// does not answer in time (see desktop/PrintJob.h); the window goes on
+// handling its events while CUPS is asked.
 void printPlanner(const QString& wordFile);
 
 // Prints `pages` as one job to the CUPS queue `printer` (empty: the system's

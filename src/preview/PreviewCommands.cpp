@@ -39,11 +39,18 @@ QAction* PreviewCommands::addCommand(QWidget* window, const QString& text, const
     action->setShortcutVisibleInContextMenu(true);
     window->addAction(action);
     connect(action, &QAction::triggered, this, [this, failure, command] {
+        // Printing waits for the printer with the window's events going on
+        // (see desktop/PrintJob.h): a command asked for meanwhile is not
+        // started inside it.
+        if (m_running)
+            return;
+        m_running = true;
         try {
             command(m_documentPath());
         } catch (const std::exception& error) {
             platform::showMessage(failure + QStringLiteral("\n\n") + QString::fromUtf8(error.what()));
         }
+        m_running = false;
     });
     return action;
 }

@@ -15,7 +15,8 @@ namespace preview {
 // "Export as PDF…" (Ctrl+E) and "Copy Picture" (Ctrl+C). Their shortcuts
 // work anywhere in the window; a right-click on the picture offers them in
 // a context menu. Each reads the planner document the window holds when it
-// runs, and reports a failure in a message box that names the reason.
+// runs, and reports a failure in a message box that names the reason. One
+// command runs at a time.
 // Owned by the window (a child QObject).
 class PreviewCommands : public QObject {
     Q_OBJECT
@@ -36,6 +37,7 @@ private:
     QAction* m_export = nullptr;
     QAction* m_copy = nullptr;
     QMenu* m_menu = nullptr;
+    bool m_running = false;  // one command at a time
 };
 
 }  // namespace preview

@@ -11,6 +11,7 @@
 #include "desktop/PictureBox.h"
 #include "platform/Twips.h"
 #include "platform/ProgramEnvironment.h"
+#include "preview/OutputFile.h"
 #include "preview/PreviewCommands.h"
 
 #include <QApplication>
@@ -20,7 +21,6 @@
 #include <QGroupBox>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
@@ -265,37 +265,13 @@ void PreviewWindow::copyDocument(const QString& target) const
         return;
 
     QFile source(temporaryDocument);
-    if (!source.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (source.open(QIODevice::ReadOnly))
+        bytes = source.readAll();
+    if (!source.isOpen() || source.error() != QFileDevice::NoError)
         throw std::runtime_error(
             QStringLiteral("Cannot read the planner document %1: %2").arg(temporaryDocument, source.errorString()).toStdString());
-    // Written beside the target under a temporary name and renamed over it
-    // only when complete, so an existing file is never lost half-way.
-    // Unbuffered: a write the disk refuses then fails in write() with its
-    // reason, where Qt's buffered flush inside commit() would lose the
-    // failure and rename a cut-off copy over the target.
-    QSaveFile copy(target);
-    const auto cannotWrite = [&] {
-        return std::runtime_error(QStringLiteral("Cannot write %1: %2").arg(target, copy.errorString()).toStdString());
-    };
-    if (!copy.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw cannotWrite();
-    QByteArray block;
-    do {
-        block = source.read(1 << 16);
-        if (source.error() != QFileDevice::NoError)
-            throw std::runtime_error(
-                QStringLiteral("Cannot read the planner document %1: %2").arg(temporaryDocument, source.errorString()).toStdString());
-        // A short write (the disk took part of the block) is followed by a
-        // write of the rest, which reports why it cannot go on.
-        for (qsizetype written = 0; written < block.size();) {
-            const qint64 step = copy.write(block.constData() + written, block.size() - written);
-            if (step <= 0)
-                throw cannotWrite();  // QSaveFile removes its temporary file when destroyed uncommitted
-            written += step;
-        }
-    } while (!block.isEmpty());
-    if (!copy.commit())
-        throw cannotWrite();
+    OutputFile::write(target, bytes);
 }
 
 void PreviewWindow::saveClicked()
@@ -319,9 +295,7 @@ void PreviewWindow::saveClicked()
         if (exists) {
             platform::Answer answer = platform::Answer::No;
             step(114, [&] {
-                answer = platform::showMessage(QStringLiteral("Are you sure you wish to overwrite ") + chosen +
-                                                   QStringLiteral(" ?"),
-                                               platform::Buttons::YesNo);
+                answer = OutputFile::askOverwrite(chosen);
             });
             // The old file is not deleted here: the copy replaces it once complete.
             step(116, [&] { yes = answer == platform::Answer::Yes; });
@@ -337,7 +311,7 @@ void PreviewWindow::saveClicked()
         copied = step(124, [&] { copyDocument(chosen); });
     // A failed copy has been reported; it is no success to announce.
     if (copied)
-        step(126, [&] { platform::showMessage(QStringLiteral("Done.")); });
+        step(126, [&] { OutputFile::reportDone(); });
 }
 
 void PreviewWindow::backClicked()

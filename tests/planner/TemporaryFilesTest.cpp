@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -94,7 +95,9 @@ TEST(TemporaryFiles, PictureNamesAreTakenExclusively)
     QPicture loaded;
     ASSERT_TRUE(loaded.load(path));
     EXPECT_EQ(loaded.boundingRect(), QRect(0, 0, 3, 2));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 2);  // no stray file
+    // No stray file: the link, the picture and the lock file of the names.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+              (QStringList{QStringLiteral(".kelvas-%1.lock").arg(::geteuid()), "temp11111111.pic", "temp22222222.pic"}));
 
     // A failed write says why, and leaves nothing half-written.
     QDir(dir.path()).removeRecursively();
@@ -121,6 +124,43 @@ TEST(TemporaryFiles, ATakenPictureNameLeavesTheDocumentHeld)
     EXPECT_EQ(TemporaryFiles::reservePicture(dir.path(), [&] { return drawn++ < 8 ? 1 : 2; }),
               dir.filePath("temp22222222.pic"));
     EXPECT_EQ(DocumentLocks::held(), document);
+}
+
+// What a killed run left (a document, a picture, a writer's temporary file)
+// goes at the next start; what a running instance holds, a link and
+// another user's file stay.
+TEST(TemporaryFiles, SweepTakesWhatAKilledRunLeftAndNothingElse)
+{
+    QTemporaryDir dir;
+    const QDir folder(dir.path());
+    for (const char* left : {"kelvas11111111.doc", "temp22222222.pic", ".~dorvane.0badf00d.tmp"})
+        ASSERT_TRUE(QFile(folder.filePath(left)).open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QFile(folder.filePath("precious")).open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QFile::link(folder.filePath("precious"), folder.filePath(".~dorvane.12345678.tmp")));
+    int drawn = 0;
+    const QString held = TemporaryFiles::reservePicture(dir.path(), [&] { return drawn++ < 8 ? 3 : 4; });
+    // A writer at work: its temporary file under its lock.
+    const int writing = ::open(QFile::encodeName(folder.filePath(".~dorvane.aaaaaaaa.tmp")).constData(),
+                               O_RDWR | O_CREAT | O_EXCL, 0600);
+    ASSERT_GE(writing, 0);
+    struct flock lock {};
+    lock.l_type = F_WRLCK;
+    ASSERT_EQ(::fcntl(writing, F_OFD_SETLK, &lock), 0);
+    QStringList stays{".~dorvane.12345678.tmp", ".~dorvane.aaaaaaaa.tmp", QStringLiteral(".kelvas-%1.lock").arg(::geteuid()),
+                      "precious", "temp33333333.pic"};
+    if (::geteuid() == 0) {
+        ASSERT_TRUE(QFile(folder.filePath(".~dorvane.bbbbbbbb.tmp")).open(QIODevice::WriteOnly));
+        ASSERT_EQ(::chown(QFile::encodeName(folder.filePath(".~dorvane.bbbbbbbb.tmp")).constData(), 65534, 65534), 0);
+        stays.insert(1, ".~dorvane.bbbbbbbb.tmp");
+    }
+
+    EXPECT_EQ(DocumentLocks::sweep(dir.path()), 3);
+    EXPECT_EQ(held, folder.filePath("temp33333333.pic"));
+    QStringList left = folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    left.sort();
+    stays.sort();
+    EXPECT_EQ(left, stays);
+    ::close(writing);
 }
 
 TEST(TemporaryFiles, FolderIsTempOrAPrivateFolderOfTheUser)

@@ -5,10 +5,10 @@
 
 namespace word::package {
 
-// Puts `bytes` at `path` completely or not at all: they go to a new file beside
-// it, which is then renamed over the path. Whatever was at the path (a file,
-// or a link, which is replaced and never followed) stays untouched when
-// anything fails. The bytes are not forced to the disk before the rename.
+// Puts `bytes` at `path` completely or not at all, through the program's one
+// writer (files::AtomicFileWriter). Whatever was at the path (a file, or a
+// link, which is replaced and never followed) stays untouched when anything
+// fails; a read-only file is not replaced at all, as Word refuses to.
 // Throws DocumentError with a description naming the path.
 void replaceFile(const QString& path, const QByteArray& bytes);
 

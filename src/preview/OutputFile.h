@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/MessageBoxes.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace preview {
+
+// What Save and Export share about the file the user chose: the one question
+// before an existing file is replaced, and the one way the new file is
+// written and announced.
+namespace OutputFile {
+
+// Asks "Are you sure you wish to overwrite <path> ?" (Yes/No) and returns the answer.
+platform::Answer askOverwrite(const QString& path);
+
+// True when `path` may be written: no file is there, or the user answered
+// Yes to askOverwrite.
+bool mayWrite(const QString& path);
+
+// Writes `bytes` to `path` whole or not at all (files::AtomicFileWriter).
+// Throws std::runtime_error "Cannot write <path>: <reason>" when it fails;
+// the file at `path` is then as it was.
+void write(const QString& path, const QByteArray& bytes);
+
+// "Done.", to be said only once write() has returned.
+void reportDone();
+
+}  // namespace OutputFile
+}  // namespace preview
