@@ -24,6 +24,11 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${DORVANE_HOMEPAGE})
 # for by name, so those are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, fonts-dejavu-core")
+# Names in other scripts are drawn in whatever installed face has them (the
+# fallback fonts): Noto covers Hebrew, Arabic, Devanagari and most others,
+# Noto CJK Chinese, Japanese and Korean, Noto Color Emoji the emoji.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-core, fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "fonts-noto-color-emoji")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

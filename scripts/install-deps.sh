@@ -2,7 +2,8 @@
 # Installs the Debian 12 packages Dorvane needs that are not there yet.
 #   install-deps.sh          what building and running need
 #   install-deps.sh --tests  also what the tests need (independent document readers, X server,
-#                            the desktop data validators, lintian and debootstrap for the package)
+#                            the desktop data validators, lintian and debootstrap for the package,
+#                            the fonts other scripts are drawn in)
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libcups2-dev libzip-dev
@@ -12,7 +13,8 @@ if [[ "${1:-}" == "--tests" ]]; then
   # in a private mount namespace.
   packages+=(libreoffice-writer-nogui python3-docx xvfb xauth poppler-utils mount util-linux
              desktop-file-utils appstream lintian debootstrap xdotool x11-utils x11-xserver-utils imagemagick
-             cups-daemon cups-client cups-filters)
+             cups-daemon cups-client cups-filters
+             fonts-noto-core fonts-noto-cjk)
 fi
 
 missing=()

@@ -52,42 +52,35 @@ void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyph
 
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setPen(Qt::black);
-    // Glyphs go where the layout measured them (unhinted advances); text
-    // the face cannot show goes through Qt's font fallback.
-    const QFont* current = nullptr;
-    QList<quint32> indexes;
-    QList<QPointF> advances;
-    QList<QPointF> positions;
-    QGlyphRun run;
+    // A page shows its band of the layout through a clip; text outside it is
+    // left out, not merely hidden, or a PDF's text layer would hold the lines
+    // of the neighbouring pages too. A line belongs to the page of its baseline.
+    const bool clipped = painter.hasClipping();
+    const QRectF clip = clipped ? painter.clipBoundingRect() : QRectF();
     for (const render::PlacedText& text : layout.texts) {
-        if (text.font->glyphs(text.text, indexes, advances)) {
-            positions.resize(advances.size());
-            QPointF pen;
-            for (qsizetype i = 0; i < advances.size(); ++i) {
-                positions[i] = pen;
-                pen += advances[i];
-            }
-            if (glyphs == Glyphs::Outlines) {
-                QPainterPath outlines;
-                outlines.setFillRule(Qt::WindingFill);
-                for (qsizetype i = 0; i < indexes.size(); ++i)
-                    outlines.addPath(text.font->outline(indexes[i]).translated(text.baseline + positions[i]));
-                painter.setRenderHint(QPainter::Antialiasing, true);
-                painter.fillPath(outlines, Qt::black);
-                painter.setRenderHint(QPainter::Antialiasing, false);
+        if (clipped && (text.baseline.y() < clip.top() || text.baseline.y() >= clip.bottom()))
+            continue;
+        for (const QGlyphRun& run : text.glyphs) {
+            if (glyphs == Glyphs::Rasterized) {
+                painter.drawGlyphRun(text.baseline, run);
                 continue;
             }
-            run.setRawFont(text.font->raw);
-            run.setGlyphIndexes(indexes);
-            run.setPositions(positions);
-            painter.drawGlyphRun(text.baseline, run);
-            continue;
+            // The main face's outlines are kept once made (most text is in it).
+            const QRawFont raw = run.rawFont();
+            const bool mainFace = raw == text.font->raw;
+            const QList<quint32> indexes = run.glyphIndexes();
+            const QList<QPointF> positions = run.positions();
+            QPainterPath outlines;
+            outlines.setFillRule(Qt::WindingFill);
+            for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i) {
+                const QPointF at = text.baseline + positions[i];
+                outlines.addPath(mainFace ? text.font->outline(indexes[i]).translated(at)
+                                          : raw.pathForGlyph(indexes[i]).translated(at));
+            }
+            painter.setRenderHint(QPainter::Antialiasing, true);
+            painter.fillPath(outlines, Qt::black);
+            painter.setRenderHint(QPainter::Antialiasing, false);
         }
-        if (&text.font->font != current) {
-            current = &text.font->font;
-            painter.setFont(*current);
-        }
-        painter.drawText(text.baseline, text.text);
     }
 }
 
