@@ -25,10 +25,13 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${DORVANE_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, fonts-dejavu-core")
 # Names in other scripts are drawn in whatever installed face has them (the
-# fallback fonts): Noto covers Hebrew, Arabic, Devanagari and most others,
-# Noto CJK Chinese, Japanese and Korean, Noto Color Emoji the emoji.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-core, fonts-noto-cjk")
-set(CPACK_DEBIAN_PACKAGE_SUGGESTS "fonts-noto-color-emoji")
+# fallback fonts): DejaVu Sans has Hebrew and Arabic, Noto CJK has Chinese,
+# Japanese and Korean, Lohit Devanagari has Devanagari. Noto's full set
+# (most other scripts) and its colour emoji are only suggested: with
+# fonts-noto-core installed, fontconfig prefers Noto Sans to DejaVu Sans for
+# a family it lacks, and the planner's face would change with it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, fonts-lohit-deva")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "fonts-noto-core, fonts-noto-color-emoji")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

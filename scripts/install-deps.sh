@@ -14,7 +14,7 @@ if [[ "${1:-}" == "--tests" ]]; then
   packages+=(libreoffice-writer-nogui python3-docx xvfb xauth poppler-utils mount util-linux
              desktop-file-utils appstream lintian debootstrap xdotool x11-utils x11-xserver-utils imagemagick
              cups-daemon cups-client cups-filters
-             fonts-noto-core fonts-noto-cjk)
+             fonts-noto-cjk fonts-lohit-deva)
 fi
 
 missing=()
