@@ -199,3 +199,33 @@ TEST(Scripts, EveryWordOnceWhereLibreOfficePutsItAndEveryOutputAgrees)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Scripts, AHeadingOverSeveralPagesIsInTheTextLayerOnce)
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        GTEST_SKIP() << "pdftotext not installed";
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    // 5,000 characters of words each found once.
+    QStringList words;
+    for (int i = 0; words.join(' ').size() < 5000; ++i)
+        words << QStringLiteral("w%1").arg(i, 4, 10, QLatin1Char('0'));
+    week::Week week;
+    week.title = words.join(' ');
+    plannertest::PlannerRun planner;
+    planner.generate(week);
+    ASSERT_TRUE(planner.boxes.errorReports().isEmpty()) << planner.boxes.errorReports().join('\n').toStdString();
+    const word::DocumentPages pages = preview::readPlannerPages(planner.documentPath);
+    ASSERT_GE(pages.pageCount(), 2);
+    const QString pdf = dir.filePath("long.pdf");
+    preview::writePdfFile(pages, pdf);
+    QStringList found;
+    for (const PdfWord& word : readWords(pdf).words)
+        found << word.text;
+    for (const QString& word : words)
+        EXPECT_EQ(found.count(word), 1) << word.toStdString();
+}
+
+}  // namespace
