@@ -41,6 +41,25 @@ render::DocumentLayout layOut(const model::DocumentModel& document)
 // (what a picture of vectors keeps of them; Qt would make them for each run).
 enum class Glyphs { Rasterized, Outlines };
 
+// A glyph run as filled outlines, what a picture of vectors keeps of glyphs.
+void fillOutlines(QPainter& painter, const render::PlacedText& text, const QGlyphRun& run)
+{
+    // The main face's outlines are kept once made (most text is in it).
+    const QRawFont raw = run.rawFont();
+    const bool mainFace = raw == text.font->raw;
+    const QList<quint32> indexes = run.glyphIndexes();
+    const QList<QPointF> positions = run.positions();
+    QPainterPath outlines;
+    outlines.setFillRule(Qt::WindingFill);
+    for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i) {
+        const QPointF at = text.baseline + positions[i];
+        outlines.addPath(mainFace ? text.font->outline(indexes[i]).translated(at) : raw.pathForGlyph(indexes[i]).translated(at));
+    }
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.fillPath(outlines, Qt::black);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
 // The one drawing of a layout, in 96-dpi pixels, for every device: fills,
 // grid lines and text, nothing of the white ground.
 void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyphs)
@@ -57,29 +76,25 @@ void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyph
     // of the neighbouring pages too. A line belongs to the page of its baseline.
     const bool clipped = painter.hasClipping();
     const QRectF clip = clipped ? painter.clipBoundingRect() : QRectF();
+    // A PDF maps glyphs back to characters through the face's character
+    // map alone: where that cannot find a text's characters, its glyphs are
+    // drawn as outlines and its characters laid invisibly over them.
+    const bool pdf = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf;
     for (const render::PlacedText& text : layout.texts) {
         if (clipped && (text.baseline.y() < clip.top() || text.baseline.y() >= clip.bottom()))
             continue;
+        const bool textLayer = pdf && !text.textLayer.isEmpty();
         for (const QGlyphRun& run : text.glyphs) {
-            if (glyphs == Glyphs::Rasterized) {
+            if (glyphs == Glyphs::Rasterized && !textLayer)
                 painter.drawGlyphRun(text.baseline, run);
-                continue;
-            }
-            // The main face's outlines are kept once made (most text is in it).
-            const QRawFont raw = run.rawFont();
-            const bool mainFace = raw == text.font->raw;
-            const QList<quint32> indexes = run.glyphIndexes();
-            const QList<QPointF> positions = run.positions();
-            QPainterPath outlines;
-            outlines.setFillRule(Qt::WindingFill);
-            for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i) {
-                const QPointF at = text.baseline + positions[i];
-                outlines.addPath(mainFace ? text.font->outline(indexes[i]).translated(at)
-                                          : raw.pathForGlyph(indexes[i]).translated(at));
-            }
-            painter.setRenderHint(QPainter::Antialiasing, true);
-            painter.fillPath(outlines, Qt::black);
-            painter.setRenderHint(QPainter::Antialiasing, false);
+            else
+                fillOutlines(painter, text, run);
+        }
+        if (textLayer) {
+            painter.setPen(Qt::transparent);
+            for (const QGlyphRun& run : text.textLayer)
+                painter.drawGlyphRun(text.baseline, run);
+            painter.setPen(Qt::black);
         }
     }
 }

@@ -190,7 +190,7 @@ void placeLine(Line& line, QPointF origin, std::vector<PlacedText>& out)
         }
         std::vector<PlacedText> direct;
         for (size_t i = from; i < to && !shaped; ++i) {
-            PlacedText text{origin + QPointF(items[i].x, 0), items[i].text, items[i].font, {}};
+            PlacedText text{origin + QPointF(items[i].x, 0), items[i].text, items[i].font, {}, {}};
             QGlyphRun run;
             if (items[i].font->glyphRun(items[i].text, run)) {
                 text.glyphs.push_back(std::move(run));
@@ -206,8 +206,9 @@ void placeLine(Line& line, QPointF origin, std::vector<PlacedText>& out)
                 pieces.push_back({items[i].text, items[i].font});
                 text += items[i].text;
             }
+            ShapedText shapedText = shapeText(pieces);
             out.push_back({origin + QPointF(items[from].x, 0), std::move(text), items[from].font,
-                           shapeText(pieces).glyphs});
+                           std::move(shapedText.glyphs), std::move(shapedText.textLayer)});
         } else {
             for (PlacedText& text : direct)
                 out.push_back(std::move(text));

@@ -22,6 +22,7 @@ struct PlacedText {
     QString text;
     const RenderFont* font = nullptr;
     QList<QGlyphRun> glyphs;
+    QList<QGlyphRun> textLayer;  // see ShapedText::textLayer
 };
 
 // Lays one paragraph out into lines (left to right: right-to-left phrases

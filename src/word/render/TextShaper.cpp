@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace word::render {
 
@@ -14,6 +15,71 @@ namespace {
 
 // Laid out this many times larger than drawn.
 constexpr double Magnification = 64.0;
+
+QRawFont drawnSize(QRawFont raw)
+{
+    raw.setPixelSize(raw.pixelSize() / Magnification);
+    return raw;
+}
+
+// Each word's characters in the face drawing it, in visual order (as a
+// reader of PDFs expects them), spread evenly over the word's glyphs.
+QList<QGlyphRun> textLayer(QTextLayout& layout, const QString& text)
+{
+    QList<QGlyphRun> layer;
+    qsizetype from = 0;
+    while (from < text.size()) {
+        if (text.at(from).isSpace()) {
+            ++from;
+            continue;
+        }
+        qsizetype to = from;
+        while (to < text.size() && !text.at(to).isSpace())
+            ++to;
+        const QString word = text.mid(from, to - from);
+        const QList<QGlyphRun> drawn = layout.glyphRuns(int(from), int(to - from));
+        from = to;
+        double left = std::numeric_limits<double>::max();
+        double right = std::numeric_limits<double>::lowest();
+        for (const QGlyphRun& run : drawn) {
+            const QList<QPointF> advances = run.rawFont().advancesForGlyphIndexes(run.glyphIndexes(), QRawFont::UseDesignMetrics);
+            const QList<QPointF> positions = run.positions();
+            for (qsizetype i = 0; i < positions.size() && i < advances.size(); ++i) {
+                left = std::min(left, positions[i].x());
+                right = std::max(right, positions[i].x() + advances[i].x());
+            }
+        }
+        if (drawn.isEmpty() || right <= left)
+            continue;
+        const QRawFont raw = drawn.front().rawFont();
+        QList<quint32> glyphs = raw.glyphIndexesForString(word);
+        if (glyphs.contains(0u))
+            continue;  // a word in several faces: left out rather than shown wrong
+        const QChar::Direction direction = word.at(0).direction();
+        if (direction == QChar::DirR || direction == QChar::DirAL)
+            std::reverse(glyphs.begin(), glyphs.end());
+        // Spread so that the last character ends where the word's glyphs do:
+        // a reader takes its extent from the characters' own advances.
+        const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics);
+        double natural = 0;
+        for (qsizetype i = 0; i + 1 < advances.size(); ++i)
+            natural += advances[i].x();
+        const double last = advances.isEmpty() ? 0.0 : advances.back().x();
+        const double stretch = natural > 0 ? std::max(0.0, right - left - last) / natural : 1.0;
+        QList<QPointF> positions;
+        double x = left;
+        for (const QPointF& advance : advances) {
+            positions.push_back(QPointF(x / Magnification, 0));
+            x += advance.x() * stretch;
+        }
+        QGlyphRun run;
+        run.setRawFont(drawnSize(raw));
+        run.setGlyphIndexes(glyphs);
+        run.setPositions(positions);
+        layer.push_back(std::move(run));
+    }
+    return layer;
+}
 
 }  // namespace
 
@@ -73,7 +139,16 @@ ShapedText shapeText(const std::vector<ShapePiece>& pieces)
     layout.endLayout();
     const double baseline = line.ascent();
     shaped.width = line.naturalTextWidth() / Magnification;
-    for (QGlyphRun run : line.glyphRuns()) {
+    const QList<QGlyphRun> runs = line.glyphRuns();
+    bool mapsBack = true;
+    for (const QGlyphRun& run : runs) {
+        const QList<quint32> mapped = run.rawFont().glyphIndexesForString(text);
+        for (const quint32 glyph : run.glyphIndexes())
+            mapsBack = mapsBack && mapped.contains(glyph);
+    }
+    if (!mapsBack)
+        shaped.textLayer = textLayer(layout, text);
+    for (QGlyphRun run : runs) {
         QList<QPointF> positions = run.positions();
         for (QPointF& position : positions)
             position = QPointF(position.x() / Magnification, (position.y() - baseline) / Magnification);
@@ -88,9 +163,7 @@ ShapedText shapeText(const std::vector<ShapePiece>& pieces)
             run.setGlyphIndexes(indexes);
             run.setRightToLeft(false);
         }
-        QRawFont raw = run.rawFont();
-        raw.setPixelSize(raw.pixelSize() / Magnification);
-        run.setRawFont(raw);
+        run.setRawFont(drawnSize(run.rawFont()));
         run.setPositions(positions);
         shaped.glyphs.push_back(std::move(run));
     }

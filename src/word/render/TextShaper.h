@@ -25,6 +25,13 @@ struct ShapePiece {
 struct ShapedText {
     QList<QGlyphRun> glyphs;
     double width = 0;  // pixels, trailing blanks included
+    // Where some of the glyphs stand for no character of the face's
+    // character map (a Devanagari conjunct, a joined Arabic letter), which
+    // is all a PDF writer can map glyphs back by: each word's characters in
+    // the face drawing it, in visual order, spread over the word's glyphs;
+    // for a PDF's text layer, drawn invisibly. Empty where the glyphs map
+    // back to the text.
+    QList<QGlyphRun> textLayer;
 };
 
 // Text laid out the way Qt's own text engine lays it out: HarfBuzz shaping
