@@ -36,7 +36,11 @@ QImage renderDocument(const model::DocumentModel& document, double scale = 1.0);
 // (pixels at 96 dpi, the content's top left at Border, Border): cell fills,
 // grid lines and text, nothing of the white ground. Vector devices get
 // vectors: glyphs as text where the device keeps text (PDF), as outlines
-// on an SVG. GUI thread only, like renderDocument.
+// on an SVG. On a PDF, text whose glyphs do not map back to its characters
+// (render/TextShaper.h) is drawn as outlines with its characters invisible
+// over it, so that search and copy find the words. A painter clipped to a
+// band (a page) draws only the text whose baselines lie in it. GUI thread
+// only, like renderDocument.
 void paintDocument(const render::DocumentLayout& layout, QPainter& painter);
 
 }  // namespace word

@@ -3,6 +3,7 @@
 #include "word/model/Units.h"
 #include "word/render/FontCatalog.h"
 
+#include <QSet>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -142,7 +143,8 @@ ShapedText shapeText(const std::vector<ShapePiece>& pieces)
     const QList<QGlyphRun> runs = line.glyphRuns();
     bool mapsBack = true;
     for (const QGlyphRun& run : runs) {
-        const QList<quint32> mapped = run.rawFont().glyphIndexesForString(text);
+        const QList<quint32> indexes = run.rawFont().glyphIndexesForString(text);
+        const QSet<quint32> mapped(indexes.begin(), indexes.end());
         for (const quint32 glyph : run.glyphIndexes())
             mapsBack = mapsBack && mapped.contains(glyph);
     }
