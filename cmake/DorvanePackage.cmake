@@ -30,7 +30,15 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, fonts-dejav
 # Passwords of calendar servers are remembered in the desktop's keyring
 # (QtKeychain, which dpkg-shlibdeps names, talks to it over Secret Service);
 # without one the program asks for them each time.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gnome-keyring")
+#
+# Names in other scripts are drawn in whatever installed face has them (the
+# fallback fonts): DejaVu Sans has Hebrew and Arabic, Noto CJK has Chinese,
+# Japanese and Korean, Lohit Devanagari has Devanagari. Noto's full set
+# (most other scripts) and its colour emoji are only suggested: with
+# fonts-noto-core installed, fontconfig prefers Noto Sans to DejaVu Sans for
+# a family it lacks, and the planner's face would change with it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, fonts-lohit-deva, gnome-keyring")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "fonts-noto-core, fonts-noto-color-emoji")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -3,7 +3,8 @@
 #   install-deps.sh          what building and running need
 #   install-deps.sh --tests  also what the tests need (independent document readers, X server,
 #                            the desktop data validators, lintian and debootstrap for the package,
-#                            Radicale and gnome-keyring for the calendar address tests)
+#                            Radicale and gnome-keyring for the calendar address tests,
+#                            the fonts other scripts are drawn in)
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libcups2-dev libzip-dev
@@ -18,7 +19,8 @@ if [[ "${1:-}" == "--tests" ]]; then
              cups-daemon cups-client cups-filters cups
              # The calendar address tests: a CalDAV server, a keyring in a private
              # D-Bus session, the web servers and the test certificate authority.
-             radicale gnome-keyring dbus dbus-daemon python3 openssl)
+             radicale gnome-keyring dbus dbus-daemon python3 openssl
+             fonts-noto-cjk fonts-lohit-deva)
 fi
 
 missing=()

@@ -73,7 +73,7 @@ void DocumentPages::paintPage(int index, QPainter& painter) const
     painter.translate(units::pixelsFromTwips(page.leftTwips) - render::DocumentLayout::Border,
                       units::pixelsFromTwips(page.topTwips) - slice.top);
     painter.setClipRect(QRectF(0, slice.top, m_data->layout.size.width(), slice.inkBottom - slice.top));
-    paintDocument(m_data->layout, painter, slice.top, slice.inkBottom);
+    paintDocument(m_data->layout, painter);
     painter.restore();
 }
 

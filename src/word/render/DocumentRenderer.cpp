@@ -12,7 +12,6 @@
 #include <QPainter>
 
 #include <cmath>
-#include <limits>
 
 namespace word {
 
@@ -42,68 +41,61 @@ render::DocumentLayout layOut(const model::DocumentModel& document)
 // (what a picture of vectors keeps of them; Qt would make them for each run).
 enum class Glyphs { Rasterized, Outlines };
 
-// What of a layout is drawn: everything, or one page's band of it.
-struct Band {
-    double top = -std::numeric_limits<double>::infinity();
-    double bottom = std::numeric_limits<double>::infinity();
-
-    bool meets(const QRect& rect) const { return rect.bottom() + 1 > top && rect.top() < bottom; }
-    // A line of text belongs to the band its baseline is in: a page must not
-    // carry, even clipped away, the text of the next.
-    bool holds(const QPointF& baseline) const { return baseline.y() >= top && baseline.y() < bottom; }
-};
+// A glyph run as filled outlines, what a picture of vectors keeps of glyphs.
+void fillOutlines(QPainter& painter, const render::PlacedText& text, const QGlyphRun& run)
+{
+    // The main face's outlines are kept once made (most text is in it).
+    const QRawFont raw = run.rawFont();
+    const bool mainFace = raw == text.font->raw;
+    const QList<quint32> indexes = run.glyphIndexes();
+    const QList<QPointF> positions = run.positions();
+    QPainterPath outlines;
+    outlines.setFillRule(Qt::WindingFill);
+    for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i) {
+        const QPointF at = text.baseline + positions[i];
+        outlines.addPath(mainFace ? text.font->outline(indexes[i]).translated(at) : raw.pathForGlyph(indexes[i]).translated(at));
+    }
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.fillPath(outlines, Qt::black);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+}
 
 // The one drawing of a layout, in 96-dpi pixels, for every device: fills,
 // grid lines and text, nothing of the white ground.
-void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyphs, const Band& band = {})
+void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyphs)
 {
     for (const render::Fill& fill : layout.fills)
-        if (band.meets(fill.rect))
-            painter.fillRect(fill.rect, fill.colour);
+        painter.fillRect(fill.rect, fill.colour);
     for (const QRect& line : layout.lines)
-        if (band.meets(line))
-            painter.fillRect(line, Qt::black);
+        painter.fillRect(line, Qt::black);
 
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setPen(Qt::black);
-    // Glyphs go where the layout measured them (unhinted advances); text
-    // the face cannot show goes through Qt's font fallback.
-    const QFont* current = nullptr;
-    QList<quint32> indexes;
-    QList<QPointF> advances;
-    QList<QPointF> positions;
-    QGlyphRun run;
+    // A page shows its band of the layout through a clip; text outside it is
+    // left out, not merely hidden, or a PDF's text layer would hold the lines
+    // of the neighbouring pages too. A line belongs to the page of its baseline.
+    const bool clipped = painter.hasClipping();
+    const QRectF clip = clipped ? painter.clipBoundingRect() : QRectF();
+    // A PDF maps glyphs back to characters through the face's character
+    // map alone: where that cannot find a text's characters, its glyphs are
+    // drawn as outlines and its characters laid invisibly over them.
+    const bool pdf = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf;
     for (const render::PlacedText& text : layout.texts) {
-        if (!band.holds(text.baseline))
+        if (clipped && (text.baseline.y() < clip.top() || text.baseline.y() >= clip.bottom()))
             continue;
-        if (text.font->glyphs(text.text, indexes, advances)) {
-            positions.resize(advances.size());
-            QPointF pen;
-            for (qsizetype i = 0; i < advances.size(); ++i) {
-                positions[i] = pen;
-                pen += advances[i];
-            }
-            if (glyphs == Glyphs::Outlines) {
-                QPainterPath outlines;
-                outlines.setFillRule(Qt::WindingFill);
-                for (qsizetype i = 0; i < indexes.size(); ++i)
-                    outlines.addPath(text.font->outline(indexes[i]).translated(text.baseline + positions[i]));
-                painter.setRenderHint(QPainter::Antialiasing, true);
-                painter.fillPath(outlines, Qt::black);
-                painter.setRenderHint(QPainter::Antialiasing, false);
-                continue;
-            }
-            run.setRawFont(text.font->raw);
-            run.setGlyphIndexes(indexes);
-            run.setPositions(positions);
-            painter.drawGlyphRun(text.baseline, run);
-            continue;
+        const bool textLayer = pdf && !text.textLayer.isEmpty();
+        for (const QGlyphRun& run : text.glyphs) {
+            if (glyphs == Glyphs::Rasterized && !textLayer)
+                painter.drawGlyphRun(text.baseline, run);
+            else
+                fillOutlines(painter, text, run);
         }
-        if (&text.font->font != current) {
-            current = &text.font->font;
-            painter.setFont(*current);
+        if (textLayer) {
+            painter.setPen(Qt::transparent);
+            for (const QGlyphRun& run : text.textLayer)
+                painter.drawGlyphRun(text.baseline, run);
+            painter.setPen(Qt::black);
         }
-        painter.drawText(text.baseline, text.text);
     }
 }
 
@@ -116,14 +108,14 @@ void paintOnWhite(QPainter& painter, const render::DocumentLayout& layout, Glyph
 
 }  // namespace
 
-void paintDocument(const render::DocumentLayout& layout, QPainter& painter, double top, double bottom)
+void paintDocument(const render::DocumentLayout& layout, QPainter& painter)
 {
     // Qt's SVG writer cannot write glyph runs (it writes the characters, and
     // a glyph run has none): there the glyphs become outlines, which also
     // look the same wherever the SVG is shown. A PDF keeps them as text.
     const bool svg = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::SVG;
     painter.save();
-    paint(painter, layout, svg ? Glyphs::Outlines : Glyphs::Rasterized, Band{top, bottom});
+    paint(painter, layout, svg ? Glyphs::Outlines : Glyphs::Rasterized);
     painter.restore();
 }
 

@@ -5,8 +5,6 @@
 #include <QImage>
 #include <QPicture>
 
-#include <limits>
-
 class QPainter;
 
 namespace word::render {
@@ -38,12 +36,11 @@ QImage renderDocument(const model::DocumentModel& document, double scale = 1.0);
 // (pixels at 96 dpi, the content's top left at Border, Border): cell fills,
 // grid lines and text, nothing of the white ground. Vector devices get
 // vectors: glyphs as text where the device keeps text (PDF), as outlines
-// on an SVG. GUI thread only, like renderDocument.
-// Only what lies in the band from `top` to `bottom` (picture pixels) is
-// painted, a line of text when its baseline does: a page paints its own
-// slice, not the whole document clipped.
-void paintDocument(const render::DocumentLayout& layout, QPainter& painter,
-                   double top = -std::numeric_limits<double>::infinity(),
-                   double bottom = std::numeric_limits<double>::infinity());
+// on an SVG. On a PDF, text whose glyphs do not map back to its characters
+// (render/TextShaper.h) is drawn as outlines with its characters invisible
+// over it, so that search and copy find the words. A painter clipped to a
+// band (a page) draws only the text whose baselines lie in it. GUI thread
+// only, like renderDocument.
+void paintDocument(const render::DocumentLayout& layout, QPainter& painter);
 
 }  // namespace word

@@ -1,6 +1,7 @@
 #include "word/render/FontCatalog.h"
 
 #include "word/model/Units.h"
+#include "word/render/TextShaper.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -38,29 +39,24 @@ constexpr std::array<Replacement, 9> Replacements{{
 // falls back to on a Debian system.
 constexpr std::array<const char*, 3> Fallbacks{"DejaVu Sans", "Liberation Sans", "Noto Sans"};
 
-// A device at 96 dots per inch for measuring, whatever the screen is.
-const QImage& measuringDevice()
+}  // namespace
+
+QPaintDevice* measuringDevice()
 {
-    static const QImage device = [] {
+    static QImage device = [] {
         QImage image(1, 1, QImage::Format_RGB32);
         const int dotsPerMeter = int(std::lround(units::PixelsPerInch / 0.0254));
         image.setDotsPerMeterX(dotsPerMeter);
         image.setDotsPerMeterY(dotsPerMeter);
         return image;
     }();
-    return device;
+    return &device;
 }
-
-}  // namespace
 
 bool RenderFont::glyphs(const QString& text, QList<quint32>& indexes, QList<QPointF>& advances) const
 {
-    if (!raw.isValid())
+    if (!raw.isValid() || needsShaping(text))
         return false;
-    for (const QChar c : text) {
-        if (c.isSurrogate())
-            return false;  // beyond the basic plane: left to Qt's shaping
-    }
     indexes = raw.glyphIndexesForString(text);
     for (qsizetype i = 0; i < indexes.size(); ++i) {
         if (indexes[i] == 0 && i < text.size() && !text.at(i).isSpace())
@@ -70,12 +66,31 @@ bool RenderFont::glyphs(const QString& text, QList<quint32>& indexes, QList<QPoi
     return advances.size() == indexes.size();
 }
 
+bool RenderFont::glyphRun(const QString& text, QGlyphRun& run) const
+{
+    QList<quint32> indexes;
+    QList<QPointF> advances;
+    if (!glyphs(text, indexes, advances))
+        return false;
+    QList<QPointF> positions(advances.size());
+    QPointF pen;
+    for (qsizetype i = 0; i < advances.size(); ++i) {
+        positions[i] = pen;
+        pen += advances[i];
+    }
+    run = QGlyphRun();
+    run.setRawFont(raw);
+    run.setGlyphIndexes(indexes);
+    run.setPositions(positions);
+    return true;
+}
+
 double RenderFont::advance(const QString& text) const
 {
     QList<quint32> indexes;
     QList<QPointF> advances;
     if (!glyphs(text, indexes, advances))
-        return large.horizontalAdvance(text) / measureScale;
+        return shapeText({{text, this}}).width;
     double width = 0;
     for (const QPointF& step : advances)
         width += step.x();
@@ -194,7 +209,7 @@ const RenderFont& FontCatalog::font(const model::CharacterFormat& format)
     QRawFont raw = QRawFont::fromFont(pixelFont);
     if (raw.isValid())
         raw.setPixelSize(pixels);
-    auto* resolved = new RenderFont{font, raw, QFontMetricsF(large, &measuringDevice()), scale};
+    auto* resolved = new RenderFont{font, raw, QFontMetricsF(large, measuringDevice()), scale};
     resolved->ascent = resolved->large.ascent() / scale;
     resolved->descent = resolved->large.descent() / scale;
     m_impl->fonts.insert(key, resolved);

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QHash>
 #include <QPainterPath>
 #include <QList>
@@ -21,8 +22,9 @@ namespace word::render {
 // the outlines' own, unhinted and unrounded, as LibreOffice lays text out:
 // rounded metrics would lose half a pixel a line at 10 pt and make a heading
 // some pixels wider. Text is not kerned (Word and LibreOffice do not kern
-// unless told to). Characters the face lacks are measured and drawn through
-// Qt's font fallback instead.
+// unless told to). Text that needs shaping (another script, right-to-left,
+// combining marks) or characters the face lacks are laid out by Qt's text
+// engine instead (see TextShaper.h).
 struct RenderFont {
     QFont font;
     QRawFont raw;               // the face at the font's pixel size
@@ -32,10 +34,14 @@ struct RenderFont {
     double descent = 0;         // pixels below it
     double lineHeight() const { return ascent + descent; }
 
-    // Glyphs of a text and their unhinted advances in pixels; false when
-    // the face lacks one of its characters.
+    // Glyphs of a text and their unhinted advances in pixels, taken one for
+    // one from the face's character map; false when the text needs shaping
+    // or the face lacks one of its characters.
     bool glyphs(const QString& text, QList<quint32>& indexes, QList<QPointF>& advances) const;
-    // The text's width in pixels.
+    // The glyphs() of a text as a run placed from its baseline's left end;
+    // false where glyphs() is.
+    bool glyphRun(const QString& text, QGlyphRun& run) const;
+    // The text's width in pixels, as it is drawn (shaped where it needs it).
     double advance(const QString& text) const;
     // A glyph's outline in pixels, its origin on the baseline; kept once made,
     // so that a picture of vectors costs no outline look-ups after the first.
@@ -53,6 +59,9 @@ struct RenderFont {
 // LibreOffice draws it with). Families are looked up
 // once and fonts kept for the program's life, so a picture costs no font
 // database scan. Use on the GUI thread only, with a QGuiApplication.
+// A device at 96 dots per inch for measuring, whatever the screen is.
+QPaintDevice* measuringDevice();
+
 class FontCatalog {
 public:
     static FontCatalog& shared();

@@ -1,6 +1,7 @@
 #include "word/render/ParagraphLayout.h"
 
 #include "word/model/Units.h"
+#include "word/render/TextShaper.h"
 
 #include <QTextBoundaryFinder>
 
@@ -168,6 +169,54 @@ private:
     std::vector<Line> m_lines;
 };
 
+// The glyphs of a line's items. Items between tabs and breaks are one
+// stretch for the bidirectional algorithm: a stretch that needs shaping is
+// shaped whole, from its first item's place; others are drawn item by item
+// from their fonts' character maps.
+void placeLine(Line& line, QPointF origin, std::vector<PlacedText>& out)
+{
+    auto& items = line.items;
+    size_t from = 0;
+    while (from < items.size()) {
+        if (items[from].text.isEmpty()) {
+            ++from;
+            continue;
+        }
+        size_t to = from;
+        bool shaped = false;
+        while (to < items.size() && !items[to].text.isEmpty()) {
+            shaped = shaped || needsShaping(items[to].text);
+            ++to;
+        }
+        std::vector<PlacedText> direct;
+        for (size_t i = from; i < to && !shaped; ++i) {
+            PlacedText text{origin + QPointF(items[i].x, 0), items[i].text, items[i].font, {}, {}};
+            QGlyphRun run;
+            if (items[i].font->glyphRun(items[i].text, run)) {
+                text.glyphs.push_back(std::move(run));
+                direct.push_back(std::move(text));
+            } else {
+                shaped = true;  // a character the face lacks
+            }
+        }
+        if (shaped) {
+            std::vector<ShapePiece> pieces;
+            QString text;
+            for (size_t i = from; i < to; ++i) {
+                pieces.push_back({items[i].text, items[i].font});
+                text += items[i].text;
+            }
+            ShapedText shapedText = shapeText(pieces);
+            out.push_back({origin + QPointF(items[from].x, 0), std::move(text), items[from].font,
+                           std::move(shapedText.glyphs), std::move(shapedText.textLayer)});
+        } else {
+            for (PlacedText& text : direct)
+                out.push_back(std::move(text));
+        }
+        from = to;
+    }
+}
+
 }  // namespace
 
 double ParagraphLayout::place(const model::Paragraph& paragraph, const model::ParagraphSpacing& spacing, double left,
@@ -207,10 +256,7 @@ double ParagraphLayout::place(const model::Paragraph& paragraph, const model::Pa
             shift = free / 2;
         else if (paragraph.alignment == model::Alignment::Right)
             shift = free;
-        for (LineItem& item : line.items) {
-            if (!item.text.isEmpty())
-                out.push_back({QPointF(left + shift + item.x, baseline), std::move(item.text), item.font});
-        }
+        placeLine(line, QPointF(left + shift, baseline), out);
         y += height;
     }
     return (y - top) + spacingAfter(spacing);

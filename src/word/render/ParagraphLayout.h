@@ -3,6 +3,8 @@
 #include "word/model/DocumentModel.h"
 #include "word/render/FontCatalog.h"
 
+#include <QGlyphRun>
+#include <QList>
 #include <QPointF>
 #include <QString>
 
@@ -10,15 +12,22 @@
 
 namespace word::render {
 
-// A piece of text of one font on one line, placed by its baseline's left end
-// (pixels in the picture).
+// A piece of text on one line, placed by its baseline's left end (pixels in
+// the picture), with the glyphs that draw it: every output draws these, so
+// the preview, PDF, print and pictures cannot disagree. `text` is in logical
+// (reading) order; `glyphs` in visual order, placed relative to `baseline`.
+// `font` is the piece's first font, whose ascent and descent the line has.
 struct PlacedText {
     QPointF baseline;
     QString text;
     const RenderFont* font = nullptr;
+    QList<QGlyphRun> glyphs;
+    QList<QGlyphRun> textLayer;  // see ShapedText::textLayer
 };
 
-// Lays one paragraph out into lines within a width, all in pixels at 96 dots
+// Lays one paragraph out into lines (left to right: right-to-left phrases
+// are ordered within their stretch of line by the bidirectional algorithm,
+// see TextShaper.h) within a width, all in pixels at 96 dots
 // per inch: lines break at the Unicode line-break opportunities (after
 // blanks, after a hyphen; a word wider than the line breaks between
 // characters only then), lines are aligned left, centred or right (justified text is
