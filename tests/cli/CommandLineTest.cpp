@@ -2,6 +2,7 @@
 // display server at all, and what it leaves behind read by programs nobody
 // here wrote.
 #include "PdfTools.h"
+#include "LibreOffice.h"
 #include "PrivateCups.h"
 #include "RunProgram.h"
 #include "SmallFileSystem.h"
@@ -251,16 +252,11 @@ TEST(CommandLine, ThreeWeeksMakeOneDocumentWithATablePerWeekAndAPagePerWeek)
             headings << paragraph.toObject()["text"].toString();
     EXPECT_EQ(headings, QStringList({heading(weeks[0]), heading(weeks[1]), heading(weeks[2])}));
 
-    const QString soffice = QStandardPaths::findExecutable("soffice");
-    if (soffice.isEmpty())
+    if (!libreoffice::installed())
         GTEST_SKIP() << "LibreOffice is not installed";
-    QTemporaryDir profile;
     QByteArray log;
-    ASSERT_TRUE(runProgram(soffice, {"-env:UserInstallation=file://" + profile.path(), "--headless", "--norestore",
-                                     "--convert-to", "pdf", "--outdir", folder.path(), document},
-                           600000, &log))
-        << log.toStdString();
-    const QString converted = folder.filePath("weeks.pdf");
+    const QString converted = libreoffice::convert(document, "pdf", folder.path(), &log, 600000);
+    ASSERT_FALSE(converted.isEmpty()) << log.toStdString();
     ASSERT_EQ(pdftools::pdfInfo(converted, "Pages"), "3") << log.toStdString();
     for (int page = 1; page <= 3; ++page) {
         const QString text = pdftools::output("pdftotext", {"-f", QString::number(page), "-l", QString::number(page),

@@ -3,6 +3,7 @@
 // the converted document still shows the table. Skipped only where the
 // readers are not installed.
 #include "PlannerRun.h"
+#include "LibreOffice.h"
 #include "WordTestSupport.h"
 
 #include "word/Word.h"
@@ -92,21 +93,14 @@ protected:
     // Converts with LibreOffice in a profile of this run; the converted file's path, or empty.
     QString convert(const QString& path, const QString& format)
     {
-        const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-        if (soffice.isEmpty())
+        if (!libreoffice::installed())
             return {};
-        static QTemporaryDir profile;
-        const QString out = folder.filePath(QStringLiteral("converted"));
-        QProcess process;
-        process.start(soffice, {QStringLiteral("-env:UserInstallation=file://") + profile.path(), QStringLiteral("--headless"),
-                                QStringLiteral("--norestore"), QStringLiteral("--convert-to"), format,
-                                QStringLiteral("--outdir"), out, path});
-        EXPECT_TRUE(process.waitForFinished(ConversionTimeoutMs)) << "LibreOffice did not finish";
-        const QString output = QString::fromLocal8Bit(process.readAllStandardOutput() + process.readAllStandardError());
-        EXPECT_EQ(process.exitCode(), 0) << output.toStdString();
+        QByteArray log;
+        const QString converted =
+            libreoffice::convert(path, format, folder.filePath(QStringLiteral("converted")), &log, ConversionTimeoutMs);
+        const QString output = QString::fromLocal8Bit(log);
+        EXPECT_FALSE(converted.isEmpty()) << output.toStdString();
         EXPECT_FALSE(output.contains(QLatin1String("Error"), Qt::CaseInsensitive)) << output.toStdString();
-        const QString converted = out + QLatin1Char('/') + QFileInfo(path).completeBaseName() + QLatin1Char('.') + format;
-        EXPECT_TRUE(QFile::exists(converted)) << output.toStdString();
         return converted;
     }
 

@@ -2,6 +2,7 @@
 // Word and LibreOffice put around content (other prefixes, content controls,
 // hyperlinks, revisions, alternate content, theme fonts, style chains).
 #include "ReaderTestFiles.h"
+#include "LibreOffice.h"
 #include "WordTestSupport.h"
 
 #include "word/model/Colour.h"
@@ -129,21 +130,15 @@ d.save(sys.argv[1])
 
 TEST_F(ReaderForeignTest, ReadsWhatLibreOfficeWritesOfThePlanner)
 {
-    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-    if (soffice.isEmpty())
+    if (!libreoffice::installed())
         GTEST_SKIP() << "soffice is not installed";
     const QString ours = folder.filePath(QStringLiteral("planner.odt.docx"));
     const DocumentModel saved = readertest::savePlanner(ours);
     // Through LibreOffice's own format and back, so that every part is LibreOffice's.
-    const QString profile = QStringLiteral("file://") + folder.filePath(QStringLiteral("profile"));
-    const QString out = folder.filePath(QStringLiteral("out"));
-    QDir().mkpath(out);
-    QProcess convert;
-    convert.start(soffice, {QStringLiteral("--headless"), QStringLiteral("-env:UserInstallation=") + profile,
-                            QStringLiteral("--convert-to"), QStringLiteral("docx:MS Word 2007 XML"), QStringLiteral("--outdir"), out, ours});
-    ASSERT_TRUE(convert.waitForFinished(180000)) << "LibreOffice did not finish";
-    const QString converted = QDir(out).filePath(QStringLiteral("planner.odt.docx"));
-    ASSERT_TRUE(QFileInfo::exists(converted)) << convert.readAllStandardError().toStdString();
+    QByteArray log;
+    const QString converted =
+        libreoffice::convert(ours, QStringLiteral("docx:MS Word 2007 XML"), folder.filePath(QStringLiteral("out")), &log);
+    ASSERT_FALSE(converted.isEmpty()) << log.toStdString();
 
     const DocumentModel read = package::readPackage(converted);
     EXPECT_EQ(readertest::modelFaults(read), QString());
