@@ -4,7 +4,8 @@
 #   install-deps.sh --tests  also what the tests need (independent document readers, X server,
 #                            the desktop data validators, lintian and debootstrap for the package,
 #                            Radicale and gnome-keyring for the calendar address tests,
-#                            the fonts other scripts are drawn in)
+#                            the fonts other scripts are drawn in,
+#                            the accessibility bus and pyatspi to walk the program's accessible tree)
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libcups2-dev libzip-dev
@@ -20,7 +21,9 @@ if [[ "${1:-}" == "--tests" ]]; then
              # The calendar address tests: a CalDAV server, a keyring in a private
              # D-Bus session, the web servers and the test certificate authority.
              radicale gnome-keyring dbus dbus-daemon python3 openssl
-             fonts-noto-cjk fonts-lohit-deva)
+             fonts-noto-cjk fonts-lohit-deva
+             # The accessible-tree walk: the accessibility bus and a client of it.
+             at-spi2-core python3-pyatspi)
 fi
 
 missing=()

@@ -71,7 +71,11 @@ preview::PreviewWindow& Program::preview()
     return *m_previewWindow;
 }
 
-void Program::showPicture(const QPicture& picture) { preview().setPicture(picture); }
+void Program::showPicture(const QPicture& picture)
+{
+    preview().setPicture(picture);
+    preview().setPlannerHeading(PlannerGenerator::heading(m_entryWindow.weekTitle()));
+}
 
 void Program::resetEntryPointer() { m_entryWindow.pointer().setShape(desktop::WindowPointer::Shape::Arrow); }
 

@@ -3,6 +3,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include <cmath>
 
@@ -109,16 +111,36 @@ void PictureBox::resizeEvent(QResizeEvent* event)
         m_inside->setGeometry(contentsRect());
 }
 
+void PictureBox::focusInEvent(QFocusEvent* event)
+{
+    QFrame::focusInEvent(event);
+    update();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* event)
+{
+    QFrame::focusOutEvent(event);
+    update();
+}
+
 void PictureBox::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
-    if (!m_drawing && m_picture.isNull())
-        return;
     QPainter painter(this);
-    // Only what is exposed: at zoom 4 the area is some times the viewport.
-    painter.setClipRegion(event->region().intersected(contentsRect()));
-    painter.translate(contentsRect().topLeft());
-    paintInside(painter);
+    if (m_drawing || !m_picture.isNull()) {
+        painter.save();
+        // Only what is exposed: at zoom 4 the area is some times the viewport.
+        painter.setClipRegion(event->region().intersected(contentsRect()));
+        painter.translate(contentsRect().topLeft());
+        paintInside(painter);
+        painter.restore();
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = contentsRect().adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }
 
 }  // namespace desktop

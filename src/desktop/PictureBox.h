@@ -60,6 +60,10 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // An area that holds the keyboard focus shows it with the style's focus
+    // frame just inside its border, so that keyboard users see where they are.
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // One scaled drawing of a picture, replayed at every repaint.

@@ -12,6 +12,7 @@ ChooseCalendarDialog::ChooseCalendarDialog(const QStringList& names, QWidget* pa
     list = new QListWidget(this);
     list->addItems(names);
     list->setCurrentRow(0);
+    list->setAccessibleName(tr("Import the week from"));
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
 

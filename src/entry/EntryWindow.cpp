@@ -19,6 +19,8 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QShortcut>
+#include <QTabBar>
 
 #include <cmath>
 
@@ -61,6 +63,8 @@ EntryWindow::EntryWindow(QWidget* parent) : QWidget(parent), m_pointer(this)
     createControls();
     arrangeTabOrder();
     createImportShortcut();
+    createPageShortcuts();
+    nameControls();
     m_pointer.hoverOver(this, Shape::Arrow);  // the bare surface turns the pointer back to the arrow
 }
 
@@ -145,6 +149,46 @@ void EntryWindow::createControls()
     }
 }
 
+void EntryWindow::nameControls()
+{
+    startButton->setAccessibleDescription(QStringLiteral("Makes the planner of this week and shows its preview"));
+    helpButton->setAccessibleDescription(QStringLiteral("Tells whom to ask about Dorvane"));
+    sampleButton->setAccessibleDescription(QStringLiteral("Fills the title and all six day pages with an example week"));
+    titleEdit->setAccessibleName(titleFrame->title());
+    titleEdit->setAccessibleDescription(QStringLiteral("The planner's heading reads Week of, then this title"));
+    // The tab row takes the name of its current tab (Qt), so it gets only a description.
+    dayTabs->tabBar()->setAccessibleDescription(QStringLiteral("Control+Page Down and Control+Page Up switch pages"));
+    rowsPanel->setAccessibleName(QStringLiteral("Appointments"));
+    nameRows();
+}
+
+void EntryWindow::nameRows()
+{
+    // One grid serves all six pages, so every box says the page shown: a
+    // screen reader user hears which day a box belongs to.
+    const QString day = week::dayTabCaption(shownPage());
+    for (int row = 0; row < week::RowCount; ++row) {
+        const QString slot = day + QStringLiteral(", ") + week::defaultHourText(row) + QStringLiteral(" o'clock, ");
+        timeBoxes[row]->setAccessibleName(slot + headingLabels[1]->text());
+        numberBoxes[row]->setAccessibleName(slot + headingLabels[2]->text());
+        nameBoxes[row]->setAccessibleName(slot + headingLabels[3]->text());
+    }
+}
+
+void EntryWindow::createPageShortcuts()
+{
+    // The tab control knows these keys only while the focus is in its tab
+    // row; the boxes of the rows are not inside it, so the window takes them.
+    auto turn = [this](int by) {
+        const int count = dayTabs->count();
+        dayTabs->setCurrentIndex((dayTabs->currentIndex() + by + count) % count);
+    };
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), this), &QShortcut::activated, this,
+            [turn] { turn(1); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), this), &QShortcut::activated, this,
+            [turn] { turn(-1); });
+}
+
 void EntryWindow::arrangeTabOrder()
 {
     // Number and Name row by row, the Time boxes, the tabs, Start, the title, Help, Load Sample.
@@ -200,6 +244,7 @@ void EntryWindow::loadDayPage()
         numberBoxes[row]->setText(fields.number);
         nameBoxes[row]->setText(fields.name);
     }
+    nameRows();
 }
 
 void EntryWindow::saveDayPage()

@@ -127,7 +127,8 @@ public:
     // ---- The window's own procedures ----
 
     // Fills the ten rows from the shown page's store, or with the hour texts
-    // and blank boxes when the page has none.
+    // and blank boxes when the page has none, and names the boxes after the
+    // page ("Monday, 9 o'clock, Number").
     void loadDayPage();
     // Replaces the shown page's store by one built from the ten rows.
     void saveDayPage();
@@ -183,6 +184,12 @@ protected:
 private:
     void createControls();
     void arrangeTabOrder();
+    // Accessible names and descriptions of the controls, for screen readers.
+    void nameControls();
+    // Names the boxes of the rows after the day page shown and their hour.
+    void nameRows();
+    // Ctrl+Page Down and Ctrl+Page Up: the next and the previous day page, round.
+    void createPageShortcuts();
     void selectWholeText(QLineEdit* box);
 
     // Calendar import (EntryWindowImport.cpp).

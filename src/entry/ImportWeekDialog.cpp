@@ -14,6 +14,7 @@ ImportWeekDialog::ImportWeekDialog(const QDate& day, QWidget* parent) : QDialog(
     setWindowTitle(tr("Import Week"));
     dateEdit = new QDateEdit(day, this);
     dateEdit->setCalendarPopup(true);
+    dateEdit->setAccessibleName(tr("Import the week of"));
     weekLabel = new QLabel(this);
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
@@ -40,4 +41,6 @@ void ImportWeekDialog::showWeek()
     const QDate first = monday();
     weekLabel->setText(tr("%1 to %2").arg(here.toString(first, QLocale::LongFormat),
                                           here.toString(first.addDays(6), QLocale::LongFormat)));
+    // The week shown beside the date is what the date means; read with it.
+    dateEdit->setAccessibleDescription(weekLabel->text());
 }

@@ -28,6 +28,11 @@ SignInDialog::SignInDialog(const remote::SignInRequest& request, QWidget* parent
     userEdit = new QLineEdit(request.userName, this);
     passwordEdit = new QLineEdit(this);
     passwordEdit->setEchoMode(QLineEdit::Password);
+    userEdit->setAccessibleName(tr("User name"));
+    passwordEdit->setAccessibleName(tr("Password"));
+    // The reason for signing in, read with the first field.
+    userEdit->setAccessibleDescription(serverLabel->text());
+    passwordEdit->setAccessibleDescription(serverLabel->text());
     rememberBox = new QCheckBox(tr("Remember in the keyring"), this);
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);

@@ -17,6 +17,7 @@ TransferProgressDialog::TransferProgressDialog(QWidget* parent) : QDialog(parent
     bytesLabel = new QLabel(this);
     auto* bar = new QProgressBar(this);
     bar->setRange(0, 0);  // servers rarely say how much is coming
+    bar->setAccessibleName(tr("Download"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     cancelButton = buttons->button(QDialogButtonBox::Cancel);
 

@@ -96,6 +96,8 @@ private:
 
 }  // namespace
 
+QString PlannerGenerator::heading(const QString& weekTitle) { return QStringLiteral("Week of ") + weekTitle; }
+
 PlannerGenerator::PlannerGenerator(const week::WeekSource& week, PreviewHandOver& handOver, DigitSource digits)
     : m_week(week), m_handOver(handOver), m_digits(digits ? std::move(digits) : DigitSource(TemporaryFiles::drawDigit))
 {
@@ -157,7 +159,7 @@ void PlannerGenerator::buildWeek(const week::WeekSource& week, bool newPage, wor
         selection().ParagraphFormat().setPageBreakBefore(true);
     step(106, [&] { selection().Font().setBold(true); });
     step(108, [&] { selection().Font().setName(QStringLiteral("Trebuchet MS")); });
-    step(110, [&] { selection().TypeText(QStringLiteral("Week of ") + week.weekTitle()); });
+    step(110, [&] { selection().TypeText(heading(week.weekTitle())); });
     step(112, [&] { selection().ParagraphFormat().setAlignment(Centred); });
     step(114, [&] { selection().TypeParagraph(); });
     // The paragraph the table goes at took the page break over; the table

@@ -38,6 +38,9 @@ public:
     // end and leaves the entry window usable.
     void generatePlanner();
 
+    // The heading of the planner of the week titled `weekTitle`: "Week of " and the title as typed.
+    static QString heading(const QString& weekTitle);
+
     // "Word may be open" check before a generation: true = stop.
     bool stopForOpenWord();
     // True when a Word is already running (attach succeeds and its default

@@ -146,6 +146,14 @@ void PreviewWindow::buildControls()
 
     m_commands = new PreviewCommands(this, m_shownPicture, [this] { return temporaryDocument; });
 
+    m_view->setAccessibleName(QStringLiteral("Preview"));
+    m_horizontalBar->setAccessibleName(QStringLiteral("Move the picture left and right"));
+    m_verticalBar->setAccessibleName(QStringLiteral("Move the picture up and down"));
+    m_shownPicture->setAccessibleDescription(QStringLiteral(
+        "Control+plus zooms in and Control+minus zooms out; the arrow keys and Page Up and Page Down move the "
+        "picture, as does dragging it. Control+P prints, Control+E exports as PDF, Control+C copies the picture."));
+    setPlannerHeading(QString());
+
     m_pointer.hoverOver(this, desktop::WindowPointer::Shape::Arrow);
     m_pointer.hoverOver(m_buttonFrame, desktop::WindowPointer::Shape::Arrow);
     for (QPushButton* button : {m_zoomInButton, m_zoomOutButton, m_saveButton, m_backButton})
@@ -198,6 +206,14 @@ void PreviewWindow::activate()
     m_viewport.firstDisplay();
     applyViewport();
     step(138, [&] { m_firstActivatePending = false; });
+}
+
+void PreviewWindow::setPlannerHeading(const QString& heading)
+{
+    // Named as the planner it shows, so a screen reader says which week it is.
+    const QString name = heading.isEmpty() ? QStringLiteral("Planner") : heading;
+    m_shownPicture->setAccessibleName(name);
+    m_originalPicture->setAccessibleName(name + QStringLiteral(", original size"));
 }
 
 void PreviewWindow::setPicture(const QPicture& picture)

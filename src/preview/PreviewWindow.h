@@ -64,6 +64,10 @@ public:
     // Its bounding rectangle is its size in pixels at 96 dpi.
     void setPicture(const QPicture& picture);
 
+    // The planner's heading ("Week of ..."), the accessible name of the
+    // picture; empty names it "Planner".
+    void setPlannerHeading(const QString& heading);
+
     // Full path of the temporary planner document handed over by the generator:
     // copied by Save, deleted by "< Back" and by closing.
     QString temporaryDocument;
