@@ -28,8 +28,10 @@ OpenAddressDialog::OpenAddressDialog(QWidget* parent) : QDialog(parent)
 
     auto* hint = new QLabel(tr("A calendar server (CalDAV), a calendar on it, or a web calendar (https or webcal)."), this);
     hint->setWordWrap(true);
-    addressBox->setAccessibleName(tr("Address"));
-    addressBox->setAccessibleDescription(hint->text());
+    // The box's list holds the recent addresses; its line is where one is typed.
+    addressBox->setAccessibleName(tr("Recent addresses"));
+    addressBox->lineEdit()->setAccessibleName(tr("Address"));
+    addressBox->lineEdit()->setAccessibleDescription(hint->text());
     auto* form = new QFormLayout;
     form->addRow(tr("Address:"), addressBox);
     auto* layout = new QVBoxLayout(this);

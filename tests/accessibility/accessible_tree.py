@@ -188,6 +188,30 @@ def entry_window_and_preview():
         end(process)
 
 
+def open_address_dialog():
+    # Reached from the keyboard alone, typed through the X server: the day
+    # pages by Ctrl+Page Down and Up, then Ctrl+Shift+O.
+    process, app = run([])
+    try:
+        wait_for("the entry window", lambda: named(app, "Start Creating Template", pyatspi.ROLE_PUSH_BUTTON))
+        # No window manager gives the window the focus here; xdotool does.
+        def keys(combination):
+            subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Dorvane$",
+                            "windowfocus", "--sync", "key", combination], check=True)
+        keys("ctrl+Next")
+        wait_for("Ctrl+Page Down to show Tuesday", lambda: named(app, "Tuesday, 9 o'clock, Number"))
+        keys("ctrl+Prior")
+        wait_for("Ctrl+Page Up to show Monday again", lambda: named(app, "Monday, 9 o'clock, Number"))
+        keys("ctrl+shift+o")
+        wait_for("\"Open Calendar Address\"",
+                 lambda: next((w for w in windows(app) if w.name == "Open Calendar Address"), None))
+        names = check(app, "with \"Open Calendar Address\" open")
+        if "Address" not in names:
+            fail("\"Open Calendar Address\": the address box is not named")
+    finally:
+        end(process)
+
+
 def import_week_dialog():
     process, app = run([calendar_file])
     try:
@@ -199,21 +223,38 @@ def import_week_dialog():
         end(process)
 
 
-class AsksToSignIn(http.server.BaseHTTPRequestHandler):
+released = threading.Event()
+
+
+class Server(http.server.BaseHTTPRequestHandler):
+    """/slow.ics sends a little of a calendar and then nothing until released;
+    everything else asks to sign in."""
+
     def log_message(self, *args):
         pass
 
     def do_GET(self):
+        if self.path == "/slow.ics":
+            self.send_response(200)
+            self.send_header("Content-Type", "text/calendar")
+            self.send_header("Content-Length", "100000")
+            self.end_headers()
+            self.wfile.write(b"BEGIN:VCALENDAR\r\n")
+            self.wfile.flush()
+            released.wait(120)
+            return
         self.send_response(401)
         self.send_header("WWW-Authenticate", 'Basic realm="Planner"')
         self.send_header("Content-Length", "0")
         self.end_headers()
 
 
-def sign_in_dialog():
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), AsksToSignIn)
+def server_dialogs():
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Server)
+    server.daemon_threads = True
     threading.Thread(target=server.serve_forever, daemon=True).start()
-    process, app = run([f"http://127.0.0.1:{server.server_address[1]}/week.ics"])
+    port = server.server_address[1]
+    process, app = run([f"http://127.0.0.1:{port}/week.ics"])
     try:
         wait_for("\"Sign In\"", lambda: next((w for w in windows(app) if w.name == "Sign In"), None))
         names = check(app, "with \"Sign In\" open")
@@ -222,6 +263,14 @@ def sign_in_dialog():
                 fail(f"\"Sign In\": no control named \"{expected}\"")
     finally:
         end(process)
+    process, app = run([f"http://127.0.0.1:{port}/slow.ics"])
+    try:
+        wait_for("\"Downloading Calendar\"",
+                 lambda: next((w for w in windows(app) if w.name == "Downloading Calendar"), None))
+        check(app, "with \"Downloading Calendar\" open")
+    finally:
+        end(process)
+        released.set()
         server.shutdown()
 
 
@@ -234,7 +283,8 @@ def main():
         return 77
     entry_window_and_preview()
     import_week_dialog()
-    sign_in_dialog()
+    server_dialogs()
+    open_address_dialog()
     if failures:
         print(f"{len(failures)} failures")
         return 1
