@@ -147,10 +147,12 @@ int renameat2(int fromFolder, const char* from, int toFolder, const char* to, un
     return fault(true) ? -1 : next(fromFolder, from, toFolder, to, flags);
 }
 
-#define DORVANE_OPEN(name)                                                                 \
-    int name(const char* path, int flags, ...)                                           \
+// open and openat alike: the mode is passed on only when the call may create
+// the file, and only a call that may create one can fail.
+#define DORVANE_OPEN(name, parameters, arguments)                                        \
+    int name parameters                                                                  \
     {                                                                                    \
-        static auto next = real<int (*)(const char*, int, ...)>(#name);                  \
+        static auto next = real<int(*) parameters>(#name);                               \
         mode_t mode = 0;                                                                 \
         if (flags & (O_CREAT | O_TMPFILE)) {                                             \
             va_list rest;                                                                \
@@ -158,25 +160,11 @@ int renameat2(int fromFolder, const char* from, int toFolder, const char* to, un
             mode = mode_t(va_arg(rest, int));                                            \
             va_end(rest);                                                                \
         }                                                                                \
-        return fault((flags & O_CREAT) != 0) ? -1 : next(path, flags, mode);             \
+        return fault((flags & O_CREAT) != 0) ? -1 : next arguments;                      \
     }
-DORVANE_OPEN(open)
-DORVANE_OPEN(open64)
-
-#define DORVANE_OPENAT(name)                                                             \
-    int name(int folder, const char* path, int flags, ...)                               \
-    {                                                                                    \
-        static auto next = real<int (*)(int, const char*, int, ...)>(#name);             \
-        mode_t mode = 0;                                                                 \
-        if (flags & (O_CREAT | O_TMPFILE)) {                                             \
-            va_list rest;                                                                \
-            va_start(rest, flags);                                                       \
-            mode = mode_t(va_arg(rest, int));                                            \
-            va_end(rest);                                                                \
-        }                                                                                \
-        return fault((flags & O_CREAT) != 0) ? -1 : next(folder, path, flags, mode);     \
-    }
-DORVANE_OPENAT(openat)
-DORVANE_OPENAT(openat64)
+DORVANE_OPEN(open, (const char* path, int flags, ...), (path, flags, mode))
+DORVANE_OPEN(open64, (const char* path, int flags, ...), (path, flags, mode))
+DORVANE_OPEN(openat, (int folder, const char* path, int flags, ...), (folder, path, flags, mode))
+DORVANE_OPEN(openat64, (int folder, const char* path, int flags, ...), (folder, path, flags, mode))
 
 }  // extern "C"
