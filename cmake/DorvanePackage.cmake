@@ -37,7 +37,10 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, fonts-dejav
 # (most other scripts) and its colour emoji are only suggested: with
 # fonts-noto-core installed, fontconfig prefers Noto Sans to DejaVu Sans for
 # a family it lacks, and the planner's face would change with it.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, fonts-lohit-deva, gnome-keyring")
+#
+# Qt's own translations give the standard dialogs' buttons the language of
+# Dorvane's windows in German, French and Spanish.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, fonts-lohit-deva, gnome-keyring, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "fonts-noto-core, fonts-noto-color-emoji")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 

@@ -4,6 +4,7 @@
 #include "Program.h"
 #include "cli/CommandLine.h"
 #include "cli/CommandLineRun.h"
+#include "common/Language.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -19,6 +20,7 @@ int main(int argc, char** argv)
     // Ties both windows to the installed desktop entry, so that the desktop
     // groups them under the menu entry and shows its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(DORVANE_APP_ID));
+    common::installTranslations();
 
     Program program;
     program.start();  // ends the program itself when it cannot go on

@@ -3,6 +3,7 @@
 #include "cli/BatchRun.h"
 #include "cli/CommandLine.h"
 #include "cli/HeadlessMessageBoxes.h"
+#include "common/Language.h"
 #include "seam/Seam.h"
 
 #include <QGuiApplication>
@@ -29,6 +30,7 @@ int runCommandLine(int& argc, char** argv, const QString& version)
     qInstallMessageHandler(keepQtNotesQuiet);
     QGuiApplication application(argc, argv);
     QCoreApplication::setApplicationVersion(version);
+    common::installTranslations();
     HeadlessMessageBoxes boxes;
     const seam::Seam<platform::MessageBoxes>::Scoped headless(&boxes);
 

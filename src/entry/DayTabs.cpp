@@ -1,5 +1,6 @@
 #include "DayTabs.h"
 
+#include "common/Language.h"
 #include "week/DayStore.h"
 
 #include <QProxyStyle>
@@ -48,7 +49,7 @@ DayTabs::DayTabs(int tabRowHeight, QWidget* parent) : QTabWidget(parent)
 {
     setTabBar(new DayTabBar(tabRowHeight, this));
     for (int page = 0; page < week::DayPageCount; ++page)
-        addTab(new QWidget(this), week::dayTabCaption(page));
+        addTab(new QWidget(this), week::dayTabCaption(page, common::windowLocale()));
 }
 
 }  // namespace entry

@@ -5,6 +5,7 @@
 #include "common/ErrorReport.h"
 #include "common/AppTitle.h"
 #include "common/Files.h"
+#include "common/Language.h"
 #include "desktop/ProgramIcon.h"
 #include "desktop/CursorFile.h"
 #include "platform/MessageBoxes.h"
@@ -81,11 +82,11 @@ void EntryWindow::createControls()
     setFont(arialBold(9));
 
     const QFont buttonFont = arialBold(11.25);
-    startButton = new QPushButton(QStringLiteral("Start Creating Template"), this);
+    startButton = new QPushButton(tr("Start Creating Template"), this);
     place(startButton, 120, 120, 7920, 400);
-    helpButton = new QPushButton(QStringLiteral("Help"), this);
+    helpButton = new QPushButton(tr("Help"), this);
     place(helpButton, 120, 630, 3960, 405);
-    sampleButton = new QPushButton(QStringLiteral("Load Sample/Example Data"), this);
+    sampleButton = new QPushButton(tr("Load Sample/Example Data"), this);
     place(sampleButton, 4200, 630, 3840, 405);
     for (QPushButton* button : {startButton, helpButton, sampleButton}) {
         button->setFont(buttonFont);
@@ -96,7 +97,7 @@ void EntryWindow::createControls()
     connect(helpButton, &QPushButton::clicked, this, [this] { helpClicked(); });
     connect(sampleButton, &QPushButton::clicked, this, [this] { sampleClicked(); });
 
-    titleFrame = new QGroupBox(QStringLiteral("Title For This Week"), this);
+    titleFrame = new QGroupBox(tr("Title For This Week"), this);
     place(titleFrame, 120, 1110, 7920, 820);
     makeWhite(titleFrame);
     m_pointer.hoverOver(titleFrame, Shape::Arrow);
@@ -119,11 +120,11 @@ void EntryWindow::createControls()
     rowsPanel->setFrameShape(QFrame::NoFrame);
     rowsPanel->raise();
 
-    const char* headings[] = {nullptr, "Time", "Number", "Name"};
+    const char* headings[] = {nullptr, QT_TR_NOOP("Time"), QT_TR_NOOP("Number"), QT_TR_NOOP("Name")};
     const int headingLeft[] = {0, 195, 1350, 2745};
     const int headingWidth[] = {0, 870, 1320, 4860};
     for (int i = 1; i <= 3; ++i) {
-        headingLabels[i] = new QLabel(QString::fromLatin1(headings[i]), rowsPanel);
+        headingLabels[i] = new QLabel(tr(headings[i]), rowsPanel);
         place(headingLabels[i], headingLeft[i], 225, headingWidth[i], 225);
     }
 
@@ -151,14 +152,14 @@ void EntryWindow::createControls()
 
 void EntryWindow::nameControls()
 {
-    startButton->setAccessibleDescription(QStringLiteral("Makes the planner of this week and shows its preview"));
-    helpButton->setAccessibleDescription(QStringLiteral("Tells whom to ask about Dorvane"));
-    sampleButton->setAccessibleDescription(QStringLiteral("Fills the title and all six day pages with an example week"));
+    startButton->setAccessibleDescription(tr("Makes the planner of this week and shows its preview"));
+    helpButton->setAccessibleDescription(tr("Tells whom to ask about Dorvane"));
+    sampleButton->setAccessibleDescription(tr("Fills the title and all six day pages with an example week"));
     titleEdit->setAccessibleName(titleFrame->title());
-    titleEdit->setAccessibleDescription(QStringLiteral("The planner's heading reads Week of, then this title"));
+    titleEdit->setAccessibleDescription(tr("The planner's heading reads Week of, then this title"));
     // The tab row takes the name of its current tab (Qt), so it gets only a description.
-    dayTabs->tabBar()->setAccessibleDescription(QStringLiteral("Control+Page Down and Control+Page Up switch pages"));
-    rowsPanel->setAccessibleName(QStringLiteral("Appointments"));
+    dayTabs->tabBar()->setAccessibleDescription(tr("Control+Page Down and Control+Page Up switch pages"));
+    rowsPanel->setAccessibleName(tr("Appointments"));
     nameRows();
 }
 
@@ -166,12 +167,13 @@ void EntryWindow::nameRows()
 {
     // One grid serves all six pages, so every box says the page shown: a
     // screen reader user hears which day a box belongs to.
-    const QString day = week::dayTabCaption(shownPage());
+    const QString day = week::dayTabCaption(shownPage(), common::windowLocale());
     for (int row = 0; row < week::RowCount; ++row) {
-        const QString slot = day + QStringLiteral(", ") + week::defaultHourText(row) + QStringLiteral(" o'clock, ");
-        timeBoxes[row]->setAccessibleName(slot + headingLabels[1]->text());
-        numberBoxes[row]->setAccessibleName(slot + headingLabels[2]->text());
-        nameBoxes[row]->setAccessibleName(slot + headingLabels[3]->text());
+        //: Accessible name of an appointment box: %1 the day, %2 the hour (8 to 12, 1 to 5), %3 the column
+        const QString slot = tr("%1, %2 o'clock, %3").arg(day, week::defaultHourText(row));
+        timeBoxes[row]->setAccessibleName(slot.arg(headingLabels[1]->text()));
+        numberBoxes[row]->setAccessibleName(slot.arg(headingLabels[2]->text()));
+        nameBoxes[row]->setAccessibleName(slot.arg(headingLabels[3]->text()));
     }
 }
 
@@ -284,7 +286,7 @@ void EntryWindow::startClicked()
     step(100, [&] { m_busy = true; });
     step(102, [&] { blank = titleEdit->text().trimmed().isEmpty(); });
     if (blank) {
-        step(104, [&] { platform::showMessage(QStringLiteral("You forgot to input week information.")); });
+        step(104, [&] { platform::showMessage(tr("You forgot to input week information.")); });
         step(106, [&] { titleEdit->setFocus(); });
     } else {
         step(108, [&] { m_pointer.setShape(Shape::Hourglass); });
@@ -300,7 +302,7 @@ void EntryWindow::startClicked()
 void EntryWindow::helpClicked()
 {
     common::Guard step(HelpLocation);
-    step(100, [&] { platform::showMessage(QStringLiteral("Questions? Please contact Team Quenlis at ") + ContactPage); });
+    step(100, [&] { platform::showMessage(tr("Questions? Please contact Team Quenlis at %1").arg(ContactPage)); });
 }
 
 void EntryWindow::sampleClicked()

@@ -5,6 +5,8 @@
 #include "common/ErrorReport.h"
 #include "common/ClipboardRetry.h"
 #include "common/Files.h"
+#include "common/Language.h"
+#include "week/DayStore.h"
 #include "week/WeekSource.h"
 #include "platform/MessageBoxes.h"
 #include "word/Word.h"
@@ -35,8 +37,6 @@ constexpr int TableColumns = 5;
 struct Block {
     int leftPage;
     int rightPage;
-    const char* leftDay;
-    const char* rightDay;
     int leftColour;
     int rightColour;
 
@@ -56,11 +56,11 @@ struct Block {
 };
 
 constexpr std::array<Block, 3> Blocks = {{
-    {0, 1, "Monday", "Tuesday", 16777164, 8558330,  //
+    {0, 1, 16777164, 8558330,  //
      154, 198, 264, 266, 268, 276, 284, {292, 292, 292}, 294, 296, 298, 306, 314},
-    {2, 3, "Wednesday", "Thursday", 16763364, 13434828,  //
+    {2, 3, 16763364, 13434828,  //
      166, 210, 318, 320, 322, 330, 338, {346, 348, 350}, 352, 354, 356, 364, 372},
-    {4, 5, "Friday", "Saturday/Sunday", 14597631, 39423,  //
+    {4, 5, 14597631, 39423,  //
      178, 222, 376, 378, 380, 388, 396, {404, 406, 408}, 410, 412, 414, 422, 430},
 }};
 
@@ -96,7 +96,11 @@ private:
 
 }  // namespace
 
-QString PlannerGenerator::heading(const QString& weekTitle) { return QStringLiteral("Week of ") + weekTitle; }
+QString PlannerGenerator::heading(const QString& weekTitle)
+{
+    //: The planner document's heading; %1 is the week's title as typed, such as a date
+    return tr("Week of %1").arg(weekTitle);
+}
 
 PlannerGenerator::PlannerGenerator(const week::WeekSource& week, PreviewHandOver& handOver, DigitSource digits)
     : m_week(week), m_handOver(handOver), m_digits(digits ? std::move(digits) : DigitSource(TemporaryFiles::drawDigit))
@@ -121,8 +125,8 @@ bool PlannerGenerator::stopForOpenWord()
     if (!isWordRunning())
         return false;
     const platform::Answer answer = platform::showMessage(
-        QStringLiteral("Word may be open. It is recommended that you close Word first. Use Ctrl+Alt+Del > Task "
-                       "Manager > WINWORD.EXE if necessary.\r\n\r\nWould you like to proceed anyway?"),
+        tr("Word may be open. It is recommended that you close Word first. Use Ctrl+Alt+Del > Task "
+           "Manager > WINWORD.EXE if necessary.\r\n\r\nWould you like to proceed anyway?"),
         platform::Buttons::YesNo);
     return answer != platform::Answer::Yes;
 }
@@ -137,7 +141,7 @@ void PlannerGenerator::makePreviewPicture(const QString& documentPath)
     document.Range().CopyAsPicture();
     const std::optional<QPicture> picture = common::clipboardPicture(0);
     if (!picture)
-        throw std::runtime_error("The clipboard holds no picture of the planner.");
+        throw std::runtime_error(tr("The clipboard holds no picture of the planner.").toStdString());
     m_picturePath = TemporaryFiles::reservePicture(TemporaryFiles::folder(), m_digits);
     TemporaryFiles::writePicture(*picture, m_picturePath);
     word.ActiveDocument().Close(DoNotSaveChanges);
@@ -189,13 +193,14 @@ void PlannerGenerator::buildWeek(const week::WeekSource& week, bool newPage, wor
 
     // Shades the selected (merged) heading cell and types the day's name,
     // in five steps from `line`.
-    auto dayHeading = [&](int line, int colour, const char* dayName) {
+    const QLocale language = common::windowLocale();
+    auto dayHeading = [&](int line, int colour, int page) {
         word::Shading shading;
         step(line, [&] { shading = selection().Cells().Shading(); });
         step(line + 2, [&] { shading.setTexture(NoTexture); });
         step(line + 4, [&] { shading.setForegroundPatternColor(AutomaticColour); });
         step(line + 6, [&] { shading.setBackgroundPatternColor(colour); });
-        step(line + 8, [&] { selection().TypeText(QString::fromLatin1(dayName)); });
+        step(line + 8, [&] { selection().TypeText(week::dayHeading(page, language)); });
     };
     // Types one entry cell in four steps from `line`: size 10, bold, text, next cell.
     auto entryCell = [&](int line, bool bold, const QString& text) {
@@ -205,6 +210,11 @@ void PlannerGenerator::buildWeek(const week::WeekSource& week, bool newPage, wor
         step(line + 6, [&] { moveCells(1); });
     };
 
+    //: Column title of the planner document, over each day's appointment numbers
+    const QString numberTitle = tr("Number");
+    //: Column title of the planner document, over each day's appointment names
+    const QString nameTitle = tr("Name");
+
     // The three blocks, each starting in the first cell of its first row.
     week::EntryFields fields;  // every split overwrites it
     for (const Block& block : Blocks) {
@@ -212,26 +222,26 @@ void PlannerGenerator::buildWeek(const week::WeekSource& week, bool newPage, wor
         step(146, [&] { extendOverTwoCells(); });
         step(148, [&] { selection().Cells().Merge(); });
         step(150, [&] { selection().Font().setSize(11); });
-        dayHeading(block.leftHeading, block.leftColour, block.leftDay);
+        dayHeading(block.leftHeading, block.leftColour, block.leftPage);
         step(188, [&] { moveCells(2); });
         step(190, [&] { extendOverTwoCells(); });
         step(192, [&] { selection().Cells().Merge(); });
         step(194, [&] { selection().Font().setSize(11); });
-        dayHeading(block.rightHeading, block.rightColour, block.rightDay);
+        dayHeading(block.rightHeading, block.rightColour, block.rightPage);
         step(232, [&] { moveCells(1); });
 
         // Column-title row.
         step(234, [&] { selection().Font().setSize(10); });
-        step(236, [&] { selection().TypeText(QStringLiteral("Number")); });
+        step(236, [&] { selection().TypeText(numberTitle); });
         step(238, [&] { moveCells(1); });
         step(240, [&] { selection().Font().setSize(10); });
-        step(242, [&] { selection().TypeText(QStringLiteral("Name")); });
+        step(242, [&] { selection().TypeText(nameTitle); });
         step(244, [&] { moveCells(2); });
         step(246, [&] { selection().Font().setSize(10); });
-        step(248, [&] { selection().TypeText(QStringLiteral("Name")); });
+        step(248, [&] { selection().TypeText(nameTitle); });
         step(250, [&] { moveCells(1); });
         step(252, [&] { selection().Font().setSize(10); });
-        step(254, [&] { selection().TypeText(QStringLiteral("Number")); });
+        step(254, [&] { selection().TypeText(numberTitle); });
         step(256, [&] { moveCells(1); });
 
         // Entry rows: the left day's number, name and time, the right day's name and number.
@@ -268,7 +278,7 @@ void PlannerGenerator::makeWeeks(const std::vector<const week::WeekSource*>& wee
                                  const std::function<void(word::Document&)>& use)
 {
     if (weeks.empty())
-        throw std::invalid_argument("A planner needs at least one week.");
+        throw std::invalid_argument(tr("A planner needs at least one week.").toStdString());
     word::Application objWord = word::Application::CreateObject();
     InstanceKeeper keeper(objWord);
     keeper.keep();
@@ -353,9 +363,9 @@ void PlannerGenerator::generatePlanner()
         const QString picturePath = temporaryPicturePath();
         try {
             if (picturePath.isEmpty())
-                throw std::runtime_error("There is no picture of the planner to load.");
+                throw std::runtime_error(tr("There is no picture of the planner to load.").toStdString());
             if (!picture.load(picturePath))
-                throw std::runtime_error(QStringLiteral("Cannot load the picture %1.").arg(picturePath).toStdString());
+                throw std::runtime_error(tr("Cannot load the picture %1.").arg(picturePath).toStdString());
         } catch (const std::runtime_error&) {
             // The preview keeps no earlier planner on show as if it were
             // this one: it shows none.

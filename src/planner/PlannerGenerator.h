@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -25,6 +26,8 @@ class PreviewHandOver;
 // it hands its result to `handOver`. Both are not owned and must outlive it.
 // Each Word instance belongs to the procedure that starts it and is quit by it.
 class PlannerGenerator {
+    Q_DECLARE_TR_FUNCTIONS(PlannerGenerator)
+
 public:
     // One digit 1 to 9 of a temporary document's name.
     using DigitSource = std::function<int()>;

@@ -3,13 +3,14 @@
 #include "common/Files.h"
 #include "files/AtomicFileWriter.h"
 
+#include <QCoreApplication>
 #include <stdexcept>
 
 namespace preview::OutputFile {
 
 platform::Answer askOverwrite(const QString& path)
 {
-    return platform::showMessage(QStringLiteral("Are you sure you wish to overwrite ") + path + QStringLiteral(" ?"),
+    return platform::showMessage(QCoreApplication::translate("preview::OutputFile", "Are you sure you wish to overwrite %1 ?").arg(path),
                                  platform::Buttons::YesNo);
 }
 
@@ -19,9 +20,9 @@ void write(const QString& path, const QByteArray& bytes)
 {
     const QString reason = files::AtomicFileWriter::write(path, bytes);
     if (!reason.isEmpty())
-        throw std::runtime_error(QStringLiteral("Cannot write %1: %2").arg(path, reason).toStdString());
+        throw std::runtime_error(QCoreApplication::translate("preview::OutputFile", "Cannot write %1: %2").arg(path, reason).toStdString());
 }
 
-void reportDone() { platform::showMessage(QStringLiteral("Done.")); }
+void reportDone() { platform::showMessage(QCoreApplication::translate("preview::OutputFile", "Done.")); }
 
 }  // namespace preview::OutputFile

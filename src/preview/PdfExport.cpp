@@ -4,6 +4,7 @@
 #include "preview/OutputFile.h"
 #include "preview/PlannerPages.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPdfWriter>
 #include <QBuffer>
@@ -18,7 +19,7 @@ void writePdf(const word::DocumentPages& pages, QIODevice& device)
     writer.setTitle(pages.title());
     writer.setCreator(QStringLiteral("Dorvane"));
     if (!pages.print(writer))
-        throw std::runtime_error("The PDF pages could not be made.");
+        throw std::runtime_error(QCoreApplication::translate("preview::PdfExport", "The PDF pages could not be made.").toStdString());
 }
 
 QByteArray pdfBytes(const word::DocumentPages& pages)
@@ -40,7 +41,8 @@ void writePdfFile(const word::DocumentPages& pages, const QString& target)
 void exportAsPdf(const QString& wordFile)
 {
     QString chosen = platform::fileDialogs().saveFileName(
-        {QString(), QStringLiteral("Export as PDF"), QStringLiteral("PDF (*.pdf)|*.pdf")});
+        {QString(), QCoreApplication::translate("preview::PdfExport", "Export as PDF"),
+         QCoreApplication::translate("preview::PdfExport", "PDF (*.pdf)|*.pdf")});
     if (chosen.isEmpty())
         return;
     if (QFileInfo(chosen).suffix().isEmpty())

@@ -3,6 +3,7 @@
 #include "platform/SystemClipboard.h"
 #include "preview/PlannerPages.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QMimeData>
 #include <QPainter>
@@ -37,7 +38,8 @@ QImage pictureBitmap(const word::DocumentPages& pages, int dpi)
                      int(std::ceil(pages.pictureSize().height() * scale)));
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull())
-        throw std::runtime_error("There is not enough memory for the picture.");
+        throw std::runtime_error(
+            QCoreApplication::translate("preview::PictureCopy", "There is not enough memory for the picture.").toStdString());
     const int dotsPerMeter = int(std::lround(dpi / 0.0254));
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);

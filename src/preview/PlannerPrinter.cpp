@@ -6,6 +6,7 @@
 #include "preview/PdfExport.h"
 #include "preview/PlannerPages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPrintEngine>
 #include <QPrinter>
@@ -24,7 +25,7 @@ namespace {
 // name, value (Qt's private PPK_CupsOptions).
 constexpr auto CupsOptionsProperty = QPrintEngine::PrintEnginePropertyKey(0xfe00);
 
-const char* const NoPrinter = "No printer is set up on this computer.";
+const char* const NoPrinter = QT_TRANSLATE_NOOP("preview::PlannerPrinter", "No printer is set up on this computer.");
 
 }  // namespace
 
@@ -78,7 +79,7 @@ void printPlanner(const QString& wordFile)
     }
     // Without any queue Qt's printer falls back to a PDF writer with no file.
     if (printer.outputFormat() == QPrinter::PdfFormat || printer.printerName().isEmpty())
-        throw std::runtime_error(NoPrinter);
+        throw std::runtime_error(QCoreApplication::translate("preview::PlannerPrinter", NoPrinter).toStdString());
     submitPages(pages, printer.printerName(), cupsOptions(printer));
 }
 
@@ -86,7 +87,7 @@ void printPages(const word::DocumentPages& pages, const QString& printer)
 {
     const QString queue = printer.isEmpty() ? QPrinterInfo::defaultPrinterName() : printer;
     if (queue.isEmpty())
-        throw std::runtime_error(NoPrinter);
+        throw std::runtime_error(QCoreApplication::translate("preview::PlannerPrinter", NoPrinter).toStdString());
     submitPages(pages, queue, {{QStringLiteral("media"), pages.pageLayout().pageSize().key()}});
 }
 
@@ -100,7 +101,7 @@ void submitPages(const word::DocumentPages& pages, const QString& queue, const Q
     const QString reason = files::AtomicFileWriter::write(spool, pdfBytes(pages));
     if (!reason.isEmpty())
         throw std::runtime_error(
-            QStringLiteral("Cannot write a temporary file for printing: %1").arg(reason).toStdString());
+            QCoreApplication::translate("preview::PlannerPrinter", "Cannot write a temporary file for printing: %1").arg(reason).toStdString());
     const std::unique_ptr<const QString, void (*)(const QString*)> removeSpool(&spool, [](const QString* path) {
         QFile::remove(*path);
     });

@@ -16,12 +16,12 @@ namespace preview {
 PreviewCommands::PreviewCommands(QWidget* window, QWidget* picture, std::function<QString()> documentPath)
     : QObject(window), m_documentPath(std::move(documentPath))
 {
-    m_print = addCommand(window, QStringLiteral("Print\u2026"), QStringLiteral("Ctrl+P"),
-                         QStringLiteral("The planner could not be printed."), &printPlanner);
-    m_export = addCommand(window, QStringLiteral("Export as PDF\u2026"), QStringLiteral("Ctrl+E"),
-                          QStringLiteral("The planner could not be exported as PDF."), &exportAsPdf);
-    m_copy = addCommand(window, QStringLiteral("Copy Picture"), QStringLiteral("Ctrl+C"),
-                        QStringLiteral("The picture could not be copied."), &copyPicture);
+    m_print = addCommand(window, tr("Print\u2026"), QStringLiteral("Ctrl+P"),
+                         tr("The planner could not be printed."), &printPlanner);
+    m_export = addCommand(window, tr("Export as PDF\u2026"), QStringLiteral("Ctrl+E"),
+                          tr("The planner could not be exported as PDF."), &exportAsPdf);
+    m_copy = addCommand(window, tr("Copy Picture"), QStringLiteral("Ctrl+C"),
+                        tr("The picture could not be copied."), &copyPicture);
 
     m_menu = new QMenu(window);
     m_menu->addActions({m_print, m_export, m_copy});

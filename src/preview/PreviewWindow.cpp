@@ -113,16 +113,16 @@ void PreviewWindow::buildControls()
     connect(m_horizontalBar, &QScrollBar::valueChanged, this, [this](int value) { scrollBarMoved(m_viewport.horizontalBar(), value); });
     connect(m_verticalBar, &QScrollBar::valueChanged, this, [this](int value) { scrollBarMoved(m_viewport.verticalBar(), value); });
 
-    m_buttonFrame = new QGroupBox(QStringLiteral("Zoom:"), this);
+    m_buttonFrame = new QGroupBox(tr("Zoom:"), this);
     m_buttonFrame->setObjectName(QStringLiteral("buttonFrame"));
     m_buttonFrame->setGeometry(toPixels(120, 7860, 9600, 855));
-    m_zoomInButton = makeButton(QStringLiteral("Zoom In"), m_buttonFrame, toPixels(240, 300, 4440, 405));
+    m_zoomInButton = makeButton(tr("Zoom In"), m_buttonFrame, toPixels(240, 300, 4440, 405));
     m_zoomInButton->setObjectName(QStringLiteral("zoomInButton"));
-    m_zoomOutButton = makeButton(QStringLiteral("Zoom Out"), m_buttonFrame, toPixels(4800, 300, 4560, 405));
+    m_zoomOutButton = makeButton(tr("Zoom Out"), m_buttonFrame, toPixels(4800, 300, 4560, 405));
     m_zoomOutButton->setObjectName(QStringLiteral("zoomOutButton"));
-    m_backButton = makeButton(QStringLiteral("< Back"), this, toPixels(120, 8850, 4680, 405));
+    m_backButton = makeButton(tr("< Back"), this, toPixels(120, 8850, 4680, 405));
     m_backButton->setObjectName(QStringLiteral("backButton"));
-    m_saveButton = makeButton(QStringLiteral("Save Results To Word File"), this, toPixels(4920, 8850, 4800, 405));
+    m_saveButton = makeButton(tr("Save Results To Word File"), this, toPixels(4920, 8850, 4800, 405));
     m_saveButton->setObjectName(QStringLiteral("saveButton"));
 
     m_originalPicture = new desktop::PictureBox(this);
@@ -146,10 +146,10 @@ void PreviewWindow::buildControls()
 
     m_commands = new PreviewCommands(this, m_shownPicture, [this] { return temporaryDocument; });
 
-    m_view->setAccessibleName(QStringLiteral("Preview"));
-    m_horizontalBar->setAccessibleName(QStringLiteral("Move the picture left and right"));
-    m_verticalBar->setAccessibleName(QStringLiteral("Move the picture up and down"));
-    m_shownPicture->setAccessibleDescription(QStringLiteral(
+    m_view->setAccessibleName(tr("Preview"));
+    m_horizontalBar->setAccessibleName(tr("Move the picture left and right"));
+    m_verticalBar->setAccessibleName(tr("Move the picture up and down"));
+    m_shownPicture->setAccessibleDescription(tr(
         "Control+plus zooms in and Control+minus zooms out; the arrow keys and Page Up and Page Down move the "
         "picture, as does dragging it. Control+P prints, Control+E exports as PDF, Control+C copies the picture."));
     setPlannerHeading(QString());
@@ -211,9 +211,9 @@ void PreviewWindow::activate()
 void PreviewWindow::setPlannerHeading(const QString& heading)
 {
     // Named as the planner it shows, so a screen reader says which week it is.
-    const QString name = heading.isEmpty() ? QStringLiteral("Planner") : heading;
+    const QString name = heading.isEmpty() ? tr("Planner") : heading;
     m_shownPicture->setAccessibleName(name);
-    m_originalPicture->setAccessibleName(name + QStringLiteral(", original size"));
+    m_originalPicture->setAccessibleName(tr("%1, original size").arg(name));
 }
 
 void PreviewWindow::setPicture(const QPicture& picture)
@@ -286,7 +286,7 @@ void PreviewWindow::copyDocument(const QString& target) const
         bytes = source.readAll();
     if (!source.isOpen() || source.error() != QFileDevice::NoError)
         throw std::runtime_error(
-            QStringLiteral("Cannot read the planner document %1: %2").arg(temporaryDocument, source.errorString()).toStdString());
+            tr("Cannot read the planner document %1: %2").arg(temporaryDocument, source.errorString()).toStdString());
     OutputFile::write(target, bytes);
 }
 
@@ -297,8 +297,8 @@ void PreviewWindow::saveClicked()
     QString returned;
     QString chosen;
     step(100, [&] { request.fileName = QString(); });
-    step(102, [&] { request.title = QStringLiteral("Save File"); });
-    step(104, [&] { request.filter = QStringLiteral("Word Files (*.doc)|*.doc"); });
+    step(102, [&] { request.title = tr("Save File"); });
+    step(104, [&] { request.filter = tr("Word Files (*.doc)|*.doc"); });
     step(106, [&] { returned = platform::fileDialogs().saveFileName(request); });
     step(108, [&] { chosen = returned; });
 
@@ -337,7 +337,7 @@ void PreviewWindow::backClicked()
     bool entryShown = false;
     step(104, [&] {
         if (!m_entry)
-            throw std::runtime_error("The entry window is not available");
+            throw std::runtime_error(tr("The entry window is not available").toStdString());
         m_entry->show();
         entryShown = true;
     });

@@ -1,5 +1,7 @@
 #include "Viewport.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <limits>
 #include <stdexcept>
@@ -7,11 +9,17 @@
 namespace preview {
 namespace {
 
+// The description of a run-time error, in the window's language.
+std::string failure(const char* description)
+{
+    return QCoreApplication::translate("preview::Viewport", description).toStdString();
+}
+
 int32_t floorToInt32(double value)
 {
     const double floored = std::floor(value);
     if (!(floored >= std::numeric_limits<int32_t>::min() && floored <= std::numeric_limits<int32_t>::max()))
-        throw std::overflow_error("Overflow");
+        throw std::overflow_error(failure(QT_TRANSLATE_NOOP("preview::Viewport", "Overflow")));
     return static_cast<int32_t>(floored);
 }
 
@@ -42,7 +50,7 @@ int16_t toInt16(double value)
 {
     const double rounded = roundHalfEven(value);
     if (!(rounded >= std::numeric_limits<int16_t>::min() && rounded <= std::numeric_limits<int16_t>::max()))
-        throw std::overflow_error("Overflow");
+        throw std::overflow_error(failure(QT_TRANSLATE_NOOP("preview::Viewport", "Overflow")));
     return static_cast<int16_t>(rounded);
 }
 
@@ -50,14 +58,14 @@ int32_t toInt32(double value)
 {
     const double rounded = roundHalfEven(value);
     if (!(rounded >= std::numeric_limits<int32_t>::min() && rounded <= std::numeric_limits<int32_t>::max()))
-        throw std::overflow_error("Overflow");
+        throw std::overflow_error(failure(QT_TRANSLATE_NOOP("preview::Viewport", "Overflow")));
     return static_cast<int32_t>(rounded);
 }
 
 void ScrollBar::setMax(int16_t max)
 {
     if (max < min())
-        throw std::out_of_range("Invalid property value");
+        throw std::out_of_range(failure(QT_TRANSLATE_NOOP("preview::Viewport", "Invalid property value")));
     m_max = max;
     if (m_value > m_max) {
         m_value = m_max;
@@ -69,7 +77,7 @@ void ScrollBar::setMax(int16_t max)
 void ScrollBar::setValue(int16_t value)
 {
     if (value < min() || value > m_max)
-        throw std::out_of_range("Invalid property value");
+        throw std::out_of_range(failure(QT_TRANSLATE_NOOP("preview::Viewport", "Invalid property value")));
     if (value == m_value)
         return;
     m_value = value;

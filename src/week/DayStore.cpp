@@ -4,14 +4,31 @@
 
 namespace week {
 
-QString dayTabCaption(int page)
+namespace {
+
+// `weekday` 1 Monday ... 7 Sunday.
+QString dayName(int weekday, QLocale::FormatType length, const QLocale& locale)
 {
-    static const char* const captions[DayPageCount] = {"Monday", "Tuesday", "Wednesday",
-                                                       "Thursday", "Friday", "Sat/Sun"};
+    QString name = locale.standaloneDayName(weekday, length);
+    if (!name.isEmpty())
+        name.replace(0, 1, locale.toUpper(name.left(1)));
+    return name;
+}
+
+QString pageName(int page, QLocale::FormatType weekendLength, const QLocale& locale)
+{
     if (page < 0 || page >= DayPageCount)
         throw std::out_of_range("day page " + std::to_string(page) + " does not exist");
-    return QString::fromLatin1(captions[page]);
+    if (page < DayPageCount - 1)
+        return dayName(page + 1, QLocale::LongFormat, locale);
+    return dayName(6, weekendLength, locale) + QLatin1Char('/') + dayName(7, weekendLength, locale);
 }
+
+}  // namespace
+
+QString dayTabCaption(int page, const QLocale& locale) { return pageName(page, QLocale::ShortFormat, locale); }
+
+QString dayHeading(int page, const QLocale& locale) { return pageName(page, QLocale::LongFormat, locale); }
 
 QString defaultHourText(int row)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -16,8 +17,18 @@ namespace week {
 inline constexpr int DayPageCount = 6;
 inline constexpr int RowCount = 10;
 
-// "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Sat/Sun".
-QString dayTabCaption(int page);
+// The names of the days come from `locale`, its first letter a capital even
+// where the language writes day names in lower case (a caption begins a line).
+// English is the default.
+inline const QLocale EnglishDays{QLocale::English, QLocale::UnitedStates};
+
+// The caption of a day page's tab: "Monday", "Tuesday", "Wednesday",
+// "Thursday", "Friday", "Sat/Sun" (the short names).
+QString dayTabCaption(int page, const QLocale& locale = EnglishDays);
+
+// The heading of a day in the planner: as the tab, but "Saturday/Sunday"
+// (the long names).
+QString dayHeading(int page, const QLocale& locale = EnglishDays);
 
 // The hour a row stands for, as a plain whole number: rows 0 to 9 read
 // "8", "9", "10", "11", "12", "1", "2", "3", "4", "5".

@@ -2,6 +2,8 @@
 
 #include "DayStore.h"
 
+#include <QCoreApplication>
+
 #include <stdexcept>
 
 namespace week {
@@ -15,7 +17,11 @@ int sundayWeekNumber(const QDate& date)
     return (dayOfYear - 1 + firstWeekday) / 7 + 1;
 }
 
-QString sampleWeekTitle(const QDate& date) { return QStringLiteral("Week #") + QString::number(sundayWeekNumber(date)); }
+QString sampleWeekTitle(const QDate& date)
+{
+    //: Title of the example week; %1 is the number of the week in the year
+    return QCoreApplication::translate("week::SampleData", "Week #%1").arg(sundayWeekNumber(date));
+}
 
 SampleRows sampleRows(int page)
 {
@@ -28,10 +34,10 @@ SampleRows sampleRows(int page)
 QString sampleName(int row, int n)
 {
     if (row % 2 == 0)
-        return n < 4 ? QStringLiteral("Lunch") : QStringLiteral("Meeting with friends");
+        return n < 4 ? QCoreApplication::translate("week::SampleData", "Lunch") : QCoreApplication::translate("week::SampleData", "Meeting with friends");
     if (row % 3 == 0)
-        return n < 3 ? QStringLiteral("Go shopping") : QStringLiteral("Gym");
-    return n < 2 ? QStringLiteral("Trip") : QStringLiteral("Meeting with associates");
+        return n < 3 ? QCoreApplication::translate("week::SampleData", "Go shopping") : QCoreApplication::translate("week::SampleData", "Gym");
+    return n < 2 ? QCoreApplication::translate("week::SampleData", "Trip") : QCoreApplication::translate("week::SampleData", "Meeting with associates");
 }
 
 }  // namespace week

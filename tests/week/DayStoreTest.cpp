@@ -18,6 +18,10 @@ TEST(WeekRows, HourTextsAndTabCaptions)
     for (int page = 0; page < week::DayPageCount; ++page)
         EXPECT_EQ(week::dayTabCaption(page), captions[page]);
     EXPECT_THROW(week::dayTabCaption(6), std::out_of_range);
+    EXPECT_EQ(week::dayHeading(5), "Saturday/Sunday");
+    EXPECT_THROW(week::dayHeading(-1), std::out_of_range);
+    // French writes its day names in lower case; a caption starts with a capital.
+    EXPECT_EQ(week::dayTabCaption(0, QLocale(QLocale::French, QLocale::France)), "Lundi");
 }
 
 TEST(EntryLine, JoinsWithCommasAndNothingElse)
