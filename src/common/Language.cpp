@@ -6,32 +6,41 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <memory>
+
 namespace common {
 
 QString translationsFolder() { return platform::programFolder() + QStringLiteral("/translations"); }
 
 bool installTranslations(const QLocale& locale, const QString& folder)
 {
+    QCoreApplication* application = QCoreApplication::instance();
+    const QString installed = QStringLiteral("dorvane-translation");
+    for (QTranslator* earlier : application->findChildren<QTranslator*>(installed, Qt::FindDirectChildrenOnly)) {
+        QCoreApplication::removeTranslator(earlier);
+        delete earlier;
+    }
     // As gettext does, the C locale keeps English even where LANGUAGE names
     // other languages (Qt alone would follow LANGUAGE).
     if (locale.language() == QLocale::C)
         return false;
-    QCoreApplication* application = QCoreApplication::instance();
-    auto* ours = new QTranslator(application);
-    if (!ours->load(locale, QStringLiteral("dorvane"), QStringLiteral("_"), folder)) {
-        delete ours;
-        return false;
-    }
-    QCoreApplication::installTranslator(ours);
 
+    auto ours = std::make_unique<QTranslator>();
+    if (!ours->load(locale, QStringLiteral("dorvane"), QStringLiteral("_"), folder))
+        return false;
     // Matched to our translation's language rather than to the user's first
     // choice: a user whose first language we lack reads English throughout.
-    auto* qt = new QTranslator(application);
-    if (qt->load(QLocale(ours->language()), QStringLiteral("qtbase"), QStringLiteral("_"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qt);
-    else
-        delete qt;
+    auto qt = std::make_unique<QTranslator>();
+    const bool qtLoaded = qt->load(QLocale(ours->language()), QStringLiteral("qtbase"), QStringLiteral("_"),
+                                   QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    const auto install = [&](QTranslator* translator) {
+        translator->setObjectName(installed);
+        translator->setParent(application);
+        QCoreApplication::installTranslator(translator);
+    };
+    install(ours.release());
+    if (qtLoaded)
+        install(qt.release());
     return true;
 }
 

@@ -17,10 +17,11 @@ namespace common {
 QString translationsFolder();
 
 // Installs Dorvane's translation for `locale` from `folder`, and Qt's for the
-// same language, on the running application, which owns them from then on.
-// Returns false, and installs nothing, when Dorvane has no translation for
-// any of the locale's languages: the program then stays in English. Call once,
-// after the application object exists and before any window is made.
+// same language, on the running application, which owns them from then on;
+// they replace those an earlier call installed. Returns false, and leaves no
+// translation installed, when Dorvane has none for any of the locale's
+// languages: the program then speaks English. Texts already shown do not
+// change, so the program calls it before it makes any window.
 bool installTranslations(const QLocale& locale = QLocale::system(), const QString& folder = translationsFolder());
 
 // The locale of the language the installed translation speaks; English

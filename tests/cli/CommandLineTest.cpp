@@ -41,13 +41,16 @@ struct Outcome {
 };
 
 // Runs the program as a scheduled job would: no DISPLAY, no WAYLAND_DISPLAY,
-// no QT_QPA_PLATFORM. `prefix` runs it through another program (setpriv).
-Outcome dorvane(const QStringList& arguments, const QStringList& prefix = {})
+// no QT_QPA_PLATFORM, in the C locale unless `locale` names the variables
+// to set. `prefix` runs it through another program (setpriv).
+Outcome dorvane(const QStringList& arguments, const QStringList& prefix = {},
+                const QStringList& locale = {"LC_ALL=C.UTF-8"})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
         environment.remove(QString::fromLatin1(name));
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    for (const QString& variable : locale)
+        environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
     QProcess process;
     process.setProcessEnvironment(environment);
     const QStringList command = prefix + QStringList{QStringLiteral(DORVANE_EXECUTABLE)} + arguments;
@@ -263,6 +266,59 @@ TEST(CommandLine, ThreeWeeksMakeOneDocumentWithATablePerWeekAndAPagePerWeek)
                                                             "-layout", converted, "-"});
         EXPECT_TRUE(text.contains(heading(weeks[size_t(page - 1)]))) << page << text.toStdString();
         EXPECT_EQ(text.count("Week of "), 1) << page << text.toStdString();
+    }
+}
+
+// The planner in the language the locale asks for, as python-docx reads it
+// back: the heading with the date as the import writes it, the day names
+// and the column titles. English stays as it was, and so does the C locale
+// even where LANGUAGE names a translated language.
+TEST(CommandLine, ThePlannerIsWrittenInTheUsersLanguage)
+{
+    struct Language {
+        QStringList locale;
+        QString heading;
+        QStringList days;
+        QStringList titles;  // over the numbers, over the names
+    };
+    const Language languages[] = {
+        {{"LANG=de_DE.UTF-8"}, "Woche vom 7. Dezember 2026",
+         {"Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag/Sonntag"}, {"Nummer", "Name"}},
+        {{"LC_ALL=fr_FR.UTF-8"}, "Semaine du 7 décembre 2026",
+         {"Lundi", "Mardi", "Mercredi", "Jeudi", "Vendredi", "Samedi/Dimanche"}, {"Numéro", "Nom"}},
+        {{"LANG=es_ES.UTF-8"}, "Semana del 7 de diciembre de 2026",
+         {"Lunes", "Martes", "Miércoles", "Jueves", "Viernes", "Sábado/Domingo"}, {"Número", "Nombre"}},
+        {{"LANG=en_US.UTF-8"}, "Week of December 7, 2026",
+         {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday/Sunday"}, {"Number", "Name"}},
+        {{"LANG=C.UTF-8", "LANGUAGE=de"}, "Week of 7 December 2026",
+         {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday/Sunday"}, {"Number", "Name"}},
+    };
+    if (QProcess::execute("/usr/bin/python3", {"-c", "import docx"}) != 0)
+        GTEST_SKIP() << "python-docx is not installed for /usr/bin/python3";
+    QTemporaryDir folder;
+    for (const Language& language : languages) {
+        const std::string name = language.locale.join(' ').toStdString();
+        const QString document = folder.filePath(language.locale.first() + ".docx");
+        const Outcome run = dorvane({"--import", Example, "--week", "2026-12-09", "--save", document}, {}, language.locale);
+        ASSERT_EQ(run.exitCode, 0) << name << shown(run);
+        QByteArray json;
+        ASSERT_TRUE(runProgram("/usr/bin/python3", {DORVANE_DOCX_DUMP, document}, 120000, &json)) << json.toStdString();
+        const QJsonObject dump = QJsonDocument::fromJson(json).object();
+        EXPECT_EQ(dump["paragraphs"].toArray().first().toObject()["text"].toString().toStdString(),
+                  language.heading.toStdString()) << name;
+        const QJsonArray rows = dump["tables"].toArray().first().toObject()["rows"].toArray();
+        ASSERT_EQ(rows.size(), 36) << name;
+        QStringList days;
+        for (int block = 0; block < 3; ++block) {
+            const QJsonArray dayRow = rows[block * 12].toArray();
+            days << dayRow.first().toObject()["text"].toString() << dayRow.last().toObject()["text"].toString();
+            QStringList titles;
+            for (const QJsonValue cell : rows[block * 12 + 1].toArray())
+                titles << cell.toObject()["text"].toString();
+            const QStringList expected{language.titles[0], language.titles[1], "", language.titles[1], language.titles[0]};
+            EXPECT_EQ(titles.join('|').toStdString(), expected.join('|').toStdString()) << name;
+        }
+        EXPECT_EQ(days.join('|').toStdString(), language.days.join('|').toStdString()) << name;
     }
 }
 

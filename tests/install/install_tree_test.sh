@@ -15,6 +15,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 step "installed tree"
 expected=(bin/dorvane lib/dorvane/dorvane lib/dorvane/HAND-M.CUR
+          lib/dorvane/translations/dorvane_de.qm lib/dorvane/translations/dorvane_es.qm
+          lib/dorvane/translations/dorvane_fr.qm
           share/applications/$id.desktop share/metainfo/$id.metainfo.xml
           share/icons/hicolor/scalable/apps/$id.svg share/man/man1/dorvane.1.gz
           share/doc/dorvane/copyright share/doc/dorvane/changelog.gz
