@@ -7,6 +7,7 @@ Run by accessible_tree_test.sh inside Xvfb and a private D-Bus session:
     accessible_tree.py DORVANE CALENDAR_FILE
 """
 import http.server
+import os
 import subprocess
 import sys
 import threading
@@ -135,8 +136,13 @@ def press(acc):
     action.doAction(0)
 
 
-def run(arguments):
-    process = subprocess.Popen([program] + arguments)
+def run(arguments, locale=None):
+    environment = dict(os.environ)
+    if locale:
+        for name in ("LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"):
+            environment.pop(name, None)
+        environment["LANG"] = locale
+    process = subprocess.Popen([program] + arguments, env=environment)
     app = wait_for("the program on the accessibility bus", lambda: application(process.pid))
     return process, app
 
@@ -274,6 +280,24 @@ def server_dialogs():
         server.shutdown()
 
 
+def in_german():
+    # Translated names must stay present and apart as well.
+    process, app = run([], "de_DE.UTF-8")
+    try:
+        start = wait_for("the entry window in German",
+                         lambda: named(app, "Vorlage erstellen", pyatspi.ROLE_PUSH_BUTTON))
+        names = check(app, "in German at start")
+        if not any(name.startswith("Montag, 9") for name in names):
+            fail("in German: the boxes of the rows are not named after Montag")
+        press(start)
+        wait_for("the German message box", lambda: next(
+            (w for w in windows(app) if any("vergessen" in (a.name or "") for a in descendants(w))
+             or "vergessen" in (w.description or "")), None))
+        check(app, "in German with the message box open")
+    finally:
+        end(process)
+
+
 def main():
     try:
         Atspi.init()
@@ -285,6 +309,7 @@ def main():
     import_week_dialog()
     server_dialogs()
     open_address_dialog()
+    in_german()
     if failures:
         print(f"{len(failures)} failures")
         return 1
