@@ -9,6 +9,8 @@ file: a text of the code missing from the file, or one the code no longer
 has, shows as a difference. Then every message must be translated: not
 unfinished, not empty, every plural form given, the same %1..%9 and %n as
 its source, and one & (a keyboard accelerator) where the source has one.
+lupdate must not warn: a warning means a text's context is not the one the
+code asks for, so its translation would never be shown.
 """
 import re
 import shutil
@@ -64,8 +66,11 @@ def main():
             shutil.copyfile(ts, copy)
             run = subprocess.run([lupdate, "-silent", "-no-obsolete", "-locations", "none", sources, "-ts", str(copy)],
                                  capture_output=True, text=True)
-            if run.returncode != 0:
-                print(f"{ts.name}: lupdate failed\n{run.stdout}{run.stderr}")
+            # A warning such as "lacks Q_OBJECT macro" means lupdate filed a
+            # text under another context than the code looks it up in: its
+            # translation would never be found.
+            if run.returncode != 0 or run.stderr.strip():
+                print(f"{ts.name}: lupdate failed or warned\n{run.stdout}{run.stderr}")
                 failed = True
                 continue
             before, after = keys(ts), keys(copy)
