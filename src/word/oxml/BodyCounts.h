@@ -13,10 +13,10 @@ namespace word::oxml {
 // Counting is inline: it happens for every run and every piece of text.
 class BodyCounts {
 public:
-    void addParagraph() { countOne(m_paragraphs, limits::MaxParagraphs, "paragraphs"); }  // body and cells alike
-    void addRun() { countOne(m_runs, limits::MaxRuns, "runs of text"); }  // w:r elements as read, before merging
-    void addTable() { countOne(m_tables, limits::MaxTables, "tables"); }  // nested tables too
-    void addCell() { countOne(m_cells, limits::MaxCells, "table cells"); }
+    void addParagraph() { countOne(m_paragraphs, limits::MaxParagraphs, QT_TRANSLATE_NOOP("word::oxml::BodyCounts", "paragraphs")); }  // body and cells alike
+    void addRun() { countOne(m_runs, limits::MaxRuns, QT_TRANSLATE_NOOP("word::oxml::BodyCounts", "runs of text")); }  // w:r elements as read, before merging
+    void addTable() { countOne(m_tables, limits::MaxTables, QT_TRANSLATE_NOOP("word::oxml::BodyCounts", "tables")); }  // nested tables too
+    void addCell() { countOne(m_cells, limits::MaxCells, QT_TRANSLATE_NOOP("word::oxml::BodyCounts", "table cells")); }
     void addText(qsizetype characters)  // UTF-16 units
     {
         m_characters += characters;
