@@ -22,7 +22,9 @@ namespace {
 
 QString tooLarge()
 {
-    return QCoreApplication::translate("calendar::CalendarFile", "The file is larger than %1 MB, more than a calendar Dorvane imports.").arg(MaxFileBytes / (1024 * 1024));
+    return QCoreApplication::translate("calendar::CalendarFile",
+                                       "The file is larger than %1 MB, more than a calendar Dorvane imports.")
+        .arg(MaxFileBytes / (1024 * 1024));
 }
 
 QString eventName(icalcomponent* event)
@@ -37,7 +39,8 @@ std::optional<QString> timeProblem(icalproperty* property, const icaltimetype& v
 {
     if (isValidTime(value))
         return std::nullopt;
-    return QCoreApplication::translate("calendar::CalendarFile", "has a malformed date in %1 (dates from %2 to %3 are read)")
+    return QCoreApplication::translate("calendar::CalendarFile",
+                                       "has a malformed date in %1 (dates from %2 to %3 are read)")
         .arg(QString::fromLatin1(icalproperty_kind_to_string(icalproperty_isa(property))))
         .arg(FirstYear)
         .arg(LastYear);
@@ -54,7 +57,8 @@ std::optional<QString> eventProblem(icalcomponent* event)
         const QByteArray text = icalproperty_get_xlicerror(note);
         for (const char* name : {"DTSTART", "RRULE", "RDATE", "EXDATE", "RECURRENCE-ID", "STATUS"}) {
             if (text.contains(QByteArray(" in ") + name + " property"))
-                return QCoreApplication::translate("calendar::CalendarFile", "has a malformed %1 that cannot be read").arg(QLatin1String(name));
+                return QCoreApplication::translate("calendar::CalendarFile", "has a malformed %1 that cannot be read")
+                    .arg(QLatin1String(name));
         }
     }
     icalproperty* start = icalcomponent_get_first_property(event, ICAL_DTSTART_PROPERTY);
@@ -78,7 +82,8 @@ std::optional<QString> eventProblem(icalcomponent* event)
     for (icalproperty* p : propertiesOf(event, ICAL_RRULE_PROPERTY)) {
         const icalrecurrencetype rule = icalproperty_get_rrule(p);
         if (rule.freq == ICAL_NO_RECURRENCE || rule.interval < 1)
-            return QCoreApplication::translate("calendar::CalendarFile", "has a repetition rule (RRULE) that cannot be read");
+            return QCoreApplication::translate("calendar::CalendarFile",
+                                               "has a repetition rule (RRULE) that cannot be read");
         if (!icaltime_is_null_time(rule.until)) {
             if (auto problem = timeProblem(p, rule.until))
                 return problem;
@@ -180,13 +185,15 @@ void checkZone(icalcomponent* zone)
                          ? icalproperty_get_tzid(icalcomponent_get_first_property(zone, ICAL_TZID_PROPERTY))
                          : "";
     auto refuse = [tzid](const QString& what) {
-        throw ImportError(QCoreApplication::translate("calendar::CalendarFile", "The time zone \"%1\" %2.").arg(QString::fromUtf8(tzid).left(MaxNameLength), what));
+        throw ImportError(QCoreApplication::translate("calendar::CalendarFile", "The time zone \"%1\" %2.")
+                              .arg(QString::fromUtf8(tzid).left(MaxNameLength), what));
     };
     int observances = 0;
     for (icalcomponent* part = icalcomponent_get_first_component(zone, ICAL_ANY_COMPONENT); part;
          part = icalcomponent_get_next_component(zone, ICAL_ANY_COMPONENT)) {
         if (++observances > MaxZoneObservances)
-            refuse(QCoreApplication::translate("calendar::CalendarFile", "has more than %1 observances").arg(MaxZoneObservances));
+            refuse(QCoreApplication::translate("calendar::CalendarFile", "has more than %1 observances")
+                       .arg(MaxZoneObservances));
         const icaltimetype start = icalcomponent_get_dtstart(part);
         if (!icaltime_is_null_time(start) && start.year < FirstZoneYear)
             refuse(QCoreApplication::translate("calendar::CalendarFile", "begins before %1").arg(FirstZoneYear));
@@ -195,7 +202,8 @@ void checkZone(icalcomponent* zone)
             if (rule.freq != ICAL_YEARLY_RECURRENCE || partCount(rule.by_hour) || partCount(rule.by_minute)
                 || partCount(rule.by_second) || partCount(rule.by_year_day) || partCount(rule.by_week_no)
                 || partCount(rule.by_set_pos) || partCount(rule.by_month) > 1 || partCount(rule.by_day) > 1)
-                refuse(QCoreApplication::translate("calendar::CalendarFile", "changes by a rule other than once a year"));
+                refuse(
+                    QCoreApplication::translate("calendar::CalendarFile", "changes by a rule other than once a year"));
         }
     }
 }
@@ -219,10 +227,12 @@ CalendarFile CalendarFile::read(const QString& path)
         throw ImportError(tooLarge());
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw ImportError(QCoreApplication::translate("calendar::CalendarFile", "The file cannot be opened: %1.").arg(file.errorString()));
+        throw ImportError(QCoreApplication::translate("calendar::CalendarFile", "The file cannot be opened: %1.")
+                              .arg(file.errorString()));
     const QByteArray bytes = file.read(MaxFileBytes + 1);  // it may have grown since
     if (file.error() != QFileDevice::NoError)
-        throw ImportError(QCoreApplication::translate("calendar::CalendarFile", "The file cannot be read: %1.").arg(file.errorString()));
+        throw ImportError(QCoreApplication::translate("calendar::CalendarFile", "The file cannot be read: %1.")
+                              .arg(file.errorString()));
     return fromData(bytes);
 }
 
@@ -231,7 +241,8 @@ CalendarFile CalendarFile::fromData(const QByteArray& bytes)
     if (bytes.size() > MaxFileBytes)
         throw ImportError(tooLarge());
     if (bytes.contains('\0'))
-        throw ImportError(QCoreApplication::translate("calendar::CalendarFile", "The file holds binary data, not a calendar."));
+        throw ImportError(
+            QCoreApplication::translate("calendar::CalendarFile", "The file holds binary data, not a calendar."));
     const SiftedText sifted = siftedText(bytes);
 
     // Errors in the data are found by the checks here; libical's own are only
@@ -242,7 +253,8 @@ CalendarFile CalendarFile::fromData(const QByteArray& bytes)
     icalerror_clear_errno();
     icalcomponent* root = result.m_root.get();
     if (!root)
-        throw ImportError(QCoreApplication::translate("calendar::CalendarFile", "The file is not an iCalendar file libical can read."));
+        throw ImportError(QCoreApplication::translate("calendar::CalendarFile",
+                                                      "The file is not an iCalendar file libical can read."));
 
     std::vector<icalcomponent*> calendars;
     if (icalcomponent_isa(root) == ICAL_VCALENDAR_COMPONENT) {
@@ -253,7 +265,8 @@ CalendarFile CalendarFile::fromData(const QByteArray& bytes)
             calendars.push_back(c);
     }
     if (calendars.empty())
-        throw ImportError(QCoreApplication::translate("calendar::CalendarFile", "The file holds no calendar (VCALENDAR)."));
+        throw ImportError(
+            QCoreApplication::translate("calendar::CalendarFile", "The file holds no calendar (VCALENDAR)."));
 
     for (icalcomponent* calendar : calendars) {
         for (icalcomponent* zone = icalcomponent_get_first_component(calendar, ICAL_VTIMEZONE_COMPONENT); zone;
@@ -269,7 +282,8 @@ CalendarFile CalendarFile::fromData(const QByteArray& bytes)
         for (icalcomponent* event = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); event;
              event = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT), ++position) {
             if (position >= sifted.events.size())
-                throw ImportError(QCoreApplication::translate("calendar::CalendarFile", "The file is not an iCalendar file libical can read."));
+                throw ImportError(QCoreApplication::translate("calendar::CalendarFile",
+                                                              "The file is not an iCalendar file libical can read."));
             if (auto problem = eventProblem(event))
                 result.m_unreadable.push_back(Unreadable{event, *problem});
             else
@@ -277,10 +291,12 @@ CalendarFile CalendarFile::fromData(const QByteArray& bytes)
         }
     }
     if (position != sifted.events.size())
-        throw ImportError(QCoreApplication::translate("calendar::CalendarFile", "The file is not an iCalendar file libical can read."));
+        throw ImportError(QCoreApplication::translate("calendar::CalendarFile",
+                                                      "The file is not an iCalendar file libical can read."));
     if (readable.empty() && !result.m_unreadable.empty()) {
         const Unreadable& first = result.m_unreadable.front();
-        throw ImportError(QCoreApplication::translate("calendar::CalendarFile", "The appointment %1 %2.").arg(eventName(first.event), first.reason));
+        throw ImportError(QCoreApplication::translate("calendar::CalendarFile", "The appointment %1 %2.")
+                              .arg(eventName(first.event), first.reason));
     }
 
     // Masters first, so that each override finds its series whatever the order in the file.

@@ -126,24 +126,33 @@ std::vector<Appointment> appointmentsBetween(const CalendarFile& calendar, const
             return true;
         });
         if (!problem && tooMany)
-            problem = QCoreApplication::translate("calendar::Occurrences", "repeats more than %1 times in the week, more than Dorvane imports").arg(MaxWeekAppointments);
+            problem = QCoreApplication::translate("calendar::Occurrences",
+                                                  "repeats more than %1 times in the week, more than Dorvane imports")
+                          .arg(MaxWeekAppointments);
         if (!problem && own.size() > size_t(MaxHourAppointments)) {
             sortByStart(own);
             if (crowdedHour(own))
-                problem = QCoreApplication::translate("calendar::Occurrences", "repeats more than %1 times in one hour, more than Dorvane imports").arg(MaxHourAppointments);
+                problem =
+                    QCoreApplication::translate("calendar::Occurrences",
+                                                "repeats more than %1 times in one hour, more than Dorvane imports")
+                        .arg(MaxHourAppointments);
         }
         if (problem) {
             leftOutEvents.push_back(leftOut(series.master, *problem));
             continue;
         }
         if (result.size() + own.size() > size_t(MaxWeekAppointments))
-            throw ImportError(QCoreApplication::translate("calendar::Occurrences", "The week holds more than %1 appointments, more than Dorvane imports.")
-                                  .arg(MaxWeekAppointments));
+            throw ImportError(
+                QCoreApplication::translate("calendar::Occurrences",
+                                            "The week holds more than %1 appointments, more than Dorvane imports.")
+                    .arg(MaxWeekAppointments));
         result.insert(result.end(), std::make_move_iterator(own.begin()), std::make_move_iterator(own.end()));
     }
     sortByStart(result);
     if (const Appointment* crowded = crowdedHour(result))
-        throw ImportError(QCoreApplication::translate("calendar::Occurrences", "More than %1 appointments start in the hour from %2, more than Dorvane imports.")
+        throw ImportError(QCoreApplication::translate(
+                              "calendar::Occurrences",
+                              "More than %1 appointments start in the hour from %2, more than Dorvane imports.")
                               .arg(MaxHourAppointments)
                               .arg(QLocale().toString(crowded->start, QLocale::ShortFormat)));
     result.insert(result.end(), leftOutEvents.begin(), leftOutEvents.end());

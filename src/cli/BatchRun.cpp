@@ -42,7 +42,8 @@ ExitStatus runBatch(const BatchRequest& request, QTextStream& summary)
 {
     if (!request.force) {
         if (const QStringList files = filesInTheWay(request); !files.isEmpty()) {
-            report(QCoreApplication::translate("cli::BatchRun", "%1 exists already; --force replaces it.").arg(files.first()));
+            report(QCoreApplication::translate("cli::BatchRun", "%1 exists already; --force replaces it.")
+                       .arg(files.first()));
             return NotWritten;
         }
     }

@@ -12,8 +12,10 @@ namespace cli {
 QString usageLine()
 {
     //: Option names (--import) and value names in capitals (SOURCE) are typed as they are
-    return QCoreApplication::translate("cli::CommandLine", "Usage: dorvane --import SOURCE [--week DATE] [--weeks N] [--title TEXT] [--save FILE] "
-                          "[--pdf FILE] [--print [--printer NAME]] [--force] [--quiet]");
+    return QCoreApplication::translate(
+        "cli::CommandLine",
+        "Usage: dorvane --import SOURCE [--week DATE] [--weeks N] [--title TEXT] [--save FILE] "
+        "[--pdf FILE] [--print [--printer NAME]] [--force] [--quiet]");
 }
 
 QString helpText()
@@ -106,21 +108,24 @@ CommandLine CommandLine::parse(const QStringList& arguments, const QDate& today,
         }
     }
     if (!parser.positionalArguments().isEmpty()) {
-        result.error = QCoreApplication::translate("cli::CommandLine", "Unexpected argument \"%1\".").arg(parser.positionalArguments().first());
+        result.error = QCoreApplication::translate("cli::CommandLine", "Unexpected argument \"%1\".")
+                           .arg(parser.positionalArguments().first());
         return result;
     }
 
     BatchRequest request;
     request.source = parser.value(import);
     if (!parser.isSet(import) || request.source.isEmpty()) {
-        result.error = QCoreApplication::translate("cli::CommandLine", "--import SOURCE is needed: the calendar to make the planners from.");
+        result.error = QCoreApplication::translate(
+            "cli::CommandLine", "--import SOURCE is needed: the calendar to make the planners from.");
         return result;
     }
     QDate day = today;
     if (parser.isSet(week)) {
         const std::optional<QDate> given = dayOf(parser.value(week), today);
         if (!given) {
-            result.error = QCoreApplication::translate("cli::CommandLine", "--week \"%1\" is not a date: give YYYY-MM-DD, this or next.")
+            result.error = QCoreApplication::translate("cli::CommandLine",
+                                                       "--week \"%1\" is not a date: give YYYY-MM-DD, this or next.")
                                .arg(parser.value(week));
             return result;
         }
@@ -131,15 +136,17 @@ CommandLine CommandLine::parse(const QStringList& arguments, const QDate& today,
         bool number = false;
         request.weeks = parser.value(weeks).toInt(&number);
         if (!number || request.weeks < 1 || request.weeks > MaxWeeks) {
-            result.error = QCoreApplication::translate("cli::CommandLine", "--weeks \"%1\" is not a number of weeks from 1 to %2.")
-                               .arg(parser.value(weeks))
-                               .arg(MaxWeeks);
+            result.error =
+                QCoreApplication::translate("cli::CommandLine", "--weeks \"%1\" is not a number of weeks from 1 to %2.")
+                    .arg(parser.value(weeks))
+                    .arg(MaxWeeks);
             return result;
         }
     }
     if (parser.isSet(title)) {
         if (request.weeks > 1) {
-            result.error = QCoreApplication::translate("cli::CommandLine", "--title is for a single week; several weeks are titled by their Mondays.");
+            result.error = QCoreApplication::translate(
+                "cli::CommandLine", "--title is for a single week; several weeks are titled by their Mondays.");
             return result;
         }
         request.title = parser.value(title);
@@ -159,7 +166,8 @@ CommandLine CommandLine::parse(const QStringList& arguments, const QDate& today,
         request.printer = parser.value(printer);
     }
     if (request.saveFile.isEmpty() && request.pdfFile.isEmpty() && !request.print) {
-        result.error = QCoreApplication::translate("cli::CommandLine", "Nothing to make: give --save FILE, --pdf FILE or --print.");
+        result.error = QCoreApplication::translate("cli::CommandLine",
+                                                   "Nothing to make: give --save FILE, --pdf FILE or --print.");
         return result;
     }
     request.force = parser.isSet(force);

@@ -36,7 +36,9 @@ int runCommandLine(int& argc, char** argv, const QString& version)
     if (!line.error.isEmpty()) {
         printError(line.error);
         std::fprintf(stderr, "%s\n%s\n", usageLine().toLocal8Bit().constData(),
-                     QCoreApplication::translate("cli::CommandLine", "Try 'dorvane --help' for more.").toLocal8Bit().constData());
+                     QCoreApplication::translate("cli::CommandLine", "Try 'dorvane --help' for more.")
+                         .toLocal8Bit()
+                         .constData());
         return BadArguments;
     }
     if (!line.answer.isEmpty()) {

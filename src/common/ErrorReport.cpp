@@ -22,8 +22,8 @@ QString errorReportText(const QString& description, const QString& location, int
 void showErrorReport(const QString& description, const QString& location, int line)
 {
     platform::messageBoxes().show({errorReportText(description, location, line),
-                                   QCoreApplication::translate("ErrorReport", "Application Error"), platform::Buttons::Ok,
-                                   platform::Icon::Exclamation});
+                                   QCoreApplication::translate("ErrorReport", "Application Error"),
+                                   platform::Buttons::Ok, platform::Icon::Exclamation});
 }
 
 QString describeCurrentException()

@@ -16,10 +16,12 @@ quint16 le16(const QByteArray& bytes, int at)
     return quint16(quint8(bytes[at])) | quint16(quint8(bytes[at + 1])) << 8;
 }
 
+// `why` is marked with QT_TRANSLATE_NOOP("desktop::CursorFile", ...).
 [[noreturn]] void fail(const QString& path, const char* why)
 {
     throw std::runtime_error(QCoreApplication::translate("desktop::CursorFile", "Cannot load cursor file %1: %2")
-                                 .arg(path, QCoreApplication::translate("desktop::CursorFile", why)).toStdString());
+                                 .arg(path, QCoreApplication::translate("desktop::CursorFile", why))
+                                 .toStdString());
 }
 
 }  // namespace

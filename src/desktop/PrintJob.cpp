@@ -68,7 +68,8 @@ struct Connection {
 
 QString silentServer()
 {
-    return QCoreApplication::translate("desktop::PrintJob", "The print server %1 does not answer.").arg(QString::fromUtf8(cupsServer()));
+    return QCoreApplication::translate("desktop::PrintJob", "The print server %1 does not answer.")
+        .arg(QString::fromUtf8(cupsServer()));
 }
 
 }  // namespace
@@ -98,7 +99,9 @@ int submitPrintJob(const PrintJob& job)
     });
     if (id == 0)
         throw std::runtime_error(
-            QCoreApplication::translate("desktop::PrintJob", "The printer %1 did not take the job: %2").arg(job.printer, reason).toStdString());
+            QCoreApplication::translate("desktop::PrintJob", "The printer %1 did not take the job: %2")
+                .arg(job.printer, reason)
+                .toStdString());
     return id;
 }
 

@@ -63,8 +63,12 @@ void RemoteCalendar::download()
     const HttpAnswer answer = m_session->send(request);
     HttpSession::requireSuccess(answer);
     if (!looksLikeCalendar(answer.body)) {
-        const QString type = answer.contentType.isEmpty() ? QCoreApplication::translate("remote::RemoteCalendar", "an answer of unknown type") : QString::fromLatin1(answer.contentType);
-        throw RemoteError(QCoreApplication::translate("remote::RemoteCalendar", "The answer of %1 is not a calendar: the server sent %2.").arg(serverName(answer.url), type));
+        const QString type = answer.contentType.isEmpty()
+                                 ? QCoreApplication::translate("remote::RemoteCalendar", "an answer of unknown type")
+                                 : QString::fromLatin1(answer.contentType);
+        throw RemoteError(QCoreApplication::translate("remote::RemoteCalendar",
+                                                      "The answer of %1 is not a calendar: the server sent %2.")
+                              .arg(serverName(answer.url), type));
     }
     m_file = answer.body;
 }

@@ -18,7 +18,8 @@ DocumentError DocumentError::notWordDocument(const QString& why)
 {
     if (why.isEmpty())
         return DocumentError(QCoreApplication::translate("word::DocumentError", "The file is not a Word document."));
-    return DocumentError(QCoreApplication::translate("word::DocumentError", "The file is not a Word document: %1.").arg(why));
+    return DocumentError(
+        QCoreApplication::translate("word::DocumentError", "The file is not a Word document: %1.").arg(why));
 }
 
 DocumentError DocumentError::damaged(const QString& detail)
@@ -28,7 +29,8 @@ DocumentError DocumentError::damaged(const QString& detail)
 
 DocumentError DocumentError::tooLarge(const QString& detail)
 {
-    return DocumentError(QCoreApplication::translate("word::DocumentError", "The file is too large to open: %1.").arg(detail));
+    return DocumentError(
+        QCoreApplication::translate("word::DocumentError", "The file is too large to open: %1.").arg(detail));
 }
 
 }  // namespace word

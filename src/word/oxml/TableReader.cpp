@@ -121,8 +121,10 @@ void TableReader::readGrid(Table& table)
     while (m_xml.nextChild()) {
         if (m_xml.isW("gridCol")) {
             if (int(table.gridTwips.size()) >= limits::MaxColumns)
-                m_xml.damaged(QCoreApplication::translate("word::oxml::TableReader", "a table has more than %1 columns").arg(limits::MaxColumns));
-            table.gridTwips.push_back(m_xml.wTwipsAttribute("w", 0, limits::MaxTwips, QT_TRANSLATE_NOOP("word::oxml::XmlReader", "a grid column's width")).value_or(0));
+                m_xml.damaged(QCoreApplication::translate("word::oxml::TableReader", "a table has more than %1 columns")
+                                  .arg(limits::MaxColumns));
+            const char* what = QT_TRANSLATE_NOOP("word::oxml::XmlReader", "a grid column's width");
+            table.gridTwips.push_back(m_xml.wTwipsAttribute("w", 0, limits::MaxTwips, what).value_or(0));
         }
         m_xml.skip();
     }
@@ -131,7 +133,9 @@ void TableReader::readGrid(Table& table)
 void TableReader::readRow(Table& table)
 {
     if (int(table.rows.size()) >= limits::MaxRowsPerTable)
-        throw DocumentError::tooLarge(QCoreApplication::translate("word::oxml::TableReader", "a table has more than %1 rows").arg(limits::MaxRowsPerTable));
+        throw DocumentError::tooLarge(
+            QCoreApplication::translate("word::oxml::TableReader", "a table has more than %1 rows")
+                .arg(limits::MaxRowsPerTable));
     Row row;
     int before = 0;
     int after = 0;
@@ -150,7 +154,9 @@ void TableReader::readRowContent(Row& row, int& before, int& after)
     while (m_xml.nextChild()) {
         if (m_xml.isW("tc")) {
             if (int(row.cells.size()) >= limits::MaxColumns)
-                m_xml.damaged(QCoreApplication::translate("word::oxml::TableReader", "a table row has more than %1 cells").arg(limits::MaxColumns));
+                m_xml.damaged(
+                    QCoreApplication::translate("word::oxml::TableReader", "a table row has more than %1 cells")
+                        .arg(limits::MaxColumns));
             m_counts.addCell();
             row.cells.push_back(readCell());
         } else if (m_xml.isW("trPr")) {
@@ -197,8 +203,9 @@ void TableReader::readCellProperties(Cell& cell)
     while (m_xml.nextChild()) {
         if (m_xml.isW("tcW")) {
             const auto type = m_xml.wAttribute("type").value_or(QStringLiteral("dxa"));
+            const char* what = QT_TRANSLATE_NOOP("word::oxml::XmlReader", "a cell's width");
             if (type == QLatin1String("dxa"))
-                cell.widthTwips = m_xml.wTwipsAttribute("w", 0, limits::MaxTwips, QT_TRANSLATE_NOOP("word::oxml::XmlReader", "a cell's width")).value_or(-1);
+                cell.widthTwips = m_xml.wTwipsAttribute("w", 0, limits::MaxTwips, what).value_or(-1);
         } else if (m_xml.isW("gridSpan")) {
             const auto value = m_xml.wAttribute("val").value_or(QStringLiteral("1"));
             const auto span = values::integer(value, 1, limits::MaxColumns);
@@ -242,7 +249,8 @@ std::optional<Table> TableReader::finishTable(Table table)
         columns = std::max(columns, span);
     }
     if (columns > limits::MaxColumns)
-        m_xml.damaged(QCoreApplication::translate("word::oxml::TableReader", "a table has more than %1 columns").arg(limits::MaxColumns));
+        m_xml.damaged(QCoreApplication::translate("word::oxml::TableReader", "a table has more than %1 columns")
+                          .arg(limits::MaxColumns));
     if (int(table.gridTwips.size()) < columns) {
         const int known = int(table.gridTwips.size());
         const int average = known > 0 ? table.widthTwips() / known : 1440;

@@ -51,7 +51,9 @@ int mostAttributesInATag(const QByteArray& xml)
 XmlReader::XmlReader(const QByteArray& xml, QString partName) : m_xml(xml), m_partName(std::move(partName))
 {
     if (mostAttributesInATag(xml) > MaxAttributes)
-        damaged(QCoreApplication::translate("word::oxml::XmlReader", "an element of %1 has more than %2 attributes").arg(m_partName).arg(MaxAttributes));
+        damaged(QCoreApplication::translate("word::oxml::XmlReader", "an element of %1 has more than %2 attributes")
+                    .arg(m_partName)
+                    .arg(MaxAttributes));
     // No entity of a document's own is ever expanded: the declaration that
     // could define one is refused (advance()) before any content is read.
     m_xml.setNamespaceProcessing(true);
@@ -60,13 +62,16 @@ XmlReader::XmlReader(const QByteArray& xml, QString partName) : m_xml(xml), m_pa
 void XmlReader::damaged(const QString& detail) const
 {
     //: %1 is what is wrong, %2 the name of the part of the document package
-    throw DocumentError::damaged(QCoreApplication::translate("word::oxml::XmlReader", "%1 (%2, line %3)").arg(detail, m_partName).arg(m_xml.lineNumber()));
+    throw DocumentError::damaged(QCoreApplication::translate("word::oxml::XmlReader", "%1 (%2, line %3)")
+                                     .arg(detail, m_partName)
+                                     .arg(m_xml.lineNumber()));
 }
 
 void XmlReader::outOfRange(const QString& value, const char* what) const
 {
     //: %2 says what the value is for, e.g. "a cell margin"
-    damaged(QCoreApplication::translate("word::oxml::XmlReader", "the value \"%1\" of %2 is out of range").arg(value.left(40), QCoreApplication::translate("word::oxml::XmlReader", what)));
+    damaged(QCoreApplication::translate("word::oxml::XmlReader", "the value \"%1\" of %2 is out of range")
+                .arg(value.left(40), QCoreApplication::translate("word::oxml::XmlReader", what)));
 }
 
 std::optional<int> XmlReader::wTwipsAttribute(const char* localName, int minimum, int maximum, const char* what) const
@@ -84,7 +89,8 @@ void XmlReader::xmlError() const
 {
     if (m_xml.error() == QXmlStreamReader::PrematureEndOfDocumentError)
         damaged(QCoreApplication::translate("word::oxml::XmlReader", "the part %1 ends too early").arg(m_partName));
-    damaged(QCoreApplication::translate("word::oxml::XmlReader", "the part %1 is not well-formed XML: %2").arg(m_partName, m_xml.errorString()));
+    damaged(QCoreApplication::translate("word::oxml::XmlReader", "the part %1 is not well-formed XML: %2")
+                .arg(m_partName, m_xml.errorString()));
 }
 
 QXmlStreamReader::TokenType XmlReader::advance()
@@ -95,12 +101,19 @@ QXmlStreamReader::TokenType XmlReader::advance()
         case QXmlStreamReader::Invalid:
             xmlError();
         case QXmlStreamReader::DTD:
-            damaged(QCoreApplication::translate("word::oxml::XmlReader", "the part %1 has a document type declaration, which a package part may not have").arg(m_partName));
+            damaged(QCoreApplication::translate(
+                        "word::oxml::XmlReader",
+                        "the part %1 has a document type declaration, which a package part may not have")
+                        .arg(m_partName));
         case QXmlStreamReader::EntityReference:
-            damaged(QCoreApplication::translate("word::oxml::XmlReader", "the part %1 refers to an undefined entity").arg(m_partName));
+            damaged(QCoreApplication::translate("word::oxml::XmlReader", "the part %1 refers to an undefined entity")
+                        .arg(m_partName));
         case QXmlStreamReader::StartElement:
             if (++m_depth > limits::MaxXmlDepth)
-                damaged(QCoreApplication::translate("word::oxml::XmlReader", "the elements of %1 are nested more than %2 deep").arg(m_partName).arg(limits::MaxXmlDepth));
+                damaged(QCoreApplication::translate("word::oxml::XmlReader",
+                                                    "the elements of %1 are nested more than %2 deep")
+                            .arg(m_partName)
+                            .arg(limits::MaxXmlDepth));
             return token;
         case QXmlStreamReader::EndElement:
             --m_depth;
@@ -151,16 +164,22 @@ QString XmlReader::readText()
             if (m_depth == depth)
                 text += m_xml.text();
             if (text.size() > limits::MaxTextCharacters)
-                throw DocumentError::tooLarge(QCoreApplication::translate("word::oxml::XmlReader", "it holds more than %1 characters of text").arg(limits::MaxTextCharacters));
+                throw DocumentError::tooLarge(
+                    QCoreApplication::translate("word::oxml::XmlReader", "it holds more than %1 characters of text")
+                        .arg(limits::MaxTextCharacters));
             continue;
         }
         if (token == QXmlStreamReader::Invalid)
             xmlError();
         if (token == QXmlStreamReader::EntityReference)
-            damaged(QCoreApplication::translate("word::oxml::XmlReader", "the part %1 refers to an undefined entity").arg(m_partName));
+            damaged(QCoreApplication::translate("word::oxml::XmlReader", "the part %1 refers to an undefined entity")
+                        .arg(m_partName));
         if (token == QXmlStreamReader::StartElement) {
             if (++m_depth > limits::MaxXmlDepth)
-                damaged(QCoreApplication::translate("word::oxml::XmlReader", "the elements of %1 are nested more than %2 deep").arg(m_partName).arg(limits::MaxXmlDepth));
+                damaged(QCoreApplication::translate("word::oxml::XmlReader",
+                                                    "the elements of %1 are nested more than %2 deep")
+                            .arg(m_partName)
+                            .arg(limits::MaxXmlDepth));
         } else if (token == QXmlStreamReader::EndElement) {
             if (--m_depth < depth)
                 return text;

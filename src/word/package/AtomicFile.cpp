@@ -13,8 +13,9 @@ namespace {
 
 [[noreturn]] void fail(const QString& path, const QString& reason)
 {
-    throw DocumentError(QCoreApplication::translate("word::package::AtomicFile", "The document could not be saved as \"%1\": %2")
-                              .arg(QDir::toNativeSeparators(path), reason));
+    throw DocumentError(
+        QCoreApplication::translate("word::package::AtomicFile", "The document could not be saved as \"%1\": %2")
+            .arg(QDir::toNativeSeparators(path), reason));
 }
 
 }  // namespace
