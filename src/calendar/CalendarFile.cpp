@@ -20,18 +20,18 @@
 namespace calendar {
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("calendar::CalendarFile", text); }
-
 QString tooLarge()
 {
-    return tr("The file is larger than %1 MB, more than a calendar Dorvane imports.").arg(MaxFileBytes / (1024 * 1024));
+    return QCoreApplication::translate("calendar::CalendarFile",
+                                       "The file is larger than %1 MB, more than a calendar Dorvane imports.")
+        .arg(MaxFileBytes / (1024 * 1024));
 }
 
 QString eventName(icalcomponent* event)
 {
     const char* summary = icalcomponent_get_summary(event);
     return summary && *summary ? QStringLiteral("\"%1\"").arg(QString::fromUtf8(summary).left(MaxNameLength))
-                               : tr("without a title");
+                               : QCoreApplication::translate("calendar::CalendarFile", "without a title");
 }
 
 // Why `value` of `property` cannot be read, if it cannot.
@@ -39,7 +39,8 @@ std::optional<QString> timeProblem(icalproperty* property, const icaltimetype& v
 {
     if (isValidTime(value))
         return std::nullopt;
-    return tr("has a malformed date in %1 (dates from %2 to %3 are read)")
+    return QCoreApplication::translate("calendar::CalendarFile",
+                                       "has a malformed date in %1 (dates from %2 to %3 are read)")
         .arg(QString::fromLatin1(icalproperty_kind_to_string(icalproperty_isa(property))))
         .arg(FirstYear)
         .arg(LastYear);
@@ -56,12 +57,13 @@ std::optional<QString> eventProblem(icalcomponent* event)
         const QByteArray text = icalproperty_get_xlicerror(note);
         for (const char* name : {"DTSTART", "RRULE", "RDATE", "EXDATE", "RECURRENCE-ID", "STATUS"}) {
             if (text.contains(QByteArray(" in ") + name + " property"))
-                return tr("has a malformed %1 that cannot be read").arg(QLatin1String(name));
+                return QCoreApplication::translate("calendar::CalendarFile", "has a malformed %1 that cannot be read")
+                    .arg(QLatin1String(name));
         }
     }
     icalproperty* start = icalcomponent_get_first_property(event, ICAL_DTSTART_PROPERTY);
     if (!start)
-        return tr("has no start date, or one that cannot be read");
+        return QCoreApplication::translate("calendar::CalendarFile", "has no start date, or one that cannot be read");
     if (auto problem = timeProblem(start, icalproperty_get_dtstart(start)))
         return problem;
     if (icalproperty* id = icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY)) {
@@ -80,7 +82,8 @@ std::optional<QString> eventProblem(icalcomponent* event)
     for (icalproperty* p : propertiesOf(event, ICAL_RRULE_PROPERTY)) {
         const icalrecurrencetype rule = icalproperty_get_rrule(p);
         if (rule.freq == ICAL_NO_RECURRENCE || rule.interval < 1)
-            return tr("has a repetition rule (RRULE) that cannot be read");
+            return QCoreApplication::translate("calendar::CalendarFile",
+                                               "has a repetition rule (RRULE) that cannot be read");
         if (!icaltime_is_null_time(rule.until)) {
             if (auto problem = timeProblem(p, rule.until))
                 return problem;
@@ -182,22 +185,25 @@ void checkZone(icalcomponent* zone)
                          ? icalproperty_get_tzid(icalcomponent_get_first_property(zone, ICAL_TZID_PROPERTY))
                          : "";
     auto refuse = [tzid](const QString& what) {
-        throw ImportError(tr("The time zone \"%1\" %2.").arg(QString::fromUtf8(tzid).left(MaxNameLength), what));
+        throw ImportError(QCoreApplication::translate("calendar::CalendarFile", "The time zone \"%1\" %2.")
+                              .arg(QString::fromUtf8(tzid).left(MaxNameLength), what));
     };
     int observances = 0;
     for (icalcomponent* part = icalcomponent_get_first_component(zone, ICAL_ANY_COMPONENT); part;
          part = icalcomponent_get_next_component(zone, ICAL_ANY_COMPONENT)) {
         if (++observances > MaxZoneObservances)
-            refuse(tr("has more than %1 observances").arg(MaxZoneObservances));
+            refuse(QCoreApplication::translate("calendar::CalendarFile", "has more than %1 observances")
+                       .arg(MaxZoneObservances));
         const icaltimetype start = icalcomponent_get_dtstart(part);
         if (!icaltime_is_null_time(start) && start.year < FirstZoneYear)
-            refuse(tr("begins before %1").arg(FirstZoneYear));
+            refuse(QCoreApplication::translate("calendar::CalendarFile", "begins before %1").arg(FirstZoneYear));
         for (icalproperty* p : propertiesOf(part, ICAL_RRULE_PROPERTY)) {
             const icalrecurrencetype rule = icalproperty_get_rrule(p);
             if (rule.freq != ICAL_YEARLY_RECURRENCE || partCount(rule.by_hour) || partCount(rule.by_minute)
                 || partCount(rule.by_second) || partCount(rule.by_year_day) || partCount(rule.by_week_no)
                 || partCount(rule.by_set_pos) || partCount(rule.by_month) > 1 || partCount(rule.by_day) > 1)
-                refuse(tr("changes by a rule other than once a year"));
+                refuse(
+                    QCoreApplication::translate("calendar::CalendarFile", "changes by a rule other than once a year"));
         }
     }
 }
@@ -214,17 +220,19 @@ CalendarFile CalendarFile::read(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        throw ImportError(tr("The file does not exist."));
+        throw ImportError(QCoreApplication::translate("calendar::CalendarFile", "The file does not exist."));
     if (!info.isFile())
-        throw ImportError(tr("It is not a file."));
+        throw ImportError(QCoreApplication::translate("calendar::CalendarFile", "It is not a file."));
     if (info.size() > MaxFileBytes)
         throw ImportError(tooLarge());
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw ImportError(tr("The file cannot be opened: %1.").arg(file.errorString()));
+        throw ImportError(QCoreApplication::translate("calendar::CalendarFile", "The file cannot be opened: %1.")
+                              .arg(file.errorString()));
     const QByteArray bytes = file.read(MaxFileBytes + 1);  // it may have grown since
     if (file.error() != QFileDevice::NoError)
-        throw ImportError(tr("The file cannot be read: %1.").arg(file.errorString()));
+        throw ImportError(QCoreApplication::translate("calendar::CalendarFile", "The file cannot be read: %1.")
+                              .arg(file.errorString()));
     return fromData(bytes);
 }
 
@@ -233,7 +241,8 @@ CalendarFile CalendarFile::fromData(const QByteArray& bytes)
     if (bytes.size() > MaxFileBytes)
         throw ImportError(tooLarge());
     if (bytes.contains('\0'))
-        throw ImportError(tr("The file holds binary data, not a calendar."));
+        throw ImportError(
+            QCoreApplication::translate("calendar::CalendarFile", "The file holds binary data, not a calendar."));
     const SiftedText sifted = siftedText(bytes);
 
     // Errors in the data are found by the checks here; libical's own are only
@@ -244,7 +253,8 @@ CalendarFile CalendarFile::fromData(const QByteArray& bytes)
     icalerror_clear_errno();
     icalcomponent* root = result.m_root.get();
     if (!root)
-        throw ImportError(tr("The file is not an iCalendar file libical can read."));
+        throw ImportError(QCoreApplication::translate("calendar::CalendarFile",
+                                                      "The file is not an iCalendar file libical can read."));
 
     std::vector<icalcomponent*> calendars;
     if (icalcomponent_isa(root) == ICAL_VCALENDAR_COMPONENT) {
@@ -255,7 +265,8 @@ CalendarFile CalendarFile::fromData(const QByteArray& bytes)
             calendars.push_back(c);
     }
     if (calendars.empty())
-        throw ImportError(tr("The file holds no calendar (VCALENDAR)."));
+        throw ImportError(
+            QCoreApplication::translate("calendar::CalendarFile", "The file holds no calendar (VCALENDAR)."));
 
     for (icalcomponent* calendar : calendars) {
         for (icalcomponent* zone = icalcomponent_get_first_component(calendar, ICAL_VTIMEZONE_COMPONENT); zone;
@@ -271,7 +282,8 @@ CalendarFile CalendarFile::fromData(const QByteArray& bytes)
         for (icalcomponent* event = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); event;
              event = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT), ++position) {
             if (position >= sifted.events.size())
-                throw ImportError(tr("The file is not an iCalendar file libical can read."));
+                throw ImportError(QCoreApplication::translate("calendar::CalendarFile",
+                                                              "The file is not an iCalendar file libical can read."));
             if (auto problem = eventProblem(event))
                 result.m_unreadable.push_back(Unreadable{event, *problem});
             else
@@ -279,10 +291,12 @@ CalendarFile CalendarFile::fromData(const QByteArray& bytes)
         }
     }
     if (position != sifted.events.size())
-        throw ImportError(tr("The file is not an iCalendar file libical can read."));
+        throw ImportError(QCoreApplication::translate("calendar::CalendarFile",
+                                                      "The file is not an iCalendar file libical can read."));
     if (readable.empty() && !result.m_unreadable.empty()) {
         const Unreadable& first = result.m_unreadable.front();
-        throw ImportError(tr("The appointment %1 %2.").arg(eventName(first.event), first.reason));
+        throw ImportError(QCoreApplication::translate("calendar::CalendarFile", "The appointment %1 %2.")
+                              .arg(eventName(first.event), first.reason));
     }
 
     // Masters first, so that each override finds its series whatever the order in the file.

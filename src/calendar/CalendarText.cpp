@@ -14,8 +14,6 @@
 namespace calendar {
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("calendar::CalendarFile", text); }
-
 QByteArrayView trimmedLine(QByteArrayView line)
 {
     while (!line.isEmpty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
@@ -121,8 +119,11 @@ public:
             else if (c == ':')
                 m_inValue = true;
             else if (c == ';' && m_limited && ++m_count > MaxParameters)
-                throw ImportError(tr("The file has a line with more than %1 parameters; it is not a calendar Dorvane can read.")
-                                      .arg(MaxParameters));
+                throw ImportError(
+                    QCoreApplication::translate(
+                        "calendar::CalendarFile",
+                        "The file has a line with more than %1 parameters; it is not a calendar Dorvane can read.")
+                        .arg(MaxParameters));
         }
         if (m_inValue && m_value)
             m_value->append(part.sliced(i));
@@ -193,16 +194,28 @@ SiftedText siftedText(QByteArrayView text)
             continue;
         }
         if (first && !(startsWithKeyword(line, "BEGIN:VCALENDAR") && line.size() == 15))
-            throw ImportError(tr("The file is not an iCalendar file: it does not begin with BEGIN:VCALENDAR."));
+            throw ImportError(QCoreApplication::translate(
+                "calendar::CalendarFile",
+                "The file is not an iCalendar file: it does not begin with BEGIN:VCALENDAR."));
         first = false;
         if (++lines > MaxLines)
-            throw ImportError(tr("The file has more than %1 lines, more than a calendar Dorvane imports.").arg(MaxLines));
+            throw ImportError(
+                QCoreApplication::translate("calendar::CalendarFile",
+                                            "The file has more than %1 lines, more than a calendar Dorvane imports.")
+                    .arg(MaxLines));
         reading = false;
         if (startsWithKeyword(line, "BEGIN:")) {
             if (++components > MaxComponents)
-                throw ImportError(tr("The file holds more than %1 entries, more than Dorvane imports.").arg(MaxComponents));
+                throw ImportError(
+                    QCoreApplication::translate("calendar::CalendarFile",
+                                                "The file holds more than %1 entries, more than Dorvane imports.")
+                        .arg(MaxComponents));
             if (int(open.size()) >= MaxNesting)
-                throw ImportError(tr("The file nests entries more than %1 deep; it is not a calendar Dorvane can read.").arg(MaxNesting));
+                throw ImportError(
+                    QCoreApplication::translate(
+                        "calendar::CalendarFile",
+                        "The file nests entries more than %1 deep; it is not a calendar Dorvane can read.")
+                        .arg(MaxNesting));
             const QByteArrayView name = line.sliced(6);
             open.push_back({name, open.empty() ? isReadAt({}, name) : open.back().read && isReadAt(open.back().name, name)});
             keeping = open.back().read;
@@ -210,7 +223,9 @@ SiftedText siftedText(QByteArrayView text)
                 sifted.events.emplace_back();
         } else if (startsWithKeyword(line, "END:")) {
             if (open.empty())
-                throw ImportError(tr("The file has an END line without its BEGIN; it is not a calendar Dorvane can read."));
+                throw ImportError(QCoreApplication::translate(
+                    "calendar::CalendarFile",
+                    "The file has an END line without its BEGIN; it is not a calendar Dorvane can read."));
             keeping = open.back().read;
             open.pop_back();
         } else {
@@ -234,9 +249,10 @@ SiftedText siftedText(QByteArrayView text)
         last = line;
     }
     if (first)
-        throw ImportError(tr("The file is empty."));
+        throw ImportError(QCoreApplication::translate("calendar::CalendarFile", "The file is empty."));
     if (!(startsWithKeyword(last, "END:VCALENDAR") && last.size() == 13) || !open.empty())
-        throw ImportError(tr("The file ends before its calendar does; it may have been cut short."));
+        throw ImportError(QCoreApplication::translate(
+            "calendar::CalendarFile", "The file ends before its calendar does; it may have been cut short."));
     if (!kept.endsWith('\n'))
         kept += '\n';
     return sifted;

@@ -6,15 +6,16 @@
 namespace calendar {
 namespace {
 
-QString tr(const char* text, int n = -1) { return QCoreApplication::translate("calendar::ImportSummary", text, nullptr, n); }
-
 QString reasonText(const NotPlaced& entry)
 {
     switch (entry.reason) {
-    case NotPlacedReason::AllDay: return tr("all day, no hour to place it at");
-    case NotPlacedReason::BeforeRows: return tr("starts before 8 o'clock");
-    case NotPlacedReason::AfterRows: return tr("starts at 6 o'clock in the evening or later");
-    case NotPlacedReason::RowFull: return tr("its row is full");
+    case NotPlacedReason::AllDay:
+        return QCoreApplication::translate("calendar::ImportSummary", "all day, no hour to place it at");
+    case NotPlacedReason::BeforeRows:
+        return QCoreApplication::translate("calendar::ImportSummary", "starts before 8 o'clock");
+    case NotPlacedReason::AfterRows:
+        return QCoreApplication::translate("calendar::ImportSummary", "starts at 6 o'clock in the evening or later");
+    case NotPlacedReason::RowFull: return QCoreApplication::translate("calendar::ImportSummary", "its row is full");
     case NotPlacedReason::LeftOut: return entry.appointment.problem;
     }
     return {};
@@ -33,10 +34,13 @@ QString weekTitle(const QDate& monday, const QLocale& locale)
 
 QString importSummary(const WeekLayout& week, const QLocale& locale)
 {
-    QString text = week.placed == 1 ? tr("Imported 1 appointment.") : tr("Imported %1 appointments.").arg(week.placed);
+    QString text =
+        week.placed == 1
+            ? QCoreApplication::translate("calendar::ImportSummary", "Imported 1 appointment.")
+            : QCoreApplication::translate("calendar::ImportSummary", "Imported %1 appointments.").arg(week.placed);
     if (week.notPlaced.empty())
         return text;
-    text += QLatin1String("\n\n") + tr("Not placed:");
+    text += QLatin1String("\n\n") + QCoreApplication::translate("calendar::ImportSummary", "Not placed:");
     const int listed = std::min<int>(int(week.notPlaced.size()), MaxListedNotPlaced);
     for (int i = 0; i < listed; ++i) {
         const NotPlaced& entry = week.notPlaced[size_t(i)];
@@ -52,7 +56,8 @@ QString importSummary(const WeekLayout& week, const QLocale& locale)
         text += QStringLiteral("\n%1%2: %3").arg(when, a.name, reasonText(entry));
     }
     if (int(week.notPlaced.size()) > listed)
-        text += QLatin1Char('\n') + tr("and %1 more").arg(int(week.notPlaced.size()) - listed);
+        text += QLatin1Char('\n') + QCoreApplication::translate("calendar::ImportSummary", "and %1 more")
+                                        .arg(int(week.notPlaced.size()) - listed);
     return text;
 }
 

@@ -18,8 +18,6 @@
 namespace calendar {
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("calendar::Occurrences", text); }
-
 QString nameOf(icalcomponent* event)
 {
     for (const char* text : {icalcomponent_get_summary(event), icalcomponent_get_location(event)}) {
@@ -31,7 +29,8 @@ QString nameOf(icalcomponent* event)
         if (!name.isEmpty())
             return name.size() > MaxNameLength ? name.left(MaxNameLength - 1) + QChar(0x2026) : name;
     }
-    return QStringLiteral("Busy");
+    //: The name an appointment gets in the planner when it has neither a summary nor a location
+    return QCoreApplication::translate("calendar::Occurrences", "Busy");
 }
 
 Appointment appointment(icalcomponent* source, const icaltimetype& start, qint64 moment)
@@ -127,24 +126,33 @@ std::vector<Appointment> appointmentsBetween(const CalendarFile& calendar, const
             return true;
         });
         if (!problem && tooMany)
-            problem = tr("repeats more than %1 times in the week, more than Dorvane imports").arg(MaxWeekAppointments);
+            problem = QCoreApplication::translate("calendar::Occurrences",
+                                                  "repeats more than %1 times in the week, more than Dorvane imports")
+                          .arg(MaxWeekAppointments);
         if (!problem && own.size() > size_t(MaxHourAppointments)) {
             sortByStart(own);
             if (crowdedHour(own))
-                problem = tr("repeats more than %1 times in one hour, more than Dorvane imports").arg(MaxHourAppointments);
+                problem =
+                    QCoreApplication::translate("calendar::Occurrences",
+                                                "repeats more than %1 times in one hour, more than Dorvane imports")
+                        .arg(MaxHourAppointments);
         }
         if (problem) {
             leftOutEvents.push_back(leftOut(series.master, *problem));
             continue;
         }
         if (result.size() + own.size() > size_t(MaxWeekAppointments))
-            throw ImportError(tr("The week holds more than %1 appointments, more than Dorvane imports.")
-                                  .arg(MaxWeekAppointments));
+            throw ImportError(
+                QCoreApplication::translate("calendar::Occurrences",
+                                            "The week holds more than %1 appointments, more than Dorvane imports.")
+                    .arg(MaxWeekAppointments));
         result.insert(result.end(), std::make_move_iterator(own.begin()), std::make_move_iterator(own.end()));
     }
     sortByStart(result);
     if (const Appointment* crowded = crowdedHour(result))
-        throw ImportError(tr("More than %1 appointments start in the hour from %2, more than Dorvane imports.")
+        throw ImportError(QCoreApplication::translate(
+                              "calendar::Occurrences",
+                              "More than %1 appointments start in the hour from %2, more than Dorvane imports.")
                               .arg(MaxHourAppointments)
                               .arg(QLocale().toString(crowded->start, QLocale::ShortFormat)));
     result.insert(result.end(), leftOutEvents.begin(), leftOutEvents.end());

@@ -16,8 +16,6 @@ namespace {
 constexpr qint64 Day = 24 * 60 * 60;
 constexpr qint64 UnixDay = 2440588;  // the Julian day of 1970-01-01
 
-QString tr(const char* text) { return QCoreApplication::translate("calendar::RecurrenceExpander", text); }
-
 // Why a walk stops short, thrown from deep in it to expand().
 struct Stop {
     QString reason;
@@ -110,7 +108,8 @@ void RecurrenceExpander::charge(qint64 fromMoment, qint64 toMoment, icalrecurren
     // that the events after it still have the rest.
     const qint64 work = std::max<qint64>(0, toMoment - fromMoment) / workUnit(frequency) + 1;
     if (m_work + work > MaxRecurrenceWork)
-        throw Stop{tr("repeats too often, or too finely, to work out")};
+        throw Stop{QCoreApplication::translate("calendar::RecurrenceExpander",
+                                               "repeats too often, or too finely, to work out")};
     m_work += work;
 }
 
@@ -360,7 +359,8 @@ void RecurrenceExpander::walkRule(icalrecurrencetype rule, const icaltimetype& s
 
     icalrecur_iterator* walk = icalrecur_iterator_new(rule, wallStart);
     if (!walk)
-        throw Stop{tr("has a repetition rule (RRULE) that cannot be followed")};
+        throw Stop{QCoreApplication::translate("calendar::RecurrenceExpander",
+                                               "has a repetition rule (RRULE) that cannot be followed")};
     const std::unique_ptr<icalrecur_iterator, void (*)(icalrecur_iterator*)> owner(walk, icalrecur_iterator_free);
     if (walkFrom != startMoment)
         icalrecur_iterator_set_start(walk, wallFrom);

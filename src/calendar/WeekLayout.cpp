@@ -2,6 +2,8 @@
 
 #include "ImportLimits.h"
 
+#include <QCoreApplication>
+
 namespace calendar {
 
 QDate mondayOf(const QDate& day) { return day.addDays(1 - day.dayOfWeek()); }
@@ -36,10 +38,12 @@ WeekLayout layOutWeek(const QDate& monday, const std::vector<Appointment>& appoi
             continue;
         }
         QString name = appointment.name;
+        //: %1 is the name of an appointment on Saturday, on the weekend page
         if (day == 5)
-            name.prepend(QLatin1String("Sat "));
+            name = QCoreApplication::translate("calendar::WeekLayout", "Sat %1").arg(name);
+        //: %1 is the name of an appointment on Sunday, on the weekend page
         else if (day == 6)
-            name.prepend(QLatin1String("Sun "));
+            name = QCoreApplication::translate("calendar::WeekLayout", "Sun %1").arg(name);
         QString& names = week.pages[page].names[row];
         QString& numbers = week.pages[page].numbers[row];
         const bool shared = !names.isEmpty();

@@ -13,6 +13,7 @@
 #include "word/Document.h"
 #include "word/DocumentPages.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -41,7 +42,8 @@ ExitStatus runBatch(const BatchRequest& request, QTextStream& summary)
 {
     if (!request.force) {
         if (const QStringList files = filesInTheWay(request); !files.isEmpty()) {
-            report(QStringLiteral("%1 exists already; --force replaces it.").arg(files.first()));
+            report(QCoreApplication::translate("cli::BatchRun", "%1 exists already; --force replaces it.")
+                       .arg(files.first()));
             return NotWritten;
         }
     }
@@ -59,12 +61,13 @@ ExitStatus runBatch(const BatchRequest& request, QTextStream& summary)
             weeks.push_back(importedWeek(layout, title));
             if (!request.quiet) {
                 if (request.weeks > 1)
-                    summary << QStringLiteral("Week of ") << title << Qt::endl;
+                    //: %1 is the title of the week, by default its Monday as the import writes it
+                    summary << QCoreApplication::translate("cli::BatchRun", "Week of %1").arg(title) << Qt::endl;
                 summary << calendar::importSummary(layout, QLocale()) << Qt::endl;
             }
         }
     } catch (const calendar::ImportError& error) {
-        report(QStringLiteral("The calendar \"%1\" cannot be imported.\n\n%2")
+        report(QCoreApplication::translate("cli::BatchRun", "The calendar \"%1\" cannot be imported.\n\n%2")
                    .arg(QFileInfo(request.source).fileName(), error.message()));
         return CalendarUnreadable;
     }

@@ -3,6 +3,7 @@
 #include "calendar/WeekLayout.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <cstring>
 
@@ -10,13 +11,17 @@ namespace cli {
 
 QString usageLine()
 {
-    return QStringLiteral("Usage: dorvane --import SOURCE [--week DATE] [--weeks N] [--title TEXT] [--save FILE] "
-                          "[--pdf FILE] [--print [--printer NAME]] [--force] [--quiet]");
+    //: Option names (--import) and value names in capitals (SOURCE) are typed as they are
+    return QCoreApplication::translate(
+        "cli::CommandLine",
+        "Usage: dorvane --import SOURCE [--week DATE] [--weeks N] [--title TEXT] [--save FILE] "
+        "[--pdf FILE] [--print [--printer NAME]] [--force] [--quiet]");
 }
 
 QString helpText()
 {
-    return usageLine() + QStringLiteral(R"(
+    //: Follows the usage line; option names (--week) and the words "this" and "next" are typed as they are
+    return usageLine() + QCoreApplication::translate("cli::CommandLine", R"(
        dorvane [FILE]
 
 Makes weekly planners in Word format. With no options Dorvane opens its
@@ -98,26 +103,29 @@ CommandLine CommandLine::parse(const QStringList& arguments, const QDate& today,
     // Each option once: a second value would silently win over the first.
     for (const QString& name : parser.optionNames()) {
         if (parser.optionNames().count(name) > 1) {
-            result.error = QStringLiteral("--%1 is given more than once.").arg(name);
+            result.error = QCoreApplication::translate("cli::CommandLine", "--%1 is given more than once.").arg(name);
             return result;
         }
     }
     if (!parser.positionalArguments().isEmpty()) {
-        result.error = QStringLiteral("Unexpected argument \"%1\".").arg(parser.positionalArguments().first());
+        result.error = QCoreApplication::translate("cli::CommandLine", "Unexpected argument \"%1\".")
+                           .arg(parser.positionalArguments().first());
         return result;
     }
 
     BatchRequest request;
     request.source = parser.value(import);
     if (!parser.isSet(import) || request.source.isEmpty()) {
-        result.error = QStringLiteral("--import SOURCE is needed: the calendar to make the planners from.");
+        result.error = QCoreApplication::translate(
+            "cli::CommandLine", "--import SOURCE is needed: the calendar to make the planners from.");
         return result;
     }
     QDate day = today;
     if (parser.isSet(week)) {
         const std::optional<QDate> given = dayOf(parser.value(week), today);
         if (!given) {
-            result.error = QStringLiteral("--week \"%1\" is not a date: give YYYY-MM-DD, this or next.")
+            result.error = QCoreApplication::translate("cli::CommandLine",
+                                                       "--week \"%1\" is not a date: give YYYY-MM-DD, this or next.")
                                .arg(parser.value(week));
             return result;
         }
@@ -128,15 +136,17 @@ CommandLine CommandLine::parse(const QStringList& arguments, const QDate& today,
         bool number = false;
         request.weeks = parser.value(weeks).toInt(&number);
         if (!number || request.weeks < 1 || request.weeks > MaxWeeks) {
-            result.error = QStringLiteral("--weeks \"%1\" is not a number of weeks from 1 to %2.")
-                               .arg(parser.value(weeks))
-                               .arg(MaxWeeks);
+            result.error =
+                QCoreApplication::translate("cli::CommandLine", "--weeks \"%1\" is not a number of weeks from 1 to %2.")
+                    .arg(parser.value(weeks))
+                    .arg(MaxWeeks);
             return result;
         }
     }
     if (parser.isSet(title)) {
         if (request.weeks > 1) {
-            result.error = QStringLiteral("--title is for a single week; several weeks are titled by their Mondays.");
+            result.error = QCoreApplication::translate(
+                "cli::CommandLine", "--title is for a single week; several weeks are titled by their Mondays.");
             return result;
         }
         request.title = parser.value(title);
@@ -145,18 +155,19 @@ CommandLine CommandLine::parse(const QStringList& arguments, const QDate& today,
     request.pdfFile = parser.value(pdf);
     request.print = parser.isSet(print);
     if ((parser.isSet(save) && request.saveFile.isEmpty()) || (parser.isSet(pdf) && request.pdfFile.isEmpty())) {
-        result.error = QStringLiteral("--save and --pdf need a file name.");
+        result.error = QCoreApplication::translate("cli::CommandLine", "--save and --pdf need a file name.");
         return result;
     }
     if (parser.isSet(printer)) {
         if (!request.print) {
-            result.error = QStringLiteral("--printer goes with --print.");
+            result.error = QCoreApplication::translate("cli::CommandLine", "--printer goes with --print.");
             return result;
         }
         request.printer = parser.value(printer);
     }
     if (request.saveFile.isEmpty() && request.pdfFile.isEmpty() && !request.print) {
-        result.error = QStringLiteral("Nothing to make: give --save FILE, --pdf FILE or --print.");
+        result.error = QCoreApplication::translate("cli::CommandLine",
+                                                   "Nothing to make: give --save FILE, --pdf FILE or --print.");
         return result;
     }
     request.force = parser.isSet(force);

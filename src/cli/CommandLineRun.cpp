@@ -37,7 +37,10 @@ int runCommandLine(int& argc, char** argv, const QString& version)
     const CommandLine line = CommandLine::parse(QCoreApplication::arguments(), QDate::currentDate(), version);
     if (!line.error.isEmpty()) {
         printError(line.error);
-        std::fprintf(stderr, "%s\nTry 'dorvane --help' for more.\n", usageLine().toLocal8Bit().constData());
+        std::fprintf(stderr, "%s\n%s\n", usageLine().toLocal8Bit().constData(),
+                     QCoreApplication::translate("cli::CommandLine", "Try 'dorvane --help' for more.")
+                         .toLocal8Bit()
+                         .constData());
         return BadArguments;
     }
     if (!line.answer.isEmpty()) {

@@ -2,19 +2,27 @@
 
 #include "platform/MessageBoxes.h"
 
+#include <QCoreApplication>
+
 #include <stdexcept>
 
 namespace common {
 
 QString errorReportText(const QString& description, const QString& location, int line)
 {
-    return description + QStringLiteral("\r\n") + location + QStringLiteral("at line ") + QString::number(line) +
-           QStringLiteral("\r\rPlease email screenshot of this message to ") + QLatin1String(SupportAddress);
+    // The location literal stays as it is in every language; only the words around it are translated.
+    //: %1 is the number of the step that failed
+    return description + QStringLiteral("\r\n") + location +
+           QCoreApplication::translate("ErrorReport", "at line %1").arg(line) + QStringLiteral("\r\r") +
+           //: %1 is the support e-mail address
+           QCoreApplication::translate("ErrorReport", "Please email screenshot of this message to %1")
+               .arg(QLatin1String(SupportAddress));
 }
 
 void showErrorReport(const QString& description, const QString& location, int line)
 {
-    platform::messageBoxes().show({errorReportText(description, location, line), QStringLiteral("Application Error"),
+    platform::messageBoxes().show({errorReportText(description, location, line),
+                                   QCoreApplication::translate("ErrorReport", "Application Error"),
                                    platform::Buttons::Ok, platform::Icon::Exclamation});
 }
 
@@ -25,7 +33,7 @@ QString describeCurrentException()
     } catch (const std::exception& e) {
         return QString::fromUtf8(e.what());
     } catch (...) {
-        return QStringLiteral("Unknown error");
+        return QCoreApplication::translate("ErrorReport", "Unknown error");
     }
 }
 

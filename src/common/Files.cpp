@@ -2,6 +2,7 @@
 
 #include "platform/ProgramEnvironment.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -39,7 +40,9 @@ void forceDeleteFile(const QString& path)
     // description when it fails; the file's mode is left as it was.
     QFile file(path);
     if (!file.remove())
-        throw std::runtime_error(QStringLiteral("Cannot delete %1: %2").arg(path, file.errorString()).toStdString());
+        throw std::runtime_error(QCoreApplication::translate("common::Files", "Cannot delete %1: %2")
+                                     .arg(path, file.errorString())
+                                     .toStdString());
 }
 
 }  // namespace common

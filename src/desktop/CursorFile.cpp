@@ -1,6 +1,7 @@
 #include "CursorFile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 #include <QPixmap>
@@ -15,9 +16,12 @@ quint16 le16(const QByteArray& bytes, int at)
     return quint16(quint8(bytes[at])) | quint16(quint8(bytes[at + 1])) << 8;
 }
 
+// `why` is marked with QT_TRANSLATE_NOOP("desktop::CursorFile", ...).
 [[noreturn]] void fail(const QString& path, const char* why)
 {
-    throw std::runtime_error(QStringLiteral("Cannot load cursor file %1: %2").arg(path, QLatin1String(why)).toStdString());
+    throw std::runtime_error(QCoreApplication::translate("desktop::CursorFile", "Cannot load cursor file %1: %2")
+                                 .arg(path, QCoreApplication::translate("desktop::CursorFile", why))
+                                 .toStdString());
 }
 
 }  // namespace
@@ -26,17 +30,17 @@ QCursor loadCursorFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        fail(path, "the file cannot be read");
+        fail(path, QT_TRANSLATE_NOOP("desktop::CursorFile", "the file cannot be read"));
     // A cursor is a few kilobytes; refuse anything absurd instead of decoding it.
     if (file.size() > 1 << 20)
-        fail(path, "the file is too large for a cursor");
+        fail(path, QT_TRANSLATE_NOOP("desktop::CursorFile", "the file is too large for a cursor"));
     const QByteArray bytes = file.readAll();
 
     // ICONDIR (reserved 0, type 2 = cursor, count) then 16-byte entries whose
     // words 4 and 6 are the hot spot.
     constexpr int headerSize = 6, entrySize = 16;
     if (bytes.size() < headerSize + entrySize || le16(bytes, 0) != 0 || le16(bytes, 2) != 2 || le16(bytes, 4) == 0)
-        fail(path, "not a Windows cursor file");
+        fail(path, QT_TRANSLATE_NOOP("desktop::CursorFile", "not a Windows cursor file"));
     const int hotX = le16(bytes, headerSize + 4);
     const int hotY = le16(bytes, headerSize + 6);
 
@@ -45,9 +49,9 @@ QCursor loadCursorFile(const QString& path)
     QImageReader reader(&buffer, "cur");
     const QImage image = reader.read();
     if (image.isNull())
-        fail(path, "the cursor image cannot be decoded");
+        fail(path, QT_TRANSLATE_NOOP("desktop::CursorFile", "the cursor image cannot be decoded"));
     if (hotX >= image.width() || hotY >= image.height())
-        fail(path, "the hot spot lies outside the cursor image");
+        fail(path, QT_TRANSLATE_NOOP("desktop::CursorFile", "the hot spot lies outside the cursor image"));
     return QCursor(QPixmap::fromImage(image), hotX, hotY);
 }
 

@@ -2,6 +2,7 @@
 
 #include <cups/cups.h>
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
 #include <QMetaObject>
@@ -67,7 +68,8 @@ struct Connection {
 
 QString silentServer()
 {
-    return QStringLiteral("The print server %1 does not answer.").arg(QString::fromUtf8(cupsServer()));
+    return QCoreApplication::translate("desktop::PrintJob", "The print server %1 does not answer.")
+        .arg(QString::fromUtf8(cupsServer()));
 }
 
 }  // namespace
@@ -97,7 +99,9 @@ int submitPrintJob(const PrintJob& job)
     });
     if (id == 0)
         throw std::runtime_error(
-            QStringLiteral("The printer %1 did not take the job: %2").arg(job.printer, reason).toStdString());
+            QCoreApplication::translate("desktop::PrintJob", "The printer %1 did not take the job: %2")
+                .arg(job.printer, reason)
+                .toStdString());
     return id;
 }
 

@@ -13,8 +13,6 @@ namespace remote {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("remote::CalDavClient", text); }
-
 const QString Dav = QStringLiteral("DAV:");
 const QString CalDav = QStringLiteral("urn:ietf:params:xml:ns:caldav");
 
@@ -83,7 +81,10 @@ QList<Resource> readMultistatus(const HttpAnswer& answer, QList<QByteArray>* dat
     QXmlStreamReader xml(answer.body);
     QList<Resource> resources;
     if (!xml.readNextStartElement() || xml.namespaceUri() != Dav || xml.name() != QLatin1String("multistatus"))
-        throw RemoteError(tr("The answer of %1 is not a calendar: the server does not speak CalDAV.").arg(serverName(answer.url)));
+        throw RemoteError(
+            QCoreApplication::translate("remote::CalDavClient",
+                                        "The answer of %1 is not a calendar: the server does not speak CalDAV.")
+                .arg(serverName(answer.url)));
     while (xml.readNextStartElement()) {
         if (xml.namespaceUri() != Dav || xml.name() != QLatin1String("response")) {
             xml.skipCurrentElement();
@@ -119,7 +120,10 @@ QList<Resource> readMultistatus(const HttpAnswer& answer, QList<QByteArray>* dat
         resources.append(resource);
     }
     if (xml.hasError())
-        throw RemoteError(tr("The answer of %1 is not a calendar: the server's answer is cut short or malformed.").arg(serverName(answer.url)));
+        throw RemoteError(QCoreApplication::translate(
+                              "remote::CalDavClient",
+                              "The answer of %1 is not a calendar: the server's answer is cut short or malformed.")
+                              .arg(serverName(answer.url)));
     return resources;
 }
 
@@ -216,17 +220,23 @@ std::optional<QList<CalDavCalendar>> CalDavClient::calendarsAt(const QUrl& addre
         if (answer.status == 405 || answer.status == 501 || answer.status == 400 || (answer.status >= 200 && answer.status < 300))
             return std::nullopt;
         HttpSession::requireSuccess(answer);
-        throw RemoteError(tr("The answer of %1 is not a calendar.").arg(serverName(answer.url)));
+        throw RemoteError(QCoreApplication::translate("remote::CalDavClient", "The answer of %1 is not a calendar.")
+                              .arg(serverName(answer.url)));
     }
 
     QList<Resource> found = readMultistatus(answer);
     if (found.isEmpty())
-        throw RemoteError(tr("The answer of %1 is not a calendar: the server described nothing.").arg(serverName(answer.url)));
+        throw RemoteError(
+            QCoreApplication::translate("remote::CalDavClient",
+                                        "The answer of %1 is not a calendar: the server described nothing.")
+                .arg(serverName(answer.url)));
     const Resource here = found.front();
     if (here.calendar) {
         QList<CalDavCalendar> calendars = eventCalendars({here});
         if (calendars.isEmpty())
-            throw RemoteError(tr("The calendar at %1 holds no events (only tasks or notes).").arg(serverName(answer.url)));
+            throw RemoteError(QCoreApplication::translate("remote::CalDavClient",
+                                                          "The calendar at %1 holds no events (only tasks or notes).")
+                                  .arg(serverName(answer.url)));
         return calendars;
     }
 
@@ -239,13 +249,18 @@ std::optional<QList<CalDavCalendar>> CalDavClient::calendarsAt(const QUrl& addre
             home = about.front().home;
     }
     if (home.isEmpty())
-        throw RemoteError(tr("The answer of %1 is not a calendar: the server names no calendars for this user.").arg(serverName(answer.url)));
+        throw RemoteError(QCoreApplication::translate(
+                              "remote::CalDavClient",
+                              "The answer of %1 is not a calendar: the server names no calendars for this user.")
+                              .arg(serverName(answer.url)));
 
     const HttpAnswer listing = propfind(m_session, home, "1");
     HttpSession::requireSuccess(listing);
     QList<CalDavCalendar> calendars = eventCalendars(readMultistatus(listing));
     if (calendars.isEmpty())
-        throw RemoteError(tr("The server %1 holds no calendar with events for this user.").arg(serverName(answer.url)));
+        throw RemoteError(QCoreApplication::translate("remote::CalDavClient",
+                                                      "The server %1 holds no calendar with events for this user.")
+                              .arg(serverName(answer.url)));
     return calendars;
 }
 
@@ -266,7 +281,8 @@ QByteArray CalDavClient::eventsBetween(const CalDavCalendar& calendar, const QDa
     const HttpAnswer answer = m_session.send(request);
     HttpSession::requireSuccess(answer);
     if (!isMultistatus(answer))
-        throw RemoteError(tr("The answer of %1 is not a calendar.").arg(serverName(answer.url)));
+        throw RemoteError(QCoreApplication::translate("remote::CalDavClient", "The answer of %1 is not a calendar.")
+                              .arg(serverName(answer.url)));
     QList<QByteArray> data;
     readMultistatus(answer, &data);
     return merged(data);

@@ -6,12 +6,6 @@
 
 namespace remote {
 
-namespace {
-
-QString tr(const char* text) { return QCoreApplication::translate("remote::CalendarAddress", text); }
-
-}  // namespace
-
 bool CalendarAddress::looksLikeAddress(const QString& text)
 {
     const QString scheme = text.trimmed().section(QLatin1Char(':'), 0, 0).toLower();
@@ -25,14 +19,17 @@ CalendarAddress CalendarAddress::parse(const QString& text)
     const QString trimmed = text.trimmed();
     QUrl url(trimmed.contains(QLatin1String("://")) ? trimmed : QStringLiteral("https://") + trimmed, QUrl::StrictMode);
     if (!url.isValid() || url.host().isEmpty())
-        throw RemoteError(tr("\"%1\" is not a web address.").arg(text.trimmed()));
+        throw RemoteError(
+            QCoreApplication::translate("remote::CalendarAddress", "\"%1\" is not a web address.").arg(text.trimmed()));
     CalendarAddress address;
     const QString scheme = url.scheme().toLower();
     if (scheme == QLatin1String("webcal")) {
         address.webcal = true;
         url.setScheme(QStringLiteral("https"));
     } else if (scheme != QLatin1String("http") && scheme != QLatin1String("https")) {
-        throw RemoteError(tr("\"%1\" is not an http, https or webcal address.").arg(url.toString(QUrl::RemoveUserInfo)));
+        throw RemoteError(
+            QCoreApplication::translate("remote::CalendarAddress", "\"%1\" is not an http, https or webcal address.")
+                .arg(url.toString(QUrl::RemoveUserInfo)));
     }
     address.userName = url.userName();
     url.setUserInfo(QString());

@@ -9,8 +9,6 @@ namespace remote {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("remote::RemoteCalendar", text); }
-
 // An iCalendar text begins so, after an optional byte order mark and blank lines.
 bool looksLikeCalendar(const QByteArray& body)
 {
@@ -65,8 +63,12 @@ void RemoteCalendar::download()
     const HttpAnswer answer = m_session->send(request);
     HttpSession::requireSuccess(answer);
     if (!looksLikeCalendar(answer.body)) {
-        const QString type = answer.contentType.isEmpty() ? tr("an answer of unknown type") : QString::fromLatin1(answer.contentType);
-        throw RemoteError(tr("The answer of %1 is not a calendar: the server sent %2.").arg(serverName(answer.url), type));
+        const QString type = answer.contentType.isEmpty()
+                                 ? QCoreApplication::translate("remote::RemoteCalendar", "an answer of unknown type")
+                                 : QString::fromLatin1(answer.contentType);
+        throw RemoteError(QCoreApplication::translate("remote::RemoteCalendar",
+                                                      "The answer of %1 is not a calendar: the server sent %2.")
+                              .arg(serverName(answer.url), type));
     }
     m_file = answer.body;
 }

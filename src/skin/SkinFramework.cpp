@@ -40,21 +40,21 @@ bool styleSheetParses(const QString& sheet)
 void SkinFramework::LoadSkin(const QString& path, const QString& iniFileName)
 {
     if (!iniFileName.isEmpty())
-        fail(QStringLiteral("The skin file %1 holds one skin; there is no part named %2").arg(path, iniFileName));
+        fail(tr("The skin file %1 holds one skin; there is no part named %2").arg(path, iniFileName));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        fail(QStringLiteral("The skin file %1 cannot be read: %2").arg(path, file.errorString()));
+        fail(tr("The skin file %1 cannot be read: %2").arg(path, file.errorString()));
     constexpr qint64 limit = 1 << 20;
     if (file.size() > limit)
-        fail(QStringLiteral("The skin file %1 is too large for a skin").arg(path));
+        fail(tr("The skin file %1 is too large for a skin").arg(path));
     const QByteArray bytes = file.read(limit + 1);
     if (file.error() != QFileDevice::NoError)
-        fail(QStringLiteral("The skin file %1 cannot be read: %2").arg(path, file.errorString()));
+        fail(tr("The skin file %1 cannot be read: %2").arg(path, file.errorString()));
     if (bytes.size() > limit)  // a file that does not know its size
-        fail(QStringLiteral("The skin file %1 is too large for a skin").arg(path));
+        fail(tr("The skin file %1 is too large for a skin").arg(path));
     const QString sheet = QString::fromUtf8(bytes);
     if (!styleSheetParses(sheet))
-        fail(QStringLiteral("The skin file %1 is not a style sheet that can be parsed").arg(path));
+        fail(tr("The skin file %1 is not a style sheet that can be parsed").arg(path));
     m_styleSheet = sheet;
     m_loaded = true;
 }
@@ -63,9 +63,9 @@ void SkinFramework::ApplyWindow(WId handle)
 {
     QWidget* window = QWidget::find(handle);
     if (!window)
-        fail(QStringLiteral("No window has the handle %1").arg(quintptr(handle)));
+        fail(tr("No window has the handle %1").arg(quintptr(handle)));
     if (!m_loaded)
-        fail(QStringLiteral("No skin has been loaded"));
+        fail(tr("No skin has been loaded"));
     if (m_options & OptionSkinWindows)
         window->setStyleSheet(m_styleSheet);
 }

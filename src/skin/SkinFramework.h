@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QWidget>  // WId
 
@@ -20,6 +21,8 @@ namespace skin {
 // common error report. The members are virtual so that a test can watch the
 // calls; a subclass must call the base members to keep the engine working.
 class SkinFramework {
+    Q_DECLARE_TR_FUNCTIONS(skin::SkinFramework)
+
 public:
     // Bit of ApplyOptions: windows handed to ApplyWindow are restyled only
     // while it is set; without it ApplyWindow only checks the handle.

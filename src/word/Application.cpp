@@ -18,7 +18,7 @@ Application attach(const char* how, std::shared_ptr<WordInstance> (Engine::*reac
     current->invoke(Call{Call::Kind::Method, QString::fromLatin1(how), argument::text(QStringLiteral("Word.Application"))},
                     [&] { instance = ((*current).*reach)(); });
     if (!instance)
-        throw AutomationError(messages::CannotCreateObject);
+        throw AutomationError(messages::CannotCreateObject());
     ObjectRef ref;
     ref.instance = std::move(instance);
     return ObjectRef::make<Application>(std::move(ref));
@@ -70,7 +70,7 @@ word::Document Application::ActiveDocument() const
     return handOut<word::Document>(Call::Kind::Get, "Application.ActiveDocument", target(), [](ObjectRef& active) {
         active.document = active.liveInstance().activeDocument();
         if (!active.document)
-            throw AutomationError(messages::NoDocumentOpen);
+            throw AutomationError(messages::NoDocumentOpen());
     });
 }
 

@@ -13,7 +13,7 @@ std::shared_ptr<WordInstance> BuiltInEngine::createApplication()
 
 std::shared_ptr<WordInstance> BuiltInEngine::runningApplication()
 {
-    throw AutomationError(messages::CannotCreateObject);
+    throw AutomationError(messages::CannotCreateObject());
 }
 
 }  // namespace word

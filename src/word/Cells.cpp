@@ -14,7 +14,7 @@ void Cells::Merge()
         editing::OpenDocument& document = self.liveDocument();
         // This engine merges cells of one row only; a column's cells would merge vertically.
         if (self.scope == ObjectRef::Scope::Column)
-            throw AutomationError(messages::VerticalMerge);
+            throw AutomationError(messages::VerticalMerge());
         document.selection().mergeCells();
     });
 }

@@ -21,7 +21,7 @@ void Column::setWidth(double Width)
         model::Table& table = self.liveTable();
         const std::vector<model::Cell*> cells = columnCells(table, self.column);
         if (!std::isfinite(Width) || Width <= 0 || Width > MaximumWidthPoints)
-            throw AutomationError(messages::ValueOutOfRange);
+            throw AutomationError(messages::ValueOutOfRange());
         const int twips = units::twipsFromPoints(Width);
         table.gridTwips[self.column] = twips;
         for (model::Cell* cell : cells)

@@ -58,10 +58,10 @@ void Document::Close(int SaveChanges)
         editing::OpenDocument& document = self.liveDocument();
         if (SaveChanges == wdSaveChanges) {
             if (document.path().isEmpty())
-                throw AutomationError(messages::NeverSaved);
+                throw AutomationError(messages::NeverSaved());
             package::writePackage(document.model(), document.path());
         } else if (SaveChanges != wdDoNotSaveChanges && SaveChanges != wdPromptToSaveChanges) {
-            throw AutomationError(messages::BadParameter);
+            throw AutomationError(messages::BadParameter());
         }
         // Nobody sees a prompt of an unseen Word: wdPromptToSaveChanges does not save.
         self.instance->close(self.document);

@@ -27,7 +27,7 @@ DocumentPages DocumentPages::of(const Document& document)
 {
     const std::shared_ptr<const ObjectRef>& ref = ObjectRef::of(document);
     if (!ref)
-        throw AutomationError(messages::ObjectNotSet);
+        throw AutomationError(messages::ObjectNotSet());
     const ObjectRef& self = *ref;
     auto data = std::make_shared<Data>();
     dispatch(Call::Kind::Get, "Document.Pages", {}, [&] {

@@ -23,7 +23,7 @@ void Font::setName(const QString& Name)
     dispatch(Call::Kind::Set, "Font.Name", argument::text(Name), [&] {
         editing::OpenDocument& document = self.liveDocument();
         if (Name.trimmed().isEmpty())
-            throw AutomationError(messages::ValueOutOfRange);
+            throw AutomationError(messages::ValueOutOfRange());
         document.selection().formatCharacters([&](model::CharacterFormat& format) { format.fontName = Name; });
     });
 }
@@ -34,7 +34,7 @@ void Font::setSize(double Size)
     dispatch(Call::Kind::Set, "Font.Size", argument::number(Size), [&] {
         editing::OpenDocument& document = self.liveDocument();
         if (!std::isfinite(Size) || Size < 1 || Size > 1638)
-            throw AutomationError(messages::ValueOutOfRange);
+            throw AutomationError(messages::ValueOutOfRange());
         const int halfPoints = units::halfPointsFromPoints(Size);
         document.selection().formatCharacters([&](model::CharacterFormat& format) { format.halfPoints = halfPoints; });
     });

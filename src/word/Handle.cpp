@@ -8,7 +8,7 @@ namespace word {
 const ObjectRef& Handle::target() const
 {
     if (!m_ref)
-        throw AutomationError(messages::ObjectNotSet);
+        throw AutomationError(messages::ObjectNotSet());
     return *m_ref;
 }
 

@@ -12,7 +12,7 @@ void ParagraphFormat::setAlignment(int Alignment)
     dispatch(Call::Kind::Set, "ParagraphFormat.Alignment", QString::number(Alignment), [&] {
         editing::OpenDocument& document = self.liveDocument();
         if (Alignment < wdAlignParagraphLeft || Alignment > wdAlignParagraphJustify)
-            throw AutomationError(messages::ValueOutOfRange);
+            throw AutomationError(messages::ValueOutOfRange());
         document.selection().setAlignment(model::Alignment(Alignment));
     });
 }

@@ -7,7 +7,7 @@ namespace word {
 
 namespace {
 
-void noClipboard(const QPicture&) { throw AutomationError(messages::ClipboardUnavailable); }
+void noClipboard(const QPicture&) { throw AutomationError(messages::ClipboardUnavailable()); }
 
 }  // namespace
 

@@ -14,7 +14,7 @@ void Range::CopyAsPicture()
     dispatch(Call::Kind::Method, "Range.CopyAsPicture", {}, [&] {
         editing::OpenDocument& document = self.liveDocument();
         if (self.scope != ObjectRef::Scope::WholeDocument)
-            throw AutomationError(messages::EmptyRange);
+            throw AutomationError(messages::EmptyRange());
         pictureSink()(pictureOfDocument(document.model()));
     });
 }

@@ -42,7 +42,7 @@ void Selection::EndKey(int Unit)
     dispatch(Call::Kind::Method, "Selection.EndKey", argument::named("Unit", QString::number(Unit)), [&] {
         editing::OpenDocument& document = self.liveDocument();
         if (Unit != wdStory)
-            throw AutomationError(messages::BadParameter);
+            throw AutomationError(messages::BadParameter());
         document.selection().moveToEnd();
     });
 }

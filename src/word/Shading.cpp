@@ -14,7 +14,7 @@ void setOnCells(const ObjectRef& self, const char* member, int value, bool valid
     dispatch(Call::Kind::Set, member, QString::number(value), [&] {
         const std::vector<model::Cell*> cells = self.liveCells();
         if (!valid)
-            throw AutomationError(messages::ValueOutOfRange);
+            throw AutomationError(messages::ValueOutOfRange());
         for (model::Cell* cell : cells)
             cell->shading.*field = value;
     });

@@ -46,7 +46,7 @@ void Table::setStyle(const QString& Style)
         else if (Style.compare(NormalTable, Qt::CaseInsensitive) == 0)
             table.styleName = NormalTable;
         else
-            throw AutomationError(messages::NoSuchStyle);
+            throw AutomationError(messages::NoSuchStyle());
     });
 }
 

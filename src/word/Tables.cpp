@@ -23,13 +23,13 @@ Table Tables::Add(const word::Range& Range, int NumRows, int NumColumns, int Def
     dispatch(Call::Kind::Method, "Tables.Add", arguments, [&] {
         editing::OpenDocument& document = self.liveDocument();
         if (!range)
-            throw AutomationError(messages::ObjectNotSet);
+            throw AutomationError(messages::ObjectNotSet());
         range->liveDocument();
         if (range->document != self.document)
-            throw AutomationError(messages::ForeignRange);
+            throw AutomationError(messages::ForeignRange());
         // Both behaviours give a table with grid lines; only fixed column widths are kept.
         if ((DefaultTableBehavior != 0 && DefaultTableBehavior != wdWord9TableBehavior) || AutoFitBehavior != wdAutoFitFixed)
-            throw AutomationError(messages::BadParameter);
+            throw AutomationError(messages::BadParameter());
         std::optional<editing::Place> at;
         if (range->scope == ObjectRef::Scope::Place)
             at = range->place;

@@ -46,17 +46,17 @@ TEST_F(AutomationTest, MembersOfNothingFailAsInVb)
 {
     Application app;
     EXPECT_TRUE(app.isNothing());
-    expectFailure([&] { app.Documents(); }, messages::ObjectNotSet);
-    expectFailure([&] { app.Quit(); }, messages::ObjectNotSet);
-    expectFailure([&] { app.setDisplayAlerts(false); }, messages::ObjectNotSet);
-    expectFailure([&] { Document().SaveAs("x.doc"); }, messages::ObjectNotSet);
-    expectFailure([&] { Selection().TypeText("x"); }, messages::ObjectNotSet);
-    expectFailure([&] { Table().Style(); }, messages::ObjectNotSet);
-    expectFailure([&] { Range().CopyAsPicture(); }, messages::ObjectNotSet);
+    expectFailure([&] { app.Documents(); }, messages::ObjectNotSet());
+    expectFailure([&] { app.Quit(); }, messages::ObjectNotSet());
+    expectFailure([&] { app.setDisplayAlerts(false); }, messages::ObjectNotSet());
+    expectFailure([&] { Document().SaveAs("x.doc"); }, messages::ObjectNotSet());
+    expectFailure([&] { Selection().TypeText("x"); }, messages::ObjectNotSet());
+    expectFailure([&] { Table().Style(); }, messages::ObjectNotSet());
+    expectFailure([&] { Range().CopyAsPicture(); }, messages::ObjectNotSet());
 
     Application real = Application::CreateObject();
     Document document = real.Documents().Add();
-    expectFailure([&] { document.Tables().Add(Range(), 1, 1); }, messages::ObjectNotSet);
+    expectFailure([&] { document.Tables().Add(Range(), 1, 1); }, messages::ObjectNotSet());
     real.Quit();
 }
 
@@ -72,8 +72,8 @@ TEST_F(AutomationTest, CreateObjectCountsALiveInstanceUntilQuit)
     EXPECT_EQ(copy.DefaultMember(), "Microsoft Word");
     copy.Quit();
     EXPECT_EQ(liveInstances(), liveBefore);
-    expectFailure([&] { copy.Documents(); }, messages::ServerUnavailable);
-    expectFailure([&] { copy.Quit(); }, messages::ServerUnavailable);
+    expectFailure([&] { copy.Documents(); }, messages::ServerUnavailable());
+    expectFailure([&] { copy.Quit(); }, messages::ServerUnavailable());
 }
 
 TEST_F(AutomationTest, DocumentsOfAQuitInstanceAndClosedDocumentsFail)
@@ -85,18 +85,18 @@ TEST_F(AutomationTest, DocumentsOfAQuitInstanceAndClosedDocumentsFail)
     app.setDisplayAlerts(false);
 
     second.Close();
-    expectFailure([&] { selection.TypeText("x"); }, messages::ObjectDeleted);
-    expectFailure([&] { second.Close(); }, messages::ObjectDeleted);
+    expectFailure([&] { selection.TypeText("x"); }, messages::ObjectDeleted());
+    expectFailure([&] { second.Close(); }, messages::ObjectDeleted());
     // The other document is active again, and closes too.
     app.ActiveDocument().Close(0);
-    expectFailure([&] { app.ActiveDocument(); }, messages::NoDocumentOpen);
+    expectFailure([&] { app.ActiveDocument(); }, messages::NoDocumentOpen());
 
     Document third = app.Documents().Add();
     Selection kept = third.ActiveWindow().Selection();
     app.Quit();
-    expectFailure([&] { kept.TypeText("x"); }, messages::ServerUnavailable);
-    expectFailure([&] { third.SaveAs("never.doc"); }, messages::ServerUnavailable);
-    expectFailure([&] { first.Tables(); }, messages::ServerUnavailable);
+    expectFailure([&] { kept.TypeText("x"); }, messages::ServerUnavailable());
+    expectFailure([&] { third.SaveAs("never.doc"); }, messages::ServerUnavailable());
+    expectFailure([&] { first.Tables(); }, messages::ServerUnavailable());
 }
 
 TEST_F(AutomationTest, CloseWithSaveChangesSavesOnlyWhenAskedAndPossible)
@@ -105,8 +105,8 @@ TEST_F(AutomationTest, CloseWithSaveChangesSavesOnlyWhenAskedAndPossible)
     ASSERT_TRUE(folder.isValid());
     Application app = Application::CreateObject();
     Document unsaved = app.Documents().Add();
-    expectFailure([&] { unsaved.Close(-1); }, messages::NeverSaved);
-    expectFailure([&] { unsaved.Close(5); }, messages::BadParameter);
+    expectFailure([&] { unsaved.Close(-1); }, messages::NeverSaved());
+    expectFailure([&] { unsaved.Close(5); }, messages::BadParameter());
 
     const QString path = folder.filePath("saved.docx");
     unsaved.SaveAs(path);
@@ -121,11 +121,11 @@ TEST_F(AutomationTest, CloseWithSaveChangesSavesOnlyWhenAskedAndPossible)
 
 TEST_F(AutomationTest, GetObjectFindsNoWordUnlessOneRuns)
 {
-    expectFailure([] { Application::GetObject(); }, messages::CannotCreateObject);
+    expectFailure([] { Application::GetObject(); }, messages::CannotCreateObject());
 
     auto recorder = std::make_shared<RecordingEngine>();
     EngineSeam::install(recorder);
-    expectFailure([] { Application::GetObject(); }, messages::CannotCreateObject);
+    expectFailure([] { Application::GetObject(); }, messages::CannotCreateObject());
     recorder->setWordRunning(true);
     Application running = Application::GetObject();
     EXPECT_EQ(running.DefaultMember(), "Microsoft Word");
@@ -133,7 +133,7 @@ TEST_F(AutomationTest, GetObjectFindsNoWordUnlessOneRuns)
     running.release();
     EXPECT_TRUE(recorder->wordRunning());   // releasing leaves it running
     recorder->setWordRunning(false);
-    expectFailure([] { Application::GetObject(); }, messages::CannotCreateObject);
+    expectFailure([] { Application::GetObject(); }, messages::CannotCreateObject());
 }
 
 TEST_F(AutomationTest, TheFactoryReachesTheEngineSetLast)
@@ -153,7 +153,7 @@ TEST_F(AutomationTest, CopyAsPictureNeedsTheWholeDocumentsRange)
 {
     Application app = Application::CreateObject();
     Document document = app.Documents().Add();
-    expectFailure([&] { document.ActiveWindow().Selection().Range().CopyAsPicture(); }, messages::EmptyRange);
+    expectFailure([&] { document.ActiveWindow().Selection().Range().CopyAsPicture(); }, messages::EmptyRange());
     app.Quit();
 }
 

@@ -296,7 +296,7 @@ TEST_F(SelectionTest, ColumnsTakeWidthsAndShadingUntilCellsAreMergedAcrossThem)
         table.Columns(2).setWidth(100);
         FAIL() << "a column across merged cells took a width";
     } catch (const AutomationError& error) {
-        EXPECT_EQ(error.description(), messages::MixedCellWidths);
+        EXPECT_EQ(error.description(), messages::MixedCellWidths());
     }
     EXPECT_THROW(table.Columns(6), AutomationError);
     EXPECT_THROW(table.Columns(0), AutomationError);
@@ -327,13 +327,13 @@ TEST_F(SelectionTest, StyleAndFlagsOfATable)
 
 TEST_F(SelectionTest, RefusedCallsFailWithWordsDescriptions)
 {
-    EXPECT_EQ(failureOf([&] { selection.Cells(); }), messages::NotInTable);
-    EXPECT_EQ(failureOf([&] { selection.MoveRight(wdCell, 1); }), messages::NotInTable);
+    EXPECT_EQ(failureOf([&] { selection.Cells(); }), messages::NotInTable());
+    EXPECT_EQ(failureOf([&] { selection.MoveRight(wdCell, 1); }), messages::NotInTable());
     addTable(1, 2);
-    EXPECT_EQ(failureOf([&] { selection.MoveRight(wdCell, 1, wdExtend); }), messages::BadParameter);
-    EXPECT_EQ(failureOf([&] { selection.MoveRight(5, 1); }), messages::BadParameter);
-    EXPECT_EQ(failureOf([&] { document.Tables().Add(selection.Range(), 2, 2); }), messages::NestedTable);
-    EXPECT_EQ(failureOf([&] { document.Tables().Add(document.Range(), 0, 2); }), messages::ValueOutOfRange);
+    EXPECT_EQ(failureOf([&] { selection.MoveRight(wdCell, 1, wdExtend); }), messages::BadParameter());
+    EXPECT_EQ(failureOf([&] { selection.MoveRight(5, 1); }), messages::BadParameter());
+    EXPECT_EQ(failureOf([&] { document.Tables().Add(selection.Range(), 2, 2); }), messages::NestedTable());
+    EXPECT_EQ(failureOf([&] { document.Tables().Add(document.Range(), 0, 2); }), messages::ValueOutOfRange());
 }
 
 TEST_F(SelectionTest, ValuesOutOfRangeAreRefusedAndChangeNothing)

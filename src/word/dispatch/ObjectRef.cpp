@@ -10,7 +10,7 @@ namespace word {
 WordInstance& ObjectRef::liveInstance() const
 {
     if (!instance || instance->hasQuit())
-        throw AutomationError(messages::ServerUnavailable);
+        throw AutomationError(messages::ServerUnavailable());
     return *instance;
 }
 
@@ -18,7 +18,7 @@ editing::OpenDocument& ObjectRef::liveDocument() const
 {
     liveInstance();
     if (!document || document->isClosed())
-        throw AutomationError(messages::ObjectDeleted);
+        throw AutomationError(messages::ObjectDeleted());
     return *document;
 }
 
@@ -26,7 +26,7 @@ model::Table& ObjectRef::liveTable() const
 {
     model::Table* found = liveDocument().model().table(table);
     if (!found)
-        throw AutomationError(messages::ObjectDeleted);
+        throw AutomationError(messages::ObjectDeleted());
     return *found;
 }
 
@@ -46,12 +46,12 @@ std::vector<model::Cell*> ObjectRef::liveCells() const
 std::vector<model::Cell*> columnCells(model::Table& table, int column)
 {
     if (column < 0 || column >= table.columnCount())
-        throw AutomationError(messages::NoSuchMember);
+        throw AutomationError(messages::NoSuchMember());
     std::vector<model::Cell*> cells;
     for (model::Row& row : table.rows) {
         const int index = row.cellAtGridColumn(column);
         if (index < 0 || row.cells[index].gridSpan != 1)
-            throw AutomationError(messages::MixedCellWidths);
+            throw AutomationError(messages::MixedCellWidths());
         cells.push_back(&row.cells[index]);
     }
     return cells;
@@ -66,15 +66,15 @@ QString describe(const DocumentError& error)
     case DocumentError::Reason::Described:
         break;
     case DocumentError::Reason::BadParameter:
-        return messages::BadParameter;
+        return messages::BadParameter();
     case DocumentError::Reason::ValueOutOfRange:
-        return messages::ValueOutOfRange;
+        return messages::ValueOutOfRange();
     case DocumentError::Reason::NotInTable:
-        return messages::NotInTable;
+        return messages::NotInTable();
     case DocumentError::Reason::InvalidRange:
-        return messages::InvalidRange;
+        return messages::InvalidRange();
     case DocumentError::Reason::NestedTable:
-        return messages::NestedTable;
+        return messages::NestedTable();
     }
     return error.description();
 }

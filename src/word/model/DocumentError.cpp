@@ -1,5 +1,7 @@
 #include "word/model/DocumentError.h"
 
+#include <QCoreApplication>
+
 namespace word {
 
 DocumentError::DocumentError(Reason reason)
@@ -15,18 +17,20 @@ DocumentError::DocumentError(const QString& description)
 DocumentError DocumentError::notWordDocument(const QString& why)
 {
     if (why.isEmpty())
-        return DocumentError(QStringLiteral("The file is not a Word document."));
-    return DocumentError(QStringLiteral("The file is not a Word document: %1.").arg(why));
+        return DocumentError(QCoreApplication::translate("word::DocumentError", "The file is not a Word document."));
+    return DocumentError(
+        QCoreApplication::translate("word::DocumentError", "The file is not a Word document: %1.").arg(why));
 }
 
 DocumentError DocumentError::damaged(const QString& detail)
 {
-    return DocumentError(QStringLiteral("The file is damaged: %1.").arg(detail));
+    return DocumentError(QCoreApplication::translate("word::DocumentError", "The file is damaged: %1.").arg(detail));
 }
 
 DocumentError DocumentError::tooLarge(const QString& detail)
 {
-    return DocumentError(QStringLiteral("The file is too large to open: %1.").arg(detail));
+    return DocumentError(
+        QCoreApplication::translate("word::DocumentError", "The file is too large to open: %1.").arg(detail));
 }
 
 }  // namespace word

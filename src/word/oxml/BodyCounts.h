@@ -13,10 +13,19 @@ namespace word::oxml {
 // Counting is inline: it happens for every run and every piece of text.
 class BodyCounts {
 public:
-    void addParagraph() { countOne(m_paragraphs, limits::MaxParagraphs, "paragraphs"); }  // body and cells alike
-    void addRun() { countOne(m_runs, limits::MaxRuns, "runs of text"); }  // w:r elements as read, before merging
-    void addTable() { countOne(m_tables, limits::MaxTables, "tables"); }  // nested tables too
-    void addCell() { countOne(m_cells, limits::MaxCells, "table cells"); }
+    void addParagraph()  // body and cells alike
+    {
+        countOne(m_paragraphs, limits::MaxParagraphs, QT_TRANSLATE_NOOP("word::oxml::BodyCounts", "paragraphs"));
+    }
+    void addRun()  // w:r elements as read, before merging
+    {
+        countOne(m_runs, limits::MaxRuns, QT_TRANSLATE_NOOP("word::oxml::BodyCounts", "runs of text"));
+    }
+    void addTable()  // nested tables too
+    {
+        countOne(m_tables, limits::MaxTables, QT_TRANSLATE_NOOP("word::oxml::BodyCounts", "tables"));
+    }
+    void addCell() { countOne(m_cells, limits::MaxCells, QT_TRANSLATE_NOOP("word::oxml::BodyCounts", "table cells")); }
     void addText(qsizetype characters)  // UTF-16 units
     {
         m_characters += characters;
@@ -30,6 +39,8 @@ private:
         if (++count > limit)
             tooMany(limit, what);
     }
+    // `what` is marked with QT_TRANSLATE_NOOP("word::oxml::BodyCounts", ...)
+    // and translated when the report is made.
     [[noreturn]] static void tooMany(int limit, const char* what);
     [[noreturn]] static void tooMuchText();
 

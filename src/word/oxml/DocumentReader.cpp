@@ -7,6 +7,8 @@
 #include "word/oxml/XmlReader.h"
 #include "word/oxml/XmlValues.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -51,7 +53,8 @@ public:
 
         m_xml.readRoot();
         if (!m_xml.isW("document"))
-            m_xml.damaged(QStringLiteral("the main part has no w:document element"));
+            m_xml.damaged(
+                QCoreApplication::translate("word::oxml::DocumentReader", "the main part has no w:document element"));
         bool sawBody = false;
         while (m_xml.nextChild()) {
             if (m_xml.isW("body") && !sawBody) {
@@ -62,7 +65,8 @@ public:
             }
         }
         if (!sawBody)
-            m_xml.damaged(QStringLiteral("the main part has no w:body element"));
+            m_xml.damaged(
+                QCoreApplication::translate("word::oxml::DocumentReader", "the main part has no w:body element"));
 
         document.page = m_page ? *m_page : (m_lastSectionPage ? *m_lastSectionPage : PageSetup::forLocale());
         // Word keeps a paragraph after every table, and a body of at least one.
@@ -303,14 +307,20 @@ private:
         PageSetup page = PageSetup::forLocale();
         while (m_xml.nextChild()) {
             if (m_xml.isW("pgSz")) {
-                if (const auto width = m_xml.wTwipsAttribute("w", MinPageTwips, limits::MaxTwips, "the page width"))
+                if (const auto width =
+                        m_xml.wTwipsAttribute("w", MinPageTwips, limits::MaxTwips,
+                                              QT_TRANSLATE_NOOP("word::oxml::XmlReader", "the page width")))
                     page.widthTwips = *width;
-                if (const auto height = m_xml.wTwipsAttribute("h", MinPageTwips, limits::MaxTwips, "the page height"))
+                if (const auto height =
+                        m_xml.wTwipsAttribute("h", MinPageTwips, limits::MaxTwips,
+                                              QT_TRANSLATE_NOOP("word::oxml::XmlReader", "the page height")))
                     page.heightTwips = *height;
             } else if (m_xml.isW("pgMar")) {
                 // Negative top and bottom margins only say that headers may not push the text; their size counts.
                 auto margin = [&](const char* name, int& twips) {
-                    if (const auto value = m_xml.wTwipsAttribute(name, -limits::MaxTwips, limits::MaxTwips, "a page margin"))
+                    if (const auto value =
+                            m_xml.wTwipsAttribute(name, -limits::MaxTwips, limits::MaxTwips,
+                                                  QT_TRANSLATE_NOOP("word::oxml::XmlReader", "a page margin")))
                         twips = std::abs(*value);
                 };
                 margin("top", page.topTwips);

@@ -3,6 +3,8 @@
 #include "word/oxml/XmlReader.h"
 #include "word/oxml/XmlValues.h"
 
+#include <QCoreApplication>
+
 namespace word::oxml {
 
 namespace {
@@ -119,7 +121,9 @@ RunProperties readRunProperties(XmlReader& xml, const ThemeFonts& theme)
             if (const auto value = xml.wAttribute("val")) {
                 const auto size = values::halfPoints(*value, MinHalfPoints, MaxHalfPoints);
                 if (!size)
-                    xml.damaged(QStringLiteral("the font size \"%1\" is not a size Word allows").arg(value->left(40)));
+                    xml.damaged(QCoreApplication::translate("word::oxml::RunProperties",
+                                                            "the font size \"%1\" is not a size Word allows")
+                                    .arg(value->left(40)));
                 properties.halfPoints = size;
             }
         } else if (xml.isW("rStyle")) {

@@ -6,10 +6,10 @@
 #include "word/model/DocumentError.h"
 #include "word/oxml/PartLimits.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace word::oxml {
-
 
 namespace {
 
@@ -44,7 +44,9 @@ SpacingProperties readSpacing(XmlReader& xml)
         if (const auto line = xml.wAttribute("line")) {
             const auto value = values::integer(*line, -limits::MaxTwips * 10, limits::MaxTwips * 10);
             if (!value)
-                xml.damaged(QStringLiteral("the line spacing \"%1\" is out of range").arg(line->left(40)));
+                xml.damaged(
+                    QCoreApplication::translate("word::oxml::StylesReader", "the line spacing \"%1\" is out of range")
+                        .arg(line->left(40)));
             if (*value > 0)
                 spacing.line240ths = value;
         }
@@ -98,7 +100,8 @@ StyleSheet StyleSheet::read(const QByteArray& xml, const QString& partName, cons
     XmlReader reader(xml, partName);
     reader.readRoot();
     if (!reader.isW("styles"))
-        reader.damaged(QStringLiteral("the styles part has no w:styles element"));
+        reader.damaged(
+            QCoreApplication::translate("word::oxml::StylesReader", "the styles part has no w:styles element"));
     while (reader.nextChild()) {
         if (reader.isW("docDefaults")) {
             while (reader.nextChild()) {
@@ -127,7 +130,9 @@ StyleSheet StyleSheet::read(const QByteArray& xml, const QString& partName, cons
             continue;
         }
         if (sheet.m_styles.size() >= limits::MaxStyles)
-            throw DocumentError::tooLarge(QStringLiteral("it defines more than %1 styles").arg(limits::MaxStyles));
+            throw DocumentError::tooLarge(
+                QCoreApplication::translate("word::oxml::StylesReader", "it defines more than %1 styles")
+                    .arg(limits::MaxStyles));
         StyleDefinition style;
         const QString type = reader.wAttribute("type").value_or(QStringLiteral("paragraph"));
         style.kind = type == QLatin1String("paragraph") ? StyleDefinition::Kind::Paragraph

@@ -12,6 +12,8 @@
 #include "word/oxml/XmlReader.h"
 #include "word/oxml/XmlValues.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace word::oxml {
@@ -80,7 +82,7 @@ void TableReader::readTableProperties(RawTable& raw)
         } else if (m_xml.isW("tblLayout")) {
             raw.table.fixedLayout = m_xml.wAttribute("type").value_or(QString()) == QLatin1String("fixed");
         } else if (m_xml.isW("tblCellMar")) {
-            raw.cellMargin = readCellMargins(m_xml, "a cell margin");
+            raw.cellMargin = readCellMargins(m_xml, QT_TRANSLATE_NOOP("word::oxml::XmlReader", "a cell margin"));
             continue;
         } else if (m_xml.isW("tblLook")) {
             raw.table.look = readLook();
@@ -119,8 +121,10 @@ void TableReader::readGrid(Table& table)
     while (m_xml.nextChild()) {
         if (m_xml.isW("gridCol")) {
             if (int(table.gridTwips.size()) >= limits::MaxColumns)
-                m_xml.damaged(QStringLiteral("a table has more than %1 columns").arg(limits::MaxColumns));
-            table.gridTwips.push_back(m_xml.wTwipsAttribute("w", 0, limits::MaxTwips, "a grid column's width").value_or(0));
+                m_xml.damaged(QCoreApplication::translate("word::oxml::TableReader", "a table has more than %1 columns")
+                                  .arg(limits::MaxColumns));
+            const char* what = QT_TRANSLATE_NOOP("word::oxml::XmlReader", "a grid column's width");
+            table.gridTwips.push_back(m_xml.wTwipsAttribute("w", 0, limits::MaxTwips, what).value_or(0));
         }
         m_xml.skip();
     }
@@ -129,7 +133,9 @@ void TableReader::readGrid(Table& table)
 void TableReader::readRow(Table& table)
 {
     if (int(table.rows.size()) >= limits::MaxRowsPerTable)
-        throw DocumentError::tooLarge(QStringLiteral("a table has more than %1 rows").arg(limits::MaxRowsPerTable));
+        throw DocumentError::tooLarge(
+            QCoreApplication::translate("word::oxml::TableReader", "a table has more than %1 rows")
+                .arg(limits::MaxRowsPerTable));
     Row row;
     int before = 0;
     int after = 0;
@@ -148,7 +154,9 @@ void TableReader::readRowContent(Row& row, int& before, int& after)
     while (m_xml.nextChild()) {
         if (m_xml.isW("tc")) {
             if (int(row.cells.size()) >= limits::MaxColumns)
-                m_xml.damaged(QStringLiteral("a table row has more than %1 cells").arg(limits::MaxColumns));
+                m_xml.damaged(
+                    QCoreApplication::translate("word::oxml::TableReader", "a table row has more than %1 cells")
+                        .arg(limits::MaxColumns));
             m_counts.addCell();
             row.cells.push_back(readCell());
         } else if (m_xml.isW("trPr")) {
@@ -195,8 +203,9 @@ void TableReader::readCellProperties(Cell& cell)
     while (m_xml.nextChild()) {
         if (m_xml.isW("tcW")) {
             const auto type = m_xml.wAttribute("type").value_or(QStringLiteral("dxa"));
+            const char* what = QT_TRANSLATE_NOOP("word::oxml::XmlReader", "a cell's width");
             if (type == QLatin1String("dxa"))
-                cell.widthTwips = m_xml.wTwipsAttribute("w", 0, limits::MaxTwips, "a cell's width").value_or(-1);
+                cell.widthTwips = m_xml.wTwipsAttribute("w", 0, limits::MaxTwips, what).value_or(-1);
         } else if (m_xml.isW("gridSpan")) {
             const auto value = m_xml.wAttribute("val").value_or(QStringLiteral("1"));
             const auto span = values::integer(value, 1, limits::MaxColumns);
@@ -240,7 +249,8 @@ std::optional<Table> TableReader::finishTable(Table table)
         columns = std::max(columns, span);
     }
     if (columns > limits::MaxColumns)
-        m_xml.damaged(QStringLiteral("a table has more than %1 columns").arg(limits::MaxColumns));
+        m_xml.damaged(QCoreApplication::translate("word::oxml::TableReader", "a table has more than %1 columns")
+                          .arg(limits::MaxColumns));
     if (int(table.gridTwips.size()) < columns) {
         const int known = int(table.gridTwips.size());
         const int average = known > 0 ? table.widthTwips() / known : 1440;
@@ -263,7 +273,7 @@ std::optional<Table> TableReader::finishTable(Table table)
         }
     }
     if (!table.isConsistent())
-        m_xml.damaged(QStringLiteral("a table's rows do not fit its grid"));
+        m_xml.damaged(QCoreApplication::translate("word::oxml::TableReader", "a table's rows do not fit its grid"));
     return table;
 }
 

@@ -4,10 +4,11 @@
 #include "word/oxml/PartLimits.h"
 #include "word/oxml/XmlValues.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace word::oxml {
-
 
 namespace {
 
@@ -50,7 +51,9 @@ int mostAttributesInATag(const QByteArray& xml)
 XmlReader::XmlReader(const QByteArray& xml, QString partName) : m_xml(xml), m_partName(std::move(partName))
 {
     if (mostAttributesInATag(xml) > MaxAttributes)
-        damaged(QStringLiteral("an element of %1 has more than %2 attributes").arg(m_partName).arg(MaxAttributes));
+        damaged(QCoreApplication::translate("word::oxml::XmlReader", "an element of %1 has more than %2 attributes")
+                    .arg(m_partName)
+                    .arg(MaxAttributes));
     // No entity of a document's own is ever expanded: the declaration that
     // could define one is refused (advance()) before any content is read.
     m_xml.setNamespaceProcessing(true);
@@ -58,12 +61,17 @@ XmlReader::XmlReader(const QByteArray& xml, QString partName) : m_xml(xml), m_pa
 
 void XmlReader::damaged(const QString& detail) const
 {
-    throw DocumentError::damaged(QStringLiteral("%1 (%2, line %3)").arg(detail, m_partName).arg(m_xml.lineNumber()));
+    //: %1 is what is wrong, %2 the name of the part of the document package
+    throw DocumentError::damaged(QCoreApplication::translate("word::oxml::XmlReader", "%1 (%2, line %3)")
+                                     .arg(detail, m_partName)
+                                     .arg(m_xml.lineNumber()));
 }
 
 void XmlReader::outOfRange(const QString& value, const char* what) const
 {
-    damaged(QStringLiteral("the value \"%1\" of %2 is out of range").arg(value.left(40), QLatin1String(what)));
+    //: %2 says what the value is for, e.g. "a cell margin"
+    damaged(QCoreApplication::translate("word::oxml::XmlReader", "the value \"%1\" of %2 is out of range")
+                .arg(value.left(40), QCoreApplication::translate("word::oxml::XmlReader", what)));
 }
 
 std::optional<int> XmlReader::wTwipsAttribute(const char* localName, int minimum, int maximum, const char* what) const
@@ -80,8 +88,9 @@ std::optional<int> XmlReader::wTwipsAttribute(const char* localName, int minimum
 void XmlReader::xmlError() const
 {
     if (m_xml.error() == QXmlStreamReader::PrematureEndOfDocumentError)
-        damaged(QStringLiteral("the part %1 ends too early").arg(m_partName));
-    damaged(QStringLiteral("the part %1 is not well-formed XML: %2").arg(m_partName, m_xml.errorString()));
+        damaged(QCoreApplication::translate("word::oxml::XmlReader", "the part %1 ends too early").arg(m_partName));
+    damaged(QCoreApplication::translate("word::oxml::XmlReader", "the part %1 is not well-formed XML: %2")
+                .arg(m_partName, m_xml.errorString()));
 }
 
 QXmlStreamReader::TokenType XmlReader::advance()
@@ -92,12 +101,19 @@ QXmlStreamReader::TokenType XmlReader::advance()
         case QXmlStreamReader::Invalid:
             xmlError();
         case QXmlStreamReader::DTD:
-            damaged(QStringLiteral("the part %1 has a document type declaration, which a package part may not have").arg(m_partName));
+            damaged(QCoreApplication::translate(
+                        "word::oxml::XmlReader",
+                        "the part %1 has a document type declaration, which a package part may not have")
+                        .arg(m_partName));
         case QXmlStreamReader::EntityReference:
-            damaged(QStringLiteral("the part %1 refers to an undefined entity").arg(m_partName));
+            damaged(QCoreApplication::translate("word::oxml::XmlReader", "the part %1 refers to an undefined entity")
+                        .arg(m_partName));
         case QXmlStreamReader::StartElement:
             if (++m_depth > limits::MaxXmlDepth)
-                damaged(QStringLiteral("the elements of %1 are nested more than %2 deep").arg(m_partName).arg(limits::MaxXmlDepth));
+                damaged(QCoreApplication::translate("word::oxml::XmlReader",
+                                                    "the elements of %1 are nested more than %2 deep")
+                            .arg(m_partName)
+                            .arg(limits::MaxXmlDepth));
             return token;
         case QXmlStreamReader::EndElement:
             --m_depth;
@@ -114,7 +130,7 @@ bool XmlReader::readRoot()
 {
     const auto token = advance();
     if (token != QXmlStreamReader::StartElement)
-        damaged(QStringLiteral("the part %1 is empty").arg(m_partName));
+        damaged(QCoreApplication::translate("word::oxml::XmlReader", "the part %1 is empty").arg(m_partName));
     return true;
 }
 
@@ -125,7 +141,7 @@ bool XmlReader::nextChild()
     if (token == QXmlStreamReader::StartElement)
         return true;
     if (token == QXmlStreamReader::EndDocument)
-        damaged(QStringLiteral("the part %1 ends too early").arg(m_partName));
+        damaged(QCoreApplication::translate("word::oxml::XmlReader", "the part %1 ends too early").arg(m_partName));
     return false;
 }
 
@@ -134,7 +150,7 @@ void XmlReader::skip()
     const int depth = m_depth;
     while (m_depth >= depth) {
         if (advance() == QXmlStreamReader::EndDocument)
-            damaged(QStringLiteral("the part %1 ends too early").arg(m_partName));
+            damaged(QCoreApplication::translate("word::oxml::XmlReader", "the part %1 ends too early").arg(m_partName));
     }
 }
 
@@ -148,21 +164,27 @@ QString XmlReader::readText()
             if (m_depth == depth)
                 text += m_xml.text();
             if (text.size() > limits::MaxTextCharacters)
-                throw DocumentError::tooLarge(QStringLiteral("it holds more than %1 characters of text").arg(limits::MaxTextCharacters));
+                throw DocumentError::tooLarge(
+                    QCoreApplication::translate("word::oxml::XmlReader", "it holds more than %1 characters of text")
+                        .arg(limits::MaxTextCharacters));
             continue;
         }
         if (token == QXmlStreamReader::Invalid)
             xmlError();
         if (token == QXmlStreamReader::EntityReference)
-            damaged(QStringLiteral("the part %1 refers to an undefined entity").arg(m_partName));
+            damaged(QCoreApplication::translate("word::oxml::XmlReader", "the part %1 refers to an undefined entity")
+                        .arg(m_partName));
         if (token == QXmlStreamReader::StartElement) {
             if (++m_depth > limits::MaxXmlDepth)
-                damaged(QStringLiteral("the elements of %1 are nested more than %2 deep").arg(m_partName).arg(limits::MaxXmlDepth));
+                damaged(QCoreApplication::translate("word::oxml::XmlReader",
+                                                    "the elements of %1 are nested more than %2 deep")
+                            .arg(m_partName)
+                            .arg(limits::MaxXmlDepth));
         } else if (token == QXmlStreamReader::EndElement) {
             if (--m_depth < depth)
                 return text;
         } else if (token == QXmlStreamReader::EndDocument) {
-            damaged(QStringLiteral("the part %1 ends too early").arg(m_partName));
+            damaged(QCoreApplication::translate("word::oxml::XmlReader", "the part %1 ends too early").arg(m_partName));
         }
     }
 }

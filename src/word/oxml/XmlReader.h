@@ -48,7 +48,9 @@ public:
 
     // A WordprocessingML length attribute in twips within [minimum, maximum]
     // (values::twips()); nothing when absent. Any other value throws as
-    // outOfRange() does, `what` naming the attribute's meaning.
+    // outOfRange() does, `what` naming the attribute's meaning (a text marked
+    // with QT_TRANSLATE_NOOP("word::oxml::XmlReader", ...), so that the
+    // report names it in the user's language).
     std::optional<int> wTwipsAttribute(const char* localName, int minimum, int maximum, const char* what) const;
 
     const QString& partName() const { return m_partName; }

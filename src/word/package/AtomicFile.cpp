@@ -3,9 +3,9 @@
 #include "files/AtomicFileWriter.h"
 #include "word/model/DocumentError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-
 
 namespace word::package {
 
@@ -13,8 +13,9 @@ namespace {
 
 [[noreturn]] void fail(const QString& path, const QString& reason)
 {
-    throw DocumentError(QStringLiteral("The document could not be saved as \"%1\": %2")
-                              .arg(QDir::toNativeSeparators(path), reason));
+    throw DocumentError(
+        QCoreApplication::translate("word::package::AtomicFile", "The document could not be saved as \"%1\": %2")
+            .arg(QDir::toNativeSeparators(path), reason));
 }
 
 }  // namespace
@@ -23,10 +24,10 @@ void replaceFile(const QString& path, const QByteArray& bytes)
 {
     const QFileInfo target(path);
     if (path.isEmpty() || target.fileName().isEmpty())
-        fail(path, QStringLiteral("no file name was given."));
+        fail(path, QCoreApplication::translate("word::package::AtomicFile", "no file name was given."));
     // A directory at the path is never replaced; a link to one is.
     if (target.isDir() && !target.isSymLink())
-        fail(path, QStringLiteral("a folder of that name exists."));
+        fail(path, QCoreApplication::translate("word::package::AtomicFile", "a folder of that name exists."));
     // A file (not a link) already there keeps its permissions, and a
     // read-only one is not replaced at all, as Word refuses to save over it.
     // Read-only is the file's mode (no write bit for its owner) as well as
@@ -34,10 +35,10 @@ void replaceFile(const QString& path, const QByteArray& bytes)
     // still not save over one its owner marked read-only.
     const bool replacesFile = target.isFile() && !target.isSymLink();
     if (replacesFile && (!target.isWritable() || !target.permission(QFileDevice::WriteOwner)))
-        fail(path, QStringLiteral("the file is read-only."));
+        fail(path, QCoreApplication::translate("word::package::AtomicFile", "the file is read-only."));
     const QDir folder = target.absoluteDir();
     if (!folder.exists())
-        fail(path, QStringLiteral("the folder does not exist."));
+        fail(path, QCoreApplication::translate("word::package::AtomicFile", "the folder does not exist."));
 
     const QString reason = files::AtomicFileWriter::write(target.absoluteFilePath(), bytes);
     if (!reason.isEmpty())

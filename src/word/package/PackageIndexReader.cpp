@@ -2,6 +2,7 @@
 
 #include "word/oxml/XmlReader.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QUrl>
 
@@ -49,11 +50,13 @@ ContentTypes ContentTypes::read(const QByteArray& xml)
     oxml::XmlReader reader(xml, QStringLiteral("[Content_Types].xml"));
     reader.readRoot();
     if (!reader.isIn(ContentTypesNamespace, "Types"))
-        reader.damaged(QStringLiteral("the content types are not declared"));
+        reader.damaged(
+            QCoreApplication::translate("word::package::PackageIndexReader", "the content types are not declared"));
     int count = 0;
     while (reader.nextChild()) {
         if (++count > MaxContentTypes)
-            reader.damaged(QStringLiteral("too many content types are declared"));
+            reader.damaged(QCoreApplication::translate("word::package::PackageIndexReader",
+                                                       "too many content types are declared"));
         const auto type = reader.plainAttribute("ContentType");
         if (type && reader.isIn(ContentTypesNamespace, "Default")) {
             if (const auto extension = reader.plainAttribute("Extension"); extension && !types.m_defaults.contains(extension->toCaseFolded()))
@@ -94,12 +97,16 @@ std::vector<Relationship> readRelationships(const QByteArray& xml, const QString
     oxml::XmlReader reader(xml, relationshipsPart);
     reader.readRoot();
     if (!reader.isIn(RelationshipsNamespace, "Relationships"))
-        reader.damaged(QStringLiteral("the part %1 holds no relationships").arg(relationshipsPart));
+        reader.damaged(
+            QCoreApplication::translate("word::package::PackageIndexReader", "the part %1 holds no relationships")
+                .arg(relationshipsPart));
     const QString folder = sourcePart.left(sourcePart.lastIndexOf(QLatin1Char('/')) + 1);
     while (reader.nextChild()) {
         if (reader.isIn(RelationshipsNamespace, "Relationship")) {
             if (int(relationships.size()) >= MaxRelationships)
-                reader.damaged(QStringLiteral("the part %1 holds too many relationships").arg(relationshipsPart));
+                reader.damaged(QCoreApplication::translate("word::package::PackageIndexReader",
+                                                           "the part %1 holds too many relationships")
+                                   .arg(relationshipsPart));
             const auto type = reader.plainAttribute("Type");
             const auto target = reader.plainAttribute("Target");
             const bool external = reader.plainAttribute("TargetMode").value_or(QString()) == QLatin1String("External");

@@ -9,6 +9,7 @@
 #include "word/package/ReadLimits.h"
 #include "word/package/ZipReader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -61,12 +62,18 @@ model::DocumentModel readPackageContent(const QByteArray& bytes)
         throw DocumentError::notWordDocument();
     const QString mainPart = main->target;
     if (!zip.contains(mainPart))
-        throw DocumentError::damaged(QStringLiteral("its main document part %1 is missing").arg(mainPart));
+        throw DocumentError::damaged(
+            QCoreApplication::translate("word::package::PackageReader", "its main document part %1 is missing")
+                .arg(mainPart));
     const auto mainType = types.typeOf(mainPart);
     if (!mainType)
-        throw DocumentError::damaged(QStringLiteral("the content type of %1 is not declared").arg(mainPart));
+        throw DocumentError::damaged(
+            QCoreApplication::translate("word::package::PackageReader", "the content type of %1 is not declared")
+                .arg(mainPart));
     if (!isMainDocumentType(*mainType))
-        throw DocumentError::notWordDocument(QStringLiteral("its main part is of the type %1").arg(mainType->left(200)));
+        throw DocumentError::notWordDocument(
+            QCoreApplication::translate("word::package::PackageReader", "its main part is of the type %1")
+                .arg(mainType->left(200)));
 
     std::vector<Relationship> relationships;
     const QString documentRelationships = relationshipsPartOf(mainPart);
@@ -90,7 +97,8 @@ model::DocumentModel readPackageData(const QByteArray& bytes)
     try {
         return readPackageContent(bytes);
     } catch (const std::bad_alloc&) {
-        throw DocumentError::tooLarge(QStringLiteral("there is not enough memory for it"));
+        throw DocumentError::tooLarge(
+            QCoreApplication::translate("word::package::PackageReader", "there is not enough memory for it"));
     }
 }
 
@@ -98,23 +106,27 @@ model::DocumentModel readPackage(const QString& path)
 {
     const QString shown = QDir::toNativeSeparators(path);
     auto fail = [&](const QString& reason) -> model::DocumentModel {
-        throw DocumentError(QStringLiteral("The document \"%1\" could not be opened. %2").arg(shown, reason));
+        throw DocumentError(
+            QCoreApplication::translate("word::package::PackageReader", "The document \"%1\" could not be opened. %2")
+                .arg(shown, reason));
     };
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists())
-        return fail(QStringLiteral("The file does not exist."));
+        return fail(QCoreApplication::translate("word::package::PackageReader", "The file does not exist."));
     if (info.isDir())
-        return fail(QStringLiteral("It is a folder, not a file."));
+        return fail(QCoreApplication::translate("word::package::PackageReader", "It is a folder, not a file."));
     // A pipe or a device would block or never end.
     if (!info.isFile())
-        return fail(QStringLiteral("It is not an ordinary file."));
+        return fail(QCoreApplication::translate("word::package::PackageReader", "It is not an ordinary file."));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("The file cannot be read: %1.").arg(file.errorString()));
+        return fail(QCoreApplication::translate("word::package::PackageReader", "The file cannot be read: %1.")
+                        .arg(file.errorString()));
     // Never more than the limit, whatever size the file claims or grows to.
     const QByteArray bytes = file.read(limits::MaxFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return fail(QStringLiteral("The file cannot be read: %1.").arg(file.errorString()));
+        return fail(QCoreApplication::translate("word::package::PackageReader", "The file cannot be read: %1.")
+                        .arg(file.errorString()));
     try {
         return readPackageData(bytes);
     } catch (const DocumentError& error) {

@@ -2,6 +2,8 @@
 
 #include "word/model/DocumentError.h"
 
+#include <QCoreApplication>
+
 #include <zip.h>
 
 #include <memory>
@@ -12,8 +14,10 @@ namespace {
 
 [[noreturn]] void fail(const char* what, zip_error_t* error)
 {
-    const QString description = QStringLiteral("The document could not be packed (%1: %2).")
-                                    .arg(QLatin1String(what), QString::fromUtf8(zip_error_strerror(error)));
+    //: %1 is the step of the zip library that failed (buffer, open, add, close, read), %2 its reason
+    const QString description =
+        QCoreApplication::translate("word::package::ZipArchive", "The document could not be packed (%1: %2).")
+            .arg(QLatin1String(what), QString::fromUtf8(zip_error_strerror(error)));
     throw DocumentError(description);
 }
 

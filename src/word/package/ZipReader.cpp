@@ -3,6 +3,8 @@
 #include "word/model/DocumentError.h"
 #include "word/package/ReadLimits.h"
 
+#include <QCoreApplication>
+
 #include <zip.h>
 
 #include <algorithm>
@@ -78,16 +80,20 @@ QString zipErrorText(zip_error_t* error)
 ZipReader::ZipReader(QByteArray bytes) : m_bytes(std::move(bytes))
 {
     if (m_bytes.size() > limits::MaxFileBytes)
-        throw DocumentError::tooLarge(QStringLiteral("it is larger than %1 MB").arg(limits::MaxFileBytes >> 20));
+        throw DocumentError::tooLarge(QCoreApplication::translate("word::package::ZipReader", "it is larger than %1 MB")
+                                          .arg(limits::MaxFileBytes >> 20));
     // A zip starts with a local header (or, when empty, the end record).
     const bool looksLikeZip = m_bytes.startsWith(QByteArrayLiteral("PK\x03\x04")) || m_bytes.startsWith(QByteArrayLiteral("PK\x05\x06"));
     if (!looksLikeZip) {
         if (m_bytes.startsWith(QByteArrayLiteral("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")))
-            throw DocumentError::notWordDocument(QStringLiteral("it is in the old binary format (Word 97-2003), which cannot be opened"));
+            throw DocumentError::notWordDocument(QCoreApplication::translate(
+                "word::package::ZipReader", "it is in the old binary format (Word 97-2003), which cannot be opened"));
         throw DocumentError::notWordDocument();
     }
     if (const auto count = declaredEntryCount(m_bytes); count && *count > quint64(limits::MaxEntries))
-        throw DocumentError::tooLarge(QStringLiteral("the package has more than %1 parts").arg(limits::MaxEntries));
+        throw DocumentError::tooLarge(
+            QCoreApplication::translate("word::package::ZipReader", "the package has more than %1 parts")
+                .arg(limits::MaxEntries));
 
     zip_error_t error;
     zip_error_init(&error);
@@ -95,21 +101,26 @@ ZipReader::ZipReader(QByteArray bytes) : m_bytes(std::move(bytes))
     if (!source) {
         const QString text = zipErrorText(&error);
         zip_error_fini(&error);
-        throw DocumentError::damaged(QStringLiteral("the zip container cannot be read (%1)").arg(text));
+        throw DocumentError::damaged(
+            QCoreApplication::translate("word::package::ZipReader", "the zip container cannot be read (%1)").arg(text));
     }
     m_archive = zip_open_from_source(source, ZIP_RDONLY, &error);
     if (!m_archive) {
         zip_source_free(source);
         const QString text = zipErrorText(&error);
         zip_error_fini(&error);
-        throw DocumentError::damaged(QStringLiteral("the zip container is broken or incomplete (%1)").arg(text));
+        throw DocumentError::damaged(
+            QCoreApplication::translate("word::package::ZipReader", "the zip container is broken or incomplete (%1)")
+                .arg(text));
     }
     zip_error_fini(&error);
 
     const zip_int64_t entries = zip_get_num_entries(m_archive, 0);
     if (entries > limits::MaxEntries) {
         zip_discard(m_archive);
-        throw DocumentError::tooLarge(QStringLiteral("the package has more than %1 parts").arg(limits::MaxEntries));
+        throw DocumentError::tooLarge(
+            QCoreApplication::translate("word::package::ZipReader", "the package has more than %1 parts")
+                .arg(limits::MaxEntries));
     }
     quint64 declaredTotal = 0;
     for (zip_int64_t i = 0; i < entries; ++i) {
@@ -128,7 +139,9 @@ ZipReader::ZipReader(QByteArray bytes) : m_bytes(std::move(bytes))
     }
     if (declaredTotal > quint64(limits::MaxDeclaredTotalBytes)) {
         zip_discard(m_archive);
-        throw DocumentError::tooLarge(QStringLiteral("its parts would take more than %1 MB").arg(limits::MaxDeclaredTotalBytes >> 20));
+        throw DocumentError::tooLarge(
+            QCoreApplication::translate("word::package::ZipReader", "its parts would take more than %1 MB")
+                .arg(limits::MaxDeclaredTotalBytes >> 20));
     }
 }
 
@@ -152,18 +165,25 @@ QByteArray ZipReader::read(const QString& partName, qint64 maxBytes)
 {
     const qint64 index = indexOf(partName);
     if (index < 0)
-        throw DocumentError::damaged(QStringLiteral("the part %1 is missing").arg(partName));
+        throw DocumentError::damaged(
+            QCoreApplication::translate("word::package::ZipReader", "the part %1 is missing").arg(partName));
     const qint64 budget = std::min(maxBytes, limits::MaxReadTotalBytes - m_bytesRead);
     auto tooLarge = [&] {
         if (budget < maxBytes)
-            throw DocumentError::tooLarge(QStringLiteral("its parts unpack to more than %1 MB").arg(limits::MaxReadTotalBytes >> 20));
-        throw DocumentError::tooLarge(QStringLiteral("the part %1 is larger than %2 MB").arg(partName).arg(maxBytes >> 20));
+            throw DocumentError::tooLarge(
+                QCoreApplication::translate("word::package::ZipReader", "its parts unpack to more than %1 MB")
+                    .arg(limits::MaxReadTotalBytes >> 20));
+        throw DocumentError::tooLarge(
+            QCoreApplication::translate("word::package::ZipReader", "the part %1 is larger than %2 MB")
+                .arg(partName)
+                .arg(maxBytes >> 20));
     };
 
     zip_stat_t stat;
     zip_stat_init(&stat);
     if (zip_stat_index(m_archive, zip_uint64_t(index), 0, &stat) < 0)
-        throw DocumentError::damaged(QStringLiteral("the entry of %1 cannot be read").arg(partName));
+        throw DocumentError::damaged(
+            QCoreApplication::translate("word::package::ZipReader", "the entry of %1 cannot be read").arg(partName));
     const bool sizeKnown = stat.valid & ZIP_STAT_SIZE;
     if (sizeKnown && stat.size > quint64(budget))
         tooLarge();
@@ -172,9 +192,11 @@ QByteArray ZipReader::read(const QString& partName, qint64 maxBytes)
     if (!file) {
         const int code = zip_error_code_zip(zip_get_error(m_archive));
         if (code == ZIP_ER_NOPASSWD || code == ZIP_ER_WRONGPASSWD || code == ZIP_ER_ENCRNOTSUPP)
-            throw DocumentError::damaged(QStringLiteral("the part %1 is encrypted").arg(partName));
-        throw DocumentError::damaged(QStringLiteral("the part %1 cannot be unpacked (%2)")
-                             .arg(partName, QString::fromUtf8(zip_strerror(m_archive))));
+            throw DocumentError::damaged(
+                QCoreApplication::translate("word::package::ZipReader", "the part %1 is encrypted").arg(partName));
+        throw DocumentError::damaged(
+            QCoreApplication::translate("word::package::ZipReader", "the part %1 cannot be unpacked (%2)")
+                .arg(partName, QString::fromUtf8(zip_strerror(m_archive))));
     }
 
     QByteArray data;
@@ -186,7 +208,9 @@ QByteArray ZipReader::read(const QString& partName, qint64 maxBytes)
         if (got < 0) {
             const QString text = QString::fromUtf8(zip_file_strerror(file));
             zip_fclose(file);
-            throw DocumentError::damaged(QStringLiteral("the part %1 cannot be unpacked (%2)").arg(partName, text));
+            throw DocumentError::damaged(
+                QCoreApplication::translate("word::package::ZipReader", "the part %1 cannot be unpacked (%2)")
+                    .arg(partName, text));
         }
         if (got == 0)
             break;
@@ -199,7 +223,9 @@ QByteArray ZipReader::read(const QString& partName, qint64 maxBytes)
     }
     zip_fclose(file);
     if (sizeKnown && quint64(data.size()) != stat.size)
-        throw DocumentError::damaged(QStringLiteral("the part %1 does not have the size its header states").arg(partName));
+        throw DocumentError::damaged(QCoreApplication::translate("word::package::ZipReader",
+                                                                 "the part %1 does not have the size its header states")
+                                         .arg(partName));
     m_bytesRead += data.size();
     return data;
 }

@@ -4,6 +4,7 @@
 #include "word/model/Units.h"
 #include "word/render/DocumentLayout.h"
 
+#include <QCoreApplication>
 #include <QGlyphRun>
 #include <QPainterPath>
 #include <QGuiApplication>
@@ -29,11 +30,13 @@ render::DocumentLayout layOut(const model::DocumentModel& document)
     // Fonts need the GUI application, and its thread.
     const QCoreApplication* application = QCoreApplication::instance();
     if (!qobject_cast<const QGuiApplication*>(application) || QThread::currentThread() != application->thread())
-        throw DocumentError(QStringLiteral("A picture of the document can only be made by the program's main thread."));
+        throw DocumentError(QCoreApplication::translate(
+            "word::DocumentRenderer", "A picture of the document can only be made by the program's main thread."));
     render::DocumentLayout layout = render::DocumentLayout::of(document);
     if (layout.size.width() > LargestSide || layout.size.height() > LargestSide ||
         qint64(layout.size.width()) * layout.size.height() > LargestArea)
-        throw DocumentError(QStringLiteral("The document is too large to be copied as one picture."));
+        throw DocumentError(QCoreApplication::translate("word::DocumentRenderer",
+                                                        "The document is too large to be copied as one picture."));
     return layout;
 }
 
@@ -136,7 +139,8 @@ QImage renderDocument(const model::DocumentModel& document, double scale)
     const QSize size(int(std::ceil(layout.size.width() * scale)), int(std::ceil(layout.size.height() * scale)));
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull())
-        throw DocumentError(QStringLiteral("There is not enough memory to draw the document as a picture."));
+        throw DocumentError(QCoreApplication::translate(
+            "word::DocumentRenderer", "There is not enough memory to draw the document as a picture."));
     // The device stays at 96 dpi, so that fonts keep their sizes; the scale is the painter's.
     const int dotsPerMeter = int(std::lround(units::PixelsPerInch / 0.0254));
     image.setDotsPerMeterX(dotsPerMeter);
