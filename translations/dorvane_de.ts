@@ -5,122 +5,147 @@
     <name>ChooseCalendarDialog</name>
     <message>
         <source>Choose Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender auswählen</translation>
     </message>
     <message>
         <source>Import the week from</source>
-        <translation type="unfinished"></translation>
+        <translation>Woche importieren aus</translation>
     </message>
     <message>
         <source>Import the week from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Woche importieren aus:</translation>
     </message>
 </context>
 <context>
     <name>EntryWindow</name>
     <message>
         <source>Start Creating Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorlage erstellen</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Load Sample/Example Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten laden</translation>
     </message>
     <message>
         <source>Title For This Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel dieser Woche</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Makes the planner of this week and shows its preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt den Wochenplaner für diese Woche und zeigt seine Vorschau an</translation>
     </message>
     <message>
         <source>Tells whom to ask about Dorvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Nennt den Ansprechpartner für Fragen zu Dorvane</translation>
     </message>
     <message>
         <source>Fills the title and all six day pages with an example week</source>
-        <translation type="unfinished"></translation>
+        <translation>Füllt den Titel und alle sechs Tagesseiten mit einer Beispielwoche</translation>
     </message>
     <message>
         <source>The planner&apos;s heading reads Week of, then this title</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Überschrift des Wochenplaners lautet „Woche vom“, gefolgt von diesem Titel</translation>
     </message>
     <message>
         <source>Control+Page Down and Control+Page Up switch pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg+Bild ab und Strg+Bild auf wechseln die Seite</translation>
     </message>
     <message>
         <source>Appointments</source>
-        <translation type="unfinished"></translation>
+        <translation>Termine</translation>
     </message>
     <message>
         <source>%1, %2 o&apos;clock, %3</source>
         <extracomment>Accessible name of an appointment box: %1 the day, %2 the hour (8 to 12, 1 to 5), %3 the column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 Uhr, %3</translation>
     </message>
     <message>
         <source>You forgot to input week information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben vergessen, die Angaben zur Woche einzugeben.</translation>
     </message>
     <message>
         <source>Questions? Please contact Team Quenlis at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen? Bitte wenden Sie sich an Team Quenlis unter %1</translation>
     </message>
     <message>
         <source>Reading the calendar...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender wird gelesen...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Import Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender importieren</translation>
     </message>
     <message>
         <source>Calendar files (*.ics *.ical *.ifb)|*.ics;*.ical;*.ifb|All files (*)|*</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenderdateien (*.ics *.ical *.ifb)|*.ics;*.ical;*.ifb|Alle Dateien (*)|*</translation>
     </message>
     <message>
         <source>The calendar &quot;%1&quot; cannot be imported.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kalender „%1“ kann nicht importiert werden.
+
+%2</translation>
     </message>
     <message>
         <source>The calendar at %1 cannot be opened.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kalender unter %1 kann nicht geöffnet werden.
+
+%2</translation>
     </message>
     <message>
         <source>The calendar &quot;%1&quot; holds no appointments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kalender „%1“ enthält keine Termine.</translation>
     </message>
     <message>
         <source>The calendar &quot;%1&quot; holds no appointments in the week of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kalender „%1“ enthält keine Termine in der Woche vom %2.</translation>
     </message>
     <message>
         <source>The week already holds appointments. Replace them with those of the calendar?</source>
+        <translation>Die Woche enthält bereits Termine. Sollen sie durch die Termine des Kalenders ersetzt werden?</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReport</name>
+    <message>
+        <source>at line %1</source>
+        <extracomment>%1 is the number of the step that failed</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to %1</source>
+        <extracomment>%1 is the support e-mail address</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -128,42 +153,42 @@
     <name>ImportWeekDialog</name>
     <message>
         <source>Import Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Woche importieren</translation>
     </message>
     <message>
         <source>Import the week of</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu importierende Woche</translation>
     </message>
     <message>
         <source>Import the week of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu importierende Woche:</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
 </context>
 <context>
     <name>OpenAddressDialog</name>
     <message>
         <source>Open Calendar Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenderadresse öffnen</translation>
     </message>
     <message>
         <source>A calendar server (CalDAV), a calendar on it, or a web calendar (https or webcal).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Kalenderserver (CalDAV), ein Kalender darauf oder ein Webkalender (https oder webcal).</translation>
     </message>
     <message>
         <source>Recent addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt verwendete Adressen</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse:</translation>
     </message>
 </context>
 <context>
@@ -171,311 +196,441 @@
     <message>
         <source>Week of %1</source>
         <extracomment>The planner document&apos;s heading; %1 is the week&apos;s title as typed, such as a date</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Woche vom %1</translation>
     </message>
     <message>
         <source>Word may be open. It is recommended that you close Word first. Use Ctrl+Alt+Del &gt; Task Manager &gt; WINWORD.EXE if necessary.<byte value="xd"/>
 <byte value="xd"/>
 Would you like to proceed anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Word ist möglicherweise geöffnet. Es wird empfohlen, Word zuerst zu schließen. Verwenden Sie gegebenenfalls Strg+Alt+Entf &gt; Task-Manager &gt; WINWORD.EXE.<byte value="xd"/>
+<byte value="xd"/>
+Möchten Sie trotzdem fortfahren?</translation>
     </message>
     <message>
         <source>The clipboard holds no picture of the planner.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zwischenablage enthält kein Bild des Wochenplaners.</translation>
     </message>
     <message>
         <source>Number</source>
         <extracomment>Column title of the planner document, over each day&apos;s appointment numbers</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nummer</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>Column title of the planner document, over each day&apos;s appointment names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>A planner needs at least one week.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Wochenplaner braucht mindestens eine Woche.</translation>
     </message>
     <message>
         <source>There is no picture of the planner to load.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Bild des Wochenplaners zum Laden vorhanden.</translation>
     </message>
     <message>
         <source>Cannot load the picture %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild %1 kann nicht geladen werden.</translation>
     </message>
 </context>
 <context>
     <name>SignInDialog</name>
     <message>
         <source>Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmelden</translation>
     </message>
     <message>
         <source>The server %1 asks you to sign in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server %1 fordert Sie zur Anmeldung auf.</translation>
     </message>
     <message>
         <source>The server %1 asks you to sign in to &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server %1 fordert Sie zur Anmeldung bei „%2“ auf.</translation>
     </message>
     <message>
         <source>The server refused the last attempt: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat den letzten Versuch abgelehnt: %1</translation>
     </message>
     <message>
         <source>This server is reached over plain http: the password travels unencrypted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Server wird über http ohne Verschlüsselung erreicht: Das Passwort wird im Klartext übertragen.</translation>
     </message>
     <message>
         <source>User name</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzername</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <source>Remember in the keyring</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Schlüsselbund speichern</translation>
     </message>
     <message>
         <source>User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzername:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort:</translation>
     </message>
 </context>
 <context>
     <name>TemporaryFiles</name>
     <message>
         <source>Cannot create the temporary folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der temporäre Ordner %1 kann nicht erstellt werden: %2</translation>
     </message>
     <message>
         <source>The temporary folder %1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Der temporäre Ordner %1 ist kein Ordner</translation>
     </message>
     <message>
         <source>The temporary folder %1 belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>Der temporäre Ordner %1 gehört einem anderen Benutzer</translation>
     </message>
     <message>
         <source>The temporary folder %1 cannot be made private</source>
-        <translation type="unfinished"></translation>
+        <translation>Der temporäre Ordner %1 kann nicht vor anderen Benutzern geschützt werden</translation>
     </message>
     <message>
         <source>Cannot create the temporary document %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das temporäre Dokument %1 kann nicht erstellt werden: %2</translation>
     </message>
     <message>
         <source>Cannot find a free name for the picture in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 ist kein freier Dateiname für das Bild zu finden</translation>
     </message>
     <message>
         <source>Cannot write the picture %1: it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild %1 kann nicht geschrieben werden: Es ist leer</translation>
     </message>
     <message>
         <source>Cannot write the picture %1: it cannot be stored</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild %1 kann nicht geschrieben werden: Es kann nicht gespeichert werden</translation>
     </message>
     <message>
         <source>Cannot write the picture %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild %1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
     <name>TransferProgressDialog</name>
     <message>
         <source>Downloading Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender wird heruntergeladen</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Download</translation>
     </message>
     <message>
         <source>Reading %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird gelesen</translation>
     </message>
     <message>
         <source>%1 received</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>calendar</name>
-    <message>
-        <source>The file is larger than %1 MB, more than a calendar Dorvane imports.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>without a title</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>has a malformed date in %1 (dates from %2 to %3 are read)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>has a malformed %1 that cannot be read</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>has no start date, or one that cannot be read</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>has a repetition rule (RRULE) that cannot be read</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The time zone &quot;%1&quot; %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>has more than %1 observances</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>begins before %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>changes by a rule other than once a year</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file is not an iCalendar file: it does not begin with BEGIN:VCALENDAR.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file has more than %1 lines, more than a calendar Dorvane imports.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file holds more than %1 entries, more than Dorvane imports.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file nests entries more than %1 deep; it is not a calendar Dorvane can read.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file has an END line without its BEGIN; it is not a calendar Dorvane can read.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file ends before its calendar does; it may have been cut short.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>all day, no hour to place it at</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>starts before 8 o&apos;clock</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>starts at 6 o&apos;clock in the evening or later</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>its row is full</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Imported 1 appointment.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Imported %1 appointments.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not placed:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>and %1 more</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>repeats more than %1 times in the week, more than Dorvane imports</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>repeats more than %1 times in one hour, more than Dorvane imports</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The week holds more than %1 appointments, more than Dorvane imports.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>More than %1 appointments start in the hour from %2, more than Dorvane imports.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 empfangen</translation>
     </message>
 </context>
 <context>
     <name>calendar::CalendarFile</name>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist nicht vorhanden.</translation>
     </message>
     <message>
         <source>It is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es handelt sich nicht um eine Datei.</translation>
     </message>
     <message>
         <source>The file cannot be opened: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht geöffnet werden: %1.</translation>
     </message>
     <message>
         <source>The file cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht gelesen werden: %1.</translation>
     </message>
     <message>
         <source>The file holds binary data, not a calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält Binärdaten, keinen Kalender.</translation>
     </message>
     <message>
         <source>The file is not an iCalendar file libical can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist keine iCalendar-Datei, die libical lesen kann.</translation>
     </message>
     <message>
         <source>The file holds no calendar (VCALENDAR).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält keinen Kalender (VCALENDAR).</translation>
     </message>
     <message>
         <source>The appointment %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Termin %1 %2.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB, more than a calendar Dorvane imports.</source>
+        <translation type="unfinished">Die Datei ist größer als %1 MB; so große Kalender importiert Dorvane nicht.</translation>
+    </message>
+    <message>
+        <source>without a title</source>
+        <translation type="unfinished">ohne Titel</translation>
+    </message>
+    <message>
+        <source>has a malformed date in %1 (dates from %2 to %3 are read)</source>
+        <translation type="unfinished">hat ein fehlerhaftes Datum in %1 (gelesen werden Daten von %2 bis %3)</translation>
+    </message>
+    <message>
+        <source>has a malformed %1 that cannot be read</source>
+        <translation type="unfinished">hat einen fehlerhaften Eintrag %1, der nicht gelesen werden kann</translation>
+    </message>
+    <message>
+        <source>has no start date, or one that cannot be read</source>
+        <translation type="unfinished">hat kein oder ein nicht lesbares Startdatum</translation>
+    </message>
+    <message>
+        <source>has a repetition rule (RRULE) that cannot be read</source>
+        <translation type="unfinished">hat eine Wiederholungsregel (RRULE), die nicht gelesen werden kann</translation>
+    </message>
+    <message>
+        <source>The time zone &quot;%1&quot; %2.</source>
+        <translation type="unfinished">Die Zeitzone „%1“ %2.</translation>
+    </message>
+    <message>
+        <source>has more than %1 observances</source>
+        <translation type="unfinished">hat mehr als %1 Abschnitte für Normal- und Sommerzeit</translation>
+    </message>
+    <message>
+        <source>begins before %1</source>
+        <translation type="unfinished">beginnt vor dem Jahr %1</translation>
+    </message>
+    <message>
+        <source>changes by a rule other than once a year</source>
+        <translation type="unfinished">wechselt nach einer anderen Regel als einmal im Jahr</translation>
+    </message>
+    <message>
+        <source>The file has a line with more than %1 parameters; it is not a calendar Dorvane can read.</source>
+        <translation type="unfinished">Die Datei hat eine Zeile mit mehr als %1 Parametern; sie ist kein Kalender, den Dorvane lesen kann.</translation>
+    </message>
+    <message>
+        <source>The file is not an iCalendar file: it does not begin with BEGIN:VCALENDAR.</source>
+        <translation type="unfinished">Die Datei ist keine iCalendar-Datei: Sie beginnt nicht mit BEGIN:VCALENDAR.</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 lines, more than a calendar Dorvane imports.</source>
+        <translation type="unfinished">Die Datei hat mehr als %1 Zeilen; so große Kalender importiert Dorvane nicht.</translation>
+    </message>
+    <message>
+        <source>The file holds more than %1 entries, more than Dorvane imports.</source>
+        <translation type="unfinished">Die Datei enthält mehr als %1 Einträge; so viele importiert Dorvane nicht.</translation>
+    </message>
+    <message>
+        <source>The file nests entries more than %1 deep; it is not a calendar Dorvane can read.</source>
+        <translation type="unfinished">Die Datei verschachtelt Einträge mehr als %1 Ebenen tief; sie ist kein Kalender, den Dorvane lesen kann.</translation>
+    </message>
+    <message>
+        <source>The file has an END line without its BEGIN; it is not a calendar Dorvane can read.</source>
+        <translation type="unfinished">Die Datei hat eine END-Zeile ohne zugehörige BEGIN-Zeile; sie ist kein Kalender, den Dorvane lesen kann.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation type="unfinished">Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>The file ends before its calendar does; it may have been cut short.</source>
+        <translation type="unfinished">Die Datei endet vor dem Ende ihres Kalenders; sie wurde möglicherweise abgeschnitten.</translation>
     </message>
 </context>
 <context>
-    <name>calendar::PropertyLine</name>
+    <name>calendar::ImportSummary</name>
     <message>
-        <source>The file has a line with more than %1 parameters; it is not a calendar Dorvane can read.</source>
+        <source>all day, no hour to place it at</source>
+        <translation type="unfinished">ganztägig, ohne Uhrzeit zum Eintragen</translation>
+    </message>
+    <message>
+        <source>starts before 8 o&apos;clock</source>
+        <translation type="unfinished">beginnt vor 8 Uhr</translation>
+    </message>
+    <message>
+        <source>starts at 6 o&apos;clock in the evening or later</source>
+        <translation type="unfinished">beginnt um 18 Uhr oder später</translation>
+    </message>
+    <message>
+        <source>its row is full</source>
+        <translation type="unfinished">die Zeile ist bereits voll</translation>
+    </message>
+    <message>
+        <source>Imported 1 appointment.</source>
+        <translation type="unfinished">1 Termin importiert.</translation>
+    </message>
+    <message>
+        <source>Imported %1 appointments.</source>
+        <translation type="unfinished">%1 Termine importiert.</translation>
+    </message>
+    <message>
+        <source>Not placed:</source>
+        <translation type="unfinished">Nicht eingetragen:</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation type="unfinished">und %1 weitere</translation>
+    </message>
+</context>
+<context>
+    <name>calendar::Occurrences</name>
+    <message>
+        <source>Busy</source>
+        <extracomment>The name an appointment gets in the planner when it has neither a summary nor a location</extracomment>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>repeats more than %1 times in the week, more than Dorvane imports</source>
+        <translation type="unfinished">wiederholt sich mehr als %1-mal in der Woche, öfter als Dorvane importiert</translation>
+    </message>
+    <message>
+        <source>repeats more than %1 times in one hour, more than Dorvane imports</source>
+        <translation type="unfinished">wiederholt sich mehr als %1-mal innerhalb einer Stunde, öfter als Dorvane importiert</translation>
+    </message>
+    <message>
+        <source>The week holds more than %1 appointments, more than Dorvane imports.</source>
+        <translation type="unfinished">Die Woche enthält mehr als %1 Termine; so viele importiert Dorvane nicht.</translation>
+    </message>
+    <message>
+        <source>More than %1 appointments start in the hour from %2, more than Dorvane imports.</source>
+        <translation type="unfinished">In der Stunde ab %2 beginnen mehr als %1 Termine; so viele importiert Dorvane nicht.</translation>
     </message>
 </context>
 <context>
     <name>calendar::RecurrenceExpander</name>
     <message>
         <source>repeats too often, or too finely, to work out</source>
-        <translation type="unfinished"></translation>
+        <translation>wiederholt sich zu oft oder in zu kurzen Abständen, um berechnet zu werden</translation>
     </message>
     <message>
         <source>has a repetition rule (RRULE) that cannot be followed</source>
+        <translation>hat eine Wiederholungsregel (RRULE), die nicht ausgewertet werden kann</translation>
+    </message>
+</context>
+<context>
+    <name>calendar::WeekLayout</name>
+    <message>
+        <source>Sat %1</source>
+        <extracomment>%1 is the name of an appointment on Saturday, on the weekend page</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sun %1</source>
+        <extracomment>%1 is the name of an appointment on Sunday, on the weekend page</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>cli::BatchRun</name>
+    <message>
+        <source>%1 exists already; --force replaces it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Week of %1</source>
+        <extracomment>%1 is the title of the week, by default its Monday as the import writes it</extracomment>
+        <translation type="unfinished">Woche vom %1</translation>
+    </message>
+    <message>
+        <source>The calendar &quot;%1&quot; cannot be imported.
+
+%2</source>
+        <translation type="unfinished">Der Kalender „%1“ kann nicht importiert werden.
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>cli::CommandLine</name>
+    <message>
+        <source>Usage: dorvane --import SOURCE [--week DATE] [--weeks N] [--title TEXT] [--save FILE] [--pdf FILE] [--print [--printer NAME]] [--force] [--quiet]</source>
+        <extracomment>Option names (--import) and value names in capitals (SOURCE) are typed as they are</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+       dorvane [FILE]
+
+Makes weekly planners in Word format. With no options Dorvane opens its
+window, importing the calendar FILE when one is given. With --import it
+makes the planners of one or more weeks from a calendar without any window
+and without a display.
+
+  --import SOURCE   iCalendar file to take the appointments from.
+  --week DATE       Any day of the first week: a date (YYYY-MM-DD), &quot;this&quot; or
+                    &quot;next&quot;. Default: this week.
+  --weeks N         Number of consecutive weeks, 1 to 53. Default: 1.
+  --title TEXT      Title of the planner (one week only). Default: the week&apos;s
+                    Monday, as the import writes it.
+  --save FILE       Write one Word document, one week per page.
+  --pdf FILE        Write one PDF, one page per week.
+  --print           Print all weeks as one job.
+  --printer NAME    The printer (CUPS queue) for --print. Default: the
+                    system&apos;s default printer.
+  --force           Replace output files that exist already.
+  --quiet           Leave out the import summary.
+  -h, --help        Show this help.
+  -v, --version     Show the version.
+
+At least one of --save, --pdf and --print is needed. Files are written
+whole or not at all. The import summary goes to standard output, errors to
+standard error.
+
+Exit status: 0 done; 1 bad arguments; 2 the calendar could not be read;
+3 a file could not be written or the job could not be printed.
+</source>
+        <extracomment>Follows the usage line; option names (--week) and the words &quot;this&quot; and &quot;next&quot; are typed as they are</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected argument &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--import SOURCE is needed: the calendar to make the planners from.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--week &quot;%1&quot; is not a date: give YYYY-MM-DD, this or next.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--weeks &quot;%1&quot; is not a number of weeks from 1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--title is for a single week; several weeks are titled by their Mondays.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--save and --pdf need a file name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--printer goes with --print.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to make: give --save FILE, --pdf FILE or --print.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try &apos;dorvane --help&apos; for more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>common::Files</name>
+    <message>
+        <source>Cannot delete %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -484,6 +639,44 @@ Would you like to proceed anyway?</source>
     <message>
         <source>en_US</source>
         <extracomment>The locale this translation is for, as a QLocale name such as de_DE; it gives the planner its day and month names. Not shown.</extracomment>
+        <translation>de_DE</translation>
+    </message>
+</context>
+<context>
+    <name>desktop::CursorFile</name>
+    <message>
+        <source>Cannot load cursor file %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is too large for a cursor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a Windows cursor file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the cursor image cannot be decoded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the hot spot lies outside the cursor image</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>desktop::PrintJob</name>
+    <message>
+        <source>The print server %1 does not answer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the job: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -499,314 +692,349 @@ Would you like to proceed anyway?</source>
 3. Please make sure that when you double-click on a DOC or DOCX file that Word opens normally without any interrupting messages.<byte value="xd"/>
 <byte value="xd"/>
 4. All versions of Word are supported by this software except for the rare Word Starter and Student editions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler 842001. Es konnte keine normale Instanz von Word erstellt werden.<byte value="xd"/>
+<byte value="xd"/>
+1. Stellen Sie sicher, dass Word auf diesem Computer installiert ist.<byte value="xd"/>
+<byte value="xd"/>
+2. Öffnen Sie Word wie gewohnt und stellen Sie sicher, dass sofort ein leeres Dokument geöffnet wird, ohne dass ein anderes Fenster dazwischenkommt (etwa ein Fenster zur Wiederherstellung von Word-Dateien).<byte value="xd"/>
+<byte value="xd"/>
+3. Stellen Sie sicher, dass sich Word beim Doppelklicken auf eine DOC- oder DOCX-Datei normal und ohne störende Meldungen öffnet.<byte value="xd"/>
+<byte value="xd"/>
+4. Diese Software unterstützt alle Word-Versionen mit Ausnahme der seltenen Editionen Word Starter und Word Student.</translation>
     </message>
 </context>
 <context>
     <name>preview::OutputFile</name>
     <message>
         <source>Are you sure you wish to overwrite %1 ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie %1 wirklich überschreiben ?</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig.</translation>
     </message>
 </context>
 <context>
     <name>preview::PdfExport</name>
     <message>
         <source>The PDF pages could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die PDF-Seiten konnten nicht erstellt werden.</translation>
     </message>
     <message>
         <source>Export as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF exportieren</translation>
     </message>
     <message>
         <source>PDF (*.pdf)|*.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)|*.pdf</translation>
     </message>
 </context>
 <context>
     <name>preview::PictureCopy</name>
     <message>
         <source>There is not enough memory for the picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für das Bild ist nicht genügend Arbeitsspeicher vorhanden.</translation>
     </message>
 </context>
 <context>
     <name>preview::PlannerPrinter</name>
     <message>
         <source>No printer is set up on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf diesem Computer ist kein Drucker eingerichtet.</translation>
     </message>
     <message>
         <source>Cannot write a temporary file for printing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Für den Druck kann keine temporäre Datei geschrieben werden: %1</translation>
     </message>
 </context>
 <context>
     <name>preview::PreviewCommands</name>
     <message>
         <source>Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken…</translation>
     </message>
     <message>
         <source>The planner could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wochenplaner konnte nicht gedruckt werden.</translation>
     </message>
     <message>
         <source>Export as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF exportieren…</translation>
     </message>
     <message>
         <source>The planner could not be exported as PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wochenplaner konnte nicht als PDF exportiert werden.</translation>
     </message>
     <message>
         <source>Copy Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild kopieren</translation>
     </message>
     <message>
         <source>The picture could not be copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild konnte nicht kopiert werden.</translation>
     </message>
 </context>
 <context>
     <name>preview::PreviewWindow</name>
     <message>
         <source>Zoom:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom:</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinern</translation>
     </message>
     <message>
         <source>&lt; Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; Zurück</translation>
     </message>
     <message>
         <source>Save Results To Word File</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Word-Datei speichern</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <source>Move the picture left and right</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild nach links und rechts verschieben</translation>
     </message>
     <message>
         <source>Move the picture up and down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild nach oben und unten verschieben</translation>
     </message>
     <message>
         <source>Control+plus zooms in and Control+minus zooms out; the arrow keys and Page Up and Page Down move the picture, as does dragging it. Control+P prints, Control+E exports as PDF, Control+C copies the picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg+Plus vergrößert und Strg+Minus verkleinert; die Pfeiltasten sowie Bild auf und Bild ab verschieben das Bild, ebenso das Ziehen mit der Maus. Strg+P druckt, Strg+E exportiert als PDF, Strg+C kopiert das Bild.</translation>
     </message>
     <message>
         <source>Planner</source>
-        <translation type="unfinished"></translation>
+        <translation>Wochenplaner</translation>
     </message>
     <message>
         <source>%1, original size</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Originalgröße</translation>
     </message>
     <message>
         <source>Cannot read the planner document %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument des Wochenplaners %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei speichern</translation>
     </message>
     <message>
         <source>Word Files (*.doc)|*.doc</source>
-        <translation type="unfinished"></translation>
+        <translation>Word-Dateien (*.doc)|*.doc</translation>
     </message>
     <message>
         <source>The entry window is not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Eingabefenster ist nicht verfügbar</translation>
     </message>
 </context>
 <context>
     <name>preview::Viewport</name>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Überlauf</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>remote</name>
-    <message>
-        <source>The answer of %1 is not a calendar: the server does not speak CalDAV.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The answer of %1 is not a calendar: the server&apos;s answer is cut short or malformed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The certificate of %1 has expired.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The certificate of %1 is not valid yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The certificate of %1 was made out for another name.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The certificate of %1 is not from an authority this computer trusts.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The certificate of %1 has been revoked.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the secure connection could not be made</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The certificate of %1 is not accepted: %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The server name %1 was not found. Check the address, and that this computer is online.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The server %1 refused the connection.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The server %1 closed the connection before it answered.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This computer is not connected to a network.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No network leads to %1: this computer may not be connected to a network.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The proxy server set for this computer did not pass the request on to %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The connection to %1 failed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The server %1 did not accept the user name and password (%2).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The server %1 does not allow access to this address (%2).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>There is no calendar at this address on %1 (%2).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The server %1 failed to answer (%2). Try again later.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The server %1 refused the request (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Eigenschaftswert</translation>
     </message>
 </context>
 <context>
     <name>remote::CalDavClient</name>
     <message>
         <source>The answer of %1 is not a calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Antwort von %1 ist kein Kalender.</translation>
     </message>
     <message>
         <source>The answer of %1 is not a calendar: the server described nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Antwort von %1 ist kein Kalender: Der Server hat keine Angaben gemacht.</translation>
     </message>
     <message>
         <source>The calendar at %1 holds no events (only tasks or notes).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kalender unter %1 enthält keine Termine (nur Aufgaben oder Notizen).</translation>
     </message>
     <message>
         <source>The answer of %1 is not a calendar: the server names no calendars for this user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Antwort von %1 ist kein Kalender: Der Server nennt keine Kalender für diesen Benutzer.</translation>
     </message>
     <message>
         <source>The server %1 holds no calendar with events for this user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server %1 hat für diesen Benutzer keinen Kalender mit Terminen.</translation>
+    </message>
+    <message>
+        <source>The answer of %1 is not a calendar: the server does not speak CalDAV.</source>
+        <translation type="unfinished">Die Antwort von %1 ist kein Kalender: Der Server unterstützt kein CalDAV.</translation>
+    </message>
+    <message>
+        <source>The answer of %1 is not a calendar: the server&apos;s answer is cut short or malformed.</source>
+        <translation type="unfinished">Die Antwort von %1 ist kein Kalender: Die Antwort des Servers ist unvollständig oder fehlerhaft.</translation>
     </message>
 </context>
 <context>
     <name>remote::CalendarAddress</name>
     <message>
         <source>&quot;%1&quot; is not a web address.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Webadresse.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an http, https or webcal address.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine http-, https- oder webcal-Adresse.</translation>
     </message>
 </context>
 <context>
     <name>remote::HttpSession</name>
     <message>
         <source>The server %1 sent the request on more than %2 times; the address may lead in a circle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server %1 hat die Anfrage mehr als %2-mal weitergeleitet; die Adresse führt möglicherweise im Kreis.</translation>
     </message>
     <message>
         <source>The server %1 sent the request on to an address that cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server %1 hat die Anfrage an eine Adresse weitergeleitet, die nicht verwendet werden kann.</translation>
     </message>
     <message>
         <source>The server %1 sent the request on from a secure (https) address to an insecure (http) one, %2; Dorvane does not follow it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server %1 hat die Anfrage von einer sicheren (https) an eine unsichere (http) Adresse weitergeleitet, %2; Dorvane folgt dieser Weiterleitung nicht.</translation>
     </message>
     <message>
         <source>The server %1 stopped sending for %2 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server %1 hat %2 Sekunden lang nichts mehr gesendet.</translation>
     </message>
     <message>
         <source>The server %1 did not answer within %2 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server %1 hat nicht innerhalb von %2 Sekunden geantwortet.</translation>
     </message>
     <message>
         <source>The answer of %1 is larger than %2 MB, more than any calendar Dorvane reads.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Antwort von %1 ist größer als %2 MB; so große Kalender liest Dorvane nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>remote::NetworkFailure</name>
+    <message>
+        <source>The certificate of %1 has expired.</source>
+        <translation type="unfinished">Das Zertifikat von %1 ist abgelaufen.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is not valid yet.</source>
+        <translation type="unfinished">Das Zertifikat von %1 ist noch nicht gültig.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 was made out for another name.</source>
+        <translation type="unfinished">Das Zertifikat von %1 wurde für einen anderen Namen ausgestellt.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is not from an authority this computer trusts.</source>
+        <translation type="unfinished">Das Zertifikat von %1 stammt nicht von einer Zertifizierungsstelle, der dieser Computer vertraut.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 has been revoked.</source>
+        <translation type="unfinished">Das Zertifikat von %1 wurde widerrufen.</translation>
+    </message>
+    <message>
+        <source>the secure connection could not be made</source>
+        <translation type="unfinished">die sichere Verbindung konnte nicht hergestellt werden</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is not accepted: %2.</source>
+        <translation type="unfinished">Das Zertifikat von %1 wird nicht akzeptiert: %2.</translation>
+    </message>
+    <message>
+        <source>The server name %1 was not found. Check the address, and that this computer is online.</source>
+        <translation type="unfinished">Der Servername %1 wurde nicht gefunden. Überprüfen Sie die Adresse und ob dieser Computer mit dem Internet verbunden ist.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the connection.</source>
+        <translation type="unfinished">Der Server %1 hat die Verbindung abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The server %1 closed the connection before it answered.</source>
+        <translation type="unfinished">Der Server %1 hat die Verbindung geschlossen, bevor er geantwortet hat.</translation>
+    </message>
+    <message>
+        <source>This computer is not connected to a network.</source>
+        <translation type="unfinished">Dieser Computer ist nicht mit einem Netzwerk verbunden.</translation>
+    </message>
+    <message>
+        <source>No network leads to %1: this computer may not be connected to a network.</source>
+        <translation type="unfinished">%1 ist über kein Netzwerk erreichbar: Dieser Computer ist möglicherweise nicht mit einem Netzwerk verbunden.</translation>
+    </message>
+    <message>
+        <source>The proxy server set for this computer did not pass the request on to %1.</source>
+        <translation type="unfinished">Der für diesen Computer eingestellte Proxyserver hat die Anfrage nicht an %1 weitergeleitet.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed.</source>
+        <translation type="unfinished">Die Verbindung zu %1 ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>The server %1 did not accept the user name and password (%2).</source>
+        <translation type="unfinished">Der Server %1 hat Benutzername und Passwort nicht akzeptiert (%2).</translation>
+    </message>
+    <message>
+        <source>The server %1 does not allow access to this address (%2).</source>
+        <translation type="unfinished">Der Server %1 erlaubt keinen Zugriff auf diese Adresse (%2).</translation>
+    </message>
+    <message>
+        <source>There is no calendar at this address on %1 (%2).</source>
+        <translation type="unfinished">Unter dieser Adresse gibt es auf %1 keinen Kalender (%2).</translation>
+    </message>
+    <message>
+        <source>The server %1 failed to answer (%2). Try again later.</source>
+        <translation type="unfinished">Der Server %1 konnte nicht antworten (%2). Versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the request (%2).</source>
+        <translation type="unfinished">Der Server %1 hat die Anfrage abgelehnt (%2).</translation>
     </message>
 </context>
 <context>
     <name>remote::RemoteCalendar</name>
     <message>
         <source>an answer of unknown type</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Antwort unbekannten Typs</translation>
     </message>
     <message>
         <source>The answer of %1 is not a calendar: the server sent %2.</source>
+        <translation>Die Antwort von %1 ist kein Kalender: Der Server hat %2 gesendet.</translation>
+    </message>
+</context>
+<context>
+    <name>skin::SkinFramework</name>
+    <message>
+        <source>The skin file %1 holds one skin; there is no part named %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The skin file %1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The skin file %1 is too large for a skin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The skin file %1 is not a style sheet that can be parsed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No window has the handle %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No skin has been loaded</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -815,30 +1043,432 @@ Would you like to proceed anyway?</source>
     <message>
         <source>Week #%1</source>
         <extracomment>Title of the example week; %1 is the number of the week in the year</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Woche Nr. %1</translation>
     </message>
     <message>
         <source>Lunch</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittagessen</translation>
     </message>
     <message>
         <source>Meeting with friends</source>
-        <translation type="unfinished"></translation>
+        <translation>Treffen mit Freunden</translation>
     </message>
     <message>
         <source>Go shopping</source>
-        <translation type="unfinished"></translation>
+        <translation>Einkaufen</translation>
     </message>
     <message>
         <source>Gym</source>
-        <translation type="unfinished"></translation>
+        <translation>Fitnessstudio</translation>
     </message>
     <message>
         <source>Trip</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausflug</translation>
     </message>
     <message>
         <source>Meeting with associates</source>
+        <translation>Treffen mit Geschäftspartnern</translation>
+    </message>
+</context>
+<context>
+    <name>word::DocumentError</name>
+    <message>
+        <source>The file is not a Word document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a Word document: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is damaged: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is too large to open: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>word::DocumentRenderer</name>
+    <message>
+        <source>A picture of the document can only be made by the program&apos;s main thread.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document is too large to be copied as one picture.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is not enough memory to draw the document as a picture.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>word::messages</name>
+    <message>
+        <source>Object variable or With block variable not set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ActiveX component can&apos;t create object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The RPC server is unavailable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Object has been deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This command is not available because no document is open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bad parameter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value out of range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This method or property is not available because some or all of the object does not refer to a table.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The requested member of the collection does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Item with specified name does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot access individual columns in this collection because the table has mixed cell widths.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The range is no longer part of the document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The range is not part of this document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A table cannot be put inside a table.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document has not been saved yet and has no file to be saved to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This method or property is not available because the object is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clipboard is not available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cells of a column cannot be merged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>word::oxml::BodyCounts</name>
+    <message>
+        <source>it has more than %1 %2</source>
+        <extracomment>%1 is a number, %2 what there are too many of, e.g. &quot;table cells&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds more than %1 characters of text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>paragraphs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>runs of text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tables</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table cells</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>word::oxml::DocumentReader</name>
+    <message>
+        <source>the main part has no w:document element</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the main part has no w:body element</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>word::oxml::RunProperties</name>
+    <message>
+        <source>the font size &quot;%1&quot; is not a size Word allows</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>word::oxml::StylesReader</name>
+    <message>
+        <source>the line spacing &quot;%1&quot; is out of range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the styles part has no w:styles element</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it defines more than %1 styles</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>word::oxml::TableReader</name>
+    <message>
+        <source>a table has more than %1 columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a table has more than %1 rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a table row has more than %1 cells</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a table&apos;s rows do not fit its grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>word::oxml::XmlReader</name>
+    <message>
+        <source>the page width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the page height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a page margin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a cell margin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a grid column&apos;s width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a cell&apos;s width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an element of %1 has more than %2 attributes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2, line %3)</source>
+        <extracomment>%1 is what is wrong, %2 the name of the part of the document package</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the value &quot;%1&quot; of %2 is out of range</source>
+        <extracomment>%2 says what the value is for, e.g. &quot;a cell margin&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part %1 ends too early</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part %1 is not well-formed XML: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part %1 has a document type declaration, which a package part may not have</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part %1 refers to an undefined entity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the elements of %1 are nested more than %2 deep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part %1 is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds more than %1 characters of text</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>word::package::AtomicFile</name>
+    <message>
+        <source>The document could not be saved as &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no file name was given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a folder of that name exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is read-only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>word::package::PackageIndexReader</name>
+    <message>
+        <source>the content types are not declared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too many content types are declared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part %1 holds no relationships</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part %1 holds too many relationships</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>word::package::PackageReader</name>
+    <message>
+        <source>its main document part %1 is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the content type of %1 is not declared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its main part is of the type %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is not enough memory for it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document &quot;%1&quot; could not be opened. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation type="unfinished">Die Datei ist nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is not an ordinary file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation type="unfinished">Die Datei kann nicht gelesen werden: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>word::package::ZipArchive</name>
+    <message>
+        <source>The document could not be packed (%1: %2).</source>
+        <extracomment>%1 is the step of the zip library that failed (buffer, open, add, close, read), %2 its reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>word::package::ZipReader</name>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is in the old binary format (Word 97-2003), which cannot be opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the package has more than %1 parts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the zip container cannot be read (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the zip container is broken or incomplete (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its parts would take more than %1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part %1 is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its parts unpack to more than %1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part %1 is larger than %2 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the entry of %1 cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part %1 is encrypted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part %1 cannot be unpacked (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part %1 does not have the size its header states</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -5,122 +5,147 @@
     <name>ChooseCalendarDialog</name>
     <message>
         <source>Choose Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir calendario</translation>
     </message>
     <message>
         <source>Import the week from</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar la semana desde</translation>
     </message>
     <message>
         <source>Import the week from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar la semana desde:</translation>
     </message>
 </context>
 <context>
     <name>EntryWindow</name>
     <message>
         <source>Start Creating Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear la plantilla</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Load Sample/Example Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar datos de ejemplo</translation>
     </message>
     <message>
         <source>Title For This Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Título de esta semana</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Makes the planner of this week and shows its preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea el planificador de esta semana y muestra su vista previa</translation>
     </message>
     <message>
         <source>Tells whom to ask about Dorvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Indica a quién consultar sobre Dorvane</translation>
     </message>
     <message>
         <source>Fills the title and all six day pages with an example week</source>
-        <translation type="unfinished"></translation>
+        <translation>Rellena el título y las seis páginas de días con una semana de ejemplo</translation>
     </message>
     <message>
         <source>The planner&apos;s heading reads Week of, then this title</source>
-        <translation type="unfinished"></translation>
+        <translation>El encabezado del planificador dice Semana del, seguido de este título</translation>
     </message>
     <message>
         <source>Control+Page Down and Control+Page Up switch pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Av Pág y Ctrl+Re Pág cambian de página</translation>
     </message>
     <message>
         <source>Appointments</source>
-        <translation type="unfinished"></translation>
+        <translation>Citas</translation>
     </message>
     <message>
         <source>%1, %2 o&apos;clock, %3</source>
         <extracomment>Accessible name of an appointment box: %1 the day, %2 the hour (8 to 12, 1 to 5), %3 the column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, hora %2, %3</translation>
     </message>
     <message>
         <source>You forgot to input week information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha olvidado introducir la información de la semana.</translation>
     </message>
     <message>
         <source>Questions? Please contact Team Quenlis at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Tiene preguntas? Póngase en contacto con Team Quenlis en %1</translation>
     </message>
     <message>
         <source>Reading the calendar...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo el calendario...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Import Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar calendario</translation>
     </message>
     <message>
         <source>Calendar files (*.ics *.ical *.ifb)|*.ics;*.ical;*.ifb|All files (*)|*</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de calendario (*.ics *.ical *.ifb)|*.ics;*.ical;*.ifb|Todos los archivos (*)|*</translation>
     </message>
     <message>
         <source>The calendar &quot;%1&quot; cannot be imported.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede importar el calendario &quot;%1&quot;.
+
+%2</translation>
     </message>
     <message>
         <source>The calendar at %1 cannot be opened.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el calendario de %1.
+
+%2</translation>
     </message>
     <message>
         <source>The calendar &quot;%1&quot; holds no appointments.</source>
-        <translation type="unfinished"></translation>
+        <translation>El calendario &quot;%1&quot; no contiene citas.</translation>
     </message>
     <message>
         <source>The calendar &quot;%1&quot; holds no appointments in the week of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El calendario &quot;%1&quot; no contiene citas en la semana del %2.</translation>
     </message>
     <message>
         <source>The week already holds appointments. Replace them with those of the calendar?</source>
+        <translation>La semana ya contiene citas. ¿Desea sustituirlas por las del calendario?</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReport</name>
+    <message>
+        <source>at line %1</source>
+        <extracomment>%1 is the number of the step that failed</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to %1</source>
+        <extracomment>%1 is the support e-mail address</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -128,42 +153,42 @@
     <name>ImportWeekDialog</name>
     <message>
         <source>Import Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar semana</translation>
     </message>
     <message>
         <source>Import the week of</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar la semana del</translation>
     </message>
     <message>
         <source>Import the week of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar la semana del:</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Del %1 al %2</translation>
     </message>
 </context>
 <context>
     <name>OpenAddressDialog</name>
     <message>
         <source>Open Calendar Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir dirección de calendario</translation>
     </message>
     <message>
         <source>A calendar server (CalDAV), a calendar on it, or a web calendar (https or webcal).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un servidor de calendarios (CalDAV), un calendario alojado en él o un calendario web (https o webcal).</translation>
     </message>
     <message>
         <source>Recent addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Direcciones recientes</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección:</translation>
     </message>
 </context>
 <context>
@@ -171,311 +196,441 @@
     <message>
         <source>Week of %1</source>
         <extracomment>The planner document&apos;s heading; %1 is the week&apos;s title as typed, such as a date</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Semana del %1</translation>
     </message>
     <message>
         <source>Word may be open. It is recommended that you close Word first. Use Ctrl+Alt+Del &gt; Task Manager &gt; WINWORD.EXE if necessary.<byte value="xd"/>
 <byte value="xd"/>
 Would you like to proceed anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede que Word esté abierto. Se recomienda cerrar Word antes de continuar. Si es necesario, use Ctrl+Alt+Supr &gt; Administrador de tareas &gt; WINWORD.EXE.<byte value="xd"/>
+<byte value="xd"/>
+¿Desea continuar de todos modos?</translation>
     </message>
     <message>
         <source>The clipboard holds no picture of the planner.</source>
-        <translation type="unfinished"></translation>
+        <translation>El portapapeles no contiene ninguna imagen del planificador.</translation>
     </message>
     <message>
         <source>Number</source>
         <extracomment>Column title of the planner document, over each day&apos;s appointment numbers</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Número</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>Column title of the planner document, over each day&apos;s appointment names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>A planner needs at least one week.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un planificador necesita al menos una semana.</translation>
     </message>
     <message>
         <source>There is no picture of the planner to load.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna imagen del planificador que cargar.</translation>
     </message>
     <message>
         <source>Cannot load the picture %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede cargar la imagen %1.</translation>
     </message>
 </context>
 <context>
     <name>SignInDialog</name>
     <message>
         <source>Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar sesión</translation>
     </message>
     <message>
         <source>The server %1 asks you to sign in.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor %1 le pide que inicie sesión.</translation>
     </message>
     <message>
         <source>The server %1 asks you to sign in to &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor %1 le pide que inicie sesión en &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>The server refused the last attempt: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor rechazó el último intento: %1</translation>
     </message>
     <message>
         <source>This server is reached over plain http: the password travels unencrypted.</source>
-        <translation type="unfinished"></translation>
+        <translation>A este servidor se accede por http sin cifrar: la contraseña se transmite sin cifrar.</translation>
     </message>
     <message>
         <source>User name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de usuario</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <source>Remember in the keyring</source>
-        <translation type="unfinished"></translation>
+        <translation>Recordar en el llavero</translation>
     </message>
     <message>
         <source>User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de usuario:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña:</translation>
     </message>
 </context>
 <context>
     <name>TemporaryFiles</name>
     <message>
         <source>Cannot create the temporary folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta temporal %1: %2</translation>
     </message>
     <message>
         <source>The temporary folder %1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta temporal %1 no es una carpeta</translation>
     </message>
     <message>
         <source>The temporary folder %1 belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta temporal %1 pertenece a otro usuario</translation>
     </message>
     <message>
         <source>The temporary folder %1 cannot be made private</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta temporal %1 no se puede hacer privada</translation>
     </message>
     <message>
         <source>Cannot create the temporary document %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el documento temporal %1: %2</translation>
     </message>
     <message>
         <source>Cannot find a free name for the picture in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra un nombre libre para la imagen en %1</translation>
     </message>
     <message>
         <source>Cannot write the picture %1: it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir la imagen %1: está vacía</translation>
     </message>
     <message>
         <source>Cannot write the picture %1: it cannot be stored</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir la imagen %1: no se puede guardar</translation>
     </message>
     <message>
         <source>Cannot write the picture %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir la imagen %1: %2</translation>
     </message>
 </context>
 <context>
     <name>TransferProgressDialog</name>
     <message>
         <source>Downloading Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargando calendario</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Descarga</translation>
     </message>
     <message>
         <source>Reading %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo %1</translation>
     </message>
     <message>
         <source>%1 received</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>calendar</name>
-    <message>
-        <source>The file is larger than %1 MB, more than a calendar Dorvane imports.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>without a title</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>has a malformed date in %1 (dates from %2 to %3 are read)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>has a malformed %1 that cannot be read</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>has no start date, or one that cannot be read</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>has a repetition rule (RRULE) that cannot be read</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The time zone &quot;%1&quot; %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>has more than %1 observances</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>begins before %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>changes by a rule other than once a year</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file is not an iCalendar file: it does not begin with BEGIN:VCALENDAR.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file has more than %1 lines, more than a calendar Dorvane imports.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file holds more than %1 entries, more than Dorvane imports.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file nests entries more than %1 deep; it is not a calendar Dorvane can read.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file has an END line without its BEGIN; it is not a calendar Dorvane can read.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file ends before its calendar does; it may have been cut short.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>all day, no hour to place it at</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>starts before 8 o&apos;clock</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>starts at 6 o&apos;clock in the evening or later</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>its row is full</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Imported 1 appointment.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Imported %1 appointments.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not placed:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>and %1 more</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>repeats more than %1 times in the week, more than Dorvane imports</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>repeats more than %1 times in one hour, more than Dorvane imports</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The week holds more than %1 appointments, more than Dorvane imports.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>More than %1 appointments start in the hour from %2, more than Dorvane imports.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 recibidos</translation>
     </message>
 </context>
 <context>
     <name>calendar::CalendarFile</name>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no existe.</translation>
     </message>
     <message>
         <source>It is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo.</translation>
     </message>
     <message>
         <source>The file cannot be opened: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo: %1.</translation>
     </message>
     <message>
         <source>The file cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo: %1.</translation>
     </message>
     <message>
         <source>The file holds binary data, not a calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo contiene datos binarios, no un calendario.</translation>
     </message>
     <message>
         <source>The file is not an iCalendar file libical can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no es un archivo iCalendar que libical pueda leer.</translation>
     </message>
     <message>
         <source>The file holds no calendar (VCALENDAR).</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no contiene ningún calendario (VCALENDAR).</translation>
     </message>
     <message>
         <source>The appointment %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cita %1 %2.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB, more than a calendar Dorvane imports.</source>
+        <translation type="unfinished">El archivo ocupa más de %1 MB, más de lo que Dorvane importa como calendario.</translation>
+    </message>
+    <message>
+        <source>without a title</source>
+        <translation type="unfinished">sin título</translation>
+    </message>
+    <message>
+        <source>has a malformed date in %1 (dates from %2 to %3 are read)</source>
+        <translation type="unfinished">tiene una fecha con formato incorrecto en %1 (se leen las fechas de %2 a %3)</translation>
+    </message>
+    <message>
+        <source>has a malformed %1 that cannot be read</source>
+        <translation type="unfinished">tiene un campo %1 con formato incorrecto que no se puede leer</translation>
+    </message>
+    <message>
+        <source>has no start date, or one that cannot be read</source>
+        <translation type="unfinished">no tiene fecha de inicio, o tiene una que no se puede leer</translation>
+    </message>
+    <message>
+        <source>has a repetition rule (RRULE) that cannot be read</source>
+        <translation type="unfinished">tiene una regla de repetición (RRULE) que no se puede leer</translation>
+    </message>
+    <message>
+        <source>The time zone &quot;%1&quot; %2.</source>
+        <translation type="unfinished">La zona horaria &quot;%1&quot; %2.</translation>
+    </message>
+    <message>
+        <source>has more than %1 observances</source>
+        <translation type="unfinished">tiene más de %1 periodos de horario (STANDARD o DAYLIGHT)</translation>
+    </message>
+    <message>
+        <source>begins before %1</source>
+        <translation type="unfinished">comienza antes de %1</translation>
+    </message>
+    <message>
+        <source>changes by a rule other than once a year</source>
+        <translation type="unfinished">cambia según una regla que no es anual</translation>
+    </message>
+    <message>
+        <source>The file has a line with more than %1 parameters; it is not a calendar Dorvane can read.</source>
+        <translation type="unfinished">El archivo tiene una línea con más de %1 parámetros; no es un calendario que Dorvane pueda leer.</translation>
+    </message>
+    <message>
+        <source>The file is not an iCalendar file: it does not begin with BEGIN:VCALENDAR.</source>
+        <translation type="unfinished">El archivo no es un archivo iCalendar: no empieza por BEGIN:VCALENDAR.</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 lines, more than a calendar Dorvane imports.</source>
+        <translation type="unfinished">El archivo tiene más de %1 líneas, más de las que Dorvane importa en un calendario.</translation>
+    </message>
+    <message>
+        <source>The file holds more than %1 entries, more than Dorvane imports.</source>
+        <translation type="unfinished">El archivo contiene más de %1 entradas, más de las que Dorvane importa.</translation>
+    </message>
+    <message>
+        <source>The file nests entries more than %1 deep; it is not a calendar Dorvane can read.</source>
+        <translation type="unfinished">El archivo anida entradas en más de %1 niveles; no es un calendario que Dorvane pueda leer.</translation>
+    </message>
+    <message>
+        <source>The file has an END line without its BEGIN; it is not a calendar Dorvane can read.</source>
+        <translation type="unfinished">El archivo tiene una línea END sin su BEGIN; no es un calendario que Dorvane pueda leer.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation type="unfinished">El archivo está vacío.</translation>
+    </message>
+    <message>
+        <source>The file ends before its calendar does; it may have been cut short.</source>
+        <translation type="unfinished">El archivo termina antes que su calendario; puede que esté incompleto.</translation>
     </message>
 </context>
 <context>
-    <name>calendar::PropertyLine</name>
+    <name>calendar::ImportSummary</name>
     <message>
-        <source>The file has a line with more than %1 parameters; it is not a calendar Dorvane can read.</source>
+        <source>all day, no hour to place it at</source>
+        <translation type="unfinished">todo el día, sin hora en la que colocarla</translation>
+    </message>
+    <message>
+        <source>starts before 8 o&apos;clock</source>
+        <translation type="unfinished">empieza antes de las 8</translation>
+    </message>
+    <message>
+        <source>starts at 6 o&apos;clock in the evening or later</source>
+        <translation type="unfinished">empieza a las 6 de la tarde o más tarde</translation>
+    </message>
+    <message>
+        <source>its row is full</source>
+        <translation type="unfinished">su fila está llena</translation>
+    </message>
+    <message>
+        <source>Imported 1 appointment.</source>
+        <translation type="unfinished">Se ha importado 1 cita.</translation>
+    </message>
+    <message>
+        <source>Imported %1 appointments.</source>
+        <translation type="unfinished">Se han importado %1 citas.</translation>
+    </message>
+    <message>
+        <source>Not placed:</source>
+        <translation type="unfinished">Sin colocar:</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation type="unfinished">y %1 más</translation>
+    </message>
+</context>
+<context>
+    <name>calendar::Occurrences</name>
+    <message>
+        <source>Busy</source>
+        <extracomment>The name an appointment gets in the planner when it has neither a summary nor a location</extracomment>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>repeats more than %1 times in the week, more than Dorvane imports</source>
+        <translation type="unfinished">se repite más de %1 veces en la semana, más de las que Dorvane importa</translation>
+    </message>
+    <message>
+        <source>repeats more than %1 times in one hour, more than Dorvane imports</source>
+        <translation type="unfinished">se repite más de %1 veces en una hora, más de las que Dorvane importa</translation>
+    </message>
+    <message>
+        <source>The week holds more than %1 appointments, more than Dorvane imports.</source>
+        <translation type="unfinished">La semana contiene más de %1 citas, más de las que Dorvane importa.</translation>
+    </message>
+    <message>
+        <source>More than %1 appointments start in the hour from %2, more than Dorvane imports.</source>
+        <translation type="unfinished">Más de %1 citas empiezan en la hora a partir de %2, más de las que Dorvane importa.</translation>
     </message>
 </context>
 <context>
     <name>calendar::RecurrenceExpander</name>
     <message>
         <source>repeats too often, or too finely, to work out</source>
-        <translation type="unfinished"></translation>
+        <translation>se repite con demasiada frecuencia, o a intervalos demasiado cortos, para poder calcularla</translation>
     </message>
     <message>
         <source>has a repetition rule (RRULE) that cannot be followed</source>
+        <translation>tiene una regla de repetición (RRULE) que no se puede aplicar</translation>
+    </message>
+</context>
+<context>
+    <name>calendar::WeekLayout</name>
+    <message>
+        <source>Sat %1</source>
+        <extracomment>%1 is the name of an appointment on Saturday, on the weekend page</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sun %1</source>
+        <extracomment>%1 is the name of an appointment on Sunday, on the weekend page</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>cli::BatchRun</name>
+    <message>
+        <source>%1 exists already; --force replaces it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Week of %1</source>
+        <extracomment>%1 is the title of the week, by default its Monday as the import writes it</extracomment>
+        <translation type="unfinished">Semana del %1</translation>
+    </message>
+    <message>
+        <source>The calendar &quot;%1&quot; cannot be imported.
+
+%2</source>
+        <translation type="unfinished">No se puede importar el calendario &quot;%1&quot;.
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>cli::CommandLine</name>
+    <message>
+        <source>Usage: dorvane --import SOURCE [--week DATE] [--weeks N] [--title TEXT] [--save FILE] [--pdf FILE] [--print [--printer NAME]] [--force] [--quiet]</source>
+        <extracomment>Option names (--import) and value names in capitals (SOURCE) are typed as they are</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+       dorvane [FILE]
+
+Makes weekly planners in Word format. With no options Dorvane opens its
+window, importing the calendar FILE when one is given. With --import it
+makes the planners of one or more weeks from a calendar without any window
+and without a display.
+
+  --import SOURCE   iCalendar file to take the appointments from.
+  --week DATE       Any day of the first week: a date (YYYY-MM-DD), &quot;this&quot; or
+                    &quot;next&quot;. Default: this week.
+  --weeks N         Number of consecutive weeks, 1 to 53. Default: 1.
+  --title TEXT      Title of the planner (one week only). Default: the week&apos;s
+                    Monday, as the import writes it.
+  --save FILE       Write one Word document, one week per page.
+  --pdf FILE        Write one PDF, one page per week.
+  --print           Print all weeks as one job.
+  --printer NAME    The printer (CUPS queue) for --print. Default: the
+                    system&apos;s default printer.
+  --force           Replace output files that exist already.
+  --quiet           Leave out the import summary.
+  -h, --help        Show this help.
+  -v, --version     Show the version.
+
+At least one of --save, --pdf and --print is needed. Files are written
+whole or not at all. The import summary goes to standard output, errors to
+standard error.
+
+Exit status: 0 done; 1 bad arguments; 2 the calendar could not be read;
+3 a file could not be written or the job could not be printed.
+</source>
+        <extracomment>Follows the usage line; option names (--week) and the words &quot;this&quot; and &quot;next&quot; are typed as they are</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected argument &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--import SOURCE is needed: the calendar to make the planners from.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--week &quot;%1&quot; is not a date: give YYYY-MM-DD, this or next.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--weeks &quot;%1&quot; is not a number of weeks from 1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--title is for a single week; several weeks are titled by their Mondays.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--save and --pdf need a file name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--printer goes with --print.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to make: give --save FILE, --pdf FILE or --print.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try &apos;dorvane --help&apos; for more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>common::Files</name>
+    <message>
+        <source>Cannot delete %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -484,6 +639,44 @@ Would you like to proceed anyway?</source>
     <message>
         <source>en_US</source>
         <extracomment>The locale this translation is for, as a QLocale name such as de_DE; it gives the planner its day and month names. Not shown.</extracomment>
+        <translation>es_ES</translation>
+    </message>
+</context>
+<context>
+    <name>desktop::CursorFile</name>
+    <message>
+        <source>Cannot load cursor file %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is too large for a cursor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a Windows cursor file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the cursor image cannot be decoded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the hot spot lies outside the cursor image</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>desktop::PrintJob</name>
+    <message>
+        <source>The print server %1 does not answer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the job: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -499,314 +692,349 @@ Would you like to proceed anyway?</source>
 3. Please make sure that when you double-click on a DOC or DOCX file that Word opens normally without any interrupting messages.<byte value="xd"/>
 <byte value="xd"/>
 4. All versions of Word are supported by this software except for the rare Word Starter and Student editions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error 842001. No se pudo crear una instancia normal de Word.<byte value="xd"/>
+<byte value="xd"/>
+1. Asegúrese de que Word está instalado en este equipo.<byte value="xd"/>
+<byte value="xd"/>
+2. Abra Word normalmente y asegúrese de que se abre de inmediato un documento en blanco sin ninguna ventana que lo interrumpa (como una ventana de recuperación de archivos de Word).<byte value="xd"/>
+<byte value="xd"/>
+3. Asegúrese de que, al hacer doble clic en un archivo DOC o DOCX, Word se abre normalmente sin ningún mensaje que lo interrumpa.<byte value="xd"/>
+<byte value="xd"/>
+4. Este programa admite todas las versiones de Word excepto las poco habituales ediciones Word Starter y Student.</translation>
     </message>
 </context>
 <context>
     <name>preview::OutputFile</name>
     <message>
         <source>Are you sure you wish to overwrite %1 ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Está seguro de que desea sobrescribir %1 ?</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir %1: %2</translation>
     </message>
     <message>
         <source>Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo.</translation>
     </message>
 </context>
 <context>
     <name>preview::PdfExport</name>
     <message>
         <source>The PDF pages could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron generar las páginas PDF.</translation>
     </message>
     <message>
         <source>Export as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar como PDF</translation>
     </message>
     <message>
         <source>PDF (*.pdf)|*.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos PDF (*.pdf)|*.pdf</translation>
     </message>
 </context>
 <context>
     <name>preview::PictureCopy</name>
     <message>
         <source>There is not enough memory for the picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay memoria suficiente para la imagen.</translation>
     </message>
 </context>
 <context>
     <name>preview::PlannerPrinter</name>
     <message>
         <source>No printer is set up on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna impresora configurada en este equipo.</translation>
     </message>
     <message>
         <source>Cannot write a temporary file for printing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir un archivo temporal para imprimir: %1</translation>
     </message>
 </context>
 <context>
     <name>preview::PreviewCommands</name>
     <message>
         <source>Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir…</translation>
     </message>
     <message>
         <source>The planner could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo imprimir el planificador.</translation>
     </message>
     <message>
         <source>Export as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar como PDF…</translation>
     </message>
     <message>
         <source>The planner could not be exported as PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo exportar el planificador como PDF.</translation>
     </message>
     <message>
         <source>Copy Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar imagen</translation>
     </message>
     <message>
         <source>The picture could not be copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo copiar la imagen.</translation>
     </message>
 </context>
 <context>
     <name>preview::PreviewWindow</name>
     <message>
         <source>Zoom:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom:</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliar</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Reducir</translation>
     </message>
     <message>
         <source>&lt; Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; Atrás</translation>
     </message>
     <message>
         <source>Save Results To Word File</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar en archivo de Word</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa</translation>
     </message>
     <message>
         <source>Move the picture left and right</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover la imagen a izquierda y derecha</translation>
     </message>
     <message>
         <source>Move the picture up and down</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover la imagen arriba y abajo</translation>
     </message>
     <message>
         <source>Control+plus zooms in and Control+minus zooms out; the arrow keys and Page Up and Page Down move the picture, as does dragging it. Control+P prints, Control+E exports as PDF, Control+C copies the picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+más amplía y Ctrl+menos reduce; las teclas de flecha, Re Pág y Av Pág mueven la imagen, igual que arrastrarla. Ctrl+P imprime, Ctrl+E exporta como PDF y Ctrl+C copia la imagen.</translation>
     </message>
     <message>
         <source>Planner</source>
-        <translation type="unfinished"></translation>
+        <translation>Planificador</translation>
     </message>
     <message>
         <source>%1, original size</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, tamaño original</translation>
     </message>
     <message>
         <source>Cannot read the planner document %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el documento del planificador %1: %2</translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar archivo</translation>
     </message>
     <message>
         <source>Word Files (*.doc)|*.doc</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de Word (*.doc)|*.doc</translation>
     </message>
     <message>
         <source>The entry window is not available</source>
-        <translation type="unfinished"></translation>
+        <translation>La ventana de entrada de datos no está disponible</translation>
     </message>
 </context>
 <context>
     <name>preview::Viewport</name>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbordamiento</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>remote</name>
-    <message>
-        <source>The answer of %1 is not a calendar: the server does not speak CalDAV.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The answer of %1 is not a calendar: the server&apos;s answer is cut short or malformed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The certificate of %1 has expired.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The certificate of %1 is not valid yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The certificate of %1 was made out for another name.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The certificate of %1 is not from an authority this computer trusts.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The certificate of %1 has been revoked.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the secure connection could not be made</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The certificate of %1 is not accepted: %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The server name %1 was not found. Check the address, and that this computer is online.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The server %1 refused the connection.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The server %1 closed the connection before it answered.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This computer is not connected to a network.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No network leads to %1: this computer may not be connected to a network.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The proxy server set for this computer did not pass the request on to %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The connection to %1 failed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The server %1 did not accept the user name and password (%2).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The server %1 does not allow access to this address (%2).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>There is no calendar at this address on %1 (%2).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The server %1 failed to answer (%2). Try again later.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The server %1 refused the request (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor de propiedad no válido</translation>
     </message>
 </context>
 <context>
     <name>remote::CalDavClient</name>
     <message>
         <source>The answer of %1 is not a calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta de %1 no es un calendario.</translation>
     </message>
     <message>
         <source>The answer of %1 is not a calendar: the server described nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta de %1 no es un calendario: el servidor no describió nada.</translation>
     </message>
     <message>
         <source>The calendar at %1 holds no events (only tasks or notes).</source>
-        <translation type="unfinished"></translation>
+        <translation>El calendario de %1 no contiene eventos (solo tareas o notas).</translation>
     </message>
     <message>
         <source>The answer of %1 is not a calendar: the server names no calendars for this user.</source>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta de %1 no es un calendario: el servidor no indica ningún calendario para este usuario.</translation>
     </message>
     <message>
         <source>The server %1 holds no calendar with events for this user.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor %1 no tiene ningún calendario con eventos para este usuario.</translation>
+    </message>
+    <message>
+        <source>The answer of %1 is not a calendar: the server does not speak CalDAV.</source>
+        <translation type="unfinished">La respuesta de %1 no es un calendario: el servidor no admite CalDAV.</translation>
+    </message>
+    <message>
+        <source>The answer of %1 is not a calendar: the server&apos;s answer is cut short or malformed.</source>
+        <translation type="unfinished">La respuesta de %1 no es un calendario: la respuesta del servidor está incompleta o tiene un formato incorrecto.</translation>
     </message>
 </context>
 <context>
     <name>remote::CalendarAddress</name>
     <message>
         <source>&quot;%1&quot; is not a web address.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es una dirección web.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an http, https or webcal address.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es una dirección http, https ni webcal.</translation>
     </message>
 </context>
 <context>
     <name>remote::HttpSession</name>
     <message>
         <source>The server %1 sent the request on more than %2 times; the address may lead in a circle.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor %1 redirigió la solicitud más de %2 veces; puede que la dirección forme un bucle.</translation>
     </message>
     <message>
         <source>The server %1 sent the request on to an address that cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor %1 redirigió la solicitud a una dirección que no se puede usar.</translation>
     </message>
     <message>
         <source>The server %1 sent the request on from a secure (https) address to an insecure (http) one, %2; Dorvane does not follow it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor %1 redirigió la solicitud de una dirección segura (https) a una no segura (http), %2; Dorvane no sigue esa redirección.</translation>
     </message>
     <message>
         <source>The server %1 stopped sending for %2 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor %1 dejó de enviar datos durante %2 segundos.</translation>
     </message>
     <message>
         <source>The server %1 did not answer within %2 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor %1 no respondió en %2 segundos.</translation>
     </message>
     <message>
         <source>The answer of %1 is larger than %2 MB, more than any calendar Dorvane reads.</source>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta de %1 ocupa más de %2 MB, más que cualquier calendario que Dorvane lea.</translation>
+    </message>
+</context>
+<context>
+    <name>remote::NetworkFailure</name>
+    <message>
+        <source>The certificate of %1 has expired.</source>
+        <translation type="unfinished">El certificado de %1 ha caducado.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is not valid yet.</source>
+        <translation type="unfinished">El certificado de %1 aún no es válido.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 was made out for another name.</source>
+        <translation type="unfinished">El certificado de %1 se emitió para otro nombre.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is not from an authority this computer trusts.</source>
+        <translation type="unfinished">El certificado de %1 no procede de una autoridad en la que confíe este equipo.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 has been revoked.</source>
+        <translation type="unfinished">El certificado de %1 ha sido revocado.</translation>
+    </message>
+    <message>
+        <source>the secure connection could not be made</source>
+        <translation type="unfinished">no se pudo establecer la conexión segura</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is not accepted: %2.</source>
+        <translation type="unfinished">No se acepta el certificado de %1: %2.</translation>
+    </message>
+    <message>
+        <source>The server name %1 was not found. Check the address, and that this computer is online.</source>
+        <translation type="unfinished">No se encontró el servidor %1. Compruebe la dirección y que este equipo esté conectado a Internet.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the connection.</source>
+        <translation type="unfinished">El servidor %1 rechazó la conexión.</translation>
+    </message>
+    <message>
+        <source>The server %1 closed the connection before it answered.</source>
+        <translation type="unfinished">El servidor %1 cerró la conexión antes de responder.</translation>
+    </message>
+    <message>
+        <source>This computer is not connected to a network.</source>
+        <translation type="unfinished">Este equipo no está conectado a ninguna red.</translation>
+    </message>
+    <message>
+        <source>No network leads to %1: this computer may not be connected to a network.</source>
+        <translation type="unfinished">No hay ninguna red que lleve a %1: puede que este equipo no esté conectado a una red.</translation>
+    </message>
+    <message>
+        <source>The proxy server set for this computer did not pass the request on to %1.</source>
+        <translation type="unfinished">El servidor proxy configurado en este equipo no transmitió la solicitud a %1.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed.</source>
+        <translation type="unfinished">La conexión con %1 ha fallado.</translation>
+    </message>
+    <message>
+        <source>The server %1 did not accept the user name and password (%2).</source>
+        <translation type="unfinished">El servidor %1 no aceptó el nombre de usuario y la contraseña (%2).</translation>
+    </message>
+    <message>
+        <source>The server %1 does not allow access to this address (%2).</source>
+        <translation type="unfinished">El servidor %1 no permite el acceso a esta dirección (%2).</translation>
+    </message>
+    <message>
+        <source>There is no calendar at this address on %1 (%2).</source>
+        <translation type="unfinished">No hay ningún calendario en esta dirección de %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The server %1 failed to answer (%2). Try again later.</source>
+        <translation type="unfinished">El servidor %1 no pudo responder (%2). Inténtelo de nuevo más tarde.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the request (%2).</source>
+        <translation type="unfinished">El servidor %1 rechazó la solicitud (%2).</translation>
     </message>
 </context>
 <context>
     <name>remote::RemoteCalendar</name>
     <message>
         <source>an answer of unknown type</source>
-        <translation type="unfinished"></translation>
+        <translation>una respuesta de tipo desconocido</translation>
     </message>
     <message>
         <source>The answer of %1 is not a calendar: the server sent %2.</source>
+        <translation>La respuesta de %1 no es un calendario: el servidor envió %2.</translation>
+    </message>
+</context>
+<context>
+    <name>skin::SkinFramework</name>
+    <message>
+        <source>The skin file %1 holds one skin; there is no part named %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The skin file %1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The skin file %1 is too large for a skin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The skin file %1 is not a style sheet that can be parsed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No window has the handle %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No skin has been loaded</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -815,30 +1043,432 @@ Would you like to proceed anyway?</source>
     <message>
         <source>Week #%1</source>
         <extracomment>Title of the example week; %1 is the number of the week in the year</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Semana n.º %1</translation>
     </message>
     <message>
         <source>Lunch</source>
-        <translation type="unfinished"></translation>
+        <translation>Comida</translation>
     </message>
     <message>
         <source>Meeting with friends</source>
-        <translation type="unfinished"></translation>
+        <translation>Reunión con amigos</translation>
     </message>
     <message>
         <source>Go shopping</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir de compras</translation>
     </message>
     <message>
         <source>Gym</source>
-        <translation type="unfinished"></translation>
+        <translation>Gimnasio</translation>
     </message>
     <message>
         <source>Trip</source>
-        <translation type="unfinished"></translation>
+        <translation>Viaje</translation>
     </message>
     <message>
         <source>Meeting with associates</source>
+        <translation>Reunión con socios</translation>
+    </message>
+</context>
+<context>
+    <name>word::DocumentError</name>
+    <message>
+        <source>The file is not a Word document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a Word document: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is damaged: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is too large to open: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>word::DocumentRenderer</name>
+    <message>
+        <source>A picture of the document can only be made by the program&apos;s main thread.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document is too large to be copied as one picture.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is not enough memory to draw the document as a picture.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>word::messages</name>
+    <message>
+        <source>Object variable or With block variable not set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ActiveX component can&apos;t create object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The RPC server is unavailable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Object has been deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This command is not available because no document is open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bad parameter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value out of range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This method or property is not available because some or all of the object does not refer to a table.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The requested member of the collection does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Item with specified name does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot access individual columns in this collection because the table has mixed cell widths.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The range is no longer part of the document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The range is not part of this document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A table cannot be put inside a table.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document has not been saved yet and has no file to be saved to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This method or property is not available because the object is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clipboard is not available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cells of a column cannot be merged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>word::oxml::BodyCounts</name>
+    <message>
+        <source>it has more than %1 %2</source>
+        <extracomment>%1 is a number, %2 what there are too many of, e.g. &quot;table cells&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds more than %1 characters of text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>paragraphs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>runs of text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tables</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table cells</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>word::oxml::DocumentReader</name>
+    <message>
+        <source>the main part has no w:document element</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the main part has no w:body element</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>word::oxml::RunProperties</name>
+    <message>
+        <source>the font size &quot;%1&quot; is not a size Word allows</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>word::oxml::StylesReader</name>
+    <message>
+        <source>the line spacing &quot;%1&quot; is out of range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the styles part has no w:styles element</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it defines more than %1 styles</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>word::oxml::TableReader</name>
+    <message>
+        <source>a table has more than %1 columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a table has more than %1 rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a table row has more than %1 cells</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a table&apos;s rows do not fit its grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>word::oxml::XmlReader</name>
+    <message>
+        <source>the page width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the page height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a page margin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a cell margin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a grid column&apos;s width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a cell&apos;s width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an element of %1 has more than %2 attributes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2, line %3)</source>
+        <extracomment>%1 is what is wrong, %2 the name of the part of the document package</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the value &quot;%1&quot; of %2 is out of range</source>
+        <extracomment>%2 says what the value is for, e.g. &quot;a cell margin&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part %1 ends too early</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part %1 is not well-formed XML: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part %1 has a document type declaration, which a package part may not have</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part %1 refers to an undefined entity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the elements of %1 are nested more than %2 deep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part %1 is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds more than %1 characters of text</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>word::package::AtomicFile</name>
+    <message>
+        <source>The document could not be saved as &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no file name was given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a folder of that name exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is read-only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>word::package::PackageIndexReader</name>
+    <message>
+        <source>the content types are not declared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too many content types are declared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part %1 holds no relationships</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part %1 holds too many relationships</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>word::package::PackageReader</name>
+    <message>
+        <source>its main document part %1 is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the content type of %1 is not declared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its main part is of the type %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is not enough memory for it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document &quot;%1&quot; could not be opened. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation type="unfinished">El archivo no existe.</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is not an ordinary file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation type="unfinished">No se puede leer el archivo: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>word::package::ZipArchive</name>
+    <message>
+        <source>The document could not be packed (%1: %2).</source>
+        <extracomment>%1 is the step of the zip library that failed (buffer, open, add, close, read), %2 its reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>word::package::ZipReader</name>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is in the old binary format (Word 97-2003), which cannot be opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the package has more than %1 parts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the zip container cannot be read (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the zip container is broken or incomplete (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its parts would take more than %1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part %1 is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its parts unpack to more than %1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part %1 is larger than %2 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the entry of %1 cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part %1 is encrypted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part %1 cannot be unpacked (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part %1 does not have the size its header states</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
