@@ -133,20 +133,20 @@
     <message>
         <source>at line %1</source>
         <extracomment>%1 is the number of the step that failed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>in Zeile %1</translation>
     </message>
     <message>
         <source>Please email screenshot of this message to %1</source>
         <extracomment>%1 is the support e-mail address</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitte senden Sie einen Screenshot dieser Meldung per E-Mail an %1</translation>
     </message>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungsfehler</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Fehler</translation>
     </message>
 </context>
 <context>
@@ -370,110 +370,110 @@ Möchten Sie trotzdem fortfahren?</translation>
     </message>
     <message>
         <source>The file is larger than %1 MB, more than a calendar Dorvane imports.</source>
-        <translation type="unfinished">Die Datei ist größer als %1 MB; so große Kalender importiert Dorvane nicht.</translation>
+        <translation>Die Datei ist größer als %1 MB; so große Kalender importiert Dorvane nicht.</translation>
     </message>
     <message>
         <source>without a title</source>
-        <translation type="unfinished">ohne Titel</translation>
+        <translation>ohne Titel</translation>
     </message>
     <message>
         <source>has a malformed date in %1 (dates from %2 to %3 are read)</source>
-        <translation type="unfinished">hat ein fehlerhaftes Datum in %1 (gelesen werden Daten von %2 bis %3)</translation>
+        <translation>hat ein fehlerhaftes Datum in %1 (gelesen werden Daten von %2 bis %3)</translation>
     </message>
     <message>
         <source>has a malformed %1 that cannot be read</source>
-        <translation type="unfinished">hat einen fehlerhaften Eintrag %1, der nicht gelesen werden kann</translation>
+        <translation>hat eine fehlerhafte Eigenschaft %1, die nicht gelesen werden kann</translation>
     </message>
     <message>
         <source>has no start date, or one that cannot be read</source>
-        <translation type="unfinished">hat kein oder ein nicht lesbares Startdatum</translation>
+        <translation>hat kein oder ein nicht lesbares Startdatum</translation>
     </message>
     <message>
         <source>has a repetition rule (RRULE) that cannot be read</source>
-        <translation type="unfinished">hat eine Wiederholungsregel (RRULE), die nicht gelesen werden kann</translation>
+        <translation>hat eine Wiederholungsregel (RRULE), die nicht gelesen werden kann</translation>
     </message>
     <message>
         <source>The time zone &quot;%1&quot; %2.</source>
-        <translation type="unfinished">Die Zeitzone „%1“ %2.</translation>
+        <translation>Die Zeitzone „%1“ %2.</translation>
     </message>
     <message>
         <source>has more than %1 observances</source>
-        <translation type="unfinished">hat mehr als %1 Abschnitte für Normal- und Sommerzeit</translation>
+        <translation>hat mehr als %1 Abschnitte für Normal- und Sommerzeit</translation>
     </message>
     <message>
         <source>begins before %1</source>
-        <translation type="unfinished">beginnt vor dem Jahr %1</translation>
+        <translation>beginnt vor dem Jahr %1</translation>
     </message>
     <message>
         <source>changes by a rule other than once a year</source>
-        <translation type="unfinished">wechselt nach einer anderen Regel als einmal im Jahr</translation>
+        <translation>wechselt nach einer anderen Regel als einmal im Jahr</translation>
     </message>
     <message>
         <source>The file has a line with more than %1 parameters; it is not a calendar Dorvane can read.</source>
-        <translation type="unfinished">Die Datei hat eine Zeile mit mehr als %1 Parametern; sie ist kein Kalender, den Dorvane lesen kann.</translation>
+        <translation>Die Datei hat eine Zeile mit mehr als %1 Parametern; sie ist kein Kalender, den Dorvane lesen kann.</translation>
     </message>
     <message>
         <source>The file is not an iCalendar file: it does not begin with BEGIN:VCALENDAR.</source>
-        <translation type="unfinished">Die Datei ist keine iCalendar-Datei: Sie beginnt nicht mit BEGIN:VCALENDAR.</translation>
+        <translation>Die Datei ist keine iCalendar-Datei: Sie beginnt nicht mit BEGIN:VCALENDAR.</translation>
     </message>
     <message>
         <source>The file has more than %1 lines, more than a calendar Dorvane imports.</source>
-        <translation type="unfinished">Die Datei hat mehr als %1 Zeilen; so große Kalender importiert Dorvane nicht.</translation>
+        <translation>Die Datei hat mehr als %1 Zeilen; so große Kalender importiert Dorvane nicht.</translation>
     </message>
     <message>
         <source>The file holds more than %1 entries, more than Dorvane imports.</source>
-        <translation type="unfinished">Die Datei enthält mehr als %1 Einträge; so viele importiert Dorvane nicht.</translation>
+        <translation>Die Datei enthält mehr als %1 Einträge; so viele importiert Dorvane nicht.</translation>
     </message>
     <message>
         <source>The file nests entries more than %1 deep; it is not a calendar Dorvane can read.</source>
-        <translation type="unfinished">Die Datei verschachtelt Einträge mehr als %1 Ebenen tief; sie ist kein Kalender, den Dorvane lesen kann.</translation>
+        <translation>Die Datei verschachtelt Einträge mehr als %1 Ebenen tief; sie ist kein Kalender, den Dorvane lesen kann.</translation>
     </message>
     <message>
         <source>The file has an END line without its BEGIN; it is not a calendar Dorvane can read.</source>
-        <translation type="unfinished">Die Datei hat eine END-Zeile ohne zugehörige BEGIN-Zeile; sie ist kein Kalender, den Dorvane lesen kann.</translation>
+        <translation>Die Datei hat eine END-Zeile ohne zugehörige BEGIN-Zeile; sie ist kein Kalender, den Dorvane lesen kann.</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished">Die Datei ist leer.</translation>
+        <translation>Die Datei ist leer.</translation>
     </message>
     <message>
         <source>The file ends before its calendar does; it may have been cut short.</source>
-        <translation type="unfinished">Die Datei endet vor dem Ende ihres Kalenders; sie wurde möglicherweise abgeschnitten.</translation>
+        <translation>Die Datei endet vor dem Ende ihres Kalenders; sie wurde möglicherweise abgeschnitten.</translation>
     </message>
 </context>
 <context>
     <name>calendar::ImportSummary</name>
     <message>
         <source>all day, no hour to place it at</source>
-        <translation type="unfinished">ganztägig, ohne Uhrzeit zum Eintragen</translation>
+        <translation>ganztägig, ohne Uhrzeit zum Eintragen</translation>
     </message>
     <message>
         <source>starts before 8 o&apos;clock</source>
-        <translation type="unfinished">beginnt vor 8 Uhr</translation>
+        <translation>beginnt vor 8 Uhr</translation>
     </message>
     <message>
         <source>starts at 6 o&apos;clock in the evening or later</source>
-        <translation type="unfinished">beginnt um 18 Uhr oder später</translation>
+        <translation>beginnt um 18 Uhr oder später</translation>
     </message>
     <message>
         <source>its row is full</source>
-        <translation type="unfinished">die Zeile ist bereits voll</translation>
+        <translation>die Zeile ist bereits voll</translation>
     </message>
     <message>
         <source>Imported 1 appointment.</source>
-        <translation type="unfinished">1 Termin importiert.</translation>
+        <translation>1 Termin importiert.</translation>
     </message>
     <message>
         <source>Imported %1 appointments.</source>
-        <translation type="unfinished">%1 Termine importiert.</translation>
+        <translation>%1 Termine importiert.</translation>
     </message>
     <message>
         <source>Not placed:</source>
-        <translation type="unfinished">Nicht eingetragen:</translation>
+        <translation>Nicht eingetragen:</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished">und %1 weitere</translation>
+        <translation>und %1 weitere</translation>
     </message>
 </context>
 <context>
@@ -481,23 +481,23 @@ Möchten Sie trotzdem fortfahren?</translation>
     <message>
         <source>Busy</source>
         <extracomment>The name an appointment gets in the planner when it has neither a summary nor a location</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Belegt</translation>
     </message>
     <message>
         <source>repeats more than %1 times in the week, more than Dorvane imports</source>
-        <translation type="unfinished">wiederholt sich mehr als %1-mal in der Woche, öfter als Dorvane importiert</translation>
+        <translation>wiederholt sich mehr als %1-mal in der Woche, öfter als Dorvane importiert</translation>
     </message>
     <message>
         <source>repeats more than %1 times in one hour, more than Dorvane imports</source>
-        <translation type="unfinished">wiederholt sich mehr als %1-mal innerhalb einer Stunde, öfter als Dorvane importiert</translation>
+        <translation>wiederholt sich mehr als %1-mal innerhalb einer Stunde, öfter als Dorvane importiert</translation>
     </message>
     <message>
         <source>The week holds more than %1 appointments, more than Dorvane imports.</source>
-        <translation type="unfinished">Die Woche enthält mehr als %1 Termine; so viele importiert Dorvane nicht.</translation>
+        <translation>Die Woche enthält mehr als %1 Termine; so viele importiert Dorvane nicht.</translation>
     </message>
     <message>
         <source>More than %1 appointments start in the hour from %2, more than Dorvane imports.</source>
-        <translation type="unfinished">In der Stunde ab %2 beginnen mehr als %1 Termine; so viele importiert Dorvane nicht.</translation>
+        <translation>In der Stunde ab %2 beginnen mehr als %1 Termine; so viele importiert Dorvane nicht.</translation>
     </message>
 </context>
 <context>
@@ -516,30 +516,30 @@ Möchten Sie trotzdem fortfahren?</translation>
     <message>
         <source>Sat %1</source>
         <extracomment>%1 is the name of an appointment on Saturday, on the weekend page</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sa. %1</translation>
     </message>
     <message>
         <source>Sun %1</source>
         <extracomment>%1 is the name of an appointment on Sunday, on the weekend page</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>So. %1</translation>
     </message>
 </context>
 <context>
     <name>cli::BatchRun</name>
     <message>
         <source>%1 exists already; --force replaces it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist bereits vorhanden; --force ersetzt die Datei.</translation>
     </message>
     <message>
         <source>Week of %1</source>
         <extracomment>%1 is the title of the week, by default its Monday as the import writes it</extracomment>
-        <translation type="unfinished">Woche vom %1</translation>
+        <translation>Woche vom %1</translation>
     </message>
     <message>
         <source>The calendar &quot;%1&quot; cannot be imported.
 
 %2</source>
-        <translation type="unfinished">Der Kalender „%1“ kann nicht importiert werden.
+        <translation>Der Kalender &quot;%1&quot; kann nicht importiert werden.
 
 %2</translation>
     </message>
@@ -549,7 +549,7 @@ Möchten Sie trotzdem fortfahren?</translation>
     <message>
         <source>Usage: dorvane --import SOURCE [--week DATE] [--weeks N] [--title TEXT] [--save FILE] [--pdf FILE] [--print [--printer NAME]] [--force] [--quiet]</source>
         <extracomment>Option names (--import) and value names in capitals (SOURCE) are typed as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: dorvane --import SOURCE [--week DATE] [--weeks N] [--title TEXT] [--save FILE] [--pdf FILE] [--print [--printer NAME]] [--force] [--quiet]</translation>
     </message>
     <message>
         <source>
@@ -584,54 +584,84 @@ Exit status: 0 done; 1 bad arguments; 2 the calendar could not be read;
 3 a file could not be written or the job could not be printed.
 </source>
         <extracomment>Follows the usage line; option names (--week) and the words &quot;this&quot; and &quot;next&quot; are typed as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+        dorvane [FILE]
+
+Erstellt Wochenplaner im Word-Format. Ohne Optionen öffnet Dorvane sein
+Fenster und importiert den Kalender FILE, falls er angegeben ist. Mit --import
+erstellt es die Wochenplaner einer oder mehrerer Wochen aus einem Kalender,
+ohne Fenster und ohne grafische Anzeige.
+
+  --import SOURCE   iCalendar-Datei, aus der die Termine übernommen werden.
+  --week DATE       Ein Tag der ersten Woche: ein Datum (YYYY-MM-DD), &quot;this&quot;
+                    oder &quot;next&quot;. Standard: diese Woche.
+  --weeks N         Anzahl aufeinanderfolgender Wochen, 1 bis 53. Standard: 1.
+  --title TEXT      Titel des Wochenplaners (nur eine Woche). Standard: der
+                    Montag der Woche, so wie ihn der Import schreibt.
+  --save FILE       Schreibt ein Word-Dokument, eine Woche pro Seite.
+  --pdf FILE        Schreibt eine PDF-Datei, eine Seite pro Woche.
+  --print           Druckt alle Wochen als einen einzigen Druckauftrag.
+  --printer NAME    Der Drucker (CUPS-Warteschlange) für --print. Standard:
+                    der Standarddrucker des Systems.
+  --force           Ersetzt bereits vorhandene Ausgabedateien.
+  --quiet           Lässt die Zusammenfassung des Imports weg.
+  -h, --help        Zeigt diese Hilfe an.
+  -v, --version     Zeigt die Version an.
+
+Mindestens eine der Optionen --save, --pdf und --print ist erforderlich.
+Dateien werden ganz oder gar nicht geschrieben. Die Zusammenfassung des
+Imports geht an die Standardausgabe, Fehler an die Standardfehlerausgabe.
+
+Exit-Status: 0 erledigt; 1 ungültige Argumente; 2 Kalender nicht lesbar;
+3 Datei nicht schreibbar oder Druckauftrag nicht ausführbar.
+</translation>
     </message>
     <message>
         <source>--%1 is given more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 ist mehrfach angegeben.</translation>
     </message>
     <message>
         <source>Unexpected argument &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartetes Argument &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>--import SOURCE is needed: the calendar to make the planners from.</source>
-        <translation type="unfinished"></translation>
+        <translation>--import SOURCE ist erforderlich: der Kalender, aus dem die Wochenplaner erstellt werden.</translation>
     </message>
     <message>
         <source>--week &quot;%1&quot; is not a date: give YYYY-MM-DD, this or next.</source>
-        <translation type="unfinished"></translation>
+        <translation>--week &quot;%1&quot; ist kein Datum: Geben Sie YYYY-MM-DD, this oder next an.</translation>
     </message>
     <message>
         <source>--weeks &quot;%1&quot; is not a number of weeks from 1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>--weeks &quot;%1&quot; ist keine Anzahl von Wochen zwischen 1 und %2.</translation>
     </message>
     <message>
         <source>--title is for a single week; several weeks are titled by their Mondays.</source>
-        <translation type="unfinished"></translation>
+        <translation>--title gilt nur für eine einzelne Woche; mehrere Wochen erhalten ihren Montag als Titel.</translation>
     </message>
     <message>
         <source>--save and --pdf need a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>--save und --pdf benötigen einen Dateinamen.</translation>
     </message>
     <message>
         <source>--printer goes with --print.</source>
-        <translation type="unfinished"></translation>
+        <translation>--printer ist nur zusammen mit --print möglich.</translation>
     </message>
     <message>
         <source>Nothing to make: give --save FILE, --pdf FILE or --print.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu erstellen: Geben Sie --save FILE, --pdf FILE oder --print an.</translation>
     </message>
     <message>
         <source>Try &apos;dorvane --help&apos; for more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Informationen erhalten Sie mit &apos;dorvane --help&apos;.</translation>
     </message>
 </context>
 <context>
     <name>common::Files</name>
     <message>
         <source>Cannot delete %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelöscht werden: %2</translation>
     </message>
 </context>
 <context>
@@ -646,38 +676,38 @@ Exit status: 0 done; 1 bad arguments; 2 the calendar could not be read;
     <name>desktop::CursorFile</name>
     <message>
         <source>Cannot load cursor file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Cursordatei %1 kann nicht geladen werden: %2</translation>
     </message>
     <message>
         <source>the file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>the file is too large for a cursor</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist für einen Cursor zu groß</translation>
     </message>
     <message>
         <source>not a Windows cursor file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Windows-Cursordatei</translation>
     </message>
     <message>
         <source>the cursor image cannot be decoded</source>
-        <translation type="unfinished"></translation>
+        <translation>das Cursorbild kann nicht dekodiert werden</translation>
     </message>
     <message>
         <source>the hot spot lies outside the cursor image</source>
-        <translation type="unfinished"></translation>
+        <translation>der Hotspot liegt außerhalb des Cursorbilds</translation>
     </message>
 </context>
 <context>
     <name>desktop::PrintJob</name>
     <message>
         <source>The print server %1 does not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Druckserver %1 antwortet nicht.</translation>
     </message>
     <message>
         <source>The printer %1 did not take the job: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker %1 hat den Auftrag nicht angenommen: %2</translation>
     </message>
 </context>
 <context>
@@ -876,11 +906,11 @@ Exit status: 0 done; 1 bad arguments; 2 the calendar could not be read;
     </message>
     <message>
         <source>The answer of %1 is not a calendar: the server does not speak CalDAV.</source>
-        <translation type="unfinished">Die Antwort von %1 ist kein Kalender: Der Server unterstützt kein CalDAV.</translation>
+        <translation>Die Antwort von %1 ist kein Kalender: Der Server unterstützt kein CalDAV.</translation>
     </message>
     <message>
         <source>The answer of %1 is not a calendar: the server&apos;s answer is cut short or malformed.</source>
-        <translation type="unfinished">Die Antwort von %1 ist kein Kalender: Die Antwort des Servers ist unvollständig oder fehlerhaft.</translation>
+        <translation>Die Antwort von %1 ist kein Kalender: Die Antwort des Servers ist unvollständig oder fehlerhaft.</translation>
     </message>
 </context>
 <context>
@@ -925,79 +955,79 @@ Exit status: 0 done; 1 bad arguments; 2 the calendar could not be read;
     <name>remote::NetworkFailure</name>
     <message>
         <source>The certificate of %1 has expired.</source>
-        <translation type="unfinished">Das Zertifikat von %1 ist abgelaufen.</translation>
+        <translation>Das Zertifikat von %1 ist abgelaufen.</translation>
     </message>
     <message>
         <source>The certificate of %1 is not valid yet.</source>
-        <translation type="unfinished">Das Zertifikat von %1 ist noch nicht gültig.</translation>
+        <translation>Das Zertifikat von %1 ist noch nicht gültig.</translation>
     </message>
     <message>
         <source>The certificate of %1 was made out for another name.</source>
-        <translation type="unfinished">Das Zertifikat von %1 wurde für einen anderen Namen ausgestellt.</translation>
+        <translation>Das Zertifikat von %1 wurde für einen anderen Namen ausgestellt.</translation>
     </message>
     <message>
         <source>The certificate of %1 is not from an authority this computer trusts.</source>
-        <translation type="unfinished">Das Zertifikat von %1 stammt nicht von einer Zertifizierungsstelle, der dieser Computer vertraut.</translation>
+        <translation>Das Zertifikat von %1 stammt nicht von einer Zertifizierungsstelle, der dieser Computer vertraut.</translation>
     </message>
     <message>
         <source>The certificate of %1 has been revoked.</source>
-        <translation type="unfinished">Das Zertifikat von %1 wurde widerrufen.</translation>
+        <translation>Das Zertifikat von %1 wurde widerrufen.</translation>
     </message>
     <message>
         <source>the secure connection could not be made</source>
-        <translation type="unfinished">die sichere Verbindung konnte nicht hergestellt werden</translation>
+        <translation>die sichere Verbindung konnte nicht hergestellt werden</translation>
     </message>
     <message>
         <source>The certificate of %1 is not accepted: %2.</source>
-        <translation type="unfinished">Das Zertifikat von %1 wird nicht akzeptiert: %2.</translation>
+        <translation>Das Zertifikat von %1 wird nicht akzeptiert: %2.</translation>
     </message>
     <message>
         <source>The server name %1 was not found. Check the address, and that this computer is online.</source>
-        <translation type="unfinished">Der Servername %1 wurde nicht gefunden. Überprüfen Sie die Adresse und ob dieser Computer mit dem Internet verbunden ist.</translation>
+        <translation>Der Servername %1 wurde nicht gefunden. Überprüfen Sie die Adresse und ob dieser Computer mit dem Internet verbunden ist.</translation>
     </message>
     <message>
         <source>The server %1 refused the connection.</source>
-        <translation type="unfinished">Der Server %1 hat die Verbindung abgelehnt.</translation>
+        <translation>Der Server %1 hat die Verbindung abgelehnt.</translation>
     </message>
     <message>
         <source>The server %1 closed the connection before it answered.</source>
-        <translation type="unfinished">Der Server %1 hat die Verbindung geschlossen, bevor er geantwortet hat.</translation>
+        <translation>Der Server %1 hat die Verbindung geschlossen, bevor er geantwortet hat.</translation>
     </message>
     <message>
         <source>This computer is not connected to a network.</source>
-        <translation type="unfinished">Dieser Computer ist nicht mit einem Netzwerk verbunden.</translation>
+        <translation>Dieser Computer ist nicht mit einem Netzwerk verbunden.</translation>
     </message>
     <message>
         <source>No network leads to %1: this computer may not be connected to a network.</source>
-        <translation type="unfinished">%1 ist über kein Netzwerk erreichbar: Dieser Computer ist möglicherweise nicht mit einem Netzwerk verbunden.</translation>
+        <translation>%1 ist über kein Netzwerk erreichbar: Dieser Computer ist möglicherweise nicht mit einem Netzwerk verbunden.</translation>
     </message>
     <message>
         <source>The proxy server set for this computer did not pass the request on to %1.</source>
-        <translation type="unfinished">Der für diesen Computer eingestellte Proxyserver hat die Anfrage nicht an %1 weitergeleitet.</translation>
+        <translation>Der für diesen Computer eingestellte Proxyserver hat die Anfrage nicht an %1 weitergeleitet.</translation>
     </message>
     <message>
         <source>The connection to %1 failed.</source>
-        <translation type="unfinished">Die Verbindung zu %1 ist fehlgeschlagen.</translation>
+        <translation>Die Verbindung zu %1 ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>The server %1 did not accept the user name and password (%2).</source>
-        <translation type="unfinished">Der Server %1 hat Benutzername und Passwort nicht akzeptiert (%2).</translation>
+        <translation>Der Server %1 hat Benutzername und Passwort nicht akzeptiert (%2).</translation>
     </message>
     <message>
         <source>The server %1 does not allow access to this address (%2).</source>
-        <translation type="unfinished">Der Server %1 erlaubt keinen Zugriff auf diese Adresse (%2).</translation>
+        <translation>Der Server %1 erlaubt keinen Zugriff auf diese Adresse (%2).</translation>
     </message>
     <message>
         <source>There is no calendar at this address on %1 (%2).</source>
-        <translation type="unfinished">Unter dieser Adresse gibt es auf %1 keinen Kalender (%2).</translation>
+        <translation>Unter dieser Adresse gibt es auf %1 keinen Kalender (%2).</translation>
     </message>
     <message>
         <source>The server %1 failed to answer (%2). Try again later.</source>
-        <translation type="unfinished">Der Server %1 konnte nicht antworten (%2). Versuchen Sie es später erneut.</translation>
+        <translation>Der Server %1 konnte nicht antworten (%2). Versuchen Sie es später erneut.</translation>
     </message>
     <message>
         <source>The server %1 refused the request (%2).</source>
-        <translation type="unfinished">Der Server %1 hat die Anfrage abgelehnt (%2).</translation>
+        <translation>Der Server %1 hat die Anfrage abgelehnt (%2).</translation>
     </message>
 </context>
 <context>
@@ -1015,27 +1045,27 @@ Exit status: 0 done; 1 bad arguments; 2 the calendar could not be read;
     <name>skin::SkinFramework</name>
     <message>
         <source>The skin file %1 holds one skin; there is no part named %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Skin-Datei %1 enthält nur einen Skin; es gibt keinen Teil namens %2</translation>
     </message>
     <message>
         <source>The skin file %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Skin-Datei %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>The skin file %1 is too large for a skin</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Skin-Datei %1 ist für einen Skin zu groß</translation>
     </message>
     <message>
         <source>The skin file %1 is not a style sheet that can be parsed</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Skin-Datei %1 ist kein auswertbares Stylesheet</translation>
     </message>
     <message>
         <source>No window has the handle %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Fenster hat das Handle %1</translation>
     </message>
     <message>
         <source>No skin has been loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Skin geladen</translation>
     </message>
 </context>
 <context>
@@ -1074,109 +1104,109 @@ Exit status: 0 done; 1 bad arguments; 2 the calendar could not be read;
     <name>word::DocumentError</name>
     <message>
         <source>The file is not a Word document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist kein Word-Dokument.</translation>
     </message>
     <message>
         <source>The file is not a Word document: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist kein Word-Dokument: %1.</translation>
     </message>
     <message>
         <source>The file is damaged: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist beschädigt: %1.</translation>
     </message>
     <message>
         <source>The file is too large to open: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist zu groß zum Öffnen: %1.</translation>
     </message>
 </context>
 <context>
     <name>word::DocumentRenderer</name>
     <message>
         <source>A picture of the document can only be made by the program&apos;s main thread.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bild des Dokuments kann nur im Hauptthread des Programms erstellt werden.</translation>
     </message>
     <message>
         <source>The document is too large to be copied as one picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument ist zu groß, um als ein einziges Bild kopiert zu werden.</translation>
     </message>
     <message>
         <source>There is not enough memory to draw the document as a picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist nicht genügend Arbeitsspeicher vorhanden, um das Dokument als Bild zu zeichnen.</translation>
     </message>
 </context>
 <context>
     <name>word::messages</name>
     <message>
         <source>Object variable or With block variable not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Objektvariable oder With-Blockvariable nicht festgelegt</translation>
     </message>
     <message>
         <source>ActiveX component can&apos;t create object</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekterstellung durch ActiveX-Komponente nicht möglich</translation>
     </message>
     <message>
         <source>The RPC server is unavailable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der RPC-Server ist nicht verfügbar.</translation>
     </message>
     <message>
         <source>Object has been deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Objekt wurde gelöscht.</translation>
     </message>
     <message>
         <source>This command is not available because no document is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Befehl ist nicht verfügbar, weil kein Dokument geöffnet ist.</translation>
     </message>
     <message>
         <source>Bad parameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Parameter</translation>
     </message>
     <message>
         <source>Value out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert außerhalb des gültigen Bereichs</translation>
     </message>
     <message>
         <source>This method or property is not available because some or all of the object does not refer to a table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Methode oder Eigenschaft ist nicht verfügbar, weil sich das Objekt ganz oder teilweise nicht auf eine Tabelle bezieht.</translation>
     </message>
     <message>
         <source>The requested member of the collection does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das angeforderte Element der Auflistung ist nicht vorhanden.</translation>
     </message>
     <message>
         <source>Item with specified name does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Element mit dem angegebenen Namen ist nicht vorhanden.</translation>
     </message>
     <message>
         <source>Cannot access individual columns in this collection because the table has mixed cell widths.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zugriff auf einzelne Spalten dieser Auflistung ist nicht möglich, weil die Tabelle Zellen unterschiedlicher Breite enthält.</translation>
     </message>
     <message>
         <source>The range is no longer part of the document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bereich ist nicht mehr Teil des Dokuments.</translation>
     </message>
     <message>
         <source>The range is not part of this document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bereich ist nicht Teil dieses Dokuments.</translation>
     </message>
     <message>
         <source>A table cannot be put inside a table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Tabelle kann nicht in eine Tabelle eingefügt werden.</translation>
     </message>
     <message>
         <source>The document has not been saved yet and has no file to be saved to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument wurde noch nicht gespeichert und hat keine Datei, in die es gespeichert werden kann.</translation>
     </message>
     <message>
         <source>This method or property is not available because the object is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Methode oder Eigenschaft ist nicht verfügbar, weil das Objekt leer ist.</translation>
     </message>
     <message>
         <source>The clipboard is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zwischenablage ist nicht verfügbar.</translation>
     </message>
     <message>
         <source>Cells of a column cannot be merged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zellen einer Spalte können nicht verbunden werden.</translation>
     </message>
 </context>
 <context>
@@ -1184,229 +1214,229 @@ Exit status: 0 done; 1 bad arguments; 2 the calendar could not be read;
     <message>
         <source>it has more than %1 %2</source>
         <extracomment>%1 is a number, %2 what there are too many of, e.g. &quot;table cells&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält mehr als %1 %2</translation>
     </message>
     <message>
         <source>it holds more than %1 characters of text</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält mehr als %1 Zeichen Text</translation>
     </message>
     <message>
         <source>paragraphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Absätze</translation>
     </message>
     <message>
         <source>runs of text</source>
-        <translation type="unfinished"></translation>
+        <translation>Textabschnitte</translation>
     </message>
     <message>
         <source>tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabellen</translation>
     </message>
     <message>
         <source>table cells</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabellenzellen</translation>
     </message>
 </context>
 <context>
     <name>word::oxml::DocumentReader</name>
     <message>
         <source>the main part has no w:document element</source>
-        <translation type="unfinished"></translation>
+        <translation>der Hauptteil hat kein w:document-Element</translation>
     </message>
     <message>
         <source>the main part has no w:body element</source>
-        <translation type="unfinished"></translation>
+        <translation>der Hauptteil hat kein w:body-Element</translation>
     </message>
 </context>
 <context>
     <name>word::oxml::RunProperties</name>
     <message>
         <source>the font size &quot;%1&quot; is not a size Word allows</source>
-        <translation type="unfinished"></translation>
+        <translation>der Schriftgrad „%1“ ist in Word nicht zulässig</translation>
     </message>
 </context>
 <context>
     <name>word::oxml::StylesReader</name>
     <message>
         <source>the line spacing &quot;%1&quot; is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>der Zeilenabstand „%1“ liegt außerhalb des gültigen Bereichs</translation>
     </message>
     <message>
         <source>the styles part has no w:styles element</source>
-        <translation type="unfinished"></translation>
+        <translation>der Formatvorlagenteil hat kein w:styles-Element</translation>
     </message>
     <message>
         <source>it defines more than %1 styles</source>
-        <translation type="unfinished"></translation>
+        <translation>sie definiert mehr als %1 Formatvorlagen</translation>
     </message>
 </context>
 <context>
     <name>word::oxml::TableReader</name>
     <message>
         <source>a table has more than %1 columns</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Tabelle hat mehr als %1 Spalten</translation>
     </message>
     <message>
         <source>a table has more than %1 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Tabelle hat mehr als %1 Zeilen</translation>
     </message>
     <message>
         <source>a table row has more than %1 cells</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Tabellenzeile hat mehr als %1 Zellen</translation>
     </message>
     <message>
         <source>a table&apos;s rows do not fit its grid</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeilen einer Tabelle passen nicht zu ihrem Raster</translation>
     </message>
 </context>
 <context>
     <name>word::oxml::XmlReader</name>
     <message>
         <source>the page width</source>
-        <translation type="unfinished"></translation>
+        <translation>die Seitenbreite</translation>
     </message>
     <message>
         <source>the page height</source>
-        <translation type="unfinished"></translation>
+        <translation>die Seitenhöhe</translation>
     </message>
     <message>
         <source>a page margin</source>
-        <translation type="unfinished"></translation>
+        <translation>einen Seitenrand</translation>
     </message>
     <message>
         <source>a cell margin</source>
-        <translation type="unfinished"></translation>
+        <translation>einen Zellenrand</translation>
     </message>
     <message>
         <source>a grid column&apos;s width</source>
-        <translation type="unfinished"></translation>
+        <translation>die Breite einer Rasterspalte</translation>
     </message>
     <message>
         <source>a cell&apos;s width</source>
-        <translation type="unfinished"></translation>
+        <translation>die Breite einer Zelle</translation>
     </message>
     <message>
         <source>an element of %1 has more than %2 attributes</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Element von %1 hat mehr als %2 Attribute</translation>
     </message>
     <message>
         <source>%1 (%2, line %3)</source>
         <extracomment>%1 is what is wrong, %2 the name of the part of the document package</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2, Zeile %3)</translation>
     </message>
     <message>
         <source>the value &quot;%1&quot; of %2 is out of range</source>
         <extracomment>%2 says what the value is for, e.g. &quot;a cell margin&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>der Wert „%1“ für %2 liegt außerhalb des gültigen Bereichs</translation>
     </message>
     <message>
         <source>the part %1 ends too early</source>
-        <translation type="unfinished"></translation>
+        <translation>der Teil %1 endet zu früh</translation>
     </message>
     <message>
         <source>the part %1 is not well-formed XML: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der Teil %1 ist kein wohlgeformtes XML: %2</translation>
     </message>
     <message>
         <source>the part %1 has a document type declaration, which a package part may not have</source>
-        <translation type="unfinished"></translation>
+        <translation>der Teil %1 enthält eine Dokumenttypdeklaration, die in einem Paketteil nicht erlaubt ist</translation>
     </message>
     <message>
         <source>the part %1 refers to an undefined entity</source>
-        <translation type="unfinished"></translation>
+        <translation>der Teil %1 verweist auf eine nicht definierte Entität</translation>
     </message>
     <message>
         <source>the elements of %1 are nested more than %2 deep</source>
-        <translation type="unfinished"></translation>
+        <translation>die Elemente von %1 sind mehr als %2 Ebenen tief verschachtelt</translation>
     </message>
     <message>
         <source>the part %1 is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>der Teil %1 ist leer</translation>
     </message>
     <message>
         <source>it holds more than %1 characters of text</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält mehr als %1 Zeichen Text</translation>
     </message>
 </context>
 <context>
     <name>word::package::AtomicFile</name>
     <message>
         <source>The document could not be saved as &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument konnte nicht als „%1“ gespeichert werden: %2</translation>
     </message>
     <message>
         <source>no file name was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>es wurde kein Dateiname angegeben.</translation>
     </message>
     <message>
         <source>a folder of that name exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>es gibt bereits einen Ordner mit diesem Namen.</translation>
     </message>
     <message>
         <source>the file is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist schreibgeschützt.</translation>
     </message>
     <message>
         <source>the folder does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner ist nicht vorhanden.</translation>
     </message>
 </context>
 <context>
     <name>word::package::PackageIndexReader</name>
     <message>
         <source>the content types are not declared</source>
-        <translation type="unfinished"></translation>
+        <translation>die Inhaltstypen sind nicht deklariert</translation>
     </message>
     <message>
         <source>too many content types are declared</source>
-        <translation type="unfinished"></translation>
+        <translation>es sind zu viele Inhaltstypen deklariert</translation>
     </message>
     <message>
         <source>the part %1 holds no relationships</source>
-        <translation type="unfinished"></translation>
+        <translation>der Teil %1 enthält keine Beziehungen</translation>
     </message>
     <message>
         <source>the part %1 holds too many relationships</source>
-        <translation type="unfinished"></translation>
+        <translation>der Teil %1 enthält zu viele Beziehungen</translation>
     </message>
 </context>
 <context>
     <name>word::package::PackageReader</name>
     <message>
         <source>its main document part %1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>ihr Hauptdokumentteil %1 fehlt</translation>
     </message>
     <message>
         <source>the content type of %1 is not declared</source>
-        <translation type="unfinished"></translation>
+        <translation>der Inhaltstyp von %1 ist nicht deklariert</translation>
     </message>
     <message>
         <source>its main part is of the type %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ihr Hauptteil hat den Typ %1</translation>
     </message>
     <message>
         <source>there is not enough memory for it</source>
-        <translation type="unfinished"></translation>
+        <translation>dafür ist nicht genügend Arbeitsspeicher vorhanden</translation>
     </message>
     <message>
         <source>The document &quot;%1&quot; could not be opened. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument „%1“ konnte nicht geöffnet werden. %2</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished">Die Datei ist nicht vorhanden.</translation>
+        <translation>Die Datei ist nicht vorhanden.</translation>
     </message>
     <message>
         <source>It is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es handelt sich um einen Ordner, nicht um eine Datei.</translation>
     </message>
     <message>
         <source>It is not an ordinary file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es handelt sich nicht um eine gewöhnliche Datei.</translation>
     </message>
     <message>
         <source>The file cannot be read: %1.</source>
-        <translation type="unfinished">Die Datei kann nicht gelesen werden: %1.</translation>
+        <translation>Die Datei kann nicht gelesen werden: %1.</translation>
     </message>
 </context>
 <context>
@@ -1414,62 +1444,62 @@ Exit status: 0 done; 1 bad arguments; 2 the calendar could not be read;
     <message>
         <source>The document could not be packed (%1: %2).</source>
         <extracomment>%1 is the step of the zip library that failed (buffer, open, add, close, read), %2 its reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument konnte nicht gepackt werden (%1: %2).</translation>
     </message>
 </context>
 <context>
     <name>word::package::ZipReader</name>
     <message>
         <source>it is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist größer als %1 MB</translation>
     </message>
     <message>
         <source>it is in the old binary format (Word 97-2003), which cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>sie liegt im alten Binärformat (Word 97-2003) vor, das nicht geöffnet werden kann</translation>
     </message>
     <message>
         <source>the package has more than %1 parts</source>
-        <translation type="unfinished"></translation>
+        <translation>das Paket hat mehr als %1 Teile</translation>
     </message>
     <message>
         <source>the zip container cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>der ZIP-Container kann nicht gelesen werden (%1)</translation>
     </message>
     <message>
         <source>the zip container is broken or incomplete (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>der ZIP-Container ist beschädigt oder unvollständig (%1)</translation>
     </message>
     <message>
         <source>its parts would take more than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre Teile würden mehr als %1 MB belegen</translation>
     </message>
     <message>
         <source>the part %1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>der Teil %1 fehlt</translation>
     </message>
     <message>
         <source>its parts unpack to more than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre Teile ergeben entpackt mehr als %1 MB</translation>
     </message>
     <message>
         <source>the part %1 is larger than %2 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>der Teil %1 ist größer als %2 MB</translation>
     </message>
     <message>
         <source>the entry of %1 cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>der Eintrag von %1 kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>the part %1 is encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>der Teil %1 ist verschlüsselt</translation>
     </message>
     <message>
         <source>the part %1 cannot be unpacked (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Teil %1 kann nicht entpackt werden (%2)</translation>
     </message>
     <message>
         <source>the part %1 does not have the size its header states</source>
-        <translation type="unfinished"></translation>
+        <translation>der Teil %1 hat nicht die in seinem Header angegebene Größe</translation>
     </message>
 </context>
 </TS>

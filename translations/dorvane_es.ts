@@ -133,20 +133,20 @@
     <message>
         <source>at line %1</source>
         <extracomment>%1 is the number of the step that failed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>en la línea %1</translation>
     </message>
     <message>
         <source>Please email screenshot of this message to %1</source>
         <extracomment>%1 is the support e-mail address</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Envíe una captura de pantalla de este mensaje por correo electrónico a %1</translation>
     </message>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de la aplicación</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error desconocido</translation>
     </message>
 </context>
 <context>
@@ -370,110 +370,110 @@ Would you like to proceed anyway?</source>
     </message>
     <message>
         <source>The file is larger than %1 MB, more than a calendar Dorvane imports.</source>
-        <translation type="unfinished">El archivo ocupa más de %1 MB, más de lo que Dorvane importa como calendario.</translation>
+        <translation>El archivo ocupa más de %1 MB, más de lo que Dorvane importa como calendario.</translation>
     </message>
     <message>
         <source>without a title</source>
-        <translation type="unfinished">sin título</translation>
+        <translation>sin título</translation>
     </message>
     <message>
         <source>has a malformed date in %1 (dates from %2 to %3 are read)</source>
-        <translation type="unfinished">tiene una fecha con formato incorrecto en %1 (se leen las fechas de %2 a %3)</translation>
+        <translation>tiene una fecha con formato incorrecto en %1 (se leen las fechas de %2 a %3)</translation>
     </message>
     <message>
         <source>has a malformed %1 that cannot be read</source>
-        <translation type="unfinished">tiene un campo %1 con formato incorrecto que no se puede leer</translation>
+        <translation>tiene un campo %1 con formato incorrecto que no se puede leer</translation>
     </message>
     <message>
         <source>has no start date, or one that cannot be read</source>
-        <translation type="unfinished">no tiene fecha de inicio, o tiene una que no se puede leer</translation>
+        <translation>no tiene fecha de inicio, o tiene una que no se puede leer</translation>
     </message>
     <message>
         <source>has a repetition rule (RRULE) that cannot be read</source>
-        <translation type="unfinished">tiene una regla de repetición (RRULE) que no se puede leer</translation>
+        <translation>tiene una regla de repetición (RRULE) que no se puede leer</translation>
     </message>
     <message>
         <source>The time zone &quot;%1&quot; %2.</source>
-        <translation type="unfinished">La zona horaria &quot;%1&quot; %2.</translation>
+        <translation>La zona horaria &quot;%1&quot; %2.</translation>
     </message>
     <message>
         <source>has more than %1 observances</source>
-        <translation type="unfinished">tiene más de %1 periodos de horario (STANDARD o DAYLIGHT)</translation>
+        <translation>tiene más de %1 periodos de horario (STANDARD o DAYLIGHT)</translation>
     </message>
     <message>
         <source>begins before %1</source>
-        <translation type="unfinished">comienza antes de %1</translation>
+        <translation>comienza antes de %1</translation>
     </message>
     <message>
         <source>changes by a rule other than once a year</source>
-        <translation type="unfinished">cambia según una regla que no es anual</translation>
+        <translation>cambia según una regla que no es anual</translation>
     </message>
     <message>
         <source>The file has a line with more than %1 parameters; it is not a calendar Dorvane can read.</source>
-        <translation type="unfinished">El archivo tiene una línea con más de %1 parámetros; no es un calendario que Dorvane pueda leer.</translation>
+        <translation>El archivo tiene una línea con más de %1 parámetros; no es un calendario que Dorvane pueda leer.</translation>
     </message>
     <message>
         <source>The file is not an iCalendar file: it does not begin with BEGIN:VCALENDAR.</source>
-        <translation type="unfinished">El archivo no es un archivo iCalendar: no empieza por BEGIN:VCALENDAR.</translation>
+        <translation>El archivo no es un archivo iCalendar: no empieza por BEGIN:VCALENDAR.</translation>
     </message>
     <message>
         <source>The file has more than %1 lines, more than a calendar Dorvane imports.</source>
-        <translation type="unfinished">El archivo tiene más de %1 líneas, más de las que Dorvane importa en un calendario.</translation>
+        <translation>El archivo tiene más de %1 líneas, más de las que Dorvane importa en un calendario.</translation>
     </message>
     <message>
         <source>The file holds more than %1 entries, more than Dorvane imports.</source>
-        <translation type="unfinished">El archivo contiene más de %1 entradas, más de las que Dorvane importa.</translation>
+        <translation>El archivo contiene más de %1 entradas, más de las que Dorvane importa.</translation>
     </message>
     <message>
         <source>The file nests entries more than %1 deep; it is not a calendar Dorvane can read.</source>
-        <translation type="unfinished">El archivo anida entradas en más de %1 niveles; no es un calendario que Dorvane pueda leer.</translation>
+        <translation>El archivo anida entradas en más de %1 niveles; no es un calendario que Dorvane pueda leer.</translation>
     </message>
     <message>
         <source>The file has an END line without its BEGIN; it is not a calendar Dorvane can read.</source>
-        <translation type="unfinished">El archivo tiene una línea END sin su BEGIN; no es un calendario que Dorvane pueda leer.</translation>
+        <translation>El archivo tiene una línea END sin su BEGIN; no es un calendario que Dorvane pueda leer.</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished">El archivo está vacío.</translation>
+        <translation>El archivo está vacío.</translation>
     </message>
     <message>
         <source>The file ends before its calendar does; it may have been cut short.</source>
-        <translation type="unfinished">El archivo termina antes que su calendario; puede que esté incompleto.</translation>
+        <translation>El archivo termina antes que su calendario; puede que esté incompleto.</translation>
     </message>
 </context>
 <context>
     <name>calendar::ImportSummary</name>
     <message>
         <source>all day, no hour to place it at</source>
-        <translation type="unfinished">todo el día, sin hora en la que colocarla</translation>
+        <translation>todo el día, sin hora en la que colocarla</translation>
     </message>
     <message>
         <source>starts before 8 o&apos;clock</source>
-        <translation type="unfinished">empieza antes de las 8</translation>
+        <translation>empieza antes de las 8</translation>
     </message>
     <message>
         <source>starts at 6 o&apos;clock in the evening or later</source>
-        <translation type="unfinished">empieza a las 6 de la tarde o más tarde</translation>
+        <translation>empieza a las 6 de la tarde o más tarde</translation>
     </message>
     <message>
         <source>its row is full</source>
-        <translation type="unfinished">su fila está llena</translation>
+        <translation>su fila está llena</translation>
     </message>
     <message>
         <source>Imported 1 appointment.</source>
-        <translation type="unfinished">Se ha importado 1 cita.</translation>
+        <translation>Se ha importado 1 cita.</translation>
     </message>
     <message>
         <source>Imported %1 appointments.</source>
-        <translation type="unfinished">Se han importado %1 citas.</translation>
+        <translation>Se han importado %1 citas.</translation>
     </message>
     <message>
         <source>Not placed:</source>
-        <translation type="unfinished">Sin colocar:</translation>
+        <translation>Sin colocar:</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished">y %1 más</translation>
+        <translation>y %1 más</translation>
     </message>
 </context>
 <context>
@@ -481,23 +481,23 @@ Would you like to proceed anyway?</source>
     <message>
         <source>Busy</source>
         <extracomment>The name an appointment gets in the planner when it has neither a summary nor a location</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ocupado</translation>
     </message>
     <message>
         <source>repeats more than %1 times in the week, more than Dorvane imports</source>
-        <translation type="unfinished">se repite más de %1 veces en la semana, más de las que Dorvane importa</translation>
+        <translation>se repite más de %1 veces en la semana, más de las que Dorvane importa</translation>
     </message>
     <message>
         <source>repeats more than %1 times in one hour, more than Dorvane imports</source>
-        <translation type="unfinished">se repite más de %1 veces en una hora, más de las que Dorvane importa</translation>
+        <translation>se repite más de %1 veces en una hora, más de las que Dorvane importa</translation>
     </message>
     <message>
         <source>The week holds more than %1 appointments, more than Dorvane imports.</source>
-        <translation type="unfinished">La semana contiene más de %1 citas, más de las que Dorvane importa.</translation>
+        <translation>La semana contiene más de %1 citas, más de las que Dorvane importa.</translation>
     </message>
     <message>
         <source>More than %1 appointments start in the hour from %2, more than Dorvane imports.</source>
-        <translation type="unfinished">Más de %1 citas empiezan en la hora a partir de %2, más de las que Dorvane importa.</translation>
+        <translation>Más de %1 citas empiezan en la hora a partir de %2, más de las que Dorvane importa.</translation>
     </message>
 </context>
 <context>
@@ -516,30 +516,30 @@ Would you like to proceed anyway?</source>
     <message>
         <source>Sat %1</source>
         <extracomment>%1 is the name of an appointment on Saturday, on the weekend page</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sáb. %1</translation>
     </message>
     <message>
         <source>Sun %1</source>
         <extracomment>%1 is the name of an appointment on Sunday, on the weekend page</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dom. %1</translation>
     </message>
 </context>
 <context>
     <name>cli::BatchRun</name>
     <message>
         <source>%1 exists already; --force replaces it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe; --force lo reemplaza.</translation>
     </message>
     <message>
         <source>Week of %1</source>
         <extracomment>%1 is the title of the week, by default its Monday as the import writes it</extracomment>
-        <translation type="unfinished">Semana del %1</translation>
+        <translation>Semana del %1</translation>
     </message>
     <message>
         <source>The calendar &quot;%1&quot; cannot be imported.
 
 %2</source>
-        <translation type="unfinished">No se puede importar el calendario &quot;%1&quot;.
+        <translation>No se puede importar el calendario &quot;%1&quot;.
 
 %2</translation>
     </message>
@@ -549,7 +549,7 @@ Would you like to proceed anyway?</source>
     <message>
         <source>Usage: dorvane --import SOURCE [--week DATE] [--weeks N] [--title TEXT] [--save FILE] [--pdf FILE] [--print [--printer NAME]] [--force] [--quiet]</source>
         <extracomment>Option names (--import) and value names in capitals (SOURCE) are typed as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: dorvane --import SOURCE [--week DATE] [--weeks N] [--title TEXT] [--save FILE] [--pdf FILE] [--print [--printer NAME]] [--force] [--quiet]</translation>
     </message>
     <message>
         <source>
@@ -584,54 +584,84 @@ Exit status: 0 done; 1 bad arguments; 2 the calendar could not be read;
 3 a file could not be written or the job could not be printed.
 </source>
         <extracomment>Follows the usage line; option names (--week) and the words &quot;this&quot; and &quot;next&quot; are typed as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+     dorvane [FILE]
+
+Crea planificadores semanales en formato Word. Sin opciones, Dorvane abre su
+ventana e importa el calendario FILE si se indica. Con --import crea los
+planificadores de una o varias semanas a partir de un calendario, sin ninguna
+ventana y sin pantalla.
+
+  --import SOURCE   Archivo iCalendar del que se toman las citas.
+  --week DATE       Cualquier día de la primera semana: una fecha (YYYY-MM-DD),
+                    &quot;this&quot; o &quot;next&quot;. Predeterminado: esta semana.
+  --weeks N         Número de semanas seguidas, de 1 a 53. Predeterminado: 1.
+  --title TEXT      Título del planificador (solo una semana). Predeterminado:
+                    el lunes de la semana, tal como lo escribe la importación.
+  --save FILE       Escribe un documento Word, una semana por página.
+  --pdf FILE        Escribe un PDF, una página por semana.
+  --print           Imprime todas las semanas en un solo trabajo.
+  --printer NAME    La impresora (cola CUPS) para --print. Predeterminado: la
+                    impresora predeterminada del sistema.
+  --force           Reemplaza los archivos de salida que ya existen.
+  --quiet           Omite el resumen de la importación.
+  -h, --help        Muestra esta ayuda.
+  -v, --version     Muestra la versión.
+
+Se necesita al menos una de las opciones --save, --pdf y --print. Los archivos
+se escriben completos o no se escriben. El resumen de la importación va a la
+salida estándar, y los errores, a la salida de error estándar.
+
+Código de salida: 0 terminado; 1 argumentos incorrectos; 2 no se pudo leer el
+calendario; 3 no se pudo escribir un archivo o no se pudo imprimir el trabajo.
+</translation>
     </message>
     <message>
         <source>--%1 is given more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 se indica más de una vez.</translation>
     </message>
     <message>
         <source>Unexpected argument &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Argumento inesperado &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>--import SOURCE is needed: the calendar to make the planners from.</source>
-        <translation type="unfinished"></translation>
+        <translation>--import SOURCE es obligatorio: el calendario a partir del cual se crean los planificadores.</translation>
     </message>
     <message>
         <source>--week &quot;%1&quot; is not a date: give YYYY-MM-DD, this or next.</source>
-        <translation type="unfinished"></translation>
+        <translation>--week &quot;%1&quot; no es una fecha: indique YYYY-MM-DD, this o next.</translation>
     </message>
     <message>
         <source>--weeks &quot;%1&quot; is not a number of weeks from 1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>--weeks &quot;%1&quot; no es un número de semanas de 1 a %2.</translation>
     </message>
     <message>
         <source>--title is for a single week; several weeks are titled by their Mondays.</source>
-        <translation type="unfinished"></translation>
+        <translation>--title solo sirve para una semana; si hay varias, cada una lleva como título su lunes.</translation>
     </message>
     <message>
         <source>--save and --pdf need a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>--save y --pdf necesitan un nombre de archivo.</translation>
     </message>
     <message>
         <source>--printer goes with --print.</source>
-        <translation type="unfinished"></translation>
+        <translation>--printer se usa junto con --print.</translation>
     </message>
     <message>
         <source>Nothing to make: give --save FILE, --pdf FILE or --print.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada que crear: indique --save FILE, --pdf FILE o --print.</translation>
     </message>
     <message>
         <source>Try &apos;dorvane --help&apos; for more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebe &apos;dorvane --help&apos; para obtener más información.</translation>
     </message>
 </context>
 <context>
     <name>common::Files</name>
     <message>
         <source>Cannot delete %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede eliminar %1: %2</translation>
     </message>
 </context>
 <context>
@@ -646,38 +676,38 @@ Exit status: 0 done; 1 bad arguments; 2 the calendar could not be read;
     <name>desktop::CursorFile</name>
     <message>
         <source>Cannot load cursor file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede cargar el archivo de cursor %1: %2</translation>
     </message>
     <message>
         <source>the file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer el archivo</translation>
     </message>
     <message>
         <source>the file is too large for a cursor</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo es demasiado grande para un cursor</translation>
     </message>
     <message>
         <source>not a Windows cursor file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo de cursor de Windows</translation>
     </message>
     <message>
         <source>the cursor image cannot be decoded</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede descodificar la imagen del cursor</translation>
     </message>
     <message>
         <source>the hot spot lies outside the cursor image</source>
-        <translation type="unfinished"></translation>
+        <translation>la zona activa queda fuera de la imagen del cursor</translation>
     </message>
 </context>
 <context>
     <name>desktop::PrintJob</name>
     <message>
         <source>The print server %1 does not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor de impresión %1 no responde.</translation>
     </message>
     <message>
         <source>The printer %1 did not take the job: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora %1 no aceptó el trabajo: %2</translation>
     </message>
 </context>
 <context>
@@ -876,11 +906,11 @@ Exit status: 0 done; 1 bad arguments; 2 the calendar could not be read;
     </message>
     <message>
         <source>The answer of %1 is not a calendar: the server does not speak CalDAV.</source>
-        <translation type="unfinished">La respuesta de %1 no es un calendario: el servidor no admite CalDAV.</translation>
+        <translation>La respuesta de %1 no es un calendario: el servidor no admite CalDAV.</translation>
     </message>
     <message>
         <source>The answer of %1 is not a calendar: the server&apos;s answer is cut short or malformed.</source>
-        <translation type="unfinished">La respuesta de %1 no es un calendario: la respuesta del servidor está incompleta o tiene un formato incorrecto.</translation>
+        <translation>La respuesta de %1 no es un calendario: la respuesta del servidor está incompleta o tiene un formato incorrecto.</translation>
     </message>
 </context>
 <context>
@@ -925,79 +955,79 @@ Exit status: 0 done; 1 bad arguments; 2 the calendar could not be read;
     <name>remote::NetworkFailure</name>
     <message>
         <source>The certificate of %1 has expired.</source>
-        <translation type="unfinished">El certificado de %1 ha caducado.</translation>
+        <translation>El certificado de %1 ha caducado.</translation>
     </message>
     <message>
         <source>The certificate of %1 is not valid yet.</source>
-        <translation type="unfinished">El certificado de %1 aún no es válido.</translation>
+        <translation>El certificado de %1 aún no es válido.</translation>
     </message>
     <message>
         <source>The certificate of %1 was made out for another name.</source>
-        <translation type="unfinished">El certificado de %1 se emitió para otro nombre.</translation>
+        <translation>El certificado de %1 se emitió para otro nombre.</translation>
     </message>
     <message>
         <source>The certificate of %1 is not from an authority this computer trusts.</source>
-        <translation type="unfinished">El certificado de %1 no procede de una autoridad en la que confíe este equipo.</translation>
+        <translation>El certificado de %1 no procede de una autoridad en la que confíe este equipo.</translation>
     </message>
     <message>
         <source>The certificate of %1 has been revoked.</source>
-        <translation type="unfinished">El certificado de %1 ha sido revocado.</translation>
+        <translation>El certificado de %1 ha sido revocado.</translation>
     </message>
     <message>
         <source>the secure connection could not be made</source>
-        <translation type="unfinished">no se pudo establecer la conexión segura</translation>
+        <translation>no se pudo establecer la conexión segura</translation>
     </message>
     <message>
         <source>The certificate of %1 is not accepted: %2.</source>
-        <translation type="unfinished">No se acepta el certificado de %1: %2.</translation>
+        <translation>No se acepta el certificado de %1: %2.</translation>
     </message>
     <message>
         <source>The server name %1 was not found. Check the address, and that this computer is online.</source>
-        <translation type="unfinished">No se encontró el servidor %1. Compruebe la dirección y que este equipo esté conectado a Internet.</translation>
+        <translation>No se encontró el servidor %1. Compruebe la dirección y que este equipo esté conectado a Internet.</translation>
     </message>
     <message>
         <source>The server %1 refused the connection.</source>
-        <translation type="unfinished">El servidor %1 rechazó la conexión.</translation>
+        <translation>El servidor %1 rechazó la conexión.</translation>
     </message>
     <message>
         <source>The server %1 closed the connection before it answered.</source>
-        <translation type="unfinished">El servidor %1 cerró la conexión antes de responder.</translation>
+        <translation>El servidor %1 cerró la conexión antes de responder.</translation>
     </message>
     <message>
         <source>This computer is not connected to a network.</source>
-        <translation type="unfinished">Este equipo no está conectado a ninguna red.</translation>
+        <translation>Este equipo no está conectado a ninguna red.</translation>
     </message>
     <message>
         <source>No network leads to %1: this computer may not be connected to a network.</source>
-        <translation type="unfinished">No hay ninguna red que lleve a %1: puede que este equipo no esté conectado a una red.</translation>
+        <translation>No hay ninguna red que lleve a %1: puede que este equipo no esté conectado a una red.</translation>
     </message>
     <message>
         <source>The proxy server set for this computer did not pass the request on to %1.</source>
-        <translation type="unfinished">El servidor proxy configurado en este equipo no transmitió la solicitud a %1.</translation>
+        <translation>El servidor proxy configurado en este equipo no transmitió la solicitud a %1.</translation>
     </message>
     <message>
         <source>The connection to %1 failed.</source>
-        <translation type="unfinished">La conexión con %1 ha fallado.</translation>
+        <translation>La conexión con %1 ha fallado.</translation>
     </message>
     <message>
         <source>The server %1 did not accept the user name and password (%2).</source>
-        <translation type="unfinished">El servidor %1 no aceptó el nombre de usuario y la contraseña (%2).</translation>
+        <translation>El servidor %1 no aceptó el nombre de usuario y la contraseña (%2).</translation>
     </message>
     <message>
         <source>The server %1 does not allow access to this address (%2).</source>
-        <translation type="unfinished">El servidor %1 no permite el acceso a esta dirección (%2).</translation>
+        <translation>El servidor %1 no permite el acceso a esta dirección (%2).</translation>
     </message>
     <message>
         <source>There is no calendar at this address on %1 (%2).</source>
-        <translation type="unfinished">No hay ningún calendario en esta dirección de %1 (%2).</translation>
+        <translation>No hay ningún calendario en esta dirección de %1 (%2).</translation>
     </message>
     <message>
         <source>The server %1 failed to answer (%2). Try again later.</source>
-        <translation type="unfinished">El servidor %1 no pudo responder (%2). Inténtelo de nuevo más tarde.</translation>
+        <translation>El servidor %1 no pudo responder (%2). Inténtelo de nuevo más tarde.</translation>
     </message>
     <message>
         <source>The server %1 refused the request (%2).</source>
-        <translation type="unfinished">El servidor %1 rechazó la solicitud (%2).</translation>
+        <translation>El servidor %1 rechazó la solicitud (%2).</translation>
     </message>
 </context>
 <context>
@@ -1015,27 +1045,27 @@ Exit status: 0 done; 1 bad arguments; 2 the calendar could not be read;
     <name>skin::SkinFramework</name>
     <message>
         <source>The skin file %1 holds one skin; there is no part named %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de máscara %1 contiene una sola máscara; no hay ninguna parte llamada %2</translation>
     </message>
     <message>
         <source>The skin file %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo de máscara %1: %2</translation>
     </message>
     <message>
         <source>The skin file %1 is too large for a skin</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de máscara %1 es demasiado grande para una máscara</translation>
     </message>
     <message>
         <source>The skin file %1 is not a style sheet that can be parsed</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de máscara %1 no es una hoja de estilos que se pueda analizar</translation>
     </message>
     <message>
         <source>No window has the handle %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna ventana tiene el identificador %1</translation>
     </message>
     <message>
         <source>No skin has been loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha cargado ninguna máscara</translation>
     </message>
 </context>
 <context>
@@ -1074,109 +1104,109 @@ Exit status: 0 done; 1 bad arguments; 2 the calendar could not be read;
     <name>word::DocumentError</name>
     <message>
         <source>The file is not a Word document.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no es un documento de Word.</translation>
     </message>
     <message>
         <source>The file is not a Word document: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no es un documento de Word: %1.</translation>
     </message>
     <message>
         <source>The file is damaged: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo está dañado: %1.</translation>
     </message>
     <message>
         <source>The file is too large to open: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo es demasiado grande para abrirlo: %1.</translation>
     </message>
 </context>
 <context>
     <name>word::DocumentRenderer</name>
     <message>
         <source>A picture of the document can only be made by the program&apos;s main thread.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo el subproceso principal del programa puede crear una imagen del documento.</translation>
     </message>
     <message>
         <source>The document is too large to be copied as one picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>El documento es demasiado grande para copiarlo como una sola imagen.</translation>
     </message>
     <message>
         <source>There is not enough memory to draw the document as a picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay memoria suficiente para dibujar el documento como imagen.</translation>
     </message>
 </context>
 <context>
     <name>word::messages</name>
     <message>
         <source>Object variable or With block variable not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Variable de objeto o bloque With no establecido</translation>
     </message>
     <message>
         <source>ActiveX component can&apos;t create object</source>
-        <translation type="unfinished"></translation>
+        <translation>El componente ActiveX no puede crear el objeto</translation>
     </message>
     <message>
         <source>The RPC server is unavailable.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor RPC no está disponible.</translation>
     </message>
     <message>
         <source>Object has been deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>El objeto se ha eliminado.</translation>
     </message>
     <message>
         <source>This command is not available because no document is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este comando no está disponible porque no hay ningún documento abierto.</translation>
     </message>
     <message>
         <source>Bad parameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Parámetro incorrecto</translation>
     </message>
     <message>
         <source>Value out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor fuera del intervalo</translation>
     </message>
     <message>
         <source>This method or property is not available because some or all of the object does not refer to a table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este método o propiedad no está disponible porque el objeto, total o parcialmente, no hace referencia a una tabla.</translation>
     </message>
     <message>
         <source>The requested member of the collection does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>El miembro solicitado de la colección no existe.</translation>
     </message>
     <message>
         <source>Item with specified name does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>El elemento con el nombre especificado no existe.</translation>
     </message>
     <message>
         <source>Cannot access individual columns in this collection because the table has mixed cell widths.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede obtener acceso a las columnas individuales de esta colección porque la tabla tiene celdas con anchos diferentes.</translation>
     </message>
     <message>
         <source>The range is no longer part of the document.</source>
-        <translation type="unfinished"></translation>
+        <translation>El intervalo ya no forma parte del documento.</translation>
     </message>
     <message>
         <source>The range is not part of this document.</source>
-        <translation type="unfinished"></translation>
+        <translation>El intervalo no forma parte de este documento.</translation>
     </message>
     <message>
         <source>A table cannot be put inside a table.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede insertar una tabla dentro de otra tabla.</translation>
     </message>
     <message>
         <source>The document has not been saved yet and has no file to be saved to.</source>
-        <translation type="unfinished"></translation>
+        <translation>El documento aún no se ha guardado y no tiene ningún archivo en el que guardarse.</translation>
     </message>
     <message>
         <source>This method or property is not available because the object is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este método o propiedad no está disponible porque el objeto está vacío.</translation>
     </message>
     <message>
         <source>The clipboard is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>El portapapeles no está disponible.</translation>
     </message>
     <message>
         <source>Cells of a column cannot be merged.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden combinar las celdas de una columna.</translation>
     </message>
 </context>
 <context>
@@ -1184,229 +1214,229 @@ Exit status: 0 done; 1 bad arguments; 2 the calendar could not be read;
     <message>
         <source>it has more than %1 %2</source>
         <extracomment>%1 is a number, %2 what there are too many of, e.g. &quot;table cells&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tiene más de %1 %2</translation>
     </message>
     <message>
         <source>it holds more than %1 characters of text</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene más de %1 caracteres de texto</translation>
     </message>
     <message>
         <source>paragraphs</source>
-        <translation type="unfinished"></translation>
+        <translation>párrafos</translation>
     </message>
     <message>
         <source>runs of text</source>
-        <translation type="unfinished"></translation>
+        <translation>fragmentos de texto</translation>
     </message>
     <message>
         <source>tables</source>
-        <translation type="unfinished"></translation>
+        <translation>tablas</translation>
     </message>
     <message>
         <source>table cells</source>
-        <translation type="unfinished"></translation>
+        <translation>celdas de tabla</translation>
     </message>
 </context>
 <context>
     <name>word::oxml::DocumentReader</name>
     <message>
         <source>the main part has no w:document element</source>
-        <translation type="unfinished"></translation>
+        <translation>la parte principal no tiene ningún elemento w:document</translation>
     </message>
     <message>
         <source>the main part has no w:body element</source>
-        <translation type="unfinished"></translation>
+        <translation>la parte principal no tiene ningún elemento w:body</translation>
     </message>
 </context>
 <context>
     <name>word::oxml::RunProperties</name>
     <message>
         <source>the font size &quot;%1&quot; is not a size Word allows</source>
-        <translation type="unfinished"></translation>
+        <translation>el tamaño de fuente &quot;%1&quot; no es un tamaño que Word admita</translation>
     </message>
 </context>
 <context>
     <name>word::oxml::StylesReader</name>
     <message>
         <source>the line spacing &quot;%1&quot; is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>el interlineado &quot;%1&quot; está fuera del intervalo permitido</translation>
     </message>
     <message>
         <source>the styles part has no w:styles element</source>
-        <translation type="unfinished"></translation>
+        <translation>la parte de estilos no tiene ningún elemento w:styles</translation>
     </message>
     <message>
         <source>it defines more than %1 styles</source>
-        <translation type="unfinished"></translation>
+        <translation>define más de %1 estilos</translation>
     </message>
 </context>
 <context>
     <name>word::oxml::TableReader</name>
     <message>
         <source>a table has more than %1 columns</source>
-        <translation type="unfinished"></translation>
+        <translation>una tabla tiene más de %1 columnas</translation>
     </message>
     <message>
         <source>a table has more than %1 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>una tabla tiene más de %1 filas</translation>
     </message>
     <message>
         <source>a table row has more than %1 cells</source>
-        <translation type="unfinished"></translation>
+        <translation>una fila de tabla tiene más de %1 celdas</translation>
     </message>
     <message>
         <source>a table&apos;s rows do not fit its grid</source>
-        <translation type="unfinished"></translation>
+        <translation>las filas de una tabla no se ajustan a su cuadrícula</translation>
     </message>
 </context>
 <context>
     <name>word::oxml::XmlReader</name>
     <message>
         <source>the page width</source>
-        <translation type="unfinished"></translation>
+        <translation>el ancho de página</translation>
     </message>
     <message>
         <source>the page height</source>
-        <translation type="unfinished"></translation>
+        <translation>el alto de página</translation>
     </message>
     <message>
         <source>a page margin</source>
-        <translation type="unfinished"></translation>
+        <translation>un margen de página</translation>
     </message>
     <message>
         <source>a cell margin</source>
-        <translation type="unfinished"></translation>
+        <translation>un margen de celda</translation>
     </message>
     <message>
         <source>a grid column&apos;s width</source>
-        <translation type="unfinished"></translation>
+        <translation>el ancho de una columna de la cuadrícula</translation>
     </message>
     <message>
         <source>a cell&apos;s width</source>
-        <translation type="unfinished"></translation>
+        <translation>el ancho de una celda</translation>
     </message>
     <message>
         <source>an element of %1 has more than %2 attributes</source>
-        <translation type="unfinished"></translation>
+        <translation>un elemento de %1 tiene más de %2 atributos</translation>
     </message>
     <message>
         <source>%1 (%2, line %3)</source>
         <extracomment>%1 is what is wrong, %2 the name of the part of the document package</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2, línea %3)</translation>
     </message>
     <message>
         <source>the value &quot;%1&quot; of %2 is out of range</source>
         <extracomment>%2 says what the value is for, e.g. &quot;a cell margin&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>el valor &quot;%1&quot; de %2 está fuera del intervalo permitido</translation>
     </message>
     <message>
         <source>the part %1 ends too early</source>
-        <translation type="unfinished"></translation>
+        <translation>la parte %1 termina antes de tiempo</translation>
     </message>
     <message>
         <source>the part %1 is not well-formed XML: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la parte %1 no es XML bien formado: %2</translation>
     </message>
     <message>
         <source>the part %1 has a document type declaration, which a package part may not have</source>
-        <translation type="unfinished"></translation>
+        <translation>la parte %1 tiene una declaración de tipo de documento, que una parte de paquete no puede tener</translation>
     </message>
     <message>
         <source>the part %1 refers to an undefined entity</source>
-        <translation type="unfinished"></translation>
+        <translation>la parte %1 hace referencia a una entidad no definida</translation>
     </message>
     <message>
         <source>the elements of %1 are nested more than %2 deep</source>
-        <translation type="unfinished"></translation>
+        <translation>los elementos de %1 están anidados en más de %2 niveles</translation>
     </message>
     <message>
         <source>the part %1 is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>la parte %1 está vacía</translation>
     </message>
     <message>
         <source>it holds more than %1 characters of text</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene más de %1 caracteres de texto</translation>
     </message>
 </context>
 <context>
     <name>word::package::AtomicFile</name>
     <message>
         <source>The document could not be saved as &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el documento como &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>no file name was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se indicó ningún nombre de archivo.</translation>
     </message>
     <message>
         <source>a folder of that name exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>ya existe una carpeta con ese nombre.</translation>
     </message>
     <message>
         <source>the file is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo es de solo lectura.</translation>
     </message>
     <message>
         <source>the folder does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta no existe.</translation>
     </message>
 </context>
 <context>
     <name>word::package::PackageIndexReader</name>
     <message>
         <source>the content types are not declared</source>
-        <translation type="unfinished"></translation>
+        <translation>los tipos de contenido no están declarados</translation>
     </message>
     <message>
         <source>too many content types are declared</source>
-        <translation type="unfinished"></translation>
+        <translation>se declaran demasiados tipos de contenido</translation>
     </message>
     <message>
         <source>the part %1 holds no relationships</source>
-        <translation type="unfinished"></translation>
+        <translation>la parte %1 no contiene ninguna relación</translation>
     </message>
     <message>
         <source>the part %1 holds too many relationships</source>
-        <translation type="unfinished"></translation>
+        <translation>la parte %1 contiene demasiadas relaciones</translation>
     </message>
 </context>
 <context>
     <name>word::package::PackageReader</name>
     <message>
         <source>its main document part %1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta su parte de documento principal %1</translation>
     </message>
     <message>
         <source>the content type of %1 is not declared</source>
-        <translation type="unfinished"></translation>
+        <translation>el tipo de contenido de %1 no está declarado</translation>
     </message>
     <message>
         <source>its main part is of the type %1</source>
-        <translation type="unfinished"></translation>
+        <translation>su parte principal es del tipo %1</translation>
     </message>
     <message>
         <source>there is not enough memory for it</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay memoria suficiente para abrirlo</translation>
     </message>
     <message>
         <source>The document &quot;%1&quot; could not be opened. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el documento &quot;%1&quot;. %2</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished">El archivo no existe.</translation>
+        <translation>El archivo no existe.</translation>
     </message>
     <message>
         <source>It is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es una carpeta, no un archivo.</translation>
     </message>
     <message>
         <source>It is not an ordinary file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo normal.</translation>
     </message>
     <message>
         <source>The file cannot be read: %1.</source>
-        <translation type="unfinished">No se puede leer el archivo: %1.</translation>
+        <translation>No se puede leer el archivo: %1.</translation>
     </message>
 </context>
 <context>
@@ -1414,62 +1444,62 @@ Exit status: 0 done; 1 bad arguments; 2 the calendar could not be read;
     <message>
         <source>The document could not be packed (%1: %2).</source>
         <extracomment>%1 is the step of the zip library that failed (buffer, open, add, close, read), %2 its reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo empaquetar el documento (%1: %2).</translation>
     </message>
 </context>
 <context>
     <name>word::package::ZipReader</name>
     <message>
         <source>it is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>ocupa más de %1 MB</translation>
     </message>
     <message>
         <source>it is in the old binary format (Word 97-2003), which cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>está en el formato binario antiguo (Word 97-2003), que no se puede abrir</translation>
     </message>
     <message>
         <source>the package has more than %1 parts</source>
-        <translation type="unfinished"></translation>
+        <translation>el paquete tiene más de %1 partes</translation>
     </message>
     <message>
         <source>the zip container cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer el contenedor zip (%1)</translation>
     </message>
     <message>
         <source>the zip container is broken or incomplete (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>el contenedor zip está dañado o incompleto (%1)</translation>
     </message>
     <message>
         <source>its parts would take more than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>sus partes ocuparían más de %1 MB</translation>
     </message>
     <message>
         <source>the part %1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta la parte %1</translation>
     </message>
     <message>
         <source>its parts unpack to more than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>sus partes descomprimidas ocupan más de %1 MB</translation>
     </message>
     <message>
         <source>the part %1 is larger than %2 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>la parte %1 ocupa más de %2 MB</translation>
     </message>
     <message>
         <source>the entry of %1 cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer la entrada de %1</translation>
     </message>
     <message>
         <source>the part %1 is encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>la parte %1 está cifrada</translation>
     </message>
     <message>
         <source>the part %1 cannot be unpacked (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede descomprimir la parte %1 (%2)</translation>
     </message>
     <message>
         <source>the part %1 does not have the size its header states</source>
-        <translation type="unfinished"></translation>
+        <translation>la parte %1 no tiene el tamaño que indica su encabezado</translation>
     </message>
 </context>
 </TS>
