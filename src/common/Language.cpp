@@ -12,6 +12,19 @@ namespace common {
 
 QString translationsFolder() { return platform::programFolder() + QStringLiteral("/translations"); }
 
+QLocale messagesLocale()
+{
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QByteArray value = qgetenv(variable);
+        if (value.isEmpty())
+            continue;
+        if (value == "C" || value == "POSIX" || value.startsWith("C."))
+            return QLocale::c();
+        return QLocale::system();
+    }
+    return QLocale::c();  // none set: the C locale
+}
+
 bool installTranslations(const QLocale& locale, const QString& folder)
 {
     QCoreApplication* application = QCoreApplication::instance();
@@ -20,8 +33,6 @@ bool installTranslations(const QLocale& locale, const QString& folder)
         QCoreApplication::removeTranslator(earlier);
         delete earlier;
     }
-    // As gettext does, the C locale keeps English even where LANGUAGE names
-    // other languages (Qt alone would follow LANGUAGE).
     if (locale.language() == QLocale::C)
         return false;
 

@@ -272,7 +272,7 @@ TEST(CommandLine, ThreeWeeksMakeOneDocumentWithATablePerWeekAndAPagePerWeek)
 // The planner in the language the locale asks for, as python-docx reads it
 // back: the heading with the date as the import writes it, the day names
 // and the column titles. English stays as it was, and so does the C locale
-// even where LANGUAGE names a translated language.
+// (C.UTF-8, or none set) even where LANGUAGE names a translated language.
 TEST(CommandLine, ThePlannerIsWrittenInTheUsersLanguage)
 {
     struct Language {
@@ -291,6 +291,8 @@ TEST(CommandLine, ThePlannerIsWrittenInTheUsersLanguage)
         {{"LANG=en_US.UTF-8"}, "Week of December 7, 2026",
          {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday/Sunday"}, {"Number", "Name"}},
         {{"LANG=C.UTF-8", "LANGUAGE=de"}, "Week of 7 December 2026",
+         {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday/Sunday"}, {"Number", "Name"}},
+        {{"LANGUAGE=fr"}, "Week of 7 December 2026",
          {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday/Sunday"}, {"Number", "Name"}},
     };
     if (QProcess::execute("/usr/bin/python3", {"-c", "import docx"}) != 0)
