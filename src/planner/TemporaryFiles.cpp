@@ -27,14 +27,19 @@ QString privateFolder(const QString& path)
 {
     const QByteArray native = QFile::encodeName(path);
     if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST)
-        fail(QCoreApplication::translate("TemporaryFiles", "Cannot create the temporary folder %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+        fail(QCoreApplication::translate(
+            "TemporaryFiles", "Cannot create the temporary folder %1: %2")
+                 .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
     struct stat info {};
     if (::lstat(native.constData(), &info) != 0 || !S_ISDIR(info.st_mode))
-        fail(QCoreApplication::translate("TemporaryFiles", "The temporary folder %1 is not a folder").arg(path));
+        fail(QCoreApplication::translate(
+            "TemporaryFiles", "The temporary folder %1 is not a folder").arg(path));
     if (info.st_uid != ::geteuid())
-        fail(QCoreApplication::translate("TemporaryFiles", "The temporary folder %1 belongs to another user").arg(path));
+        fail(QCoreApplication::translate(
+            "TemporaryFiles", "The temporary folder %1 belongs to another user").arg(path));
     if ((info.st_mode & 0077) != 0 && ::chmod(native.constData(), 0700) != 0)
-        fail(QCoreApplication::translate("TemporaryFiles", "The temporary folder %1 cannot be made private").arg(path));
+        fail(QCoreApplication::translate(
+            "TemporaryFiles", "The temporary folder %1 cannot be made private").arg(path));
     return path;
 }
 
@@ -68,7 +73,9 @@ bool reserve(const QString& path)
     DocumentLocks::release(path);  // the name stays with whoever made that file
     if (error == EEXIST)
         return false;
-    fail(QCoreApplication::translate("TemporaryFiles", "Cannot create the temporary document %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(error))));
+    fail(QCoreApplication::translate(
+            "TemporaryFiles", "Cannot create the temporary document %1: %2")
+             .arg(path, QString::fromLocal8Bit(std::strerror(error))));
 }
 
 QString reservePicture(const QString& folder, const std::function<int()>& nextDigit)
@@ -82,22 +89,26 @@ QString reservePicture(const QString& folder, const std::function<int()>& nextDi
         if (reserve(path))
             return path;
     }
-    fail(QCoreApplication::translate("TemporaryFiles", "Cannot find a free name for the picture in %1").arg(folder));
+    fail(QCoreApplication::translate(
+            "TemporaryFiles", "Cannot find a free name for the picture in %1").arg(folder));
 }
 
 void writePicture(const QPicture& picture, const QString& path)
 {
     if (picture.isNull())
-        fail(QCoreApplication::translate("TemporaryFiles", "Cannot write the picture %1: it is empty").arg(path));
+        fail(QCoreApplication::translate(
+            "TemporaryFiles", "Cannot write the picture %1: it is empty").arg(path));
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPicture stored(picture);  // shared, not copied; save() is not const
     if (!stored.save(&buffer))
-        fail(QCoreApplication::translate("TemporaryFiles", "Cannot write the picture %1: it cannot be stored").arg(path));
+        fail(QCoreApplication::translate(
+            "TemporaryFiles", "Cannot write the picture %1: it cannot be stored").arg(path));
     const QString reason = files::AtomicFileWriter::write(path, bytes);
     if (!reason.isEmpty())
-        fail(QCoreApplication::translate("TemporaryFiles", "Cannot write the picture %1: %2").arg(path, reason));
+        fail(QCoreApplication::translate(
+            "TemporaryFiles", "Cannot write the picture %1: %2").arg(path, reason));
 }
 
 }  // namespace TemporaryFiles

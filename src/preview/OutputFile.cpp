@@ -10,8 +10,9 @@ namespace preview::OutputFile {
 
 platform::Answer askOverwrite(const QString& path)
 {
-    return platform::showMessage(QCoreApplication::translate("preview::OutputFile", "Are you sure you wish to overwrite %1 ?").arg(path),
-                                 platform::Buttons::YesNo);
+    return platform::showMessage(
+        QCoreApplication::translate("preview::OutputFile", "Are you sure you wish to overwrite %1 ?").arg(path),
+        platform::Buttons::YesNo);
 }
 
 bool mayWrite(const QString& path) { return !common::fileExists(path) || askOverwrite(path) == platform::Answer::Yes; }
@@ -20,7 +21,8 @@ void write(const QString& path, const QByteArray& bytes)
 {
     const QString reason = files::AtomicFileWriter::write(path, bytes);
     if (!reason.isEmpty())
-        throw std::runtime_error(QCoreApplication::translate("preview::OutputFile", "Cannot write %1: %2").arg(path, reason).toStdString());
+        throw std::runtime_error(
+            QCoreApplication::translate("preview::OutputFile", "Cannot write %1: %2").arg(path, reason).toStdString());
 }
 
 void reportDone() { platform::showMessage(QCoreApplication::translate("preview::OutputFile", "Done.")); }

@@ -19,7 +19,8 @@ void writePdf(const word::DocumentPages& pages, QIODevice& device)
     writer.setTitle(pages.title());
     writer.setCreator(QStringLiteral("Dorvane"));
     if (!pages.print(writer))
-        throw std::runtime_error(QCoreApplication::translate("preview::PdfExport", "The PDF pages could not be made.").toStdString());
+        throw std::runtime_error(
+            QCoreApplication::translate("preview::PdfExport", "The PDF pages could not be made.").toStdString());
 }
 
 QByteArray pdfBytes(const word::DocumentPages& pages)

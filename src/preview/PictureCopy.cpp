@@ -39,7 +39,8 @@ QImage pictureBitmap(const word::DocumentPages& pages, int dpi)
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull())
         throw std::runtime_error(
-            QCoreApplication::translate("preview::PictureCopy", "There is not enough memory for the picture.").toStdString());
+            QCoreApplication::translate("preview::PictureCopy", "There is not enough memory for the picture.")
+                .toStdString());
     const int dotsPerMeter = int(std::lround(dpi / 0.0254));
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);

@@ -101,7 +101,9 @@ void submitPages(const word::DocumentPages& pages, const QString& queue, const Q
     const QString reason = files::AtomicFileWriter::write(spool, pdfBytes(pages));
     if (!reason.isEmpty())
         throw std::runtime_error(
-            QCoreApplication::translate("preview::PlannerPrinter", "Cannot write a temporary file for printing: %1").arg(reason).toStdString());
+            QCoreApplication::translate("preview::PlannerPrinter", "Cannot write a temporary file for printing: %1")
+                .arg(reason)
+                .toStdString());
     const std::unique_ptr<const QString, void (*)(const QString*)> removeSpool(&spool, [](const QString* path) {
         QFile::remove(*path);
     });

@@ -34,10 +34,13 @@ SampleRows sampleRows(int page)
 QString sampleName(int row, int n)
 {
     if (row % 2 == 0)
-        return n < 4 ? QCoreApplication::translate("week::SampleData", "Lunch") : QCoreApplication::translate("week::SampleData", "Meeting with friends");
+        return n < 4 ? QCoreApplication::translate("week::SampleData", "Lunch")
+                     : QCoreApplication::translate("week::SampleData", "Meeting with friends");
     if (row % 3 == 0)
-        return n < 3 ? QCoreApplication::translate("week::SampleData", "Go shopping") : QCoreApplication::translate("week::SampleData", "Gym");
-    return n < 2 ? QCoreApplication::translate("week::SampleData", "Trip") : QCoreApplication::translate("week::SampleData", "Meeting with associates");
+        return n < 3 ? QCoreApplication::translate("week::SampleData", "Go shopping")
+                     : QCoreApplication::translate("week::SampleData", "Gym");
+    return n < 2 ? QCoreApplication::translate("week::SampleData", "Trip")
+                 : QCoreApplication::translate("week::SampleData", "Meeting with associates");
 }
 
 }  // namespace week
