@@ -34,6 +34,13 @@ for size in "${sizes[@]}"; do
 done
 grep -q "^Icon=$id\$" "$prefix/share/applications/$id.desktop" || fail "the desktop entry names another icon"
 grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$id.metainfo.xml" || fail "metainfo release is not $version"
+for language in de fr es; do
+  grep -q "^GenericName\[$language\]=" "$prefix/share/applications/$id.desktop" || fail "the desktop entry has no $language name"
+  grep -q "<summary xml:lang=\"$language\">" "$prefix/share/metainfo/$id.metainfo.xml" || fail "the metainfo has no $language summary"
+done
+# The installed program finds its translations in its own folder.
+LC_ALL=de_DE.UTF-8 "$prefix/bin/dorvane" --import "$work/missing.ics" --pdf "$work/missing.pdf" 2>"$work/german.log" || true
+grep -q "kann nicht importiert werden" "$work/german.log" || fail "the installed program does not speak German: $(cat "$work/german.log")"
 zcat "$prefix/share/man/man1/dorvane.1.gz" | grep -q "^\.TH DORVANE 1 .* \"Dorvane $version\"" || fail "man page is not of $version"
 
 step "validators"
