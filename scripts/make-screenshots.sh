@@ -30,7 +30,7 @@ XDG_RUNTIME_DIR="$work/runtime" "$build/bin/dorvane" &
 program=$!
 
 # Button and tab centres, in pixels within the entry window (its layout is
-# fixed: see Form1::createControls).
+# fixed: see EntryWindow::createControls).
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 1; }
 entry=$(xdotool search --sync --onlyvisible --name '^Dorvane$' | head -n 1)
 sleep 1

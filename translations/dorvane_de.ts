@@ -212,8 +212,8 @@ Möchten Sie trotzdem fortfahren?</translation>
     </message>
     <message>
         <source>Number</source>
-        <extracomment>Column title of the planner document, over each day&apos;s appointment numbers</extracomment>
-        <translation>Nummer</translation>
+        <extracomment>Column title of the planner document, over each day&apos;s appointment numbers; the column is 50 points wide, so the title is short enough to fit on one line at 10 points</extracomment>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Name</source>

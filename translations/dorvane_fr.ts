@@ -212,7 +212,7 @@ Voulez-vous continuer quand même&#xa0;?</translation>
     </message>
     <message>
         <source>Number</source>
-        <extracomment>Column title of the planner document, over each day&apos;s appointment numbers</extracomment>
+        <extracomment>Column title of the planner document, over each day&apos;s appointment numbers; the column is 50 points wide, so the title is short enough to fit on one line at 10 points</extracomment>
         <translation>Numéro</translation>
     </message>
     <message>

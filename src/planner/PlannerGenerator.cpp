@@ -210,7 +210,8 @@ void PlannerGenerator::buildWeek(const week::WeekSource& week, bool newPage, wor
         step(line + 6, [&] { moveCells(1); });
     };
 
-    //: Column title of the planner document, over each day's appointment numbers
+    //: Column title of the planner document, over each day's appointment numbers; the column is
+    //: 50 points wide, so the title is short enough to fit on one line at 10 points
     const QString numberTitle = tr("Number");
     //: Column title of the planner document, over each day's appointment names
     const QString nameTitle = tr("Name");

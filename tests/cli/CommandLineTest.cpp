@@ -20,6 +20,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -271,7 +272,7 @@ TEST(CommandLine, ThreeWeeksMakeOneDocumentWithATablePerWeekAndAPagePerWeek)
 
 // The planner in the language the locale asks for, as python-docx reads it
 // back: the heading with the date as the import writes it, the day names
-// and the column titles. English stays as it was, and so does the C locale
+// and the column titles, each on one line of its column in the PDF. English stays as it was, and so does the C locale
 // (C.UTF-8, or none set) even where LANGUAGE names a translated language.
 TEST(CommandLine, ThePlannerIsWrittenInTheUsersLanguage)
 {
@@ -283,7 +284,7 @@ TEST(CommandLine, ThePlannerIsWrittenInTheUsersLanguage)
     };
     const Language languages[] = {
         {{"LANG=de_DE.UTF-8"}, "Woche vom 7. Dezember 2026",
-         {"Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag/Sonntag"}, {"Nummer", "Name"}},
+         {"Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag/Sonntag"}, {"Nr.", "Name"}},
         {{"LC_ALL=fr_FR.UTF-8"}, "Semaine du 7 décembre 2026",
          {"Lundi", "Mardi", "Mercredi", "Jeudi", "Vendredi", "Samedi/Dimanche"}, {"Numéro", "Nom"}},
         {{"LANG=es_ES.UTF-8"}, "Semana del 7 de diciembre de 2026",
@@ -301,8 +302,16 @@ TEST(CommandLine, ThePlannerIsWrittenInTheUsersLanguage)
     for (const Language& language : languages) {
         const std::string name = language.locale.join(' ').toStdString();
         const QString document = folder.filePath(language.locale.first() + ".docx");
-        const Outcome run = dorvane({"--import", Example, "--week", "2026-12-09", "--save", document}, {}, language.locale);
+        const QString pdf = folder.filePath(language.locale.first() + ".pdf");
+        const Outcome run = dorvane({"--import", Example, "--week", "2026-12-09", "--save", document, "--pdf", pdf}, {},
+                                    language.locale);
         ASSERT_EQ(run.exitCode, 0) << name << shown(run);
+        // Each column title fits its column: a title broken over two lines
+        // does not read whole in the PDF's text.
+        const QString text = pdftools::output("pdftotext", {"-layout", pdf, "-"});
+        for (const QString& title : language.titles)
+            EXPECT_EQ(text.count(QRegularExpression("(^|\\s)" + QRegularExpression::escape(title) + "(\\s|$)")), 6)
+                << name << " " << title.toStdString() << "\n" << text.toStdString();
         QByteArray json;
         ASSERT_TRUE(runProgram("/usr/bin/python3", {DORVANE_DOCX_DUMP, document}, 120000, &json)) << json.toStdString();
         const QJsonObject dump = QJsonDocument::fromJson(json).object();
