@@ -67,18 +67,24 @@ void fillOutlines(QPainter& painter, const render::PlacedText& text, const QGlyp
 // grid lines and text, nothing of the white ground.
 void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyphs)
 {
-    for (const render::Fill& fill : layout.fills)
-        painter.fillRect(fill.rect, fill.colour);
-    for (const QRect& line : layout.lines)
-        painter.fillRect(line, Qt::black);
+    // A page shows its band of the layout through a clip. What lies outside
+    // it is left out, not merely hidden: a PDF keeps every drawing command,
+    // so each page of a long document would carry the whole document, and
+    // its text layer would hold the lines of the neighbouring pages too. A
+    // line of text belongs to the page of its baseline.
+    const bool clipped = painter.hasClipping();
+    const QRectF clip = clipped ? painter.clipBoundingRect() : QRectF();
+    for (const render::Fill& fill : layout.fills) {
+        if (!clipped || clip.intersects(fill.rect))
+            painter.fillRect(fill.rect, fill.colour);
+    }
+    for (const QRect& line : layout.lines) {
+        if (!clipped || clip.intersects(line))
+            painter.fillRect(line, Qt::black);
+    }
 
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setPen(Qt::black);
-    // A page shows its band of the layout through a clip; text outside it is
-    // left out, not merely hidden, or a PDF's text layer would hold the lines
-    // of the neighbouring pages too. A line belongs to the page of its baseline.
-    const bool clipped = painter.hasClipping();
-    const QRectF clip = clipped ? painter.clipBoundingRect() : QRectF();
     // A PDF maps glyphs back to characters through the face's character
     // map alone: where that cannot find a text's characters, its glyphs are
     // drawn as outlines and its characters laid invisibly over them.
