@@ -13,6 +13,8 @@
 #include <QClipboard>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QPainter>
+#include <QPicture>
 
 #include <gtest/gtest.h>
 
@@ -202,6 +204,32 @@ TEST(DocumentRenderer, FillsAndGridLinesFallOnTheCells)
     const render::TableGeometry plainTable = DocumentLayout::of(plain).tables[0];
     EXPECT_TRUE(ink(plainImage).isEmpty());
     EXPECT_EQ(plainImage.pixel(plainTable.columnEdges[1] + 3, plainTable.rowEdges[0] + 3), qRgb(204, 255, 204));
+}
+
+// A page paints the layout through a clip to its band. What lies outside is
+// left out, not merely clipped: a PDF keeps every command, and a long
+// planner's pages each carried the whole document.
+TEST(DocumentRenderer, ABandDrawsOnlyWhatLiesInIt)
+{
+    std::vector<Row> rows;
+    for (int i = 0; i < 40; ++i)
+        rows.push_back(Row{{cell(QString::number(i), 1, PaleBlue), cell("row", 1, PaleGreen)}});
+    const DocumentLayout layout = DocumentLayout::of(tableDocument({1500, 3000}, rows));
+    const render::TableGeometry table = layout.tables[0];
+    QPicture whole;
+    QPicture band;
+    {
+        QPainter painter(&whole);
+        paintDocument(layout, painter);
+    }
+    {
+        QPainter painter(&band);
+        painter.setClipRect(QRectF(0, table.rowEdges[10], layout.size.width(), table.rowEdges[12] - table.rowEdges[10]));
+        paintDocument(layout, painter);
+    }
+    // Two rows of forty, and the lines at their edges.
+    EXPECT_LT(band.size() * 8, whole.size());
+    EXPECT_GT(band.size(), 0u);
 }
 
 TEST(DocumentRenderer, TexturesMixTheirColourIntoTheFill)
