@@ -8,7 +8,8 @@ For each .ts file, lupdate takes the sources' texts into a copy of it, as
 file: a text of the code missing from the file, or one the code no longer
 has, shows as a difference. Then every message must be translated: not
 unfinished, not empty, every plural form given, the same %1..%9 and %n as
-its source, and one & (a keyboard accelerator) where the source has one.
+its source, one & (a keyboard accelerator) where the source has one, and
+in a file filter ("Word Files (*.doc)|*.doc") the same patterns.
 lupdate must not warn: a warning means a text's context is not the one the
 code asks for, so its translation would never be shown.
 """
@@ -54,6 +55,8 @@ def problems(ts):
                 found.append(f"{where} -> {text!r}: the placeholders differ")
             elif bool(ACCELERATOR.search(source)) != bool(ACCELERATOR.search(text)):
                 found.append(f"{where} -> {text!r}: the keyboard accelerator (&) is missing or extra")
+            elif "|*" in source and text.split("|")[1::2] != source.split("|")[1::2]:
+                found.append(f"{where} -> {text!r}: the file patterns of the filter differ")
     return found
 
 
