@@ -668,7 +668,7 @@ Exit-Status: 0 erledigt; 1 ungültige Argumente; 2 Kalender nicht lesbar;
     <name>common::Language</name>
     <message>
         <source>en_US</source>
-        <extracomment>The locale this translation is for, as a QLocale name such as de_DE; it gives the planner its day and month names. Not shown.</extracomment>
+        <extracomment>The locale this translation is for, as a QLocale name such as de_DE; it gives the planner and the day pages their day names. Not shown.</extracomment>
         <translation>de_DE</translation>
     </message>
 </context>

@@ -668,7 +668,7 @@ calendario; 3 no se pudo escribir un archivo o no se pudo imprimir el trabajo.
     <name>common::Language</name>
     <message>
         <source>en_US</source>
-        <extracomment>The locale this translation is for, as a QLocale name such as de_DE; it gives the planner its day and month names. Not shown.</extracomment>
+        <extracomment>The locale this translation is for, as a QLocale name such as de_DE; it gives the planner and the day pages their day names. Not shown.</extracomment>
         <translation>es_ES</translation>
     </message>
 </context>

@@ -668,7 +668,7 @@ pu être lu ; 3 un fichier n&apos;a pas pu être écrit ou la tâche imprimée.
     <name>common::Language</name>
     <message>
         <source>en_US</source>
-        <extracomment>The locale this translation is for, as a QLocale name such as de_DE; it gives the planner its day and month names. Not shown.</extracomment>
+        <extracomment>The locale this translation is for, as a QLocale name such as de_DE; it gives the planner and the day pages their day names. Not shown.</extracomment>
         <translation>fr_FR</translation>
     </message>
 </context>

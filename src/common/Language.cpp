@@ -60,7 +60,7 @@ QLocale windowLocale()
     // Each translation names its own locale here, so the answer follows
     // whichever translation is installed, in the program or in a test.
     //: The locale this translation is for, as a QLocale name such as de_DE; it
-    //: gives the planner its day and month names. Not shown.
+    //: gives the planner and the day pages their day names. Not shown.
     return QLocale(QCoreApplication::translate("common::Language", "en_US"));
 }
 

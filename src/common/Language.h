@@ -31,8 +31,8 @@ QLocale messagesLocale();
 bool installTranslations(const QLocale& locale = messagesLocale(), const QString& folder = translationsFolder());
 
 // The locale of the language the installed translation speaks; English
-// (United States) when none is installed. Day and month names of the planner
-// and the day pages come from it.
+// (United States) when none is installed. The day names of the planner and of
+// the day pages come from it; dates keep the user's own format (QLocale()).
 QLocale windowLocale();
 
 }  // namespace common
