@@ -1,6 +1,7 @@
 // Dorvane: the week entry window is the program's start-up window; its load
 // step runs the start-up order, and closing it ends the program. Any option
 // on the command line makes it a run without a window instead (src/cli).
+#include "Console.h"
 #include "Program.h"
 #include "cli/CommandLine.h"
 #include "cli/CommandLineRun.h"
@@ -12,8 +13,10 @@
 int main(int argc, char** argv)
 {
     // Decided before any application object exists: the window's needs a display.
-    if (cli::wantsCommandLineRun(argc, argv))
+    if (cli::wantsCommandLineRun(argc, argv)) {
+        connectToConsole();
         return cli::runCommandLine(argc, argv, QStringLiteral(DORVANE_VERSION));
+    }
 
     QApplication application(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(DORVANE_VERSION));

@@ -2,6 +2,7 @@
 
 #include "ImportError.h"
 #include "ImportLimits.h"
+#include "ZoneData.h"
 
 #include <QCoreApplication>
 
@@ -260,6 +261,8 @@ SiftedText siftedText(QByteArrayView text)
 
 icalcomponent* parsedTree(const QByteArray& text)
 {
+    // Before libical's first look at a zone, which it remembers.
+    useZoneData();
     LineFeed feed{text.constData(), text.constData() + text.size(), text.constData()};
     const std::unique_ptr<icalparser, void (*)(icalparser*)> parser(icalparser_new(), icalparser_free);
     if (!parser)

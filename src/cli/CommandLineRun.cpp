@@ -3,6 +3,7 @@
 #include "cli/BatchRun.h"
 #include "cli/CommandLine.h"
 #include "cli/HeadlessMessageBoxes.h"
+#include "cli/HeadlessPlatform.h"
 #include "common/Language.h"
 #include "seam/Seam.h"
 
@@ -26,7 +27,7 @@ void keepQtNotesQuiet(QtMsgType type, const QMessageLogContext&, const QString& 
 
 int runCommandLine(int& argc, char** argv, const QString& version)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", headlessPlatform());
     qInstallMessageHandler(keepQtNotesQuiet);
     QGuiApplication application(argc, argv);
     QCoreApplication::setApplicationVersion(version);

@@ -41,9 +41,13 @@ bool installTranslations(const QLocale& locale, const QString& folder)
         return false;
     // Matched to our translation's language rather than to the user's first
     // choice: a user whose first language we lack reads English throughout.
+    // Qt's own come from beside the program where they travel with it (the
+    // Windows build), otherwise from where the system keeps Qt's.
     auto qt = std::make_unique<QTranslator>();
-    const bool qtLoaded = qt->load(QLocale(ours->language()), QStringLiteral("qtbase"), QStringLiteral("_"),
-                                   QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    const QLocale qtLocale(ours->language());
+    const bool qtLoaded =
+        qt->load(qtLocale, QStringLiteral("qtbase"), QStringLiteral("_"), folder) ||
+        qt->load(qtLocale, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     const auto install = [&](QTranslator* translator) {
         translator->setObjectName(installed);
         translator->setParent(application);

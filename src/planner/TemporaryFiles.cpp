@@ -2,6 +2,7 @@
 
 #include "DocumentLocks.h"
 #include "files/AtomicFileWriter.h"
+#include "files/FileSystem.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -9,12 +10,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
 #include <stdexcept>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace TemporaryFiles {
 namespace {
@@ -25,22 +21,25 @@ namespace {
 // and refused when someone else already put a folder or link there.
 QString privateFolder(const QString& path)
 {
-    const QByteArray native = QFile::encodeName(path);
-    if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST)
+    const std::optional<files::FolderProblem> problem = files::ownPrivateFolder(path);
+    if (!problem)
+        return path;
+    switch (problem->kind) {
+    case files::FolderProblem::CannotCreate:
         fail(QCoreApplication::translate(
             "TemporaryFiles", "Cannot create the temporary folder %1: %2")
-                 .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
-    struct stat info {};
-    if (::lstat(native.constData(), &info) != 0 || !S_ISDIR(info.st_mode))
+                 .arg(path, problem->reason));
+    case files::FolderProblem::NotAFolder:
         fail(QCoreApplication::translate(
             "TemporaryFiles", "The temporary folder %1 is not a folder").arg(path));
-    if (info.st_uid != ::geteuid())
+    case files::FolderProblem::OtherUser:
         fail(QCoreApplication::translate(
             "TemporaryFiles", "The temporary folder %1 belongs to another user").arg(path));
-    if ((info.st_mode & 0077) != 0 && ::chmod(native.constData(), 0700) != 0)
-        fail(QCoreApplication::translate(
-            "TemporaryFiles", "The temporary folder %1 cannot be made private").arg(path));
-    return path;
+    case files::FolderProblem::CannotMakePrivate:
+        break;
+    }
+    fail(QCoreApplication::translate(
+        "TemporaryFiles", "The temporary folder %1 cannot be made private").arg(path));
 }
 
 }  // namespace
@@ -53,7 +52,7 @@ QString folder()
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
         return runtime;
-    return privateFolder(QDir::tempPath() + QStringLiteral("/dorvane-") + QString::number(::geteuid()));
+    return privateFolder(QDir::tempPath() + QStringLiteral("/dorvane-") + files::userKey());
 }
 
 int drawDigit() { return int(QRandomGenerator::system()->bounded(1, 10)); }
@@ -64,18 +63,15 @@ bool reserve(const QString& path)
     // even when its file is gone for a moment (SaveAs renames over it).
     if (!DocumentLocks::hold(path))
         return false;
-    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd >= 0) {
-        ::close(fd);
+    const std::optional<files::CreateFailure> failure = files::createNewFile(path);
+    if (!failure)
         return true;
-    }
-    const int error = errno;
     DocumentLocks::release(path);  // the name stays with whoever made that file
-    if (error == EEXIST)
+    if (failure->exists)
         return false;
     fail(QCoreApplication::translate(
             "TemporaryFiles", "Cannot create the temporary document %1: %2")
-             .arg(path, QString::fromLocal8Bit(std::strerror(error))));
+             .arg(path, failure->reason));
 }
 
 QString reservePicture(const QString& folder, const std::function<int()>& nextDigit)

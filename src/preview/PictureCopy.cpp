@@ -1,35 +1,18 @@
 #include "preview/PictureCopy.h"
 
 #include "platform/SystemClipboard.h"
+#include "preview/PictureVector.h"
 #include "preview/PlannerPages.h"
 
 #include <QCoreApplication>
 #include <QBuffer>
 #include <QMimeData>
 #include <QPainter>
-#include <QSvgGenerator>
 
 #include <cmath>
 #include <stdexcept>
 
 namespace preview {
-
-QByteArray pictureSvg(const word::DocumentPages& pages)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(pages.pictureSize());
-    svg.setViewBox(QRect(QPoint(0, 0), pages.pictureSize()));
-    svg.setResolution(96);
-    svg.setTitle(pages.title());
-    svg.setDescription(QStringLiteral("Made by Dorvane"));
-    QPainter painter(&svg);
-    pages.paintPicture(painter);
-    painter.end();
-    return buffer.data();
-}
 
 QImage pictureBitmap(const word::DocumentPages& pages, int dpi)
 {
@@ -57,7 +40,7 @@ void copyPicture(const QString& wordFile)
 {
     const word::DocumentPages pages = readPlannerPages(wordFile);
     auto* data = new QMimeData;
-    data->setData(QStringLiteral("image/svg+xml"), pictureSvg(pages));
+    addVectorPicture(*data, pages);
     // Qt offers an image as PNG (and the other bitmap formats it writes).
     data->setImageData(pictureBitmap(pages, BitmapDpi));
     platform::systemClipboard().setMimeData(data);

@@ -8,7 +8,7 @@
 
 namespace remote {
 
-// The desktop's keyring (Secret Service, through QtKeychain), holding one
+// The system's keyring (KeyringSecret.h), holding one
 // user name and password for each server a user asked to be remembered.
 // The key is the server's origin ("https://host:port"); nothing goes into a
 // settings file. Without a keyring read() finds nothing and store() does

@@ -1,5 +1,6 @@
 #include "PlannerRun.h"
 
+#include "files/FileSystem.h"
 #include "word/Engine.h"
 #include "word/PictureSink.h"
 #include "word/engine/OpenDocument.h"
@@ -9,8 +10,6 @@
 #include <QFile>
 
 #include <stdexcept>
-
-#include <unistd.h>
 
 namespace plannertest {
 namespace {
@@ -110,7 +109,7 @@ QStringList filesIn(const QString& folder)
 {
     QStringList files = QDir(folder).entryList(QDir::Files | QDir::System | QDir::Hidden, QDir::Name);
     // The file whose locks hold document names stays for good; it is no leftover.
-    files.removeAll(QStringLiteral(".kelvas-%1.lock").arg(::geteuid()));
+    files.removeAll(QStringLiteral(".kelvas-%1.lock").arg(files::userKey()));
     return files;
 }
 

@@ -1,0 +1,7 @@
+#include "cli/HeadlessPlatform.h"
+
+namespace cli {
+
+const char* headlessPlatform() { return "minimal:enable_fonts"; }
+
+}  // namespace cli
