@@ -7,11 +7,11 @@
 ; into the program's folder stays, and so does the folder then.
 ;
 ; For all users, under Program Files; /S installs and uninstalls silently.
-Unicode true
+; A 64-bit installer for a 64-bit program: it runs where the program does
+; (and under a 64-bit Wine, which has no 32-bit side).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
-
-!include "x64.nsh"
 
 !define PRODUCT "Dorvane Weekly Planner"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Dorvane"
@@ -28,18 +28,6 @@ Page directory
 Page instfiles
 UninstPage uninstConfirm
 UninstPage instfiles
-
-Function .onInit
-  ${IfNot} ${RunningX64}
-    MessageBox MB_ICONSTOP "Dorvane needs a 64-bit Windows." /SD IDOK
-    Abort
-  ${EndIf}
-  SetRegView 64
-FunctionEnd
-
-Function un.onInit
-  SetRegView 64
-FunctionEnd
 
 Section "Dorvane"
   SetShellVarContext all

@@ -10,7 +10,8 @@
 #   4. the installer: a silent install, dorvane.exe --version from the
 #      installed folder, and a silent uninstall that leaves nothing of ours.
 #
-#   run-wine-tests.sh [WINDOWS_BUILD] [LINUX_BUILD]    (build-windows, build)
+#   run-wine-tests.sh [WINDOWS_BUILD] [LINUX_BUILD] [PICTURES]   (build-windows, build)
+# PICTURES, when given, keeps the photographs of the windows there.
 # Needs scripts/build-windows.sh --tests and scripts/build.sh first.
 set -euo pipefail
 
@@ -32,6 +33,7 @@ unset TZ
 top=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(realpath "${1:-$top/build-windows}")
 linux=$(realpath "${2:-$top/build}")
+pictures=${3:-}
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
 version=$(sed -n 's/^project(Dorvane VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")
@@ -64,10 +66,13 @@ export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # The same English (US) as the Linux run the planners are compared with.
 export LANG=en_US.UTF-8
 "$wine" wineboot -i >/dev/null 2>&1
-"$wineserver" -w
+timeout 120 "$wineserver" -w || true
 # The planner's font is Trebuchet MS, which Linux draws in DejaVu Sans (by
 # fontconfig's choice): the same here, as a Windows with that font would.
-"$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Trebuchet MS' /d 'DejaVu Sans' /f >/dev/null
+# The windows' own fonts (Tahoma, Windows' dialog fonts) likewise.
+for font in 'Trebuchet MS' Tahoma 'MS Shell Dlg' 'MS Shell Dlg 2' 'Segoe UI'; do
+  "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$font" /d 'DejaVu Sans' /f >/dev/null
+done
 # The prefix's temporary folder (%TEMP%), to look into afterwards.
 temp_windows=$("$wine" cmd /c 'echo %TEMP%' | tr -d '\r')
 temp_unix=$("$wine" winepath -u "$temp_windows" | tr -d '\r')
@@ -97,13 +102,13 @@ check "exit 1 and a message for a bad option" \
   _ "$wine" "$exe" "$work/cli/stderr"
 
 # 3. The windows.
-check "the windows under Wine" "$top/tests/windows/window_check.sh" "$exe" "$linux" "$work/window" "$temp_unix"
+check "the windows under Wine" "$top/tests/windows/window_check.sh" "$exe" "$linux" "${pictures:-$work/window}" "$temp_unix"
 
 # 4. The installer.
 setup="$build/dorvane-$version-setup.exe"
 installed="$WINEPREFIX/drive_c/Program Files/Dorvane"
-"$wine" "$setup" /S
-"$wineserver" -w
+check "the silent installer ends well" "$wine" "$setup" /S
+timeout 120 "$wineserver" -w || true
 check "the installer puts dorvane.exe under Program Files" test -f "$installed/dorvane.exe"
 check "the installed dorvane.exe --version" \
   bash -c '[[ $("$1" "$2" --version) == "dorvane $3"* ]]' _ "$wine" "$installed/dorvane.exe" "$version"
@@ -111,8 +116,8 @@ check "a Start-menu entry" test -f "$WINEPREFIX/drive_c/ProgramData/Microsoft/Wi
 check "registered in Apps and Features" \
   bash -c '"$1" reg query "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Dorvane" /v DisplayName 2>/dev/null | grep -q "Dorvane Weekly Planner"' _ "$wine"
 echo "my own skin" >"$installed/x/o.cjs"
-"$wine" "$installed/uninstall.exe" /S
-"$wineserver" -w
+check "the silent uninstaller ends well" "$wine" "$installed/uninstall.exe" /S
+timeout 120 "$wineserver" -w || true
 check "uninstalling leaves only what the user added" \
   bash -c '[[ "$(cd "$1" && find . -type f)" == "./x/o.cjs" ]]' _ "$installed"
 check "uninstalling removes the registration" \
