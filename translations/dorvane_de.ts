@@ -734,7 +734,7 @@ Exit-Status: 0 erledigt; 1 ungültige Argumente; 2 Kalender nicht lesbar;
     </message>
 </context>
 <context>
-    <name>preview::OutputFile</name>
+    <name>output::OutputFile</name>
     <message>
         <source>Are you sure you wish to overwrite %1 ?</source>
         <translation>Möchten Sie %1 wirklich überschreiben ?</translation>
@@ -749,7 +749,7 @@ Exit-Status: 0 erledigt; 1 ungültige Argumente; 2 Kalender nicht lesbar;
     </message>
 </context>
 <context>
-    <name>preview::PdfExport</name>
+    <name>output::PdfExport</name>
     <message>
         <source>The PDF pages could not be made.</source>
         <translation>Die PDF-Seiten konnten nicht erstellt werden.</translation>
@@ -764,14 +764,14 @@ Exit-Status: 0 erledigt; 1 ungültige Argumente; 2 Kalender nicht lesbar;
     </message>
 </context>
 <context>
-    <name>preview::PictureCopy</name>
+    <name>output::PictureCopy</name>
     <message>
         <source>There is not enough memory for the picture.</source>
         <translation>Für das Bild ist nicht genügend Arbeitsspeicher vorhanden.</translation>
     </message>
 </context>
 <context>
-    <name>preview::PlannerPrinter</name>
+    <name>output::PlannerPrinter</name>
     <message>
         <source>No printer is set up on this computer.</source>
         <translation>Auf diesem Computer ist kein Drucker eingerichtet.</translation>

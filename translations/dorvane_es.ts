@@ -734,7 +734,7 @@ calendario; 3 no se pudo escribir un archivo o no se pudo imprimir el trabajo.
     </message>
 </context>
 <context>
-    <name>preview::OutputFile</name>
+    <name>output::OutputFile</name>
     <message>
         <source>Are you sure you wish to overwrite %1 ?</source>
         <translation>¿Está seguro de que desea sobrescribir %1 ?</translation>
@@ -749,7 +749,7 @@ calendario; 3 no se pudo escribir un archivo o no se pudo imprimir el trabajo.
     </message>
 </context>
 <context>
-    <name>preview::PdfExport</name>
+    <name>output::PdfExport</name>
     <message>
         <source>The PDF pages could not be made.</source>
         <translation>No se pudieron generar las páginas PDF.</translation>
@@ -764,14 +764,14 @@ calendario; 3 no se pudo escribir un archivo o no se pudo imprimir el trabajo.
     </message>
 </context>
 <context>
-    <name>preview::PictureCopy</name>
+    <name>output::PictureCopy</name>
     <message>
         <source>There is not enough memory for the picture.</source>
         <translation>No hay memoria suficiente para la imagen.</translation>
     </message>
 </context>
 <context>
-    <name>preview::PlannerPrinter</name>
+    <name>output::PlannerPrinter</name>
     <message>
         <source>No printer is set up on this computer.</source>
         <translation>No hay ninguna impresora configurada en este equipo.</translation>

@@ -734,7 +734,7 @@ pu être lu ; 3 un fichier n&apos;a pas pu être écrit ou la tâche imprimée.
     </message>
 </context>
 <context>
-    <name>preview::OutputFile</name>
+    <name>output::OutputFile</name>
     <message>
         <source>Are you sure you wish to overwrite %1 ?</source>
         <translation>Voulez-vous vraiment remplacer %1 ?</translation>
@@ -749,7 +749,7 @@ pu être lu ; 3 un fichier n&apos;a pas pu être écrit ou la tâche imprimée.
     </message>
 </context>
 <context>
-    <name>preview::PdfExport</name>
+    <name>output::PdfExport</name>
     <message>
         <source>The PDF pages could not be made.</source>
         <translation>Les pages PDF n&apos;ont pas pu être créées.</translation>
@@ -764,14 +764,14 @@ pu être lu ; 3 un fichier n&apos;a pas pu être écrit ou la tâche imprimée.
     </message>
 </context>
 <context>
-    <name>preview::PictureCopy</name>
+    <name>output::PictureCopy</name>
     <message>
         <source>There is not enough memory for the picture.</source>
         <translation>La mémoire est insuffisante pour l&apos;image.</translation>
     </message>
 </context>
 <context>
-    <name>preview::PlannerPrinter</name>
+    <name>output::PlannerPrinter</name>
     <message>
         <source>No printer is set up on this computer.</source>
         <translation>Aucune imprimante n&apos;est configurée sur cet ordinateur.</translation>

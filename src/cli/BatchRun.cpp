@@ -8,8 +8,8 @@
 #include "common/ErrorReport.h"
 #include "planner/PlannerGenerator.h"
 #include "platform/MessageBoxes.h"
-#include "preview/PdfExport.h"
-#include "preview/PlannerPrinter.h"
+#include "output/PdfExport.h"
+#include "output/PlannerPrinter.h"
 #include "word/Document.h"
 #include "word/DocumentPages.h"
 
@@ -84,9 +84,9 @@ ExitStatus runBatch(const BatchRequest& request, QTextStream& summary)
                 pages = word::DocumentPages::of(document);
         });
         if (!request.pdfFile.isEmpty())
-            preview::writePdfFile(*pages, request.pdfFile);
+            output::writePdfFile(*pages, request.pdfFile);
         if (request.print)
-            preview::printPages(*pages, request.printer);
+            output::printPages(*pages, request.printer);
     } catch (...) {
         report(common::describeCurrentException());
         return NotWritten;

@@ -11,7 +11,7 @@
 #include "desktop/PictureBox.h"
 #include "platform/Twips.h"
 #include "platform/ProgramEnvironment.h"
-#include "preview/OutputFile.h"
+#include "output/OutputFile.h"
 #include "preview/PreviewCommands.h"
 
 #include <QApplication>
@@ -287,7 +287,7 @@ void PreviewWindow::copyDocument(const QString& target) const
     if (!source.isOpen() || source.error() != QFileDevice::NoError)
         throw std::runtime_error(
             tr("Cannot read the planner document %1: %2").arg(temporaryDocument, source.errorString()).toStdString());
-    OutputFile::write(target, bytes);
+    output::OutputFile::write(target, bytes);
 }
 
 void PreviewWindow::saveClicked()
@@ -311,7 +311,7 @@ void PreviewWindow::saveClicked()
         if (exists) {
             platform::Answer answer = platform::Answer::No;
             step(114, [&] {
-                answer = OutputFile::askOverwrite(chosen);
+                answer = output::OutputFile::askOverwrite(chosen);
             });
             // The old file is not deleted here: the copy replaces it once complete.
             step(116, [&] { yes = answer == platform::Answer::Yes; });
@@ -327,7 +327,7 @@ void PreviewWindow::saveClicked()
         copied = step(124, [&] { copyDocument(chosen); });
     // A failed copy has been reported; it is no success to announce.
     if (copied)
-        step(126, [&] { OutputFile::reportDone(); });
+        step(126, [&] { output::OutputFile::reportDone(); });
 }
 
 void PreviewWindow::backClicked()

@@ -1,7 +1,7 @@
-#include "preview/PictureCopy.h"
+#include "output/PictureCopy.h"
 
 #include "platform/SystemClipboard.h"
-#include "preview/PlannerPages.h"
+#include "output/PlannerPages.h"
 
 #include <QCoreApplication>
 #include <QBuffer>
@@ -12,7 +12,7 @@
 #include <cmath>
 #include <stdexcept>
 
-namespace preview {
+namespace output {
 
 QByteArray pictureSvg(const word::DocumentPages& pages)
 {
@@ -39,7 +39,7 @@ QImage pictureBitmap(const word::DocumentPages& pages, int dpi)
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull())
         throw std::runtime_error(
-            QCoreApplication::translate("preview::PictureCopy", "There is not enough memory for the picture.")
+            QCoreApplication::translate("output::PictureCopy", "There is not enough memory for the picture.")
                 .toStdString());
     const int dotsPerMeter = int(std::lround(dpi / 0.0254));
     image.setDotsPerMeterX(dotsPerMeter);
@@ -63,4 +63,4 @@ void copyPicture(const QString& wordFile)
     platform::systemClipboard().setMimeData(data);
 }
 
-}  // namespace preview
+}  // namespace output

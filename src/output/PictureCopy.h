@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QString>
 
-namespace preview {
+namespace output {
 
 // "Copy Picture": puts the planner document at `wordFile` on the clipboard
 // as SVG (image/svg+xml, for programs that take vectors) and as a bitmap at
@@ -21,4 +21,4 @@ QByteArray pictureSvg(const word::DocumentPages& pages);
 // The picture as a bitmap at `dpi`.
 QImage pictureBitmap(const word::DocumentPages& pages, int dpi);
 
-}  // namespace preview
+}  // namespace output

@@ -1,10 +1,10 @@
-#include "preview/PlannerPrinter.h"
+#include "output/PlannerPrinter.h"
 
 #include "platform/PrintDialogs.h"
 #include "desktop/PrintJob.h"
 #include "files/AtomicFileWriter.h"
-#include "preview/PdfExport.h"
-#include "preview/PlannerPages.h"
+#include "output/PdfExport.h"
+#include "output/PlannerPages.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,14 +18,14 @@
 
 #include <stdexcept>
 
-namespace preview {
+namespace output {
 namespace {
 
 // Where Qt's CUPS dialog keeps the options of its job page, as name, value,
 // name, value (Qt's private PPK_CupsOptions).
 constexpr auto CupsOptionsProperty = QPrintEngine::PrintEnginePropertyKey(0xfe00);
 
-const char* const NoPrinter = QT_TRANSLATE_NOOP("preview::PlannerPrinter", "No printer is set up on this computer.");
+const char* const NoPrinter = QT_TRANSLATE_NOOP("output::PlannerPrinter", "No printer is set up on this computer.");
 
 }  // namespace
 
@@ -79,7 +79,7 @@ void printPlanner(const QString& wordFile)
     }
     // Without any queue Qt's printer falls back to a PDF writer with no file.
     if (printer.outputFormat() == QPrinter::PdfFormat || printer.printerName().isEmpty())
-        throw std::runtime_error(QCoreApplication::translate("preview::PlannerPrinter", NoPrinter).toStdString());
+        throw std::runtime_error(QCoreApplication::translate("output::PlannerPrinter", NoPrinter).toStdString());
     submitPages(pages, printer.printerName(), cupsOptions(printer));
 }
 
@@ -87,7 +87,7 @@ void printPages(const word::DocumentPages& pages, const QString& printer)
 {
     const QString queue = printer.isEmpty() ? QPrinterInfo::defaultPrinterName() : printer;
     if (queue.isEmpty())
-        throw std::runtime_error(QCoreApplication::translate("preview::PlannerPrinter", NoPrinter).toStdString());
+        throw std::runtime_error(QCoreApplication::translate("output::PlannerPrinter", NoPrinter).toStdString());
     submitPages(pages, queue, {{QStringLiteral("media"), pages.pageLayout().pageSize().key()}});
 }
 
@@ -101,7 +101,7 @@ void submitPages(const word::DocumentPages& pages, const QString& queue, const Q
     const QString reason = files::AtomicFileWriter::write(spool, pdfBytes(pages));
     if (!reason.isEmpty())
         throw std::runtime_error(
-            QCoreApplication::translate("preview::PlannerPrinter", "Cannot write a temporary file for printing: %1")
+            QCoreApplication::translate("output::PlannerPrinter", "Cannot write a temporary file for printing: %1")
                 .arg(reason)
                 .toStdString());
     const std::unique_ptr<const QString, void (*)(const QString*)> removeSpool(&spool, [](const QString* path) {
@@ -110,4 +110,4 @@ void submitPages(const word::DocumentPages& pages, const QString& queue, const Q
     desktop::submitPrintJob({queue, spool, pages.title(), options});
 }
 
-}  // namespace preview
+}  // namespace output

@@ -10,7 +10,7 @@ class DocumentPages;
 
 class QPrinter;
 
-namespace preview {
+namespace output {
 
 // "Print...": reads the planner document at `wordFile`, opens the system's
 // print dialog on the document's paper and margins, and prints to the
@@ -37,4 +37,4 @@ void submitPages(const word::DocumentPages& pages, const QString& queue, const Q
 // dialog page (pages per sheet, banners, ...).
 QList<QPair<QString, QString>> cupsOptions(const QPrinter& printer);
 
-}  // namespace preview
+}  // namespace output
