@@ -2,7 +2,7 @@
 
 #include "cli/ImportedWeek.h"
 #include "calendar/CalendarFile.h"
-#include "calendar/ImportError.h"
+#include "errors/UserError.h"
 #include "calendar/ImportSummary.h"
 #include "calendar/Occurrences.h"
 #include "common/ErrorReport.h"
@@ -66,7 +66,7 @@ ExitStatus runBatch(const BatchRequest& request, QTextStream& summary)
                 summary << calendar::importSummary(layout, QLocale()) << Qt::endl;
             }
         }
-    } catch (const calendar::ImportError& error) {
+    } catch (const errors::UserError& error) {
         report(QCoreApplication::translate("cli::BatchRun", "The calendar \"%1\" cannot be imported.\n\n%2")
                    .arg(QFileInfo(request.source).fileName(), error.message()));
         return CalendarUnreadable;

@@ -8,7 +8,7 @@
 #include "entry/OpenAddressDialog.h"
 #include "entry/RemoteDialogs.h"
 #include "calendar/CalendarFile.h"
-#include "calendar/ImportError.h"
+#include "errors/UserError.h"
 #include "calendar/ImportSummary.h"
 #include "calendar/Occurrences.h"
 #include "common/ErrorReport.h"
@@ -17,7 +17,7 @@
 #include "remote/CalendarAddress.h"
 #include "remote/PasswordKeyring.h"
 #include "remote/RemoteCalendar.h"
-#include "remote/RemoteError.h"
+#include "remote/Cancelled.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -151,7 +151,7 @@ void EntryWindow::importCalendarFile(const QString& path)
     step(100, [&] {
         try {
             importCalendar(path);
-        } catch (const calendar::ImportError& error) {
+        } catch (const errors::UserError& error) {
             m_pointer.setShape(Shape::Arrow);
             platform::showMessage(tr("The calendar \"%1\" cannot be imported.\n\n%2")
                                       .arg(QFileInfo(path).fileName(), error.message()));
@@ -184,6 +184,9 @@ void EntryWindow::importCalendarAddress(const QString& text)
         return;
     m_busy = true;
     QString shown = text.trimmed();
+    // The server's failures name the address; once its data is here, the
+    // calendar's own failures name the calendar.
+    bool atServer = true;
     try {
         const remote::CalendarAddress address = remote::CalendarAddress::parse(text);
         shown = address.display();
@@ -195,6 +198,7 @@ void EntryWindow::importCalendarAddress(const QString& text)
         OpenAddressDialog::remember(shown);
         if (!source.isCalDav()) {
             m_pointer.setShape(Shape::Hourglass);
+            atServer = false;
             const std::optional<SharedCalendar> file =
                 readAside(this, [data = source.fileData()] { return calendar::CalendarFile::fromData(data); });
             m_pointer.setShape(Shape::Arrow);
@@ -206,21 +210,23 @@ void EntryWindow::importCalendarAddress(const QString& text)
             m_pointer.setShape(Shape::Arrow);
             if (const std::optional<QDate> monday = askWeek(today())) {
                 m_pointer.setShape(Shape::Hourglass);
-                const std::optional<SharedCalendar> file = readAside(
-                    this, [data = source.weekData(*monday)] { return calendar::CalendarFile::fromData(data); });
+                const QByteArray data = source.weekData(*monday);
+                const QString name = source.name();
+                atServer = false;
+                const std::optional<SharedCalendar> file =
+                    readAside(this, [data] { return calendar::CalendarFile::fromData(data); });
                 m_pointer.setShape(Shape::Arrow);
                 if (file)
-                    placeWeek(*file, *monday, source.name());
+                    placeWeek(*file, *monday, name);
             }
         }
     } catch (const remote::Cancelled&) {
         // The user stopped it; nothing changed and nothing needs saying.
-    } catch (const remote::RemoteError& error) {
+    } catch (const errors::UserError& error) {
         m_pointer.setShape(Shape::Arrow);
-        platform::showMessage(tr("The calendar at %1 cannot be opened.\n\n%2").arg(shown, error.message()));
-    } catch (const calendar::ImportError& error) {
-        m_pointer.setShape(Shape::Arrow);
-        platform::showMessage(tr("The calendar \"%1\" cannot be imported.\n\n%2").arg(shown, error.message()));
+        platform::showMessage((atServer ? tr("The calendar at %1 cannot be opened.\n\n%2")
+                                        : tr("The calendar \"%1\" cannot be imported.\n\n%2"))
+                                  .arg(shown, error.message()));
     }
     m_pointer.setShape(Shape::Arrow);
     m_busy = false;

@@ -1,10 +1,10 @@
 #include "output/OutputFile.h"
 
 #include "common/Files.h"
+#include "errors/UserError.h"
 #include "files/AtomicFileWriter.h"
 
 #include <QCoreApplication>
-#include <stdexcept>
 
 namespace output {
 
@@ -19,10 +19,10 @@ bool OutputFile::mayWrite(const QString& path) { return !common::fileExists(path
 
 void OutputFile::write(const QString& path, const QByteArray& bytes)
 {
-    const QString reason = files::AtomicFileWriter::write(path, bytes);
-    if (!reason.isEmpty())
-        throw std::runtime_error(
-            QCoreApplication::translate("output::OutputFile", "Cannot write %1: %2").arg(path, reason).toStdString());
+    const errors::Outcome written = files::AtomicFileWriter::write(path, bytes);
+    if (!written)
+        throw errors::UserError(
+            QCoreApplication::translate("output::OutputFile", "Cannot write %1: %2").arg(written.what(), written.why()));
 }
 
 void OutputFile::reportDone() { platform::showMessage(QCoreApplication::translate("output::OutputFile", "Done.")); }

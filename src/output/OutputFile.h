@@ -22,7 +22,7 @@ public:
     static bool mayWrite(const QString& path);
 
     // Writes `bytes` to `path` whole or not at all (files::AtomicFileWriter).
-    // Throws std::runtime_error "Cannot write <path>: <reason>" when it fails;
+    // Throws errors::UserError "Cannot write <path>: <reason>" when it fails;
     // the file at `path` is then as it was.
     static void write(const QString& path, const QByteArray& bytes);
 

@@ -1,5 +1,6 @@
 #include "output/PdfExport.h"
 
+#include "errors/UserError.h"
 #include "platform/FileDialogs.h"
 #include "output/OutputFile.h"
 #include "output/PlannerPages.h"
@@ -9,8 +10,6 @@
 #include <QPdfWriter>
 #include <QBuffer>
 
-#include <stdexcept>
-
 namespace output {
 
 void writePdf(const word::DocumentPages& pages, QIODevice& device)
@@ -19,8 +18,7 @@ void writePdf(const word::DocumentPages& pages, QIODevice& device)
     writer.setTitle(pages.title());
     writer.setCreator(QStringLiteral("Dorvane"));
     if (!pages.print(writer))
-        throw std::runtime_error(
-            QCoreApplication::translate("output::PdfExport", "The PDF pages could not be made.").toStdString());
+        throw errors::UserError(QCoreApplication::translate("output::PdfExport", "The PDF pages could not be made."));
 }
 
 QByteArray pdfBytes(const word::DocumentPages& pages)

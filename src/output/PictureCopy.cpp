@@ -1,5 +1,6 @@
 #include "output/PictureCopy.h"
 
+#include "errors/UserError.h"
 #include "platform/SystemClipboard.h"
 #include "output/PlannerPages.h"
 
@@ -10,7 +11,6 @@
 #include <QSvgGenerator>
 
 #include <cmath>
-#include <stdexcept>
 
 namespace output {
 
@@ -38,9 +38,8 @@ QImage pictureBitmap(const word::DocumentPages& pages, int dpi)
                      int(std::ceil(pages.pictureSize().height() * scale)));
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull())
-        throw std::runtime_error(
-            QCoreApplication::translate("output::PictureCopy", "There is not enough memory for the picture.")
-                .toStdString());
+        throw errors::UserError(
+            QCoreApplication::translate("output::PictureCopy", "There is not enough memory for the picture."));
     const int dotsPerMeter = int(std::lround(dpi / 0.0254));
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);

@@ -2,6 +2,7 @@
 
 #include "platform/PrintDialogs.h"
 #include "desktop/PrintJob.h"
+#include "errors/UserError.h"
 #include "files/AtomicFileWriter.h"
 #include "output/PdfExport.h"
 #include "output/PlannerPages.h"
@@ -15,8 +16,6 @@
 #include <QRandomGenerator>
 
 #include <memory>
-
-#include <stdexcept>
 
 namespace output {
 namespace {
@@ -79,7 +78,7 @@ void printPlanner(const QString& wordFile)
     }
     // Without any queue Qt's printer falls back to a PDF writer with no file.
     if (printer.outputFormat() == QPrinter::PdfFormat || printer.printerName().isEmpty())
-        throw std::runtime_error(QCoreApplication::translate("output::PlannerPrinter", NoPrinter).toStdString());
+        throw errors::UserError(QCoreApplication::translate("output::PlannerPrinter", NoPrinter));
     submitPages(pages, printer.printerName(), cupsOptions(printer));
 }
 
@@ -87,7 +86,7 @@ void printPages(const word::DocumentPages& pages, const QString& printer)
 {
     const QString queue = printer.isEmpty() ? QPrinterInfo::defaultPrinterName() : printer;
     if (queue.isEmpty())
-        throw std::runtime_error(QCoreApplication::translate("output::PlannerPrinter", NoPrinter).toStdString());
+        throw errors::UserError(QCoreApplication::translate("output::PlannerPrinter", NoPrinter));
     submitPages(pages, queue, {{QStringLiteral("media"), pages.pageLayout().pageSize().key()}});
 }
 
@@ -98,12 +97,11 @@ void submitPages(const word::DocumentPages& pages, const QString& queue, const Q
     // other file, whole or not at all, under a name nobody can guess.
     const QString spool = QDir::tempPath() + QStringLiteral("/dorvane-print-") +
                           QString::number(QRandomGenerator::system()->generate64(), 16) + QStringLiteral(".pdf");
-    const QString reason = files::AtomicFileWriter::write(spool, pdfBytes(pages));
-    if (!reason.isEmpty())
-        throw std::runtime_error(
+    const errors::Outcome written = files::AtomicFileWriter::write(spool, pdfBytes(pages));
+    if (!written)
+        throw errors::UserError(
             QCoreApplication::translate("output::PlannerPrinter", "Cannot write a temporary file for printing: %1")
-                .arg(reason)
-                .toStdString());
+                .arg(written.why()));
     const std::unique_ptr<const QString, void (*)(const QString*)> removeSpool(&spool, [](const QString* path) {
         QFile::remove(*path);
     });

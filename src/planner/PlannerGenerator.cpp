@@ -3,6 +3,7 @@
 #include "PreviewHandOver.h"
 #include "TemporaryFiles.h"
 #include "common/ErrorReport.h"
+#include "errors/UserError.h"
 #include "common/ClipboardRetry.h"
 #include "common/Files.h"
 #include "common/Language.h"
@@ -141,7 +142,7 @@ void PlannerGenerator::makePreviewPicture(const QString& documentPath)
     document.Range().CopyAsPicture();
     const std::optional<QPicture> picture = common::clipboardPicture(0);
     if (!picture)
-        throw std::runtime_error(tr("The clipboard holds no picture of the planner.").toStdString());
+        throw errors::UserError(tr("The clipboard holds no picture of the planner."));
     m_picturePath = TemporaryFiles::reservePicture(TemporaryFiles::folder(), m_digits);
     TemporaryFiles::writePicture(*picture, m_picturePath);
     word.ActiveDocument().Close(DoNotSaveChanges);
@@ -364,9 +365,9 @@ void PlannerGenerator::generatePlanner()
         const QString picturePath = temporaryPicturePath();
         try {
             if (picturePath.isEmpty())
-                throw std::runtime_error(tr("There is no picture of the planner to load.").toStdString());
+                throw errors::UserError(tr("There is no picture of the planner to load."));
             if (!picture.load(picturePath))
-                throw std::runtime_error(tr("Cannot load the picture %1.").arg(picturePath).toStdString());
+                throw errors::UserError(tr("Cannot load the picture %1.").arg(picturePath));
         } catch (const std::runtime_error&) {
             // The preview keeps no earlier planner on show as if it were
             // this one: it shows none.

@@ -1,6 +1,7 @@
 #include "TemporaryFiles.h"
 
 #include "DocumentLocks.h"
+#include "errors/UserError.h"
 #include "files/AtomicFileWriter.h"
 
 #include <QDir>
@@ -12,14 +13,13 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace TemporaryFiles {
 namespace {
 
-[[noreturn]] void fail(const QString& message) { throw std::runtime_error(message.toStdString()); }
+[[noreturn]] void fail(const QString& message) { throw errors::UserError(message); }
 
 // A folder of our own in the shared temporary folder: created owner-only,
 // and refused when someone else already put a folder or link there.
@@ -105,10 +105,10 @@ void writePicture(const QPicture& picture, const QString& path)
     if (!stored.save(&buffer))
         fail(QCoreApplication::translate(
             "TemporaryFiles", "Cannot write the picture %1: it cannot be stored").arg(path));
-    const QString reason = files::AtomicFileWriter::write(path, bytes);
-    if (!reason.isEmpty())
+    const errors::Outcome written = files::AtomicFileWriter::write(path, bytes);
+    if (!written)
         fail(QCoreApplication::translate(
-            "TemporaryFiles", "Cannot write the picture %1: %2").arg(path, reason));
+            "TemporaryFiles", "Cannot write the picture %1: %2").arg(written.what(), written.why()));
 }
 
 }  // namespace TemporaryFiles

@@ -6,6 +6,7 @@
 #include "desktop/WindowColours.h"
 #include "desktop/ProgramIcon.h"
 #include "desktop/CursorFile.h"
+#include "errors/UserError.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "desktop/PictureBox.h"
@@ -285,8 +286,7 @@ void PreviewWindow::copyDocument(const QString& target) const
     if (source.open(QIODevice::ReadOnly))
         bytes = source.readAll();
     if (!source.isOpen() || source.error() != QFileDevice::NoError)
-        throw std::runtime_error(
-            tr("Cannot read the planner document %1: %2").arg(temporaryDocument, source.errorString()).toStdString());
+        throw errors::UserError(tr("Cannot read the planner document %1: %2").arg(temporaryDocument, source.errorString()));
     output::OutputFile::write(target, bytes);
 }
 
@@ -337,7 +337,7 @@ void PreviewWindow::backClicked()
     bool entryShown = false;
     step(104, [&] {
         if (!m_entry)
-            throw std::runtime_error(tr("The entry window is not available").toStdString());
+            throw errors::UserError(tr("The entry window is not available"));
         m_entry->show();
         entryShown = true;
     });
