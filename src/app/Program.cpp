@@ -6,7 +6,6 @@
 #include "platform/Clipboard.h"
 #include "platform/ProgramEnvironment.h"
 #include "platform/TerminationSignals.h"
-#include "preview/PreviewWindow.h"
 #include "word/PictureSink.h"
 
 #include <QApplication>
@@ -35,7 +34,8 @@ void endOnTerminationSignals()
 
 }  // namespace
 
-Program::Program(PlannerGenerator::DigitSource digits) : m_generator(m_entryWindow, *this, std::move(digits))
+Program::Program(PlannerGenerator::DigitSource digits)
+    : m_handOver(m_entryWindow), m_generator(m_entryWindow, m_handOver, std::move(digits))
 {
     word::PictureSinkSeam::install([](const QPicture& picture) { platform::clipboard().setPicture(picture); });
     m_entryWindow.generatePlanner = [this] { m_generator.generatePlanner(); };
@@ -63,29 +63,3 @@ void Program::start()
     }
     m_entryWindow.show();
 }
-
-preview::PreviewWindow& Program::preview()
-{
-    if (!m_previewWindow)
-        m_previewWindow = std::make_unique<preview::PreviewWindow>();
-    return *m_previewWindow;
-}
-
-void Program::showPicture(const QPicture& picture)
-{
-    preview().setPicture(picture);
-    preview().setPlannerHeading(PlannerGenerator::heading(m_entryWindow.weekTitle()));
-}
-
-void Program::resetEntryPointer() { m_entryWindow.pointer().setShape(desktop::WindowPointer::Shape::Arrow); }
-
-void Program::setDocumentPath(const QString& path) { preview().temporaryDocument = path; }
-
-void Program::showPreview()
-{
-    preview::PreviewWindow& previewWindow = preview();
-    previewWindow.setEntryWindow(&m_entryWindow);
-    previewWindow.show();
-}
-
-void Program::hideEntryWindow() { m_entryWindow.hide(); }

@@ -151,8 +151,8 @@ void PlannerGenerator::makePreviewPicture(const QString& documentPath)
     word.release();
 }
 
-void PlannerGenerator::buildWeek(const week::WeekSource& week, bool newPage, word::Application& objWord,
-                                 word::Document& objDoc, const StepRunner& step)
+QString PlannerGenerator::buildWeek(const week::WeekSource& week, bool newPage, word::Application& objWord,
+                                    word::Document& objDoc, const StepRunner& step)
 {
     word::Table table;
     // The selection every call types through: the planner document's.
@@ -164,7 +164,8 @@ void PlannerGenerator::buildWeek(const week::WeekSource& week, bool newPage, wor
         selection().ParagraphFormat().setPageBreakBefore(true);
     step(106, [&] { selection().Font().setBold(true); });
     step(108, [&] { selection().Font().setName(QStringLiteral("Trebuchet MS")); });
-    step(110, [&] { selection().TypeText(heading(week.weekTitle())); });
+    const QString typed = heading(week.weekTitle());
+    step(110, [&] { selection().TypeText(typed); });
     step(112, [&] { selection().ParagraphFormat().setAlignment(Centred); });
     step(114, [&] { selection().TypeParagraph(); });
     // The paragraph the table goes at took the page break over; the table
@@ -274,6 +275,7 @@ void PlannerGenerator::buildWeek(const week::WeekSource& week, bool newPage, wor
             }
         }
     }
+    return typed;
 }
 
 void PlannerGenerator::makeWeeks(const std::vector<const week::WeekSource*>& weeks,
@@ -323,9 +325,10 @@ void PlannerGenerator::generatePlanner()
         keeper.keep();
     });
     step(104, [&] { objDoc = objWord.Documents().Add(); });
-    buildWeek(m_week, false, objWord, objDoc, [&step](int line, const std::function<void()>& code) {
-        return step(line, code);
-    });
+    const QString plannerHeading =
+        buildWeek(m_week, false, objWord, objDoc, [&step](int line, const std::function<void()>& code) {
+            return step(line, code);
+        });
 
     // Save under a fresh temporary name; the name is taken by creating the file
     // exclusively, so nobody's file is overwritten and a taken name is drawn again.
@@ -358,7 +361,8 @@ void PlannerGenerator::generatePlanner()
     step(460, [&] { objDoc.release(); });
     step(462, [&] { objWord.release(); });
 
-    // The picture, and the hand-over to the preview window.
+    // The picture, and the hand-over to the preview window in the order
+    // PreviewHandOver gives.
     step(464, [&] { makePreviewPicture(path); });
     step(466, [&] {
         QPicture picture;
@@ -371,10 +375,10 @@ void PlannerGenerator::generatePlanner()
         } catch (const std::runtime_error&) {
             // The preview keeps no earlier planner on show as if it were
             // this one: it shows none.
-            m_handOver.showPicture(QPicture());
+            m_handOver.showPicture(QPicture(), plannerHeading);
             throw;
         }
-        m_handOver.showPicture(picture);
+        m_handOver.showPicture(picture, plannerHeading);
     });
     step(468, [&] { m_handOver.resetEntryPointer(); });
     step(470, [&] { m_handOver.setDocumentPath(path); });

@@ -76,8 +76,8 @@ private:
 
     // The heading and the table of `week` at the insertion point of `objDoc`
     // (steps 106 to 430), ending in the table's last cell. With `newPage`
-    // the heading starts a new page.
-    static void buildWeek(const week::WeekSource& week, bool newPage, word::Application& objWord,
+    // the heading starts a new page. Returns the heading it typed.
+    static QString buildWeek(const week::WeekSource& week, bool newPage, word::Application& objWord,
                           word::Document& objDoc, const StepRunner& step);
 
     const week::WeekSource& m_week;

@@ -88,7 +88,7 @@ void PlannerRun::note(const QString& call)
     handOver << call;
 }
 
-void PlannerRun::showPicture(const QPicture& shown)
+void PlannerRun::showPicture(const QPicture& shown, const QString& /*heading*/)
 {
     note(QStringLiteral("showPicture"));
     picture = shown;

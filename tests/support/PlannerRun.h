@@ -60,7 +60,7 @@ public:
     ScriptedClipboard clipboard;
 
 private:
-    void showPicture(const QPicture& shown) override;
+    void showPicture(const QPicture& shown, const QString& heading) override;
     void resetEntryPointer() override;
     void setDocumentPath(const QString& path) override;
     void showPreview() override;
