@@ -35,7 +35,7 @@ void endOnTerminationSignals()
 }  // namespace
 
 Program::Program(PlannerGenerator::DigitSource digits)
-    : m_handOver(m_entryWindow), m_generator(m_entryWindow, m_handOver, std::move(digits))
+    : m_handOver(m_entryWindow), m_generator(m_entryWindow.week(), m_handOver, std::move(digits))
 {
     word::PictureSinkSeam::install([](const QPicture& picture) { platform::clipboard().setPicture(picture); });
     m_entryWindow.generatePlanner = [this] { m_generator.generatePlanner(); };

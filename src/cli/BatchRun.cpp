@@ -1,10 +1,10 @@
 #include "cli/BatchRun.h"
 
-#include "cli/ImportedWeek.h"
 #include "calendar/CalendarFile.h"
 #include "errors/UserError.h"
 #include "calendar/ImportSummary.h"
 #include "calendar/Occurrences.h"
+#include "calendar/WeekLayout.h"
 #include "common/ErrorReport.h"
 #include "planner/PlannerGenerator.h"
 #include "platform/MessageBoxes.h"
@@ -58,7 +58,7 @@ ExitStatus runBatch(const BatchRequest& request, QTextStream& summary)
                 monday, calendar::appointmentsBetween(file, QDateTime(monday, QTime(0, 0)),
                                                       QDateTime(monday.addDays(7), QTime(0, 0))));
             const QString title = request.title.isEmpty() ? calendar::weekTitle(monday, QLocale()) : request.title;
-            weeks.push_back(importedWeek(layout, title));
+            weeks.push_back(calendar::weekOf(layout, title));
             if (!request.quiet) {
                 if (request.weeks > 1)
                     //: %1 is the title of the week, by default its Monday as the import writes it

@@ -289,13 +289,13 @@ void EntryWindow::placeWeek(const SharedCalendar& file, const QDate& monday, con
                                  platform::Buttons::YesNo)
                != platform::Answer::Yes)
         return;
-    fillWeek(week);
+    showWeek(calendar::weekOf(week, calendar::weekTitle(week.monday, QLocale())));
     platform::showMessage(calendar::importSummary(week, QLocale()));
 }
 
 bool EntryWindow::holdsTypedEntries() const
 {
-    for (const auto& store : m_stores) {
+    for (const auto& store : m_week.stores) {
         if (!store)
             continue;
         for (const week::EntryFields& row : store->rows()) {
@@ -306,18 +306,15 @@ bool EntryWindow::holdsTypedEntries() const
     return false;
 }
 
-void EntryWindow::fillWeek(const calendar::WeekLayout& week)
+void EntryWindow::showWeek(const week::Week& imported)
 {
-    // Through the boxes, as typing does, so that every page's store follows.
-    titleEdit->setText(calendar::weekTitle(week.monday, QLocale()));
-    for (int page = 0; page < week::DayPageCount; ++page) {
-        dayTabs->setCurrentIndex(page);
-        for (int row = 0; row < week::RowCount; ++row) {
-            nameBoxes[row]->setText(week.pages[page].names[row]);
-            numberBoxes[row]->setText(week.pages[page].numbers[row]);
-        }
-    }
-    dayTabs->setCurrentIndex(0);
+    m_week = imported;
+    titleEdit->setText(m_week.title);
+    // The rows follow the week: the Monday page is loaded from its store.
+    if (dayTabs->currentIndex() != 0)
+        dayTabs->setCurrentIndex(0);
+    else
+        loadDayPage();
 }
 
 bool EntryWindow::takeCalendarDrop(QEvent* event)
