@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>ChooseCalendarDialog</name>
+    <name>entry::ChooseCalendarDialog</name>
     <message>
         <source>Choose Calendar</source>
         <translation>Kalender auswählen</translation>
@@ -17,7 +17,7 @@
     </message>
 </context>
 <context>
-    <name>EntryWindow</name>
+    <name>entry::EntryWindow</name>
     <message>
         <source>Start Creating Template</source>
         <translation>Vorlage erstellen</translation>
@@ -150,7 +150,7 @@
     </message>
 </context>
 <context>
-    <name>ImportWeekDialog</name>
+    <name>entry::ImportWeekDialog</name>
     <message>
         <source>Import Week</source>
         <translation>Woche importieren</translation>
@@ -169,7 +169,7 @@
     </message>
 </context>
 <context>
-    <name>OpenAddressDialog</name>
+    <name>entry::OpenAddressDialog</name>
     <message>
         <source>Open Calendar Address</source>
         <translation>Kalenderadresse öffnen</translation>
@@ -192,7 +192,7 @@
     </message>
 </context>
 <context>
-    <name>PlannerGenerator</name>
+    <name>planner::PlannerGenerator</name>
     <message>
         <source>Week of %1</source>
         <extracomment>The planner document&apos;s heading; %1 is the week&apos;s title as typed, such as a date</extracomment>
@@ -234,7 +234,7 @@ Möchten Sie trotzdem fortfahren?</translation>
     </message>
 </context>
 <context>
-    <name>SignInDialog</name>
+    <name>entry::SignInDialog</name>
     <message>
         <source>Sign In</source>
         <translation>Anmelden</translation>
@@ -277,7 +277,7 @@ Möchten Sie trotzdem fortfahren?</translation>
     </message>
 </context>
 <context>
-    <name>TemporaryFiles</name>
+    <name>planner::TemporaryFiles</name>
     <message>
         <source>Cannot create the temporary folder %1: %2</source>
         <translation>Der temporäre Ordner %1 kann nicht erstellt werden: %2</translation>
@@ -316,7 +316,7 @@ Möchten Sie trotzdem fortfahren?</translation>
     </message>
 </context>
 <context>
-    <name>TransferProgressDialog</name>
+    <name>entry::TransferProgressDialog</name>
     <message>
         <source>Downloading Calendar</source>
         <translation>Kalender wird heruntergeladen</translation>

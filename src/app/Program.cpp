@@ -14,6 +14,7 @@
 
 #include <stdexcept>
 
+namespace app {
 namespace {
 
 // SIGTERM and SIGHUP: the run ends as closing its window ends it.
@@ -34,7 +35,7 @@ void endOnTerminationSignals()
 
 }  // namespace
 
-Program::Program(PlannerGenerator::DigitSource digits)
+Program::Program(planner::PlannerGenerator::DigitSource digits)
     : m_handOver(m_entryWindow), m_generator(m_entryWindow.week(), m_handOver, std::move(digits))
 {
     word::PictureSinkSeam::install([](const QPicture& picture) { platform::clipboard().setPicture(picture); });
@@ -47,7 +48,7 @@ Program::~Program() { word::PictureSinkSeam::install({}); }
 void Program::start()
 {
     try {
-        DocumentLocks::sweep(TemporaryFiles::folder());
+        DocumentLocks::sweep(planner::TemporaryFiles::folder());
     } catch (const std::runtime_error&) {
         // No usable temporary folder: nothing to sweep, and a generation
         // reports the folder when it needs one.
@@ -63,3 +64,5 @@ void Program::start()
     }
     m_entryWindow.show();
 }
+
+}  // namespace app

@@ -4,6 +4,8 @@
 #include "entry/EntryWindow.h"
 #include "planner/PlannerGenerator.h"
 
+namespace app {
+
 // The program's parts wired together: the entry window, the generator that
 // reads the week from it, and the hand-over (WindowHandOver) that takes each
 // planner to the preview window. Start runs the generator, the entry
@@ -14,7 +16,7 @@
 class Program final {
 public:
     // `digits` draws the temporary names; the system's random source by default.
-    explicit Program(PlannerGenerator::DigitSource digits = {});
+    explicit Program(planner::PlannerGenerator::DigitSource digits = {});
     ~Program();
 
     Program(const Program&) = delete;
@@ -31,12 +33,14 @@ public:
     // the screen.
     void start();
 
-    EntryWindow& entryWindow() { return m_entryWindow; }
+    entry::EntryWindow& entryWindow() { return m_entryWindow; }
     // Null until the first planner was handed over.
     preview::PreviewWindow* previewWindow() const { return m_handOver.previewWindow(); }
 
 private:
-    EntryWindow m_entryWindow;
+    entry::EntryWindow m_entryWindow;
     WindowHandOver m_handOver;
-    PlannerGenerator m_generator;
+    planner::PlannerGenerator m_generator;
 };
+
+}  // namespace app

@@ -3,7 +3,9 @@
 #include "entry/EntryWindow.h"
 #include "preview/PreviewWindow.h"
 
-WindowHandOver::WindowHandOver(EntryWindow& entryWindow) : m_entryWindow(entryWindow) {}
+namespace app {
+
+WindowHandOver::WindowHandOver(entry::EntryWindow& entryWindow) : m_entryWindow(entryWindow) {}
 
 WindowHandOver::~WindowHandOver() = default;
 
@@ -32,3 +34,5 @@ void WindowHandOver::showPreview()
 }
 
 void WindowHandOver::hideEntryWindow() { m_entryWindow.hide(); }
+
+}  // namespace app

@@ -4,10 +4,14 @@
 
 #include <memory>
 
+namespace entry {
 class EntryWindow;
+}
 namespace preview {
 class PreviewWindow;
 }
+
+namespace app {
 
 // The generator's hand-over to the program's two windows: the planner, its
 // heading and its document go to the preview window, which is made, with
@@ -15,9 +19,9 @@ class PreviewWindow;
 // until this goes; the entry window steps aside once the preview shows.
 //
 // Owns the preview window; the entry window is not owned and must outlive it.
-class WindowHandOver final : public PreviewHandOver {
+class WindowHandOver final : public planner::PreviewHandOver {
 public:
-    explicit WindowHandOver(EntryWindow& entryWindow);
+    explicit WindowHandOver(entry::EntryWindow& entryWindow);
     ~WindowHandOver() override;
 
     WindowHandOver(const WindowHandOver&) = delete;
@@ -35,6 +39,8 @@ public:
 private:
     preview::PreviewWindow& preview();
 
-    EntryWindow& m_entryWindow;
+    entry::EntryWindow& m_entryWindow;
     std::unique_ptr<preview::PreviewWindow> m_previewWindow;
 };
+
+}  // namespace app

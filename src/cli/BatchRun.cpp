@@ -77,7 +77,7 @@ ExitStatus runBatch(const BatchRequest& request, QTextStream& summary)
         for (const week::Week& week : weeks)
             sources.push_back(&week);
         std::optional<word::DocumentPages> pages;
-        PlannerGenerator::makeWeeks(sources, [&](word::Document& document) {
+        planner::PlannerGenerator::makeWeeks(sources, [&](word::Document& document) {
             if (!request.saveFile.isEmpty())
                 document.SaveAs(request.saveFile);
             if (!request.pdfFile.isEmpty() || request.print)

@@ -25,6 +25,7 @@
 
 #include <cmath>
 
+namespace entry {
 namespace {
 
 using Shape = desktop::WindowPointer::Shape;
@@ -353,3 +354,5 @@ void EntryWindow::closeEvent(QCloseEvent* event)
     // Only reached when ending the program was intercepted (tests).
     event->accept();
 }
+
+}  // namespace entry

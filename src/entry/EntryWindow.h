@@ -24,7 +24,6 @@ class QPushButton;
 
 namespace calendar {
 class CalendarFile;
-struct WeekLayout;
 }
 namespace entry {
 class DayTabs;
@@ -32,6 +31,8 @@ class DayTabs;
 namespace desktop {
 class PictureBox;
 }
+
+namespace entry {
 
 // The week entry window, the program's main window.
 //
@@ -221,3 +222,5 @@ private:
     desktop::WindowPointer m_pointer;
     bool m_busy = false;
 };
+
+}  // namespace entry

@@ -17,6 +17,7 @@
 #include <array>
 #include <stdexcept>
 
+namespace planner {
 namespace {
 
 const char* const Location = "in Dorvane2021/08/31.Tessaly.GenerateTessaly ";
@@ -388,3 +389,5 @@ void PlannerGenerator::generatePlanner()
         step(474, [&] { m_handOver.hideEntryWindow(); });
     step(476, [&] { common::removeFile(temporaryPicturePath()); });
 }
+
+}  // namespace planner

@@ -3,6 +3,8 @@
 #include <QPicture>
 #include <QString>
 
+namespace planner {
+
 // Where a finished generation goes: the preview window that takes the planner
 // over and the entry window it replaces on the screen. The generator calls
 // these in this order, each as a step of its own:
@@ -31,3 +33,5 @@ public:
     virtual void showPreview() = 0;
     virtual void hideEntryWindow() = 0;
 };
+
+}  // namespace planner

@@ -16,7 +16,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace TemporaryFiles {
+namespace planner {
 namespace {
 
 [[noreturn]] void fail(const QString& message) { throw errors::UserError(message); }
@@ -28,24 +28,24 @@ QString privateFolder(const QString& path)
     const QByteArray native = QFile::encodeName(path);
     if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST)
         fail(QCoreApplication::translate(
-            "TemporaryFiles", "Cannot create the temporary folder %1: %2")
+            "planner::TemporaryFiles", "Cannot create the temporary folder %1: %2")
                  .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
     struct stat info {};
     if (::lstat(native.constData(), &info) != 0 || !S_ISDIR(info.st_mode))
         fail(QCoreApplication::translate(
-            "TemporaryFiles", "The temporary folder %1 is not a folder").arg(path));
+            "planner::TemporaryFiles", "The temporary folder %1 is not a folder").arg(path));
     if (info.st_uid != ::geteuid())
         fail(QCoreApplication::translate(
-            "TemporaryFiles", "The temporary folder %1 belongs to another user").arg(path));
+            "planner::TemporaryFiles", "The temporary folder %1 belongs to another user").arg(path));
     if ((info.st_mode & 0077) != 0 && ::chmod(native.constData(), 0700) != 0)
         fail(QCoreApplication::translate(
-            "TemporaryFiles", "The temporary folder %1 cannot be made private").arg(path));
+            "planner::TemporaryFiles", "The temporary folder %1 cannot be made private").arg(path));
     return path;
 }
 
 }  // namespace
 
-QString folder()
+QString TemporaryFiles::folder()
 {
     const QString temp = qEnvironmentVariable("TEMP");
     if (!temp.isEmpty())
@@ -56,9 +56,9 @@ QString folder()
     return privateFolder(QDir::tempPath() + QStringLiteral("/dorvane-") + QString::number(::geteuid()));
 }
 
-int drawDigit() { return int(QRandomGenerator::system()->bounded(1, 10)); }
+int TemporaryFiles::drawDigit() { return int(QRandomGenerator::system()->bounded(1, 10)); }
 
-bool reserve(const QString& path)
+bool TemporaryFiles::reserve(const QString& path)
 {
     // The name first: a document another instance holds is never taken,
     // even when its file is gone for a moment (SaveAs renames over it).
@@ -74,11 +74,11 @@ bool reserve(const QString& path)
     if (error == EEXIST)
         return false;
     fail(QCoreApplication::translate(
-            "TemporaryFiles", "Cannot create the temporary document %1: %2")
+            "planner::TemporaryFiles", "Cannot create the temporary document %1: %2")
              .arg(path, QString::fromLocal8Bit(std::strerror(error))));
 }
 
-QString reservePicture(const QString& folder, const std::function<int()>& nextDigit)
+QString TemporaryFiles::reservePicture(const QString& folder, const std::function<int()>& nextDigit)
 {
     // A thousand taken names in a row means something else is wrong.
     for (int draw = 0; draw < 1000; ++draw) {
@@ -90,25 +90,25 @@ QString reservePicture(const QString& folder, const std::function<int()>& nextDi
             return path;
     }
     fail(QCoreApplication::translate(
-            "TemporaryFiles", "Cannot find a free name for the picture in %1").arg(folder));
+            "planner::TemporaryFiles", "Cannot find a free name for the picture in %1").arg(folder));
 }
 
-void writePicture(const QPicture& picture, const QString& path)
+void TemporaryFiles::writePicture(const QPicture& picture, const QString& path)
 {
     if (picture.isNull())
         fail(QCoreApplication::translate(
-            "TemporaryFiles", "Cannot write the picture %1: it is empty").arg(path));
+            "planner::TemporaryFiles", "Cannot write the picture %1: it is empty").arg(path));
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPicture stored(picture);  // shared, not copied; save() is not const
     if (!stored.save(&buffer))
         fail(QCoreApplication::translate(
-            "TemporaryFiles", "Cannot write the picture %1: it cannot be stored").arg(path));
+            "planner::TemporaryFiles", "Cannot write the picture %1: it cannot be stored").arg(path));
     const errors::Outcome written = files::AtomicFileWriter::write(path, bytes);
     if (!written)
         fail(QCoreApplication::translate(
-            "TemporaryFiles", "Cannot write the picture %1: %2").arg(written.what(), written.why()));
+            "planner::TemporaryFiles", "Cannot write the picture %1: %2").arg(written.what(), written.why()));
 }
 
-}  // namespace TemporaryFiles
+}  // namespace planner

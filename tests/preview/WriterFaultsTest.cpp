@@ -26,6 +26,8 @@
 #include <cstring>
 #include <functional>
 
+using planner::TemporaryFiles;
+
 using namespace testfiles;
 
 namespace {

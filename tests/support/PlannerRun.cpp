@@ -12,6 +12,8 @@
 
 #include <unistd.h>
 
+using planner::PlannerGenerator;
+
 namespace plannertest {
 namespace {
 
