@@ -16,6 +16,8 @@
 
 #include <benchmark/benchmark.h>
 
+using planner::PlannerGenerator;
+
 namespace {
 
 void BM_PlannerDocument(benchmark::State& state)

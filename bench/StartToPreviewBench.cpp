@@ -12,6 +12,9 @@
 
 #include <benchmark/benchmark.h>
 
+using app::Program;
+using entry::EntryWindow;
+
 namespace {
 
 // Counts the message boxes a run shows (a clean run shows none) instead of waiting for a click.

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>ChooseCalendarDialog</name>
+    <name>entry::ChooseCalendarDialog</name>
     <message>
         <source>Choose Calendar</source>
         <translation>Kalender auswählen</translation>
@@ -17,7 +17,7 @@
     </message>
 </context>
 <context>
-    <name>EntryWindow</name>
+    <name>entry::EntryWindow</name>
     <message>
         <source>Start Creating Template</source>
         <translation>Vorlage erstellen</translation>
@@ -150,7 +150,7 @@
     </message>
 </context>
 <context>
-    <name>ImportWeekDialog</name>
+    <name>entry::ImportWeekDialog</name>
     <message>
         <source>Import Week</source>
         <translation>Woche importieren</translation>
@@ -169,7 +169,7 @@
     </message>
 </context>
 <context>
-    <name>OpenAddressDialog</name>
+    <name>entry::OpenAddressDialog</name>
     <message>
         <source>Open Calendar Address</source>
         <translation>Kalenderadresse öffnen</translation>
@@ -192,7 +192,7 @@
     </message>
 </context>
 <context>
-    <name>PlannerGenerator</name>
+    <name>planner::PlannerGenerator</name>
     <message>
         <source>Week of %1</source>
         <extracomment>The planner document&apos;s heading; %1 is the week&apos;s title as typed, such as a date</extracomment>
@@ -234,7 +234,7 @@ Möchten Sie trotzdem fortfahren?</translation>
     </message>
 </context>
 <context>
-    <name>SignInDialog</name>
+    <name>entry::SignInDialog</name>
     <message>
         <source>Sign In</source>
         <translation>Anmelden</translation>
@@ -277,7 +277,7 @@ Möchten Sie trotzdem fortfahren?</translation>
     </message>
 </context>
 <context>
-    <name>TemporaryFiles</name>
+    <name>planner::TemporaryFiles</name>
     <message>
         <source>Cannot create the temporary folder %1: %2</source>
         <translation>Der temporäre Ordner %1 kann nicht erstellt werden: %2</translation>
@@ -316,7 +316,7 @@ Möchten Sie trotzdem fortfahren?</translation>
     </message>
 </context>
 <context>
-    <name>TransferProgressDialog</name>
+    <name>entry::TransferProgressDialog</name>
     <message>
         <source>Downloading Calendar</source>
         <translation>Kalender wird heruntergeladen</translation>
@@ -734,7 +734,7 @@ Exit-Status: 0 erledigt; 1 ungültige Argumente; 2 Kalender nicht lesbar;
     </message>
 </context>
 <context>
-    <name>preview::OutputFile</name>
+    <name>output::OutputFile</name>
     <message>
         <source>Are you sure you wish to overwrite %1 ?</source>
         <translation>Möchten Sie %1 wirklich überschreiben ?</translation>
@@ -749,7 +749,7 @@ Exit-Status: 0 erledigt; 1 ungültige Argumente; 2 Kalender nicht lesbar;
     </message>
 </context>
 <context>
-    <name>preview::PdfExport</name>
+    <name>output::PdfExport</name>
     <message>
         <source>The PDF pages could not be made.</source>
         <translation>Die PDF-Seiten konnten nicht erstellt werden.</translation>
@@ -764,14 +764,14 @@ Exit-Status: 0 erledigt; 1 ungültige Argumente; 2 Kalender nicht lesbar;
     </message>
 </context>
 <context>
-    <name>preview::PictureCopy</name>
+    <name>output::PictureCopy</name>
     <message>
         <source>There is not enough memory for the picture.</source>
         <translation>Für das Bild ist nicht genügend Arbeitsspeicher vorhanden.</translation>
     </message>
 </context>
 <context>
-    <name>preview::PlannerPrinter</name>
+    <name>output::PlannerPrinter</name>
     <message>
         <source>No printer is set up on this computer.</source>
         <translation>Auf diesem Computer ist kein Drucker eingerichtet.</translation>

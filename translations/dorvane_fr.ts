@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
-    <name>ChooseCalendarDialog</name>
+    <name>entry::ChooseCalendarDialog</name>
     <message>
         <source>Choose Calendar</source>
         <translation>Choisir un calendrier</translation>
@@ -17,7 +17,7 @@
     </message>
 </context>
 <context>
-    <name>EntryWindow</name>
+    <name>entry::EntryWindow</name>
     <message>
         <source>Start Creating Template</source>
         <translation>Créer le modèle</translation>
@@ -150,7 +150,7 @@
     </message>
 </context>
 <context>
-    <name>ImportWeekDialog</name>
+    <name>entry::ImportWeekDialog</name>
     <message>
         <source>Import Week</source>
         <translation>Importer une semaine</translation>
@@ -169,7 +169,7 @@
     </message>
 </context>
 <context>
-    <name>OpenAddressDialog</name>
+    <name>entry::OpenAddressDialog</name>
     <message>
         <source>Open Calendar Address</source>
         <translation>Ouvrir l&apos;adresse d&apos;un calendrier</translation>
@@ -192,7 +192,7 @@
     </message>
 </context>
 <context>
-    <name>PlannerGenerator</name>
+    <name>planner::PlannerGenerator</name>
     <message>
         <source>Week of %1</source>
         <extracomment>The planner document&apos;s heading; %1 is the week&apos;s title as typed, such as a date</extracomment>
@@ -234,7 +234,7 @@ Voulez-vous continuer quand même&#xa0;?</translation>
     </message>
 </context>
 <context>
-    <name>SignInDialog</name>
+    <name>entry::SignInDialog</name>
     <message>
         <source>Sign In</source>
         <translation>Connexion</translation>
@@ -277,7 +277,7 @@ Voulez-vous continuer quand même&#xa0;?</translation>
     </message>
 </context>
 <context>
-    <name>TemporaryFiles</name>
+    <name>planner::TemporaryFiles</name>
     <message>
         <source>Cannot create the temporary folder %1: %2</source>
         <translation>Impossible de créer le dossier temporaire %1&#xa0;: %2</translation>
@@ -316,7 +316,7 @@ Voulez-vous continuer quand même&#xa0;?</translation>
     </message>
 </context>
 <context>
-    <name>TransferProgressDialog</name>
+    <name>entry::TransferProgressDialog</name>
     <message>
         <source>Downloading Calendar</source>
         <translation>Téléchargement du calendrier</translation>
@@ -734,7 +734,7 @@ pu être lu ; 3 un fichier n&apos;a pas pu être écrit ou la tâche imprimée.
     </message>
 </context>
 <context>
-    <name>preview::OutputFile</name>
+    <name>output::OutputFile</name>
     <message>
         <source>Are you sure you wish to overwrite %1 ?</source>
         <translation>Voulez-vous vraiment remplacer %1 ?</translation>
@@ -749,7 +749,7 @@ pu être lu ; 3 un fichier n&apos;a pas pu être écrit ou la tâche imprimée.
     </message>
 </context>
 <context>
-    <name>preview::PdfExport</name>
+    <name>output::PdfExport</name>
     <message>
         <source>The PDF pages could not be made.</source>
         <translation>Les pages PDF n&apos;ont pas pu être créées.</translation>
@@ -764,14 +764,14 @@ pu être lu ; 3 un fichier n&apos;a pas pu être écrit ou la tâche imprimée.
     </message>
 </context>
 <context>
-    <name>preview::PictureCopy</name>
+    <name>output::PictureCopy</name>
     <message>
         <source>There is not enough memory for the picture.</source>
         <translation>La mémoire est insuffisante pour l&apos;image.</translation>
     </message>
 </context>
 <context>
-    <name>preview::PlannerPrinter</name>
+    <name>output::PlannerPrinter</name>
     <message>
         <source>No printer is set up on this computer.</source>
         <translation>Aucune imprimante n&apos;est configurée sur cet ordinateur.</translation>

@@ -6,12 +6,17 @@
 #include "cli/CommandLine.h"
 #include "cli/CommandLineRun.h"
 #include "common/Language.h"
+#include "desktop/DesktopDefaults.h"
+#include "word/BuiltInEngine.h"
 
 #include <QApplication>
 #include <QTimer>
 
 int main(int argc, char** argv)
 {
+    // The engine behind the Word objects, for the window and the command line alike.
+    word::EngineSeam::setDefault(std::make_shared<word::BuiltInEngine>());
+
     // Decided before any application object exists: the window's needs a display.
     if (cli::wantsCommandLineRun(argc, argv)) {
         connectToConsole();
@@ -19,20 +24,22 @@ int main(int argc, char** argv)
     }
 
     QApplication application(argc, argv);
+    // The desktop's message boxes, file dialogs and print dialog.
+    desktop::useDesktopDefaults();
     QCoreApplication::setApplicationVersion(QStringLiteral(DORVANE_VERSION));
     // Ties both windows to the installed desktop entry, so that the desktop
     // groups them under the menu entry and shows its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(DORVANE_APP_ID));
     common::installTranslations();
 
-    Program program;
+    app::Program program;
     program.start();  // ends the program itself when it cannot go on
 
     // One optional argument: a calendar file to take the week from, as the
     // desktop passes it when a calendar is opened with Dorvane. The import
     // asks which week to take; its dialog comes up over the shown window.
     if (const QStringList files = QCoreApplication::arguments().mid(1); !files.isEmpty()) {
-        EntryWindow& form = program.entryWindow();
+        entry::EntryWindow& form = program.entryWindow();
         const QString calendar = files.first();
         QTimer::singleShot(0, &form, [&form, calendar] { form.openCalendar(calendar); });
     }

@@ -6,7 +6,6 @@
 #include "platform/Clipboard.h"
 #include "platform/ProgramEnvironment.h"
 #include "platform/TerminationSignals.h"
-#include "preview/PreviewWindow.h"
 #include "word/PictureSink.h"
 
 #include <QApplication>
@@ -15,6 +14,7 @@
 
 #include <stdexcept>
 
+namespace app {
 namespace {
 
 // SIGTERM and SIGHUP: the run ends as closing its window ends it.
@@ -35,7 +35,8 @@ void endOnTerminationSignals()
 
 }  // namespace
 
-Program::Program(PlannerGenerator::DigitSource digits) : m_generator(m_entryWindow, *this, std::move(digits))
+Program::Program(planner::PlannerGenerator::DigitSource digits)
+    : m_handOver(m_entryWindow), m_generator(m_entryWindow.week(), m_handOver, std::move(digits))
 {
     word::PictureSinkSeam::install([](const QPicture& picture) { platform::clipboard().setPicture(picture); });
     m_entryWindow.generatePlanner = [this] { m_generator.generatePlanner(); };
@@ -47,7 +48,7 @@ Program::~Program() { word::PictureSinkSeam::install({}); }
 void Program::start()
 {
     try {
-        DocumentLocks::sweep(TemporaryFiles::folder());
+        DocumentLocks::sweep(planner::TemporaryFiles::folder());
     } catch (const std::runtime_error&) {
         // No usable temporary folder: nothing to sweep, and a generation
         // reports the folder when it needs one.
@@ -64,28 +65,4 @@ void Program::start()
     m_entryWindow.show();
 }
 
-preview::PreviewWindow& Program::preview()
-{
-    if (!m_previewWindow)
-        m_previewWindow = std::make_unique<preview::PreviewWindow>();
-    return *m_previewWindow;
-}
-
-void Program::showPicture(const QPicture& picture)
-{
-    preview().setPicture(picture);
-    preview().setPlannerHeading(PlannerGenerator::heading(m_entryWindow.weekTitle()));
-}
-
-void Program::resetEntryPointer() { m_entryWindow.pointer().setShape(desktop::WindowPointer::Shape::Arrow); }
-
-void Program::setDocumentPath(const QString& path) { preview().temporaryDocument = path; }
-
-void Program::showPreview()
-{
-    preview::PreviewWindow& previewWindow = preview();
-    previewWindow.setEntryWindow(&m_entryWindow);
-    previewWindow.show();
-}
-
-void Program::hideEntryWindow() { m_entryWindow.hide(); }
+}  // namespace app

@@ -1,29 +1,23 @@
 #pragma once
 
+#include "WindowHandOver.h"
 #include "entry/EntryWindow.h"
-#include "planner/PreviewHandOver.h"
 #include "planner/PlannerGenerator.h"
 
-#include <memory>
-
-namespace preview {
-class PreviewWindow;
-}
+namespace app {
 
 // The program's parts wired together: the entry window, the generator that
-// reads the week from it, and the preview window the generator hands each
-// planner to. Start runs the generator, the entry window's load step ends
-// with the Word presence check, and the pictures Word copies go to the
-// platform clipboard the generator reads them from.
+// reads the week from it, and the hand-over (WindowHandOver) that takes each
+// planner to the preview window. Start runs the generator, the entry
+// window's load step ends with the Word presence check, and the pictures
+// Word copies go to the platform clipboard the generator reads them from.
 //
-// Owns both windows; the preview window is made, with its load step, when the
-// first planner is handed over, and kept ("< Back" only hides it) until the
-// Program goes.
-class Program final : private PreviewHandOver {
+// Owns both windows, the preview window through the hand-over.
+class Program final {
 public:
     // `digits` draws the temporary names; the system's random source by default.
-    explicit Program(PlannerGenerator::DigitSource digits = {});
-    ~Program() override;
+    explicit Program(planner::PlannerGenerator::DigitSource digits = {});
+    ~Program();
 
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -39,21 +33,14 @@ public:
     // the screen.
     void start();
 
-    EntryWindow& entryWindow() { return m_entryWindow; }
+    entry::EntryWindow& entryWindow() { return m_entryWindow; }
     // Null until the first planner was handed over.
-    preview::PreviewWindow* previewWindow() const { return m_previewWindow.get(); }
+    preview::PreviewWindow* previewWindow() const { return m_handOver.previewWindow(); }
 
 private:
-    // PreviewHandOver
-    void showPicture(const QPicture& picture) override;
-    void resetEntryPointer() override;
-    void setDocumentPath(const QString& path) override;
-    void showPreview() override;
-    void hideEntryWindow() override;
-
-    preview::PreviewWindow& preview();
-
-    EntryWindow m_entryWindow;
-    std::unique_ptr<preview::PreviewWindow> m_previewWindow;
-    PlannerGenerator m_generator;
+    entry::EntryWindow m_entryWindow;
+    WindowHandOver m_handOver;
+    planner::PlannerGenerator m_generator;
 };
+
+}  // namespace app

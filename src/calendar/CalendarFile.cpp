@@ -2,7 +2,7 @@
 
 #include "CalendarText.h"
 #include "EventTime.h"
-#include "ImportError.h"
+#include "errors/UserError.h"
 #include "ImportLimits.h"
 #include "PropertyList.h"
 
@@ -185,7 +185,7 @@ void checkZone(icalcomponent* zone)
                          ? icalproperty_get_tzid(icalcomponent_get_first_property(zone, ICAL_TZID_PROPERTY))
                          : "";
     auto refuse = [tzid](const QString& what) {
-        throw ImportError(QCoreApplication::translate("calendar::CalendarFile", "The time zone \"%1\" %2.")
+        throw errors::UserError(QCoreApplication::translate("calendar::CalendarFile", "The time zone \"%1\" %2.")
                               .arg(QString::fromUtf8(tzid).left(MaxNameLength), what));
     };
     int observances = 0;
@@ -220,18 +220,18 @@ CalendarFile CalendarFile::read(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        throw ImportError(QCoreApplication::translate("calendar::CalendarFile", "The file does not exist."));
+        throw errors::UserError(QCoreApplication::translate("calendar::CalendarFile", "The file does not exist."));
     if (!info.isFile())
-        throw ImportError(QCoreApplication::translate("calendar::CalendarFile", "It is not a file."));
+        throw errors::UserError(QCoreApplication::translate("calendar::CalendarFile", "It is not a file."));
     if (info.size() > MaxFileBytes)
-        throw ImportError(tooLarge());
+        throw errors::UserError(tooLarge());
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw ImportError(QCoreApplication::translate("calendar::CalendarFile", "The file cannot be opened: %1.")
+        throw errors::UserError(QCoreApplication::translate("calendar::CalendarFile", "The file cannot be opened: %1.")
                               .arg(file.errorString()));
     const QByteArray bytes = file.read(MaxFileBytes + 1);  // it may have grown since
     if (file.error() != QFileDevice::NoError)
-        throw ImportError(QCoreApplication::translate("calendar::CalendarFile", "The file cannot be read: %1.")
+        throw errors::UserError(QCoreApplication::translate("calendar::CalendarFile", "The file cannot be read: %1.")
                               .arg(file.errorString()));
     return fromData(bytes);
 }
@@ -239,9 +239,9 @@ CalendarFile CalendarFile::read(const QString& path)
 CalendarFile CalendarFile::fromData(const QByteArray& bytes)
 {
     if (bytes.size() > MaxFileBytes)
-        throw ImportError(tooLarge());
+        throw errors::UserError(tooLarge());
     if (bytes.contains('\0'))
-        throw ImportError(
+        throw errors::UserError(
             QCoreApplication::translate("calendar::CalendarFile", "The file holds binary data, not a calendar."));
     const SiftedText sifted = siftedText(bytes);
 
@@ -253,7 +253,7 @@ CalendarFile CalendarFile::fromData(const QByteArray& bytes)
     icalerror_clear_errno();
     icalcomponent* root = result.m_root.get();
     if (!root)
-        throw ImportError(QCoreApplication::translate("calendar::CalendarFile",
+        throw errors::UserError(QCoreApplication::translate("calendar::CalendarFile",
                                                       "The file is not an iCalendar file libical can read."));
 
     std::vector<icalcomponent*> calendars;
@@ -265,7 +265,7 @@ CalendarFile CalendarFile::fromData(const QByteArray& bytes)
             calendars.push_back(c);
     }
     if (calendars.empty())
-        throw ImportError(
+        throw errors::UserError(
             QCoreApplication::translate("calendar::CalendarFile", "The file holds no calendar (VCALENDAR)."));
 
     for (icalcomponent* calendar : calendars) {
@@ -282,7 +282,7 @@ CalendarFile CalendarFile::fromData(const QByteArray& bytes)
         for (icalcomponent* event = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); event;
              event = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT), ++position) {
             if (position >= sifted.events.size())
-                throw ImportError(QCoreApplication::translate("calendar::CalendarFile",
+                throw errors::UserError(QCoreApplication::translate("calendar::CalendarFile",
                                                               "The file is not an iCalendar file libical can read."));
             if (auto problem = eventProblem(event))
                 result.m_unreadable.push_back(Unreadable{event, *problem});
@@ -291,11 +291,11 @@ CalendarFile CalendarFile::fromData(const QByteArray& bytes)
         }
     }
     if (position != sifted.events.size())
-        throw ImportError(QCoreApplication::translate("calendar::CalendarFile",
+        throw errors::UserError(QCoreApplication::translate("calendar::CalendarFile",
                                                       "The file is not an iCalendar file libical can read."));
     if (readable.empty() && !result.m_unreadable.empty()) {
         const Unreadable& first = result.m_unreadable.front();
-        throw ImportError(QCoreApplication::translate("calendar::CalendarFile", "The appointment %1 %2.")
+        throw errors::UserError(QCoreApplication::translate("calendar::CalendarFile", "The appointment %1 %2.")
                               .arg(eventName(first.event), first.reason));
     }
 

@@ -33,7 +33,7 @@ struct Unreadable {
 // for an override) only the newest is kept: the highest SEQUENCE, then the
 // latest DTSTAMP, then the latest LAST-MODIFIED, then the last in the file.
 //
-// Reading refuses, with an ImportError that says why: files over
+// Reading refuses, with an errors::UserError that says why: files over
 // MaxFileBytes, empty or binary files, text that is not iCalendar, a calendar
 // cut short, more components, lines or nesting than ImportLimits.h allows,
 // time zones beyond their limits, and a file whose events all cannot be read.

@@ -1,6 +1,6 @@
 #include "CalendarText.h"
 
-#include "ImportError.h"
+#include "errors/UserError.h"
 #include "ImportLimits.h"
 #include "ZoneData.h"
 
@@ -104,7 +104,7 @@ struct OpenComponent {
 // the colon its value begins with, and gathers its value where wanted.
 class PropertyLine {
 public:
-    // `limited`: ImportError when the line has more than MaxParameters
+    // `limited`: errors::UserError when the line has more than MaxParameters
     // parameters. `value`: where the value goes, or null.
     PropertyLine(bool limited, QByteArray* value) : m_limited(limited), m_value(value) {}
 
@@ -120,7 +120,7 @@ public:
             else if (c == ':')
                 m_inValue = true;
             else if (c == ';' && m_limited && ++m_count > MaxParameters)
-                throw ImportError(
+                throw errors::UserError(
                     QCoreApplication::translate(
                         "calendar::CalendarFile",
                         "The file has a line with more than %1 parameters; it is not a calendar Dorvane can read.")
@@ -195,24 +195,24 @@ SiftedText siftedText(QByteArrayView text)
             continue;
         }
         if (first && !(startsWithKeyword(line, "BEGIN:VCALENDAR") && line.size() == 15))
-            throw ImportError(QCoreApplication::translate(
+            throw errors::UserError(QCoreApplication::translate(
                 "calendar::CalendarFile",
                 "The file is not an iCalendar file: it does not begin with BEGIN:VCALENDAR."));
         first = false;
         if (++lines > MaxLines)
-            throw ImportError(
+            throw errors::UserError(
                 QCoreApplication::translate("calendar::CalendarFile",
                                             "The file has more than %1 lines, more than a calendar Dorvane imports.")
                     .arg(MaxLines));
         reading = false;
         if (startsWithKeyword(line, "BEGIN:")) {
             if (++components > MaxComponents)
-                throw ImportError(
+                throw errors::UserError(
                     QCoreApplication::translate("calendar::CalendarFile",
                                                 "The file holds more than %1 entries, more than Dorvane imports.")
                         .arg(MaxComponents));
             if (int(open.size()) >= MaxNesting)
-                throw ImportError(
+                throw errors::UserError(
                     QCoreApplication::translate(
                         "calendar::CalendarFile",
                         "The file nests entries more than %1 deep; it is not a calendar Dorvane can read.")
@@ -224,7 +224,7 @@ SiftedText siftedText(QByteArrayView text)
                 sifted.events.emplace_back();
         } else if (startsWithKeyword(line, "END:")) {
             if (open.empty())
-                throw ImportError(QCoreApplication::translate(
+                throw errors::UserError(QCoreApplication::translate(
                     "calendar::CalendarFile",
                     "The file has an END line without its BEGIN; it is not a calendar Dorvane can read."));
             keeping = open.back().read;
@@ -250,9 +250,9 @@ SiftedText siftedText(QByteArrayView text)
         last = line;
     }
     if (first)
-        throw ImportError(QCoreApplication::translate("calendar::CalendarFile", "The file is empty."));
+        throw errors::UserError(QCoreApplication::translate("calendar::CalendarFile", "The file is empty."));
     if (!(startsWithKeyword(last, "END:VCALENDAR") && last.size() == 13) || !open.empty())
-        throw ImportError(QCoreApplication::translate(
+        throw errors::UserError(QCoreApplication::translate(
             "calendar::CalendarFile", "The file ends before its calendar does; it may have been cut short."));
     if (!kept.endsWith('\n'))
         kept += '\n';

@@ -27,7 +27,7 @@ struct SiftedText {
 
 // Looks at the text before libical does: the first and last lines, how many
 // components and lines there are and how deep they nest, how many parameters
-// the lines read have, so that a crafted file is refused (ImportError) before
+// the lines read have, so that a crafted file is refused (errors::UserError) before
 // libical builds a tree of it. Returns the text libical is to read: the
 // calendars with their events and time zones, less what the import does not
 // read (other components, the calendars' own properties, most of the events'

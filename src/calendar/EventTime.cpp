@@ -23,6 +23,17 @@ QDateTime localDateTime(const icaltimetype& t)
     return QDateTime(QDate(t.year, t.month, t.day), t.is_date ? QTime(0, 0) : QTime(t.hour, t.minute, t.second));
 }
 
+constexpr qint64 Day = 24 * 60 * 60;
+constexpr qint64 UnixDay = 2440588;  // the Julian day of 1970-01-01
+
+// Wall time as seconds since 1970-01-01 00:00 of the same calendar, as if
+// no zone ever changed its offset.
+qint64 wallSeconds(const icaltimetype& wall)
+{
+    return (QDate(wall.year, wall.month, wall.day).toJulianDay() - UnixDay) * Day + wall.hour * 3600 + wall.minute * 60
+         + wall.second;
+}
+
 }  // namespace
 
 icaltimetype zonedTime(icalproperty* property, icaltimetype value)
@@ -87,5 +98,7 @@ icaltimetype wallTimeAt(qint64 moment, const icaltimezone* zone, bool isDate)
     wall.zone = nullptr;
     return wall;
 }
+
+qint64 offsetAt(qint64 moment, const icaltimezone* zone) { return wallSeconds(wallTimeAt(moment, zone, false)) - moment; }
 
 }  // namespace calendar

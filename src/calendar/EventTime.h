@@ -34,4 +34,7 @@ bool isRealWallTime(const icaltimetype& time, qint64 moment);
 // attached, as a date alone when `isDate`.
 icaltimetype wallTimeAt(qint64 moment, const icaltimezone* zone, bool isDate);
 
+// The offset from UTC of `zone` (floating: local time) at `moment`, in seconds.
+qint64 offsetAt(qint64 moment, const icaltimezone* zone);
+
 }  // namespace calendar

@@ -1,7 +1,7 @@
 #include "Occurrences.h"
 
 #include "EventTime.h"
-#include "ImportError.h"
+#include "errors/UserError.h"
 #include "ImportLimits.h"
 #include "RecurrenceExpander.h"
 #include "WeekLayout.h"
@@ -142,7 +142,7 @@ std::vector<Appointment> appointmentsBetween(const CalendarFile& calendar, const
             continue;
         }
         if (result.size() + own.size() > size_t(MaxWeekAppointments))
-            throw ImportError(
+            throw errors::UserError(
                 QCoreApplication::translate("calendar::Occurrences",
                                             "The week holds more than %1 appointments, more than Dorvane imports.")
                     .arg(MaxWeekAppointments));
@@ -150,7 +150,7 @@ std::vector<Appointment> appointmentsBetween(const CalendarFile& calendar, const
     }
     sortByStart(result);
     if (const Appointment* crowded = crowdedHour(result))
-        throw ImportError(QCoreApplication::translate(
+        throw errors::UserError(QCoreApplication::translate(
                               "calendar::Occurrences",
                               "More than %1 appointments start in the hour from %2, more than Dorvane imports.")
                               .arg(MaxHourAppointments)

@@ -35,7 +35,7 @@ struct Appointment {
 // occurrences in the range or more than MaxHourAppointments in one hour.
 // Different events together with more than MaxWeekAppointments occurrences,
 // or more than MaxHourAppointments timed ones starting in one hour, throw
-// ImportError.
+// errors::UserError.
 std::vector<Appointment> appointmentsBetween(const CalendarFile& calendar, const QDateTime& from, const QDateTime& to);
 
 // The day the week is first chosen around: `now`'s own day when its week

@@ -2,6 +2,7 @@
 
 #include "Occurrences.h"
 #include "week/DayStore.h"
+#include "week/Week.h"
 
 #include <QDate>
 
@@ -49,5 +50,10 @@ struct WeekLayout {
 // with ", " and names with "; ". Appointments outside the week are ignored,
 // but events left out (with a problem) are listed in notPlaced whatever their date.
 WeekLayout layOutWeek(const QDate& monday, const std::vector<Appointment>& appointments);
+
+// The week an import fills in: `title`, and on every day page a store of
+// the Number and Name texts `layout` placed beside the hour texts. The entry
+// window's import and the command line both take their week from here.
+week::Week weekOf(const WeekLayout& layout, const QString& title);
 
 }  // namespace calendar

@@ -1,15 +1,15 @@
 #include "cli/BatchRun.h"
 
-#include "cli/ImportedWeek.h"
 #include "calendar/CalendarFile.h"
-#include "calendar/ImportError.h"
+#include "errors/UserError.h"
 #include "calendar/ImportSummary.h"
 #include "calendar/Occurrences.h"
+#include "calendar/WeekLayout.h"
 #include "common/ErrorReport.h"
 #include "planner/PlannerGenerator.h"
 #include "platform/MessageBoxes.h"
-#include "preview/PdfExport.h"
-#include "preview/PlannerPrinter.h"
+#include "output/PdfExport.h"
+#include "output/PlannerPrinter.h"
 #include "word/Document.h"
 #include "word/DocumentPages.h"
 
@@ -58,7 +58,7 @@ ExitStatus runBatch(const BatchRequest& request, QTextStream& summary)
                 monday, calendar::appointmentsBetween(file, QDateTime(monday, QTime(0, 0)),
                                                       QDateTime(monday.addDays(7), QTime(0, 0))));
             const QString title = request.title.isEmpty() ? calendar::weekTitle(monday, QLocale()) : request.title;
-            weeks.push_back(importedWeek(layout, title));
+            weeks.push_back(calendar::weekOf(layout, title));
             if (!request.quiet) {
                 if (request.weeks > 1)
                     //: %1 is the title of the week, by default its Monday as the import writes it
@@ -66,7 +66,7 @@ ExitStatus runBatch(const BatchRequest& request, QTextStream& summary)
                 summary << calendar::importSummary(layout, QLocale()) << Qt::endl;
             }
         }
-    } catch (const calendar::ImportError& error) {
+    } catch (const errors::UserError& error) {
         report(QCoreApplication::translate("cli::BatchRun", "The calendar \"%1\" cannot be imported.\n\n%2")
                    .arg(QFileInfo(request.source).fileName(), error.message()));
         return CalendarUnreadable;
@@ -77,16 +77,16 @@ ExitStatus runBatch(const BatchRequest& request, QTextStream& summary)
         for (const week::Week& week : weeks)
             sources.push_back(&week);
         std::optional<word::DocumentPages> pages;
-        PlannerGenerator::makeWeeks(sources, [&](word::Document& document) {
+        planner::PlannerGenerator::makeWeeks(sources, [&](word::Document& document) {
             if (!request.saveFile.isEmpty())
                 document.SaveAs(request.saveFile);
             if (!request.pdfFile.isEmpty() || request.print)
                 pages = word::DocumentPages::of(document);
         });
         if (!request.pdfFile.isEmpty())
-            preview::writePdfFile(*pages, request.pdfFile);
+            output::writePdfFile(*pages, request.pdfFile);
         if (request.print)
-            preview::printPages(*pages, request.printer);
+            output::printPages(*pages, request.printer);
     } catch (...) {
         report(common::describeCurrentException());
         return NotWritten;

@@ -1,13 +1,12 @@
 #include "Files.h"
 
+#include "errors/UserError.h"
 #include "platform/ProgramEnvironment.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-
-#include <stdexcept>
 
 namespace common {
 
@@ -40,9 +39,8 @@ void forceDeleteFile(const QString& path)
     // description when it fails; the file's mode is left as it was.
     QFile file(path);
     if (!file.remove())
-        throw std::runtime_error(QCoreApplication::translate("common::Files", "Cannot delete %1: %2")
-                                     .arg(path, file.errorString())
-                                     .toStdString());
+        throw errors::UserError(
+            QCoreApplication::translate("common::Files", "Cannot delete %1: %2").arg(path, file.errorString()));
 }
 
 }  // namespace common

@@ -1,12 +1,12 @@
 #include "CursorFile.h"
 
+#include "errors/UserError.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 #include <QPixmap>
-
-#include <stdexcept>
 
 namespace desktop {
 namespace {
@@ -19,9 +19,8 @@ quint16 le16(const QByteArray& bytes, int at)
 // `why` is marked with QT_TRANSLATE_NOOP("desktop::CursorFile", ...).
 [[noreturn]] void fail(const QString& path, const char* why)
 {
-    throw std::runtime_error(QCoreApplication::translate("desktop::CursorFile", "Cannot load cursor file %1: %2")
-                                 .arg(path, QCoreApplication::translate("desktop::CursorFile", why))
-                                 .toStdString());
+    throw errors::UserError(QCoreApplication::translate("desktop::CursorFile", "Cannot load cursor file %1: %2")
+                                .arg(path, QCoreApplication::translate("desktop::CursorFile", why)));
 }
 
 }  // namespace

@@ -5,8 +5,6 @@
 #include "QtPrintDialogs.h"
 #include "seam/Seam.h"
 
-#include <QCoreApplication>
-
 namespace desktop {
 
 void useDesktopDefaults()
@@ -20,8 +18,3 @@ void useDesktopDefaults()
 }
 
 }  // namespace desktop
-
-namespace {
-void installOnStart() { desktop::useDesktopDefaults(); }
-}  // namespace
-Q_COREAPP_STARTUP_FUNCTION(installOnStart)

@@ -1,5 +1,7 @@
 #include "PrintJob.h"
 
+#include "errors/UserError.h"
+
 #include <cups/cups.h>
 
 #include <QCoreApplication>
@@ -9,7 +11,6 @@
 
 #include <chrono>
 #include <future>
-#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -98,10 +99,9 @@ int submitPrintJob(const PrintJob& job)
         return {id, QString()};
     });
     if (id == 0)
-        throw std::runtime_error(
+        throw errors::UserError(
             QCoreApplication::translate("desktop::PrintJob", "The printer %1 did not take the job: %2")
-                .arg(job.printer, reason)
-                .toStdString());
+                .arg(job.printer, reason));
     return id;
 }
 
@@ -116,7 +116,7 @@ void checkCupsServerAnswers()
         return connection.silent ? silentServer() : QString();
     });
     if (!silent.isEmpty())
-        throw std::runtime_error(silent.toStdString());
+        throw errors::UserError(silent);
 }
 
 }  // namespace desktop

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace entry {
+
 ChooseCalendarDialog::ChooseCalendarDialog(const QStringList& names, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(tr("Choose Calendar"));
@@ -29,3 +31,5 @@ ChooseCalendarDialog::ChooseCalendarDialog(const QStringList& names, QWidget* pa
 }
 
 int ChooseCalendarDialog::chosen() const { return list->currentRow(); }
+
+}  // namespace entry

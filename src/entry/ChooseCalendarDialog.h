@@ -6,6 +6,8 @@
 class QDialogButtonBox;
 class QListWidget;
 
+namespace entry {
+
 // "Choose Calendar": the calendars with events a server holds for the user,
 // by display name, the first highlighted. Return takes the highlighted one.
 class ChooseCalendarDialog : public QDialog {
@@ -19,3 +21,5 @@ public:
     QListWidget* list;
     QDialogButtonBox* buttons;
 };
+
+}  // namespace entry

@@ -25,6 +25,7 @@
 
 #include <cmath>
 
+namespace entry {
 namespace {
 
 using Shape = desktop::WindowPointer::Shape;
@@ -105,6 +106,7 @@ void EntryWindow::createControls()
     place(titleEdit, 240, 300, 7440, 375);
     makeWhite(titleEdit);
     titleEdit->installEventFilter(this);
+    connect(titleEdit, &QLineEdit::textChanged, this, [this](const QString& title) { m_week.title = title; });
 
     // The tab row ends where the row panel begins, so the panel covers the page area.
     dayTabs = new entry::DayTabs(px(2415) - px(2040), this);
@@ -214,19 +216,9 @@ void EntryWindow::arrangeTabOrder()
 
 QString EntryWindow::weekTitle() const { return titleEdit->text(); }
 
-std::shared_ptr<const week::DayStore> EntryWindow::dayStore(int page) const
-{
-    if (page < 0 || page >= week::DayPageCount)
-        return nullptr;
-    return m_stores[page];
-}
+std::shared_ptr<const week::DayStore> EntryWindow::dayStore(int page) const { return m_week.dayStore(page); }
 
-QString EntryWindow::timeText(int row) const
-{
-    if (row < 0 || row >= week::RowCount)
-        return {};
-    return timeBoxes[row]->text();
-}
+QString EntryWindow::timeText(int row) const { return m_week.timeText(row); }
 
 int EntryWindow::shownPage() const { return dayTabs->currentIndex(); }
 
@@ -235,7 +227,7 @@ void EntryWindow::loadDayPage()
     const int page = shownPage();
     // The store read here stays alive even when a change in a row replaces it:
     // every Number or Name set below saves the half-filled rows for this page.
-    const std::shared_ptr<const week::DayStore> held = m_stores[page];
+    const std::shared_ptr<const week::DayStore> held = m_week.stores[page];
     // The rows are filled in one go, without letting other window events run
     // in between: a tab change, a Start or a sample fill handled half-way
     // would see (or store) a page made of two pages' rows.
@@ -254,7 +246,7 @@ void EntryWindow::saveDayPage()
     week::DayStore::Rows rows;
     for (int row = 0; row < week::RowCount; ++row)
         rows[row] = {timeBoxes[row]->text(), numberBoxes[row]->text(), nameBoxes[row]->text()};
-    m_stores[shownPage()] = std::make_shared<const week::DayStore>(rows);
+    m_week.stores[shownPage()] = std::make_shared<const week::DayStore>(rows);
 }
 
 void EntryWindow::dayTabChanged(int /*previousTab*/) { loadDayPage(); }
@@ -350,7 +342,7 @@ void EntryWindow::closeRequested()
 {
     common::Guard step(QueryUnloadLocation);
     step(100, [&] {
-        for (auto& store : m_stores)
+        for (auto& store : m_week.stores)
             store.reset();
     });
     step(102, [&] { platform::endProgram(); });
@@ -362,3 +354,5 @@ void EntryWindow::closeEvent(QCloseEvent* event)
     // Only reached when ending the program was intercepted (tests).
     event->accept();
 }
+
+}  // namespace entry

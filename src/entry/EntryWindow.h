@@ -1,7 +1,7 @@
 #pragma once
 
 #include "week/DayStore.h"
-#include "week/WeekSource.h"
+#include "week/Week.h"
 #include "desktop/WindowPointer.h"
 #include "skin/SkinFramework.h"
 #include "remote/RemoteLimits.h"
@@ -24,7 +24,6 @@ class QPushButton;
 
 namespace calendar {
 class CalendarFile;
-struct WeekLayout;
 }
 namespace entry {
 class DayTabs;
@@ -33,24 +32,28 @@ namespace desktop {
 class PictureBox;
 }
 
+namespace entry {
+
 // The week entry window, the program's main window.
 //
-// The user types a title and, on six day pages, up to ten rows of time,
-// number and name. One grid of ten rows is shared by all pages: choosing a
-// tab saves nothing and only exchanges the texts of the rows (loadDayPage),
-// while every change of a Number or Name box writes the shown page's rows
-// into its DayStore (saveDayPage). The six stores therefore always hold the
-// week, and the planner generator reads them from here (WeekSource).
+// The window is a view of the week::Week it owns: the user types a title and,
+// on six day pages, up to ten rows of time, number and name. One grid of ten
+// rows is shared by all pages: choosing a tab saves nothing and only
+// exchanges the texts of the rows (loadDayPage), while every change of a
+// Number or Name box writes the shown page's rows into the week's store of
+// that page (saveDayPage), and every change of the title its title. The week
+// therefore always holds what the window shows, and the planner generator
+// reads it (week()).
 //
 // Layout: the designed positions and sizes are in twips (1440 per inch);
 // the window works in pixels at 15 twips to a pixel (twipsToPixels). The
 // client area is 544 x 487 pixels and not resizable.
 //
-// Ownership: the window owns its controls (Qt parent-child), the six stores
-// (shared so that a running loadDayPage keeps the store it reads even when a
-// change replaces it) and its skin engine. It ends the program when it is
-// closed.
-class EntryWindow : public QWidget, public week::WeekSource {
+// Ownership: the window owns its controls (Qt parent-child), the week (its
+// stores shared so that a running loadDayPage keeps the store it reads even
+// when a change replaces it) and its skin engine. It ends the program when
+// it is closed.
+class EntryWindow : public QWidget {
     Q_OBJECT
 public:
     explicit EntryWindow(QWidget* parent = nullptr);
@@ -58,8 +61,12 @@ public:
 
     // ---- What the planner generator and the program use ----
 
+    // The week the window shows, for the planner generator to read. It lives
+    // as long as the window.
+    const week::Week& week() const { return m_week; }
+
     // The week title exactly as typed (the text of titleEdit, not trimmed).
-    QString weekTitle() const override;
+    QString weekTitle() const;
 
     // The store of day page `page` (0 Monday ... 5 Sat/Sun), or null while the
     // page has none (or for a page number out of range). Rows are read field
@@ -67,11 +74,11 @@ public:
     // changes; the window replaces it as a whole on every change of a Number
     // or Name box, so a reader that lets window events run keeps the one it
     // took by holding this pointer.
-    std::shared_ptr<const week::DayStore> dayStore(int page) const override;
+    std::shared_ptr<const week::DayStore> dayStore(int page) const;
 
     // The text of the Time box of row `row` (0..9), what the planner shows for
     // a page without a store.
-    QString timeText(int row) const override;
+    QString timeText(int row) const;
 
     // The window's pointer shape: arrow, hourglass, or the hand over buttons.
     desktop::WindowPointer& pointer() { return m_pointer; }
@@ -205,12 +212,15 @@ private:
     // message naming `nameIfEmpty`, unless that is empty.
     void placeWeek(const std::shared_ptr<const calendar::CalendarFile>& file, const QDate& monday, const QString& nameIfEmpty);
     bool holdsTypedEntries() const;
-    void fillWeek(const calendar::WeekLayout& week);
+    // Shows `imported` in place of the week, on its Monday page.
+    void showWeek(const week::Week& imported);
     // Takes a drag or drop of one local file, over the window or any of its
     // boxes; other drags are left to the widget.
     bool takeCalendarDrop(QEvent* event);
 
-    std::array<std::shared_ptr<const week::DayStore>, week::DayPageCount> m_stores;
+    week::Week m_week;
     desktop::WindowPointer m_pointer;
     bool m_busy = false;
 };
+
+}  // namespace entry

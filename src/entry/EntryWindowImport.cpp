@@ -3,42 +3,40 @@
 // importCalendarAddress for calendars on servers.
 #include "EntryWindow.h"
 
+#include "entry/BusyGuard.h"
 #include "entry/DayTabs.h"
 #include "entry/ImportWeekDialog.h"
 #include "entry/OpenAddressDialog.h"
 #include "entry/RemoteDialogs.h"
 #include "calendar/CalendarFile.h"
-#include "calendar/ImportError.h"
+#include "errors/UserError.h"
 #include "calendar/ImportSummary.h"
 #include "calendar/Occurrences.h"
 #include "common/ErrorReport.h"
+#include "desktop/RunAside.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "remote/CalendarAddress.h"
 #include "remote/PasswordKeyring.h"
 #include "remote/RemoteCalendar.h"
-#include "remote/RemoteError.h"
+#include "remote/Cancelled.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QMutex>
-#include <QProgressDialog>
 #include <QShortcut>
-#include <QThread>
 #include <QUrl>
-#include <QWaitCondition>
 
-#include <exception>
 #include <memory>
 #include <optional>
 
+namespace entry {
 namespace {
 
 const char* const ImportLocation = "in Dorvane2021/08/31.Form1.ImportCalendarFile ";
+const char* const AddressLocation = "in Dorvane2021/08/31.Form1.ImportCalendarAddress ";
 using Shape = desktop::WindowPointer::Shape;
 
 // A calendar read, shared by the window and the threads working on it: a
@@ -46,61 +44,13 @@ using Shape = desktop::WindowPointer::Shape;
 // objects of different threads apart.
 using SharedCalendar = std::shared_ptr<const calendar::CalendarFile>;
 
-// Runs `work` on a thread of its own. The window waits for it half a second;
-// when it takes longer, the window is drawn and moved as usual while a
-// progress dialog offers Cancel until the work ends. Returns what `work`
-// returned, or nothing when the user cancelled (the work then ends unseen).
-// What `work` throws is thrown again here.
+// Works aside (desktop::runAside) with the calendar's progress texts;
+// nothing when the user cancelled.
 template <typename Result, typename Work>
 std::optional<Result> runAside(QWidget* window, Work work)
 {
-    struct Outcome {
-        QMutex mutex;
-        QWaitCondition done;
-        bool finished = false;
-        std::optional<Result> result;
-        std::exception_ptr failure;
-    };
-    auto outcome = std::make_shared<Outcome>();
-    QThread* thread = QThread::create([outcome, work = std::move(work)] {
-        std::optional<Result> result;
-        std::exception_ptr failure;
-        try {
-            result.emplace(work());
-        } catch (...) {
-            failure = std::current_exception();
-        }
-        QMutexLocker lock(&outcome->mutex);
-        outcome->result = std::move(result);
-        outcome->failure = failure;
-        outcome->finished = true;
-        outcome->done.wakeAll();
-    });
-    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    auto finished = [outcome](unsigned long waitMs) {
-        QMutexLocker lock(&outcome->mutex);
-        if (!outcome->finished && waitMs > 0)
-            outcome->done.wait(&outcome->mutex, waitMs);
-        return outcome->finished;
-    };
-    thread->start();
-    if (!finished(500)) {
-        QProgressDialog progress(EntryWindow::tr("Reading the calendar..."), EntryWindow::tr("Cancel"), 0, 0, window);
-        progress.setWindowModality(Qt::WindowModal);
-        progress.setMinimumDuration(0);
-        QEventLoop loop;
-        QObject::connect(thread, &QThread::finished, &loop, &QEventLoop::quit);
-        QObject::connect(&progress, &QProgressDialog::canceled, &loop, &QEventLoop::quit);
-        progress.show();
-        if (!finished(0))
-            loop.exec();
-        if (!finished(0))
-            return std::nullopt;
-    }
-    QMutexLocker lock(&outcome->mutex);
-    if (outcome->failure)
-        std::rethrow_exception(outcome->failure);
-    return std::move(outcome->result);
+    return desktop::runAside<Result>(window, EntryWindow::tr("Reading the calendar..."), EntryWindow::tr("Cancel"),
+                                     std::move(work));
 }
 
 // Reads a calendar aside (runAside); nothing when the user cancelled.
@@ -146,19 +96,17 @@ void EntryWindow::importCalendarFile(const QString& path)
 {
     if (m_busy)
         return;
-    m_busy = true;
+    const entry::BusyGuard busy(m_busy, m_pointer);
     common::Guard step(ImportLocation);
     step(100, [&] {
         try {
             importCalendar(path);
-        } catch (const calendar::ImportError& error) {
+        } catch (const errors::UserError& error) {
             m_pointer.setShape(Shape::Arrow);
             platform::showMessage(tr("The calendar \"%1\" cannot be imported.\n\n%2")
                                       .arg(QFileInfo(path).fileName(), error.message()));
         }
     });
-    step(102, [&] { m_pointer.setShape(Shape::Arrow); });
-    m_busy = false;
 }
 
 void EntryWindow::openCalendar(const QString& fileOrAddress)
@@ -182,48 +130,55 @@ void EntryWindow::importCalendarAddress(const QString& text)
 {
     if (m_busy)
         return;
-    m_busy = true;
-    QString shown = text.trimmed();
-    try {
-        const remote::CalendarAddress address = remote::CalendarAddress::parse(text);
-        shown = address.display();
-        RemoteDialogs dialogs(this);
-        remote::PasswordKeyring keyring;
-        remote::RemoteCalendar source(address, dialogs, keyring, remoteTimeouts);
-        m_pointer.setShape(Shape::Hourglass);
-        source.open();
-        OpenAddressDialog::remember(shown);
-        if (!source.isCalDav()) {
+    const entry::BusyGuard busy(m_busy, m_pointer);
+    common::Guard step(AddressLocation);
+    step(100, [&] {
+        QString shown = text.trimmed();
+        // The server's failures name the address; once its data is here, the
+        // calendar's own failures name the calendar.
+        bool atServer = true;
+        try {
+            const remote::CalendarAddress address = remote::CalendarAddress::parse(text);
+            shown = address.display();
+            RemoteDialogs dialogs(this);
+            remote::PasswordKeyring keyring;
+            remote::RemoteCalendar source(address, dialogs, keyring, remoteTimeouts);
             m_pointer.setShape(Shape::Hourglass);
-            const std::optional<SharedCalendar> file =
-                readAside(this, [data = source.fileData()] { return calendar::CalendarFile::fromData(data); });
-            m_pointer.setShape(Shape::Arrow);
-            if (file)
-                importCalendar(*file, shown);
-        } else {
-            // The server is asked for one week only, so the week is chosen
-            // first, around today.
-            m_pointer.setShape(Shape::Arrow);
-            if (const std::optional<QDate> monday = askWeek(today())) {
+            source.open();
+            OpenAddressDialog::remember(shown);
+            if (!source.isCalDav()) {
                 m_pointer.setShape(Shape::Hourglass);
-                const std::optional<SharedCalendar> file = readAside(
-                    this, [data = source.weekData(*monday)] { return calendar::CalendarFile::fromData(data); });
+                atServer = false;
+                const std::optional<SharedCalendar> file =
+                    readAside(this, [data = source.fileData()] { return calendar::CalendarFile::fromData(data); });
                 m_pointer.setShape(Shape::Arrow);
                 if (file)
-                    placeWeek(*file, *monday, source.name());
+                    importCalendar(*file, shown);
+            } else {
+                // The server is asked for one week only, so the week is chosen
+                // first, around today.
+                m_pointer.setShape(Shape::Arrow);
+                if (const std::optional<QDate> monday = askWeek(today())) {
+                    m_pointer.setShape(Shape::Hourglass);
+                    const QByteArray data = source.weekData(*monday);
+                    const QString name = source.name();
+                    atServer = false;
+                    const std::optional<SharedCalendar> file =
+                        readAside(this, [data] { return calendar::CalendarFile::fromData(data); });
+                    m_pointer.setShape(Shape::Arrow);
+                    if (file)
+                        placeWeek(*file, *monday, name);
+                }
             }
+        } catch (const remote::Cancelled&) {
+            // The user stopped it; nothing changed and nothing needs saying.
+        } catch (const errors::UserError& error) {
+            m_pointer.setShape(Shape::Arrow);
+            platform::showMessage((atServer ? tr("The calendar at %1 cannot be opened.\n\n%2")
+                                            : tr("The calendar \"%1\" cannot be imported.\n\n%2"))
+                                      .arg(shown, error.message()));
         }
-    } catch (const remote::Cancelled&) {
-        // The user stopped it; nothing changed and nothing needs saying.
-    } catch (const remote::RemoteError& error) {
-        m_pointer.setShape(Shape::Arrow);
-        platform::showMessage(tr("The calendar at %1 cannot be opened.\n\n%2").arg(shown, error.message()));
-    } catch (const calendar::ImportError& error) {
-        m_pointer.setShape(Shape::Arrow);
-        platform::showMessage(tr("The calendar \"%1\" cannot be imported.\n\n%2").arg(shown, error.message()));
-    }
-    m_pointer.setShape(Shape::Arrow);
-    m_busy = false;
+    });
 }
 
 void EntryWindow::importCalendar(const QString& path)
@@ -283,13 +238,13 @@ void EntryWindow::placeWeek(const SharedCalendar& file, const QDate& monday, con
                                  platform::Buttons::YesNo)
                != platform::Answer::Yes)
         return;
-    fillWeek(week);
+    showWeek(calendar::weekOf(week, calendar::weekTitle(week.monday, QLocale())));
     platform::showMessage(calendar::importSummary(week, QLocale()));
 }
 
 bool EntryWindow::holdsTypedEntries() const
 {
-    for (const auto& store : m_stores) {
+    for (const auto& store : m_week.stores) {
         if (!store)
             continue;
         for (const week::EntryFields& row : store->rows()) {
@@ -300,18 +255,15 @@ bool EntryWindow::holdsTypedEntries() const
     return false;
 }
 
-void EntryWindow::fillWeek(const calendar::WeekLayout& week)
+void EntryWindow::showWeek(const week::Week& imported)
 {
-    // Through the boxes, as typing does, so that every page's store follows.
-    titleEdit->setText(calendar::weekTitle(week.monday, QLocale()));
-    for (int page = 0; page < week::DayPageCount; ++page) {
-        dayTabs->setCurrentIndex(page);
-        for (int row = 0; row < week::RowCount; ++row) {
-            nameBoxes[row]->setText(week.pages[page].names[row]);
-            numberBoxes[row]->setText(week.pages[page].numbers[row]);
-        }
-    }
-    dayTabs->setCurrentIndex(0);
+    m_week = imported;
+    titleEdit->setText(m_week.title);
+    // The rows follow the week: the Monday page is loaded from its store.
+    if (dayTabs->currentIndex() != 0)
+        dayTabs->setCurrentIndex(0);
+    else
+        loadDayPage();
 }
 
 bool EntryWindow::takeCalendarDrop(QEvent* event)
@@ -358,3 +310,5 @@ void EntryWindow::dropEvent(QDropEvent* event)
     if (!takeCalendarDrop(event))
         QWidget::dropEvent(event);
 }
+
+}  // namespace entry

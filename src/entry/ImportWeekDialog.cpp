@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace entry {
+
 ImportWeekDialog::ImportWeekDialog(const QDate& day, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(tr("Import Week"));
@@ -44,3 +46,5 @@ void ImportWeekDialog::showWeek()
     // The week shown beside the date is what the date means; read with it.
     dateEdit->setAccessibleDescription(weekLabel->text());
 }
+
+}  // namespace entry

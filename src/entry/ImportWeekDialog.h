@@ -7,6 +7,8 @@ class QDateEdit;
 class QDialogButtonBox;
 class QLabel;
 
+namespace entry {
+
 // "Import Week": asks which week of a calendar to import. A date field picks
 // any day; the week is Monday to Sunday around it, spelled out below the
 // field. OK is the default button, so Return accepts; Cancel changes nothing.
@@ -26,3 +28,5 @@ public:
 private:
     void showWeek();
 };
+
+}  // namespace entry

@@ -9,6 +9,8 @@
 #include <QSettings>
 #include <QVBoxLayout>
 
+namespace entry {
+
 const char* const OpenAddressDialog::RecentKey = "calendar/recentAddresses";
 
 OpenAddressDialog::OpenAddressDialog(QWidget* parent) : QDialog(parent)
@@ -57,3 +59,5 @@ void OpenAddressDialog::remember(const QString& address)
         recent.removeLast();
     QSettings().setValue(QLatin1String(RecentKey), recent);
 }
+
+}  // namespace entry

@@ -6,6 +6,8 @@
 class QComboBox;
 class QDialogButtonBox;
 
+namespace entry {
+
 // "Open Calendar Address": one address field, offering the addresses opened
 // before, most recent first. Open is the default button, so Return opens.
 //
@@ -29,3 +31,5 @@ public:
     QComboBox* addressBox;
     QDialogButtonBox* buttons;
 };
+
+}  // namespace entry

@@ -4,6 +4,8 @@
 #include "entry/SignInDialog.h"
 #include "entry/TransferProgressDialog.h"
 
+namespace entry {
+
 RemoteDialogs::RemoteDialogs(QWidget* window) : m_window(window)
 {
     m_progress = new TransferProgressDialog(window);
@@ -50,3 +52,5 @@ void RemoteDialogs::transferEnded()
     m_showProgress.stop();
     m_progress->hide();
 }
+
+}  // namespace entry

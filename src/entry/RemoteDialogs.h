@@ -7,6 +7,9 @@
 #include <QTimer>
 
 class QWidget;
+
+namespace entry {
+
 class TransferProgressDialog;
 
 // The entry window's side of a conversation with a calendar server: the
@@ -31,3 +34,5 @@ private:
     QTimer m_showProgress;
     std::function<void()> m_cancel;
 };
+
+}  // namespace entry

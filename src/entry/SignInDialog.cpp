@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace entry {
+
 SignInDialog::SignInDialog(const remote::SignInRequest& request, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(tr("Sign In"));
@@ -60,3 +62,5 @@ remote::Credentials SignInDialog::credentials() const
 {
     return {userEdit->text(), passwordEdit->text(), rememberBox->isChecked()};
 }
+
+}  // namespace entry

@@ -9,6 +9,8 @@ class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
 
+namespace entry {
+
 // "Sign In": the user name and password a calendar server asks for. Names
 // the server and its realm, shows the server's refusal of the last attempt,
 // and warns when the password would travel unencrypted (plain http). OK is
@@ -29,3 +31,5 @@ public:
     QCheckBox* rememberBox;  // "Remember in the keyring"
     QDialogButtonBox* buttons;
 };
+
+}  // namespace entry

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace entry {
+
 TransferProgressDialog::TransferProgressDialog(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(tr("Downloading Calendar"));
@@ -45,3 +47,5 @@ void TransferProgressDialog::reject()
     hide();
     emit cancelRequested();
 }
+
+}  // namespace entry

@@ -6,6 +6,8 @@
 class QLabel;
 class QPushButton;
 
+namespace entry {
+
 // "Downloading Calendar": the server being read, the bytes received so far
 // and Cancel. Shown by RemoteDialogs only for transfers that take longer
 // than ShowAfterMs; Cancel (or Escape, or closing it) emits cancelRequested.
@@ -29,3 +31,5 @@ signals:
 protected:
     void reject() override;
 };
+
+}  // namespace entry

@@ -155,11 +155,11 @@ private:
 
 }  // namespace
 
-QString AtomicFileWriter::write(const QString& path, const QByteArray& bytes)
+errors::Outcome AtomicFileWriter::write(const QString& path, const QByteArray& bytes)
 {
     const QByteArray target = QFile::encodeName(path);
     if (target.isEmpty() || target.endsWith('/'))
-        return describe(EISDIR);
+        return errors::Outcome::failed(path, describe(EISDIR));
     const QByteArray folder = folderOf(target);
     // What a killed writer left in this folder goes first: the start-up
     // sweep reaches only the temporary folder, not the user's folders.
@@ -177,14 +177,14 @@ QString AtomicFileWriter::write(const QString& path, const QByteArray& bytes)
             error = temporary.renameOver(target);
     }
     if (error)
-        return describe(error);
+        return errors::Outcome::failed(path, describe(error));
     // The rename reaches the disk with the folder.
     const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         ::fsync(dir);
         ::close(dir);
     }
-    return QString();
+    return {};
 }
 
 bool AtomicFileWriter::isTemporaryName(const QString& fileName)

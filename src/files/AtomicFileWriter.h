@@ -1,5 +1,7 @@
 #pragma once
 
+#include "errors/Outcome.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -29,12 +31,12 @@ class AtomicFileWriter {
 public:
     // Writes `bytes` to `path`. A file already there is replaced and keeps its
     // permission bits; a link at `path` is replaced, never followed; a new
-    // file gets 0666 less the umask. Returns an empty string on success,
-    // otherwise the system's description of the failure (e.g. "No space left
-    // on device"). Once the rename has happened the write counts as done: a
+    // file gets 0666 less the umask. Returns a failed Outcome with `path` as
+    // what failed and the system's description as why (e.g. "No space left
+    // on device"), or a done one. Once the rename has happened the write counts as done: a
     // failing sync of the folder afterwards is not reported, since the whole
     // new file is already what every reader sees.
-    static QString write(const QString& path, const QByteArray& bytes);
+    static errors::Outcome write(const QString& path, const QByteArray& bytes);
 
     // True for a name the writer gives its temporary files.
     static bool isTemporaryName(const QString& fileName);

@@ -211,15 +211,15 @@ private:
 
 }  // namespace
 
-QString AtomicFileWriter::write(const QString& path, const QByteArray& bytes)
+errors::Outcome AtomicFileWriter::write(const QString& path, const QByteArray& bytes)
 {
     const QFileInfo target(path);
     if (path.isEmpty() || path.endsWith(QLatin1Char('/')) || path.endsWith(QLatin1Char('\\')))
-        return describe(ERROR_DIRECTORY);
+        return errors::Outcome::failed(path, describe(ERROR_DIRECTORY));
     // The name as typed: Qt would read "a:b" as a drive and a name.
     const QString typedName = path.mid(std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\'))) + 1);
     if (const std::optional<QString> refused = refusedName(typedName))
-        return *refused;
+        return errors::Outcome::failed(path, *refused);
     const QString folder = target.absolutePath();
     // What a killed writer left in this folder goes first: the start-up
     // sweep reaches only the temporary folder, not the user's folders.
@@ -228,7 +228,7 @@ QString AtomicFileWriter::write(const QString& path, const QByteArray& bytes)
     const DWORD existing = ::GetFileAttributesW(native(target.absoluteFilePath()).c_str());
     if (existing != INVALID_FILE_ATTRIBUTES) {
         if (existing & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE))
-            return describe(DirectoryNotSupported);
+            return errors::Outcome::failed(path, describe(DirectoryNotSupported));
         // A link (reparse point) is replaced, never followed, as on Linux.
         if (!(existing & FILE_ATTRIBUTE_REPARSE_POINT))
             attributes = existing;
@@ -239,7 +239,9 @@ QString AtomicFileWriter::write(const QString& path, const QByteArray& bytes)
         error = temporary.write(bytes);
     if (!error)
         error = temporary.renameOver(target.absoluteFilePath(), attributes, true);
-    return error ? describe(error) : QString();
+    if (error)
+        return errors::Outcome::failed(path, describe(error));
+    return {};
 }
 
 bool AtomicFileWriter::isTemporaryName(const QString& fileName)

@@ -3,6 +3,7 @@
 #include "PreviewHandOver.h"
 #include "TemporaryFiles.h"
 #include "common/ErrorReport.h"
+#include "errors/UserError.h"
 #include "common/ClipboardRetry.h"
 #include "common/Files.h"
 #include "common/Language.h"
@@ -16,6 +17,7 @@
 #include <array>
 #include <stdexcept>
 
+namespace planner {
 namespace {
 
 const char* const Location = "in Dorvane2021/08/31.Tessaly.GenerateTessaly ";
@@ -141,7 +143,7 @@ void PlannerGenerator::makePreviewPicture(const QString& documentPath)
     document.Range().CopyAsPicture();
     const std::optional<QPicture> picture = common::clipboardPicture(0);
     if (!picture)
-        throw std::runtime_error(tr("The clipboard holds no picture of the planner.").toStdString());
+        throw errors::UserError(tr("The clipboard holds no picture of the planner."));
     m_picturePath = TemporaryFiles::reservePicture(TemporaryFiles::folder(), m_digits);
     TemporaryFiles::writePicture(*picture, m_picturePath);
     word.ActiveDocument().Close(DoNotSaveChanges);
@@ -150,8 +152,8 @@ void PlannerGenerator::makePreviewPicture(const QString& documentPath)
     word.release();
 }
 
-void PlannerGenerator::buildWeek(const week::WeekSource& week, bool newPage, word::Application& objWord,
-                                 word::Document& objDoc, const StepRunner& step)
+QString PlannerGenerator::buildWeek(const week::WeekSource& week, bool newPage, word::Application& objWord,
+                                    word::Document& objDoc, const StepRunner& step)
 {
     word::Table table;
     // The selection every call types through: the planner document's.
@@ -163,7 +165,8 @@ void PlannerGenerator::buildWeek(const week::WeekSource& week, bool newPage, wor
         selection().ParagraphFormat().setPageBreakBefore(true);
     step(106, [&] { selection().Font().setBold(true); });
     step(108, [&] { selection().Font().setName(QStringLiteral("Trebuchet MS")); });
-    step(110, [&] { selection().TypeText(heading(week.weekTitle())); });
+    const QString typed = heading(week.weekTitle());
+    step(110, [&] { selection().TypeText(typed); });
     step(112, [&] { selection().ParagraphFormat().setAlignment(Centred); });
     step(114, [&] { selection().TypeParagraph(); });
     // The paragraph the table goes at took the page break over; the table
@@ -273,6 +276,7 @@ void PlannerGenerator::buildWeek(const week::WeekSource& week, bool newPage, wor
             }
         }
     }
+    return typed;
 }
 
 void PlannerGenerator::makeWeeks(const std::vector<const week::WeekSource*>& weeks,
@@ -322,9 +326,10 @@ void PlannerGenerator::generatePlanner()
         keeper.keep();
     });
     step(104, [&] { objDoc = objWord.Documents().Add(); });
-    buildWeek(m_week, false, objWord, objDoc, [&step](int line, const std::function<void()>& code) {
-        return step(line, code);
-    });
+    const QString plannerHeading =
+        buildWeek(m_week, false, objWord, objDoc, [&step](int line, const std::function<void()>& code) {
+            return step(line, code);
+        });
 
     // Save under a fresh temporary name; the name is taken by creating the file
     // exclusively, so nobody's file is overwritten and a taken name is drawn again.
@@ -357,23 +362,24 @@ void PlannerGenerator::generatePlanner()
     step(460, [&] { objDoc.release(); });
     step(462, [&] { objWord.release(); });
 
-    // The picture, and the hand-over to the preview window.
+    // The picture, and the hand-over to the preview window in the order
+    // PreviewHandOver gives.
     step(464, [&] { makePreviewPicture(path); });
     step(466, [&] {
         QPicture picture;
         const QString picturePath = temporaryPicturePath();
         try {
             if (picturePath.isEmpty())
-                throw std::runtime_error(tr("There is no picture of the planner to load.").toStdString());
+                throw errors::UserError(tr("There is no picture of the planner to load."));
             if (!picture.load(picturePath))
-                throw std::runtime_error(tr("Cannot load the picture %1.").arg(picturePath).toStdString());
+                throw errors::UserError(tr("Cannot load the picture %1.").arg(picturePath));
         } catch (const std::runtime_error&) {
             // The preview keeps no earlier planner on show as if it were
             // this one: it shows none.
-            m_handOver.showPicture(QPicture());
+            m_handOver.showPicture(QPicture(), plannerHeading);
             throw;
         }
-        m_handOver.showPicture(picture);
+        m_handOver.showPicture(picture, plannerHeading);
     });
     step(468, [&] { m_handOver.resetEntryPointer(); });
     step(470, [&] { m_handOver.setDocumentPath(path); });
@@ -383,3 +389,5 @@ void PlannerGenerator::generatePlanner()
         step(474, [&] { m_handOver.hideEntryWindow(); });
     step(476, [&] { common::removeFile(temporaryPicturePath()); });
 }
+
+}  // namespace planner

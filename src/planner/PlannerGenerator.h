@@ -13,6 +13,9 @@ namespace word {
 class Application;
 class Document;
 }
+
+namespace planner {
+
 class PreviewHandOver;
 
 // The planner generator: turns the week typed into the entry window into the
@@ -26,7 +29,7 @@ class PreviewHandOver;
 // it hands its result to `handOver`. Both are not owned and must outlive it.
 // Each Word instance belongs to the procedure that starts it and is quit by it.
 class PlannerGenerator {
-    Q_DECLARE_TR_FUNCTIONS(PlannerGenerator)
+    Q_DECLARE_TR_FUNCTIONS(planner::PlannerGenerator)
 
 public:
     // One digit 1 to 9 of a temporary document's name.
@@ -76,8 +79,8 @@ private:
 
     // The heading and the table of `week` at the insertion point of `objDoc`
     // (steps 106 to 430), ending in the table's last cell. With `newPage`
-    // the heading starts a new page.
-    static void buildWeek(const week::WeekSource& week, bool newPage, word::Application& objWord,
+    // the heading starts a new page. Returns the heading it typed.
+    static QString buildWeek(const week::WeekSource& week, bool newPage, word::Application& objWord,
                           word::Document& objDoc, const StepRunner& step);
 
     const week::WeekSource& m_week;
@@ -85,3 +88,5 @@ private:
     DigitSource m_digits;
     QString m_picturePath;
 };
+
+}  // namespace planner

@@ -1,6 +1,7 @@
 #include "TemporaryFiles.h"
 
 #include "DocumentLocks.h"
+#include "errors/UserError.h"
 #include "files/AtomicFileWriter.h"
 #include "files/FileSystem.h"
 
@@ -12,10 +13,10 @@
 
 #include <stdexcept>
 
-namespace TemporaryFiles {
+namespace planner {
 namespace {
 
-[[noreturn]] void fail(const QString& message) { throw std::runtime_error(message.toStdString()); }
+[[noreturn]] void fail(const QString& message) { throw errors::UserError(message); }
 
 // A folder of our own in the shared temporary folder: created owner-only,
 // and refused when someone else already put a folder or link there.
@@ -27,24 +28,24 @@ QString privateFolder(const QString& path)
     switch (problem->kind) {
     case files::FolderProblem::CannotCreate:
         fail(QCoreApplication::translate(
-            "TemporaryFiles", "Cannot create the temporary folder %1: %2")
+            "planner::TemporaryFiles", "Cannot create the temporary folder %1: %2")
                  .arg(path, problem->reason));
     case files::FolderProblem::NotAFolder:
         fail(QCoreApplication::translate(
-            "TemporaryFiles", "The temporary folder %1 is not a folder").arg(path));
+            "planner::TemporaryFiles", "The temporary folder %1 is not a folder").arg(path));
     case files::FolderProblem::OtherUser:
         fail(QCoreApplication::translate(
-            "TemporaryFiles", "The temporary folder %1 belongs to another user").arg(path));
+            "planner::TemporaryFiles", "The temporary folder %1 belongs to another user").arg(path));
     case files::FolderProblem::CannotMakePrivate:
         break;
     }
     fail(QCoreApplication::translate(
-        "TemporaryFiles", "The temporary folder %1 cannot be made private").arg(path));
+        "planner::TemporaryFiles", "The temporary folder %1 cannot be made private").arg(path));
 }
 
 }  // namespace
 
-QString folder()
+QString TemporaryFiles::folder()
 {
     const QString temp = qEnvironmentVariable("TEMP");
     if (!temp.isEmpty())
@@ -55,9 +56,9 @@ QString folder()
     return privateFolder(QDir::tempPath() + QStringLiteral("/dorvane-") + files::userKey());
 }
 
-int drawDigit() { return int(QRandomGenerator::system()->bounded(1, 10)); }
+int TemporaryFiles::drawDigit() { return int(QRandomGenerator::system()->bounded(1, 10)); }
 
-bool reserve(const QString& path)
+bool TemporaryFiles::reserve(const QString& path)
 {
     // The name first: a document another instance holds is never taken,
     // even when its file is gone for a moment (SaveAs renames over it).
@@ -70,11 +71,11 @@ bool reserve(const QString& path)
     if (failure->exists)
         return false;
     fail(QCoreApplication::translate(
-            "TemporaryFiles", "Cannot create the temporary document %1: %2")
+            "planner::TemporaryFiles", "Cannot create the temporary document %1: %2")
              .arg(path, failure->reason));
 }
 
-QString reservePicture(const QString& folder, const std::function<int()>& nextDigit)
+QString TemporaryFiles::reservePicture(const QString& folder, const std::function<int()>& nextDigit)
 {
     // A thousand taken names in a row means something else is wrong.
     for (int draw = 0; draw < 1000; ++draw) {
@@ -86,25 +87,25 @@ QString reservePicture(const QString& folder, const std::function<int()>& nextDi
             return path;
     }
     fail(QCoreApplication::translate(
-            "TemporaryFiles", "Cannot find a free name for the picture in %1").arg(folder));
+            "planner::TemporaryFiles", "Cannot find a free name for the picture in %1").arg(folder));
 }
 
-void writePicture(const QPicture& picture, const QString& path)
+void TemporaryFiles::writePicture(const QPicture& picture, const QString& path)
 {
     if (picture.isNull())
         fail(QCoreApplication::translate(
-            "TemporaryFiles", "Cannot write the picture %1: it is empty").arg(path));
+            "planner::TemporaryFiles", "Cannot write the picture %1: it is empty").arg(path));
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPicture stored(picture);  // shared, not copied; save() is not const
     if (!stored.save(&buffer))
         fail(QCoreApplication::translate(
-            "TemporaryFiles", "Cannot write the picture %1: it cannot be stored").arg(path));
-    const QString reason = files::AtomicFileWriter::write(path, bytes);
-    if (!reason.isEmpty())
+            "planner::TemporaryFiles", "Cannot write the picture %1: it cannot be stored").arg(path));
+    const errors::Outcome written = files::AtomicFileWriter::write(path, bytes);
+    if (!written)
         fail(QCoreApplication::translate(
-            "TemporaryFiles", "Cannot write the picture %1: %2").arg(path, reason));
+            "planner::TemporaryFiles", "Cannot write the picture %1: %2").arg(written.what(), written.why()));
 }
 
-}  // namespace TemporaryFiles
+}  // namespace planner

@@ -5,40 +5,46 @@
 
 #include <functional>
 
+namespace planner {
+
 // Where a generation keeps its two temporary files, and how it names and
 // writes them so that nobody else's file is ever overwritten or followed.
-namespace TemporaryFiles {
+// Only static members: nothing to make.
+class TemporaryFiles {
+public:
+    TemporaryFiles() = delete;
 
-// The temporary folder: TEMP when it is set and not empty; otherwise a folder
-// private to the user: the desktop session's runtime folder where there is
-// one, else "dorvane-<user id>" in the system temporary folder, created with
-// owner-only permissions when missing. Throws std::runtime_error when that
-// folder is not an ordinary folder owned by the user.
-QString folder();
+    // The temporary folder: TEMP when it is set and not empty; otherwise a folder
+    // private to the user: the desktop session's runtime folder where there is
+    // one, else "dorvane-<user id>" in the system temporary folder, created with
+    // owner-only permissions when missing. Throws std::runtime_error when that
+    // folder is not an ordinary folder owned by the user.
+    static QString folder();
 
-// One digit 1 to 9 of a temporary document's name, drawn independently from
-// the system's random source so that names cannot be guessed.
-int drawDigit();
+    // One digit 1 to 9 of a temporary document's name, drawn independently from
+    // the system's random source so that names cannot be guessed.
+    static int drawDigit();
 
-// Takes `path` for a new document: holds its name for this instance (see
-// DocumentLocks) and creates the file exclusively, so an existing file or
-// link is never overwritten or followed. False when the name is taken (a
-// file exists, or another running instance holds the name); throws
-// std::runtime_error when the file cannot be created at all.
-bool reserve(const QString& path);
+    // Takes `path` for a new document: holds its name for this instance (see
+    // DocumentLocks) and creates the file exclusively, so an existing file or
+    // link is never overwritten or followed. False when the name is taken (a
+    // file exists, or another running instance holds the name); throws
+    // std::runtime_error when the file cannot be created at all.
+    static bool reserve(const QString& path);
 
-// Takes a fresh name for a picture file in `folder`: "temp", eight digits
-// 1 to 9, ".pic", created exclusively like a document's name, so that two
-// instances of the program sharing the folder never write or read each
-// other's picture. Returns the path of the (empty) file; throws
-// std::runtime_error when no name can be taken.
-// `nextDigit` draws each digit (1 to 9).
-QString reservePicture(const QString& folder, const std::function<int()>& nextDigit);
+    // Takes a fresh name for a picture file in `folder`: "temp", eight digits
+    // 1 to 9, ".pic", created exclusively like a document's name, so that two
+    // instances of the program sharing the folder never write or read each
+    // other's picture. Returns the path of the (empty) file; throws
+    // std::runtime_error when no name can be taken.
+    // `nextDigit` draws each digit (1 to 9).
+    static QString reservePicture(const QString& folder, const std::function<int()>& nextDigit);
 
-// Writes `picture` in QPicture's own vector format (QPicture::load reads it)
-// to `path` through the program's one writer (files::AtomicFileWriter), so a
-// full disk leaves no half-written picture behind. Throws std::runtime_error
-// naming the reason.
-void writePicture(const QPicture& picture, const QString& path);
+    // Writes `picture` in QPicture's own vector format (QPicture::load reads it)
+    // to `path` through the program's one writer (files::AtomicFileWriter), so a
+    // full disk leaves no half-written picture behind. Throws std::runtime_error
+    // naming the reason.
+    static void writePicture(const QPicture& picture, const QString& path);
+};
 
-}  // namespace TemporaryFiles
+}  // namespace planner

@@ -6,12 +6,13 @@
 #include "desktop/WindowColours.h"
 #include "desktop/ProgramIcon.h"
 #include "desktop/CursorFile.h"
+#include "errors/UserError.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "desktop/PictureBox.h"
 #include "platform/Twips.h"
 #include "platform/ProgramEnvironment.h"
-#include "preview/OutputFile.h"
+#include "output/OutputFile.h"
 #include "preview/PreviewCommands.h"
 
 #include <QApplication>
@@ -285,9 +286,8 @@ void PreviewWindow::copyDocument(const QString& target) const
     if (source.open(QIODevice::ReadOnly))
         bytes = source.readAll();
     if (!source.isOpen() || source.error() != QFileDevice::NoError)
-        throw std::runtime_error(
-            tr("Cannot read the planner document %1: %2").arg(temporaryDocument, source.errorString()).toStdString());
-    OutputFile::write(target, bytes);
+        throw errors::UserError(tr("Cannot read the planner document %1: %2").arg(temporaryDocument, source.errorString()));
+    output::OutputFile::write(target, bytes);
 }
 
 void PreviewWindow::saveClicked()
@@ -311,7 +311,7 @@ void PreviewWindow::saveClicked()
         if (exists) {
             platform::Answer answer = platform::Answer::No;
             step(114, [&] {
-                answer = OutputFile::askOverwrite(chosen);
+                answer = output::OutputFile::askOverwrite(chosen);
             });
             // The old file is not deleted here: the copy replaces it once complete.
             step(116, [&] { yes = answer == platform::Answer::Yes; });
@@ -327,7 +327,7 @@ void PreviewWindow::saveClicked()
         copied = step(124, [&] { copyDocument(chosen); });
     // A failed copy has been reported; it is no success to announce.
     if (copied)
-        step(126, [&] { OutputFile::reportDone(); });
+        step(126, [&] { output::OutputFile::reportDone(); });
 }
 
 void PreviewWindow::backClicked()
@@ -337,7 +337,7 @@ void PreviewWindow::backClicked()
     bool entryShown = false;
     step(104, [&] {
         if (!m_entry)
-            throw std::runtime_error(tr("The entry window is not available").toStdString());
+            throw errors::UserError(tr("The entry window is not available"));
         m_entry->show();
         entryShown = true;
     });

@@ -2,7 +2,7 @@
 
 #include "HttpSession.h"
 #include "NetworkFailure.h"
-#include "RemoteError.h"
+#include "errors/UserError.h"
 #include "RemoteLimits.h"
 
 #include <QCoreApplication>
@@ -81,7 +81,7 @@ QList<Resource> readMultistatus(const HttpAnswer& answer, QList<QByteArray>* dat
     QXmlStreamReader xml(answer.body);
     QList<Resource> resources;
     if (!xml.readNextStartElement() || xml.namespaceUri() != Dav || xml.name() != QLatin1String("multistatus"))
-        throw RemoteError(
+        throw errors::UserError(
             QCoreApplication::translate("remote::CalDavClient",
                                         "The answer of %1 is not a calendar: the server does not speak CalDAV.")
                 .arg(serverName(answer.url)));
@@ -120,7 +120,7 @@ QList<Resource> readMultistatus(const HttpAnswer& answer, QList<QByteArray>* dat
         resources.append(resource);
     }
     if (xml.hasError())
-        throw RemoteError(QCoreApplication::translate(
+        throw errors::UserError(QCoreApplication::translate(
                               "remote::CalDavClient",
                               "The answer of %1 is not a calendar: the server's answer is cut short or malformed.")
                               .arg(serverName(answer.url)));
@@ -220,13 +220,13 @@ std::optional<QList<CalDavCalendar>> CalDavClient::calendarsAt(const QUrl& addre
         if (answer.status == 405 || answer.status == 501 || answer.status == 400 || (answer.status >= 200 && answer.status < 300))
             return std::nullopt;
         HttpSession::requireSuccess(answer);
-        throw RemoteError(QCoreApplication::translate("remote::CalDavClient", "The answer of %1 is not a calendar.")
+        throw errors::UserError(QCoreApplication::translate("remote::CalDavClient", "The answer of %1 is not a calendar.")
                               .arg(serverName(answer.url)));
     }
 
     QList<Resource> found = readMultistatus(answer);
     if (found.isEmpty())
-        throw RemoteError(
+        throw errors::UserError(
             QCoreApplication::translate("remote::CalDavClient",
                                         "The answer of %1 is not a calendar: the server described nothing.")
                 .arg(serverName(answer.url)));
@@ -234,7 +234,7 @@ std::optional<QList<CalDavCalendar>> CalDavClient::calendarsAt(const QUrl& addre
     if (here.calendar) {
         QList<CalDavCalendar> calendars = eventCalendars({here});
         if (calendars.isEmpty())
-            throw RemoteError(QCoreApplication::translate("remote::CalDavClient",
+            throw errors::UserError(QCoreApplication::translate("remote::CalDavClient",
                                                           "The calendar at %1 holds no events (only tasks or notes).")
                                   .arg(serverName(answer.url)));
         return calendars;
@@ -249,7 +249,7 @@ std::optional<QList<CalDavCalendar>> CalDavClient::calendarsAt(const QUrl& addre
             home = about.front().home;
     }
     if (home.isEmpty())
-        throw RemoteError(QCoreApplication::translate(
+        throw errors::UserError(QCoreApplication::translate(
                               "remote::CalDavClient",
                               "The answer of %1 is not a calendar: the server names no calendars for this user.")
                               .arg(serverName(answer.url)));
@@ -258,7 +258,7 @@ std::optional<QList<CalDavCalendar>> CalDavClient::calendarsAt(const QUrl& addre
     HttpSession::requireSuccess(listing);
     QList<CalDavCalendar> calendars = eventCalendars(readMultistatus(listing));
     if (calendars.isEmpty())
-        throw RemoteError(QCoreApplication::translate("remote::CalDavClient",
+        throw errors::UserError(QCoreApplication::translate("remote::CalDavClient",
                                                       "The server %1 holds no calendar with events for this user.")
                               .arg(serverName(answer.url)));
     return calendars;
@@ -281,7 +281,7 @@ QByteArray CalDavClient::eventsBetween(const CalDavCalendar& calendar, const QDa
     const HttpAnswer answer = m_session.send(request);
     HttpSession::requireSuccess(answer);
     if (!isMultistatus(answer))
-        throw RemoteError(QCoreApplication::translate("remote::CalDavClient", "The answer of %1 is not a calendar.")
+        throw errors::UserError(QCoreApplication::translate("remote::CalDavClient", "The answer of %1 is not a calendar.")
                               .arg(serverName(answer.url)));
     QList<QByteArray> data;
     readMultistatus(answer, &data);

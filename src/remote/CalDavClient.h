@@ -27,7 +27,7 @@ struct CalDavCalendar {
 // are listed. A server root that is no DAV resource itself is tried through
 // /.well-known/caldav first.
 //
-// Throws RemoteError when the server is no CalDAV server, its answers are
+// Throws errors::UserError when the server is no CalDAV server, its answers are
 // not the XML CalDAV prescribes, or it holds no calendar with events.
 class CalDavClient {
 public:

@@ -1,6 +1,6 @@
 #include "CalendarAddress.h"
 
-#include "RemoteError.h"
+#include "errors/UserError.h"
 
 #include <QCoreApplication>
 
@@ -19,7 +19,7 @@ CalendarAddress CalendarAddress::parse(const QString& text)
     const QString trimmed = text.trimmed();
     QUrl url(trimmed.contains(QLatin1String("://")) ? trimmed : QStringLiteral("https://") + trimmed, QUrl::StrictMode);
     if (!url.isValid() || url.host().isEmpty())
-        throw RemoteError(
+        throw errors::UserError(
             QCoreApplication::translate("remote::CalendarAddress", "\"%1\" is not a web address.").arg(text.trimmed()));
     CalendarAddress address;
     const QString scheme = url.scheme().toLower();
@@ -27,7 +27,7 @@ CalendarAddress CalendarAddress::parse(const QString& text)
         address.webcal = true;
         url.setScheme(QStringLiteral("https"));
     } else if (scheme != QLatin1String("http") && scheme != QLatin1String("https")) {
-        throw RemoteError(
+        throw errors::UserError(
             QCoreApplication::translate("remote::CalendarAddress", "\"%1\" is not an http, https or webcal address.")
                 .arg(url.toString(QUrl::RemoveUserInfo)));
     }

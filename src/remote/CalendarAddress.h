@@ -11,7 +11,7 @@ namespace remote {
 // address is the same file as its https one), and a bare server name as https. A user name in the address is
 // kept as the suggestion for signing in; a password in it is dropped, so
 // that it reaches neither the list of recent addresses nor any message.
-// Throws RemoteError for anything else, naming what is wrong.
+// Throws errors::UserError for anything else, naming what is wrong.
 struct CalendarAddress {
     QUrl url;          // http or https, without user name and password
     QString userName;  // from the address; may be empty

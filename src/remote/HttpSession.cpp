@@ -2,7 +2,8 @@
 
 #include "NetworkFailure.h"
 #include "PasswordKeyring.h"
-#include "RemoteError.h"
+#include "errors/UserError.h"
+#include "remote/Cancelled.h"
 
 #include <QAuthenticator>
 #include <QCoreApplication>
@@ -105,7 +106,7 @@ HttpAnswer HttpSession::send(const HttpRequest& request)
             }
             if (!next) {
                 if (attempt.credentialsOffered)
-                    throw RemoteError(statusFailure(current.url, answer.status, answer.reason));
+                    throw errors::UserError(statusFailure(current.url, answer.status, answer.reason));
                 throw Cancelled();
             }
             m_credentials = next;
@@ -125,13 +126,13 @@ HttpAnswer HttpSession::send(const HttpRequest& request)
         // its method and body and every hop is checked the same way.
         const QUrl target = answer.location;
         if (++redirects > MaxRedirects)
-            throw RemoteError(tr("The server %1 sent the request on more than %2 times; the address may lead in a circle.")
+            throw errors::UserError(tr("The server %1 sent the request on more than %2 times; the address may lead in a circle.")
                                   .arg(serverName(request.url))
                                   .arg(MaxRedirects));
         if (!target.isValid() || (target.scheme() != QLatin1String("https") && target.scheme() != QLatin1String("http")))
-            throw RemoteError(tr("The server %1 sent the request on to an address that cannot be used.").arg(serverName(current.url)));
+            throw errors::UserError(tr("The server %1 sent the request on to an address that cannot be used.").arg(serverName(current.url)));
         if (current.url.scheme() == QLatin1String("https") && target.scheme() == QLatin1String("http"))
-            throw RemoteError(tr("The server %1 sent the request on from a secure (https) address to an insecure (http) one, %2; "
+            throw errors::UserError(tr("The server %1 sent the request on from a secure (https) address to an insecure (http) one, %2; "
                                  "Dorvane does not follow it.")
                                   .arg(serverName(current.url), target.toString(QUrl::RemoveUserInfo)));
         current.url = target;
@@ -208,16 +209,16 @@ HttpAnswer HttpSession::sendOnce(const HttpRequest& request, Attempt& attempt)
     if (attempt.cancelled)
         throw Cancelled();
     if (attempt.tooLarge)
-        throw RemoteError(tr("The answer of %1 is larger than %2 MB, more than any calendar Dorvane reads.")
+        throw errors::UserError(tr("The answer of %1 is larger than %2 MB, more than any calendar Dorvane reads.")
                               .arg(serverName(request.url))
                               .arg(attempt.maxBytes / (1024 * 1024)));
     if (!attempt.timedOut.isEmpty())
-        throw RemoteError(attempt.timedOut);
+        throw errors::UserError(attempt.timedOut);
 
     HttpAnswer answer;
     answer.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (answer.status == 0)
-        throw RemoteError(networkFailure(request.url, reply->error(), attempt.sslErrors));
+        throw errors::UserError(networkFailure(request.url, reply->error(), attempt.sslErrors));
     answer.reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toByteArray();
     answer.url = request.url;
     answer.contentType = reply->header(QNetworkRequest::ContentTypeHeader).toByteArray().split(';').front().trimmed().toLower();
@@ -225,7 +226,7 @@ HttpAnswer HttpSession::sendOnce(const HttpRequest& request, Attempt& attempt)
     if (reply->hasRawHeader("Location"))
         answer.location = request.url.resolved(QUrl(QString::fromUtf8(reply->rawHeader("Location"))));
     if (answer.body.size() > attempt.maxBytes)
-        throw RemoteError(tr("The answer of %1 is larger than %2 MB, more than any calendar Dorvane reads.")
+        throw errors::UserError(tr("The answer of %1 is larger than %2 MB, more than any calendar Dorvane reads.")
                               .arg(serverName(request.url))
                               .arg(attempt.maxBytes / (1024 * 1024)));
     return answer;
@@ -234,7 +235,7 @@ HttpAnswer HttpSession::sendOnce(const HttpRequest& request, Attempt& attempt)
 void HttpSession::requireSuccess(const HttpAnswer& answer)
 {
     if (answer.status >= 400)
-        throw RemoteError(statusFailure(answer.url, answer.status, answer.reason));
+        throw errors::UserError(statusFailure(answer.url, answer.status, answer.reason));
 }
 
 }  // namespace remote

@@ -50,7 +50,7 @@ struct HttpAnswer {
 // or the user declines; an accepted password the user asked to remember goes
 // to the keyring. Credentials are kept in memory for this session only.
 //
-// Throws RemoteError for failures of the network, TLS, the limits and a
+// Throws errors::UserError for failures of the network, TLS, the limits and a
 // declined sign-in; Cancelled when the user cancelled. Any other HTTP status
 // is returned; requireSuccess turns the failing ones into their message.
 //
@@ -63,7 +63,7 @@ public:
 
     HttpAnswer send(const HttpRequest& request);
 
-    // Throws RemoteError with the message for a status of 400 and above.
+    // Throws errors::UserError with the message for a status of 400 and above.
     static void requireSuccess(const HttpAnswer& answer);
 
 private:

@@ -1,7 +1,8 @@
 #include "RemoteCalendar.h"
 
 #include "NetworkFailure.h"
-#include "RemoteError.h"
+#include "errors/UserError.h"
+#include "remote/Cancelled.h"
 
 #include <QCoreApplication>
 
@@ -66,7 +67,7 @@ void RemoteCalendar::download()
         const QString type = answer.contentType.isEmpty()
                                  ? QCoreApplication::translate("remote::RemoteCalendar", "an answer of unknown type")
                                  : QString::fromLatin1(answer.contentType);
-        throw RemoteError(QCoreApplication::translate("remote::RemoteCalendar",
+        throw errors::UserError(QCoreApplication::translate("remote::RemoteCalendar",
                                                       "The answer of %1 is not a calendar: the server sent %2.")
                               .arg(serverName(answer.url), type));
     }

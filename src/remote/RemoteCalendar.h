@@ -25,7 +25,7 @@ class PasswordKeyring;
 // whole; for a CalDAV calendar, weekData() then asks the server for one
 // week only.
 //
-// Throws RemoteError and Cancelled as HttpSession does, and RemoteError when
+// Throws errors::UserError and Cancelled as HttpSession does, and errors::UserError when
 // a downloaded file is no calendar. `conversation` and `keyring` must outlive it.
 class RemoteCalendar {
 public:

@@ -1,14 +1,14 @@
 #include "SkinFramework.h"
 
+#include "errors/UserError.h"
+
 #include <QFile>
 #include <QWidget>
-
-#include <stdexcept>
 
 namespace skin {
 namespace {
 
-[[noreturn]] void fail(const QString& description) { throw std::runtime_error(description.toStdString()); }
+[[noreturn]] void fail(const QString& description) { throw errors::UserError(description); }
 
 // Qt's parser reports a sheet it cannot parse only through a warning; while
 // checking, warnings are caught here instead of being printed.

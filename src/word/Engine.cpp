@@ -1,15 +1,17 @@
 #include "word/Engine.h"
 
-#include "word/BuiltInEngine.h"
 #include "word/engine/WordInstance.h"
+
+#include <stdexcept>
 
 namespace word {
 
 std::shared_ptr<Engine> engine()
 {
-    static const bool builtInSet = (EngineSeam::setDefault(std::make_shared<BuiltInEngine>()), true);
-    (void)builtInSet;
-    return EngineSeam::current();
+    const std::shared_ptr<Engine>& in = EngineSeam::current();
+    if (!in)
+        throw std::logic_error("No Word engine has been provided to this program");
+    return in;
 }
 
 int liveInstances()

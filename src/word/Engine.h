@@ -16,8 +16,9 @@ class WordInstance;
 // it by throwing AutomationError, or let `work` (the built-in document
 // engine's handling of the call) run.
 //
-// The program wires the built-in engine (the default); tests wire a
-// RecordingEngine, or an engine of their own, through EngineSeam.
+// The program wires the built-in engine as the default at the top of its
+// main; tests wire a RecordingEngine, or an engine of their own, through
+// EngineSeam.
 class Engine {
 public:
     virtual ~Engine() = default;
@@ -34,8 +35,10 @@ public:
 };
 
 // The process-wide factory: what CreateObject and GetObject reach. The
-// built-in engine unless one is installed (EngineSeam::install or ::Scoped;
-// nullptr goes back to the built-in one). Not thread-safe: set it before use.
+// default the program set (EngineSeam::setDefault) unless one is installed
+// (EngineSeam::install or ::Scoped; nullptr goes back to the default).
+// Throws std::logic_error when neither is set. Not thread-safe: set it
+// before use.
 using EngineSeam = seam::Seam<Engine, std::shared_ptr<Engine>>;
 std::shared_ptr<Engine> engine();
 

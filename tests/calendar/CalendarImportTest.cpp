@@ -1,5 +1,5 @@
 #include "calendar/CalendarFile.h"
-#include "calendar/ImportError.h"
+#include "errors/UserError.h"
 #include "calendar/ImportLimits.h"
 #include "calendar/ImportSummary.h"
 #include "calendar/Occurrences.h"
@@ -68,7 +68,7 @@ QString refusal(const QByteArray& bytes)
     try {
         CalendarFile file = CalendarFile::fromData(bytes);
         importWeek(file, QDate(2026, 12, 7));
-    } catch (const ImportError& error) {
+    } catch (const errors::UserError& error) {
         return error.message();
     }
     return {};
@@ -343,7 +343,7 @@ TEST_F(CalendarImport, FileOfTwentyMegabytesIsReadOneByteMoreIsNot)
     try {
         CalendarFile::read(path);
         FAIL() << "a file over the limit was read";
-    } catch (const ImportError& error) {
+    } catch (const errors::UserError& error) {
         EXPECT_TRUE(error.message().contains("larger than 20 MB"));
     }
 }

@@ -1,12 +1,12 @@
 // libFuzzer entry point for the calendar import (built with -DDORVANE_FUZZ=ON
 // and clang, see CMakeLists.txt). Every input must be imported or refused
-// with ImportError: anything else (a crash, a sanitizer report, another
+// with errors::UserError: anything else (a crash, a sanitizer report, another
 // exception, a hang or runaway memory caught by libFuzzer's limits) is a
 // finding. Each input is read, its week of 7 December 2026 worked out and laid
 // out, and the week dialog's suggestion made, as EntryWindow does.
 // Seeds: the calendars in data/.
 #include "calendar/CalendarFile.h"
-#include "calendar/ImportError.h"
+#include "errors/UserError.h"
 #include "calendar/ImportLimits.h"
 #include "calendar/ImportSummary.h"
 #include "calendar/Occurrences.h"
@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
         calendar::importSummary(week, QLocale::c());
         calendar::suggestedDay(file, QDateTime(QDate(2026, 12, 9), QTime(12, 0)));
-    } catch (const calendar::ImportError&) {
+    } catch (const errors::UserError&) {
     }
     return 0;
 }

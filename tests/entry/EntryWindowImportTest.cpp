@@ -1,6 +1,10 @@
 #include "entry/EntryWindow.h"
 
 #include "ScriptedPlatform.h"
+#include "calendar/CalendarFile.h"
+#include "calendar/ImportSummary.h"
+#include "calendar/Occurrences.h"
+#include "calendar/WeekLayout.h"
 #include "entry/DayTabs.h"
 #include "entry/ImportWeekDialog.h"
 
@@ -16,6 +20,9 @@
 #include <cstdlib>
 #include <ctime>
 #include <functional>
+
+using entry::EntryWindow;
+using entry::ImportWeekDialog;
 
 namespace {
 
@@ -114,6 +121,32 @@ private slots:
         QCOMPARE(m_form->dayStore(5)->entryLine(3), QString("11,,"));
         QCOMPARE(m_boxes->texts().size(), 1);
         QVERIFY(m_boxes->texts()[0].startsWith("Imported 6 appointments.\n\nNot placed:\n12/12/26  Mia's birthday: all day"));
+    }
+
+    // The window holds exactly the week calendar::weekOf makes of the
+    // calendar, the one the command line hands to the generator: every
+    // page's store, hour texts included, and the title.
+    void theWindowHoldsTheWeekTheCommandLineMakes()
+    {
+        m_form->dayTabs->setCurrentIndex(2);
+        m_form->nameBoxes[0]->setText("Typed before");
+        m_boxes->answer(platform::Answer::Yes);
+        whenWeekDialogShows(pressReturn);
+        m_form->importCalendarFile(Google);
+
+        const QDate monday(2026, 12, 7);
+        const calendar::CalendarFile file = calendar::CalendarFile::read(Google);
+        const week::Week expected = calendar::weekOf(
+            calendar::layOutWeek(monday, calendar::appointmentsBetween(file, QDateTime(monday, QTime(0, 0)),
+                                                                       QDateTime(monday.addDays(7), QTime(0, 0)))),
+            calendar::weekTitle(monday, QLocale()));
+        QCOMPARE(m_form->week().weekTitle(), expected.weekTitle());
+        for (int page = 0; page < week::DayPageCount; ++page) {
+            QVERIFY2(m_form->week().dayStore(page), qPrintable(QString("page %1 has no store").arg(page)));
+            QCOMPARE(m_form->week().dayStore(page)->entryLines(), expected.dayStore(page)->entryLines());
+        }
+        for (int row = 0; row < week::RowCount; ++row)
+            QCOMPARE(m_form->week().timeText(row), expected.timeText(row));
     }
 
     void aDroppedFileIsImportedNotTypedIntoTheBox()

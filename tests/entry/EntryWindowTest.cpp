@@ -19,6 +19,8 @@
 
 #include <stdexcept>
 
+using entry::EntryWindow;
+
 namespace {
 
 using testfiles::writeFile;

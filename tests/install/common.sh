@@ -4,7 +4,7 @@
 # Which windows are up is read from outside, without any hook in the program:
 # Qt's qt.widgets.painting log names every widget it repaints, each line
 # stamped with the seconds since the program started. The entry window shows
-# as "top level EntryWindow", a message box as "top level QMessageBox"; the caret
+# as "top level entry::EntryWindow", a message box as "top level QMessageBox"; the caret
 # blinking in the entry window's focused box repaints it twice a second for as
 # long as the window is up and the program handles events.
 
@@ -42,9 +42,9 @@ run_offscreen() {
 # and the program printed nothing but the painting log.
 expect_entry_window() {
   local log=$1
-  grep -q ' of top level EntryWindow(' "$log" || { tail -n 20 "$log" >&2; fail "the entry window never showed"; }
+  grep -q ' of top level entry::EntryWindow(' "$log" || { tail -n 20 "$log" >&2; fail "the entry window never showed"; }
   ! grep -q 'QMessageBox(' "$log" || fail "a message box came up: $(grep -m1 'QMessageBox(' "$log")"
-  awk '/ of top level EntryWindow\(/ && !seen { seen = 1; shown = $1 }
+  awk '/ of top level entry::EntryWindow\(/ && !seen { seen = 1; shown = $1 }
        seen && /EntryWindow\(/ && $1 >= shown + 2 { alive = 1 }
        END { exit !alive }' "$log" || { tail -n 20 "$log" >&2; fail "the entry window stopped being repainted after it showed"; }
   local other

@@ -13,6 +13,8 @@
 #include <QMimeData>
 #include <QtTest>
 
+using app::Program;
+
 namespace {
 
 // Both pictures record the same drawing commands.

@@ -14,6 +14,8 @@
 
 #include <map>
 
+using app::Program;
+
 namespace {
 
 using word::model::DocumentModel;

@@ -10,6 +10,9 @@
 
 #include <cstdio>
 
+using app::Program;
+using entry::EntryWindow;
+
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);

@@ -28,7 +28,7 @@ public:
     // Presses Start with `title` in the title box.
     void start(const QString& title = QStringLiteral("Week 1"));
 
-    EntryWindow& form() { return program.entryWindow(); }
+    entry::EntryWindow& form() { return program.entryWindow(); }
     // The preview window; fails the test while there is none yet.
     preview::PreviewWindow& preview();
     // The document the preview holds, read back from its file.
@@ -41,5 +41,5 @@ public:
     ScriptedClipboard clipboard;
     RecordingProgramExit programExit;
     std::shared_ptr<word::RecordingEngine> engine = std::make_shared<word::RecordingEngine>();
-    Program program;
+    app::Program program;
 };

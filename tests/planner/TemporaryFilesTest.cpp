@@ -16,6 +16,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using planner::TemporaryFiles;
+
 namespace {
 
 // Sets an environment variable for the scope, restoring it afterwards.

@@ -9,8 +9,8 @@
 #include "TestFiles.h"
 #include "faultinject/FaultInject.h"
 #include "planner/TemporaryFiles.h"
-#include "preview/PdfExport.h"
-#include "preview/PlannerPrinter.h"
+#include "output/PdfExport.h"
+#include "output/PlannerPrinter.h"
 #include "preview/PreviewWindow.h"
 #include "word/Word.h"
 
@@ -25,6 +25,8 @@
 #include <cerrno>
 #include <cstring>
 #include <functional>
+
+using planner::TemporaryFiles;
 
 using namespace testfiles;
 
@@ -131,7 +133,7 @@ private slots:
             Outcome outcome;
             m_arm(m_k, m_error);
             try {
-                preview::exportAsPdf(m_planner);
+                output::exportAsPdf(m_planner);
             } catch (const std::exception& error) {
                 outcome.message = QString::fromUtf8(error.what());
             }
@@ -168,7 +170,7 @@ private slots:
             Outcome outcome;
             m_arm(m_k, m_error);
             try {
-                preview::printPlanner(m_planner);
+                output::printPlanner(m_planner);
             } catch (const std::exception& error) {
                 outcome.message = QString::fromUtf8(error.what());
             }

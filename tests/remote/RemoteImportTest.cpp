@@ -36,6 +36,9 @@
 #include <ctime>
 #include <deque>
 #include <functional>
+#include <stdexcept>
+
+using namespace entry;
 
 namespace {
 
@@ -326,6 +329,26 @@ private slots:
         QVERIFY2(shown.endsWith(" received"), qPrintable(shown));
         QCOMPARE(m_boxes->texts(), QStringList());
         expectUntouched();
+    }
+
+    // A failure the import does not expect (here the clock) is reported, and
+    // the window is left usable: not busy, the arrow back, the next import taken.
+    void anUnexpectedFailureLeavesTheWindowUsable()
+    {
+        m_form->today = []() -> QDate { throw std::logic_error("the clock stopped"); };
+        m_form->importCalendarAddress(address("http", "/week.ics"));
+        QCOMPARE(m_boxes->errorReports().size(), 1);
+        QVERIFY2(m_boxes->errorReports()[0].contains("the clock stopped"), qPrintable(m_boxes->errorReports()[0]));
+        expectUntouched();
+        QCOMPARE(m_form->pointer().shape(), desktop::WindowPointer::Shape::Arrow);
+
+        m_form->today = [] { return QDate(2026, 12, 9); };
+        DialogScript script;
+        script.then("Import Week", takeWeek);
+        m_boxes->answer(platform::Answer::Yes);
+        m_form->importCalendarAddress(address("http", "/week.ics"));
+        QVERIFY(script.finished());
+        QCOMPARE(m_form->dayStore(1)->entryLine(4), QString("12,1, 2,Lunch with Ana; Call the bank"));
     }
 
     // Last: it leaves this process without any network.

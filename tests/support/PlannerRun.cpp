@@ -11,6 +11,8 @@
 
 #include <stdexcept>
 
+using planner::PlannerGenerator;
+
 namespace plannertest {
 namespace {
 
@@ -87,7 +89,7 @@ void PlannerRun::note(const QString& call)
     handOver << call;
 }
 
-void PlannerRun::showPicture(const QPicture& shown)
+void PlannerRun::showPicture(const QPicture& shown, const QString& /*heading*/)
 {
     note(QStringLiteral("showPicture"));
     picture = shown;

@@ -31,13 +31,13 @@ week::Week fullWeek(const QString& title = QStringLiteral("March 3"));
 // question) and the clipboard is kept in memory. It stands in for the preview
 // and keeps what the generator hands over. Whatever Word engine is in force
 // does the work (a test's RecordingEngine included).
-class PlannerRun final : public PreviewHandOver {
+class PlannerRun final : public planner::PreviewHandOver {
 public:
     PlannerRun();
     ~PlannerRun() override;
 
     // One generation; `digits` draws the temporary names (random by default).
-    void generate(const week::WeekSource& week, PlannerGenerator::DigitSource digits = {});
+    void generate(const week::WeekSource& week, planner::PlannerGenerator::DigitSource digits = {});
     // Moves the planner handed over to `path`, beyond the temporary folder's
     // life. Returns what went wrong (the reports shown, or no planner), empty
     // when nothing did.
@@ -60,7 +60,7 @@ public:
     ScriptedClipboard clipboard;
 
 private:
-    void showPicture(const QPicture& shown) override;
+    void showPicture(const QPicture& shown, const QString& heading) override;
     void resetEntryPointer() override;
     void setDocumentPath(const QString& path) override;
     void showPreview() override;

@@ -28,6 +28,8 @@
 
 #include <memory>
 
+using namespace entry;
+
 namespace {
 
 const QString Translations = QStringLiteral(DORVANE_TRANSLATIONS);

@@ -66,7 +66,7 @@ TEST(WindowsWriter, ReplacesWholeAndKeepsTheAttributes)
     put(target, "old");
     ASSERT_TRUE(::SetFileAttributesW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(target).utf16()),
                                      FILE_ATTRIBUTE_HIDDEN));
-    EXPECT_EQ(files::AtomicFileWriter::write(target, QByteArray(100000, 'n')), QString());
+    EXPECT_TRUE(files::AtomicFileWriter::write(target, QByteArray(100000, 'n')));
     EXPECT_EQ(contents(target), QByteArray(100000, 'n'));
     const DWORD attributes =
         ::GetFileAttributesW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(target).utf16()));
@@ -86,10 +86,10 @@ TEST(WindowsWriter, KeepsATargetAnotherProgramHoldsOrThatIsReadOnly)
     {
         Holder holder(held);
         ASSERT_TRUE(holder.held());
-        EXPECT_NE(files::AtomicFileWriter::write(held, "new"), QString());
+        EXPECT_FALSE(files::AtomicFileWriter::write(held, "new"));
     }
     EXPECT_EQ(contents(held), "held before");
-    EXPECT_NE(files::AtomicFileWriter::write(readOnly, "new"), QString());
+    EXPECT_FALSE(files::AtomicFileWriter::write(readOnly, "new"));
     EXPECT_EQ(contents(readOnly), "read-only before");
     EXPECT_EQ(entries(dir), (QStringList{QStringLiteral("held.doc"), QStringLiteral("read-only.doc")}));
     QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
@@ -102,12 +102,12 @@ TEST(WindowsWriter, NamesWindowsRefusesGetAMessageThatSaysSo)
                                 QStringLiteral("a:b.doc"), QStringLiteral("week?.pdf"), QStringLiteral("planner."),
                                 QStringLiteral("planner ")}) {
         // Joined by hand: QDir::filePath would read "a:b.doc" as a drive.
-        const QString reason = files::AtomicFileWriter::write(dir.path() + QLatin1Char('/') + name, "x");
+        const QString reason = files::AtomicFileWriter::write(dir.path() + QLatin1Char('/') + name, "x").why();
         EXPECT_TRUE(reason.contains(name)) << qPrintable(name) << ": " << qPrintable(reason);
     }
     EXPECT_EQ(entries(dir), QStringList());
     // A name that only looks like one is fine.
-    EXPECT_EQ(files::AtomicFileWriter::write(dir.filePath(QStringLiteral("CONSOLE.doc")), "x"), QString());
+    EXPECT_TRUE(files::AtomicFileWriter::write(dir.filePath(QStringLiteral("CONSOLE.doc")), "x"));
 }
 
 TEST(WindowsWriter, SweepsOnlyTemporariesNobodyHolds)

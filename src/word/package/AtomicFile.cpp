@@ -40,9 +40,9 @@ void replaceFile(const QString& path, const QByteArray& bytes)
     if (!folder.exists())
         fail(path, QCoreApplication::translate("word::package::AtomicFile", "the folder does not exist."));
 
-    const QString reason = files::AtomicFileWriter::write(target.absoluteFilePath(), bytes);
-    if (!reason.isEmpty())
-        fail(path, reason);
+    const errors::Outcome written = files::AtomicFileWriter::write(target.absoluteFilePath(), bytes);
+    if (!written)
+        fail(path, written.why());
 }
 
 }  // namespace word::package

@@ -7,9 +7,9 @@
 #include "RunProgram.h"
 #include "WordTestSupport.h"
 
-#include "preview/PdfExport.h"
-#include "preview/PictureCopy.h"
-#include "preview/PlannerPages.h"
+#include "output/PdfExport.h"
+#include "output/PictureCopy.h"
+#include "output/PlannerPages.h"
 #include "word/render/DocumentLayout.h"
 
 #include <QCoreApplication>
@@ -106,9 +106,9 @@ TEST(Scripts, EveryWordOnceWhereLibreOfficePutsItAndEveryOutputAgrees)
     const QString converted = libreoffice::convert(document, "pdf", dir.path(), &log);
     ASSERT_FALSE(converted.isEmpty()) << log.constData();
     PdfText theirs = readWords(converted);
-    const word::DocumentPages pages = preview::readPlannerPages(document);
+    const word::DocumentPages pages = output::readPlannerPages(document);
     const QString ourPdf = dir.filePath("ours.pdf");
-    preview::writePdfFile(pages, ourPdf);
+    output::writePdfFile(pages, ourPdf);
     PdfText ours = readWords(ourPdf);
 
     // Words compared as a reader finds them: in compatibility normal form,
@@ -169,7 +169,7 @@ TEST(Scripts, EveryWordOnceWhereLibreOfficePutsItAndEveryOutputAgrees)
     ASSERT_FALSE(page.isNull());
     const QImage preview1 = pictureAt(planner.picture, 1.0);
     const QImage preview2 = pictureAt(planner.picture, 2.0);
-    const QImage copy = preview::pictureBitmap(pages, 192);
+    const QImage copy = output::pictureBitmap(pages, 192);
     const QPoint pageOffset(int(std::lround(model.page.leftTwips / 15.0)) - word::render::DocumentLayout::Border,
                             int(std::lround(model.page.topTwips / 15.0)) - word::render::DocumentLayout::Border);
     const std::vector<int>& columns = layout.tables.at(0).columnEdges;
@@ -214,10 +214,10 @@ TEST(Scripts, AHeadingOverSeveralPagesIsInTheTextLayerOnce)
     plannertest::PlannerRun planner;
     planner.generate(week);
     ASSERT_TRUE(planner.boxes.errorReports().isEmpty()) << planner.boxes.errorReports().join('\n').toStdString();
-    const word::DocumentPages pages = preview::readPlannerPages(planner.documentPath);
+    const word::DocumentPages pages = output::readPlannerPages(planner.documentPath);
     ASSERT_GE(pages.pageCount(), 2);
     const QString pdf = dir.filePath("long.pdf");
-    preview::writePdfFile(pages, pdf);
+    output::writePdfFile(pages, pdf);
     QStringList found;
     for (const PdfWord& word : readWords(pdf).words)
         found << word.text;

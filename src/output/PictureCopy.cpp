@@ -1,8 +1,9 @@
-#include "preview/PictureCopy.h"
+#include "output/PictureCopy.h"
 
+#include "errors/UserError.h"
 #include "platform/SystemClipboard.h"
-#include "preview/PictureVector.h"
-#include "preview/PlannerPages.h"
+#include "output/PictureVector.h"
+#include "output/PlannerPages.h"
 
 #include <QCoreApplication>
 #include <QBuffer>
@@ -10,9 +11,8 @@
 #include <QPainter>
 
 #include <cmath>
-#include <stdexcept>
 
-namespace preview {
+namespace output {
 
 QImage pictureBitmap(const word::DocumentPages& pages, int dpi)
 {
@@ -21,9 +21,8 @@ QImage pictureBitmap(const word::DocumentPages& pages, int dpi)
                      int(std::ceil(pages.pictureSize().height() * scale)));
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull())
-        throw std::runtime_error(
-            QCoreApplication::translate("preview::PictureCopy", "There is not enough memory for the picture.")
-                .toStdString());
+        throw errors::UserError(
+            QCoreApplication::translate("output::PictureCopy", "There is not enough memory for the picture."));
     const int dotsPerMeter = int(std::lround(dpi / 0.0254));
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
@@ -46,4 +45,4 @@ void copyPicture(const QString& wordFile)
     platform::systemClipboard().setMimeData(data);
 }
 
-}  // namespace preview
+}  // namespace output

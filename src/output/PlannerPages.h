@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace preview {
+namespace output {
 
 // Reads the planner document at `path` (the preview's temporary document)
 // for printing, PDF export and picture copies: a Word instance of its own
@@ -12,4 +12,4 @@ namespace preview {
 // AutomationError (a std::runtime_error) with Word's description.
 word::DocumentPages readPlannerPages(const QString& path);
 
-}  // namespace preview
+}  // namespace output

@@ -1,20 +1,19 @@
-#include "preview/PlannerPrinter.h"
+#include "output/PlannerPrinter.h"
 
+#include "errors/UserError.h"
+#include "output/PdfExport.h"
+#include "output/PlannerPages.h"
+#include "output/PrinterQueue.h"
 #include "platform/PrintDialogs.h"
-#include "preview/PdfExport.h"
-#include "preview/PlannerPages.h"
-#include "preview/PrinterQueue.h"
 
 #include <QCoreApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include <stdexcept>
-
-namespace preview {
+namespace output {
 namespace {
 
-const char* const NoPrinter = QT_TRANSLATE_NOOP("preview::PlannerPrinter", "No printer is set up on this computer.");
+const char* const NoPrinter = QT_TRANSLATE_NOOP("output::PlannerPrinter", "No printer is set up on this computer.");
 
 }  // namespace
 
@@ -38,7 +37,7 @@ void printPlanner(const QString& wordFile)
     }
     // Without any queue Qt's printer falls back to a PDF writer with no file.
     if (printer.outputFormat() == QPrinter::PdfFormat || printer.printerName().isEmpty())
-        throw std::runtime_error(QCoreApplication::translate("preview::PlannerPrinter", NoPrinter).toStdString());
+        throw errors::UserError(QCoreApplication::translate("output::PlannerPrinter", NoPrinter));
     sendToPrinter(pages, printer);
 }
 
@@ -46,8 +45,8 @@ void printPages(const word::DocumentPages& pages, const QString& printer)
 {
     const QString queue = printer.isEmpty() ? QPrinterInfo::defaultPrinterName() : printer;
     if (queue.isEmpty())
-        throw std::runtime_error(QCoreApplication::translate("preview::PlannerPrinter", NoPrinter).toStdString());
+        throw errors::UserError(QCoreApplication::translate("output::PlannerPrinter", NoPrinter));
     sendToPrinter(pages, queue);
 }
 
-}  // namespace preview
+}  // namespace output

@@ -1,8 +1,9 @@
-#include "preview/PrinterQueue.h"
+#include "output/PrinterQueue.h"
 
 #include "desktop/PrintJob.h"
+#include "errors/UserError.h"
 #include "files/AtomicFileWriter.h"
-#include "preview/PdfExport.h"
+#include "output/PdfExport.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,9 +15,8 @@
 #include <QRandomGenerator>
 
 #include <memory>
-#include <stdexcept>
 
-namespace preview {
+namespace output {
 namespace {
 
 // Where Qt's CUPS dialog keeps the options of its job page, as name, value,
@@ -57,7 +57,7 @@ QList<QPair<QString, QString>> cupsOptions(const QPrinter& printer)
 }
 
 // Hands `pages` to the CUPS queue `queue` as a finished PDF, one job with
-// `options`. Throws std::runtime_error when the PDF cannot be written or
+// `options`. Throws errors::UserError when the PDF cannot be written or
 // the queue refuses the job.
 void submitPages(const word::DocumentPages& pages, const QString& queue, const QList<QPair<QString, QString>>& options)
 {
@@ -66,12 +66,11 @@ void submitPages(const word::DocumentPages& pages, const QString& queue, const Q
     // other file, whole or not at all, under a name nobody can guess.
     const QString spool = QDir::tempPath() + QStringLiteral("/dorvane-print-") +
                           QString::number(QRandomGenerator::system()->generate64(), 16) + QStringLiteral(".pdf");
-    const QString reason = files::AtomicFileWriter::write(spool, pdfBytes(pages));
-    if (!reason.isEmpty())
-        throw std::runtime_error(
-            QCoreApplication::translate("preview::PlannerPrinter", "Cannot write a temporary file for printing: %1")
-                .arg(reason)
-                .toStdString());
+    const errors::Outcome written = files::AtomicFileWriter::write(spool, pdfBytes(pages));
+    if (!written)
+        throw errors::UserError(
+            QCoreApplication::translate("output::PlannerPrinter", "Cannot write a temporary file for printing: %1")
+                .arg(written.why()));
     const std::unique_ptr<const QString, void (*)(const QString*)> removeSpool(&spool, [](const QString* path) {
         QFile::remove(*path);
     });
@@ -92,4 +91,4 @@ void sendToPrinter(const word::DocumentPages& pages, const QString& printer)
     submitPages(pages, printer, {{QStringLiteral("media"), pages.pageLayout().pageSize().key()}});
 }
 
-}  // namespace preview
+}  // namespace output

@@ -7,7 +7,7 @@
 
 class QIODevice;
 
-namespace preview {
+namespace output {
 
 // "Export as PDF...": asks for a file name (title "Export as PDF", filter
 // "PDF (*.pdf)"; ".pdf" is added to a name without extension), asks before
@@ -30,4 +30,4 @@ QByteArray pdfBytes(const word::DocumentPages& pages);
 // writable, disk full, ...); `target` is then as it was.
 void writePdfFile(const word::DocumentPages& pages, const QString& target);
 
-}  // namespace preview
+}  // namespace output

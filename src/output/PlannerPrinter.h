@@ -6,7 +6,7 @@ namespace word {
 class DocumentPages;
 }
 
-namespace preview {
+namespace output {
 
 // "Print...": reads the planner document at `wordFile`, opens the system's
 // print dialog on the document's paper and margins, and prints to the
@@ -23,4 +23,4 @@ void printPlanner(const QString& wordFile);
 // refuses the job.
 void printPages(const word::DocumentPages& pages, const QString& printer);
 
-}  // namespace preview
+}  // namespace output

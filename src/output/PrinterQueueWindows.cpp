@@ -2,25 +2,23 @@
 // engine (GDI) onto the printer the dialog chose, which then spools them as
 // any Windows program's job. Windows looks up its printers in the local
 // spooler, which answers at once, so there is no server to ask first.
-#include "preview/PrinterQueue.h"
+#include "output/PrinterQueue.h"
 
+#include "errors/UserError.h"
 #include "word/DocumentPages.h"
 
 #include <QCoreApplication>
 #include <QPrinter>
 
-#include <stdexcept>
-
-namespace preview {
+namespace output {
 namespace {
 
 void print(const word::DocumentPages& pages, QPrinter& printer)
 {
     if (!pages.print(printer))
-        throw std::runtime_error(QCoreApplication::translate("preview::PlannerPrinter",
-                                                             "The printer %1 did not take the job.")
-                                     .arg(printer.printerName())
-                                     .toStdString());
+        throw errors::UserError(
+            QCoreApplication::translate("output::PlannerPrinter", "The printer %1 did not take the job.")
+                .arg(printer.printerName()));
 }
 
 }  // namespace
@@ -36,11 +34,9 @@ void sendToPrinter(const word::DocumentPages& pages, const QString& printer)
     device.setDocName(pages.title());
     device.setCreator(QStringLiteral("Dorvane"));
     if (!device.isValid())
-        throw std::runtime_error(QCoreApplication::translate("preview::PlannerPrinter",
-                                                             "The printer %1 did not take the job.")
-                                     .arg(printer)
-                                     .toStdString());
+        throw errors::UserError(
+            QCoreApplication::translate("output::PlannerPrinter", "The printer %1 did not take the job.").arg(printer));
     print(pages, device);
 }
 
-}  // namespace preview
+}  // namespace output

@@ -8,7 +8,7 @@ class DocumentPages;
 
 class QPrinter;
 
-namespace preview {
+namespace output {
 
 // How finished pages reach a printer, which differs by system. On Linux
 // (PrinterQueue.cpp) the pages go to a CUPS queue as one finished PDF, and
@@ -23,10 +23,10 @@ void checkPrintServer();
 
 // Prints `pages` as one job on the printer and with the settings the print
 // dialog left in `printer` (copies, two-sided printing, page range ...).
-// Throws std::runtime_error naming the reason when the printer refuses it.
+// Throws errors::UserError naming the reason when the printer refuses it.
 void sendToPrinter(const word::DocumentPages& pages, QPrinter& printer);
 
 // Prints `pages` as one job on the printer named `printer`, on the pages' paper.
 void sendToPrinter(const word::DocumentPages& pages, const QString& printer);
 
-}  // namespace preview
+}  // namespace output

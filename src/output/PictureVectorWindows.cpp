@@ -1,8 +1,8 @@
-#include "preview/PictureVector.h"
+#include "output/PictureVector.h"
 
-namespace preview {
+namespace output {
 
 // No vector flavour on Windows: see PictureVector.h.
 void addVectorPicture(QMimeData&, const word::DocumentPages&) {}
 
-}  // namespace preview
+}  // namespace output

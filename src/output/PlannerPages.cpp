@@ -1,8 +1,8 @@
-#include "preview/PlannerPages.h"
+#include "output/PlannerPages.h"
 
 #include "word/Word.h"
 
-namespace preview {
+namespace output {
 
 word::DocumentPages readPlannerPages(const QString& path)
 {
@@ -23,4 +23,4 @@ word::DocumentPages readPlannerPages(const QString& path)
     }
 }
 
-}  // namespace preview
+}  // namespace output

@@ -1,11 +1,11 @@
-#include "preview/PictureVector.h"
+#include "output/PictureVector.h"
 
 #include <QBuffer>
 #include <QMimeData>
 #include <QPainter>
 #include <QSvgGenerator>
 
-namespace preview {
+namespace output {
 
 void addVectorPicture(QMimeData& data, const word::DocumentPages& pages)
 {
@@ -24,4 +24,4 @@ void addVectorPicture(QMimeData& data, const word::DocumentPages& pages)
     data.setData(QStringLiteral("image/svg+xml"), buffer.data());
 }
 
-}  // namespace preview
+}  // namespace output

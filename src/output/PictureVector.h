@@ -4,7 +4,7 @@
 
 class QMimeData;
 
-namespace preview {
+namespace output {
 
 // The vector flavour of a copied picture, which differs by system. On Linux
 // (PictureVector.cpp) it is SVG (image/svg+xml), one SVG unit per pixel at
@@ -13,4 +13,4 @@ namespace preview {
 // alone goes on the clipboard.
 void addVectorPicture(QMimeData& data, const word::DocumentPages& pages);
 
-}  // namespace preview
+}  // namespace output

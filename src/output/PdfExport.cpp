@@ -1,17 +1,16 @@
-#include "preview/PdfExport.h"
+#include "output/PdfExport.h"
 
+#include "errors/UserError.h"
 #include "platform/FileDialogs.h"
-#include "preview/OutputFile.h"
-#include "preview/PlannerPages.h"
+#include "output/OutputFile.h"
+#include "output/PlannerPages.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QPdfWriter>
 #include <QBuffer>
 
-#include <stdexcept>
-
-namespace preview {
+namespace output {
 
 void writePdf(const word::DocumentPages& pages, QIODevice& device)
 {
@@ -19,8 +18,7 @@ void writePdf(const word::DocumentPages& pages, QIODevice& device)
     writer.setTitle(pages.title());
     writer.setCreator(QStringLiteral("Dorvane"));
     if (!pages.print(writer))
-        throw std::runtime_error(
-            QCoreApplication::translate("preview::PdfExport", "The PDF pages could not be made.").toStdString());
+        throw errors::UserError(QCoreApplication::translate("output::PdfExport", "The PDF pages could not be made."));
 }
 
 QByteArray pdfBytes(const word::DocumentPages& pages)
@@ -42,8 +40,8 @@ void writePdfFile(const word::DocumentPages& pages, const QString& target)
 void exportAsPdf(const QString& wordFile)
 {
     QString chosen = platform::fileDialogs().saveFileName(
-        {QString(), QCoreApplication::translate("preview::PdfExport", "Export as PDF"),
-         QCoreApplication::translate("preview::PdfExport", "PDF (*.pdf)|*.pdf")});
+        {QString(), QCoreApplication::translate("output::PdfExport", "Export as PDF"),
+         QCoreApplication::translate("output::PdfExport", "PDF (*.pdf)|*.pdf")});
     if (chosen.isEmpty())
         return;
     if (QFileInfo(chosen).suffix().isEmpty())
@@ -54,4 +52,4 @@ void exportAsPdf(const QString& wordFile)
     OutputFile::reportDone();
 }
 
-}  // namespace preview
+}  // namespace output

@@ -1,0 +1,3 @@
+// The Word objects and their engine make documents without any window.
+#include "word/Word.h"
+#include <QWidget>
