@@ -17,9 +17,9 @@ platform::Answer askOverwrite(const QString& path)
 
 bool mayWrite(const QString& path) { return !common::fileExists(path) || askOverwrite(path) == platform::Answer::Yes; }
 
-void write(const QString& path, const QByteArray& bytes)
+void write(const QString& path, const QByteArray& bytes, files::AtomicFileWriter::Existing existing)
 {
-    const QString reason = files::AtomicFileWriter::write(path, bytes);
+    const QString reason = files::AtomicFileWriter::write(path, bytes, existing);
     if (!reason.isEmpty())
         throw std::runtime_error(
             QCoreApplication::translate("preview::OutputFile", "Cannot write %1: %2").arg(path, reason).toStdString());

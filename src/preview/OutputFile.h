@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/AtomicFileWriter.h"
 #include "platform/MessageBoxes.h"
 
 #include <QByteArray>
@@ -19,10 +20,12 @@ platform::Answer askOverwrite(const QString& path);
 // Yes to askOverwrite.
 bool mayWrite(const QString& path);
 
-// Writes `bytes` to `path` whole or not at all (files::AtomicFileWriter).
+// Writes `bytes` to `path` whole or not at all (files::AtomicFileWriter),
+// replacing what is there or, with Keep, only where nothing is.
 // Throws std::runtime_error "Cannot write <path>: <reason>" when it fails;
 // the file at `path` is then as it was.
-void write(const QString& path, const QByteArray& bytes);
+void write(const QString& path, const QByteArray& bytes,
+           files::AtomicFileWriter::Existing existing = files::AtomicFileWriter::Existing::Replace);
 
 // "Done.", to be said only once write() has returned.
 void reportDone();
