@@ -183,7 +183,8 @@ void EntryWindow::importCalendarAddress(const QString& text)
     if (m_busy)
         return;
     m_busy = true;
-    QString shown = text.trimmed();
+    // Until the address is read, all a message may show of it: never a password.
+    QString shown = remote::CalendarAddress::withoutUserInfo(text.trimmed());
     try {
         const remote::CalendarAddress address = remote::CalendarAddress::parse(text);
         shown = address.display();
