@@ -314,6 +314,10 @@ Möchten Sie trotzdem fortfahren?</translation>
         <source>Cannot write the picture %1: %2</source>
         <translation>Das Bild %1 kann nicht geschrieben werden: %2</translation>
     </message>
+    <message>
+        <source>Cannot find a free name for the document in %1</source>
+        <translation>Für das Dokument in %1 ist kein freier Name zu finden</translation>
+    </message>
 </context>
 <context>
     <name>entry::TransferProgressDialog</name>
@@ -543,6 +547,14 @@ Möchten Sie trotzdem fortfahren?</translation>
 
 %2</translation>
     </message>
+    <message>
+        <source>Cannot write to standard output: %1</source>
+        <translation>Die Standardausgabe kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>--save and --pdf name the same file, %1: give each its own.</source>
+        <translation>--save und --pdf nennen dieselbe Datei, %1: Geben Sie jeder eine eigene.</translation>
+    </message>
 </context>
 <context>
     <name>cli::CommandLine</name>
@@ -550,71 +562,6 @@ Möchten Sie trotzdem fortfahren?</translation>
         <source>Usage: dorvane --import SOURCE [--week DATE] [--weeks N] [--title TEXT] [--save FILE] [--pdf FILE] [--print [--printer NAME]] [--force] [--quiet]</source>
         <extracomment>Option names (--import) and value names in capitals (SOURCE) are typed as they are</extracomment>
         <translation>Aufruf: dorvane --import SOURCE [--week DATE] [--weeks N] [--title TEXT] [--save FILE] [--pdf FILE] [--print [--printer NAME]] [--force] [--quiet]</translation>
-    </message>
-    <message>
-        <source>
-       dorvane [FILE]
-
-Makes weekly planners in Word format. With no options Dorvane opens its
-window, importing the calendar FILE when one is given. With --import it
-makes the planners of one or more weeks from a calendar without any window
-and without a display.
-
-  --import SOURCE   iCalendar file to take the appointments from.
-  --week DATE       Any day of the first week: a date (YYYY-MM-DD), &quot;this&quot; or
-                    &quot;next&quot;. Default: this week.
-  --weeks N         Number of consecutive weeks, 1 to 53. Default: 1.
-  --title TEXT      Title of the planner (one week only). Default: the week&apos;s
-                    Monday, as the import writes it.
-  --save FILE       Write one Word document, one week per page.
-  --pdf FILE        Write one PDF, one page per week.
-  --print           Print all weeks as one job.
-  --printer NAME    The printer (CUPS queue) for --print. Default: the
-                    system&apos;s default printer.
-  --force           Replace output files that exist already.
-  --quiet           Leave out the import summary.
-  -h, --help        Show this help.
-  -v, --version     Show the version.
-
-At least one of --save, --pdf and --print is needed. Files are written
-whole or not at all. The import summary goes to standard output, errors to
-standard error.
-
-Exit status: 0 done; 1 bad arguments; 2 the calendar could not be read;
-3 a file could not be written or the job could not be printed.
-</source>
-        <extracomment>Follows the usage line; option names (--week) and the words &quot;this&quot; and &quot;next&quot; are typed as they are</extracomment>
-        <translation>
-        dorvane [FILE]
-
-Erstellt Wochenplaner im Word-Format. Ohne Optionen öffnet Dorvane sein
-Fenster und importiert den Kalender FILE, falls er angegeben ist. Mit --import
-erstellt es die Wochenplaner einer oder mehrerer Wochen aus einem Kalender,
-ohne Fenster und ohne grafische Anzeige.
-
-  --import SOURCE   iCalendar-Datei, aus der die Termine übernommen werden.
-  --week DATE       Ein Tag der ersten Woche: ein Datum (YYYY-MM-DD), &quot;this&quot;
-                    oder &quot;next&quot;. Standard: diese Woche.
-  --weeks N         Anzahl aufeinanderfolgender Wochen, 1 bis 53. Standard: 1.
-  --title TEXT      Titel des Wochenplaners (nur eine Woche). Standard: der
-                    Montag der Woche, so wie ihn der Import schreibt.
-  --save FILE       Schreibt ein Word-Dokument, eine Woche pro Seite.
-  --pdf FILE        Schreibt eine PDF-Datei, eine Seite pro Woche.
-  --print           Druckt alle Wochen als einen einzigen Druckauftrag.
-  --printer NAME    Der Drucker (CUPS-Warteschlange) für --print. Standard:
-                    der Standarddrucker des Systems.
-  --force           Ersetzt bereits vorhandene Ausgabedateien.
-  --quiet           Lässt die Zusammenfassung des Imports weg.
-  -h, --help        Zeigt diese Hilfe an.
-  -v, --version     Zeigt die Version an.
-
-Mindestens eine der Optionen --save, --pdf und --print ist erforderlich.
-Dateien werden ganz oder gar nicht geschrieben. Die Zusammenfassung des
-Imports geht an die Standardausgabe, Fehler an die Standardfehlerausgabe.
-
-Exit-Status: 0 erledigt; 1 ungültige Argumente; 2 Kalender nicht lesbar;
-3 Datei nicht schreibbar oder Druckauftrag nicht ausführbar.
-</translation>
     </message>
     <message>
         <source>--%1 is given more than once.</source>
@@ -655,6 +602,81 @@ Exit-Status: 0 erledigt; 1 ungültige Argumente; 2 Kalender nicht lesbar;
     <message>
         <source>Try &apos;dorvane --help&apos; for more.</source>
         <translation>Weitere Informationen erhalten Sie mit &apos;dorvane --help&apos;.</translation>
+    </message>
+    <message>
+        <source>
+       dorvane [FILE]
+
+Makes weekly planners in Word format. With no options Dorvane opens its
+window, importing the calendar FILE when one is given. With --import it
+makes the planners of one or more weeks from a calendar without any window
+and without a display.
+
+  --import SOURCE   iCalendar file to take the appointments from.
+  --week DATE       Any day of the first week: a date (YYYY-MM-DD), &quot;this&quot; or
+                    &quot;next&quot;. Default: this week.
+  --weeks N         Number of consecutive weeks, 1 to 53. Default: 1.
+  --title TEXT      Title of the planner (one week only). Default: the week&apos;s
+                    Monday, as the import writes it.
+  --save FILE       Write one Word document, one week per page.
+  --pdf FILE        Write one PDF, one page per week.
+  --print           Print all weeks as one job.
+  --printer NAME    The printer (CUPS queue) for --print. Default: the
+                    system&apos;s default printer.
+  --force           Replace output files that exist already.
+  --quiet           Leave out the import summary.
+  -h, --help        Show this help.
+  -v, --version     Show the version.
+
+At least one of --save, --pdf and --print is needed. Files are written
+whole or not at all. A FILE of - is standard output. The import summary
+goes to standard output (to standard error when a FILE is -), errors to
+standard error.
+
+Exit status: 0 done; 1 bad arguments; 2 the calendar could not be read;
+3 a file could not be written or the job could not be printed.
+</source>
+        <extracomment>Follows the usage line; option names (--week) and the words &quot;this&quot; and &quot;next&quot; are typed as they are</extracomment>
+        <translation>
+        dorvane [FILE]
+
+Erstellt Wochenplaner im Word-Format. Ohne Optionen öffnet Dorvane sein
+Fenster und importiert den Kalender FILE, falls er angegeben ist. Mit --import
+erstellt es die Wochenplaner einer oder mehrerer Wochen aus einem Kalender,
+ohne Fenster und ohne grafische Anzeige.
+
+  --import SOURCE   iCalendar-Datei, aus der die Termine übernommen werden.
+  --week DATE       Ein Tag der ersten Woche: ein Datum (YYYY-MM-DD), &quot;this&quot;
+                    oder &quot;next&quot;. Standard: diese Woche.
+  --weeks N         Anzahl aufeinanderfolgender Wochen, 1 bis 53. Standard: 1.
+  --title TEXT      Titel des Wochenplaners (nur eine Woche). Standard: der
+                    Montag der Woche, so wie ihn der Import schreibt.
+  --save FILE       Schreibt ein Word-Dokument, eine Woche pro Seite.
+  --pdf FILE        Schreibt eine PDF-Datei, eine Seite pro Woche.
+  --print           Druckt alle Wochen als einen einzigen Druckauftrag.
+  --printer NAME    Der Drucker (CUPS-Warteschlange) für --print. Standard:
+                    der Standarddrucker des Systems.
+  --force           Ersetzt bereits vorhandene Ausgabedateien.
+  --quiet           Lässt die Zusammenfassung des Imports weg.
+  -h, --help        Zeigt diese Hilfe an.
+  -v, --version     Zeigt die Version an.
+
+Mindestens eine der Optionen --save, --pdf und --print ist erforderlich.
+Dateien werden ganz oder gar nicht geschrieben. Als FILE steht - für die
+Standardausgabe. Die Zusammenfassung des Imports geht an die Standardausgabe
+(an die Standardfehlerausgabe, wenn FILE - ist), Fehler an die
+Standardfehlerausgabe.
+
+Exit-Status: 0 erledigt; 1 ungültige Argumente; 2 Kalender nicht lesbar;
+3 Datei nicht schreibbar oder Druckauftrag nicht ausführbar.
+</translation>
+    </message>
+</context>
+<context>
+    <name>cli::CommandLineRun</name>
+    <message>
+        <source>The import summary could not be written: %1</source>
+        <translation>Die Zusammenfassung des Imports konnte nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>
@@ -708,6 +730,33 @@ Exit-Status: 0 erledigt; 1 ungültige Argumente; 2 Kalender nicht lesbar;
     <message>
         <source>The printer %1 did not take the job: %2</source>
         <translation>Der Drucker %1 hat den Auftrag nicht angenommen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>files::AtomicFileWriter</name>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a character device, not a file</source>
+        <translation>es ist ein zeichenorientiertes Gerät, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a block device, not a file</source>
+        <translation>es ist ein blockorientiertes Gerät, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a named pipe (FIFO), not a file</source>
+        <translation>es ist eine benannte Pipe (FIFO), keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>es ist ein Socket, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>es ist keine Datei</translation>
     </message>
 </context>
 <context>

@@ -314,6 +314,10 @@ Would you like to proceed anyway?</source>
         <source>Cannot write the picture %1: %2</source>
         <translation>No se puede escribir la imagen %1: %2</translation>
     </message>
+    <message>
+        <source>Cannot find a free name for the document in %1</source>
+        <translation>No se encuentra un nombre libre para el documento en %1</translation>
+    </message>
 </context>
 <context>
     <name>entry::TransferProgressDialog</name>
@@ -543,6 +547,14 @@ Would you like to proceed anyway?</source>
 
 %2</translation>
     </message>
+    <message>
+        <source>Cannot write to standard output: %1</source>
+        <translation>No se puede escribir en la salida estándar: %1</translation>
+    </message>
+    <message>
+        <source>--save and --pdf name the same file, %1: give each its own.</source>
+        <translation>--save y --pdf nombran el mismo archivo, %1: dé a cada uno el suyo.</translation>
+    </message>
 </context>
 <context>
     <name>cli::CommandLine</name>
@@ -550,71 +562,6 @@ Would you like to proceed anyway?</source>
         <source>Usage: dorvane --import SOURCE [--week DATE] [--weeks N] [--title TEXT] [--save FILE] [--pdf FILE] [--print [--printer NAME]] [--force] [--quiet]</source>
         <extracomment>Option names (--import) and value names in capitals (SOURCE) are typed as they are</extracomment>
         <translation>Uso: dorvane --import SOURCE [--week DATE] [--weeks N] [--title TEXT] [--save FILE] [--pdf FILE] [--print [--printer NAME]] [--force] [--quiet]</translation>
-    </message>
-    <message>
-        <source>
-       dorvane [FILE]
-
-Makes weekly planners in Word format. With no options Dorvane opens its
-window, importing the calendar FILE when one is given. With --import it
-makes the planners of one or more weeks from a calendar without any window
-and without a display.
-
-  --import SOURCE   iCalendar file to take the appointments from.
-  --week DATE       Any day of the first week: a date (YYYY-MM-DD), &quot;this&quot; or
-                    &quot;next&quot;. Default: this week.
-  --weeks N         Number of consecutive weeks, 1 to 53. Default: 1.
-  --title TEXT      Title of the planner (one week only). Default: the week&apos;s
-                    Monday, as the import writes it.
-  --save FILE       Write one Word document, one week per page.
-  --pdf FILE        Write one PDF, one page per week.
-  --print           Print all weeks as one job.
-  --printer NAME    The printer (CUPS queue) for --print. Default: the
-                    system&apos;s default printer.
-  --force           Replace output files that exist already.
-  --quiet           Leave out the import summary.
-  -h, --help        Show this help.
-  -v, --version     Show the version.
-
-At least one of --save, --pdf and --print is needed. Files are written
-whole or not at all. The import summary goes to standard output, errors to
-standard error.
-
-Exit status: 0 done; 1 bad arguments; 2 the calendar could not be read;
-3 a file could not be written or the job could not be printed.
-</source>
-        <extracomment>Follows the usage line; option names (--week) and the words &quot;this&quot; and &quot;next&quot; are typed as they are</extracomment>
-        <translation>
-     dorvane [FILE]
-
-Crea planificadores semanales en formato Word. Sin opciones, Dorvane abre su
-ventana e importa el calendario FILE si se indica. Con --import crea los
-planificadores de una o varias semanas a partir de un calendario, sin ninguna
-ventana y sin pantalla.
-
-  --import SOURCE   Archivo iCalendar del que se toman las citas.
-  --week DATE       Cualquier día de la primera semana: una fecha (YYYY-MM-DD),
-                    &quot;this&quot; o &quot;next&quot;. Predeterminado: esta semana.
-  --weeks N         Número de semanas seguidas, de 1 a 53. Predeterminado: 1.
-  --title TEXT      Título del planificador (solo una semana). Predeterminado:
-                    el lunes de la semana, tal como lo escribe la importación.
-  --save FILE       Escribe un documento Word, una semana por página.
-  --pdf FILE        Escribe un PDF, una página por semana.
-  --print           Imprime todas las semanas en un solo trabajo.
-  --printer NAME    La impresora (cola CUPS) para --print. Predeterminado: la
-                    impresora predeterminada del sistema.
-  --force           Reemplaza los archivos de salida que ya existen.
-  --quiet           Omite el resumen de la importación.
-  -h, --help        Muestra esta ayuda.
-  -v, --version     Muestra la versión.
-
-Se necesita al menos una de las opciones --save, --pdf y --print. Los archivos
-se escriben completos o no se escriben. El resumen de la importación va a la
-salida estándar, y los errores, a la salida de error estándar.
-
-Código de salida: 0 terminado; 1 argumentos incorrectos; 2 no se pudo leer el
-calendario; 3 no se pudo escribir un archivo o no se pudo imprimir el trabajo.
-</translation>
     </message>
     <message>
         <source>--%1 is given more than once.</source>
@@ -655,6 +602,80 @@ calendario; 3 no se pudo escribir un archivo o no se pudo imprimir el trabajo.
     <message>
         <source>Try &apos;dorvane --help&apos; for more.</source>
         <translation>Pruebe &apos;dorvane --help&apos; para obtener más información.</translation>
+    </message>
+    <message>
+        <source>
+       dorvane [FILE]
+
+Makes weekly planners in Word format. With no options Dorvane opens its
+window, importing the calendar FILE when one is given. With --import it
+makes the planners of one or more weeks from a calendar without any window
+and without a display.
+
+  --import SOURCE   iCalendar file to take the appointments from.
+  --week DATE       Any day of the first week: a date (YYYY-MM-DD), &quot;this&quot; or
+                    &quot;next&quot;. Default: this week.
+  --weeks N         Number of consecutive weeks, 1 to 53. Default: 1.
+  --title TEXT      Title of the planner (one week only). Default: the week&apos;s
+                    Monday, as the import writes it.
+  --save FILE       Write one Word document, one week per page.
+  --pdf FILE        Write one PDF, one page per week.
+  --print           Print all weeks as one job.
+  --printer NAME    The printer (CUPS queue) for --print. Default: the
+                    system&apos;s default printer.
+  --force           Replace output files that exist already.
+  --quiet           Leave out the import summary.
+  -h, --help        Show this help.
+  -v, --version     Show the version.
+
+At least one of --save, --pdf and --print is needed. Files are written
+whole or not at all. A FILE of - is standard output. The import summary
+goes to standard output (to standard error when a FILE is -), errors to
+standard error.
+
+Exit status: 0 done; 1 bad arguments; 2 the calendar could not be read;
+3 a file could not be written or the job could not be printed.
+</source>
+        <extracomment>Follows the usage line; option names (--week) and the words &quot;this&quot; and &quot;next&quot; are typed as they are</extracomment>
+        <translation>
+     dorvane [FILE]
+
+Crea planificadores semanales en formato Word. Sin opciones, Dorvane abre su
+ventana e importa el calendario FILE si se indica. Con --import crea los
+planificadores de una o varias semanas a partir de un calendario, sin ninguna
+ventana y sin pantalla.
+
+  --import SOURCE   Archivo iCalendar del que se toman las citas.
+  --week DATE       Cualquier día de la primera semana: una fecha (YYYY-MM-DD),
+                    &quot;this&quot; o &quot;next&quot;. Predeterminado: esta semana.
+  --weeks N         Número de semanas seguidas, de 1 a 53. Predeterminado: 1.
+  --title TEXT      Título del planificador (solo una semana). Predeterminado:
+                    el lunes de la semana, tal como lo escribe la importación.
+  --save FILE       Escribe un documento Word, una semana por página.
+  --pdf FILE        Escribe un PDF, una página por semana.
+  --print           Imprime todas las semanas en un solo trabajo.
+  --printer NAME    La impresora (cola CUPS) para --print. Predeterminado: la
+                    impresora predeterminada del sistema.
+  --force           Reemplaza los archivos de salida que ya existen.
+  --quiet           Omite el resumen de la importación.
+  -h, --help        Muestra esta ayuda.
+  -v, --version     Muestra la versión.
+
+Se necesita al menos una de las opciones --save, --pdf y --print. Los archivos
+se escriben completos o no se escriben. Un FILE - es la salida estándar. El
+resumen de la importación va a la salida estándar (a la salida de error
+estándar cuando un FILE es -), y los errores, a la salida de error estándar.
+
+Código de salida: 0 terminado; 1 argumentos incorrectos; 2 no se pudo leer el
+calendario; 3 no se pudo escribir un archivo o no se pudo imprimir el trabajo.
+</translation>
+    </message>
+</context>
+<context>
+    <name>cli::CommandLineRun</name>
+    <message>
+        <source>The import summary could not be written: %1</source>
+        <translation>No se pudo escribir el resumen de la importación: %1</translation>
     </message>
 </context>
 <context>
@@ -708,6 +729,33 @@ calendario; 3 no se pudo escribir un archivo o no se pudo imprimir el trabajo.
     <message>
         <source>The printer %1 did not take the job: %2</source>
         <translation>La impresora %1 no aceptó el trabajo: %2</translation>
+    </message>
+</context>
+<context>
+    <name>files::AtomicFileWriter</name>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is a character device, not a file</source>
+        <translation>es un dispositivo de caracteres, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is a block device, not a file</source>
+        <translation>es un dispositivo de bloques, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is a named pipe (FIFO), not a file</source>
+        <translation>es una tubería con nombre (FIFO), no un archivo</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>es un socket, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>no es un archivo</translation>
     </message>
 </context>
 <context>

@@ -314,6 +314,10 @@ Voulez-vous continuer quand même&#xa0;?</translation>
         <source>Cannot write the picture %1: %2</source>
         <translation>Impossible d&apos;écrire l&apos;image %1&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>Cannot find a free name for the document in %1</source>
+        <translation>Aucun nom libre pour le document dans %1</translation>
+    </message>
 </context>
 <context>
     <name>entry::TransferProgressDialog</name>
@@ -543,6 +547,14 @@ Voulez-vous continuer quand même&#xa0;?</translation>
 
 %2</translation>
     </message>
+    <message>
+        <source>Cannot write to standard output: %1</source>
+        <translation>Impossible d&apos;écrire sur la sortie standard&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>--save and --pdf name the same file, %1: give each its own.</source>
+        <translation>--save et --pdf désignent le même fichier, %1&#xa0;: donnez à chacun le sien.</translation>
+    </message>
 </context>
 <context>
     <name>cli::CommandLine</name>
@@ -550,71 +562,6 @@ Voulez-vous continuer quand même&#xa0;?</translation>
         <source>Usage: dorvane --import SOURCE [--week DATE] [--weeks N] [--title TEXT] [--save FILE] [--pdf FILE] [--print [--printer NAME]] [--force] [--quiet]</source>
         <extracomment>Option names (--import) and value names in capitals (SOURCE) are typed as they are</extracomment>
         <translation>Usage : dorvane --import SOURCE [--week DATE] [--weeks N] [--title TEXT] [--save FILE] [--pdf FILE] [--print [--printer NAME]] [--force] [--quiet]</translation>
-    </message>
-    <message>
-        <source>
-       dorvane [FILE]
-
-Makes weekly planners in Word format. With no options Dorvane opens its
-window, importing the calendar FILE when one is given. With --import it
-makes the planners of one or more weeks from a calendar without any window
-and without a display.
-
-  --import SOURCE   iCalendar file to take the appointments from.
-  --week DATE       Any day of the first week: a date (YYYY-MM-DD), &quot;this&quot; or
-                    &quot;next&quot;. Default: this week.
-  --weeks N         Number of consecutive weeks, 1 to 53. Default: 1.
-  --title TEXT      Title of the planner (one week only). Default: the week&apos;s
-                    Monday, as the import writes it.
-  --save FILE       Write one Word document, one week per page.
-  --pdf FILE        Write one PDF, one page per week.
-  --print           Print all weeks as one job.
-  --printer NAME    The printer (CUPS queue) for --print. Default: the
-                    system&apos;s default printer.
-  --force           Replace output files that exist already.
-  --quiet           Leave out the import summary.
-  -h, --help        Show this help.
-  -v, --version     Show the version.
-
-At least one of --save, --pdf and --print is needed. Files are written
-whole or not at all. The import summary goes to standard output, errors to
-standard error.
-
-Exit status: 0 done; 1 bad arguments; 2 the calendar could not be read;
-3 a file could not be written or the job could not be printed.
-</source>
-        <extracomment>Follows the usage line; option names (--week) and the words &quot;this&quot; and &quot;next&quot; are typed as they are</extracomment>
-        <translation>
-        dorvane [FILE]
-
-Crée des plannings hebdomadaires au format Word. Sans option, Dorvane ouvre sa
-fenêtre et importe le calendrier FILE s&apos;il est indiqué. Avec --import, il crée
-les plannings d&apos;une ou plusieurs semaines à partir d&apos;un calendrier, sans
-fenêtre ni affichage.
-
-  --import SOURCE   Fichier iCalendar d&apos;où proviennent les rendez-vous.
-  --week DATE       Un jour de la première semaine : une date (YYYY-MM-DD),
-                    &quot;this&quot; ou &quot;next&quot;. Par défaut : cette semaine.
-  --weeks N         Nombre de semaines consécutives, de 1 à 53. Par défaut : 1.
-  --title TEXT      Titre du planning (une seule semaine). Par défaut : le lundi
-                    de la semaine, tel que l&apos;importation l&apos;écrit.
-  --save FILE       Écrit un document Word, une semaine par page.
-  --pdf FILE        Écrit un PDF, une page par semaine.
-  --print           Imprime toutes les semaines en une seule tâche.
-  --printer NAME    L&apos;imprimante (file CUPS) pour --print. Par défaut :
-                    l&apos;imprimante par défaut du système.
-  --force           Remplace les fichiers de sortie qui existent déjà.
-  --quiet           Omet le résumé de l&apos;importation.
-  -h, --help        Affiche cette aide.
-  -v, --version     Affiche la version.
-
-Au moins une des options --save, --pdf et --print est requise. Les fichiers
-sont écrits en entier ou pas du tout. Le résumé de l&apos;importation va sur la
-sortie standard, les erreurs sur la sortie d&apos;erreur standard.
-
-Code de sortie : 0 terminé ; 1 arguments incorrects ; 2 le calendrier n&apos;a pas
-pu être lu ; 3 un fichier n&apos;a pas pu être écrit ou la tâche imprimée.
-</translation>
     </message>
     <message>
         <source>--%1 is given more than once.</source>
@@ -655,6 +602,80 @@ pu être lu ; 3 un fichier n&apos;a pas pu être écrit ou la tâche imprimée.
     <message>
         <source>Try &apos;dorvane --help&apos; for more.</source>
         <translation>Essayez &apos;dorvane --help&apos; pour plus d&apos;informations.</translation>
+    </message>
+    <message>
+        <source>
+       dorvane [FILE]
+
+Makes weekly planners in Word format. With no options Dorvane opens its
+window, importing the calendar FILE when one is given. With --import it
+makes the planners of one or more weeks from a calendar without any window
+and without a display.
+
+  --import SOURCE   iCalendar file to take the appointments from.
+  --week DATE       Any day of the first week: a date (YYYY-MM-DD), &quot;this&quot; or
+                    &quot;next&quot;. Default: this week.
+  --weeks N         Number of consecutive weeks, 1 to 53. Default: 1.
+  --title TEXT      Title of the planner (one week only). Default: the week&apos;s
+                    Monday, as the import writes it.
+  --save FILE       Write one Word document, one week per page.
+  --pdf FILE        Write one PDF, one page per week.
+  --print           Print all weeks as one job.
+  --printer NAME    The printer (CUPS queue) for --print. Default: the
+                    system&apos;s default printer.
+  --force           Replace output files that exist already.
+  --quiet           Leave out the import summary.
+  -h, --help        Show this help.
+  -v, --version     Show the version.
+
+At least one of --save, --pdf and --print is needed. Files are written
+whole or not at all. A FILE of - is standard output. The import summary
+goes to standard output (to standard error when a FILE is -), errors to
+standard error.
+
+Exit status: 0 done; 1 bad arguments; 2 the calendar could not be read;
+3 a file could not be written or the job could not be printed.
+</source>
+        <extracomment>Follows the usage line; option names (--week) and the words &quot;this&quot; and &quot;next&quot; are typed as they are</extracomment>
+        <translation>
+        dorvane [FILE]
+
+Crée des plannings hebdomadaires au format Word. Sans option, Dorvane ouvre sa
+fenêtre et importe le calendrier FILE s&apos;il est indiqué. Avec --import, il crée
+les plannings d&apos;une ou plusieurs semaines à partir d&apos;un calendrier, sans
+fenêtre ni affichage.
+
+  --import SOURCE   Fichier iCalendar d&apos;où proviennent les rendez-vous.
+  --week DATE       Un jour de la première semaine : une date (YYYY-MM-DD),
+                    &quot;this&quot; ou &quot;next&quot;. Par défaut : cette semaine.
+  --weeks N         Nombre de semaines consécutives, de 1 à 53. Par défaut : 1.
+  --title TEXT      Titre du planning (une seule semaine). Par défaut : le lundi
+                    de la semaine, tel que l&apos;importation l&apos;écrit.
+  --save FILE       Écrit un document Word, une semaine par page.
+  --pdf FILE        Écrit un PDF, une page par semaine.
+  --print           Imprime toutes les semaines en une seule tâche.
+  --printer NAME    L&apos;imprimante (file CUPS) pour --print. Par défaut :
+                    l&apos;imprimante par défaut du système.
+  --force           Remplace les fichiers de sortie qui existent déjà.
+  --quiet           Omet le résumé de l&apos;importation.
+  -h, --help        Affiche cette aide.
+  -v, --version     Affiche la version.
+
+Au moins une des options --save, --pdf et --print est requise. Les fichiers
+sont écrits en entier ou pas du tout. Un FILE - est la sortie standard. Le
+résumé de l&apos;importation va sur la sortie standard (sur la sortie d&apos;erreur
+standard quand un FILE est -), les erreurs sur la sortie d&apos;erreur standard.
+
+Code de sortie : 0 terminé ; 1 arguments incorrects ; 2 le calendrier n&apos;a pas
+pu être lu ; 3 un fichier n&apos;a pas pu être écrit ou la tâche imprimée.
+</translation>
+    </message>
+</context>
+<context>
+    <name>cli::CommandLineRun</name>
+    <message>
+        <source>The import summary could not be written: %1</source>
+        <translation>Le résumé de l&apos;importation n&apos;a pas pu être écrit&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -708,6 +729,33 @@ pu être lu ; 3 un fichier n&apos;a pas pu être écrit ou la tâche imprimée.
     <message>
         <source>The printer %1 did not take the job: %2</source>
         <translation>L&apos;imprimante %1 n&apos;a pas accepté la tâche&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>files::AtomicFileWriter</name>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>c&apos;est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a character device, not a file</source>
+        <translation>c&apos;est un périphérique caractère, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a block device, not a file</source>
+        <translation>c&apos;est un périphérique bloc, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a named pipe (FIFO), not a file</source>
+        <translation>c&apos;est un tube nommé (FIFO), pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>c&apos;est un socket, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>ce n&apos;est pas un fichier</translation>
     </message>
 </context>
 <context>

@@ -1,37 +1,111 @@
 #include "cli/BatchRun.h"
 
+#include "cli/StandardOutput.h"
 #include "calendar/CalendarFile.h"
 #include "errors/UserError.h"
 #include "calendar/ImportSummary.h"
 #include "calendar/Occurrences.h"
 #include "calendar/WeekLayout.h"
 #include "common/ErrorReport.h"
+#include "planner/DocumentLocks.h"
 #include "planner/PlannerGenerator.h"
+#include "planner/TemporaryFiles.h"
 #include "platform/MessageBoxes.h"
+#include "output/OutputFile.h"
 #include "output/PdfExport.h"
 #include "output/PlannerPrinter.h"
 #include "word/Document.h"
 #include "word/DocumentPages.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 
 #include <optional>
+#include <stdexcept>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace cli {
 namespace {
 
 // The output files asked for that exist already (a dangling link counts).
+// What is no file at all (a folder, a device) is left to the writer, which
+// refuses it, forced or not, and says what it is.
 QStringList filesInTheWay(const BatchRequest& request)
 {
     QStringList found;
     for (const QString& file : {request.saveFile, request.pdfFile}) {
-        if (!file.isEmpty() && (QFileInfo::exists(file) || QFileInfo(file).isSymLink()))
+        const QFileInfo info(file);
+        if (!file.isEmpty() && !isStandardOutput(file) && (info.isFile() || info.isSymLink()))
             found.append(file);
     }
     return found;
+}
+
+// Where a write to `file` lands, in one spelling: links followed to their
+// end (which need not exist), the folder's own links resolved.
+QString landingOf(const QString& file)
+{
+    QFileInfo info(file);
+    for (int hop = 0; hop < 40 && info.isSymLink(); ++hop)
+        info = QFileInfo(info.symLinkTarget());
+    const QString folder = QDir(info.absolutePath()).canonicalPath();
+    return (folder.isEmpty() ? info.absolutePath() : folder) + QLatin1Char('/') + info.fileName();
+}
+
+// True when the two outputs would be one file: one name, a link to the
+// other, or two hard links of one file (the same device and file number;
+// where the system numbers no files, names alone decide).
+bool oneFile(const QString& first, const QString& second)
+{
+    if (isStandardOutput(first) || isStandardOutput(second))
+        return isStandardOutput(first) && isStandardOutput(second);
+    if (landingOf(first) == landingOf(second))
+        return true;
+    struct stat one {}, two {};
+    return ::stat(QFile::encodeName(first).constData(), &one) == 0 &&
+        ::stat(QFile::encodeName(second).constData(), &two) == 0 && one.st_ino != 0 && one.st_dev == two.st_dev &&
+        one.st_ino == two.st_ino;
+}
+
+// The document's bytes as SaveAs writes them: saved to a temporary document
+// of this run's own (held, so that another run's sweep leaves it alone),
+// read back and removed.
+QByteArray documentBytes(word::Document& document)
+{
+    const QString path = planner::TemporaryFiles::reserveDocument(planner::TemporaryFiles::folder());
+    struct Removal {
+        QString path;
+        ~Removal()
+        {
+            QFile::remove(path);
+            DocumentLocks::release(path);
+        }
+    } removal{path};
+    document.SaveAs(path);
+    QFile saved(path);
+    if (!saved.open(QIODevice::ReadOnly))
+        throw errors::UserError(saved.errorString());
+    return saved.readAll();
+}
+
+// Puts one output in place: a file, whole or not at all (replacing one only
+// when forced), or standard output.
+void put(const QString& file, const QByteArray& bytes, bool force)
+{
+    if (!isStandardOutput(file)) {
+        output::OutputFile::write(file, bytes,
+                                   force ? files::AtomicFileWriter::Existing::Replace
+                                         : files::AtomicFileWriter::Existing::Keep);
+        return;
+    }
+    if (const QString reason = writeAll(1, bytes); !reason.isEmpty())
+        throw errors::UserError(
+            QCoreApplication::translate("cli::BatchRun", "Cannot write to standard output: %1").arg(reason));
 }
 
 void report(const QString& message) { platform::showMessage(message); }
@@ -40,6 +114,11 @@ void report(const QString& message) { platform::showMessage(message); }
 
 ExitStatus runBatch(const BatchRequest& request, QTextStream& summary)
 {
+    if (!request.saveFile.isEmpty() && !request.pdfFile.isEmpty() && oneFile(request.saveFile, request.pdfFile)) {
+        report(QCoreApplication::translate("cli::BatchRun", "--save and --pdf name the same file, %1: give each its own.")
+                   .arg(request.pdfFile));
+        return BadArguments;
+    }
     if (!request.force) {
         if (const QStringList files = filesInTheWay(request); !files.isEmpty()) {
             report(QCoreApplication::translate("cli::BatchRun", "%1 exists already; --force replaces it.")
@@ -48,8 +127,12 @@ ExitStatus runBatch(const BatchRequest& request, QTextStream& summary)
         }
     }
 
-    // The weeks, as the entry window's import fills them in.
+    // The weeks, as the entry window's import fills them in. Their summary
+    // is told after the outputs are written: a reader of it that goes away
+    // early must not cost the files.
     std::vector<week::Week> weeks;
+    QString said;
+    QTextStream saying(&said);
     try {
         const calendar::CalendarFile file = calendar::CalendarFile::read(request.source);
         for (int i = 0; i < request.weeks; ++i) {
@@ -62,8 +145,8 @@ ExitStatus runBatch(const BatchRequest& request, QTextStream& summary)
             if (!request.quiet) {
                 if (request.weeks > 1)
                     //: %1 is the title of the week, by default its Monday as the import writes it
-                    summary << QCoreApplication::translate("cli::BatchRun", "Week of %1").arg(title) << Qt::endl;
-                summary << calendar::importSummary(layout, QLocale()) << Qt::endl;
+                    saying << QCoreApplication::translate("cli::BatchRun", "Week of %1").arg(title) << Qt::endl;
+                saying << calendar::importSummary(layout, QLocale()) << Qt::endl;
             }
         }
     } catch (const errors::UserError& error) {
@@ -72,26 +155,31 @@ ExitStatus runBatch(const BatchRequest& request, QTextStream& summary)
         return CalendarUnreadable;
     }
 
+    ExitStatus status = Done;
     try {
         std::vector<const week::WeekSource*> sources;
         for (const week::Week& week : weeks)
             sources.push_back(&week);
+        QByteArray document;
         std::optional<word::DocumentPages> pages;
-        planner::PlannerGenerator::makeWeeks(sources, [&](word::Document& document) {
+        planner::PlannerGenerator::makeWeeks(sources, [&](word::Document& made) {
             if (!request.saveFile.isEmpty())
-                document.SaveAs(request.saveFile);
+                document = documentBytes(made);
             if (!request.pdfFile.isEmpty() || request.print)
-                pages = word::DocumentPages::of(document);
+                pages = word::DocumentPages::of(made);
         });
+        if (!request.saveFile.isEmpty())
+            put(request.saveFile, document, request.force);
         if (!request.pdfFile.isEmpty())
-            output::writePdfFile(*pages, request.pdfFile);
+            put(request.pdfFile, output::pdfBytes(*pages), request.force);
         if (request.print)
             output::printPages(*pages, request.printer);
     } catch (...) {
         report(common::describeCurrentException());
-        return NotWritten;
+        status = NotWritten;
     }
-    return Done;
+    summary << said;
+    return status;
 }
 
 }  // namespace cli

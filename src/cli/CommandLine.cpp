@@ -46,7 +46,8 @@ and without a display.
   -v, --version     Show the version.
 
 At least one of --save, --pdf and --print is needed. Files are written
-whole or not at all. The import summary goes to standard output, errors to
+whole or not at all. A FILE of - is standard output. The import summary
+goes to standard output (to standard error when a FILE is -), errors to
 standard error.
 
 Exit status: 0 done; 1 bad arguments; 2 the calendar could not be read;

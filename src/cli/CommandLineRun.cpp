@@ -4,6 +4,7 @@
 #include "cli/CommandLine.h"
 #include "cli/HeadlessMessageBoxes.h"
 #include "cli/HeadlessPlatform.h"
+#include "cli/StandardOutput.h"
 #include "common/Language.h"
 #include "seam/Seam.h"
 
@@ -27,6 +28,9 @@ void keepQtNotesQuiet(QtMsgType type, const QMessageLogContext&, const QString& 
 
 int runCommandLine(int& argc, char** argv, const QString& version)
 {
+    // A reader that stops early (| head) makes a write fail, which is heard
+    // and told, rather than end the run unseen.
+    ignoreBrokenPipes();
     qputenv("QT_QPA_PLATFORM", headlessPlatform());
     qInstallMessageHandler(keepQtNotesQuiet);
     QGuiApplication application(argc, argv);
@@ -48,9 +52,17 @@ int runCommandLine(int& argc, char** argv, const QString& version)
         std::fputs(line.answer.toLocal8Bit().constData(), stdout);
         return Done;
     }
-    QTextStream summary(stdout);
+    QString said;
+    QTextStream summary(&said);
     const ExitStatus status = runBatch(*line.request, summary);
     summary.flush();
+    // Standard output may carry a document; the summary then goes beside it.
+    const bool outputTaken = isStandardOutput(line.request->saveFile) || isStandardOutput(line.request->pdfFile);
+    // The files are written by now: a summary nobody can read is worth a
+    // warning, not a failure, and never hides one.
+    if (const QString reason = writeAll(outputTaken ? 2 : 1, said.toLocal8Bit()); !reason.isEmpty())
+        printError(QCoreApplication::translate("cli::CommandLineRun", "The import summary could not be written: %1")
+                       .arg(reason));
     return status;
 }
 

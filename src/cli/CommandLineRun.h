@@ -10,7 +10,9 @@ namespace cli {
 // QT_QPA_PLATFORM says), puts message boxes in place that write to standard
 // error and answer No, keeps Qt's own warnings off standard error, reads the arguments and answers --help and
 // --version, or carries out the request (BatchRun). Bad arguments are
-// reported with the usage line. Returns the exit status.
+// reported with the usage line. SIGPIPE is ignored: a reader of standard
+// output that goes away early makes the summary's write fail, which is a
+// warning, after the files are written. Returns the exit status.
 int runCommandLine(int& argc, char** argv, const QString& version);
 
 }  // namespace cli

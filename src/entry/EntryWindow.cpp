@@ -191,6 +191,8 @@ void EntryWindow::createPageShortcuts()
             [turn] { turn(1); });
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), this), &QShortcut::activated, this,
             [turn] { turn(-1); });
+    // Quits as closing the window does, through the same steps.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this, [this] { close(); });
 }
 
 void EntryWindow::arrangeTabOrder()

@@ -133,7 +133,8 @@ void EntryWindow::importCalendarAddress(const QString& text)
     const entry::BusyGuard busy(m_busy, m_pointer);
     common::Guard step(AddressLocation);
     step(100, [&] {
-        QString shown = text.trimmed();
+        // Until the address is read, all a message may show of it: never a password.
+        QString shown = remote::CalendarAddress::withoutUserInfo(text.trimmed());
         // The server's failures name the address; once its data is here, the
         // calendar's own failures name the calendar.
         bool atServer = true;

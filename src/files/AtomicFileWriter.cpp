@@ -1,10 +1,13 @@
 #include "files/AtomicFileWriter.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
 #include <cerrno>
+#include <climits>
+#include <cstdio>
 #include <cstring>
 #include <optional>
 #include <dirent.h>
@@ -42,14 +45,43 @@ QByteArray folderOf(const QByteArray& path)
     return path.left(slash);
 }
 
-// The permission bits of the file `target` replaces; nothing when there is
-// none (a new file, or a link, which is replaced and not followed).
-std::optional<mode_t> replacedMode(const QByteArray& target)
+// Where a write to `path` lands: `path` itself, or for a link the end of
+// its chain (which need not exist yet). 0 or the errno of the failure.
+int followLinks(QByteArray& path)
 {
-    struct stat info {};
-    if (::lstat(target.constData(), &info) == 0 && S_ISREG(info.st_mode))
-        return info.st_mode & 07777;
-    return std::nullopt;
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat info {};
+        if (::lstat(path.constData(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return 0;
+        QByteArray to(PATH_MAX, Qt::Uninitialized);
+        const ssize_t length = ::readlink(path.constData(), to.data(), size_t(to.size()));
+        if (length < 0)
+            return errno;
+        if (length == to.size())
+            return ENAMETOOLONG;
+        to.truncate(length);
+        path = to.startsWith('/') ? to : folderOf(path) + '/' + to;
+    }
+    return ELOOP;
+}
+
+// Why what stands at a target cannot be replaced by a file; empty for an
+// ordinary file.
+QString notAFile(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return QCoreApplication::translate("files::AtomicFileWriter", "it is a folder, not a file");
+    if (S_ISCHR(mode))
+        return QCoreApplication::translate("files::AtomicFileWriter", "it is a character device, not a file");
+    if (S_ISBLK(mode))
+        return QCoreApplication::translate("files::AtomicFileWriter", "it is a block device, not a file");
+    if (S_ISFIFO(mode))
+        return QCoreApplication::translate("files::AtomicFileWriter", "it is a named pipe (FIFO), not a file");
+    if (S_ISSOCK(mode))
+        return QCoreApplication::translate("files::AtomicFileWriter", "it is a socket, not a file");
+    if (!S_ISREG(mode))
+        return QCoreApplication::translate("files::AtomicFileWriter", "it is not a file");
+    return QString();
 }
 
 // One temporary file of the writer, from its creation to its rename.
@@ -82,24 +114,26 @@ public:
                     continue;
                 return errno;
             }
-            m_fd = fd;
-            m_path = path;
-            // The lock lives on a descriptor of its own, which stays open until
-            // the rename is done: the written one is closed before it.
-            m_lockFd = ::open(path.constData(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
-            if (m_lockFd < 0)
-                return errno;  // the destructor removes the file
+            // Until the lock is ours, another instance's sweep may take the
+            // new file (it cannot tell it from a killed writer's); then the
+            // lock fails, or the name no longer leads to this file, and the
+            // name is no longer ours to remove. Once locked and still named,
+            // no sweep touches it.
             struct stat mine {}, named {};
-            if (!lockWholeFile(m_lockFd) || ::fstat(fd, &mine) != 0 || ::lstat(path.constData(), &named) != 0 ||
+            if (!lockWholeFile(fd) || ::fstat(fd, &mine) != 0 || ::lstat(path.constData(), &named) != 0 ||
                 mine.st_ino != named.st_ino || mine.st_dev != named.st_dev) {
-                // A sweep of another instance took it between the create and
-                // the lock; the name is no longer ours to remove.
                 ::close(fd);
-                ::close(m_lockFd);
-                m_fd = m_lockFd = -1;
-                m_path.clear();
                 continue;
             }
+            m_fd = fd;
+            m_path = path;
+            // The lock belongs to the open file, which this second descriptor
+            // keeps open until the rename is done: the written one is closed
+            // before it, to hear what its close reports. Never reopened by
+            // name, which a sweep could have emptied in between.
+            m_lockFd = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+            if (m_lockFd < 0)
+                return errno;  // the destructor removes the file
             return 0;
         }
         return EEXIST;
@@ -147,6 +181,27 @@ public:
         return 0;
     }
 
+    // Puts the file in place only if nothing of that name is there at this
+    // moment; EEXIST otherwise. A check made earlier proves nothing: another
+    // run may have put its file there since.
+    int renameBeside(const QByteArray& target)
+    {
+        if (::renameat2(AT_FDCWD, m_path.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0) {
+            m_path.clear();
+            return 0;
+        }
+        if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+            return errno;
+        // A file system that cannot rename without replacing (some network
+        // and user-space ones): a second name, which link never puts over
+        // anything, then the temporary name goes.
+        if (::link(m_path.constData(), target.constData()) != 0)
+            return errno;
+        ::unlink(m_path.constData());
+        m_path.clear();
+        return 0;
+    }
+
 private:
     int m_fd = -1;
     int m_lockFd = -1;
@@ -155,16 +210,33 @@ private:
 
 }  // namespace
 
-errors::Outcome AtomicFileWriter::write(const QString& path, const QByteArray& bytes)
+errors::Outcome AtomicFileWriter::write(const QString& path, const QByteArray& bytes, Existing existing)
 {
-    const QByteArray target = QFile::encodeName(path);
+    QByteArray target = QFile::encodeName(path);
     if (target.isEmpty() || target.endsWith('/'))
         return errors::Outcome::failed(path, describe(EISDIR));
+    // A link is written through: the file it leads to is replaced, and the
+    // link stays. Kept, a link is in the way like any other name.
+    if (existing == Existing::Replace) {
+        if (const int error = followLinks(target))
+            return errors::Outcome::failed(path, describe(error));
+    }
+    struct stat there {};
+    const bool occupied = ::lstat(target.constData(), &there) == 0;
+    if (occupied && !S_ISLNK(there.st_mode)) {
+        if (const QString why = notAFile(there.st_mode); !why.isEmpty())
+            return errors::Outcome::failed(path, why);
+    }
+    if (occupied && existing == Existing::Keep)
+        return errors::Outcome::failed(path, describe(EEXIST));
     const QByteArray folder = folderOf(target);
     // What a killed writer left in this folder goes first: the start-up
     // sweep reaches only the temporary folder, not the user's folders.
     sweep(QFile::decodeName(folder));
-    const std::optional<mode_t> mode = replacedMode(target);
+    // A file replaced hands on its permission bits.
+    std::optional<mode_t> mode;
+    if (occupied)
+        mode = there.st_mode & 07777;
     int error = 0;
     {
         Temporary temporary;
@@ -174,7 +246,7 @@ errors::Outcome AtomicFileWriter::write(const QString& path, const QByteArray& b
         if (!error)
             error = temporary.finish(mode);
         if (!error)
-            error = temporary.renameOver(target);
+            error = existing == Existing::Replace ? temporary.renameOver(target) : temporary.renameBeside(target);
     }
     if (error)
         return errors::Outcome::failed(path, describe(error));

@@ -16,27 +16,39 @@ namespace files {
 // named ".~dorvane.<8 hex digits>.tmp" (22 bytes, so a target name as long as
 // the file system allows still has room beside it). It is created
 // exclusively and never through a link; every write is checked, a short one
-// included, then fsync and close, then it is renamed over the target and the
+// included, then fsync and close, then it is renamed to the target and the
 // folder is synced. On any failure the temporary file is removed, the target
 // is left byte for byte as it was, and the reason is returned.
 //
 // While it exists, the temporary file is held by an open-file-description
-// lock, which the kernel drops however the writer ends (kill -9 included);
-// sweep() removes the ones nobody holds. Each write sweeps its folder first,
-// and the program's start sweeps its temporary folder.
+// lock, taken before anything is written, which the kernel drops however
+// the writer ends (kill -9 included); sweep() removes the ones nobody holds.
+// Each write sweeps its folder first, and the program's start sweeps its
+// temporary folder.
 //
 // Plain system calls, no Qt file classes: QFile's buffered flush can lose
 // the failure of the last write. Safe to call from any thread.
 class AtomicFileWriter {
 public:
-    // Writes `bytes` to `path`. A file already there is replaced and keeps its
-    // permission bits; a link at `path` is replaced, never followed; a new
-    // file gets 0666 less the umask. Returns a failed Outcome with `path` as
-    // what failed and the system's description as why (e.g. "No space left
-    // on device"), or a done one. Once the rename has happened the write counts as done: a
+    // What happens to a file already at the target.
+    enum class Existing {
+        Replace,  // it is replaced; a link is written through, to the file it leads to
+        Keep,     // it stays, and the write fails (EEXIST), also when it came in the meantime
+    };
+
+    // Writes `bytes` to `path`. With Replace, a file already there is replaced
+    // and keeps its permission bits; a link at `path` stays and the file it
+    // leads to is replaced (or made). With Keep, the new file is put in place
+    // only if nothing of that name is there at that very moment, so of two
+    // runs writing one name exactly one succeeds. Either way a folder, device,
+    // named pipe or socket is never replaced, and the reason names what it is
+    // ("it is a character device, not a file"). A new file gets 0666 less the
+    // umask. Returns a failed Outcome with `path` as what failed and the
+    // description of the failure as why (e.g. "No space left on device"), or
+    // a done one. Once the rename has happened the write counts as done: a
     // failing sync of the folder afterwards is not reported, since the whole
     // new file is already what every reader sees.
-    static errors::Outcome write(const QString& path, const QByteArray& bytes);
+    static errors::Outcome write(const QString& path, const QByteArray& bytes, Existing existing = Existing::Replace);
 
     // True for a name the writer gives its temporary files.
     static bool isTemporaryName(const QString& fileName);

@@ -11,7 +11,9 @@
 //   is no moment in which the finished file is unheld. The rename replaces
 //   the target in one step, as MoveFileExW with MOVEFILE_REPLACE_EXISTING
 //   does, and fails on a read-only target, which is kept. The replaced
-//   file's attributes (hidden, system, archive...) are carried over.
+//   file's attributes (hidden, system, archive...) are carried over. When
+//   the target is to be kept, the rename does not replace, so a file that
+//   came in the meantime stays and the write fails.
 // - Names Windows refuses (CON, a:b, a trailing dot...) get a message
 //   saying so rather than the system's vaguer "The parameter is incorrect".
 #include "files/AtomicFileWriter.h"
@@ -47,9 +49,6 @@ QString describe(DWORD error)
         message.chop(1);
     return message;
 }
-
-// "An operation is not supported on a directory.", which MinGW's headers lack.
-constexpr DWORD DirectoryNotSupported = 336;
 
 std::wstring native(const QString& path) { return QDir::toNativeSeparators(path).toStdWString(); }
 
@@ -211,7 +210,7 @@ private:
 
 }  // namespace
 
-errors::Outcome AtomicFileWriter::write(const QString& path, const QByteArray& bytes)
+errors::Outcome AtomicFileWriter::write(const QString& path, const QByteArray& bytes, Existing existing)
 {
     const QFileInfo target(path);
     if (path.isEmpty() || path.endsWith(QLatin1Char('/')) || path.endsWith(QLatin1Char('\\')))
@@ -224,21 +223,31 @@ errors::Outcome AtomicFileWriter::write(const QString& path, const QByteArray& b
     // What a killed writer left in this folder goes first: the start-up
     // sweep reaches only the temporary folder, not the user's folders.
     sweep(folder);
+    // A link is written through when replacing, as on Linux: the file it
+    // leads to is replaced and the link stays.
+    QString destination = target.absoluteFilePath();
+    if (existing == Existing::Replace && target.isSymLink())
+        destination = target.symLinkTarget();
     std::optional<DWORD> attributes;
-    const DWORD existing = ::GetFileAttributesW(native(target.absoluteFilePath()).c_str());
-    if (existing != INVALID_FILE_ATTRIBUTES) {
-        if (existing & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE))
-            return errors::Outcome::failed(path, describe(DirectoryNotSupported));
-        // A link (reparse point) is replaced, never followed, as on Linux.
-        if (!(existing & FILE_ATTRIBUTE_REPARSE_POINT))
-            attributes = existing;
+    const DWORD there = ::GetFileAttributesW(native(destination).c_str());
+    if (there != INVALID_FILE_ATTRIBUTES) {
+        if (there & FILE_ATTRIBUTE_DIRECTORY)
+            return errors::Outcome::failed(
+                path, QCoreApplication::translate("files::AtomicFileWriter", "it is a folder, not a file"));
+        if (there & FILE_ATTRIBUTE_DEVICE)
+            return errors::Outcome::failed(
+                path, QCoreApplication::translate("files::AtomicFileWriter", "it is not a file"));
+        if (existing == Existing::Keep)
+            return errors::Outcome::failed(path, describe(ERROR_FILE_EXISTS));
+        attributes = there;
     }
     Temporary temporary;
     DWORD error = temporary.create(folder);
     if (!error)
         error = temporary.write(bytes);
+    // Kept, the rename itself refuses a file that came in the meantime.
     if (!error)
-        error = temporary.renameOver(target.absoluteFilePath(), attributes, true);
+        error = temporary.renameOver(destination, attributes, existing == Existing::Replace);
     if (error)
         return errors::Outcome::failed(path, describe(error));
     return {};

@@ -17,9 +17,9 @@ platform::Answer OutputFile::askOverwrite(const QString& path)
 
 bool OutputFile::mayWrite(const QString& path) { return !common::fileExists(path) || askOverwrite(path) == platform::Answer::Yes; }
 
-void OutputFile::write(const QString& path, const QByteArray& bytes)
+void OutputFile::write(const QString& path, const QByteArray& bytes, files::AtomicFileWriter::Existing existing)
 {
-    const errors::Outcome written = files::AtomicFileWriter::write(path, bytes);
+    const errors::Outcome written = files::AtomicFileWriter::write(path, bytes, existing);
     if (!written)
         throw errors::UserError(
             QCoreApplication::translate("output::OutputFile", "Cannot write %1: %2").arg(written.what(), written.why()));

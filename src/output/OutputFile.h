@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/AtomicFileWriter.h"
 #include "platform/MessageBoxes.h"
 
 #include <QByteArray>
@@ -21,10 +22,12 @@ public:
     // Yes to askOverwrite.
     static bool mayWrite(const QString& path);
 
-    // Writes `bytes` to `path` whole or not at all (files::AtomicFileWriter).
+    // Writes `bytes` to `path` whole or not at all (files::AtomicFileWriter),
+    // replacing what is there or, with Keep, only where nothing is.
     // Throws errors::UserError "Cannot write <path>: <reason>" when it fails;
     // the file at `path` is then as it was.
-    static void write(const QString& path, const QByteArray& bytes);
+    static void write(const QString& path, const QByteArray& bytes,
+                      files::AtomicFileWriter::Existing existing = files::AtomicFileWriter::Existing::Replace);
 
     // "Done.", to be said only once write() has returned.
     static void reportDone();

@@ -75,19 +75,42 @@ bool TemporaryFiles::reserve(const QString& path)
              .arg(path, failure->reason));
 }
 
-QString TemporaryFiles::reservePicture(const QString& folder, const std::function<int()>& nextDigit)
+namespace {
+
+// A fresh name `prefix`, eight digits, `extension` in `folder`, taken as reserve() takes it.
+QString reserveFresh(const QString& folder, const QString& prefix, const QString& extension,
+                     const std::function<int()>& nextDigit)
 {
     // A thousand taken names in a row means something else is wrong.
     for (int draw = 0; draw < 1000; ++draw) {
-        QString name = QStringLiteral("temp");
+        QString name = prefix;
         for (int digit = 0; digit < 8; ++digit)
             name += QString::number(nextDigit());
-        const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".pic");
-        if (reserve(path))
+        const QString path = folder + QLatin1Char('/') + name + extension;
+        if (TemporaryFiles::reserve(path))
             return path;
     }
-    fail(QCoreApplication::translate(
-            "planner::TemporaryFiles", "Cannot find a free name for the picture in %1").arg(folder));
+    return QString();
+}
+
+}  // namespace
+
+QString TemporaryFiles::reservePicture(const QString& folder, const std::function<int()>& nextDigit)
+{
+    const QString path = reserveFresh(folder, QStringLiteral("temp"), QStringLiteral(".pic"), nextDigit);
+    if (path.isEmpty())
+        fail(QCoreApplication::translate(
+                "planner::TemporaryFiles", "Cannot find a free name for the picture in %1").arg(folder));
+    return path;
+}
+
+QString TemporaryFiles::reserveDocument(const QString& folder)
+{
+    const QString path = reserveFresh(folder, QStringLiteral("kelvas"), QStringLiteral(".doc"), TemporaryFiles::drawDigit);
+    if (path.isEmpty())
+        fail(QCoreApplication::translate(
+                "planner::TemporaryFiles", "Cannot find a free name for the document in %1").arg(folder));
+    return path;
 }
 
 void TemporaryFiles::writePicture(const QPicture& picture, const QString& path)

@@ -40,9 +40,16 @@ public:
     // `nextDigit` draws each digit (1 to 9).
     static QString reservePicture(const QString& folder, const std::function<int()>& nextDigit);
 
+    // Takes a fresh name for a document in `folder`: "kelvas", eight digits
+    // drawn by drawDigit, ".doc", created exclusively and held like the
+    // generation's own document, so that a sweep of another instance leaves it
+    // alone while this one uses it. Returns the path of the (empty) file; throws
+    // errors::UserError when no name can be taken.
+    static QString reserveDocument(const QString& folder);
+
     // Writes `picture` in QPicture's own vector format (QPicture::load reads it)
     // to `path` through the program's one writer (files::AtomicFileWriter), so a
-    // full disk leaves no half-written picture behind. Throws std::runtime_error
+    // full disk leaves no half-written picture behind. Throws errors::UserError
     // naming the reason.
     static void writePicture(const QPicture& picture, const QString& path);
 };

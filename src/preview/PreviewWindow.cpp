@@ -136,12 +136,14 @@ void PreviewWindow::buildControls()
     connect(m_saveButton, &QPushButton::clicked, this, &PreviewWindow::saveClicked);
     connect(m_backButton, &QPushButton::clicked, this, &PreviewWindow::backClicked);
 
-    // Picture areas take focus like any control; the frame hands it on to its first button.
+    // Picture areas take focus like any control. The "Zoom:" frame is a
+    // caption, no stop of its own; the buttons follow as they stand, left to right.
     for (QWidget* widget : {static_cast<QWidget*>(m_view), static_cast<QWidget*>(m_shownPicture),
-                            static_cast<QWidget*>(m_originalPicture), static_cast<QWidget*>(m_buttonFrame)})
+                            static_cast<QWidget*>(m_originalPicture)})
         widget->setFocusPolicy(Qt::TabFocus);
-    QWidget* tabOrder[] = {m_horizontalBar, m_verticalBar, m_view, m_shownPicture, m_buttonFrame,
-                           m_originalPicture, m_zoomInButton, m_zoomOutButton, m_saveButton, m_backButton};
+    m_buttonFrame->setFocusPolicy(Qt::NoFocus);
+    QWidget* tabOrder[] = {m_horizontalBar, m_verticalBar, m_view, m_shownPicture,
+                           m_originalPicture, m_zoomInButton, m_zoomOutButton, m_backButton, m_saveButton};
     for (size_t i = 0; i + 1 < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i], tabOrder[i + 1]);
 

@@ -60,6 +60,8 @@ void PreviewWindow::addShortcuts()
         add(keys, &PreviewWindow::zoomInClicked);
     add(QKeySequence(Qt::CTRL | Qt::Key_Minus), &PreviewWindow::zoomOutClicked);
     add(QKeySequence(Qt::CTRL | Qt::Key_S), &PreviewWindow::saveClicked);
+    // Quits as closing the window does, through the same steps.
+    add(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
     add(QKeySequence(Qt::Key_Up), [this] { scrollBy(m_verticalBar, -LinePixels); });
     add(QKeySequence(Qt::Key_Down), [this] { scrollBy(m_verticalBar, LinePixels); });
     add(QKeySequence(Qt::Key_Left), [this] { scrollBy(m_horizontalBar, -LinePixels); });

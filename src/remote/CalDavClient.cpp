@@ -32,12 +32,21 @@ struct Resource {
     QUrl home;
 };
 
+// An address the server at `base` names, held to the rules of a redirect:
+// a server reached over https cannot send the import to plain http.
+QUrl handedBack(const QUrl& base, const QString& href)
+{
+    const QUrl url = base.resolved(QUrl(href.trimmed()));
+    HttpSession::requireSafeHandOver(base, url);
+    return url;
+}
+
 QUrl hrefIn(QXmlStreamReader& xml, const QUrl& base)
 {
     QUrl found;
     while (xml.readNextStartElement()) {
         if (xml.namespaceUri() == Dav && xml.name() == QLatin1String("href"))
-            found = base.resolved(QUrl(xml.readElementText().trimmed()));
+            found = handedBack(base, xml.readElementText());
         else
             xml.skipCurrentElement();
     }
@@ -93,7 +102,7 @@ QList<Resource> readMultistatus(const HttpAnswer& answer, QList<QByteArray>* dat
         Resource resource;
         while (xml.readNextStartElement()) {
             if (xml.namespaceUri() == Dav && xml.name() == QLatin1String("href")) {
-                resource.url = answer.url.resolved(QUrl(xml.readElementText().trimmed()));
+                resource.url = handedBack(answer.url, xml.readElementText());
             } else if (xml.namespaceUri() == Dav && xml.name() == QLatin1String("propstat")) {
                 // Properties the server does not have come in a propstat of
                 // their own with a 404 status; they are empty and change nothing.

@@ -20,7 +20,8 @@ CalendarAddress CalendarAddress::parse(const QString& text)
     QUrl url(trimmed.contains(QLatin1String("://")) ? trimmed : QStringLiteral("https://") + trimmed, QUrl::StrictMode);
     if (!url.isValid() || url.host().isEmpty())
         throw errors::UserError(
-            QCoreApplication::translate("remote::CalendarAddress", "\"%1\" is not a web address.").arg(text.trimmed()));
+            QCoreApplication::translate("remote::CalendarAddress", "\"%1\" is not a web address.")
+                .arg(withoutUserInfo(trimmed)));
     CalendarAddress address;
     const QString scheme = url.scheme().toLower();
     if (scheme == QLatin1String("webcal")) {
@@ -37,6 +38,24 @@ CalendarAddress CalendarAddress::parse(const QString& text)
         url.setPath(QStringLiteral("/"));
     address.url = url;
     return address;
+}
+
+QString CalendarAddress::withoutUserInfo(const QString& text)
+{
+    // The authority runs from "//" to the first "/", "?" or "#"; its user
+    // information ends at its last "@", since a password may hold one.
+    const qsizetype slashes = text.indexOf(QLatin1String("//"));
+    const qsizetype start = slashes < 0 ? 0 : slashes + 2;
+    qsizetype end = text.size();
+    for (const QChar stop : {QLatin1Char('/'), QLatin1Char('?'), QLatin1Char('#')}) {
+        const qsizetype at = text.indexOf(stop, start);
+        if (at >= 0 && at < end)
+            end = at;
+    }
+    const qsizetype at = end > start ? text.lastIndexOf(QLatin1Char('@'), end - 1) : -1;
+    if (at < start)
+        return text;
+    return text.left(start) + text.mid(at + 1);
 }
 
 QString CalendarAddress::display() const

@@ -24,6 +24,11 @@ struct CalendarAddress {
     // The address as shown in messages and remembered: no password, and
     // webcal kept as the user gave it.
     QString display() const;
+
+    // `text` with the user information (name and password before an "@")
+    // taken out, whether or not it parses: what a message may show of an
+    // address that could not be read.
+    static QString withoutUserInfo(const QString& text);
 };
 
 }  // namespace remote

@@ -75,7 +75,7 @@ std::optional<Credentials> HttpSession::askForCredentials(const QUrl& url, const
     SignInRequest request;
     request.server = serverName(url);
     request.realm = m_current ? m_current->realm : QString();
-    request.userName = m_credentials ? m_credentials->userName : url.userName();
+    request.userName = m_credentials ? m_credentials->userName : m_suggestedUserName;
     request.refusal = refusal;
     request.unencrypted = url.scheme() == QLatin1String("http");
     return m_conversation.signIn(request);
@@ -129,14 +129,19 @@ HttpAnswer HttpSession::send(const HttpRequest& request)
             throw errors::UserError(tr("The server %1 sent the request on more than %2 times; the address may lead in a circle.")
                                   .arg(serverName(request.url))
                                   .arg(MaxRedirects));
-        if (!target.isValid() || (target.scheme() != QLatin1String("https") && target.scheme() != QLatin1String("http")))
-            throw errors::UserError(tr("The server %1 sent the request on to an address that cannot be used.").arg(serverName(current.url)));
-        if (current.url.scheme() == QLatin1String("https") && target.scheme() == QLatin1String("http"))
-            throw errors::UserError(tr("The server %1 sent the request on from a secure (https) address to an insecure (http) one, %2; "
-                                 "Dorvane does not follow it.")
-                                  .arg(serverName(current.url), target.toString(QUrl::RemoveUserInfo)));
+        requireSafeHandOver(current.url, target);
         current.url = target;
     }
+}
+
+void HttpSession::requireSafeHandOver(const QUrl& from, const QUrl& to)
+{
+    if (!to.isValid() || (to.scheme() != QLatin1String("https") && to.scheme() != QLatin1String("http")))
+        throw errors::UserError(tr("The server %1 sent the request on to an address that cannot be used.").arg(serverName(from)));
+    if (from.scheme() == QLatin1String("https") && to.scheme() == QLatin1String("http"))
+        throw errors::UserError(tr("The server %1 sent the request on from a secure (https) address to an insecure (http) one, %2; "
+                             "Dorvane does not follow it.")
+                              .arg(serverName(from), to.toString(QUrl::RemoveUserInfo)));
 }
 
 HttpAnswer HttpSession::sendOnce(const HttpRequest& request, Attempt& attempt)

@@ -63,8 +63,18 @@ public:
 
     HttpAnswer send(const HttpRequest& request);
 
+    // The user name Sign In suggests until one was given there: the one the
+    // address named, which the address itself no longer carries.
+    void suggestUserName(const QString& userName) { m_suggestedUserName = userName; }
+
     // Throws errors::UserError with the message for a status of 400 and above.
     static void requireSuccess(const HttpAnswer& answer);
+
+    // The rule for every address a server hands back, a redirect's or one
+    // named in an answer (a CalDAV principal, home or calendar): an http or
+    // https address, and never from https down to http. Throws errors::UserError
+    // naming the server at `from` otherwise.
+    static void requireSafeHandOver(const QUrl& from, const QUrl& to);
 
 private:
     struct Attempt;
@@ -78,6 +88,7 @@ private:
     QNetworkAccessManager m_manager;
     std::optional<Credentials> m_credentials;  // for m_credentialsOrigin
     QString m_credentialsOrigin;
+    QString m_suggestedUserName;
     QSet<QString> m_keyringTried;  // origins whose keyring entry was tried
     Attempt* m_current = nullptr;
 };

@@ -28,6 +28,7 @@ RemoteCalendar::RemoteCalendar(const CalendarAddress& address, RemoteConversatio
       m_client(*m_session),
       m_conversation(conversation)
 {
+    m_session->suggestUserName(address.userName);
 }
 
 RemoteCalendar::~RemoteCalendar() = default;

@@ -21,7 +21,7 @@ public:
     word::Range Range() const;
     // Writes the document as a WordprocessingML package (.docx format,
     // whatever the extension) to FileName, completely or not at all. A link at
-    // FileName is replaced, never followed. Throws AutomationError.
+    // FileName stays, and the file it leads to is replaced. Throws AutomationError.
     void SaveAs(const QString& FileName);
     // Closes without saving: an unseen Word has nobody to ask whether to save.
     void Close();

@@ -219,6 +219,19 @@ TEST_F(CalendarImport, RowHoldsNamesUpToItsLimit)
     EXPECT_EQ(week.notPlaced[0].reason, NotPlacedReason::RowFull);
 }
 
+// A name one past the limit is cut to the limit with "…"; a cut that would
+// split a grapheme cluster (क्ष is three characters) takes the cluster whole.
+TEST_F(CalendarImport, LongNamesAreCutBetweenGraphemes)
+{
+    const QString conjunct = QString::fromUtf8("\u0915\u094D\u0937");  // क्ष
+    const QString exact(MaxNameLength, QLatin1Char('a'));
+    const QString onePast = QString(MaxNameLength - 2, QLatin1Char('b')) + conjunct;
+    const QByteArray events = event("20261207T091000", exact.toUtf8()) + event("20261207T101000", onePast.toUtf8());
+    const WeekLayout week = importWeek(CalendarFile::fromData(calendarOf(events)), QDate(2026, 12, 7));
+    EXPECT_EQ(week.pages[0].names[1], exact);
+    EXPECT_EQ(week.pages[0].names[2], QString(MaxNameLength - 2, QLatin1Char('b')) + QChar(0x2026));
+}
+
 TEST_F(CalendarImport, AnHourTakesAtMostItsLimitOfAppointments)
 {
     QByteArray events;

@@ -26,7 +26,17 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <cstring>
+#include <iostream>
+#include <memory>
 
 namespace {
 
@@ -39,21 +49,51 @@ struct Outcome {
     int exitCode = -1;
     QString out;
     QString err;
+    QByteArray bytes;  // standard output as written
 };
 
-// Runs the program as a scheduled job would: no DISPLAY, no WAYLAND_DISPLAY,
-// no QT_QPA_PLATFORM, in the C locale unless `locale` names the variables
-// to set. `prefix` runs it through another program (setpriv).
-Outcome dorvane(const QStringList& arguments, const QStringList& prefix = {},
-                const QStringList& locale = {"LC_ALL=C.UTF-8"})
+// Where a run's standard output goes, and from where it starts.
+struct Launch {
+    QString folder;       // working folder; empty: the test's own
+    QString outputFile;   // standard output into this file; empty: read by the test
+    int outputFd = -1;    // standard output onto this descriptor instead
+    QStringList variables;  // NAME=value set for the run
+};
+
+Launch inFolder(const QString& folder)
+{
+    Launch launch;
+    launch.folder = folder;
+    return launch;
+}
+
+// The environment of a scheduled job: no DISPLAY, no WAYLAND_DISPLAY, no
+// QT_QPA_PLATFORM, in the C locale unless `locale` names the variables to set.
+QProcessEnvironment jobEnvironment(const QStringList& locale, const QStringList& variables = {})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
         environment.remove(QString::fromLatin1(name));
-    for (const QString& variable : locale)
+    for (const QString& variable : locale + variables)
         environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
+    return environment;
+}
+
+// Runs the program as a scheduled job would (jobEnvironment). `prefix` runs
+// it through another program (setpriv).
+Outcome dorvane(const QStringList& arguments, const QStringList& prefix = {},
+                const QStringList& locale = {"LC_ALL=C.UTF-8"}, const Launch& launch = {})
+{
     QProcess process;
-    process.setProcessEnvironment(environment);
+    process.setProcessEnvironment(jobEnvironment(locale, launch.variables));
+    if (!launch.folder.isEmpty())
+        process.setWorkingDirectory(launch.folder);
+    if (!launch.outputFile.isEmpty())
+        process.setStandardOutputFile(launch.outputFile, QIODevice::Append);
+    if (launch.outputFd >= 0) {
+        const int fd = launch.outputFd;
+        process.setChildProcessModifier([fd] { ::dup2(fd, 1); });
+    }
     const QStringList command = prefix + QStringList{QStringLiteral(DORVANE_EXECUTABLE)} + arguments;
     process.start(command.first(), command.mid(1));
     Outcome run;
@@ -64,7 +104,8 @@ Outcome dorvane(const QStringList& arguments, const QStringList& prefix = {},
         return run;
     }
     run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    run.bytes = process.readAllStandardOutput();
+    run.out = QString::fromLocal8Bit(run.bytes);
     run.err = QString::fromLocal8Bit(process.readAllStandardError());
     return run;
 }
@@ -373,6 +414,238 @@ TEST(CommandLine, ThreeWeeksPrintAsOneJob)
     const Outcome refused = dorvane(ThreeWeeks + QStringList{"--print", "--printer", "no-such-queue", "--quiet"});
     EXPECT_EQ(refused.exitCode, 3) << shown(refused);
     EXPECT_TRUE(refused.err.startsWith("dorvane: The printer no-such-queue did not take the job")) << shown(refused);
+}
+
+bool isWholeZip(const QByteArray& bytes) { return bytes.startsWith("PK") && bytes.lastIndexOf("PK\x05\x06") == bytes.size() - 22; }
+bool isWholePdf(const QByteArray& bytes) { return bytes.startsWith("%PDF-") && bytes.trimmed().endsWith("%%EOF"); }
+
+// Starts the runs, all at once, and waits for every one (each within five
+// minutes; one that outlasts them is killed and counts as failed).
+std::vector<Outcome> runTogether(const std::vector<QStringList>& arguments, const std::vector<QStringList>& variables)
+{
+    std::vector<std::unique_ptr<QProcess>> processes;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        auto process = std::make_unique<QProcess>();
+        process->setProcessEnvironment(jobEnvironment({"LC_ALL=C.UTF-8"}, variables[i]));
+        process->start(QStringLiteral(DORVANE_EXECUTABLE), arguments[i]);
+        processes.push_back(std::move(process));
+    }
+    std::vector<Outcome> runs;
+    for (const auto& process : processes) {
+        Outcome run;
+        if (!process->waitForFinished(5 * 60 * 1000)) {
+            process->kill();
+            process->waitForFinished();
+            run.err = QStringLiteral("did not finish");
+        } else {
+            run.exitCode = process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1;
+        }
+        run.out = QString::fromLocal8Bit(process->readAllStandardOutput());
+        run.err += QString::fromLocal8Bit(process->readAllStandardError());
+        runs.push_back(run);
+    }
+    return runs;
+}
+
+// Twenty runs at once into one folder, ten rounds, the even rounds sharing
+// one temporary folder and the odd ones each with its own: every run
+// succeeds, every file is whole, and nothing else is left anywhere. Each
+// run's sweep meets the others' temporary files while they are written.
+TEST(CommandLine, TwentyRunsAtOnceLoseNothingAndLeaveNothing)
+{
+    QTemporaryDir folder;
+    const QDir out(folder.filePath("out"));
+    ASSERT_TRUE(QDir().mkpath(out.path()));
+    const int runs = 20;
+    const int rounds = 10;
+    QStringList made;
+    QStringList failures;
+    for (int round = 0; round < rounds; ++round) {
+        std::vector<QStringList> arguments;
+        std::vector<QStringList> variables;
+        for (int n = 0; n < runs; ++n) {
+            const QString name = QStringLiteral("r%1p%2").arg(round).arg(n);
+            made << name + ".doc" << name + ".pdf";
+            arguments.push_back({"--import", Example, "--week", "2026-12-09", "--weeks", "2", "--save",
+                                 out.filePath(name + ".doc"), "--pdf", out.filePath(name + ".pdf"), "--quiet"});
+            const QString temp = folder.filePath(round % 2 == 0 ? QStringLiteral("temp") : "temp-" + name);
+            ASSERT_TRUE(QDir().mkpath(temp));
+            variables.push_back({"TEMP=" + temp});
+        }
+        const std::vector<Outcome> outcomes = runTogether(arguments, variables);
+        for (size_t n = 0; n < outcomes.size(); ++n) {
+            if (outcomes[n].exitCode != 0)
+                failures << QStringLiteral("round %1 run %2: %3").arg(round).arg(n).arg(QString::fromStdString(shown(outcomes[n])));
+        }
+    }
+    EXPECT_EQ(failures.size(), 0) << failures.join('\n').toStdString();
+    QStringList left = folderEntries(out.path());
+    left.sort();
+    made.sort();
+    EXPECT_EQ(left.join(' ').toStdString(), made.join(' ').toStdString());
+    for (const QString& name : made) {
+        const QByteArray bytes = testfiles::readFile(out.filePath(name));
+        EXPECT_TRUE(name.endsWith(".doc") ? isWholeZip(bytes) : isWholePdf(bytes)) << name.toStdString();
+    }
+    // Of the temporary folders only this user's lock file of held names stays.
+    const QString lockFile = QStringLiteral(".kelvas-%1.lock").arg(::geteuid());
+    for (const QString& temp : QDir(folder.path()).entryList({"temp*"}, QDir::Dirs)) {
+        const QStringList inside = folderEntries(folder.filePath(temp));
+        EXPECT_TRUE(inside.isEmpty() || inside == QStringList{lockFile}) << temp.toStdString() << ": "
+                                                                          << inside.join(' ').toStdString();
+    }
+}
+
+// Two runs racing for one name without --force: exactly one makes the file,
+// the other fails with status 3, and the file is whole. Five rounds, since
+// one round may not overlap.
+TEST(CommandLine, TwoRunsForOneNameWithoutForceMakeOneFile)
+{
+    QTemporaryDir folder;
+    for (int round = 0; round < 5; ++round) {
+        const QString target = folder.filePath(QStringLiteral("race%1.pdf").arg(round));
+        const QStringList arguments = ThreeWeeks + QStringList{"--pdf", target, "--quiet"};
+        const std::vector<Outcome> runs = runTogether({arguments, arguments}, {{}, {}});
+        std::vector<int> codes{runs[0].exitCode, runs[1].exitCode};
+        std::sort(codes.begin(), codes.end());
+        EXPECT_EQ(codes, (std::vector<int>{0, 3})) << round << "\n" << shown(runs[0]) << "\n" << shown(runs[1]);
+        const Outcome& loser = runs[0].exitCode == 3 ? runs[0] : runs[1];
+        EXPECT_TRUE(loser.err.contains("File exists") || loser.err.contains("exists already")) << shown(loser);
+        EXPECT_TRUE(isWholePdf(testfiles::readFile(target))) << round;
+    }
+    EXPECT_EQ(folderEntries(folder.path()).size(), 5) << folderEntries(folder.path()).join(' ').toStdString();
+}
+
+// What stands at the target and is not a file is never replaced, even with
+// --force, and the message says what it is; a link is written through and
+// stays; one file named twice is refused before anything is written.
+TEST(CommandLine, OddTargetsAreRefusedOrWrittenThroughAsTheyAre)
+{
+    QTemporaryDir folder;
+    const QDir here(folder.path());
+    const auto type = [&](const QString& name) {
+        struct stat info {};
+        return ::lstat(QFile::encodeName(here.filePath(name)).constData(), &info) == 0 ? info.st_mode & S_IFMT : 0u;
+    };
+
+    // A character device of the test's own (where it may be made: as root),
+    // the same one as /dev/full, a FIFO, a socket and a folder.
+    struct Node {
+        QString name;
+        QString what;
+        mode_t type;
+    };
+    std::vector<Node> nodes{{"fifo.pdf", "it is a named pipe (FIFO), not a file", S_IFIFO},
+                            {"socket.pdf", "it is a socket, not a file", S_IFSOCK},
+                            {"folder.pdf", "it is a folder, not a file", S_IFDIR}};
+    if (::mknod(QFile::encodeName(here.filePath("device.pdf")).constData(), S_IFCHR | 0666, makedev(1, 7)) == 0)
+        nodes.push_back({"device.pdf", "it is a character device, not a file", S_IFCHR});
+    else
+        std::cout << "no character device made here (not root), so no row for one\n";
+    ASSERT_EQ(::mkfifo(QFile::encodeName(here.filePath("fifo.pdf")).constData(), 0644), 0);
+    const int listening = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(listening, 0);
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    const QByteArray socketPath = QFile::encodeName(here.filePath("socket.pdf"));
+    ASSERT_LT(size_t(socketPath.size()), sizeof address.sun_path);
+    std::strcpy(address.sun_path, socketPath.constData());
+    ASSERT_EQ(::bind(listening, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    ASSERT_TRUE(here.mkdir("folder.pdf"));
+    for (const Node& node : nodes) {
+        for (const QString option : {"--pdf", "--save"}) {
+            for (const QStringList& force : {QStringList{"--force"}, QStringList()}) {
+                const Outcome run = dorvane(ThreeWeeks + QStringList{option, here.filePath(node.name), "--quiet"} + force);
+                EXPECT_EQ(run.exitCode, 3) << node.name.toStdString() << shown(run);
+                EXPECT_TRUE(run.err.contains(node.name + ": " + node.what)) << shown(run);
+                EXPECT_EQ(type(node.name), node.type) << node.name.toStdString();
+            }
+        }
+    }
+    ::close(listening);
+    EXPECT_EQ(folderEntries(folder.path()).size(), qsizetype(nodes.size())) << folderEntries(folder.path()).join(' ').toStdString();
+
+    // A link to a file of mode 0640: the link stays, the file is replaced whole and keeps its mode.
+    const QString real = here.filePath("real.pdf");
+    ASSERT_TRUE(testfiles::writeFile(real, "last year's planner"));
+    ASSERT_EQ(::chmod(QFile::encodeName(real).constData(), 0640), 0);
+    ASSERT_TRUE(QFile::link("real.pdf", here.filePath("link.pdf")));
+    const Outcome through = dorvane(ThreeWeeks + QStringList{"--pdf", here.filePath("link.pdf"), "--force", "--quiet"});
+    EXPECT_EQ(through.exitCode, 0) << shown(through);
+    EXPECT_EQ(type("link.pdf"), mode_t(S_IFLNK));
+    EXPECT_TRUE(isWholePdf(testfiles::readFile(real)));
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(real).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, mode_t(0640));
+
+    // One file named twice: by one name, through a link, by a hard link; forced or not.
+    ASSERT_TRUE(QFile::link("twice.out", here.filePath("twice-link.out")));
+    ASSERT_TRUE(testfiles::writeFile(here.filePath("hard.out"), "kept"));
+    ASSERT_EQ(::link(QFile::encodeName(here.filePath("hard.out")).constData(),
+                     QFile::encodeName(here.filePath("hard-too.out")).constData()), 0);
+    QStringList before = folderEntries(folder.path());
+    const QStringList pairs[] = {{"twice.out", "twice.out"}, {"twice-link.out", "twice.out"},
+                                 {"hard.out", "hard-too.out"}, {"-", "-"}};
+    for (const QStringList& pair : pairs) {
+        for (const QStringList& force : {QStringList(), QStringList{"--force"}}) {
+            const Outcome run = dorvane(ThreeWeeks + QStringList{"--save", pair[0], "--pdf", pair[1], "--quiet"} + force,
+                                        {}, {"LC_ALL=C.UTF-8"}, inFolder(folder.path()));
+            EXPECT_EQ(run.exitCode, 1) << pair.join(' ').toStdString() << shown(run);
+            EXPECT_TRUE(run.err.startsWith("dorvane: --save and --pdf name the same file, " + pair[1])) << shown(run);
+            EXPECT_TRUE(run.bytes.isEmpty()) << shown(run);
+            EXPECT_EQ(folderEntries(folder.path()), before);
+        }
+    }
+    EXPECT_EQ(testfiles::readFile(here.filePath("hard.out")), "kept");
+}
+
+// A reader of standard output that has gone (the read end of the pipe is
+// closed) or a full device there cost no file and hide no failure: the
+// summary's write is a warning.
+TEST(CommandLine, AStandardOutputThatFailsIsAWarningAfterTheFiles)
+{
+    QTemporaryDir folder;
+    int ends[2];
+    ASSERT_EQ(::pipe2(ends, O_CLOEXEC), 0);
+    ::close(ends[0]);
+    const QString piped = folder.filePath("piped.doc");
+    Launch closedPipe;
+    closedPipe.outputFd = ends[1];
+    const Outcome gone = dorvane(ThreeWeeks + QStringList{"--save", piped}, {}, {"LC_ALL=C.UTF-8"}, closedPipe);
+    ::close(ends[1]);
+    EXPECT_EQ(gone.exitCode, 0) << shown(gone);
+    EXPECT_TRUE(isWholeZip(testfiles::readFile(piped)));
+    EXPECT_TRUE(gone.err.contains("dorvane: The import summary could not be written: Broken pipe")) << shown(gone);
+
+    // Only ever opened as standard output here, which cannot replace it.
+    Launch full;
+    full.outputFile = "/dev/full";
+    const QString filled = folder.filePath("full.doc");
+    const Outcome written = dorvane(ThreeWeeks + QStringList{"--save", filled}, {}, {"LC_ALL=C.UTF-8"}, full);
+    EXPECT_EQ(written.exitCode, 0) << shown(written);
+    EXPECT_TRUE(isWholeZip(testfiles::readFile(filled)));
+    EXPECT_TRUE(written.err.contains("dorvane: The import summary could not be written: No space left on device"))
+        << shown(written);
+    const Outcome failed =
+        dorvane(ThreeWeeks + QStringList{"--save", folder.filePath("missing/full.doc")}, {}, {"LC_ALL=C.UTF-8"}, full);
+    EXPECT_EQ(failed.exitCode, 3) << shown(failed);
+}
+
+// "-" is standard output for --save and --pdf; the summary then goes to
+// standard error, and no file named "-" is made.
+TEST(CommandLine, ADashIsStandardOutput)
+{
+    QTemporaryDir folder;
+    const Outcome pdf = dorvane(ThreeWeeks + QStringList{"--pdf", "-"}, {}, {"LC_ALL=C.UTF-8"}, inFolder(folder.path()));
+    EXPECT_EQ(pdf.exitCode, 0) << pdf.err.toStdString();
+    EXPECT_TRUE(isWholePdf(pdf.bytes)) << pdf.bytes.left(100).toStdString();
+    EXPECT_TRUE(pdf.err.contains(heading(exampleWeeks()[0]))) << pdf.err.toStdString();
+    const Outcome document =
+        dorvane(ThreeWeeks + QStringList{"--save", "-", "--quiet"}, {}, {"LC_ALL=C.UTF-8"}, inFolder(folder.path()));
+    EXPECT_EQ(document.exitCode, 0) << document.err.toStdString();
+    EXPECT_TRUE(isWholeZip(document.bytes));
+    EXPECT_TRUE(document.err.isEmpty()) << document.err.toStdString();
+    EXPECT_EQ(folderEntries(folder.path()), QStringList());
 }
 
 }  // namespace

@@ -556,14 +556,27 @@ private slots:
         QCOMPARE(form.dayStore(2)->entryLine(3), QString("11,1,Go shopping"));
     }
 
+    void closingReleasesTheStoresAndEndsTheProgram_data()
+    {
+        QTest::addColumn<bool>("byCtrlQ");
+        QTest::newRow("close") << false;
+        QTest::newRow("Ctrl+Q") << true;
+    }
+
     void closingReleasesTheStoresAndEndsTheProgram()
     {
+        QFETCH(bool, byCtrlQ);
         EntryWindow form;
         form.load();
         form.sampleClicked();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QVERIFY(form.close());
+        if (byCtrlQ) {
+            QVERIFY(QTest::qWaitForWindowActive(&form));
+            QTest::keyClick(&form, Qt::Key_Q, Qt::ControlModifier);
+        } else {
+            QVERIFY(form.close());
+        }
         QCOMPARE(m_exit->endRequests, 1);
         for (int page = 0; page < 6; ++page)
             QVERIFY(form.dayStore(page) == nullptr);

@@ -114,6 +114,30 @@ private slots:
         QVERIFY(form.firstActivatePending());
     }
 
+    // Tab stops only where something can be done, the buttons as they stand
+    // left to right: Back before Save, and no stop on the "Zoom:" caption.
+    // (The original picture shows, and takes its turn, only while zoomed.)
+    void tabRunsThroughTheControlsAsTheyStand()
+    {
+        ScriptedMessageBoxes boxes;
+        PreviewWindow form;
+        form.setPicture(filledPicture(640, 700, Qt::white));
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QWidget* first = form.zoomInButton();
+        first->setFocus();
+        QStringList stops;
+        for (QWidget* at = first; stops.size() < 20;) {
+            stops << at->objectName();
+            QTest::keyClick(at, Qt::Key_Tab);
+            at = QApplication::focusWidget();
+            if (!at || at == first)
+                break;
+        }
+        QCOMPARE(stops.join(' '), QStringList({"zoomInButton", "zoomOutButton", "backButton", "saveButton", "horizontalBar",
+                                     "verticalBar", "view", "shownPicture"}).join(' '));
+    }
+
     void handCursorIsLoadedWhenPresentAndReportedWhenBroken()
     {
         ScriptedMessageBoxes boxes;
@@ -572,8 +596,16 @@ private slots:
         QVERIFY(boxes.errorReports()[0].contains("Form2.PushButton8_Click at line 104"));
     }
 
+    void closingDeletesTheDocumentAndEndsTheProgram_data()
+    {
+        QTest::addColumn<bool>("byCtrlQ");
+        QTest::newRow("close") << false;
+        QTest::newRow("Ctrl+Q") << true;
+    }
+
     void closingDeletesTheDocumentAndEndsTheProgram()
     {
+        QFETCH(bool, byCtrlQ);
         // Notes whether the document was already gone when the end came.
         struct CheckingExit final : platform::ProgramExit {
             QString document;
@@ -592,7 +624,12 @@ private slots:
         QWidget entry;  // hidden, as while the preview shows
         ShownPreview shown(m_document);
         shown.form.setEntryWindow(&entry);
-        QVERIFY(shown.form.close());
+        if (byCtrlQ) {
+            QVERIFY(QTest::qWaitForWindowActive(&shown.form));
+            QTest::keyClick(&shown.form, Qt::Key_Q, Qt::ControlModifier);
+        } else {
+            QVERIFY(shown.form.close());
+        }
         seam::Seam<platform::ProgramExit>::install(nullptr);
         QCOMPARE(exit.endRequests, 1);
         QVERIFY(exit.documentGoneFirst);

@@ -153,6 +153,19 @@ class Web(http.server.BaseHTTPRequestHandler):
         except (BrokenPipeError, ConnectionResetError, ssl.SSLError):
             pass
 
+    def do_PROPFIND(self):
+        self.rfile.read(int(self.headers.get("Content-Length", 0)))
+        if self.path == "/davdown/":
+            # A calendar named at plain http on another host.
+            self.send(207, f"""<?xml version="1.0" encoding="utf-8"?>
+<d:multistatus xmlns:d="DAV:" xmlns:c="urn:ietf:params:xml:ns:caldav"><d:response>
+<d:href>http://localhost:{ports['http']}/davdown/</d:href><d:propstat><d:prop>
+<d:resourcetype><d:collection/><c:calendar/></d:resourcetype><d:displayname>Elsewhere</d:displayname>
+</d:prop><d:status>HTTP/1.1 200 OK</d:status></d:propstat></d:response></d:multistatus>""".encode(),
+                      "application/xml; charset=utf-8")
+        else:
+            self.send_error(501, "Unsupported method ('PROPFIND')")
+
 
 def silent():
     """Takes connections and never says a word, not even to begin TLS."""

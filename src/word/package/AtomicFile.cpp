@@ -25,15 +25,16 @@ void replaceFile(const QString& path, const QByteArray& bytes)
     const QFileInfo target(path);
     if (path.isEmpty() || target.fileName().isEmpty())
         fail(path, QCoreApplication::translate("word::package::AtomicFile", "no file name was given."));
-    // A directory at the path is never replaced; a link to one is.
-    if (target.isDir() && !target.isSymLink())
+    // A folder at the path is never replaced, nor one a link leads to.
+    if (target.isDir())
         fail(path, QCoreApplication::translate("word::package::AtomicFile", "a folder of that name exists."));
-    // A file (not a link) already there keeps its permissions, and a
-    // read-only one is not replaced at all, as Word refuses to save over it.
+    // A file already there (or at the end of a link there) keeps its
+    // permissions, and a read-only one is not replaced at all, as Word
+    // refuses to save over it.
     // Read-only is the file's mode (no write bit for its owner) as well as
     // what the system would allow us: root may write to any file, and must
     // still not save over one its owner marked read-only.
-    const bool replacesFile = target.isFile() && !target.isSymLink();
+    const bool replacesFile = target.isFile();
     if (replacesFile && (!target.isWritable() || !target.permission(QFileDevice::WriteOwner)))
         fail(path, QCoreApplication::translate("word::package::AtomicFile", "the file is read-only."));
     const QDir folder = target.absoluteDir();

@@ -6,8 +6,8 @@
 namespace word::package {
 
 // Puts `bytes` at `path` completely or not at all, through the program's one
-// writer (files::AtomicFileWriter). Whatever was at the path (a file, or a
-// link, which is replaced and never followed) stays untouched when anything
+// writer (files::AtomicFileWriter). A link at the path stays, and the file
+// it leads to is replaced. Whatever was there stays untouched when anything
 // fails; a read-only file is not replaced at all, as Word refuses to.
 // Throws DocumentError with a description naming the path.
 void replaceFile(const QString& path, const QByteArray& bytes);
