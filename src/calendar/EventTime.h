@@ -5,8 +5,7 @@
 #include <libical/ical.h>
 
 // Times as libical reads them, turned into moments on one time line and into
-// the local time of the process (the TZ environment, as QDateTime::LocalTime
-// sees it). Three kinds of iCalendar time meet here:
+// the local time of the process (see LocalTime.h). Three kinds of iCalendar time meet here:
 //   - UTC ("...Z") and zoned times (TZID=...), fixed moments;
 //   - floating times (no zone), the same wall time everywhere, so local time;
 //   - dates (all-day), local midnight of that day.

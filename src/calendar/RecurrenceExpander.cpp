@@ -8,6 +8,7 @@
 #include <QList>
 
 #include <algorithm>
+#include <limits>
 #include <memory>
 
 namespace calendar {
@@ -78,7 +79,54 @@ qint64 wallSeconds(const icaltimetype& wall)
 // The offset from UTC of `zone` (floating: local time) at `moment`, in seconds.
 qint64 offsetAt(qint64 moment, const icaltimezone* zone) { return wallSeconds(wallTimeAt(moment, zone, false)) - moment; }
 
+// The last moment the walk of `rule` from `start` (at `startMoment`) needs
+// to reach; the largest qint64 when the rule has no end.
+qint64 ruleEnd(const icalrecurrencetype& rule, const icaltimetype& start, qint64 startMoment)
+{
+    qint64 end = std::numeric_limits<qint64>::max();
+    if (!icaltime_is_null_time(rule.until)) {
+        icaltimetype until = rule.until;
+        if (!until.is_date && !icaltime_is_utc(until))
+            until.zone = start.zone;  // a floating UNTIL means the start's own zone
+        end = std::min(end, momentOf(until));
+    }
+    if (rule.count > 0 && hasOnlyRegularParts(rule)) {
+        // One period more than the count needs, and one for each half year
+        // for occurrences a change of daylight saving time skips.
+        const qint64 period = rule.interval * longestPeriod(rule.freq);
+        const qint64 span = (qint64(rule.count) + 1) * period;
+        end = std::min(end, startMoment + span + (span / (182 * Day) + 1) * period);
+    }
+    return end;
+}
+
 }  // namespace
+
+std::pair<qint64, qint64> RecurrenceExpander::reach(const Series& series)
+{
+    // As expand() and walkRule() bound their work: the start, each rule's
+    // end, the extra dates and the moved occurrences.
+    const icaltimetype start = startOf(series.master);
+    const qint64 startMoment = momentOf(start);
+    qint64 earliest = startMoment;
+    qint64 latest = startMoment;
+    for (icalproperty* p : propertiesOf(series.master, ICAL_RRULE_PROPERTY))
+        latest = std::max(latest, ruleEnd(icalproperty_get_rrule(p), start, startMoment));
+    for (icalproperty* p : propertiesOf(series.master, ICAL_RDATE_PROPERTY)) {
+        const icaldatetimeperiodtype rdate = icalproperty_get_rdate(p);
+        const qint64 moment = momentOf(zonedTime(p, icaltime_is_null_time(rdate.time) ? rdate.period.start : rdate.time));
+        earliest = std::min(earliest, moment);
+        latest = std::max(latest, moment);
+    }
+    for (icalcomponent* moved : series.overrides) {
+        const qint64 moment = momentOf(startOf(moved));
+        earliest = std::min(earliest, moment);
+        latest = std::max(latest, moment);
+    }
+    constexpr qint64 Margin = 2 * Day;
+    constexpr qint64 Largest = std::numeric_limits<qint64>::max();
+    return {earliest - Margin, latest >= Largest - Margin ? Largest : latest + Margin};
+}
 
 struct RecurrenceExpander::Exclusions {
     std::vector<qint64> moments;
@@ -107,7 +155,7 @@ void RecurrenceExpander::charge(qint64 fromMoment, qint64 toMoment, icalrecurren
     // A rule that would take the work past its bound is not walked at all, so
     // that the events after it still have the rest.
     const qint64 work = std::max<qint64>(0, toMoment - fromMoment) / workUnit(frequency) + 1;
-    if (m_work + work > MaxRecurrenceWork)
+    if (m_work + work > MaxRecurrenceWork * m_ranges)
         throw Stop{QCoreApplication::translate("calendar::RecurrenceExpander",
                                                "repeats too often, or too finely, to work out")};
     m_work += work;
@@ -315,20 +363,7 @@ void RecurrenceExpander::walkRule(icalrecurrencetype rule, const icaltimetype& s
     wallStart.zone = nullptr;
 
     const qint64 margin = Day;  // wall times and moments differ by less than a day
-    qint64 endMoment = m_to + margin;
-    if (!icaltime_is_null_time(rule.until)) {
-        icaltimetype until = rule.until;
-        if (!until.is_date && !icaltime_is_utc(until))
-            until.zone = zone;  // a floating UNTIL means the start's own zone
-        endMoment = std::min(endMoment, momentOf(until));
-    }
-    if (rule.count > 0 && hasOnlyRegularParts(rule)) {
-        // One period more than the count needs, and one for each half year
-        // for occurrences a change of daylight saving time skips.
-        const qint64 period = rule.interval * longestPeriod(rule.freq);
-        const qint64 span = (qint64(rule.count) + 1) * period;
-        endMoment = std::min(endMoment, startMoment + span + (span / (182 * Day) + 1) * period);
-    }
+    qint64 endMoment = std::min(m_to + margin, ruleEnd(rule, start, startMoment));
     if (endMoment < m_from - margin || startMoment >= m_to)
         return;
     // The walk ends at the range, whatever the rule says, so a rule that never
