@@ -7,9 +7,6 @@
 namespace calendar {
 namespace {
 
-constexpr qint64 Day = 24 * 60 * 60;
-constexpr qint64 UnixDay = 2440588;  // the Julian day of 1970-01-01
-
 struct Reading {
     LocalWallTime wall;
     qint64 offset = 0;  // seconds east of UTC

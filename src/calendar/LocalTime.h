@@ -13,6 +13,9 @@
 // A moment is in seconds since 1970-01-01 00:00 UTC.
 namespace calendar {
 
+inline constexpr qint64 Day = 24 * 60 * 60;  // seconds
+inline constexpr qint64 UnixDay = 2440588;   // the Julian day of 1970-01-01
+
 // A wall clock reading of local time, to the second.
 struct LocalWallTime {
     QDate date;

@@ -2,6 +2,7 @@
 
 #include "EventTime.h"
 #include "ImportLimits.h"
+#include "LocalTime.h"
 #include "PropertyList.h"
 
 #include <QCoreApplication>
@@ -13,9 +14,6 @@
 
 namespace calendar {
 namespace {
-
-constexpr qint64 Day = 24 * 60 * 60;
-constexpr qint64 UnixDay = 2440588;  // the Julian day of 1970-01-01
 
 // Why a walk stops short, thrown from deep in it to expand().
 struct Stop {
