@@ -7,6 +7,8 @@
 // (an event's name), the longest a file within MaxFileBytes can hold. Aim:
 // under 2 s, as every file within the limits.
 //
+// A year of weeks from the same calendar, week by week and all together.
+//
 // Beside them, libical's own reading of the 8 MB calendar
 // (icalparser_parse_string), which the import does not use: its time grows
 // with the square of a line's length.
@@ -73,6 +75,35 @@ void importWeek(benchmark::State& state, int which)
 
 void BM_ImportCalendar(benchmark::State& state) { importWeek(state, 0); }
 
+// The 52 weeks of 2026 from the big calendar, read once, with TZ unset: week
+// by week with appointmentsBetween (Arg 0), or all together with
+// appointmentsOfWeeks (Arg 1), which walks each rule once for them all.
+void BM_ImportYear(benchmark::State& state)
+{
+    setenv("TZ", "Europe/Berlin", 1);
+    tzset();
+    const calendar::CalendarFile calendar = calendar::CalendarFile::fromData(bigCalendar());
+    unsetenv("TZ");
+    tzset();
+    const QDate first(2026, 1, 5);
+    size_t appointments = 0;
+    for (auto _ : state) {
+        appointments = 0;
+        if (state.range(0) == 0) {
+            for (int week = 0; week < 52; ++week) {
+                const QDate monday = first.addDays(7 * week);
+                appointments += calendar::appointmentsBetween(calendar, QDateTime(monday, QTime(0, 0)),
+                                                              QDateTime(monday.addDays(7), QTime(0, 0)))
+                                    .size();
+            }
+        } else {
+            for (const auto& week : calendar::appointmentsOfWeeks(calendar, first, 52))
+                appointments += week.size();
+        }
+    }
+    state.counters["appointments"] = double(appointments);
+}
+
 void BM_ImportOneLineCalendar(benchmark::State& state) { importWeek(state, 1); }
 
 // libical's own reading of the same text, from memory.
@@ -91,6 +122,7 @@ void BM_LibicalParse(benchmark::State& state)
 }  // namespace
 
 BENCHMARK(BM_ImportCalendar)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_ImportYear)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_ImportOneLineCalendar)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 // libical on the one-line calendar is left out: one pass takes it minutes,
 // which is why the import hands it its lines itself.

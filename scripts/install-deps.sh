@@ -21,6 +21,8 @@ if [[ "${1:-}" == "--tests" ]]; then
              # The calendar address tests: a CalDAV server, a keyring in a private
              # D-Bus session, the web servers and the test certificate authority.
              radicale gnome-keyring dbus dbus-daemon python3 openssl
+             # The count of stat calls on the zone file in a year of weeks.
+             strace
              fonts-noto-cjk fonts-lohit-deva
              # The accessible-tree walk: the accessibility bus and a client of it.
              at-spi2-core python3-pyatspi)

@@ -5,6 +5,7 @@
 #include "errors/UserError.h"
 #include "ImportLimits.h"
 #include "PropertyList.h"
+#include "RecurrenceExpander.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -318,6 +319,8 @@ CalendarFile CalendarFile::fromData(const QByteArray& bytes)
         else
             result.m_series.push_back(Series{entry.event, {}});
     }
+    for (Series& series : result.m_series)
+        std::tie(series.earliest, series.latest) = RecurrenceExpander::reach(series);
     return result;
 }
 

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -17,6 +18,12 @@ namespace calendar {
 struct Series {
     icalcomponent* master = nullptr;
     std::vector<icalcomponent*> overrides;
+    // Every occurrence starts between these moments (seconds since 1970
+    // UTC), as RecurrenceExpander::reach finds them when the file is read: a
+    // range outside them needs no work at all, which matters when a year is
+    // imported week by week.
+    qint64 earliest = std::numeric_limits<qint64>::min();
+    qint64 latest = std::numeric_limits<qint64>::max();
 };
 
 // An event left out because it cannot be read (a malformed date or rule, a

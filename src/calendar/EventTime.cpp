@@ -1,6 +1,7 @@
 #include "EventTime.h"
 
 #include "ImportLimits.h"
+#include "LocalTime.h"
 
 namespace calendar {
 namespace {
@@ -16,22 +17,6 @@ icaltimezone* zoneNamed(icalcomponent* component, const char* tzid)
     if (icaltimezone* zone = icaltimezone_get_builtin_timezone_from_tzid(tzid))
         return zone;
     return icaltimezone_get_builtin_timezone(tzid);
-}
-
-QDateTime localDateTime(const icaltimetype& t)
-{
-    return QDateTime(QDate(t.year, t.month, t.day), t.is_date ? QTime(0, 0) : QTime(t.hour, t.minute, t.second));
-}
-
-constexpr qint64 Day = 24 * 60 * 60;
-constexpr qint64 UnixDay = 2440588;  // the Julian day of 1970-01-01
-
-// Wall time as seconds since 1970-01-01 00:00 of the same calendar, as if
-// no zone ever changed its offset.
-qint64 wallSeconds(const icaltimetype& wall)
-{
-    return (QDate(wall.year, wall.month, wall.day).toJulianDay() - UnixDay) * Day + wall.hour * 3600 + wall.minute * 60
-         + wall.second;
 }
 
 }  // namespace
@@ -58,7 +43,7 @@ bool isValidTime(const icaltimetype& t)
 qint64 momentOf(const icaltimetype& t)
 {
     if (t.is_date || !t.zone)
-        return localDateTime(t).toSecsSinceEpoch();
+        return localMomentOf(QDate(t.year, t.month, t.day), t.is_date ? QTime(0, 0) : QTime(t.hour, t.minute, t.second));
     return qint64(icaltime_as_timet_with_zone(t, t.zone));
 }
 
@@ -83,14 +68,14 @@ icaltimetype wallTimeAt(qint64 moment, const icaltimezone* zone, bool isDate)
     if (zone) {
         wall = icaltime_from_timet_with_zone(time_t(moment), isDate, const_cast<icaltimezone*>(zone));
     } else {
-        const QDateTime local = QDateTime::fromSecsSinceEpoch(moment);
+        const LocalWallTime local = localWallTimeAt(moment);
         wall = icaltime_null_time();
-        wall.year = local.date().year();
-        wall.month = local.date().month();
-        wall.day = local.date().day();
-        wall.hour = local.time().hour();
-        wall.minute = local.time().minute();
-        wall.second = local.time().second();
+        wall.year = local.date.year();
+        wall.month = local.date.month();
+        wall.day = local.date.day();
+        wall.hour = local.time.hour();
+        wall.minute = local.time.minute();
+        wall.second = local.time.second();
         wall.is_date = isDate;
     }
     if (isDate)
@@ -98,7 +83,5 @@ icaltimetype wallTimeAt(qint64 moment, const icaltimezone* zone, bool isDate)
     wall.zone = nullptr;
     return wall;
 }
-
-qint64 offsetAt(qint64 moment, const icaltimezone* zone) { return wallSeconds(wallTimeAt(moment, zone, false)) - moment; }
 
 }  // namespace calendar

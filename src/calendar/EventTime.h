@@ -5,8 +5,7 @@
 #include <libical/ical.h>
 
 // Times as libical reads them, turned into moments on one time line and into
-// the local time of the process (the TZ environment, as QDateTime::LocalTime
-// sees it). Three kinds of iCalendar time meet here:
+// the local time of the process (see LocalTime.h). Three kinds of iCalendar time meet here:
 //   - UTC ("...Z") and zoned times (TZID=...), fixed moments;
 //   - floating times (no zone), the same wall time everywhere, so local time;
 //   - dates (all-day), local midnight of that day.
@@ -33,8 +32,5 @@ bool isRealWallTime(const icaltimetype& time, qint64 moment);
 // The wall time at `moment` in `zone` (floating: local time), without a zone
 // attached, as a date alone when `isDate`.
 icaltimetype wallTimeAt(qint64 moment, const icaltimezone* zone, bool isDate);
-
-// The offset from UTC of `zone` (floating: local time) at `moment`, in seconds.
-qint64 offsetAt(qint64 moment, const icaltimezone* zone);
 
 }  // namespace calendar

@@ -50,7 +50,7 @@ QString importSummary(const WeekLayout& week, const QLocale& locale)
         if (a.date.isValid()) {
             when = locale.toString(a.date, QLocale::ShortFormat);
             if (!a.allDay)
-                when += QLatin1Char(' ') + locale.toString(a.start.time(), QLocale::ShortFormat);
+                when += QLatin1Char(' ') + locale.toString(a.time, QLocale::ShortFormat);
             when += QLatin1String("  ");
         }
         text += QStringLiteral("\n%1%2: %3").arg(when, a.name, reasonText(entry));

@@ -3,12 +3,13 @@
 #include "EventTime.h"
 #include "errors/UserError.h"
 #include "ImportLimits.h"
+#include "LocalTime.h"
+#include "PropertyList.h"
 #include "RecurrenceExpander.h"
 #include "WeekLayout.h"
 
 #include <QCoreApplication>
 #include <QLocale>
-#include <QTextBoundaryFinder>
 
 #include <libical/ical.h>
 
@@ -19,20 +20,6 @@
 namespace calendar {
 namespace {
 
-// `name` cut to MaxNameLength characters, its last one "…", where a cut
-// splits no grapheme cluster: a letter keeps its marks and conjuncts (क्ष)
-// stay whole, or go whole.
-QString shortened(const QString& name)
-{
-    if (name.size() <= MaxNameLength)
-        return name;
-    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, name);
-    graphemes.setPosition(MaxNameLength - 1);
-    if (!graphemes.isAtBoundary())
-        graphemes.toPreviousBoundary();
-    return name.left(graphemes.position()) + QChar(0x2026);
-}
-
 QString nameOf(icalcomponent* event)
 {
     for (const char* text : {icalcomponent_get_summary(event), icalcomponent_get_location(event)}) {
@@ -42,7 +29,7 @@ QString nameOf(icalcomponent* event)
         name.replace(QLatin1Char('\r'), QLatin1Char(' '));
         name = name.trimmed();
         if (!name.isEmpty())
-            return shortened(name);
+            return name.size() > MaxNameLength ? name.left(MaxNameLength - 1) + QChar(0x2026) : name;
     }
     //: The name an appointment gets in the planner when it has neither a summary nor a location
     return QCoreApplication::translate("calendar::Occurrences", "Busy");
@@ -52,12 +39,14 @@ Appointment appointment(icalcomponent* source, const icaltimetype& start, qint64
 {
     Appointment result;
     result.allDay = start.is_date;
+    result.moment = moment;
     if (result.allDay) {
         result.date = QDate(start.year, start.month, start.day);
-        result.start = QDateTime(result.date, QTime(0, 0));
+        result.time = QTime(0, 0);
     } else {
-        result.start = QDateTime::fromSecsSinceEpoch(moment);
-        result.date = result.start.date();
+        const LocalWallTime wall = localWallTimeAt(moment);
+        result.date = wall.date;
+        result.time = wall.time;
     }
     result.name = nameOf(source);
     return result;
@@ -82,7 +71,7 @@ Appointment leftOut(icalcomponent* event, const QString& problem)
 // MaxHourAppointments timed ones before it in its hour, if any.
 const Appointment* crowdedHour(const std::vector<Appointment>& sorted)
 {
-    const auto hourOf = [](const Appointment& a) { return a.start.toSecsSinceEpoch() / 3600; };
+    const auto hourOf = [](const Appointment& a) { return a.moment / 3600; };
     for (size_t first = 0, i = 0; i < sorted.size(); ++i) {
         if (hourOf(sorted[i]) != hourOf(sorted[first]))
             first = i;
@@ -95,11 +84,11 @@ const Appointment* crowdedHour(const std::vector<Appointment>& sorted)
 void sortByStart(std::vector<Appointment>& appointments)
 {
     std::sort(appointments.begin(), appointments.end(), [](const Appointment& a, const Appointment& b) {
-        return a.start != b.start ? a.start < b.start : a.name < b.name;
+        return a.moment != b.moment ? a.moment < b.moment : a.name < b.name;
     });
 }
 
-qint64 localMoment(const QDate& day) { return QDateTime(day, QTime(0, 0)).toSecsSinceEpoch(); }
+qint64 localMoment(const QDate& day) { return localMomentOf(day, QTime(0, 0)); }
 
 // The earliest (or latest) moment of an occurrence in [from, to), if any.
 // Events that cannot be worked out are passed over.
@@ -108,6 +97,8 @@ std::optional<qint64> outermost(const CalendarFile& calendar, qint64 from, qint6
     RecurrenceExpander expander(from, to, work);
     std::optional<qint64> found;
     for (const Series& series : calendar.series()) {
+        if (series.latest < from || series.earliest >= to)
+            continue;
         std::optional<qint64> own;
         const auto problem = expander.expand(series, [&](icalcomponent*, const icaltimetype&, qint64 moment) {
             if (!own || (latest ? moment > *own : moment < *own))
@@ -120,60 +111,148 @@ std::optional<qint64> outermost(const CalendarFile& calendar, qint64 from, qint6
     return found;
 }
 
+// True when a rule of `event` repeats by the hour, minute or second.
+bool repeatsWithinDays(icalcomponent* event)
+{
+    for (icalproperty* p : propertiesOf(event, ICAL_RRULE_PROPERTY)) {
+        const icalrecurrencetype_frequency frequency = icalproperty_get_rrule(p).freq;
+        if (frequency == ICAL_SECONDLY_RECURRENCE || frequency == ICAL_MINUTELY_RECURRENCE
+            || frequency == ICAL_HOURLY_RECURRENCE)
+            return true;
+    }
+    return false;
+}
+
+// The appointments of each range between two neighbouring `bounds`
+// (moments, in order), each as appointmentsBetween gives them for that range
+// alone, with the rule work of MaxRecurrenceWork for each range. Rules by
+// the day and longer are walked once over all of them, and an event of them
+// that cannot be worked out is listed in every range its occurrences may
+// reach. Throws the errors::UserError of the first range that has one.
+std::vector<std::vector<Appointment>> appointmentsIn(const CalendarFile& calendar, const std::vector<qint64>& bounds)
+{
+    const size_t ranges = bounds.size() - 1;
+    qint64 work = 0;
+    RecurrenceExpander expander(bounds.front(), bounds.back(), work, int(ranges));
+    auto rangeOf = [&](qint64 moment) {
+        const auto after = std::upper_bound(bounds.begin(), bounds.end() - 1, moment);
+        return after == bounds.begin() ? size_t(0) : size_t(after - bounds.begin() - 1);
+    };
+    std::vector<std::vector<Appointment>> result(ranges);
+    std::vector<std::vector<Appointment>> leftOutEvents(ranges);
+    std::vector<std::optional<QString>> refusals(ranges);  // a range with too many appointments
+    std::vector<int> counts(ranges, 0);                    // occurrences of the event at hand
+    std::vector<std::pair<size_t, Appointment>> own;
+    bool stopWhenFull = ranges == 1;
+    const RecurrenceExpander::Visit visit = [&](icalcomponent* source, const icaltimetype& start, qint64 moment) {
+        const size_t range = rangeOf(moment);
+        if (++counts[range] <= MaxWeekAppointments)
+            own.emplace_back(range, appointment(source, start, moment));
+        return !stopWhenFull || counts[range] <= MaxWeekAppointments;
+    };
+    // Settles the occurrences in `own`, or lists the event as left out in
+    // the ranges from `first` to `last` when it has a `problem`.
+    auto settle = [&](const Series& series, const std::optional<QString>& problem, size_t first, size_t last) {
+        if (problem) {
+            const Appointment listed = leftOut(series.master, *problem);
+            for (size_t range = first; range <= last; ++range)
+                leftOutEvents[range].push_back(listed);
+        }
+        std::stable_sort(own.begin(), own.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (auto group = own.begin(); group != own.end();) {
+            const size_t range = group->first;
+            const auto end = std::find_if(group, own.end(), [range](const auto& entry) { return entry.first != range; });
+            std::vector<Appointment> mine;
+            for (auto entry = group; entry != end; ++entry)
+                mine.push_back(std::move(entry->second));
+            group = end;
+            std::optional<QString> crowded;
+            if (counts[range] > MaxWeekAppointments)
+                crowded = QCoreApplication::translate("calendar::Occurrences",
+                                                      "repeats more than %1 times in the week, more than Dorvane imports")
+                              .arg(MaxWeekAppointments);
+            if (!crowded && mine.size() > size_t(MaxHourAppointments)) {
+                sortByStart(mine);
+                if (crowdedHour(mine))
+                    crowded = QCoreApplication::translate(
+                                  "calendar::Occurrences",
+                                  "repeats more than %1 times in one hour, more than Dorvane imports")
+                                  .arg(MaxHourAppointments);
+            }
+            counts[range] = 0;
+            if (problem)
+                continue;
+            if (crowded) {
+                leftOutEvents[range].push_back(leftOut(series.master, *crowded));
+                continue;
+            }
+            std::vector<Appointment>& into = result[range];
+            if (refusals[range] || into.size() + mine.size() > size_t(MaxWeekAppointments)) {
+                refusals[range] = QCoreApplication::translate(
+                                      "calendar::Occurrences",
+                                      "The week holds more than %1 appointments, more than Dorvane imports.")
+                                      .arg(MaxWeekAppointments);
+                continue;
+            }
+            into.insert(into.end(), std::make_move_iterator(mine.begin()), std::make_move_iterator(mine.end()));
+        }
+        own.clear();
+    };
+    std::vector<qint64> workOfRange(ranges, 0);
+    for (const Series& series : calendar.series()) {
+        if (series.latest < bounds.front() || series.earliest >= bounds.back())
+            continue;
+        // An event is worked out whole in a range or listed as left out there: never in part.
+        const size_t first = rangeOf(std::max(series.earliest, bounds.front()));
+        const size_t last = rangeOf(std::min(series.latest, bounds.back() - 1));
+        if (ranges > 1 && repeatsWithinDays(series.master)) {
+            // Rules by the hour, minute or second cost their work in each
+            // range alone, and are worked out range by range, as a question
+            // about that range alone would: the others' walks are a few
+            // periods a range, and are walked once for them all.
+            stopWhenFull = true;
+            for (size_t range = first; range <= last; ++range) {
+                RecurrenceExpander alone(bounds[range], bounds[range + 1], workOfRange[range]);
+                settle(series, alone.expand(series, visit), range, range);
+            }
+            stopWhenFull = ranges == 1;
+        } else {
+            settle(series, expander.expand(series, visit), first, last);
+        }
+    }
+    for (size_t range = 0; range < ranges; ++range) {
+        if (refusals[range])
+            throw errors::UserError(*refusals[range]);
+        std::vector<Appointment>& appointments = result[range];
+        sortByStart(appointments);
+        if (const Appointment* crowded = crowdedHour(appointments))
+            throw errors::UserError(QCoreApplication::translate(
+                                  "calendar::Occurrences",
+                                  "More than %1 appointments start in the hour from %2, more than Dorvane imports.")
+                                  .arg(MaxHourAppointments)
+                                  .arg(QLocale().toString(QDateTime(crowded->date, crowded->time), QLocale::ShortFormat)));
+        appointments.insert(appointments.end(), leftOutEvents[range].begin(), leftOutEvents[range].end());
+        for (const Unreadable& entry : calendar.unreadable())
+            appointments.push_back(leftOut(entry.event, entry.reason));
+    }
+    return result;
+}
+
 }  // namespace
 
 std::vector<Appointment> appointmentsBetween(const CalendarFile& calendar, const QDateTime& from, const QDateTime& to)
 {
-    qint64 work = 0;
-    RecurrenceExpander expander(from.toSecsSinceEpoch(), to.toSecsSinceEpoch(), work);
-    std::vector<Appointment> result;
-    std::vector<Appointment> leftOutEvents;
-    for (const Series& series : calendar.series()) {
-        // An event is worked out whole or listed as left out: never in part.
-        std::vector<Appointment> own;
-        bool tooMany = false;
-        std::optional<QString> problem = expander.expand(series, [&](icalcomponent* source, const icaltimetype& start, qint64 moment) {
-            if (own.size() >= size_t(MaxWeekAppointments)) {
-                tooMany = true;
-                return false;
-            }
-            own.push_back(appointment(source, start, moment));
-            return true;
-        });
-        if (!problem && tooMany)
-            problem = QCoreApplication::translate("calendar::Occurrences",
-                                                  "repeats more than %1 times in the week, more than Dorvane imports")
-                          .arg(MaxWeekAppointments);
-        if (!problem && own.size() > size_t(MaxHourAppointments)) {
-            sortByStart(own);
-            if (crowdedHour(own))
-                problem =
-                    QCoreApplication::translate("calendar::Occurrences",
-                                                "repeats more than %1 times in one hour, more than Dorvane imports")
-                        .arg(MaxHourAppointments);
-        }
-        if (problem) {
-            leftOutEvents.push_back(leftOut(series.master, *problem));
-            continue;
-        }
-        if (result.size() + own.size() > size_t(MaxWeekAppointments))
-            throw errors::UserError(
-                QCoreApplication::translate("calendar::Occurrences",
-                                            "The week holds more than %1 appointments, more than Dorvane imports.")
-                    .arg(MaxWeekAppointments));
-        result.insert(result.end(), std::make_move_iterator(own.begin()), std::make_move_iterator(own.end()));
-    }
-    sortByStart(result);
-    if (const Appointment* crowded = crowdedHour(result))
-        throw errors::UserError(QCoreApplication::translate(
-                              "calendar::Occurrences",
-                              "More than %1 appointments start in the hour from %2, more than Dorvane imports.")
-                              .arg(MaxHourAppointments)
-                              .arg(QLocale().toString(crowded->start, QLocale::ShortFormat)));
-    result.insert(result.end(), leftOutEvents.begin(), leftOutEvents.end());
-    for (const Unreadable& entry : calendar.unreadable())
-        result.push_back(leftOut(entry.event, entry.reason));
-    return result;
+    return std::move(appointmentsIn(calendar, {from.toSecsSinceEpoch(), to.toSecsSinceEpoch()}).front());
+}
+
+std::vector<std::vector<Appointment>> appointmentsOfWeeks(const CalendarFile& calendar, const QDate& firstMonday, int weeks)
+{
+    if (weeks < 1)
+        return {};
+    std::vector<qint64> bounds;
+    for (int week = 0; week <= weeks; ++week)
+        bounds.push_back(localMomentOf(firstMonday.addDays(7 * qint64(week)), QTime(0, 0)));
+    return appointmentsIn(calendar, bounds);
 }
 
 std::optional<QDate> suggestedDay(const CalendarFile& calendar, const QDateTime& now)
@@ -194,13 +273,13 @@ std::optional<QDate> suggestedDay(const CalendarFile& calendar, const QDateTime&
     for (int days : {35, 400, 4000}) {
         const qint64 to = std::min(end, localMoment(today.addDays(days)));
         if (const auto next = outermost(calendar, from, to, false, work))
-            return QDateTime::fromSecsSinceEpoch(*next).date();
+            return localWallTimeAt(*next).date;
         from = to;
     }
     if (const auto next = outermost(calendar, from, end, false, work))
-        return QDateTime::fromSecsSinceEpoch(*next).date();
+        return localWallTimeAt(*next).date;
     if (const auto last = outermost(calendar, localMoment(QDate(FirstYear, 1, 1)), nowMoment, true, work))
-        return QDateTime::fromSecsSinceEpoch(*last).date();
+        return localWallTimeAt(*last).date;
     return today;
 }
 

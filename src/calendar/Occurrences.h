@@ -11,15 +11,18 @@
 namespace calendar {
 
 // One occurrence of an event, in the local time of the process.
+// Kept as a moment and a wall clock reading rather than a local QDateTime,
+// whose every comparison would look up the local zone again.
 struct Appointment {
-    QDateTime start;  // local; midnight of `date` for an all-day one
-    QDate date;       // the local day it starts on
+    qint64 moment = 0;  // when it starts, seconds since 1970 UTC; local midnight of `date` for an all-day one
+    QDate date;         // the local day it starts on
+    QTime time;         // the local time it starts at; midnight for an all-day one
     bool allDay = false;
     QString name;     // one line: the summary, else the location, else "Busy"
     // Set for an event that is left out, because it cannot be read or its
     // rules cannot be worked out: why, as the rest of a sentence about it
-    // ("has a malformed RRULE that cannot be read"). Its start and date are
-    // then those of its DTSTART, or invalid when that cannot be read.
+    // ("has a malformed RRULE that cannot be read"). Its moment, date and
+    // time are then those of its DTSTART; the date is invalid when that cannot be read.
     QString problem;
 };
 
@@ -37,6 +40,16 @@ struct Appointment {
 // or more than MaxHourAppointments timed ones starting in one hour, throw
 // errors::UserError.
 std::vector<Appointment> appointmentsBetween(const CalendarFile& calendar, const QDateTime& from, const QDateTime& to);
+
+// The appointments of each of `weeks` weeks from `firstMonday` (Monday to
+// Monday, from local midnight), each as appointmentsBetween gives that week
+// alone: the same order, the same limits for the week and for each hour, the
+// same events left out, the errors::UserError of the first week that has one. Each
+// rule is walked once for them all, which for a year is many times quicker
+// than a call a week; the rule work may reach MaxRecurrenceWork once for each
+// week, shared. An event that cannot be worked out is listed in every week
+// its occurrences may reach.
+std::vector<std::vector<Appointment>> appointmentsOfWeeks(const CalendarFile& calendar, const QDate& firstMonday, int weeks);
 
 // The day the week is first chosen around: `now`'s own day when its week
 // (Monday to Sunday) holds appointments, else the day of the first one after

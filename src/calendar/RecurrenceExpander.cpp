@@ -2,19 +2,18 @@
 
 #include "EventTime.h"
 #include "ImportLimits.h"
+#include "LocalTime.h"
 #include "PropertyList.h"
 
 #include <QCoreApplication>
 #include <QList>
 
 #include <algorithm>
+#include <limits>
 #include <memory>
 
 namespace calendar {
 namespace {
-
-constexpr qint64 Day = 24 * 60 * 60;
-constexpr qint64 UnixDay = 2440588;  // the Julian day of 1970-01-01
 
 // Why a walk stops short, thrown from deep in it to expand().
 struct Stop {
@@ -67,7 +66,65 @@ qint64 workUnit(icalrecurrencetype_frequency frequency)
     }
 }
 
+// Wall time as seconds since 1970-01-01 00:00 of the same calendar, as if
+// no zone ever changed its offset.
+qint64 wallSeconds(const icaltimetype& wall)
+{
+    return (QDate(wall.year, wall.month, wall.day).toJulianDay() - UnixDay) * Day + wall.hour * 3600 + wall.minute * 60
+         + wall.second;
+}
+
+// The offset from UTC of `zone` (floating: local time) at `moment`, in seconds.
+qint64 offsetAt(qint64 moment, const icaltimezone* zone) { return wallSeconds(wallTimeAt(moment, zone, false)) - moment; }
+
+// The last moment the walk of `rule` from `start` (at `startMoment`) needs
+// to reach; the largest qint64 when the rule has no end.
+qint64 ruleEnd(const icalrecurrencetype& rule, const icaltimetype& start, qint64 startMoment)
+{
+    qint64 end = std::numeric_limits<qint64>::max();
+    if (!icaltime_is_null_time(rule.until)) {
+        icaltimetype until = rule.until;
+        if (!until.is_date && !icaltime_is_utc(until))
+            until.zone = start.zone;  // a floating UNTIL means the start's own zone
+        end = std::min(end, momentOf(until));
+    }
+    if (rule.count > 0 && hasOnlyRegularParts(rule)) {
+        // One period more than the count needs, and one for each half year
+        // for occurrences a change of daylight saving time skips.
+        const qint64 period = rule.interval * longestPeriod(rule.freq);
+        const qint64 span = (qint64(rule.count) + 1) * period;
+        end = std::min(end, startMoment + span + (span / (182 * Day) + 1) * period);
+    }
+    return end;
+}
+
 }  // namespace
+
+std::pair<qint64, qint64> RecurrenceExpander::reach(const Series& series)
+{
+    // As expand() and walkRule() bound their work: the start, each rule's
+    // end, the extra dates and the moved occurrences.
+    const icaltimetype start = startOf(series.master);
+    const qint64 startMoment = momentOf(start);
+    qint64 earliest = startMoment;
+    qint64 latest = startMoment;
+    for (icalproperty* p : propertiesOf(series.master, ICAL_RRULE_PROPERTY))
+        latest = std::max(latest, ruleEnd(icalproperty_get_rrule(p), start, startMoment));
+    for (icalproperty* p : propertiesOf(series.master, ICAL_RDATE_PROPERTY)) {
+        const icaldatetimeperiodtype rdate = icalproperty_get_rdate(p);
+        const qint64 moment = momentOf(zonedTime(p, icaltime_is_null_time(rdate.time) ? rdate.period.start : rdate.time));
+        earliest = std::min(earliest, moment);
+        latest = std::max(latest, moment);
+    }
+    for (icalcomponent* moved : series.overrides) {
+        const qint64 moment = momentOf(startOf(moved));
+        earliest = std::min(earliest, moment);
+        latest = std::max(latest, moment);
+    }
+    constexpr qint64 Margin = 2 * Day;
+    constexpr qint64 Largest = std::numeric_limits<qint64>::max();
+    return {earliest - Margin, latest >= Largest - Margin ? Largest : latest + Margin};
+}
 
 struct RecurrenceExpander::Exclusions {
     std::vector<qint64> moments;
@@ -96,7 +153,7 @@ void RecurrenceExpander::charge(qint64 fromMoment, qint64 toMoment, icalrecurren
     // A rule that would take the work past its bound is not walked at all, so
     // that the events after it still have the rest.
     const qint64 work = std::max<qint64>(0, toMoment - fromMoment) / workUnit(frequency) + 1;
-    if (m_work + work > MaxRecurrenceWork)
+    if (m_work + work > MaxRecurrenceWork * m_ranges)
         throw Stop{QCoreApplication::translate("calendar::RecurrenceExpander",
                                                "repeats too often, or too finely, to work out")};
     m_work += work;
@@ -162,6 +219,44 @@ std::optional<QString> RecurrenceExpander::expand(const Series& series, const Vi
             visit(moved, movedStart, moment);
     }
     return std::nullopt;
+}
+
+const std::vector<RecurrenceExpander::Gap>& RecurrenceExpander::gapsOf(const icaltimezone* zone, qint64 from, qint64 to)
+{
+    // Found by the offset a week apart, the change itself then by halving;
+    // zones change at most a few times a year, never twice in a week.
+    constexpr qint64 Step = 7 * Day;
+    auto scan = [zone](qint64 a, qint64 b, std::vector<Gap>& found) {
+        qint64 before = offsetAt(a, zone);
+        for (qint64 m = a; m < b; m += Step) {
+            const qint64 next = std::min(m + Step, b);
+            const qint64 after = offsetAt(next, zone);
+            if (after > before) {
+                qint64 low = m, high = next;  // the offset changes in (low, high]
+                while (high - low > 1) {
+                    const qint64 middle = low + (high - low) / 2;
+                    (offsetAt(middle, zone) == before ? low : high) = middle;
+                }
+                found.push_back({high + before, high + after});
+            }
+            before = after;
+        }
+    };
+    ZoneGaps& known = m_gaps[zone];
+    if (known.from == known.to) {
+        known.from = known.to = from;
+    }
+    if (from < known.from) {
+        std::vector<Gap> earlier;
+        scan(from, known.from, earlier);
+        known.gaps.insert(known.gaps.begin(), earlier.begin(), earlier.end());
+        known.from = from;
+    }
+    if (to > known.to) {
+        scan(known.to, to, known.gaps);
+        known.to = to;
+    }
+    return known.gaps;
 }
 
 std::optional<RecurrenceExpander::Skip> RecurrenceExpander::skipWholePeriods(const icalrecurrencetype& rule,
@@ -235,7 +330,7 @@ std::optional<RecurrenceExpander::Skip> RecurrenceExpander::skipWholePeriods(con
         periodStart.month = secondPeriod.month();
         periodStart.day = secondPeriod.day();
         periodStart.zone = zone;
-        for (const ZoneGaps::Gap& gap : m_gaps.of(zone, momentOf(periodStart) - Day, skip.moment + Day)) {
+        for (const Gap& gap : gapsOf(zone, momentOf(periodStart) - Day, skip.moment + Day)) {
             for (qint64 dayNumber = gap.from / Day - 1; dayNumber * Day < gap.to; ++dayNumber) {
                 const qint64 wall = dayNumber * Day + timeOfDay;
                 const QDate date = QDate::fromJulianDay(dayNumber + UnixDay);
@@ -266,20 +361,7 @@ void RecurrenceExpander::walkRule(icalrecurrencetype rule, const icaltimetype& s
     wallStart.zone = nullptr;
 
     const qint64 margin = Day;  // wall times and moments differ by less than a day
-    qint64 endMoment = m_to + margin;
-    if (!icaltime_is_null_time(rule.until)) {
-        icaltimetype until = rule.until;
-        if (!until.is_date && !icaltime_is_utc(until))
-            until.zone = zone;  // a floating UNTIL means the start's own zone
-        endMoment = std::min(endMoment, momentOf(until));
-    }
-    if (rule.count > 0 && hasOnlyRegularParts(rule)) {
-        // One period more than the count needs, and one for each half year
-        // for occurrences a change of daylight saving time skips.
-        const qint64 period = rule.interval * longestPeriod(rule.freq);
-        const qint64 span = (qint64(rule.count) + 1) * period;
-        endMoment = std::min(endMoment, startMoment + span + (span / (182 * Day) + 1) * period);
-    }
+    qint64 endMoment = std::min(m_to + margin, ruleEnd(rule, start, startMoment));
     if (endMoment < m_from - margin || startMoment >= m_to)
         return;
     // The walk ends at the range, whatever the rule says, so a rule that never

@@ -1,14 +1,16 @@
 #pragma once
 
 #include "CalendarFile.h"
-#include "ZoneGaps.h"
 
 #include <libical/ical.h>
 
 #include <QString>
 
+#include <algorithm>
 #include <functional>
+#include <map>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace calendar {
@@ -30,23 +32,48 @@ public:
     using Visit = std::function<bool(icalcomponent* source, const icaltimetype& start, qint64 moment)>;
 
     // `work` is the rule work spent so far (as in MaxRecurrenceWork), shared
-    // by every expander of one question; the expander adds to it.
-    RecurrenceExpander(qint64 from, qint64 to, qint64& work) : m_from(from), m_to(to), m_work(work) {}
+    // by every expander of one question; the expander adds to it. A range of
+    // `ranges` weeks asked at once has MaxRecurrenceWork for each.
+    RecurrenceExpander(qint64 from, qint64 to, qint64& work, int ranges = 1)
+        : m_from(from), m_to(to), m_work(work), m_ranges(std::max(1, ranges))
+    {
+    }
 
     // Visits the occurrences of `series` in range. Returns why they could not
     // all be worked out, as the rest of a sentence about the event ("repeats
     // too often, or too finely, to work out"): walking a rule would take the
-    // shared work past MaxRecurrenceWork, or libical cannot follow it. Some
+    // shared work past its budget, or libical cannot follow it. Some
     // occurrences may have been visited before that; the caller drops them.
     std::optional<QString> expand(const Series& series, const Visit& visit);
+
+    // The first and last moment an occurrence of `series` may start at, a
+    // day or two wider (floating times move with the local zone): expand()
+    // visits nothing, charges no work and finds no fault in a range outside
+    // them. The latest is the largest qint64 for a rule without an end.
+    static std::pair<qint64, qint64> reach(const Series& series);
 
 private:
     struct Exclusions;
     struct Skip;
+    // Wall times a zone skips, as seconds since 1970-01-01 00:00 of its wall
+    // clock: [from, to).
+    struct Gap {
+        qint64 from;
+        qint64 to;
+    };
+    // The gaps of one zone found so far, in order, and the moments searched.
+    struct ZoneGaps {
+        qint64 from = 0;
+        qint64 to = 0;
+        std::vector<Gap> gaps;
+    };
 
     bool inRange(qint64 moment) const { return moment >= m_from && moment < m_to; }
     std::optional<Skip> skipWholePeriods(const icalrecurrencetype& rule, const icaltimetype& wallStart,
                                          const icaltimezone* zone, qint64 walkFrom);
+    // The gaps of `zone` (floating: local time) from `from` to `to` at least,
+    // and any others already found.
+    const std::vector<Gap>& gapsOf(const icaltimezone* zone, qint64 from, qint64 to);
     void walkRule(icalrecurrencetype rule, const icaltimetype& start, const Exclusions& exclusions,
                   icalcomponent* master, const Visit& visit);
     void charge(qint64 fromMoment, qint64 toMoment, icalrecurrencetype_frequency frequency);
@@ -54,7 +81,8 @@ private:
     qint64 m_from;
     qint64 m_to;
     qint64& m_work;
-    ZoneGaps m_gaps;
+    int m_ranges;
+    std::map<const icaltimezone*, ZoneGaps> m_gaps;
 };
 
 }  // namespace calendar

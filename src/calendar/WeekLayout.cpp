@@ -23,7 +23,7 @@ WeekLayout layOutWeek(const QDate& monday, const std::vector<Appointment>& appoi
         if (day < 0 || day > 6)
             continue;
         const int page = std::min<int>(int(day), week::DayPageCount - 1);
-        const int row = appointment.start.time().hour() - FirstHour;
+        const int row = appointment.time.hour() - FirstHour;
         auto refuse = [&](NotPlacedReason reason) { week.notPlaced.push_back({appointment, reason}); };
         if (appointment.allDay) {
             refuse(NotPlacedReason::AllDay);

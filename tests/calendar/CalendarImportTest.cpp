@@ -2,14 +2,17 @@
 #include "errors/UserError.h"
 #include "calendar/ImportLimits.h"
 #include "calendar/ImportSummary.h"
+#include "calendar/LocalTime.h"
 #include "calendar/Occurrences.h"
 #include "calendar/WeekLayout.h"
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimeZone>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 
@@ -271,7 +274,7 @@ TEST_F(CalendarImport, CountedRuleGivesTheSameWeeksWhereverItsWalkBegins)
     auto starts = [](const std::vector<Appointment>& appointments) {
         QStringList list;
         for (const Appointment& a : appointments)
-            list << a.start.toString(Qt::ISODate) + ' ' + a.name;
+            list << QDateTime(a.date, a.time).toString(Qt::ISODate) + ' ' + a.name;
         return list;
     };
     const QStringList whole = starts(appointmentsBetween(file, at(2024, 12, 30), at(2026, 3, 2)));
@@ -379,4 +382,127 @@ TEST_F(CalendarImport, SuggestedWeekIsThisOneElseTheNextElseTheLast)
     EXPECT_EQ(suggestedDay(file, at(2026, 11, 25, 12)), QDate(2026, 12, 15));
     EXPECT_EQ(suggestedDay(file, at(2027, 3, 1, 12)), QDate(2026, 12, 15));
     EXPECT_EQ(suggestedDay(CalendarFile::fromData(calendarOf({})), at(2026, 11, 25)), std::nullopt);
+}
+
+TEST(LocalTime, AgreesWithTheCLibraryAroundEveryChangeAndReadsSkippedAndRepeatedTimesAsICalendarDoes)
+{
+    // Around each change of offset: half-hour changes (Lord Howe), changes at
+    // midnight (Santiago), a whole day skipped (Apia, December 2011). A wall
+    // time that occurs twice means the first; one skipped is read with the
+    // offset before the change.
+    const struct {
+        const char* zone;
+        QDate from;
+        QDate to;
+    } zones[] = {{"Europe/Berlin", {2026, 1, 1}, {2027, 1, 1}},
+                 {"Australia/Lord_Howe", {2026, 1, 1}, {2027, 1, 1}},
+                 {"America/Santiago", {2026, 1, 1}, {2027, 1, 1}},
+                 {"Pacific/Apia", {2011, 12, 1}, {2012, 1, 1}}};
+    constexpr qint64 Quarter = 15 * 60;
+    int changes = 0;
+    for (const auto& z : zones) {
+        setenv("TZ", z.zone, 1);
+        tzset();
+        const QTimeZone zone(z.zone);
+        for (const QTimeZone::OffsetData& change :
+             zone.transitions(QDateTime(z.from, QTime(0, 0), Qt::UTC), QDateTime(z.to, QTime(0, 0), Qt::UTC))) {
+            ++changes;
+            const qint64 at = change.atUtc.toSecsSinceEpoch();
+            const qint64 before = zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(at - 1, Qt::UTC));
+            const qint64 after = change.offsetFromUtc;
+            for (qint64 m = at - 26 * 3600; m <= at + 26 * 3600; m += Quarter) {
+                const QDateTime theirs = QDateTime::fromSecsSinceEpoch(m);
+                const LocalWallTime ours = localWallTimeAt(m);
+                ASSERT_EQ(QDateTime(ours.date, ours.time, Qt::UTC), QDateTime(theirs.date(), theirs.time(), Qt::UTC))
+                    << z.zone << " at " << m;
+            }
+            const QDateTime wallAt = QDateTime::fromSecsSinceEpoch(at + before, Qt::UTC);
+            for (qint64 w = -26 * 3600; w <= 26 * 3600; w += Quarter) {
+                const QDateTime wall = wallAt.addSecs(w);
+                const qint64 seconds = wall.toSecsSinceEpoch();  // the wall clock read as UTC
+                std::vector<qint64> moments;
+                for (qint64 offset : {before, after}) {
+                    const QDateTime back = QDateTime::fromSecsSinceEpoch(seconds - offset);
+                    if (QDateTime(back.date(), back.time(), Qt::UTC) == wall
+                        && std::find(moments.begin(), moments.end(), seconds - offset) == moments.end())
+                        moments.push_back(seconds - offset);
+                }
+                const qint64 expected = moments.empty() ? seconds - before : *std::min_element(moments.begin(), moments.end());
+                ASSERT_EQ(localMomentOf(wall.date(), wall.time()), expected)
+                    << z.zone << " " << wall.toString(Qt::ISODate).toStdString();
+            }
+        }
+    }
+    setenv("TZ", "Europe/Berlin", 1);
+    tzset();
+    EXPECT_EQ(changes, 2 + 2 + 2 + 1);
+    // The hour lost on 29 March 2026 and the one repeated on 25 October.
+    EXPECT_EQ(localMomentOf({2026, 3, 29}, {2, 30}), QDateTime({2026, 3, 29}, {1, 30}, Qt::UTC).toSecsSinceEpoch());
+    EXPECT_EQ(localMomentOf({2026, 10, 25}, {2, 30}), QDateTime({2026, 10, 25}, {0, 30}, Qt::UTC).toSecsSinceEpoch());
+}
+
+TEST_F(CalendarImport, WeeksImportedTogetherAreTheWeeksImportedOneByOne)
+{
+    // Ten weeks over the change to daylight saving time: rules counted and
+    // ending on a date, floating and all-day ones, a moved and a left-out
+    // occurrence, an event crowding one hour of one week, one repeating too
+    // finely for any week, one that cannot be read.
+    const QByteArray events =
+        event("20260302T090000", "Weekly", "RRULE:FREQ=WEEKLY;COUNT=12;BYDAY=MO,TH\r\nEXDATE:20260319T090000\r\n")
+        + "BEGIN:VEVENT\r\nUID:20260302T090000Weekly\r\nRECURRENCE-ID:20260326T090000\r\nDTSTART:20260327T150000\r\n"
+          "SUMMARY:Weekly moved\r\nEND:VEVENT\r\n"
+        + "BEGIN:VEVENT\r\nUID:ny\r\nDTSTART;TZID=America/New_York:20260101T080000\r\nSUMMARY:New York\r\n"
+          "RRULE:FREQ=WEEKLY;UNTIL=20260501T000000Z;BYDAY=WE\r\nEND:VEVENT\r\n"
+        + event("20260310T023000", "Half past two", "RRULE:FREQ=DAILY;UNTIL=20260410T000000\r\n")
+        + "BEGIN:VEVENT\r\nUID:all-day\r\nDTSTART;VALUE=DATE:20260317\r\nSUMMARY:All day\r\nRRULE:FREQ=WEEKLY\r\nEND:VEVENT\r\n"
+        + event("20260401T100000", "Crowds an hour", "RRULE:FREQ=SECONDLY;INTERVAL=10;UNTIL=20260401T110000\r\n")
+        + event("20260401T120000", "Every second", "RRULE:FREQ=SECONDLY\r\n")
+        + event("20260318T110000", "Single")
+        + event("20261318T110000", "Unreadable");
+    const CalendarFile file = CalendarFile::fromData(calendarOf(events));
+    auto lines = [](const std::vector<Appointment>& appointments) {
+        QStringList list;
+        for (const Appointment& a : appointments)
+            list << QStringLiteral("%1 %2 %3 %4").arg(a.moment).arg(QDateTime(a.date, a.time).toString(Qt::ISODate), a.name, a.problem);
+        return list;
+    };
+    const QDate first(2026, 3, 9);
+    const std::vector<std::vector<Appointment>> together = appointmentsOfWeeks(file, first, 10);
+    ASSERT_EQ(together.size(), 10u);
+    int appointments = 0;
+    for (int week = 0; week < 10; ++week) {
+        const QDate monday = first.addDays(7 * week);
+        const std::vector<Appointment> alone =
+            appointmentsBetween(file, QDateTime(monday, QTime(0, 0)), QDateTime(monday.addDays(7), QTime(0, 0)));
+        EXPECT_EQ(lines(together[size_t(week)]).join('\n').toStdString(), lines(alone).join('\n').toStdString())
+            << monday.toString(Qt::ISODate).toStdString();
+        appointments += int(alone.size());
+    }
+    EXPECT_GT(appointments, 60);
+    const QStringList fourth = lines(together[3]);
+    EXPECT_EQ(fourth.filter("Crowds an hour repeats more than 200 times in one hour").size(), 1) << fourth.join('\n').toStdString();
+    EXPECT_EQ(lines(together[2]).filter("Crowds an hour").size(), 0);
+    // Begun halfway through the fourth week, the rule is walked there and
+    // found too frequent; a whole week of it is more work than a week may take.
+    EXPECT_EQ(fourth.filter("Every second repeats more than 10000 times in the week").size(), 1);
+    EXPECT_EQ(lines(together[4]).filter("Every second repeats too often, or too finely").size(), 1);
+
+    // The first week with too many appointments in an hour refuses the whole span, as it refuses itself.
+    QByteArray crowded = events;
+    for (int i = 0; i <= MaxHourAppointments; ++i)
+        crowded += event("20260408T09" + QByteArray::number(10 + i % 50) + "00", "Spam " + QByteArray::number(i));
+    const CalendarFile crowdedFile = CalendarFile::fromData(calendarOf(crowded));
+    QString theirs, ours;
+    try {
+        appointmentsBetween(crowdedFile, at(2026, 4, 6), at(2026, 4, 13));
+    } catch (const errors::UserError& error) {
+        theirs = error.message();
+    }
+    try {
+        appointmentsOfWeeks(crowdedFile, first, 10);
+    } catch (const errors::UserError& error) {
+        ours = error.message();
+    }
+    EXPECT_TRUE(theirs.startsWith("More than 200 appointments start in the hour from 4/8/26")) << theirs.toStdString();
+    EXPECT_EQ(ours, theirs);
 }

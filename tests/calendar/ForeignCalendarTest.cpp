@@ -60,7 +60,7 @@ QStringList ourWeek(const QByteArray& calendar, const QDate& monday)
     QStringList lines;
     const CalendarFile file = CalendarFile::fromData(calendar);
     for (const Appointment& a : appointmentsBetween(file, QDateTime(monday, QTime(0, 0)), QDateTime(monday.addDays(7), QTime(0, 0))))
-        lines << (a.problem.isEmpty() ? a.start.toString(Qt::ISODate) + '\t' + a.name : a.name + ": " + a.problem);
+        lines << (a.problem.isEmpty() ? QDateTime(a.date, a.time).toString(Qt::ISODate) + '\t' + a.name : a.name + ": " + a.problem);
     return lines;
 }
 

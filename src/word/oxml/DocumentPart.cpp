@@ -195,6 +195,11 @@ private:
             if (row.cells.empty())
                 continue;  // a row without cells is a corrupt file to Word
             m_xml.start("w:tr");
+            // Our pages never cut a row in two (see render/PageBreaks.h); the
+            // file says so, so that Word and LibreOffice break pages alike.
+            m_xml.start("w:trPr");
+            m_xml.empty("w:cantSplit");
+            m_xml.end();
             for (const Cell& cell : row.cells)
                 writeCell(cell, spacing);
             m_xml.end();

@@ -177,6 +177,20 @@ private:
                 y += d;
         }
         m_layout.size = QSize(contentWidth + 2 * d, contentHeight + 2 * d);
+
+        auto extents = [](const auto& items, auto extent) {
+            std::vector<std::pair<double, double>> list;
+            list.reserve(items.size());
+            for (const auto& item : items)
+                list.push_back(extent(item));
+            return list;
+        };
+        auto ofRect = [](const QRect& rect) { return std::pair<double, double>(rect.top(), rect.top() + rect.height()); };
+        m_layout.fillBands = BandIndex(extents(m_layout.fills, [&](const Fill& fill) { return ofRect(fill.rect); }));
+        m_layout.lineBands = BandIndex(extents(m_layout.lines, ofRect));
+        m_layout.textBands = BandIndex(extents(m_layout.texts, [](const PlacedText& text) {
+            return std::pair<double, double>(text.baseline.y(), text.baseline.y());
+        }));
     }
 
     struct PendingFill {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "word/model/DocumentModel.h"
+#include "word/render/BandIndex.h"
 #include "word/render/FontCatalog.h"
 #include "word/render/ParagraphLayout.h"
 
@@ -58,6 +59,11 @@ struct DocumentLayout {
     // The tops of the body paragraphs that start a new page ("Page break
     // before"), in order; none for the first block, which starts one anyway.
     std::vector<int> pageBreaks;
+    // The fills, lines and texts (by their baselines) that reach into a
+    // band of the picture, for drawing one page; made by of().
+    BandIndex fillBands;
+    BandIndex lineBands;
+    BandIndex textBands;
 
     static DocumentLayout of(const model::DocumentModel& document, FontCatalog& fonts = FontCatalog::shared());
 };

@@ -74,11 +74,21 @@ void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyph
     // line of text belongs to the page of its baseline.
     const bool clipped = painter.hasClipping();
     const QRectF clip = clipped ? painter.clipBoundingRect() : QRectF();
-    for (const render::Fill& fill : layout.fills) {
+    // The items that may lie in the clip; a layout made otherwise than by
+    // DocumentLayout::of has no band index, and every item is looked at.
+    auto band = [&](const render::BandIndex& index, size_t count) {
+        return clipped && index.size() == count ? index.within(clip.top(), clip.bottom())
+                                                : std::pair<size_t, size_t>(0, count);
+    };
+    const auto fills = band(layout.fillBands, layout.fills.size());
+    for (size_t i = fills.first; i < fills.second; ++i) {
+        const render::Fill& fill = layout.fills[i];
         if (!clipped || clip.intersects(fill.rect))
             painter.fillRect(fill.rect, fill.colour);
     }
-    for (const QRect& line : layout.lines) {
+    const auto lines = band(layout.lineBands, layout.lines.size());
+    for (size_t i = lines.first; i < lines.second; ++i) {
+        const QRect& line = layout.lines[i];
         if (!clipped || clip.intersects(line))
             painter.fillRect(line, Qt::black);
     }
@@ -89,7 +99,9 @@ void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyph
     // map alone: where that cannot find a text's characters, its glyphs are
     // drawn as outlines and its characters laid invisibly over them.
     const bool pdf = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf;
-    for (const render::PlacedText& text : layout.texts) {
+    const auto texts = band(layout.textBands, layout.texts.size());
+    for (size_t i = texts.first; i < texts.second; ++i) {
+        const render::PlacedText& text = layout.texts[i];
         if (clipped && (text.baseline.y() < clip.top() || text.baseline.y() >= clip.bottom()))
             continue;
         const bool textLayer = pdf && !text.textLayer.isEmpty();

@@ -71,6 +71,16 @@ void splitRun(const model::Run& run, const RenderFont& font, std::vector<Chunk>&
             qsizetype to = breaks.toNextBoundary();
             if (to <= from)
                 to = segment.size();
+            // A line may break after blanks (UAX #14, LB18), which Qt's
+            // finder misses in a list of numbers ("1, 2, 3, 4"): a row's
+            // list was broken between digits, taking more lines than in
+            // LibreOffice, which breaks after each ", ".
+            for (qsizetype at = from + 1; at < to; ++at) {
+                if (segment.at(at).isDigit() && isBlank(segment.at(at - 1))) {
+                    to = at;
+                    break;
+                }
+            }
             const QString piece = segment.mid(from, to - from);
             qsizetype core = piece.size();
             while (core > 0 && isBlank(piece.at(core - 1)))

@@ -10,7 +10,10 @@
 #include "word/Range.h"
 #include "word/Word.h"
 #include "word/model/Colour.h"
+#include "week/DayStore.h"
+#include "word/model/Units.h"
 #include "word/render/DocumentLayout.h"
+#include "word/render/PageBreaks.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -244,3 +247,73 @@ TEST_F(LibreOfficeComparisonTest, PlannerPictureMatchesLibreOfficesRendering)
 }
 
 }  // namespace
+
+TEST_F(LibreOfficeComparisonTest, DenseWeekBreaksIntoTheSamePagesAsLibreOffice)
+{
+    // Rows as a busy shared calendar fills them: long lists of numbers in
+    // their narrow column ("1, 2, 3, ..."), which set the rows' heights, and
+    // names beside them; some rows are taller than half a page. Our pages
+    // must hold the same texts as LibreOffice's pages of the saved file.
+    week::Week week;
+    week.title = QStringLiteral("Busy");
+    int next = 1;
+    for (int page = 0; page < week::DayPageCount; ++page) {
+        week::DayStore::Rows rows;
+        for (int row = 0; row < week::RowCount; ++row) {
+            QStringList numbers;
+            QStringList names;
+            for (int i = 0; i < 5 + (7 * page + 11 * row) % 60; ++i) {
+                numbers << QString::number(next++);
+                names << QStringLiteral("Review %1").arg(next);
+            }
+            rows[size_t(row)] = {week::defaultHourText(row), numbers.join(QStringLiteral(", ")), names.join(QStringLiteral("; "))};
+        }
+        week.stores[size_t(page)] = std::make_shared<const week::DayStore>(rows);
+    }
+    plannertest::PlannerRun planner;
+    planner.generate(week);
+    ASSERT_TRUE(planner.boxes.errorReports().isEmpty()) << planner.boxes.errorReports().join('\n').toStdString();
+    ASSERT_TRUE(planner.savedModel.has_value());
+    const word::model::DocumentModel& model = *planner.savedModel;
+    const QString docPath = dir.filePath("busy.doc");
+    ASSERT_TRUE(QFile::copy(planner.documentPath, docPath));
+
+    // Our pages: the characters of the texts whose baselines lie on each.
+    const auto layout = word::render::DocumentLayout::of(model);
+    const auto slices = word::render::pageSlices(
+        layout, word::units::pixelsFromTwips(model.page.heightTwips - model.page.topTwips - model.page.bottomTwips));
+    auto characters = [](QString text) {
+        text.remove(QRegularExpression("\\s"));
+        std::sort(text.begin(), text.end());
+        return text;
+    };
+    QStringList ours;
+    for (const word::render::PageSlice& slice : slices) {
+        QString text;
+        for (const word::render::PlacedText& placed : layout.texts)
+            if (placed.baseline.y() >= slice.top && placed.baseline.y() < slice.bottom)
+                text += placed.text + QLatin1Char('\n');
+        if (qEnvironmentVariableIsSet("DORVANE_KEEP_RENDER")) {
+            QFile f(dir.filePath(QStringLiteral("ours%1.txt").arg(ours.size() + 1)));
+            f.open(QIODevice::WriteOnly);
+            f.write(text.toUtf8() + QByteArray::number(slice.top) + " " + QByteArray::number(slice.bottom));
+        }
+        ours << characters(text);
+    }
+    ASSERT_GE(ours.size(), 4);
+
+    // LibreOffice's pages, as poppler reads them (pages end in a form feed).
+    QByteArray log;
+    const QString pdfPath = libreoffice::convert(docPath, "pdf", dir.path(), &log);
+    ASSERT_FALSE(pdfPath.isEmpty()) << log.constData();
+    ASSERT_TRUE(runProgram("pdftotext", {pdfPath, dir.filePath("busy.txt")}, 60000, &log)) << log.constData();
+    QFile textFile(dir.filePath("busy.txt"));
+    ASSERT_TRUE(textFile.open(QIODevice::ReadOnly));
+    QStringList theirs = QString::fromUtf8(textFile.readAll()).split(QLatin1Char('\f'));
+    theirs.removeLast();  // after the last form feed
+    for (QString& page : theirs)
+        page = characters(page);
+    ASSERT_EQ(theirs.size(), ours.size());
+    for (qsizetype page = 0; page < ours.size(); ++page)
+        EXPECT_EQ(ours[page].toStdString(), theirs[page].toStdString()) << "page " << page + 1;
+}
