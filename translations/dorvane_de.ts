@@ -2,133 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>entry::ChooseCalendarDialog</name>
-    <message>
-        <source>Choose Calendar</source>
-        <translation>Kalender auswählen</translation>
-    </message>
-    <message>
-        <source>Import the week from</source>
-        <translation>Woche importieren aus</translation>
-    </message>
-    <message>
-        <source>Import the week from:</source>
-        <translation>Woche importieren aus:</translation>
-    </message>
-</context>
-<context>
-    <name>entry::EntryWindow</name>
-    <message>
-        <source>Start Creating Template</source>
-        <translation>Vorlage erstellen</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
-    </message>
-    <message>
-        <source>Load Sample/Example Data</source>
-        <translation>Beispieldaten laden</translation>
-    </message>
-    <message>
-        <source>Title For This Week</source>
-        <translation>Titel dieser Woche</translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <translation>Zeit</translation>
-    </message>
-    <message>
-        <source>Number</source>
-        <translation>Nummer</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Makes the planner of this week and shows its preview</source>
-        <translation>Erstellt den Wochenplaner für diese Woche und zeigt seine Vorschau an</translation>
-    </message>
-    <message>
-        <source>Tells whom to ask about Dorvane</source>
-        <translation>Nennt den Ansprechpartner für Fragen zu Dorvane</translation>
-    </message>
-    <message>
-        <source>Fills the title and all six day pages with an example week</source>
-        <translation>Füllt den Titel und alle sechs Tagesseiten mit einer Beispielwoche</translation>
-    </message>
-    <message>
-        <source>The planner&apos;s heading reads Week of, then this title</source>
-        <translation>Die Überschrift des Wochenplaners lautet „Woche vom“, gefolgt von diesem Titel</translation>
-    </message>
-    <message>
-        <source>Control+Page Down and Control+Page Up switch pages</source>
-        <translation>Strg+Bild ab und Strg+Bild auf wechseln die Seite</translation>
-    </message>
-    <message>
-        <source>Appointments</source>
-        <translation>Termine</translation>
-    </message>
-    <message>
-        <source>%1, %2 o&apos;clock, %3</source>
-        <extracomment>Accessible name of an appointment box: %1 the day, %2 the hour (8 to 12, 1 to 5), %3 the column</extracomment>
-        <translation>%1, %2 Uhr, %3</translation>
-    </message>
-    <message>
-        <source>You forgot to input week information.</source>
-        <translation>Sie haben vergessen, die Angaben zur Woche einzugeben.</translation>
-    </message>
-    <message>
-        <source>Questions? Please contact Team Quenlis at %1</source>
-        <translation>Fragen? Bitte wenden Sie sich an Team Quenlis unter %1</translation>
-    </message>
-    <message>
-        <source>Reading the calendar...</source>
-        <translation>Kalender wird gelesen...</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Import Calendar</source>
-        <translation>Kalender importieren</translation>
-    </message>
-    <message>
-        <source>Calendar files (*.ics *.ical *.ifb)|*.ics;*.ical;*.ifb|All files (*)|*</source>
-        <translation>Kalenderdateien (*.ics *.ical *.ifb)|*.ics;*.ical;*.ifb|Alle Dateien (*)|*</translation>
-    </message>
-    <message>
-        <source>The calendar &quot;%1&quot; cannot be imported.
-
-%2</source>
-        <translation>Der Kalender „%1“ kann nicht importiert werden.
-
-%2</translation>
-    </message>
-    <message>
-        <source>The calendar at %1 cannot be opened.
-
-%2</source>
-        <translation>Der Kalender unter %1 kann nicht geöffnet werden.
-
-%2</translation>
-    </message>
-    <message>
-        <source>The calendar &quot;%1&quot; holds no appointments.</source>
-        <translation>Der Kalender „%1“ enthält keine Termine.</translation>
-    </message>
-    <message>
-        <source>The calendar &quot;%1&quot; holds no appointments in the week of %2.</source>
-        <translation>Der Kalender „%1“ enthält keine Termine in der Woche vom %2.</translation>
-    </message>
-    <message>
-        <source>The week already holds appointments. Replace them with those of the calendar?</source>
-        <translation>Die Woche enthält bereits Termine. Sollen sie durch die Termine des Kalenders ersetzt werden?</translation>
-    </message>
-</context>
-<context>
     <name>ErrorReport</name>
     <message>
         <source>at line %1</source>
@@ -147,195 +20,6 @@
     <message>
         <source>Unknown error</source>
         <translation>Unbekannter Fehler</translation>
-    </message>
-</context>
-<context>
-    <name>entry::ImportWeekDialog</name>
-    <message>
-        <source>Import Week</source>
-        <translation>Woche importieren</translation>
-    </message>
-    <message>
-        <source>Import the week of</source>
-        <translation>Zu importierende Woche</translation>
-    </message>
-    <message>
-        <source>Import the week of:</source>
-        <translation>Zu importierende Woche:</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 bis %2</translation>
-    </message>
-</context>
-<context>
-    <name>entry::OpenAddressDialog</name>
-    <message>
-        <source>Open Calendar Address</source>
-        <translation>Kalenderadresse öffnen</translation>
-    </message>
-    <message>
-        <source>A calendar server (CalDAV), a calendar on it, or a web calendar (https or webcal).</source>
-        <translation>Ein Kalenderserver (CalDAV), ein Kalender darauf oder ein Webkalender (https oder webcal).</translation>
-    </message>
-    <message>
-        <source>Recent addresses</source>
-        <translation>Zuletzt verwendete Adressen</translation>
-    </message>
-    <message>
-        <source>Address</source>
-        <translation>Adresse</translation>
-    </message>
-    <message>
-        <source>Address:</source>
-        <translation>Adresse:</translation>
-    </message>
-</context>
-<context>
-    <name>planner::PlannerGenerator</name>
-    <message>
-        <source>Week of %1</source>
-        <extracomment>The planner document&apos;s heading; %1 is the week&apos;s title as typed, such as a date</extracomment>
-        <translation>Woche vom %1</translation>
-    </message>
-    <message>
-        <source>Word may be open. It is recommended that you close Word first. Use Ctrl+Alt+Del &gt; Task Manager &gt; WINWORD.EXE if necessary.<byte value="xd"/>
-<byte value="xd"/>
-Would you like to proceed anyway?</source>
-        <translation>Word ist möglicherweise geöffnet. Es wird empfohlen, Word zuerst zu schließen. Verwenden Sie gegebenenfalls Strg+Alt+Entf &gt; Task-Manager &gt; WINWORD.EXE.<byte value="xd"/>
-<byte value="xd"/>
-Möchten Sie trotzdem fortfahren?</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no picture of the planner.</source>
-        <translation>Die Zwischenablage enthält kein Bild des Wochenplaners.</translation>
-    </message>
-    <message>
-        <source>Number</source>
-        <extracomment>Column title of the planner document, over each day&apos;s appointment numbers; the column is 50 points wide, so the title is short enough to fit on one line at 10 points</extracomment>
-        <translation>Nr.</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <extracomment>Column title of the planner document, over each day&apos;s appointment names</extracomment>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>A planner needs at least one week.</source>
-        <translation>Ein Wochenplaner braucht mindestens eine Woche.</translation>
-    </message>
-    <message>
-        <source>There is no picture of the planner to load.</source>
-        <translation>Es ist kein Bild des Wochenplaners zum Laden vorhanden.</translation>
-    </message>
-    <message>
-        <source>Cannot load the picture %1.</source>
-        <translation>Das Bild %1 kann nicht geladen werden.</translation>
-    </message>
-</context>
-<context>
-    <name>entry::SignInDialog</name>
-    <message>
-        <source>Sign In</source>
-        <translation>Anmelden</translation>
-    </message>
-    <message>
-        <source>The server %1 asks you to sign in.</source>
-        <translation>Der Server %1 fordert Sie zur Anmeldung auf.</translation>
-    </message>
-    <message>
-        <source>The server %1 asks you to sign in to &quot;%2&quot;.</source>
-        <translation>Der Server %1 fordert Sie zur Anmeldung bei „%2“ auf.</translation>
-    </message>
-    <message>
-        <source>The server refused the last attempt: %1</source>
-        <translation>Der Server hat den letzten Versuch abgelehnt: %1</translation>
-    </message>
-    <message>
-        <source>This server is reached over plain http: the password travels unencrypted.</source>
-        <translation>Dieser Server wird über http ohne Verschlüsselung erreicht: Das Passwort wird im Klartext übertragen.</translation>
-    </message>
-    <message>
-        <source>User name</source>
-        <translation>Benutzername</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>Passwort</translation>
-    </message>
-    <message>
-        <source>Remember in the keyring</source>
-        <translation>Im Schlüsselbund speichern</translation>
-    </message>
-    <message>
-        <source>User name:</source>
-        <translation>Benutzername:</translation>
-    </message>
-    <message>
-        <source>Password:</source>
-        <translation>Passwort:</translation>
-    </message>
-</context>
-<context>
-    <name>planner::TemporaryFiles</name>
-    <message>
-        <source>Cannot create the temporary folder %1: %2</source>
-        <translation>Der temporäre Ordner %1 kann nicht erstellt werden: %2</translation>
-    </message>
-    <message>
-        <source>The temporary folder %1 is not a folder</source>
-        <translation>Der temporäre Ordner %1 ist kein Ordner</translation>
-    </message>
-    <message>
-        <source>The temporary folder %1 belongs to another user</source>
-        <translation>Der temporäre Ordner %1 gehört einem anderen Benutzer</translation>
-    </message>
-    <message>
-        <source>The temporary folder %1 cannot be made private</source>
-        <translation>Der temporäre Ordner %1 kann nicht vor anderen Benutzern geschützt werden</translation>
-    </message>
-    <message>
-        <source>Cannot create the temporary document %1: %2</source>
-        <translation>Das temporäre Dokument %1 kann nicht erstellt werden: %2</translation>
-    </message>
-    <message>
-        <source>Cannot find a free name for the picture in %1</source>
-        <translation>In %1 ist kein freier Dateiname für das Bild zu finden</translation>
-    </message>
-    <message>
-        <source>Cannot write the picture %1: it is empty</source>
-        <translation>Das Bild %1 kann nicht geschrieben werden: Es ist leer</translation>
-    </message>
-    <message>
-        <source>Cannot write the picture %1: it cannot be stored</source>
-        <translation>Das Bild %1 kann nicht geschrieben werden: Es kann nicht gespeichert werden</translation>
-    </message>
-    <message>
-        <source>Cannot write the picture %1: %2</source>
-        <translation>Das Bild %1 kann nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
-        <source>Cannot find a free name for the document in %1</source>
-        <translation>Für das Dokument in %1 ist kein freier Name zu finden</translation>
-    </message>
-</context>
-<context>
-    <name>entry::TransferProgressDialog</name>
-    <message>
-        <source>Downloading Calendar</source>
-        <translation>Kalender wird heruntergeladen</translation>
-    </message>
-    <message>
-        <source>Download</source>
-        <translation>Download</translation>
-    </message>
-    <message>
-        <source>Reading %1</source>
-        <translation>%1 wird gelesen</translation>
-    </message>
-    <message>
-        <source>%1 received</source>
-        <translation>%1 empfangen</translation>
     </message>
 </context>
 <context>
@@ -733,6 +417,237 @@ Exit-Status: 0 erledigt; 1 ungültige Argumente; 2 Kalender nicht lesbar;
     </message>
 </context>
 <context>
+    <name>entry::ChooseCalendarDialog</name>
+    <message>
+        <source>Choose Calendar</source>
+        <translation>Kalender auswählen</translation>
+    </message>
+    <message>
+        <source>Import the week from</source>
+        <translation>Woche importieren aus</translation>
+    </message>
+    <message>
+        <source>Import the week from:</source>
+        <translation>Woche importieren aus:</translation>
+    </message>
+</context>
+<context>
+    <name>entry::EntryWindow</name>
+    <message>
+        <source>Start Creating Template</source>
+        <translation>Vorlage erstellen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Load Sample/Example Data</source>
+        <translation>Beispieldaten laden</translation>
+    </message>
+    <message>
+        <source>Title For This Week</source>
+        <translation>Titel dieser Woche</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Makes the planner of this week and shows its preview</source>
+        <translation>Erstellt den Wochenplaner für diese Woche und zeigt seine Vorschau an</translation>
+    </message>
+    <message>
+        <source>Tells whom to ask about Dorvane</source>
+        <translation>Nennt den Ansprechpartner für Fragen zu Dorvane</translation>
+    </message>
+    <message>
+        <source>Fills the title and all six day pages with an example week</source>
+        <translation>Füllt den Titel und alle sechs Tagesseiten mit einer Beispielwoche</translation>
+    </message>
+    <message>
+        <source>The planner&apos;s heading reads Week of, then this title</source>
+        <translation>Die Überschrift des Wochenplaners lautet „Woche vom“, gefolgt von diesem Titel</translation>
+    </message>
+    <message>
+        <source>Control+Page Down and Control+Page Up switch pages</source>
+        <translation>Strg+Bild ab und Strg+Bild auf wechseln die Seite</translation>
+    </message>
+    <message>
+        <source>Appointments</source>
+        <translation>Termine</translation>
+    </message>
+    <message>
+        <source>%1, %2 o&apos;clock, %3</source>
+        <extracomment>Accessible name of an appointment box: %1 the day, %2 the hour (8 to 12, 1 to 5), %3 the column</extracomment>
+        <translation>%1, %2 Uhr, %3</translation>
+    </message>
+    <message>
+        <source>You forgot to input week information.</source>
+        <translation>Sie haben vergessen, die Angaben zur Woche einzugeben.</translation>
+    </message>
+    <message>
+        <source>Questions? Please contact Team Quenlis at %1</source>
+        <translation>Fragen? Bitte wenden Sie sich an Team Quenlis unter %1</translation>
+    </message>
+    <message>
+        <source>Reading the calendar...</source>
+        <translation>Kalender wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Import Calendar</source>
+        <translation>Kalender importieren</translation>
+    </message>
+    <message>
+        <source>Calendar files (*.ics *.ical *.ifb)|*.ics;*.ical;*.ifb|All files (*)|*</source>
+        <translation>Kalenderdateien (*.ics *.ical *.ifb)|*.ics;*.ical;*.ifb|Alle Dateien (*)|*</translation>
+    </message>
+    <message>
+        <source>The calendar &quot;%1&quot; cannot be imported.
+
+%2</source>
+        <translation>Der Kalender „%1“ kann nicht importiert werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The calendar at %1 cannot be opened.
+
+%2</source>
+        <translation>Der Kalender unter %1 kann nicht geöffnet werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The calendar &quot;%1&quot; holds no appointments.</source>
+        <translation>Der Kalender „%1“ enthält keine Termine.</translation>
+    </message>
+    <message>
+        <source>The calendar &quot;%1&quot; holds no appointments in the week of %2.</source>
+        <translation>Der Kalender „%1“ enthält keine Termine in der Woche vom %2.</translation>
+    </message>
+    <message>
+        <source>The week already holds appointments. Replace them with those of the calendar?</source>
+        <translation>Die Woche enthält bereits Termine. Sollen sie durch die Termine des Kalenders ersetzt werden?</translation>
+    </message>
+</context>
+<context>
+    <name>entry::ImportWeekDialog</name>
+    <message>
+        <source>Import Week</source>
+        <translation>Woche importieren</translation>
+    </message>
+    <message>
+        <source>Import the week of</source>
+        <translation>Zu importierende Woche</translation>
+    </message>
+    <message>
+        <source>Import the week of:</source>
+        <translation>Zu importierende Woche:</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+</context>
+<context>
+    <name>entry::OpenAddressDialog</name>
+    <message>
+        <source>Open Calendar Address</source>
+        <translation>Kalenderadresse öffnen</translation>
+    </message>
+    <message>
+        <source>A calendar server (CalDAV), a calendar on it, or a web calendar (https or webcal).</source>
+        <translation>Ein Kalenderserver (CalDAV), ein Kalender darauf oder ein Webkalender (https oder webcal).</translation>
+    </message>
+    <message>
+        <source>Recent addresses</source>
+        <translation>Zuletzt verwendete Adressen</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse:</translation>
+    </message>
+</context>
+<context>
+    <name>entry::SignInDialog</name>
+    <message>
+        <source>Sign In</source>
+        <translation>Anmelden</translation>
+    </message>
+    <message>
+        <source>The server %1 asks you to sign in.</source>
+        <translation>Der Server %1 fordert Sie zur Anmeldung auf.</translation>
+    </message>
+    <message>
+        <source>The server %1 asks you to sign in to &quot;%2&quot;.</source>
+        <translation>Der Server %1 fordert Sie zur Anmeldung bei „%2“ auf.</translation>
+    </message>
+    <message>
+        <source>The server refused the last attempt: %1</source>
+        <translation>Der Server hat den letzten Versuch abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>This server is reached over plain http: the password travels unencrypted.</source>
+        <translation>Dieser Server wird über http ohne Verschlüsselung erreicht: Das Passwort wird im Klartext übertragen.</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Benutzername</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Remember in the keyring</source>
+        <translation>Im Schlüsselbund speichern</translation>
+    </message>
+    <message>
+        <source>User name:</source>
+        <translation>Benutzername:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+</context>
+<context>
+    <name>entry::TransferProgressDialog</name>
+    <message>
+        <source>Downloading Calendar</source>
+        <translation>Kalender wird heruntergeladen</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <translation>%1 wird gelesen</translation>
+    </message>
+    <message>
+        <source>%1 received</source>
+        <translation>%1 empfangen</translation>
+    </message>
+</context>
+<context>
     <name>files::AtomicFileWriter</name>
     <message>
         <source>it is a folder, not a file</source>
@@ -758,28 +673,17 @@ Exit-Status: 0 erledigt; 1 ungültige Argumente; 2 Kalender nicht lesbar;
         <source>it is not a file</source>
         <translation>es ist keine Datei</translation>
     </message>
-</context>
-<context>
-    <name>planner::checkWordInstalled</name>
     <message>
-        <source>Error 842001. A normal instance of Word could not be created.<byte value="xd"/>
-<byte value="xd"/>
-1. Please make sure Word is installed on this computer.<byte value="xd"/>
-<byte value="xd"/>
-2. Please open Word normally and make sure a blank document opens immediately without any interrupting window (such as an Word file recovery window).<byte value="xd"/>
-<byte value="xd"/>
-3. Please make sure that when you double-click on a DOC or DOCX file that Word opens normally without any interrupting messages.<byte value="xd"/>
-<byte value="xd"/>
-4. All versions of Word are supported by this software except for the rare Word Starter and Student editions.</source>
-        <translation>Fehler 842001. Es konnte keine normale Instanz von Word erstellt werden.<byte value="xd"/>
-<byte value="xd"/>
-1. Stellen Sie sicher, dass Word auf diesem Computer installiert ist.<byte value="xd"/>
-<byte value="xd"/>
-2. Öffnen Sie Word wie gewohnt und stellen Sie sicher, dass sofort ein leeres Dokument geöffnet wird, ohne dass ein anderes Fenster dazwischenkommt (etwa ein Fenster zur Wiederherstellung von Word-Dateien).<byte value="xd"/>
-<byte value="xd"/>
-3. Stellen Sie sicher, dass sich Word beim Doppelklicken auf eine DOC- oder DOCX-Datei normal und ohne störende Meldungen öffnet.<byte value="xd"/>
-<byte value="xd"/>
-4. Diese Software unterstützt alle Word-Versionen mit Ausnahme der seltenen Editionen Word Starter und Word Student.</translation>
+        <source>Windows reserves the name &quot;%1&quot; for a device</source>
+        <translation>Windows reserviert den Namen „%1“ für ein Gerät</translation>
+    </message>
+    <message>
+        <source>Windows does not allow the characters &lt; &gt; : &quot; | ? * in the name &quot;%1&quot;</source>
+        <translation>Windows erlaubt die Zeichen &lt; &gt; : &quot; | ? * im Namen „%1“ nicht</translation>
+    </message>
+    <message>
+        <source>Windows does not allow a name that ends in a dot or a blank: &quot;%1&quot;</source>
+        <translation>Windows erlaubt keinen Namen, der auf einen Punkt oder ein Leerzeichen endet: „%1“</translation>
     </message>
 </context>
 <context>
@@ -828,6 +732,118 @@ Exit-Status: 0 erledigt; 1 ungültige Argumente; 2 Kalender nicht lesbar;
     <message>
         <source>Cannot write a temporary file for printing: %1</source>
         <translation>Für den Druck kann keine temporäre Datei geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the job.</source>
+        <translation>Der Drucker %1 hat den Auftrag nicht angenommen.</translation>
+    </message>
+</context>
+<context>
+    <name>planner::PlannerGenerator</name>
+    <message>
+        <source>Week of %1</source>
+        <extracomment>The planner document&apos;s heading; %1 is the week&apos;s title as typed, such as a date</extracomment>
+        <translation>Woche vom %1</translation>
+    </message>
+    <message>
+        <source>Word may be open. It is recommended that you close Word first. Use Ctrl+Alt+Del &gt; Task Manager &gt; WINWORD.EXE if necessary.<byte value="xd"/>
+<byte value="xd"/>
+Would you like to proceed anyway?</source>
+        <translation>Word ist möglicherweise geöffnet. Es wird empfohlen, Word zuerst zu schließen. Verwenden Sie gegebenenfalls Strg+Alt+Entf &gt; Task-Manager &gt; WINWORD.EXE.<byte value="xd"/>
+<byte value="xd"/>
+Möchten Sie trotzdem fortfahren?</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture of the planner.</source>
+        <translation>Die Zwischenablage enthält kein Bild des Wochenplaners.</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <extracomment>Column title of the planner document, over each day&apos;s appointment numbers; the column is 50 points wide, so the title is short enough to fit on one line at 10 points</extracomment>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <extracomment>Column title of the planner document, over each day&apos;s appointment names</extracomment>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>A planner needs at least one week.</source>
+        <translation>Ein Wochenplaner braucht mindestens eine Woche.</translation>
+    </message>
+    <message>
+        <source>There is no picture of the planner to load.</source>
+        <translation>Es ist kein Bild des Wochenplaners zum Laden vorhanden.</translation>
+    </message>
+    <message>
+        <source>Cannot load the picture %1.</source>
+        <translation>Das Bild %1 kann nicht geladen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>planner::TemporaryFiles</name>
+    <message>
+        <source>Cannot create the temporary folder %1: %2</source>
+        <translation>Der temporäre Ordner %1 kann nicht erstellt werden: %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is not a folder</source>
+        <translation>Der temporäre Ordner %1 ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 belongs to another user</source>
+        <translation>Der temporäre Ordner %1 gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be made private</source>
+        <translation>Der temporäre Ordner %1 kann nicht vor anderen Benutzern geschützt werden</translation>
+    </message>
+    <message>
+        <source>Cannot create the temporary document %1: %2</source>
+        <translation>Das temporäre Dokument %1 kann nicht erstellt werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot find a free name for the picture in %1</source>
+        <translation>In %1 ist kein freier Dateiname für das Bild zu finden</translation>
+    </message>
+    <message>
+        <source>Cannot write the picture %1: it is empty</source>
+        <translation>Das Bild %1 kann nicht geschrieben werden: Es ist leer</translation>
+    </message>
+    <message>
+        <source>Cannot write the picture %1: it cannot be stored</source>
+        <translation>Das Bild %1 kann nicht geschrieben werden: Es kann nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Cannot write the picture %1: %2</source>
+        <translation>Das Bild %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot find a free name for the document in %1</source>
+        <translation>Für das Dokument in %1 ist kein freier Name zu finden</translation>
+    </message>
+</context>
+<context>
+    <name>planner::checkWordInstalled</name>
+    <message>
+        <source>Error 842001. A normal instance of Word could not be created.<byte value="xd"/>
+<byte value="xd"/>
+1. Please make sure Word is installed on this computer.<byte value="xd"/>
+<byte value="xd"/>
+2. Please open Word normally and make sure a blank document opens immediately without any interrupting window (such as an Word file recovery window).<byte value="xd"/>
+<byte value="xd"/>
+3. Please make sure that when you double-click on a DOC or DOCX file that Word opens normally without any interrupting messages.<byte value="xd"/>
+<byte value="xd"/>
+4. All versions of Word are supported by this software except for the rare Word Starter and Student editions.</source>
+        <translation>Fehler 842001. Es konnte keine normale Instanz von Word erstellt werden.<byte value="xd"/>
+<byte value="xd"/>
+1. Stellen Sie sicher, dass Word auf diesem Computer installiert ist.<byte value="xd"/>
+<byte value="xd"/>
+2. Öffnen Sie Word wie gewohnt und stellen Sie sicher, dass sofort ein leeres Dokument geöffnet wird, ohne dass ein anderes Fenster dazwischenkommt (etwa ein Fenster zur Wiederherstellung von Word-Dateien).<byte value="xd"/>
+<byte value="xd"/>
+3. Stellen Sie sicher, dass sich Word beim Doppelklicken auf eine DOC- oder DOCX-Datei normal und ohne störende Meldungen öffnet.<byte value="xd"/>
+<byte value="xd"/>
+4. Diese Software unterstützt alle Word-Versionen mit Ausnahme der seltenen Editionen Word Starter und Word Student.</translation>
     </message>
 </context>
 <context>

@@ -2,133 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
-    <name>entry::ChooseCalendarDialog</name>
-    <message>
-        <source>Choose Calendar</source>
-        <translation>Elegir calendario</translation>
-    </message>
-    <message>
-        <source>Import the week from</source>
-        <translation>Importar la semana desde</translation>
-    </message>
-    <message>
-        <source>Import the week from:</source>
-        <translation>Importar la semana desde:</translation>
-    </message>
-</context>
-<context>
-    <name>entry::EntryWindow</name>
-    <message>
-        <source>Start Creating Template</source>
-        <translation>Crear la plantilla</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Ayuda</translation>
-    </message>
-    <message>
-        <source>Load Sample/Example Data</source>
-        <translation>Cargar datos de ejemplo</translation>
-    </message>
-    <message>
-        <source>Title For This Week</source>
-        <translation>Título de esta semana</translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <translation>Hora</translation>
-    </message>
-    <message>
-        <source>Number</source>
-        <translation>Número</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nombre</translation>
-    </message>
-    <message>
-        <source>Makes the planner of this week and shows its preview</source>
-        <translation>Crea el planificador de esta semana y muestra su vista previa</translation>
-    </message>
-    <message>
-        <source>Tells whom to ask about Dorvane</source>
-        <translation>Indica a quién consultar sobre Dorvane</translation>
-    </message>
-    <message>
-        <source>Fills the title and all six day pages with an example week</source>
-        <translation>Rellena el título y las seis páginas de días con una semana de ejemplo</translation>
-    </message>
-    <message>
-        <source>The planner&apos;s heading reads Week of, then this title</source>
-        <translation>El encabezado del planificador dice Semana del, seguido de este título</translation>
-    </message>
-    <message>
-        <source>Control+Page Down and Control+Page Up switch pages</source>
-        <translation>Ctrl+Av Pág y Ctrl+Re Pág cambian de página</translation>
-    </message>
-    <message>
-        <source>Appointments</source>
-        <translation>Citas</translation>
-    </message>
-    <message>
-        <source>%1, %2 o&apos;clock, %3</source>
-        <extracomment>Accessible name of an appointment box: %1 the day, %2 the hour (8 to 12, 1 to 5), %3 the column</extracomment>
-        <translation>%1, hora %2, %3</translation>
-    </message>
-    <message>
-        <source>You forgot to input week information.</source>
-        <translation>Ha olvidado introducir la información de la semana.</translation>
-    </message>
-    <message>
-        <source>Questions? Please contact Team Quenlis at %1</source>
-        <translation>¿Tiene preguntas? Póngase en contacto con Team Quenlis en %1</translation>
-    </message>
-    <message>
-        <source>Reading the calendar...</source>
-        <translation>Leyendo el calendario...</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>Import Calendar</source>
-        <translation>Importar calendario</translation>
-    </message>
-    <message>
-        <source>Calendar files (*.ics *.ical *.ifb)|*.ics;*.ical;*.ifb|All files (*)|*</source>
-        <translation>Archivos de calendario (*.ics *.ical *.ifb)|*.ics;*.ical;*.ifb|Todos los archivos (*)|*</translation>
-    </message>
-    <message>
-        <source>The calendar &quot;%1&quot; cannot be imported.
-
-%2</source>
-        <translation>No se puede importar el calendario &quot;%1&quot;.
-
-%2</translation>
-    </message>
-    <message>
-        <source>The calendar at %1 cannot be opened.
-
-%2</source>
-        <translation>No se puede abrir el calendario de %1.
-
-%2</translation>
-    </message>
-    <message>
-        <source>The calendar &quot;%1&quot; holds no appointments.</source>
-        <translation>El calendario &quot;%1&quot; no contiene citas.</translation>
-    </message>
-    <message>
-        <source>The calendar &quot;%1&quot; holds no appointments in the week of %2.</source>
-        <translation>El calendario &quot;%1&quot; no contiene citas en la semana del %2.</translation>
-    </message>
-    <message>
-        <source>The week already holds appointments. Replace them with those of the calendar?</source>
-        <translation>La semana ya contiene citas. ¿Desea sustituirlas por las del calendario?</translation>
-    </message>
-</context>
-<context>
     <name>ErrorReport</name>
     <message>
         <source>at line %1</source>
@@ -147,195 +20,6 @@
     <message>
         <source>Unknown error</source>
         <translation>Error desconocido</translation>
-    </message>
-</context>
-<context>
-    <name>entry::ImportWeekDialog</name>
-    <message>
-        <source>Import Week</source>
-        <translation>Importar semana</translation>
-    </message>
-    <message>
-        <source>Import the week of</source>
-        <translation>Importar la semana del</translation>
-    </message>
-    <message>
-        <source>Import the week of:</source>
-        <translation>Importar la semana del:</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>Del %1 al %2</translation>
-    </message>
-</context>
-<context>
-    <name>entry::OpenAddressDialog</name>
-    <message>
-        <source>Open Calendar Address</source>
-        <translation>Abrir dirección de calendario</translation>
-    </message>
-    <message>
-        <source>A calendar server (CalDAV), a calendar on it, or a web calendar (https or webcal).</source>
-        <translation>Un servidor de calendarios (CalDAV), un calendario alojado en él o un calendario web (https o webcal).</translation>
-    </message>
-    <message>
-        <source>Recent addresses</source>
-        <translation>Direcciones recientes</translation>
-    </message>
-    <message>
-        <source>Address</source>
-        <translation>Dirección</translation>
-    </message>
-    <message>
-        <source>Address:</source>
-        <translation>Dirección:</translation>
-    </message>
-</context>
-<context>
-    <name>planner::PlannerGenerator</name>
-    <message>
-        <source>Week of %1</source>
-        <extracomment>The planner document&apos;s heading; %1 is the week&apos;s title as typed, such as a date</extracomment>
-        <translation>Semana del %1</translation>
-    </message>
-    <message>
-        <source>Word may be open. It is recommended that you close Word first. Use Ctrl+Alt+Del &gt; Task Manager &gt; WINWORD.EXE if necessary.<byte value="xd"/>
-<byte value="xd"/>
-Would you like to proceed anyway?</source>
-        <translation>Puede que Word esté abierto. Se recomienda cerrar Word antes de continuar. Si es necesario, use Ctrl+Alt+Supr &gt; Administrador de tareas &gt; WINWORD.EXE.<byte value="xd"/>
-<byte value="xd"/>
-¿Desea continuar de todos modos?</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no picture of the planner.</source>
-        <translation>El portapapeles no contiene ninguna imagen del planificador.</translation>
-    </message>
-    <message>
-        <source>Number</source>
-        <extracomment>Column title of the planner document, over each day&apos;s appointment numbers; the column is 50 points wide, so the title is short enough to fit on one line at 10 points</extracomment>
-        <translation>Número</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <extracomment>Column title of the planner document, over each day&apos;s appointment names</extracomment>
-        <translation>Nombre</translation>
-    </message>
-    <message>
-        <source>A planner needs at least one week.</source>
-        <translation>Un planificador necesita al menos una semana.</translation>
-    </message>
-    <message>
-        <source>There is no picture of the planner to load.</source>
-        <translation>No hay ninguna imagen del planificador que cargar.</translation>
-    </message>
-    <message>
-        <source>Cannot load the picture %1.</source>
-        <translation>No se puede cargar la imagen %1.</translation>
-    </message>
-</context>
-<context>
-    <name>entry::SignInDialog</name>
-    <message>
-        <source>Sign In</source>
-        <translation>Iniciar sesión</translation>
-    </message>
-    <message>
-        <source>The server %1 asks you to sign in.</source>
-        <translation>El servidor %1 le pide que inicie sesión.</translation>
-    </message>
-    <message>
-        <source>The server %1 asks you to sign in to &quot;%2&quot;.</source>
-        <translation>El servidor %1 le pide que inicie sesión en &quot;%2&quot;.</translation>
-    </message>
-    <message>
-        <source>The server refused the last attempt: %1</source>
-        <translation>El servidor rechazó el último intento: %1</translation>
-    </message>
-    <message>
-        <source>This server is reached over plain http: the password travels unencrypted.</source>
-        <translation>A este servidor se accede por http sin cifrar: la contraseña se transmite sin cifrar.</translation>
-    </message>
-    <message>
-        <source>User name</source>
-        <translation>Nombre de usuario</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>Contraseña</translation>
-    </message>
-    <message>
-        <source>Remember in the keyring</source>
-        <translation>Recordar en el llavero</translation>
-    </message>
-    <message>
-        <source>User name:</source>
-        <translation>Nombre de usuario:</translation>
-    </message>
-    <message>
-        <source>Password:</source>
-        <translation>Contraseña:</translation>
-    </message>
-</context>
-<context>
-    <name>planner::TemporaryFiles</name>
-    <message>
-        <source>Cannot create the temporary folder %1: %2</source>
-        <translation>No se puede crear la carpeta temporal %1: %2</translation>
-    </message>
-    <message>
-        <source>The temporary folder %1 is not a folder</source>
-        <translation>La carpeta temporal %1 no es una carpeta</translation>
-    </message>
-    <message>
-        <source>The temporary folder %1 belongs to another user</source>
-        <translation>La carpeta temporal %1 pertenece a otro usuario</translation>
-    </message>
-    <message>
-        <source>The temporary folder %1 cannot be made private</source>
-        <translation>La carpeta temporal %1 no se puede hacer privada</translation>
-    </message>
-    <message>
-        <source>Cannot create the temporary document %1: %2</source>
-        <translation>No se puede crear el documento temporal %1: %2</translation>
-    </message>
-    <message>
-        <source>Cannot find a free name for the picture in %1</source>
-        <translation>No se encuentra un nombre libre para la imagen en %1</translation>
-    </message>
-    <message>
-        <source>Cannot write the picture %1: it is empty</source>
-        <translation>No se puede escribir la imagen %1: está vacía</translation>
-    </message>
-    <message>
-        <source>Cannot write the picture %1: it cannot be stored</source>
-        <translation>No se puede escribir la imagen %1: no se puede guardar</translation>
-    </message>
-    <message>
-        <source>Cannot write the picture %1: %2</source>
-        <translation>No se puede escribir la imagen %1: %2</translation>
-    </message>
-    <message>
-        <source>Cannot find a free name for the document in %1</source>
-        <translation>No se encuentra un nombre libre para el documento en %1</translation>
-    </message>
-</context>
-<context>
-    <name>entry::TransferProgressDialog</name>
-    <message>
-        <source>Downloading Calendar</source>
-        <translation>Descargando calendario</translation>
-    </message>
-    <message>
-        <source>Download</source>
-        <translation>Descarga</translation>
-    </message>
-    <message>
-        <source>Reading %1</source>
-        <translation>Leyendo %1</translation>
-    </message>
-    <message>
-        <source>%1 received</source>
-        <translation>%1 recibidos</translation>
     </message>
 </context>
 <context>
@@ -732,6 +416,237 @@ calendario; 3 no se pudo escribir un archivo o no se pudo imprimir el trabajo.
     </message>
 </context>
 <context>
+    <name>entry::ChooseCalendarDialog</name>
+    <message>
+        <source>Choose Calendar</source>
+        <translation>Elegir calendario</translation>
+    </message>
+    <message>
+        <source>Import the week from</source>
+        <translation>Importar la semana desde</translation>
+    </message>
+    <message>
+        <source>Import the week from:</source>
+        <translation>Importar la semana desde:</translation>
+    </message>
+</context>
+<context>
+    <name>entry::EntryWindow</name>
+    <message>
+        <source>Start Creating Template</source>
+        <translation>Crear la plantilla</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Load Sample/Example Data</source>
+        <translation>Cargar datos de ejemplo</translation>
+    </message>
+    <message>
+        <source>Title For This Week</source>
+        <translation>Título de esta semana</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Makes the planner of this week and shows its preview</source>
+        <translation>Crea el planificador de esta semana y muestra su vista previa</translation>
+    </message>
+    <message>
+        <source>Tells whom to ask about Dorvane</source>
+        <translation>Indica a quién consultar sobre Dorvane</translation>
+    </message>
+    <message>
+        <source>Fills the title and all six day pages with an example week</source>
+        <translation>Rellena el título y las seis páginas de días con una semana de ejemplo</translation>
+    </message>
+    <message>
+        <source>The planner&apos;s heading reads Week of, then this title</source>
+        <translation>El encabezado del planificador dice Semana del, seguido de este título</translation>
+    </message>
+    <message>
+        <source>Control+Page Down and Control+Page Up switch pages</source>
+        <translation>Ctrl+Av Pág y Ctrl+Re Pág cambian de página</translation>
+    </message>
+    <message>
+        <source>Appointments</source>
+        <translation>Citas</translation>
+    </message>
+    <message>
+        <source>%1, %2 o&apos;clock, %3</source>
+        <extracomment>Accessible name of an appointment box: %1 the day, %2 the hour (8 to 12, 1 to 5), %3 the column</extracomment>
+        <translation>%1, hora %2, %3</translation>
+    </message>
+    <message>
+        <source>You forgot to input week information.</source>
+        <translation>Ha olvidado introducir la información de la semana.</translation>
+    </message>
+    <message>
+        <source>Questions? Please contact Team Quenlis at %1</source>
+        <translation>¿Tiene preguntas? Póngase en contacto con Team Quenlis en %1</translation>
+    </message>
+    <message>
+        <source>Reading the calendar...</source>
+        <translation>Leyendo el calendario...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Import Calendar</source>
+        <translation>Importar calendario</translation>
+    </message>
+    <message>
+        <source>Calendar files (*.ics *.ical *.ifb)|*.ics;*.ical;*.ifb|All files (*)|*</source>
+        <translation>Archivos de calendario (*.ics *.ical *.ifb)|*.ics;*.ical;*.ifb|Todos los archivos (*)|*</translation>
+    </message>
+    <message>
+        <source>The calendar &quot;%1&quot; cannot be imported.
+
+%2</source>
+        <translation>No se puede importar el calendario &quot;%1&quot;.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The calendar at %1 cannot be opened.
+
+%2</source>
+        <translation>No se puede abrir el calendario de %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The calendar &quot;%1&quot; holds no appointments.</source>
+        <translation>El calendario &quot;%1&quot; no contiene citas.</translation>
+    </message>
+    <message>
+        <source>The calendar &quot;%1&quot; holds no appointments in the week of %2.</source>
+        <translation>El calendario &quot;%1&quot; no contiene citas en la semana del %2.</translation>
+    </message>
+    <message>
+        <source>The week already holds appointments. Replace them with those of the calendar?</source>
+        <translation>La semana ya contiene citas. ¿Desea sustituirlas por las del calendario?</translation>
+    </message>
+</context>
+<context>
+    <name>entry::ImportWeekDialog</name>
+    <message>
+        <source>Import Week</source>
+        <translation>Importar semana</translation>
+    </message>
+    <message>
+        <source>Import the week of</source>
+        <translation>Importar la semana del</translation>
+    </message>
+    <message>
+        <source>Import the week of:</source>
+        <translation>Importar la semana del:</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>Del %1 al %2</translation>
+    </message>
+</context>
+<context>
+    <name>entry::OpenAddressDialog</name>
+    <message>
+        <source>Open Calendar Address</source>
+        <translation>Abrir dirección de calendario</translation>
+    </message>
+    <message>
+        <source>A calendar server (CalDAV), a calendar on it, or a web calendar (https or webcal).</source>
+        <translation>Un servidor de calendarios (CalDAV), un calendario alojado en él o un calendario web (https o webcal).</translation>
+    </message>
+    <message>
+        <source>Recent addresses</source>
+        <translation>Direcciones recientes</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Dirección:</translation>
+    </message>
+</context>
+<context>
+    <name>entry::SignInDialog</name>
+    <message>
+        <source>Sign In</source>
+        <translation>Iniciar sesión</translation>
+    </message>
+    <message>
+        <source>The server %1 asks you to sign in.</source>
+        <translation>El servidor %1 le pide que inicie sesión.</translation>
+    </message>
+    <message>
+        <source>The server %1 asks you to sign in to &quot;%2&quot;.</source>
+        <translation>El servidor %1 le pide que inicie sesión en &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The server refused the last attempt: %1</source>
+        <translation>El servidor rechazó el último intento: %1</translation>
+    </message>
+    <message>
+        <source>This server is reached over plain http: the password travels unencrypted.</source>
+        <translation>A este servidor se accede por http sin cifrar: la contraseña se transmite sin cifrar.</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nombre de usuario</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Remember in the keyring</source>
+        <translation>Recordar en el llavero</translation>
+    </message>
+    <message>
+        <source>User name:</source>
+        <translation>Nombre de usuario:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Contraseña:</translation>
+    </message>
+</context>
+<context>
+    <name>entry::TransferProgressDialog</name>
+    <message>
+        <source>Downloading Calendar</source>
+        <translation>Descargando calendario</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descarga</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <translation>Leyendo %1</translation>
+    </message>
+    <message>
+        <source>%1 received</source>
+        <translation>%1 recibidos</translation>
+    </message>
+</context>
+<context>
     <name>files::AtomicFileWriter</name>
     <message>
         <source>it is a folder, not a file</source>
@@ -757,28 +672,17 @@ calendario; 3 no se pudo escribir un archivo o no se pudo imprimir el trabajo.
         <source>it is not a file</source>
         <translation>no es un archivo</translation>
     </message>
-</context>
-<context>
-    <name>planner::checkWordInstalled</name>
     <message>
-        <source>Error 842001. A normal instance of Word could not be created.<byte value="xd"/>
-<byte value="xd"/>
-1. Please make sure Word is installed on this computer.<byte value="xd"/>
-<byte value="xd"/>
-2. Please open Word normally and make sure a blank document opens immediately without any interrupting window (such as an Word file recovery window).<byte value="xd"/>
-<byte value="xd"/>
-3. Please make sure that when you double-click on a DOC or DOCX file that Word opens normally without any interrupting messages.<byte value="xd"/>
-<byte value="xd"/>
-4. All versions of Word are supported by this software except for the rare Word Starter and Student editions.</source>
-        <translation>Error 842001. No se pudo crear una instancia normal de Word.<byte value="xd"/>
-<byte value="xd"/>
-1. Asegúrese de que Word está instalado en este equipo.<byte value="xd"/>
-<byte value="xd"/>
-2. Abra Word normalmente y asegúrese de que se abre de inmediato un documento en blanco sin ninguna ventana que lo interrumpa (como una ventana de recuperación de archivos de Word).<byte value="xd"/>
-<byte value="xd"/>
-3. Asegúrese de que, al hacer doble clic en un archivo DOC o DOCX, Word se abre normalmente sin ningún mensaje que lo interrumpa.<byte value="xd"/>
-<byte value="xd"/>
-4. Este programa admite todas las versiones de Word excepto las poco habituales ediciones Word Starter y Student.</translation>
+        <source>Windows reserves the name &quot;%1&quot; for a device</source>
+        <translation>Windows reserva el nombre «%1» para un dispositivo</translation>
+    </message>
+    <message>
+        <source>Windows does not allow the characters &lt; &gt; : &quot; | ? * in the name &quot;%1&quot;</source>
+        <translation>Windows no permite los caracteres &lt; &gt; : &quot; | ? * en el nombre «%1»</translation>
+    </message>
+    <message>
+        <source>Windows does not allow a name that ends in a dot or a blank: &quot;%1&quot;</source>
+        <translation>Windows no permite un nombre que termine en punto o en espacio: «%1»</translation>
     </message>
 </context>
 <context>
@@ -827,6 +731,118 @@ calendario; 3 no se pudo escribir un archivo o no se pudo imprimir el trabajo.
     <message>
         <source>Cannot write a temporary file for printing: %1</source>
         <translation>No se puede escribir un archivo temporal para imprimir: %1</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the job.</source>
+        <translation>La impresora %1 no aceptó el trabajo.</translation>
+    </message>
+</context>
+<context>
+    <name>planner::PlannerGenerator</name>
+    <message>
+        <source>Week of %1</source>
+        <extracomment>The planner document&apos;s heading; %1 is the week&apos;s title as typed, such as a date</extracomment>
+        <translation>Semana del %1</translation>
+    </message>
+    <message>
+        <source>Word may be open. It is recommended that you close Word first. Use Ctrl+Alt+Del &gt; Task Manager &gt; WINWORD.EXE if necessary.<byte value="xd"/>
+<byte value="xd"/>
+Would you like to proceed anyway?</source>
+        <translation>Puede que Word esté abierto. Se recomienda cerrar Word antes de continuar. Si es necesario, use Ctrl+Alt+Supr &gt; Administrador de tareas &gt; WINWORD.EXE.<byte value="xd"/>
+<byte value="xd"/>
+¿Desea continuar de todos modos?</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture of the planner.</source>
+        <translation>El portapapeles no contiene ninguna imagen del planificador.</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <extracomment>Column title of the planner document, over each day&apos;s appointment numbers; the column is 50 points wide, so the title is short enough to fit on one line at 10 points</extracomment>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <extracomment>Column title of the planner document, over each day&apos;s appointment names</extracomment>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>A planner needs at least one week.</source>
+        <translation>Un planificador necesita al menos una semana.</translation>
+    </message>
+    <message>
+        <source>There is no picture of the planner to load.</source>
+        <translation>No hay ninguna imagen del planificador que cargar.</translation>
+    </message>
+    <message>
+        <source>Cannot load the picture %1.</source>
+        <translation>No se puede cargar la imagen %1.</translation>
+    </message>
+</context>
+<context>
+    <name>planner::TemporaryFiles</name>
+    <message>
+        <source>Cannot create the temporary folder %1: %2</source>
+        <translation>No se puede crear la carpeta temporal %1: %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is not a folder</source>
+        <translation>La carpeta temporal %1 no es una carpeta</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 belongs to another user</source>
+        <translation>La carpeta temporal %1 pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be made private</source>
+        <translation>La carpeta temporal %1 no se puede hacer privada</translation>
+    </message>
+    <message>
+        <source>Cannot create the temporary document %1: %2</source>
+        <translation>No se puede crear el documento temporal %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot find a free name for the picture in %1</source>
+        <translation>No se encuentra un nombre libre para la imagen en %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the picture %1: it is empty</source>
+        <translation>No se puede escribir la imagen %1: está vacía</translation>
+    </message>
+    <message>
+        <source>Cannot write the picture %1: it cannot be stored</source>
+        <translation>No se puede escribir la imagen %1: no se puede guardar</translation>
+    </message>
+    <message>
+        <source>Cannot write the picture %1: %2</source>
+        <translation>No se puede escribir la imagen %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot find a free name for the document in %1</source>
+        <translation>No se encuentra un nombre libre para el documento en %1</translation>
+    </message>
+</context>
+<context>
+    <name>planner::checkWordInstalled</name>
+    <message>
+        <source>Error 842001. A normal instance of Word could not be created.<byte value="xd"/>
+<byte value="xd"/>
+1. Please make sure Word is installed on this computer.<byte value="xd"/>
+<byte value="xd"/>
+2. Please open Word normally and make sure a blank document opens immediately without any interrupting window (such as an Word file recovery window).<byte value="xd"/>
+<byte value="xd"/>
+3. Please make sure that when you double-click on a DOC or DOCX file that Word opens normally without any interrupting messages.<byte value="xd"/>
+<byte value="xd"/>
+4. All versions of Word are supported by this software except for the rare Word Starter and Student editions.</source>
+        <translation>Error 842001. No se pudo crear una instancia normal de Word.<byte value="xd"/>
+<byte value="xd"/>
+1. Asegúrese de que Word está instalado en este equipo.<byte value="xd"/>
+<byte value="xd"/>
+2. Abra Word normalmente y asegúrese de que se abre de inmediato un documento en blanco sin ninguna ventana que lo interrumpa (como una ventana de recuperación de archivos de Word).<byte value="xd"/>
+<byte value="xd"/>
+3. Asegúrese de que, al hacer doble clic en un archivo DOC o DOCX, Word se abre normalmente sin ningún mensaje que lo interrumpa.<byte value="xd"/>
+<byte value="xd"/>
+4. Este programa admite todas las versiones de Word excepto las poco habituales ediciones Word Starter y Student.</translation>
     </message>
 </context>
 <context>

@@ -2,133 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
-    <name>entry::ChooseCalendarDialog</name>
-    <message>
-        <source>Choose Calendar</source>
-        <translation>Choisir un calendrier</translation>
-    </message>
-    <message>
-        <source>Import the week from</source>
-        <translation>Importer la semaine depuis</translation>
-    </message>
-    <message>
-        <source>Import the week from:</source>
-        <translation>Importer la semaine depuis&#xa0;:</translation>
-    </message>
-</context>
-<context>
-    <name>entry::EntryWindow</name>
-    <message>
-        <source>Start Creating Template</source>
-        <translation>Créer le modèle</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Aide</translation>
-    </message>
-    <message>
-        <source>Load Sample/Example Data</source>
-        <translation>Charger des données d&apos;exemple</translation>
-    </message>
-    <message>
-        <source>Title For This Week</source>
-        <translation>Titre de cette semaine</translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <translation>Heure</translation>
-    </message>
-    <message>
-        <source>Number</source>
-        <translation>Numéro</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nom</translation>
-    </message>
-    <message>
-        <source>Makes the planner of this week and shows its preview</source>
-        <translation>Crée le planning de cette semaine et en affiche l&apos;aperçu</translation>
-    </message>
-    <message>
-        <source>Tells whom to ask about Dorvane</source>
-        <translation>Indique qui contacter au sujet de Dorvane</translation>
-    </message>
-    <message>
-        <source>Fills the title and all six day pages with an example week</source>
-        <translation>Remplit le titre et les six pages des jours avec une semaine d&apos;exemple</translation>
-    </message>
-    <message>
-        <source>The planner&apos;s heading reads Week of, then this title</source>
-        <translation>L&apos;en-tête du planning indique «&#xa0;Semaine du&#xa0;», suivi de ce titre</translation>
-    </message>
-    <message>
-        <source>Control+Page Down and Control+Page Up switch pages</source>
-        <translation>Ctrl+Page suivante et Ctrl+Page précédente changent de page</translation>
-    </message>
-    <message>
-        <source>Appointments</source>
-        <translation>Rendez-vous</translation>
-    </message>
-    <message>
-        <source>%1, %2 o&apos;clock, %3</source>
-        <extracomment>Accessible name of an appointment box: %1 the day, %2 the hour (8 to 12, 1 to 5), %3 the column</extracomment>
-        <translation>%1, %2&#xa0;h, %3</translation>
-    </message>
-    <message>
-        <source>You forgot to input week information.</source>
-        <translation>Vous avez oublié de saisir les informations de la semaine.</translation>
-    </message>
-    <message>
-        <source>Questions? Please contact Team Quenlis at %1</source>
-        <translation>Des questions&#xa0;? Contactez Team Quenlis à l&apos;adresse %1</translation>
-    </message>
-    <message>
-        <source>Reading the calendar...</source>
-        <translation>Lecture du calendrier...</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Import Calendar</source>
-        <translation>Importer un calendrier</translation>
-    </message>
-    <message>
-        <source>Calendar files (*.ics *.ical *.ifb)|*.ics;*.ical;*.ifb|All files (*)|*</source>
-        <translation>Fichiers de calendrier (*.ics *.ical *.ifb)|*.ics;*.ical;*.ifb|Tous les fichiers (*)|*</translation>
-    </message>
-    <message>
-        <source>The calendar &quot;%1&quot; cannot be imported.
-
-%2</source>
-        <translation>Le calendrier «&#xa0;%1&#xa0;» ne peut pas être importé.
-
-%2</translation>
-    </message>
-    <message>
-        <source>The calendar at %1 cannot be opened.
-
-%2</source>
-        <translation>Le calendrier à l&apos;adresse %1 ne peut pas être ouvert.
-
-%2</translation>
-    </message>
-    <message>
-        <source>The calendar &quot;%1&quot; holds no appointments.</source>
-        <translation>Le calendrier «&#xa0;%1&#xa0;» ne contient aucun rendez-vous.</translation>
-    </message>
-    <message>
-        <source>The calendar &quot;%1&quot; holds no appointments in the week of %2.</source>
-        <translation>Le calendrier «&#xa0;%1&#xa0;» ne contient aucun rendez-vous dans la semaine du %2.</translation>
-    </message>
-    <message>
-        <source>The week already holds appointments. Replace them with those of the calendar?</source>
-        <translation>La semaine contient déjà des rendez-vous. Voulez-vous les remplacer par ceux du calendrier&#xa0;?</translation>
-    </message>
-</context>
-<context>
     <name>ErrorReport</name>
     <message>
         <source>at line %1</source>
@@ -147,195 +20,6 @@
     <message>
         <source>Unknown error</source>
         <translation>Erreur inconnue</translation>
-    </message>
-</context>
-<context>
-    <name>entry::ImportWeekDialog</name>
-    <message>
-        <source>Import Week</source>
-        <translation>Importer une semaine</translation>
-    </message>
-    <message>
-        <source>Import the week of</source>
-        <translation>Importer la semaine du</translation>
-    </message>
-    <message>
-        <source>Import the week of:</source>
-        <translation>Importer la semaine du&#xa0;:</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>du %1 au %2</translation>
-    </message>
-</context>
-<context>
-    <name>entry::OpenAddressDialog</name>
-    <message>
-        <source>Open Calendar Address</source>
-        <translation>Ouvrir l&apos;adresse d&apos;un calendrier</translation>
-    </message>
-    <message>
-        <source>A calendar server (CalDAV), a calendar on it, or a web calendar (https or webcal).</source>
-        <translation>Un serveur de calendriers (CalDAV), un calendrier de ce serveur ou un calendrier web (https ou webcal).</translation>
-    </message>
-    <message>
-        <source>Recent addresses</source>
-        <translation>Adresses récentes</translation>
-    </message>
-    <message>
-        <source>Address</source>
-        <translation>Adresse</translation>
-    </message>
-    <message>
-        <source>Address:</source>
-        <translation>Adresse&#xa0;:</translation>
-    </message>
-</context>
-<context>
-    <name>planner::PlannerGenerator</name>
-    <message>
-        <source>Week of %1</source>
-        <extracomment>The planner document&apos;s heading; %1 is the week&apos;s title as typed, such as a date</extracomment>
-        <translation>Semaine du %1</translation>
-    </message>
-    <message>
-        <source>Word may be open. It is recommended that you close Word first. Use Ctrl+Alt+Del &gt; Task Manager &gt; WINWORD.EXE if necessary.<byte value="xd"/>
-<byte value="xd"/>
-Would you like to proceed anyway?</source>
-        <translation>Word est peut-être ouvert. Il est recommandé de fermer Word d&apos;abord. Si nécessaire, utilisez Ctrl+Alt+Suppr &gt; Gestionnaire des tâches &gt; WINWORD.EXE.<byte value="xd"/>
-<byte value="xd"/>
-Voulez-vous continuer quand même&#xa0;?</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no picture of the planner.</source>
-        <translation>Le Presse-papiers ne contient aucune image du planning.</translation>
-    </message>
-    <message>
-        <source>Number</source>
-        <extracomment>Column title of the planner document, over each day&apos;s appointment numbers; the column is 50 points wide, so the title is short enough to fit on one line at 10 points</extracomment>
-        <translation>Numéro</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <extracomment>Column title of the planner document, over each day&apos;s appointment names</extracomment>
-        <translation>Nom</translation>
-    </message>
-    <message>
-        <source>A planner needs at least one week.</source>
-        <translation>Un planning doit comporter au moins une semaine.</translation>
-    </message>
-    <message>
-        <source>There is no picture of the planner to load.</source>
-        <translation>Il n&apos;y a aucune image du planning à charger.</translation>
-    </message>
-    <message>
-        <source>Cannot load the picture %1.</source>
-        <translation>Impossible de charger l&apos;image %1.</translation>
-    </message>
-</context>
-<context>
-    <name>entry::SignInDialog</name>
-    <message>
-        <source>Sign In</source>
-        <translation>Connexion</translation>
-    </message>
-    <message>
-        <source>The server %1 asks you to sign in.</source>
-        <translation>Le serveur %1 vous demande de vous connecter.</translation>
-    </message>
-    <message>
-        <source>The server %1 asks you to sign in to &quot;%2&quot;.</source>
-        <translation>Le serveur %1 vous demande de vous connecter à «&#xa0;%2&#xa0;».</translation>
-    </message>
-    <message>
-        <source>The server refused the last attempt: %1</source>
-        <translation>Le serveur a refusé la dernière tentative&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>This server is reached over plain http: the password travels unencrypted.</source>
-        <translation>Ce serveur est joint en http simple&#xa0;: le mot de passe circule sans chiffrement.</translation>
-    </message>
-    <message>
-        <source>User name</source>
-        <translation>Nom d&apos;utilisateur</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>Mot de passe</translation>
-    </message>
-    <message>
-        <source>Remember in the keyring</source>
-        <translation>Mémoriser dans le trousseau</translation>
-    </message>
-    <message>
-        <source>User name:</source>
-        <translation>Nom d&apos;utilisateur&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Password:</source>
-        <translation>Mot de passe&#xa0;:</translation>
-    </message>
-</context>
-<context>
-    <name>planner::TemporaryFiles</name>
-    <message>
-        <source>Cannot create the temporary folder %1: %2</source>
-        <translation>Impossible de créer le dossier temporaire %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>The temporary folder %1 is not a folder</source>
-        <translation>Le dossier temporaire %1 n&apos;est pas un dossier</translation>
-    </message>
-    <message>
-        <source>The temporary folder %1 belongs to another user</source>
-        <translation>Le dossier temporaire %1 appartient à un autre utilisateur</translation>
-    </message>
-    <message>
-        <source>The temporary folder %1 cannot be made private</source>
-        <translation>Le dossier temporaire %1 ne peut pas être rendu privé</translation>
-    </message>
-    <message>
-        <source>Cannot create the temporary document %1: %2</source>
-        <translation>Impossible de créer le document temporaire %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>Cannot find a free name for the picture in %1</source>
-        <translation>Impossible de trouver un nom libre pour l&apos;image dans %1</translation>
-    </message>
-    <message>
-        <source>Cannot write the picture %1: it is empty</source>
-        <translation>Impossible d&apos;écrire l&apos;image %1&#xa0;: elle est vide</translation>
-    </message>
-    <message>
-        <source>Cannot write the picture %1: it cannot be stored</source>
-        <translation>Impossible d&apos;écrire l&apos;image %1&#xa0;: elle ne peut pas être enregistrée</translation>
-    </message>
-    <message>
-        <source>Cannot write the picture %1: %2</source>
-        <translation>Impossible d&apos;écrire l&apos;image %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>Cannot find a free name for the document in %1</source>
-        <translation>Aucun nom libre pour le document dans %1</translation>
-    </message>
-</context>
-<context>
-    <name>entry::TransferProgressDialog</name>
-    <message>
-        <source>Downloading Calendar</source>
-        <translation>Téléchargement du calendrier</translation>
-    </message>
-    <message>
-        <source>Download</source>
-        <translation>Téléchargement</translation>
-    </message>
-    <message>
-        <source>Reading %1</source>
-        <translation>Lecture de %1</translation>
-    </message>
-    <message>
-        <source>%1 received</source>
-        <translation>%1 reçus</translation>
     </message>
 </context>
 <context>
@@ -732,6 +416,237 @@ pu être lu ; 3 un fichier n&apos;a pas pu être écrit ou la tâche imprimée.
     </message>
 </context>
 <context>
+    <name>entry::ChooseCalendarDialog</name>
+    <message>
+        <source>Choose Calendar</source>
+        <translation>Choisir un calendrier</translation>
+    </message>
+    <message>
+        <source>Import the week from</source>
+        <translation>Importer la semaine depuis</translation>
+    </message>
+    <message>
+        <source>Import the week from:</source>
+        <translation>Importer la semaine depuis&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>entry::EntryWindow</name>
+    <message>
+        <source>Start Creating Template</source>
+        <translation>Créer le modèle</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Load Sample/Example Data</source>
+        <translation>Charger des données d&apos;exemple</translation>
+    </message>
+    <message>
+        <source>Title For This Week</source>
+        <translation>Titre de cette semaine</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Makes the planner of this week and shows its preview</source>
+        <translation>Crée le planning de cette semaine et en affiche l&apos;aperçu</translation>
+    </message>
+    <message>
+        <source>Tells whom to ask about Dorvane</source>
+        <translation>Indique qui contacter au sujet de Dorvane</translation>
+    </message>
+    <message>
+        <source>Fills the title and all six day pages with an example week</source>
+        <translation>Remplit le titre et les six pages des jours avec une semaine d&apos;exemple</translation>
+    </message>
+    <message>
+        <source>The planner&apos;s heading reads Week of, then this title</source>
+        <translation>L&apos;en-tête du planning indique «&#xa0;Semaine du&#xa0;», suivi de ce titre</translation>
+    </message>
+    <message>
+        <source>Control+Page Down and Control+Page Up switch pages</source>
+        <translation>Ctrl+Page suivante et Ctrl+Page précédente changent de page</translation>
+    </message>
+    <message>
+        <source>Appointments</source>
+        <translation>Rendez-vous</translation>
+    </message>
+    <message>
+        <source>%1, %2 o&apos;clock, %3</source>
+        <extracomment>Accessible name of an appointment box: %1 the day, %2 the hour (8 to 12, 1 to 5), %3 the column</extracomment>
+        <translation>%1, %2&#xa0;h, %3</translation>
+    </message>
+    <message>
+        <source>You forgot to input week information.</source>
+        <translation>Vous avez oublié de saisir les informations de la semaine.</translation>
+    </message>
+    <message>
+        <source>Questions? Please contact Team Quenlis at %1</source>
+        <translation>Des questions&#xa0;? Contactez Team Quenlis à l&apos;adresse %1</translation>
+    </message>
+    <message>
+        <source>Reading the calendar...</source>
+        <translation>Lecture du calendrier...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Import Calendar</source>
+        <translation>Importer un calendrier</translation>
+    </message>
+    <message>
+        <source>Calendar files (*.ics *.ical *.ifb)|*.ics;*.ical;*.ifb|All files (*)|*</source>
+        <translation>Fichiers de calendrier (*.ics *.ical *.ifb)|*.ics;*.ical;*.ifb|Tous les fichiers (*)|*</translation>
+    </message>
+    <message>
+        <source>The calendar &quot;%1&quot; cannot be imported.
+
+%2</source>
+        <translation>Le calendrier «&#xa0;%1&#xa0;» ne peut pas être importé.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The calendar at %1 cannot be opened.
+
+%2</source>
+        <translation>Le calendrier à l&apos;adresse %1 ne peut pas être ouvert.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The calendar &quot;%1&quot; holds no appointments.</source>
+        <translation>Le calendrier «&#xa0;%1&#xa0;» ne contient aucun rendez-vous.</translation>
+    </message>
+    <message>
+        <source>The calendar &quot;%1&quot; holds no appointments in the week of %2.</source>
+        <translation>Le calendrier «&#xa0;%1&#xa0;» ne contient aucun rendez-vous dans la semaine du %2.</translation>
+    </message>
+    <message>
+        <source>The week already holds appointments. Replace them with those of the calendar?</source>
+        <translation>La semaine contient déjà des rendez-vous. Voulez-vous les remplacer par ceux du calendrier&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>entry::ImportWeekDialog</name>
+    <message>
+        <source>Import Week</source>
+        <translation>Importer une semaine</translation>
+    </message>
+    <message>
+        <source>Import the week of</source>
+        <translation>Importer la semaine du</translation>
+    </message>
+    <message>
+        <source>Import the week of:</source>
+        <translation>Importer la semaine du&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>du %1 au %2</translation>
+    </message>
+</context>
+<context>
+    <name>entry::OpenAddressDialog</name>
+    <message>
+        <source>Open Calendar Address</source>
+        <translation>Ouvrir l&apos;adresse d&apos;un calendrier</translation>
+    </message>
+    <message>
+        <source>A calendar server (CalDAV), a calendar on it, or a web calendar (https or webcal).</source>
+        <translation>Un serveur de calendriers (CalDAV), un calendrier de ce serveur ou un calendrier web (https ou webcal).</translation>
+    </message>
+    <message>
+        <source>Recent addresses</source>
+        <translation>Adresses récentes</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>entry::SignInDialog</name>
+    <message>
+        <source>Sign In</source>
+        <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>The server %1 asks you to sign in.</source>
+        <translation>Le serveur %1 vous demande de vous connecter.</translation>
+    </message>
+    <message>
+        <source>The server %1 asks you to sign in to &quot;%2&quot;.</source>
+        <translation>Le serveur %1 vous demande de vous connecter à «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The server refused the last attempt: %1</source>
+        <translation>Le serveur a refusé la dernière tentative&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>This server is reached over plain http: the password travels unencrypted.</source>
+        <translation>Ce serveur est joint en http simple&#xa0;: le mot de passe circule sans chiffrement.</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nom d&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Remember in the keyring</source>
+        <translation>Mémoriser dans le trousseau</translation>
+    </message>
+    <message>
+        <source>User name:</source>
+        <translation>Nom d&apos;utilisateur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Mot de passe&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>entry::TransferProgressDialog</name>
+    <message>
+        <source>Downloading Calendar</source>
+        <translation>Téléchargement du calendrier</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Téléchargement</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <translation>Lecture de %1</translation>
+    </message>
+    <message>
+        <source>%1 received</source>
+        <translation>%1 reçus</translation>
+    </message>
+</context>
+<context>
     <name>files::AtomicFileWriter</name>
     <message>
         <source>it is a folder, not a file</source>
@@ -757,28 +672,17 @@ pu être lu ; 3 un fichier n&apos;a pas pu être écrit ou la tâche imprimée.
         <source>it is not a file</source>
         <translation>ce n&apos;est pas un fichier</translation>
     </message>
-</context>
-<context>
-    <name>planner::checkWordInstalled</name>
     <message>
-        <source>Error 842001. A normal instance of Word could not be created.<byte value="xd"/>
-<byte value="xd"/>
-1. Please make sure Word is installed on this computer.<byte value="xd"/>
-<byte value="xd"/>
-2. Please open Word normally and make sure a blank document opens immediately without any interrupting window (such as an Word file recovery window).<byte value="xd"/>
-<byte value="xd"/>
-3. Please make sure that when you double-click on a DOC or DOCX file that Word opens normally without any interrupting messages.<byte value="xd"/>
-<byte value="xd"/>
-4. All versions of Word are supported by this software except for the rare Word Starter and Student editions.</source>
-        <translation>Erreur 842001. Impossible de créer une instance normale de Word.<byte value="xd"/>
-<byte value="xd"/>
-1. Vérifiez que Word est installé sur cet ordinateur.<byte value="xd"/>
-<byte value="xd"/>
-2. Ouvrez Word normalement et vérifiez qu&apos;un document vierge s&apos;ouvre immédiatement, sans aucune fenêtre intermédiaire (comme une fenêtre de récupération de fichiers Word).<byte value="xd"/>
-<byte value="xd"/>
-3. Vérifiez que Word s&apos;ouvre normalement, sans aucun message intermédiaire, lorsque vous double-cliquez sur un fichier DOC ou DOCX.<byte value="xd"/>
-<byte value="xd"/>
-4. Ce logiciel prend en charge toutes les versions de Word, à l&apos;exception des rares éditions Word Starter et Étudiant.</translation>
+        <source>Windows reserves the name &quot;%1&quot; for a device</source>
+        <translation>Windows réserve le nom « %1 » à un périphérique</translation>
+    </message>
+    <message>
+        <source>Windows does not allow the characters &lt; &gt; : &quot; | ? * in the name &quot;%1&quot;</source>
+        <translation>Windows n&apos;autorise pas les caractères &lt; &gt; : &quot; | ? * dans le nom « %1 »</translation>
+    </message>
+    <message>
+        <source>Windows does not allow a name that ends in a dot or a blank: &quot;%1&quot;</source>
+        <translation>Windows n&apos;autorise pas un nom qui se termine par un point ou une espace : « %1 »</translation>
     </message>
 </context>
 <context>
@@ -827,6 +731,118 @@ pu être lu ; 3 un fichier n&apos;a pas pu être écrit ou la tâche imprimée.
     <message>
         <source>Cannot write a temporary file for printing: %1</source>
         <translation>Impossible d&apos;écrire un fichier temporaire pour l&apos;impression&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the job.</source>
+        <translation>L&apos;imprimante %1 n&apos;a pas accepté la tâche.</translation>
+    </message>
+</context>
+<context>
+    <name>planner::PlannerGenerator</name>
+    <message>
+        <source>Week of %1</source>
+        <extracomment>The planner document&apos;s heading; %1 is the week&apos;s title as typed, such as a date</extracomment>
+        <translation>Semaine du %1</translation>
+    </message>
+    <message>
+        <source>Word may be open. It is recommended that you close Word first. Use Ctrl+Alt+Del &gt; Task Manager &gt; WINWORD.EXE if necessary.<byte value="xd"/>
+<byte value="xd"/>
+Would you like to proceed anyway?</source>
+        <translation>Word est peut-être ouvert. Il est recommandé de fermer Word d&apos;abord. Si nécessaire, utilisez Ctrl+Alt+Suppr &gt; Gestionnaire des tâches &gt; WINWORD.EXE.<byte value="xd"/>
+<byte value="xd"/>
+Voulez-vous continuer quand même&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture of the planner.</source>
+        <translation>Le Presse-papiers ne contient aucune image du planning.</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <extracomment>Column title of the planner document, over each day&apos;s appointment numbers; the column is 50 points wide, so the title is short enough to fit on one line at 10 points</extracomment>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <extracomment>Column title of the planner document, over each day&apos;s appointment names</extracomment>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>A planner needs at least one week.</source>
+        <translation>Un planning doit comporter au moins une semaine.</translation>
+    </message>
+    <message>
+        <source>There is no picture of the planner to load.</source>
+        <translation>Il n&apos;y a aucune image du planning à charger.</translation>
+    </message>
+    <message>
+        <source>Cannot load the picture %1.</source>
+        <translation>Impossible de charger l&apos;image %1.</translation>
+    </message>
+</context>
+<context>
+    <name>planner::TemporaryFiles</name>
+    <message>
+        <source>Cannot create the temporary folder %1: %2</source>
+        <translation>Impossible de créer le dossier temporaire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is not a folder</source>
+        <translation>Le dossier temporaire %1 n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 belongs to another user</source>
+        <translation>Le dossier temporaire %1 appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be made private</source>
+        <translation>Le dossier temporaire %1 ne peut pas être rendu privé</translation>
+    </message>
+    <message>
+        <source>Cannot create the temporary document %1: %2</source>
+        <translation>Impossible de créer le document temporaire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot find a free name for the picture in %1</source>
+        <translation>Impossible de trouver un nom libre pour l&apos;image dans %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the picture %1: it is empty</source>
+        <translation>Impossible d&apos;écrire l&apos;image %1&#xa0;: elle est vide</translation>
+    </message>
+    <message>
+        <source>Cannot write the picture %1: it cannot be stored</source>
+        <translation>Impossible d&apos;écrire l&apos;image %1&#xa0;: elle ne peut pas être enregistrée</translation>
+    </message>
+    <message>
+        <source>Cannot write the picture %1: %2</source>
+        <translation>Impossible d&apos;écrire l&apos;image %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot find a free name for the document in %1</source>
+        <translation>Aucun nom libre pour le document dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>planner::checkWordInstalled</name>
+    <message>
+        <source>Error 842001. A normal instance of Word could not be created.<byte value="xd"/>
+<byte value="xd"/>
+1. Please make sure Word is installed on this computer.<byte value="xd"/>
+<byte value="xd"/>
+2. Please open Word normally and make sure a blank document opens immediately without any interrupting window (such as an Word file recovery window).<byte value="xd"/>
+<byte value="xd"/>
+3. Please make sure that when you double-click on a DOC or DOCX file that Word opens normally without any interrupting messages.<byte value="xd"/>
+<byte value="xd"/>
+4. All versions of Word are supported by this software except for the rare Word Starter and Student editions.</source>
+        <translation>Erreur 842001. Impossible de créer une instance normale de Word.<byte value="xd"/>
+<byte value="xd"/>
+1. Vérifiez que Word est installé sur cet ordinateur.<byte value="xd"/>
+<byte value="xd"/>
+2. Ouvrez Word normalement et vérifiez qu&apos;un document vierge s&apos;ouvre immédiatement, sans aucune fenêtre intermédiaire (comme une fenêtre de récupération de fichiers Word).<byte value="xd"/>
+<byte value="xd"/>
+3. Vérifiez que Word s&apos;ouvre normalement, sans aucun message intermédiaire, lorsque vous double-cliquez sur un fichier DOC ou DOCX.<byte value="xd"/>
+<byte value="xd"/>
+4. Ce logiciel prend en charge toutes les versions de Word, à l&apos;exception des rares éditions Word Starter et Étudiant.</translation>
     </message>
 </context>
 <context>
