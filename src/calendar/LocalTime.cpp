@@ -1,8 +1,8 @@
 #include "LocalTime.h"
 
-#include <QDateTime>
+#include "LocalClock.h"
 
-#include <ctime>
+#include <QDateTime>
 
 namespace calendar {
 namespace {
@@ -14,14 +14,17 @@ struct Reading {
 
 Reading readingAt(qint64 moment)
 {
-    const time_t t = time_t(moment);
-    tm local{};
-    if (!localtime_r(&t, &local)) {  // beyond the C library's years: UTC, as good as any
+    std::tm local{};
+    if (!readLocalClock(moment, local)) {  // beyond the C library's years: UTC, as good as any
         const QDateTime utc = QDateTime::fromSecsSinceEpoch(moment, Qt::UTC);
         return {{utc.date(), utc.time()}, 0};
     }
-    return {{QDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday), QTime(local.tm_hour, local.tm_min, local.tm_sec)},
-            qint64(local.tm_gmtoff)};
+    const QDate date(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+    const QTime time(local.tm_hour, local.tm_min, local.tm_sec);
+    // The offset is what the wall clock is ahead of UTC (the C libraries of
+    // both systems agree on the reading, not on a field holding it).
+    const qint64 wall = (date.toJulianDay() - UnixDay) * Day + time.msecsSinceStartOfDay() / 1000;
+    return {{date, time}, wall - moment};
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 // library's mktime() look at the zone file again on every call while TZ is
 // unset (a stat() of /etc/localtime each), which for a year of weeks came to
 // millions of calls. These ask the C library's localtime_r() only, which
-// uses the zone as it was last loaded and reads nothing; the zone is loaded
+// uses the zone as it was last loaded and reads nothing (LocalClock.h); the zone is loaded
 // the first time, and again only when something calls tzset().
 // A moment is in seconds since 1970-01-01 00:00 UTC.
 namespace calendar {

@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <QTextBoundaryFinder>
 
 #include <libical/ical.h>
 
@@ -20,6 +21,20 @@
 namespace calendar {
 namespace {
 
+// `name` cut to MaxNameLength characters, its last one "…", where a cut
+// splits no grapheme cluster: a letter keeps its marks and conjuncts (क्ष)
+// stay whole, or go whole.
+QString shortened(const QString& name)
+{
+    if (name.size() <= MaxNameLength)
+        return name;
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, name);
+    graphemes.setPosition(MaxNameLength - 1);
+    if (!graphemes.isAtBoundary())
+        graphemes.toPreviousBoundary();
+    return name.left(graphemes.position()) + QChar(0x2026);
+}
+
 QString nameOf(icalcomponent* event)
 {
     for (const char* text : {icalcomponent_get_summary(event), icalcomponent_get_location(event)}) {
@@ -29,7 +44,7 @@ QString nameOf(icalcomponent* event)
         name.replace(QLatin1Char('\r'), QLatin1Char(' '));
         name = name.trimmed();
         if (!name.isEmpty())
-            return name.size() > MaxNameLength ? name.left(MaxNameLength - 1) + QChar(0x2026) : name;
+            return shortened(name);
     }
     //: The name an appointment gets in the planner when it has neither a summary nor a location
     return QCoreApplication::translate("calendar::Occurrences", "Busy");

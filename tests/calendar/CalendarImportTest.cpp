@@ -401,7 +401,7 @@ TEST(LocalTime, AgreesWithTheCLibraryAroundEveryChangeAndReadsSkippedAndRepeated
     constexpr qint64 Quarter = 15 * 60;
     int changes = 0;
     for (const auto& z : zones) {
-        setenv("TZ", z.zone, 1);
+        qputenv("TZ", z.zone);
         tzset();
         const QTimeZone zone(z.zone);
         for (const QTimeZone::OffsetData& change :
@@ -433,7 +433,7 @@ TEST(LocalTime, AgreesWithTheCLibraryAroundEveryChangeAndReadsSkippedAndRepeated
             }
         }
     }
-    setenv("TZ", "Europe/Berlin", 1);
+    qputenv("TZ", "Europe/Berlin");
     tzset();
     EXPECT_EQ(changes, 2 + 2 + 2 + 1);
     // The hour lost on 29 March 2026 and the one repeated on 25 October.
