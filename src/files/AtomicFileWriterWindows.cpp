@@ -17,6 +17,7 @@
 // - Names Windows refuses (CON, a:b, a trailing dot...) get a message
 //   saying so rather than the system's vaguer "The parameter is incorrect".
 #include "files/AtomicFileWriter.h"
+#include "files/WindowsError.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -34,23 +35,6 @@
 
 namespace files {
 namespace {
-
-QString describe(DWORD error)
-{
-    wchar_t* text = nullptr;
-    const DWORD length = ::FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-        error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    QString message = length ? QString::fromWCharArray(text, int(length)).trimmed()
-                             : QStringLiteral("Windows error %1").arg(error);
-    ::LocalFree(text);
-    // The system's sentences end with a full stop; ours are put into others.
-    if (message.endsWith(QLatin1Char('.')))
-        message.chop(1);
-    return message;
-}
-
-std::wstring native(const QString& path) { return QDir::toNativeSeparators(path).toStdWString(); }
 
 struct HandleCloser {
     void operator()(HANDLE handle) const
@@ -144,7 +128,7 @@ public:
             const QString path = folder + QStringLiteral("/.~dorvane.") +
                 QString::number(QRandomGenerator::system()->generate(), 16).rightJustified(8, QLatin1Char('0')) +
                 QStringLiteral(".tmp");
-            const HANDLE handle = ::CreateFileW(native(path).c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_READ,
+            const HANDLE handle = ::CreateFileW(nativePath(path).c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_READ,
                                                 nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
             if (handle == INVALID_HANDLE_VALUE) {
                 if (::GetLastError() == ERROR_FILE_EXISTS)
@@ -189,7 +173,7 @@ public:
             if (!::SetFileInformationByHandle(m_handle, FileBasicInfo, &basic, sizeof basic))
                 return ::GetLastError();
         }
-        const std::wstring name = native(QFileInfo(target).absoluteFilePath());
+        const std::wstring name = nativePath(QFileInfo(target).absoluteFilePath());
         const size_t bytes = sizeof(FILE_RENAME_INFO) + name.size() * sizeof(wchar_t);
         std::vector<BYTE> buffer(bytes, 0);
         auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
@@ -214,7 +198,7 @@ errors::Outcome AtomicFileWriter::write(const QString& path, const QByteArray& b
 {
     const QFileInfo target(path);
     if (path.isEmpty() || path.endsWith(QLatin1Char('/')) || path.endsWith(QLatin1Char('\\')))
-        return errors::Outcome::failed(path, describe(ERROR_DIRECTORY));
+        return errors::Outcome::failed(path, describeWindowsError(ERROR_DIRECTORY));
     // The name as typed: Qt would read "a:b" as a drive and a name.
     const QString typedName = path.mid(std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\'))) + 1);
     if (const std::optional<QString> refused = refusedName(typedName))
@@ -229,7 +213,7 @@ errors::Outcome AtomicFileWriter::write(const QString& path, const QByteArray& b
     if (existing == Existing::Replace && target.isSymLink())
         destination = target.symLinkTarget();
     std::optional<DWORD> attributes;
-    const DWORD there = ::GetFileAttributesW(native(destination).c_str());
+    const DWORD there = ::GetFileAttributesW(nativePath(destination).c_str());
     if (there != INVALID_FILE_ATTRIBUTES) {
         if (there & FILE_ATTRIBUTE_DIRECTORY)
             return errors::Outcome::failed(
@@ -238,7 +222,7 @@ errors::Outcome AtomicFileWriter::write(const QString& path, const QByteArray& b
             return errors::Outcome::failed(
                 path, QCoreApplication::translate("files::AtomicFileWriter", "it is not a file"));
         if (existing == Existing::Keep)
-            return errors::Outcome::failed(path, describe(ERROR_FILE_EXISTS));
+            return errors::Outcome::failed(path, describeWindowsError(ERROR_FILE_EXISTS));
         attributes = there;
     }
     Temporary temporary;
@@ -249,7 +233,7 @@ errors::Outcome AtomicFileWriter::write(const QString& path, const QByteArray& b
     if (!error)
         error = temporary.renameOver(destination, attributes, existing == Existing::Replace);
     if (error)
-        return errors::Outcome::failed(path, describe(error));
+        return errors::Outcome::failed(path, describeWindowsError(error));
     return {};
 }
 
@@ -270,7 +254,7 @@ int AtomicFileWriter::sweep(const QString& folder)
             continue;
         // Opening for delete with no sharing fails while its writer holds it.
         // A link (reparse point) is opened as itself and passed over.
-        const UniqueHandle handle(::CreateFileW(native(dir.filePath(name)).c_str(), DELETE | READ_CONTROL, 0,
+        const UniqueHandle handle(::CreateFileW(nativePath(dir.filePath(name)).c_str(), DELETE | READ_CONTROL, 0,
                                                 nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
         if (handle.get() == INVALID_HANDLE_VALUE)
             continue;

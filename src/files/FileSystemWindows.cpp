@@ -4,6 +4,7 @@
 // already private to its user, so ownership checks compare the owner with
 // the running user only where a shared folder could hold others' files.
 #include "files/FileSystem.h"
+#include "files/WindowsError.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,22 +18,6 @@
 
 namespace files {
 namespace {
-
-std::wstring native(const QString& path) { return QDir::toNativeSeparators(path).toStdWString(); }
-
-QString describe(DWORD error)
-{
-    wchar_t* text = nullptr;
-    const DWORD length = ::FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-        error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    QString message = length ? QString::fromWCharArray(text, int(length)).trimmed()
-                             : QStringLiteral("Windows error %1").arg(error);
-    ::LocalFree(text);
-    if (message.endsWith(QLatin1Char('.')))
-        message.chop(1);
-    return message;
-}
 
 // An ordinary file or folder, not a link or other reparse point.
 bool isPlain(DWORD attributes) { return !(attributes & FILE_ATTRIBUTE_REPARSE_POINT); }
@@ -55,7 +40,7 @@ ByteLocks::ByteLocks(const QString& folder, const QString& baseName)
     const QString path = QDir(folder).filePath(QStringLiteral("%1-%2.lock").arg(baseName, userKey()));
     // Shared for reading and writing: every instance of this user opens it.
     const HANDLE handle =
-        ::CreateFileW(native(path).c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+        ::CreateFileW(nativePath(path).c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                       nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return;
@@ -86,29 +71,29 @@ void ByteLocks::unlock(qint64 byte)
 
 bool removeOwnFile(const QString& path)
 {
-    const DWORD attributes = ::GetFileAttributesW(native(path).c_str());
+    const DWORD attributes = ::GetFileAttributesW(nativePath(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !isPlain(attributes) || (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return false;
-    return ::DeleteFileW(native(path).c_str());
+    return ::DeleteFileW(nativePath(path).c_str());
 }
 
 std::optional<CreateFailure> createNewFile(const QString& path)
 {
-    const HANDLE handle = ::CreateFileW(native(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
+    const HANDLE handle = ::CreateFileW(nativePath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
                                         nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle != INVALID_HANDLE_VALUE) {
         ::CloseHandle(handle);
         return std::nullopt;
     }
     const DWORD error = ::GetLastError();
-    return CreateFailure{error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS, describe(error)};
+    return CreateFailure{error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS, describeWindowsError(error)};
 }
 
 std::optional<FolderProblem> ownPrivateFolder(const QString& path)
 {
-    if (!::CreateDirectoryW(native(path).c_str(), nullptr) && ::GetLastError() != ERROR_ALREADY_EXISTS)
-        return FolderProblem{FolderProblem::CannotCreate, describe(::GetLastError())};
-    const DWORD attributes = ::GetFileAttributesW(native(path).c_str());
+    if (!::CreateDirectoryW(nativePath(path).c_str(), nullptr) && ::GetLastError() != ERROR_ALREADY_EXISTS)
+        return FolderProblem{FolderProblem::CannotCreate, describeWindowsError(::GetLastError())};
+    const DWORD attributes = ::GetFileAttributesW(nativePath(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY) || !isPlain(attributes))
         return FolderProblem{FolderProblem::NotAFolder, {}};
     return std::nullopt;
