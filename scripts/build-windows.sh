@@ -16,7 +16,7 @@ build=${DORVANE_WINDOWS_BUILD:-$top/build-windows}
 tests=OFF
 [[ "${1:-}" == "--tests" ]] && tests=ON
 
-scripts/install-deps-windows.sh
+scripts/install-deps.sh --windows
 declare -A prefix
 while IFS='=' read -r name path; do
   prefix[$name]=$path

@@ -6,11 +6,28 @@
 #                            Radicale and gnome-keyring for the calendar address tests,
 #                            the fonts other scripts are drawn in,
 #                            the accessibility bus and pyatspi to walk the program's accessible tree)
+#   install-deps.sh --windows  also what the Windows build and its checks under Wine need: the
+#                            MinGW-w64 compilers (posix threads), Debian's zlib for MinGW, NSIS for the
+#                            installer, Wine, zip, what draws the icon and fetches Debian's sources
+#   (the options combine)
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libcups2-dev libzip-dev
           libical-dev qtkeychain-qt6-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgtest-dev libgmock-dev libbenchmark-dev librsvg2-bin file fonts-liberation fonts-dejavu-core)
-if [[ "${1:-}" == "--tests" ]]; then
+tests=0
+windows=0
+for option in "$@"; do
+  case $option in
+    --tests) tests=1 ;;
+    --windows) windows=1 ;;
+    *) echo "install-deps.sh: unknown option $option" >&2; exit 1 ;;
+  esac
+done
+if ((windows)); then
+  packages+=(g++-mingw-w64-x86-64-posix libz-mingw-w64-dev mingw-w64-tools nsis wine64 xvfb xauth zip
+             imagemagick perl curl ca-certificates)
+fi
+if ((tests)); then
   # mount and util-linux (unshare): the full-disk tests mount a small tmpfs
   # in a private mount namespace. python3-icalendar and
   # python3-recurring-ical-events: the calendar tests compare the import with

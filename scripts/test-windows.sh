@@ -4,7 +4,7 @@
 # Linux build in build/, so run scripts/build.sh (or test.sh) first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh --tests
+scripts/install-deps.sh --tests --windows
 [[ -x build/bin/dorvane ]] || scripts/build.sh
 scripts/build-windows.sh --tests
 tests/windows/run-wine-tests.sh build-windows build

@@ -16,7 +16,7 @@ foreach(language ${DORVANE_LANGUAGES})
 endforeach()
 foreach(file ${qt_translations})
   if(NOT EXISTS ${file})
-    message(FATAL_ERROR "${file} is missing: install qt6-translations-l10n (scripts/install-deps-windows.sh)")
+    message(FATAL_ERROR "${file} is missing: install qt6-translations-l10n (scripts/install-deps.sh --windows)")
   endif()
 endforeach()
 
