@@ -38,9 +38,12 @@ ByteLocks::ByteLocks(const QString& folder, const QString& baseName)
     : m_handle(qintptr(INVALID_HANDLE_VALUE))
 {
     const QString path = QDir(folder).filePath(QStringLiteral("%1-%2.lock").arg(baseName, userKey()));
-    // Shared for reading and writing: every instance of this user opens it.
+    // Shared for reading and writing, since every instance of this user
+    // opens it, and for deleting: its folder can go while a run holds it,
+    // as on Linux, where the held locks then stand for nothing anyone sees.
     const HANDLE handle =
-        ::CreateFileW(nativePath(path).c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+        ::CreateFileW(nativePath(path).c_str(), GENERIC_READ | GENERIC_WRITE,
+                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                       nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return;

@@ -294,6 +294,10 @@ private slots:
     // would not help.
     void folderRefusingNewFilesIsReportedOnce()
     {
+#ifdef Q_OS_WIN
+        QSKIP("On Windows a running Dorvane's lock file holds its temporary folder until the run ends, "
+              "so the folder cannot be taken away under it");
+#endif
         PlannerRun run;
         run.generate(plannertest::fullWeek());
         QVERIFY(!run.picture.isNull());
