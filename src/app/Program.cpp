@@ -24,7 +24,7 @@ void endOnTerminationSignals()
     QObject::connect(termination, &platform::TerminationSignals::received, qApp, [] {
         // A document made by a generation that waits on a message box has
         // no window yet that would remove it.
-        const QString document = DocumentLocks::held();
+        const QString document = planner::locks::held();
         if (!document.isEmpty())
             QFile::remove(document);
         QApplication::closeAllWindows();
@@ -48,7 +48,7 @@ Program::~Program() { word::PictureSinkSeam::install({}); }
 void Program::start()
 {
     try {
-        DocumentLocks::sweep(planner::TemporaryFiles::folder());
+        planner::locks::sweep(planner::TemporaryFiles::folder());
     } catch (const std::runtime_error&) {
         // No usable temporary folder: nothing to sweep, and a generation
         // reports the folder when it needs one.

@@ -25,7 +25,7 @@ public:
     // Starts the run as the program's entry point does, once the
     // QApplication exists: removes the temporary documents that runs ended
     // by force left behind (those no running instance holds, see
-    // DocumentLocks), has SIGTERM (the desktop session ending) and SIGHUP
+    // DocumentLocks.h), has SIGTERM (the desktop session ending) and SIGHUP
     // (the terminal closing) end the run the way closing its window does
     // (the preview removes its temporary document, and either window's
     // close ends the run), runs the entry window's load step, which ends the

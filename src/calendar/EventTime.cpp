@@ -84,4 +84,12 @@ icaltimetype wallTimeAt(qint64 moment, const icaltimezone* zone, bool isDate)
     return wall;
 }
 
+qint64 wallSeconds(const icaltimetype& wall)
+{
+    return (QDate(wall.year, wall.month, wall.day).toJulianDay() - UnixDay) * Day + wall.hour * 3600 + wall.minute * 60
+         + wall.second;
+}
+
+qint64 offsetAt(qint64 moment, const icaltimezone* zone) { return wallSeconds(wallTimeAt(moment, zone, false)) - moment; }
+
 }  // namespace calendar

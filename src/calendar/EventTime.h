@@ -33,4 +33,11 @@ bool isRealWallTime(const icaltimetype& time, qint64 moment);
 // attached, as a date alone when `isDate`.
 icaltimetype wallTimeAt(qint64 moment, const icaltimezone* zone, bool isDate);
 
+// `wall` as seconds since 1970-01-01 00:00 of the same calendar, as if no
+// zone ever changed its offset.
+qint64 wallSeconds(const icaltimetype& wall);
+
+// The offset from UTC of `zone` (floating: local time) at `moment`, in seconds.
+qint64 offsetAt(qint64 moment, const icaltimezone* zone);
+
 }  // namespace calendar

@@ -66,17 +66,6 @@ qint64 workUnit(icalrecurrencetype_frequency frequency)
     }
 }
 
-// Wall time as seconds since 1970-01-01 00:00 of the same calendar, as if
-// no zone ever changed its offset.
-qint64 wallSeconds(const icaltimetype& wall)
-{
-    return (QDate(wall.year, wall.month, wall.day).toJulianDay() - UnixDay) * Day + wall.hour * 3600 + wall.minute * 60
-         + wall.second;
-}
-
-// The offset from UTC of `zone` (floating: local time) at `moment`, in seconds.
-qint64 offsetAt(qint64 moment, const icaltimezone* zone) { return wallSeconds(wallTimeAt(moment, zone, false)) - moment; }
-
 // The last moment the walk of `rule` from `start` (at `startMoment`) needs
 // to reach; the largest qint64 when the rule has no end.
 qint64 ruleEnd(const icalrecurrencetype& rule, const icaltimetype& start, qint64 startMoment)
@@ -221,44 +210,6 @@ std::optional<QString> RecurrenceExpander::expand(const Series& series, const Vi
     return std::nullopt;
 }
 
-const std::vector<RecurrenceExpander::Gap>& RecurrenceExpander::gapsOf(const icaltimezone* zone, qint64 from, qint64 to)
-{
-    // Found by the offset a week apart, the change itself then by halving;
-    // zones change at most a few times a year, never twice in a week.
-    constexpr qint64 Step = 7 * Day;
-    auto scan = [zone](qint64 a, qint64 b, std::vector<Gap>& found) {
-        qint64 before = offsetAt(a, zone);
-        for (qint64 m = a; m < b; m += Step) {
-            const qint64 next = std::min(m + Step, b);
-            const qint64 after = offsetAt(next, zone);
-            if (after > before) {
-                qint64 low = m, high = next;  // the offset changes in (low, high]
-                while (high - low > 1) {
-                    const qint64 middle = low + (high - low) / 2;
-                    (offsetAt(middle, zone) == before ? low : high) = middle;
-                }
-                found.push_back({high + before, high + after});
-            }
-            before = after;
-        }
-    };
-    ZoneGaps& known = m_gaps[zone];
-    if (known.from == known.to) {
-        known.from = known.to = from;
-    }
-    if (from < known.from) {
-        std::vector<Gap> earlier;
-        scan(from, known.from, earlier);
-        known.gaps.insert(known.gaps.begin(), earlier.begin(), earlier.end());
-        known.from = from;
-    }
-    if (to > known.to) {
-        scan(known.to, to, known.gaps);
-        known.to = to;
-    }
-    return known.gaps;
-}
-
 std::optional<RecurrenceExpander::Skip> RecurrenceExpander::skipWholePeriods(const icalrecurrencetype& rule,
                                                                            const icaltimetype& wallStart,
                                                                            const icaltimezone* zone, qint64 walkFrom)
@@ -330,7 +281,7 @@ std::optional<RecurrenceExpander::Skip> RecurrenceExpander::skipWholePeriods(con
         periodStart.month = secondPeriod.month();
         periodStart.day = secondPeriod.day();
         periodStart.zone = zone;
-        for (const Gap& gap : gapsOf(zone, momentOf(periodStart) - Day, skip.moment + Day)) {
+        for (const ZoneGaps::Gap& gap : m_gaps.of(zone, momentOf(periodStart) - Day, skip.moment + Day)) {
             for (qint64 dayNumber = gap.from / Day - 1; dayNumber * Day < gap.to; ++dayNumber) {
                 const qint64 wall = dayNumber * Day + timeOfDay;
                 const QDate date = QDate::fromJulianDay(dayNumber + UnixDay);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CalendarFile.h"
+#include "ZoneGaps.h"
 
 #include <libical/ical.h>
 
@@ -8,7 +9,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <map>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -55,25 +55,9 @@ public:
 private:
     struct Exclusions;
     struct Skip;
-    // Wall times a zone skips, as seconds since 1970-01-01 00:00 of its wall
-    // clock: [from, to).
-    struct Gap {
-        qint64 from;
-        qint64 to;
-    };
-    // The gaps of one zone found so far, in order, and the moments searched.
-    struct ZoneGaps {
-        qint64 from = 0;
-        qint64 to = 0;
-        std::vector<Gap> gaps;
-    };
-
     bool inRange(qint64 moment) const { return moment >= m_from && moment < m_to; }
     std::optional<Skip> skipWholePeriods(const icalrecurrencetype& rule, const icaltimetype& wallStart,
                                          const icaltimezone* zone, qint64 walkFrom);
-    // The gaps of `zone` (floating: local time) from `from` to `to` at least,
-    // and any others already found.
-    const std::vector<Gap>& gapsOf(const icaltimezone* zone, qint64 from, qint64 to);
     void walkRule(icalrecurrencetype rule, const icaltimetype& start, const Exclusions& exclusions,
                   icalcomponent* master, const Visit& visit);
     void charge(qint64 fromMoment, qint64 toMoment, icalrecurrencetype_frequency frequency);
@@ -82,7 +66,7 @@ private:
     qint64 m_to;
     qint64& m_work;
     int m_ranges;
-    std::map<const icaltimezone*, ZoneGaps> m_gaps;
+    ZoneGaps m_gaps;
 };
 
 }  // namespace calendar

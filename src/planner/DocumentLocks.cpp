@@ -11,7 +11,7 @@
 #include <memory>
 #include <optional>
 
-namespace DocumentLocks {
+namespace planner::locks {
 namespace {
 
 // The two kinds of name held: a planner document's and a picture's.
@@ -131,4 +131,4 @@ int sweep(const QString& folder)
     return removed;
 }
 
-}  // namespace DocumentLocks
+}  // namespace planner::locks

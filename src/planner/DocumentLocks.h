@@ -32,7 +32,7 @@
 // is swept: the exclusive create alone then keeps names apart.
 //
 // All of this runs on the user-interface thread.
-namespace DocumentLocks {
+namespace planner::locks {
 
 // Holds the name of the document or picture `path` for this instance, and
 // gives up the name of that kind it held before. False when a running
@@ -53,4 +53,4 @@ QString held();
 // (files::AtomicFileWriter::sweep). Never reports; returns how many were removed.
 int sweep(const QString& folder);
 
-}  // namespace DocumentLocks
+}  // namespace planner::locks

@@ -62,12 +62,12 @@ bool TemporaryFiles::reserve(const QString& path)
 {
     // The name first: a document another instance holds is never taken,
     // even when its file is gone for a moment (SaveAs renames over it).
-    if (!DocumentLocks::hold(path))
+    if (!locks::hold(path))
         return false;
     const std::optional<files::CreateFailure> failure = files::createNewFile(path);
     if (!failure)
         return true;
-    DocumentLocks::release(path);  // the name stays with whoever made that file
+    locks::release(path);  // the name stays with whoever made that file
     if (failure->exists)
         return false;
     fail(QCoreApplication::translate(

@@ -26,7 +26,7 @@ public:
     static int drawDigit();
 
     // Takes `path` for a new document: holds its name for this instance (see
-    // DocumentLocks) and creates the file exclusively, so an existing file or
+    // DocumentLocks.h) and creates the file exclusively, so an existing file or
     // link is never overwritten or followed. False when the name is taken (a
     // file exists, or another running instance holds the name); throws
     // std::runtime_error when the file cannot be created at all.

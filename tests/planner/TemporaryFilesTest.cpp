@@ -125,7 +125,7 @@ TEST(TemporaryFiles, ATakenPictureNameLeavesTheDocumentHeld)
     int drawn = 0;
     EXPECT_EQ(TemporaryFiles::reservePicture(dir.path(), [&] { return drawn++ < 8 ? 1 : 2; }),
               dir.filePath("temp22222222.pic"));
-    EXPECT_EQ(DocumentLocks::held(), document);
+    EXPECT_EQ(planner::locks::held(), document);
 }
 
 // What a killed run left (a document, a picture, a writer's temporary file)
@@ -156,7 +156,7 @@ TEST(TemporaryFiles, SweepTakesWhatAKilledRunLeftAndNothingElse)
         stays.insert(1, ".~dorvane.bbbbbbbb.tmp");
     }
 
-    EXPECT_EQ(DocumentLocks::sweep(dir.path()), 3);
+    EXPECT_EQ(planner::locks::sweep(dir.path()), 3);
     EXPECT_EQ(held, folder.filePath("temp33333333.pic"));
     QStringList left = folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     left.sort();

@@ -72,7 +72,7 @@ private:
 };
 
 // The names of the files in `folder`, hidden ones included, sorted; all but
-// the lock file of document names, which stays for good (DocumentLocks).
+// the lock file of document names, which stays for good (DocumentLocks.h).
 QStringList filesIn(const QString& folder);
 
 // Runs the generator on `week` and keeps the planner it saved as `path`;
