@@ -406,7 +406,7 @@ Exit-Status: 0 erledigt; 1 ungültige Argumente; 2 Kalender nicht lesbar;
     </message>
 </context>
 <context>
-    <name>desktop::PrintJob</name>
+    <name>output::PrintJob</name>
     <message>
         <source>The print server %1 does not answer.</source>
         <translation>Der Druckserver %1 antwortet nicht.</translation>
@@ -717,7 +717,7 @@ Exit-Status: 0 erledigt; 1 ungültige Argumente; 2 Kalender nicht lesbar;
     </message>
 </context>
 <context>
-    <name>output::PictureCopy</name>
+    <name>windowoutput::PictureCopy</name>
     <message>
         <source>There is not enough memory for the picture.</source>
         <translation>Für das Bild ist nicht genügend Arbeitsspeicher vorhanden.</translation>

@@ -405,7 +405,7 @@ calendario; 3 no se pudo escribir un archivo o no se pudo imprimir el trabajo.
     </message>
 </context>
 <context>
-    <name>desktop::PrintJob</name>
+    <name>output::PrintJob</name>
     <message>
         <source>The print server %1 does not answer.</source>
         <translation>El servidor de impresión %1 no responde.</translation>
@@ -716,7 +716,7 @@ calendario; 3 no se pudo escribir un archivo o no se pudo imprimir el trabajo.
     </message>
 </context>
 <context>
-    <name>output::PictureCopy</name>
+    <name>windowoutput::PictureCopy</name>
     <message>
         <source>There is not enough memory for the picture.</source>
         <translation>No hay memoria suficiente para la imagen.</translation>

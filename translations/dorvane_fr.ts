@@ -405,7 +405,7 @@ pu être lu ; 3 un fichier n&apos;a pas pu être écrit ou la tâche imprimée.
     </message>
 </context>
 <context>
-    <name>desktop::PrintJob</name>
+    <name>output::PrintJob</name>
     <message>
         <source>The print server %1 does not answer.</source>
         <translation>Le serveur d&apos;impression %1 ne répond pas.</translation>
@@ -716,7 +716,7 @@ pu être lu ; 3 un fichier n&apos;a pas pu être écrit ou la tâche imprimée.
     </message>
 </context>
 <context>
-    <name>output::PictureCopy</name>
+    <name>windowoutput::PictureCopy</name>
     <message>
         <source>There is not enough memory for the picture.</source>
         <translation>La mémoire est insuffisante pour l&apos;image.</translation>

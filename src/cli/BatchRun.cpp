@@ -13,7 +13,7 @@
 #include "platform/MessageBoxes.h"
 #include "output/OutputFile.h"
 #include "output/PdfExport.h"
-#include "output/PlannerPrinter.h"
+#include "output/PrinterQueue.h"
 #include "word/Document.h"
 #include "word/DocumentPages.h"
 
@@ -83,7 +83,7 @@ QByteArray documentBytes(word::Document& document)
         ~Removal()
         {
             QFile::remove(path);
-            DocumentLocks::release(path);
+            planner::locks::release(path);
         }
     } removal{path};
     document.SaveAs(path);
@@ -135,11 +135,12 @@ ExitStatus runBatch(const BatchRequest& request, QTextStream& summary)
     QTextStream saying(&said);
     try {
         const calendar::CalendarFile file = calendar::CalendarFile::read(request.source);
+        // The whole span is worked out at once, each week laid out from it.
+        const std::vector<std::vector<calendar::Appointment>> appointments =
+            calendar::appointmentsOfWeeks(file, request.firstMonday, request.weeks);
         for (int i = 0; i < request.weeks; ++i) {
             const QDate monday = request.firstMonday.addDays(7 * i);
-            const calendar::WeekLayout layout = calendar::layOutWeek(
-                monday, calendar::appointmentsBetween(file, QDateTime(monday, QTime(0, 0)),
-                                                      QDateTime(monday.addDays(7), QTime(0, 0))));
+            const calendar::WeekLayout layout = calendar::layOutWeek(monday, appointments[std::size_t(i)]);
             const QString title = request.title.isEmpty() ? calendar::weekTitle(monday, QLocale()) : request.title;
             weeks.push_back(calendar::weekOf(layout, title));
             if (!request.quiet) {

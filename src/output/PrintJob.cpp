@@ -1,21 +1,27 @@
-#include "PrintJob.h"
+#include "output/PrintJob.h"
 
 #include "errors/UserError.h"
+#include "files/AtomicFileWriter.h"
+#include "output/PdfExport.h"
+#include "word/DocumentPages.h"
 
 #include <cups/cups.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QMetaObject>
+#include <QRandomGenerator>
 
 #include <chrono>
 #include <future>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
-namespace desktop {
+namespace output {
 namespace {
 
 // Runs `work` on a thread of its own and handles this thread's events until
@@ -69,7 +75,7 @@ struct Connection {
 
 QString silentServer()
 {
-    return QCoreApplication::translate("desktop::PrintJob", "The print server %1 does not answer.")
+    return QCoreApplication::translate("output::PrintJob", "The print server %1 does not answer.")
         .arg(QString::fromUtf8(cupsServer()));
 }
 
@@ -100,7 +106,7 @@ int submitPrintJob(const PrintJob& job)
     });
     if (id == 0)
         throw errors::UserError(
-            QCoreApplication::translate("desktop::PrintJob", "The printer %1 did not take the job: %2")
+            QCoreApplication::translate("output::PrintJob", "The printer %1 did not take the job: %2")
                 .arg(job.printer, reason));
     return id;
 }
@@ -119,4 +125,40 @@ void checkCupsServerAnswers()
         throw errors::UserError(silent);
 }
 
-}  // namespace desktop
+QString defaultQueue()
+{
+    const auto [queue, silent] = awayFromTheWindows([]() -> std::pair<QString, bool> {
+        Connection connection;
+        if (!connection.http)
+            return {QString(), connection.silent};
+        QString name;
+        if (cups_dest_t* dest = cupsGetNamedDest(connection.http, nullptr, nullptr)) {
+            name = QString::fromUtf8(dest->name);
+            cupsFreeDests(1, dest);
+        }
+        return {name, connection.silent};
+    });
+    if (silent)
+        throw errors::UserError(silentServer());
+    return queue;
+}
+
+void submitPages(const word::DocumentPages& pages, const QString& queue, const QList<QPair<QString, QString>>& options)
+{
+    // The queue gets a finished PDF, which CUPS has read by the time it
+    // answers; the file goes away with this procedure. Written like every
+    // other file, whole or not at all, under a name nobody can guess.
+    const QString spool = QDir::tempPath() + QStringLiteral("/dorvane-print-") +
+                          QString::number(QRandomGenerator::system()->generate64(), 16) + QStringLiteral(".pdf");
+    const errors::Outcome written = files::AtomicFileWriter::write(spool, pdfBytes(pages));
+    if (!written)
+        throw errors::UserError(
+            QCoreApplication::translate("output::PlannerPrinter", "Cannot write a temporary file for printing: %1")
+                .arg(written.why()));
+    const std::unique_ptr<const QString, void (*)(const QString*)> removeSpool(&spool, [](const QString* path) {
+        QFile::remove(*path);
+    });
+    submitPrintJob({queue, spool, pages.title(), options});
+}
+
+}  // namespace output

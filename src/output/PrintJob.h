@@ -4,7 +4,14 @@
 #include <QPair>
 #include <QString>
 
-namespace desktop {
+namespace word {
+class DocumentPages;
+}
+
+namespace output {
+
+// Printing through CUPS, the Linux way (PrinterQueue.cpp, and the print
+// dialog's jobs in windowoutput/DialogPrinter.cpp). Not built for Windows.
 
 // A finished PDF handed to a CUPS queue. Qt's own CUPS print engine drops
 // the answer of the server, so a queue that refuses the job would go
@@ -42,4 +49,15 @@ int submitPrintJob(const PrintJob& job);
 // server at all (the dialog then offers printing to a file).
 void checkCupsServerAnswers();
 
-}  // namespace desktop
+// The queue CUPS prints to when none is named: the user's default
+// (lpoptions, $PRINTER or $LPDEST) or the server's. Empty when there is no
+// default or no server; throws errors::UserError "The print server <name>
+// does not answer." when it does not answer in time.
+QString defaultQueue();
+
+// Hands `pages` to `queue` as a finished PDF, one job with `options`.
+// Throws errors::UserError when the PDF cannot be written or the queue
+// refuses the job.
+void submitPages(const word::DocumentPages& pages, const QString& queue, const QList<QPair<QString, QString>>& options);
+
+}  // namespace output

@@ -1,9 +1,9 @@
 #include "preview/PreviewCommands.h"
 
-#include "platform/MessageBoxes.h"
 #include "output/PdfExport.h"
-#include "output/PictureCopy.h"
-#include "output/PlannerPrinter.h"
+#include "platform/MessageBoxes.h"
+#include "windowoutput/PictureCopy.h"
+#include "windowoutput/PlannerPrinter.h"
 
 #include <QAction>
 #include <QMenu>
@@ -17,11 +17,11 @@ PreviewCommands::PreviewCommands(QWidget* window, QWidget* picture, std::functio
     : QObject(window), m_documentPath(std::move(documentPath))
 {
     m_print = addCommand(window, tr("Print\u2026"), QStringLiteral("Ctrl+P"),
-                         tr("The planner could not be printed."), &output::printPlanner);
+                         tr("The planner could not be printed."), &windowoutput::printPlanner);
     m_export = addCommand(window, tr("Export as PDF\u2026"), QStringLiteral("Ctrl+E"),
                           tr("The planner could not be exported as PDF."), &output::exportAsPdf);
     m_copy = addCommand(window, tr("Copy Picture"), QStringLiteral("Ctrl+C"),
-                        tr("The picture could not be copied."), &output::copyPicture);
+                        tr("The picture could not be copied."), &windowoutput::copyPicture);
 
     m_menu = new QMenu(window);
     m_menu->addActions({m_print, m_export, m_copy});
@@ -40,7 +40,7 @@ QAction* PreviewCommands::addCommand(QWidget* window, const QString& text, const
     window->addAction(action);
     connect(action, &QAction::triggered, this, [this, failure, command] {
         // Printing waits for the printer with the window's events going on
-        // (see desktop/PrintJob.h): a command asked for meanwhile is not
+        // (see output/PrintJob.h): a command asked for meanwhile is not
         // started inside it.
         if (m_running)
             return;

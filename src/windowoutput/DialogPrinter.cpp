@@ -1,22 +1,14 @@
-#include "output/PrinterQueue.h"
+#include "windowoutput/DialogPrinter.h"
 
-#include "desktop/PrintJob.h"
-#include "errors/UserError.h"
-#include "files/AtomicFileWriter.h"
-#include "output/PdfExport.h"
+#include "output/PrintJob.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QList>
 #include <QPair>
 #include <QPrintEngine>
 #include <QPrinter>
-#include <QRandomGenerator>
 
-#include <memory>
 
-namespace output {
+namespace windowoutput {
 namespace {
 
 // Where Qt's CUPS dialog keeps the options of its job page, as name, value,
@@ -56,39 +48,13 @@ QList<QPair<QString, QString>> cupsOptions(const QPrinter& printer)
     return options;
 }
 
-// Hands `pages` to the CUPS queue `queue` as a finished PDF, one job with
-// `options`. Throws errors::UserError when the PDF cannot be written or
-// the queue refuses the job.
-void submitPages(const word::DocumentPages& pages, const QString& queue, const QList<QPair<QString, QString>>& options)
-{
-    // The queue gets a finished PDF, which CUPS has read by the time it
-    // answers; the file goes away with this procedure. Written like every
-    // other file, whole or not at all, under a name nobody can guess.
-    const QString spool = QDir::tempPath() + QStringLiteral("/dorvane-print-") +
-                          QString::number(QRandomGenerator::system()->generate64(), 16) + QStringLiteral(".pdf");
-    const errors::Outcome written = files::AtomicFileWriter::write(spool, pdfBytes(pages));
-    if (!written)
-        throw errors::UserError(
-            QCoreApplication::translate("output::PlannerPrinter", "Cannot write a temporary file for printing: %1")
-                .arg(written.why()));
-    const std::unique_ptr<const QString, void (*)(const QString*)> removeSpool(&spool, [](const QString* path) {
-        QFile::remove(*path);
-    });
-    desktop::submitPrintJob({queue, spool, pages.title(), options});
-}
-
 }  // namespace
 
-void checkPrintServer() { desktop::checkCupsServerAnswers(); }
+void checkPrintServer() { output::checkCupsServerAnswers(); }
 
 void sendToPrinter(const word::DocumentPages& pages, QPrinter& printer)
 {
-    submitPages(pages, printer.printerName(), cupsOptions(printer));
+    output::submitPages(pages, printer.printerName(), cupsOptions(printer));
 }
 
-void sendToPrinter(const word::DocumentPages& pages, const QString& printer)
-{
-    submitPages(pages, printer, {{QStringLiteral("media"), pages.pageLayout().pageSize().key()}});
-}
-
-}  // namespace output
+}  // namespace windowoutput

@@ -1,23 +1,22 @@
 #pragma once
 
-#include <QString>
+class QPrinter;
 
 namespace word {
 class DocumentPages;
 }
 
-class QPrinter;
+namespace windowoutput {
 
-namespace output {
-
-// How finished pages reach a printer, which differs by system. On Linux
-// (PrinterQueue.cpp) the pages go to a CUPS queue as one finished PDF, and
-// CUPS's answer is reported; on Windows (PrinterQueueWindows.cpp) they are
-// painted through Qt's Windows print engine onto the printer the user chose.
+// How the print dialog's choice reaches the printer, which differs by
+// system. On Linux (DialogPrinter.cpp) the pages go to the chosen CUPS queue
+// as one finished PDF with the dialog's job options, and CUPS's answer is
+// reported; on Windows (DialogPrinterWindows.cpp) they are painted through
+// Qt's Windows print engine onto the printer the user chose.
 
 // Makes sure that looking up printers cannot hold up the window: on Linux
 // asks the CUPS server first, away from the windows, and throws
-// std::runtime_error "The print server <name> does not answer." when it does
+// errors::UserError "The print server <name> does not answer." when it does
 // not answer in time. Returns at once where there is nothing to ask.
 void checkPrintServer();
 
@@ -26,7 +25,4 @@ void checkPrintServer();
 // Throws errors::UserError naming the reason when the printer refuses it.
 void sendToPrinter(const word::DocumentPages& pages, QPrinter& printer);
 
-// Prints `pages` as one job on the printer named `printer`, on the pages' paper.
-void sendToPrinter(const word::DocumentPages& pages, const QString& printer);
-
-}  // namespace output
+}  // namespace windowoutput

@@ -1,9 +1,9 @@
-#include "output/PictureCopy.h"
+#include "windowoutput/PictureCopy.h"
 
 #include "errors/UserError.h"
-#include "platform/SystemClipboard.h"
-#include "output/PictureVector.h"
 #include "output/PlannerPages.h"
+#include "platform/SystemClipboard.h"
+#include "windowoutput/PictureVector.h"
 
 #include <QCoreApplication>
 #include <QBuffer>
@@ -12,7 +12,7 @@
 
 #include <cmath>
 
-namespace output {
+namespace windowoutput {
 
 QImage pictureBitmap(const word::DocumentPages& pages, int dpi)
 {
@@ -22,7 +22,7 @@ QImage pictureBitmap(const word::DocumentPages& pages, int dpi)
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull())
         throw errors::UserError(
-            QCoreApplication::translate("output::PictureCopy", "There is not enough memory for the picture."));
+            QCoreApplication::translate("windowoutput::PictureCopy", "There is not enough memory for the picture."));
     const int dotsPerMeter = int(std::lround(dpi / 0.0254));
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
@@ -37,7 +37,7 @@ QImage pictureBitmap(const word::DocumentPages& pages, int dpi)
 
 void copyPicture(const QString& wordFile)
 {
-    const word::DocumentPages pages = readPlannerPages(wordFile);
+    const word::DocumentPages pages = output::readPlannerPages(wordFile);
     auto* data = new QMimeData;
     addVectorPicture(*data, pages);
     // Qt offers an image as PNG (and the other bitmap formats it writes).
@@ -45,4 +45,4 @@ void copyPicture(const QString& wordFile)
     platform::systemClipboard().setMimeData(data);
 }
 
-}  // namespace output
+}  // namespace windowoutput

@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QString>
 
-namespace output {
+namespace windowoutput {
 
 // "Copy Picture": puts the planner document at `wordFile` on the clipboard
 // as a bitmap at BitmapDpi (PNG, and the system's bitmap formats) and, where
@@ -19,4 +19,4 @@ inline constexpr int BitmapDpi = 192;
 // The picture as a bitmap at `dpi`.
 QImage pictureBitmap(const word::DocumentPages& pages, int dpi);
 
-}  // namespace output
+}  // namespace windowoutput

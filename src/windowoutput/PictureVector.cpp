@@ -1,11 +1,11 @@
-#include "output/PictureVector.h"
+#include "windowoutput/PictureVector.h"
 
 #include <QBuffer>
 #include <QMimeData>
 #include <QPainter>
 #include <QSvgGenerator>
 
-namespace output {
+namespace windowoutput {
 
 void addVectorPicture(QMimeData& data, const word::DocumentPages& pages)
 {
@@ -24,4 +24,4 @@ void addVectorPicture(QMimeData& data, const word::DocumentPages& pages)
     data.setData(QStringLiteral("image/svg+xml"), buffer.data());
 }
 
-}  // namespace output
+}  // namespace windowoutput

@@ -4,7 +4,7 @@
 
 class QMimeData;
 
-namespace output {
+namespace windowoutput {
 
 // The vector flavour of a copied picture, which differs by system. On Linux
 // (PictureVector.cpp) it is SVG (image/svg+xml), one SVG unit per pixel at
@@ -13,4 +13,4 @@ namespace output {
 // alone goes on the clipboard.
 void addVectorPicture(QMimeData& data, const word::DocumentPages& pages);
 
-}  // namespace output
+}  // namespace windowoutput

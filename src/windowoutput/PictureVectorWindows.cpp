@@ -1,8 +1,8 @@
-#include "output/PictureVector.h"
+#include "windowoutput/PictureVector.h"
 
-namespace output {
+namespace windowoutput {
 
 // No vector flavour on Windows: see PictureVector.h.
 void addVectorPicture(QMimeData&, const word::DocumentPages&) {}
 
-}  // namespace output
+}  // namespace windowoutput

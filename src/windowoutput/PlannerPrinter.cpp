@@ -1,25 +1,20 @@
-#include "output/PlannerPrinter.h"
+#include "windowoutput/PlannerPrinter.h"
 
 #include "errors/UserError.h"
 #include "output/PdfExport.h"
 #include "output/PlannerPages.h"
 #include "output/PrinterQueue.h"
 #include "platform/PrintDialogs.h"
+#include "windowoutput/DialogPrinter.h"
 
 #include <QCoreApplication>
 #include <QPrinter>
-#include <QPrinterInfo>
 
-namespace output {
-namespace {
-
-const char* const NoPrinter = QT_TRANSLATE_NOOP("output::PlannerPrinter", "No printer is set up on this computer.");
-
-}  // namespace
+namespace windowoutput {
 
 void printPlanner(const QString& wordFile)
 {
-    const word::DocumentPages pages = readPlannerPages(wordFile);
+    const word::DocumentPages pages = output::readPlannerPages(wordFile);
     // Qt's printer and its dialog look up the printers on this thread and
     // would wait for a server that never answers for as long as it keeps
     // silent: it is asked first, away from the windows.
@@ -32,21 +27,13 @@ void printPlanner(const QString& wordFile)
         return;
 
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-        writePdfFile(pages, printer.outputFileName());
+        output::writePdfFile(pages, printer.outputFileName());
         return;
     }
     // Without any queue Qt's printer falls back to a PDF writer with no file.
     if (printer.outputFormat() == QPrinter::PdfFormat || printer.printerName().isEmpty())
-        throw errors::UserError(QCoreApplication::translate("output::PlannerPrinter", NoPrinter));
+        throw errors::UserError(output::noPrinterMessage());
     sendToPrinter(pages, printer);
 }
 
-void printPages(const word::DocumentPages& pages, const QString& printer)
-{
-    const QString queue = printer.isEmpty() ? QPrinterInfo::defaultPrinterName() : printer;
-    if (queue.isEmpty())
-        throw errors::UserError(QCoreApplication::translate("output::PlannerPrinter", NoPrinter));
-    sendToPrinter(pages, queue);
-}
-
-}  // namespace output
+}  // namespace windowoutput

@@ -9,7 +9,7 @@
 #include "TestFiles.h"
 
 #include "preview/PreviewWindow.h"
-#include "output/PictureCopy.h"
+#include "windowoutput/PictureCopy.h"
 #include "preview/PreviewCommands.h"
 #include "word/render/DocumentLayout.h"
 #include "word/render/PageBreaks.h"
@@ -218,7 +218,7 @@ private slots:
 
         const QImage bitmap = qvariant_cast<QImage>(data->imageData());
         QCOMPARE(bitmap.size(), shown.size() * 2);
-        QCOMPARE(bitmap.dotsPerMeterX(), int(std::lround(output::BitmapDpi / 0.0254)));
+        QCOMPARE(bitmap.dotsPerMeterX(), int(std::lround(windowoutput::BitmapDpi / 0.0254)));
     }
 
     void overwriteAnsweredNoCancelYes()

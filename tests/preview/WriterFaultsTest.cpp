@@ -10,7 +10,7 @@
 #include "faultinject/FaultInject.h"
 #include "planner/TemporaryFiles.h"
 #include "output/PdfExport.h"
-#include "output/PlannerPrinter.h"
+#include "windowoutput/PlannerPrinter.h"
 #include "preview/PreviewWindow.h"
 #include "word/Word.h"
 
@@ -170,7 +170,7 @@ private slots:
             Outcome outcome;
             m_arm(m_k, m_error);
             try {
-                output::printPlanner(m_planner);
+                windowoutput::printPlanner(m_planner);
             } catch (const std::exception& error) {
                 outcome.message = QString::fromUtf8(error.what());
             }

@@ -8,8 +8,8 @@
 #include "WordTestSupport.h"
 
 #include "output/PdfExport.h"
-#include "output/PictureCopy.h"
 #include "output/PlannerPages.h"
+#include "windowoutput/PictureCopy.h"
 #include "word/render/DocumentLayout.h"
 
 #include <QCoreApplication>
@@ -169,7 +169,7 @@ TEST(Scripts, EveryWordOnceWhereLibreOfficePutsItAndEveryOutputAgrees)
     ASSERT_FALSE(page.isNull());
     const QImage preview1 = pictureAt(planner.picture, 1.0);
     const QImage preview2 = pictureAt(planner.picture, 2.0);
-    const QImage copy = output::pictureBitmap(pages, 192);
+    const QImage copy = windowoutput::pictureBitmap(pages, 192);
     const QPoint pageOffset(int(std::lround(model.page.leftTwips / 15.0)) - word::render::DocumentLayout::Border,
                             int(std::lround(model.page.topTwips / 15.0)) - word::render::DocumentLayout::Border);
     const std::vector<int>& columns = layout.tables.at(0).columnEdges;

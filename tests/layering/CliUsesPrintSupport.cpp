@@ -1,0 +1,3 @@
+// The command line prints by name, without Qt's printer and its dialogs.
+#include "cli/BatchRun.h"
+#include <QPrinter>
