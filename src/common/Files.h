@@ -17,7 +17,7 @@ bool fileExists(const QString& path);
 // never its target.
 void removeFile(const QString& path);
 
-// Deletes the file even when it is read-only. Throws std::runtime_error on failure.
+// Deletes the file even when it is read-only. Throws errors::UserError on failure.
 void forceDeleteFile(const QString& path);
 
 }  // namespace common

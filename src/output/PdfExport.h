@@ -13,20 +13,20 @@ namespace output {
 // "PDF (*.pdf)"; ".pdf" is added to a name without extension), asks before
 // overwriting as Save does, writes the planner document at `wordFile` as a
 // PDF and says "Done.". Cancelling the dialog or answering No writes
-// nothing. Throws std::runtime_error naming the reason when the PDF cannot
+// nothing. Throws errors::UserError naming the reason when the PDF cannot
 // be made or written; an existing file is then left as it was.
 void exportAsPdf(const QString& wordFile);
 
 // The pages as a PDF on `device`: one page of the document's paper each,
 // vector, fonts embedded, titled with the heading, Dorvane as creator.
-// Throws std::runtime_error when a page cannot be made.
+// Throws errors::UserError when a page cannot be made.
 void writePdf(const word::DocumentPages& pages, QIODevice& device);
 
 // The same as the bytes of a PDF file.
 QByteArray pdfBytes(const word::DocumentPages& pages);
 
 // The same into the file `target`, whole or not at all (OutputFile::write).
-// Throws std::runtime_error naming the file and the reason (folder not
+// Throws errors::UserError naming the file and the reason (folder not
 // writable, disk full, ...); `target` is then as it was.
 void writePdfFile(const word::DocumentPages& pages, const QString& target);
 

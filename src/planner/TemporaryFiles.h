@@ -17,7 +17,7 @@ public:
     // The temporary folder: TEMP when it is set and not empty; otherwise a folder
     // private to the user: the desktop session's runtime folder where there is
     // one, else "dorvane-<user id>" in the system temporary folder, created with
-    // owner-only permissions when missing. Throws std::runtime_error when that
+    // owner-only permissions when missing. Throws errors::UserError when that
     // folder is not an ordinary folder owned by the user.
     static QString folder();
 
@@ -29,14 +29,14 @@ public:
     // DocumentLocks.h) and creates the file exclusively, so an existing file or
     // link is never overwritten or followed. False when the name is taken (a
     // file exists, or another running instance holds the name); throws
-    // std::runtime_error when the file cannot be created at all.
+    // errors::UserError when the file cannot be created at all.
     static bool reserve(const QString& path);
 
     // Takes a fresh name for a picture file in `folder`: "temp", eight digits
     // 1 to 9, ".pic", created exclusively like a document's name, so that two
     // instances of the program sharing the folder never write or read each
     // other's picture. Returns the path of the (empty) file; throws
-    // std::runtime_error when no name can be taken.
+    // errors::UserError when no name can be taken.
     // `nextDigit` draws each digit (1 to 9).
     static QString reservePicture(const QString& folder, const std::function<int()>& nextDigit);
 

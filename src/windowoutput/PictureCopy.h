@@ -11,7 +11,7 @@ namespace windowoutput {
 // "Copy Picture": puts the planner document at `wordFile` on the clipboard
 // as a bitmap at BitmapDpi (PNG, and the system's bitmap formats) and, where
 // the system has one, as a vector picture (PictureVector.h). Throws
-// std::runtime_error when the document cannot be read.
+// errors::UserError when the document cannot be read.
 void copyPicture(const QString& wordFile);
 
 inline constexpr int BitmapDpi = 192;
