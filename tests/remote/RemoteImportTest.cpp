@@ -420,6 +420,7 @@ private slots:
         m_form->remoteTimeouts = {2'000, 1'000, 3'000};
         DialogScript script;
         QStringList offscreen;  // dialogs that did not fit on the screen
+        QString realmShown;
         const QSet<qint64> daemons = busAndKeyringDaemons();
         const QByteArray bus = qgetenv("DBUS_SESSION_BUS_ADDRESS");
         if (kind == NoSessionBus) {
@@ -432,8 +433,8 @@ private slots:
         if (kind == LongRealm) {
             script.then("Sign In", [&](QDialog* dialog) {
                 auto* signIn = static_cast<SignInDialog*>(dialog);
-                QVERIFY(signIn->serverLabel->text().contains(QStringLiteral("rrr") + QChar(0x2026) + "rrr"));
                 checkOnScreen(dialog, offscreen);
+                realmShown = signIn->serverLabel->text();
                 signIn->buttons->button(QDialogButtonBox::Cancel)->click();
             });
         }
@@ -467,6 +468,9 @@ private slots:
                      qPrintable(OpenAddressDialog::recentAddresses().join(' ')));
             break;
         case LongRealm:
+            // Cut in the middle, the realm's two ends still shown.
+            QVERIFY2(realmShown.contains(QRegularExpression(QStringLiteral("\"r{3,60}\u2026r{3,60}\""))),
+                     qPrintable(realmShown.left(200)));
             QCOMPARE(m_boxes->texts(), QStringList());
             break;
         case NoSessionBus:
