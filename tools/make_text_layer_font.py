@@ -30,7 +30,7 @@ empty = TTGlyphPen(None).glyph()
 builder.setupGlyf({name: empty for name in names})
 builder.setupHorizontalMetrics({name: (ADVANCE, 0) for name in names})
 builder.setupHorizontalHeader(ascent=800, descent=-200)
-builder.setupNameTable({"familyName": FAMILY, "styleName": "Regular"})
+builder.setupNameTable({"familyName": FAMILY, "styleName": "Regular", "psName": "DorvaneTextLayer-Regular"})
 # Installable embedding: a PDF may carry it.
 builder.setupOS2(sTypoAscender=800, sTypoDescender=-200, usWinAscent=800, usWinDescent=200, fsType=0)
 builder.setupPost(keepGlyphNames=False)
