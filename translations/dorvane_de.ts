@@ -586,6 +586,13 @@ Exit-Status: 0 erledigt; 1 ungültige Argumente; 2 Kalender nicht lesbar;
     </message>
 </context>
 <context>
+    <name>entry::RemoteDialogs</name>
+    <message>
+        <source>The password could not be remembered: %1.</source>
+        <translation>Das Passwort konnte nicht gespeichert werden: %1.</translation>
+    </message>
+</context>
+<context>
     <name>entry::SignInDialog</name>
     <message>
         <source>Sign In</source>
@@ -1015,6 +1022,41 @@ Möchten Sie trotzdem fortfahren?</translation>
         <source>The answer of %1 is larger than %2 MB, more than any calendar Dorvane reads.</source>
         <translation>Die Antwort von %1 ist größer als %2 MB; so große Kalender liest Dorvane nicht.</translation>
     </message>
+    <message>
+        <source>The server %1 sent too slowly: the answer did not come within %2 seconds.</source>
+        <translation>Der Server %1 hat zu langsam gesendet: Die Antwort kam nicht innerhalb von %2 Sekunden.</translation>
+    </message>
+    <message>
+        <source>The answer of %1 cannot be unpacked: unpacked, it is larger than %2 MB, more than any calendar Dorvane reads, or it is damaged.</source>
+        <translation>Die Antwort von %1 lässt sich nicht entpacken: Entpackt ist sie größer als %2 MB, mehr als jeder Kalender, den Dorvane liest, oder sie ist beschädigt.</translation>
+    </message>
+</context>
+<context>
+    <name>remote::KeyringSecret</name>
+    <message>
+        <source>no keyring can be reached, as this session has no desktop bus (D-Bus)</source>
+        <translation>kein Schlüsselbund ist erreichbar, da diese Sitzung keinen Desktop-Bus (D-Bus) hat</translation>
+    </message>
+    <message>
+        <source>no keyring is available on this computer</source>
+        <translation>auf diesem Computer ist kein Schlüsselbund vorhanden</translation>
+    </message>
+    <message>
+        <source>the keyring&apos;s own question was cancelled</source>
+        <translation>die Nachfrage des Schlüsselbunds wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>the keyring refused it</source>
+        <translation>der Schlüsselbund hat es abgelehnt</translation>
+    </message>
+    <message>
+        <source>the keyring failed</source>
+        <translation>der Schlüsselbund hat versagt</translation>
+    </message>
+    <message>
+        <source>it is longer than the Credential Manager keeps</source>
+        <translation>es ist länger, als die Anmeldeinformationsverwaltung speichert</translation>
+    </message>
 </context>
 <context>
     <name>remote::NetworkFailure</name>
@@ -1093,6 +1135,13 @@ Möchten Sie trotzdem fortfahren?</translation>
     <message>
         <source>The server %1 refused the request (%2).</source>
         <translation>Der Server %1 hat die Anfrage abgelehnt (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>remote::PasswordKeyring</name>
+    <message>
+        <source>the user name holds a line break</source>
+        <translation>der Benutzername enthält einen Zeilenumbruch</translation>
     </message>
 </context>
 <context>

@@ -585,6 +585,13 @@ calendario; 3 no se pudo escribir un archivo o no se pudo imprimir el trabajo.
     </message>
 </context>
 <context>
+    <name>entry::RemoteDialogs</name>
+    <message>
+        <source>The password could not be remembered: %1.</source>
+        <translation>No se pudo recordar la contraseña: %1.</translation>
+    </message>
+</context>
+<context>
     <name>entry::SignInDialog</name>
     <message>
         <source>Sign In</source>
@@ -1014,6 +1021,41 @@ Would you like to proceed anyway?</source>
         <source>The answer of %1 is larger than %2 MB, more than any calendar Dorvane reads.</source>
         <translation>La respuesta de %1 ocupa más de %2 MB, más que cualquier calendario que Dorvane lea.</translation>
     </message>
+    <message>
+        <source>The server %1 sent too slowly: the answer did not come within %2 seconds.</source>
+        <translation>El servidor %1 envió demasiado despacio: la respuesta no llegó en %2 segundos.</translation>
+    </message>
+    <message>
+        <source>The answer of %1 cannot be unpacked: unpacked, it is larger than %2 MB, more than any calendar Dorvane reads, or it is damaged.</source>
+        <translation>La respuesta de %1 no se puede descomprimir: descomprimida, supera los %2 MB, más que cualquier calendario que Dorvane lee, o está dañada.</translation>
+    </message>
+</context>
+<context>
+    <name>remote::KeyringSecret</name>
+    <message>
+        <source>no keyring can be reached, as this session has no desktop bus (D-Bus)</source>
+        <translation>no se puede llegar a ningún llavero, porque esta sesión no tiene bus de escritorio (D-Bus)</translation>
+    </message>
+    <message>
+        <source>no keyring is available on this computer</source>
+        <translation>no hay ningún llavero disponible en este equipo</translation>
+    </message>
+    <message>
+        <source>the keyring&apos;s own question was cancelled</source>
+        <translation>se canceló la pregunta del propio llavero</translation>
+    </message>
+    <message>
+        <source>the keyring refused it</source>
+        <translation>el llavero lo rechazó</translation>
+    </message>
+    <message>
+        <source>the keyring failed</source>
+        <translation>el llavero falló</translation>
+    </message>
+    <message>
+        <source>it is longer than the Credential Manager keeps</source>
+        <translation>es más largo de lo que guarda el Administrador de credenciales</translation>
+    </message>
 </context>
 <context>
     <name>remote::NetworkFailure</name>
@@ -1092,6 +1134,13 @@ Would you like to proceed anyway?</source>
     <message>
         <source>The server %1 refused the request (%2).</source>
         <translation>El servidor %1 rechazó la solicitud (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>remote::PasswordKeyring</name>
+    <message>
+        <source>the user name holds a line break</source>
+        <translation>el nombre de usuario contiene un salto de línea</translation>
     </message>
 </context>
 <context>

@@ -585,6 +585,13 @@ pu être lu ; 3 un fichier n&apos;a pas pu être écrit ou la tâche imprimée.
     </message>
 </context>
 <context>
+    <name>entry::RemoteDialogs</name>
+    <message>
+        <source>The password could not be remembered: %1.</source>
+        <translation>Le mot de passe n&apos;a pas pu être retenu : %1.</translation>
+    </message>
+</context>
+<context>
     <name>entry::SignInDialog</name>
     <message>
         <source>Sign In</source>
@@ -674,15 +681,15 @@ pu être lu ; 3 un fichier n&apos;a pas pu être écrit ou la tâche imprimée.
     </message>
     <message>
         <source>Windows reserves the name &quot;%1&quot; for a device</source>
-        <translation>Windows réserve le nom « %1 » à un périphérique</translation>
+        <translation>Windows réserve le nom «&#xa0;%1&#xa0;» à un périphérique</translation>
     </message>
     <message>
         <source>Windows does not allow the characters &lt; &gt; : &quot; | ? * in the name &quot;%1&quot;</source>
-        <translation>Windows n&apos;autorise pas les caractères &lt; &gt; : &quot; | ? * dans le nom « %1 »</translation>
+        <translation>Windows n&apos;autorise pas les caractères &lt; &gt; : &quot; | ? * dans le nom «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Windows does not allow a name that ends in a dot or a blank: &quot;%1&quot;</source>
-        <translation>Windows n&apos;autorise pas un nom qui se termine par un point ou une espace : « %1 »</translation>
+        <translation>Windows n&apos;autorise pas un nom qui se termine par un point ou une espace&#xa0;: «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -1014,6 +1021,41 @@ Voulez-vous continuer quand même&#xa0;?</translation>
         <source>The answer of %1 is larger than %2 MB, more than any calendar Dorvane reads.</source>
         <translation>La réponse de %1 dépasse %2&#xa0;Mo, au-delà de la taille de tout calendrier que Dorvane lit.</translation>
     </message>
+    <message>
+        <source>The server %1 sent too slowly: the answer did not come within %2 seconds.</source>
+        <translation>Le serveur %1 a envoyé trop lentement : la réponse n&apos;est pas arrivée en %2 secondes.</translation>
+    </message>
+    <message>
+        <source>The answer of %1 cannot be unpacked: unpacked, it is larger than %2 MB, more than any calendar Dorvane reads, or it is damaged.</source>
+        <translation>La réponse de %1 ne peut pas être décompressée : décompressée, elle dépasse %2 Mo, plus que tout calendrier que Dorvane lit, ou elle est endommagée.</translation>
+    </message>
+</context>
+<context>
+    <name>remote::KeyringSecret</name>
+    <message>
+        <source>no keyring can be reached, as this session has no desktop bus (D-Bus)</source>
+        <translation>aucun trousseau n&apos;est joignable, car cette session n&apos;a pas de bus de bureau (D-Bus)</translation>
+    </message>
+    <message>
+        <source>no keyring is available on this computer</source>
+        <translation>aucun trousseau n&apos;est disponible sur cet ordinateur</translation>
+    </message>
+    <message>
+        <source>the keyring&apos;s own question was cancelled</source>
+        <translation>la question du trousseau lui-même a été annulée</translation>
+    </message>
+    <message>
+        <source>the keyring refused it</source>
+        <translation>le trousseau l&apos;a refusé</translation>
+    </message>
+    <message>
+        <source>the keyring failed</source>
+        <translation>le trousseau a échoué</translation>
+    </message>
+    <message>
+        <source>it is longer than the Credential Manager keeps</source>
+        <translation>il est plus long que ce que garde le Gestionnaire d&apos;identification</translation>
+    </message>
 </context>
 <context>
     <name>remote::NetworkFailure</name>
@@ -1092,6 +1134,13 @@ Voulez-vous continuer quand même&#xa0;?</translation>
     <message>
         <source>The server %1 refused the request (%2).</source>
         <translation>Le serveur %1 a refusé la requête (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>remote::PasswordKeyring</name>
+    <message>
+        <source>the user name holds a line break</source>
+        <translation>le nom d&apos;utilisateur contient un saut de ligne</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "cli/CommandLine.h"
 #include "cli/CommandLineRun.h"
 #include "common/Language.h"
+#include "common/ProgramIdentity.h"
 #include "desktop/DesktopDefaults.h"
 #include "word/BuiltInEngine.h"
 
@@ -26,6 +27,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     // The desktop's message boxes, file dialogs and print dialog.
     desktop::useDesktopDefaults();
+    common::useProgramIdentity();
     QCoreApplication::setApplicationVersion(QStringLiteral(DORVANE_VERSION));
     // Ties both windows to the installed desktop entry, so that the desktop
     // groups them under the menu entry and shows its icon.

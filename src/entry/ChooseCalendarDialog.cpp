@@ -1,5 +1,7 @@
 #include "ChooseCalendarDialog.h"
 
+#include "entry/ScreenFit.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
@@ -12,7 +14,11 @@ ChooseCalendarDialog::ChooseCalendarDialog(const QStringList& names, QWidget* pa
 {
     setWindowTitle(tr("Choose Calendar"));
     list = new QListWidget(this);
-    list->addItems(names);
+    // Names are the server's: a long one is cut, the whole of it read out.
+    for (const QString& name : names) {
+        auto* item = new QListWidgetItem(fitServerText(name, *this), list);
+        item->setData(Qt::AccessibleTextRole, name);
+    }
     list->setCurrentRow(0);
     list->setAccessibleName(tr("Import the week from"));
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -27,6 +33,7 @@ ChooseCalendarDialog::ChooseCalendarDialog(const QStringList& names, QWidget* pa
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     // A double click, or Return where the style makes it activate the row.
     connect(list, &QListWidget::itemActivated, this, &QDialog::accept);
+    fitToScreen(*this);
     list->setFocus();
 }
 

@@ -1,5 +1,7 @@
 #include "OpenAddressDialog.h"
 
+#include "entry/ScreenFit.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -22,6 +24,8 @@ OpenAddressDialog::OpenAddressDialog(QWidget* parent) : QDialog(parent)
     addressBox->addItems(recentAddresses());
     addressBox->setCurrentIndex(addressBox->count() > 0 ? 0 : -1);
     addressBox->setMinimumContentsLength(48);
+    // As wide as 48 characters, however long a remembered address is.
+    addressBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     addressBox->lineEdit()->setPlaceholderText(QStringLiteral("https://"));
     addressBox->lineEdit()->selectAll();
 
@@ -43,6 +47,7 @@ OpenAddressDialog::OpenAddressDialog(QWidget* parent) : QDialog(parent)
 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    fitToScreen(*this);
     addressBox->setFocus();
 }
 

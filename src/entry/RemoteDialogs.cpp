@@ -3,6 +3,7 @@
 #include "entry/ChooseCalendarDialog.h"
 #include "entry/SignInDialog.h"
 #include "entry/TransferProgressDialog.h"
+#include "platform/MessageBoxes.h"
 
 namespace entry {
 
@@ -45,6 +46,11 @@ void RemoteDialogs::transferStarted(const QUrl& address, std::function<void()> c
 }
 
 void RemoteDialogs::transferProgress(qint64 bytesSoFar) { m_progress->setBytes(bytesSoFar); }
+
+void RemoteDialogs::passwordNotRemembered(const QString& reason)
+{
+    platform::showMessage(tr("The password could not be remembered: %1.").arg(reason));
+}
 
 void RemoteDialogs::transferEnded()
 {

@@ -14,7 +14,8 @@ class TransferProgressDialog;
 
 // The entry window's side of a conversation with a calendar server: the
 // "Sign In" and "Choose Calendar" dialogs, and the progress dialog that comes
-// up when a transfer takes longer than TransferProgressDialog::ShowAfterMs.
+// up when a transfer takes longer than TransferProgressDialog::ShowAfterMs,
+// and the message when the keyring did not take a password.
 // Dialogs are parented to `window`, which must outlive this.
 class RemoteDialogs final : public QObject, public remote::RemoteConversation {
     Q_OBJECT
@@ -27,6 +28,8 @@ public:
     void transferStarted(const QUrl& address, std::function<void()> cancel) override;
     void transferProgress(qint64 bytesSoFar) override;
     void transferEnded() override;
+    // A message box: "The password could not be remembered: <reason>."
+    void passwordNotRemembered(const QString& reason) override;
 
 private:
     QWidget* m_window;

@@ -1,5 +1,7 @@
 #include "SignInDialog.h"
 
+#include "entry/ScreenFit.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -13,13 +15,17 @@ namespace entry {
 SignInDialog::SignInDialog(const remote::SignInRequest& request, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(tr("Sign In"));
+    // The server names itself and its realm, and words its refusal: shown
+    // whole when short, cut in the middle when long.
+    const QString server = fitServerText(request.server, *this);
     serverLabel = new QLabel(request.realm.isEmpty()
-                                 ? tr("The server %1 asks you to sign in.").arg(request.server)
-                                 : tr("The server %1 asks you to sign in to \"%2\".").arg(request.server, request.realm),
+                                 ? tr("The server %1 asks you to sign in.").arg(server)
+                                 : tr("The server %1 asks you to sign in to \"%2\".")
+                                       .arg(server, fitServerText(request.realm, *this)),
                              this);
     serverLabel->setWordWrap(true);
     serverLabel->setTextFormat(Qt::PlainText);
-    refusalLabel = new QLabel(tr("The server refused the last attempt: %1").arg(request.refusal), this);
+    refusalLabel = new QLabel(tr("The server refused the last attempt: %1").arg(fitServerText(request.refusal, *this)), this);
     refusalLabel->setWordWrap(true);
     refusalLabel->setTextFormat(Qt::PlainText);
     refusalLabel->setVisible(!request.refusal.isEmpty());
@@ -52,6 +58,7 @@ SignInDialog::SignInDialog(const remote::SignInRequest& request, QWidget* parent
 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    fitToScreen(*this);
     if (request.userName.isEmpty())
         userEdit->setFocus();
     else

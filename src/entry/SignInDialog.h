@@ -12,7 +12,8 @@ class QLineEdit;
 namespace entry {
 
 // "Sign In": the user name and password a calendar server asks for. Names
-// the server and its realm, shows the server's refusal of the last attempt,
+// the server and its realm, shows the server's refusal of the last attempt
+// (each cut short when long, so that the dialog stays on the screen),
 // and warns when the password would travel unencrypted (plain http). OK is
 // the default button, so Return accepts. The password is read once through
 // credentials() and lives nowhere else.

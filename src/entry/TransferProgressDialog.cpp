@@ -1,5 +1,7 @@
 #include "TransferProgressDialog.h"
 
+#include "entry/ScreenFit.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLocale>
@@ -30,11 +32,12 @@ TransferProgressDialog::TransferProgressDialog(QWidget* parent) : QDialog(parent
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::rejected, this, &TransferProgressDialog::reject);
     setBytes(0);
+    fitToScreen(*this);
 }
 
 void TransferProgressDialog::setAddress(const QUrl& address)
 {
-    addressLabel->setText(tr("Reading %1").arg(address.toString(QUrl::RemoveUserInfo)));
+    addressLabel->setText(tr("Reading %1").arg(fitServerText(address.toString(QUrl::RemoveUserInfo), *this)));
 }
 
 void TransferProgressDialog::setBytes(qint64 bytes)

@@ -6,7 +6,6 @@
 #include "output/PlannerPages.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QPdfWriter>
 #include <QBuffer>
 
@@ -39,13 +38,11 @@ void writePdfFile(const word::DocumentPages& pages, const QString& target)
 
 void exportAsPdf(const QString& wordFile)
 {
-    QString chosen = platform::fileDialogs().saveFileName(
-        {QString(), QCoreApplication::translate("output::PdfExport", "Export as PDF"),
-         QCoreApplication::translate("output::PdfExport", "PDF (*.pdf)|*.pdf")});
+    const platform::SaveDialogRequest request{QString(), QCoreApplication::translate("output::PdfExport", "Export as PDF"),
+                                              QCoreApplication::translate("output::PdfExport", "PDF (*.pdf)|*.pdf")};
+    const QString chosen = platform::withFilterExtension(platform::fileDialogs().saveFileName(request), request.filter);
     if (chosen.isEmpty())
         return;
-    if (QFileInfo(chosen).suffix().isEmpty())
-        chosen += QStringLiteral(".pdf");
     if (!OutputFile::mayWrite(chosen))
         return;
     writePdfFile(readPlannerPages(wordFile), chosen);

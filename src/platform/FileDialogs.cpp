@@ -2,6 +2,7 @@
 
 #include "seam/Seam.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 namespace platform {
@@ -19,6 +20,17 @@ QString qtNameFilters(const QString& pipeFilter)
         filters << (description.contains(QLatin1Char('(')) ? description : description + " (" + pattern + ")");
     }
     return filters.join(QStringLiteral(";;"));
+}
+
+QString withFilterExtension(const QString& chosen, const QString& pipeFilter)
+{
+    const QString pattern = pipeFilter.section(QLatin1Char('|'), 1, 1).section(QLatin1Char(';'), 0, 0).trimmed();
+    if (chosen.isEmpty() || !pattern.startsWith(QLatin1String("*.")) || pattern.size() < 3)
+        return chosen;
+    const QString name = QFileInfo(chosen).fileName();
+    if (name.isEmpty() || name.contains(QLatin1Char('.')))
+        return chosen;
+    return chosen + pattern.mid(1);
 }
 
 }  // namespace platform

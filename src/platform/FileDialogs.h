@@ -35,4 +35,11 @@ FileDialogs& fileDialogs();
 // "Word Files (*.doc)|*.doc" -> "Word Files (*.doc)" (Qt takes patterns from the description).
 QString qtNameFilters(const QString& pipeFilter);
 
+// `chosen` with the extension of the filter it was chosen under ("*.doc" of
+// "Word Files (*.doc)|*.doc") when its name has none: "week" -> "week.doc",
+// while "week.docx" and "week." stay as typed. The save dialogs here offer
+// one filter each, so the first is the chosen one. An empty (cancelled) name
+// stays empty.
+QString withFilterExtension(const QString& chosen, const QString& pipeFilter);
+
 }  // namespace platform

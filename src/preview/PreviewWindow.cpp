@@ -302,7 +302,8 @@ void PreviewWindow::saveClicked()
     step(102, [&] { request.title = tr("Save File"); });
     step(104, [&] { request.filter = tr("Word Files (*.doc)|*.doc"); });
     step(106, [&] { returned = platform::fileDialogs().saveFileName(request); });
-    step(108, [&] { chosen = returned; });
+    // A name without an extension gets the filter's, as Export's does.
+    step(108, [&] { chosen = platform::withFilterExtension(returned, request.filter); });
 
     bool cancelled = true;
     bool yes = false;

@@ -116,8 +116,9 @@ HttpAnswer HttpSession::send(const HttpRequest& request)
             continue;
         }
         if (m_credentials && m_credentials->remember && attempt.credentialsOffered) {
-            m_keyring.store(m_credentialsOrigin, *m_credentials);
             m_credentials->remember = false;
+            if (const QString failure = m_keyring.store(m_credentialsOrigin, *m_credentials); !failure.isEmpty())
+                m_conversation.passwordNotRemembered(failure);
         }
 
         if (answer.status < 300 || answer.status >= 400 || answer.status == 304)
@@ -154,6 +155,10 @@ HttpAnswer HttpSession::sendOnce(const HttpRequest& request, Attempt& attempt)
     wire.setRawHeader("User-Agent", "Dorvane");
     // The system's certificate store, and no exceptions to it.
     wire.setSslConfiguration(QSslConfiguration::defaultConfiguration());
+    // A packed answer (gzip, deflate) is unpacked by Qt, which stops one that
+    // grows out of all proportion to what came over the wire: from our limit
+    // on, not from its own 10 MB, so that no calendar under the limit is refused.
+    wire.setDecompressedSafetyCheckThreshold(request.maxBytes);
 
     QNetworkReply* reply = request.body.isEmpty() && request.method == "GET"
                                ? m_manager.get(wire)
@@ -162,26 +167,42 @@ HttpAnswer HttpSession::sendOnce(const HttpRequest& request, Attempt& attempt)
     m_current = &attempt;
 
     QEventLoop loop;
+    // Connect, then stall: restarted by every sign of life. Overall: the
+    // whole answer, so that a trickle cannot hold the import for ever.
     QTimer timer;
+    QTimer overall;
     timer.setSingleShot(true);
+    overall.setSingleShot(true);
+    bool sent = false;       // the request went out
+    bool answering = false;  // and a piece of the answer came back
     auto endWith = [&](const QString& message) {
         attempt.timedOut = message;
         reply->abort();
     };
     connect(&timer, &QTimer::timeout, reply, [&] {
-        if (reply->property("sent").toBool())
-            endWith(tr("The server %1 stopped sending for %2 seconds.").arg(serverName(request.url)).arg(m_timeouts.stallMs / 1000.0));
+        const QString server = serverName(request.url);
+        if (answering)
+            endWith(tr("The server %1 stopped sending for %2 seconds.").arg(server).arg(m_timeouts.stallMs / 1000.0));
         else
-            endWith(tr("The server %1 did not answer within %2 seconds.").arg(serverName(request.url)).arg(m_timeouts.connectMs / 1000.0));
+            endWith(tr("The server %1 did not answer within %2 seconds.")
+                        .arg(server)
+                        .arg((sent ? m_timeouts.stallMs : m_timeouts.connectMs) / 1000.0));
+    });
+    connect(&overall, &QTimer::timeout, reply, [&] {
+        endWith(tr("The server %1 sent too slowly: the answer did not come within %2 seconds.")
+                    .arg(serverName(request.url))
+                    .arg(m_timeouts.totalMs / 1000.0));
     });
     timer.start(m_timeouts.connectMs);
-    auto stillAlive = [&] {
-        reply->setProperty("sent", true);
-        timer.start(m_timeouts.stallMs);
-    };
-    connect(reply, &QNetworkReply::requestSent, &loop, stillAlive);
+    overall.start(m_timeouts.totalMs);
+    auto stillAlive = [&] { timer.start(m_timeouts.stallMs); };
+    connect(reply, &QNetworkReply::requestSent, &loop, [&] {
+        sent = true;
+        stillAlive();
+    });
     connect(reply, &QNetworkReply::uploadProgress, &loop, [&](qint64, qint64) { timer.start(timer.interval()); });
     connect(reply, &QNetworkReply::metaDataChanged, &loop, [&] {
+        answering = true;
         stillAlive();
         const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
         if (length.isValid() && length.toLongLong() > attempt.maxBytes) {
@@ -190,6 +211,7 @@ HttpAnswer HttpSession::sendOnce(const HttpRequest& request, Attempt& attempt)
         }
     });
     connect(reply, &QNetworkReply::downloadProgress, &loop, [&](qint64 received, qint64) {
+        answering = true;
         stillAlive();
         if (received > attempt.maxBytes) {
             attempt.tooLarge = true;
@@ -208,6 +230,7 @@ HttpAnswer HttpSession::sendOnce(const HttpRequest& request, Attempt& attempt)
     if (!reply->isFinished())
         loop.exec();
     timer.stop();
+    overall.stop();
     m_conversation.transferEnded();
     m_current = nullptr;
 
@@ -224,6 +247,13 @@ HttpAnswer HttpSession::sendOnce(const HttpRequest& request, Attempt& attempt)
     answer.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (answer.status == 0)
         throw errors::UserError(networkFailure(request.url, reply->error(), attempt.sslErrors));
+    // What Qt reports when it gave up unpacking a successful answer: past
+    // the limit at a ratio no calendar has, or packed wrongly.
+    if (answer.status < 300 && reply->error() == QNetworkReply::UnknownContentError)
+        throw errors::UserError(tr("The answer of %1 cannot be unpacked: unpacked, it is larger than %2 MB, more than any "
+                                   "calendar Dorvane reads, or it is damaged.")
+                                    .arg(serverName(request.url))
+                                    .arg(attempt.maxBytes / (1024 * 1024)));
     answer.reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toByteArray();
     answer.url = request.url;
     answer.contentType = reply->header(QNetworkRequest::ContentTypeHeader).toByteArray().split(';').front().trimmed().toLower();

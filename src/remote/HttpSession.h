@@ -43,12 +43,14 @@ struct HttpAnswer {
 // send() follows at most MaxRedirects redirects and never one from https to
 // http; checks TLS against the system's certificate store and never passes a
 // bad certificate; uses the environment's proxy settings; ends a request that
-// does not connect within Timeouts::connectMs or stalls for Timeouts::stallMs,
-// and one whose answer grows beyond the request's maxBytes. A 401 is answered
+// does not connect within Timeouts::connectMs, stalls for Timeouts::stallMs or
+// takes longer than Timeouts::totalMs in all, and one whose answer, unpacked,
+// grows beyond the request's maxBytes. A 401 is answered
 // with the password in the keyring for that server, if there is one, and then
 // by asking the user (RemoteConversation::signIn) until the server accepts
 // or the user declines; an accepted password the user asked to remember goes
-// to the keyring. Credentials are kept in memory for this session only.
+// to the keyring, and where it cannot, RemoteConversation::passwordNotRemembered
+// says why. Credentials are kept in memory for this session only.
 //
 // Throws errors::UserError for failures of the network, TLS, the limits and a
 // declined sign-in; Cancelled when the user cancelled. Any other HTTP status

@@ -4,6 +4,10 @@
 // The text is stored as UTF-16, as the Credential Manager shows it.
 #include "KeyringSecret.h"
 
+#include "files/WindowsError.h"
+
+#include <QCoreApplication>
+
 #include <windows.h>
 
 #include <wincred.h>
@@ -29,19 +33,21 @@ std::optional<QString> readSecret(const QString& key)
     return text;
 }
 
-bool writeSecret(const QString& key, const QString& text)
+QString writeSecret(const QString& key, const QString& text)
 {
     std::wstring target = targetName(key);
     std::wstring blob = text.toStdWString();
     if (blob.size() * sizeof(wchar_t) > CRED_MAX_CREDENTIAL_BLOB_SIZE)
-        return false;
+        return QCoreApplication::translate("remote::KeyringSecret", "it is longer than the Credential Manager keeps");
     CREDENTIALW credential{};
     credential.Type = CRED_TYPE_GENERIC;
     credential.TargetName = target.data();
     credential.CredentialBlobSize = DWORD(blob.size() * sizeof(wchar_t));
     credential.CredentialBlob = reinterpret_cast<LPBYTE>(blob.data());
     credential.Persist = CRED_PERSIST_LOCAL_MACHINE;
-    return ::CredWriteW(&credential, 0);
+    if (!::CredWriteW(&credential, 0))
+        return files::describeWindowsError(::GetLastError());
+    return QString();
 }
 
 }  // namespace remote

@@ -2,6 +2,7 @@
 
 #include "KeyringSecret.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 namespace remote {
@@ -25,10 +26,10 @@ std::optional<Credentials> PasswordKeyring::read(const QString& origin)
     return Credentials{stored.left(split), stored.mid(split + 1), false};
 }
 
-bool PasswordKeyring::store(const QString& origin, const Credentials& credentials)
+QString PasswordKeyring::store(const QString& origin, const Credentials& credentials)
 {
     if (credentials.userName.contains(QLatin1Char('\n')))
-        return false;
+        return QCoreApplication::translate("remote::PasswordKeyring", "the user name holds a line break");
     return writeSecret(origin, credentials.userName + QLatin1Char('\n') + credentials.password);
 }
 

@@ -44,6 +44,10 @@ public:
     virtual void transferStarted(const QUrl& address, std::function<void()> cancel) = 0;
     virtual void transferProgress(qint64 bytesSoFar) = 0;
     virtual void transferEnded() = 0;
+
+    // A password the user asked to remember could not go into the keyring;
+    // `reason` ends the sentence. Said once for each sign-in.
+    virtual void passwordNotRemembered(const QString& reason) = 0;
 };
 
 }  // namespace remote

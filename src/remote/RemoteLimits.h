@@ -14,10 +14,13 @@ inline constexpr qint64 MaxDiscoveryBytes = 4 * 1024 * 1024;
 
 // How long a server may keep us waiting, in milliseconds. Connect: from the
 // request to the server having taken it (name lookup, connection, TLS).
-// Stall: between two pieces of the answer. Tests shorten them.
+// Stall: from the request having gone out to the answer's first piece, and
+// between two pieces of it. Total: for one request's whole answer, however
+// steadily it trickles in. Tests shorten them.
 struct Timeouts {
     int connectMs = 20'000;
     int stallMs = 30'000;
+    int totalMs = 120'000;
 };
 
 }  // namespace remote

@@ -1,6 +1,7 @@
 #include "common/AppTitle.h"
 #include "common/ClipboardRetry.h"
 #include "common/Files.h"
+#include "common/ProgramIdentity.h"
 #include "desktop/WindowColours.h"
 
 #include "ScriptedPlatform.h"
@@ -13,6 +14,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -122,6 +124,44 @@ TEST(resetBackColors, PaintsFramesAndLabelsButLeavesPictureAreasWhite)
 
     desktop::setButtonFaceColours(&window, true);
     EXPECT_EQ(picture->palette().color(QPalette::Window), face);
+}
+
+// The settings go under a folder named after Dorvane; those a Dorvane
+// without an organisation left under "Unknown Organization" come along once.
+TEST(useProgramIdentity, KeepsSettingsUnderDorvaneAndMovesTheOldOnesOnce)
+{
+    QTemporaryDir config;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
+    const QString organisation = QCoreApplication::organizationName();
+    const QString application = QCoreApplication::applicationName();
+    const QString domain = QCoreApplication::organizationDomain();
+    const QStringList recent{"https://cloud.example.org/", "webcal://example.com/week.ics"};
+    {
+        QCoreApplication::setApplicationName("dorvane");
+        QSettings old;  // as such a Dorvane kept them
+        old.setValue("calendar/recentAddresses", recent);
+        old.sync();
+        EXPECT_EQ(old.fileName(), config.filePath("Unknown Organization/dorvane.conf"));
+    }
+    common::useProgramIdentity();
+    QSettings settings;
+    EXPECT_EQ(settings.fileName(), config.filePath("Dorvane/dorvane.conf"));
+    EXPECT_EQ(settings.value("calendar/recentAddresses").toStringList(), recent);
+    EXPECT_FALSE(QFileInfo::exists(config.filePath("Unknown Organization")));
+
+    // Once: what the new place holds is not overwritten by a later old file.
+    settings.setValue("calendar/recentAddresses", QStringList{"https://new.example.org/"});
+    settings.sync();
+    {
+        QSettings old(QSettings::UserScope, "Unknown Organization", "dorvane");
+        old.setValue("calendar/recentAddresses", recent);
+    }
+    common::useProgramIdentity();
+    EXPECT_EQ(QSettings().value("calendar/recentAddresses").toStringList(), QStringList{"https://new.example.org/"});
+
+    QCoreApplication::setOrganizationName(organisation);
+    QCoreApplication::setOrganizationDomain(domain);
+    QCoreApplication::setApplicationName(application);
 }
 
 }  // namespace

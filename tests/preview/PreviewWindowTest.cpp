@@ -425,15 +425,26 @@ private slots:
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"dv1234.tmp"});
     }
 
-    void aNameWithoutExtensionIsUsedExactly()
+    // As Export adds ".pdf": the filter's extension, and only where the name has none.
+    void aNameWithoutExtensionGetsTheFiltersExtension()
     {
         ScriptedMessageBoxes boxes;
         ScriptedFileDialogs dialogs;
         ShownPreview shown(m_document);
+        QVERIFY(writeFile(m_dir->filePath("planner.doc"), "an older week"));
         dialogs.choose(m_dir->filePath("planner"));
+        boxes.answer(platform::Answer::No);  // the name with its extension is the one asked about
         shown.form.saveClicked();
-        QCOMPARE(readFile(m_dir->filePath("planner")), QByteArray("planner one"));
-        QVERIFY(!QFile::exists(m_dir->filePath("planner.doc")));
+        QCOMPARE(boxes.texts(),
+                 (QStringList{"Are you sure you wish to overwrite " + m_dir->filePath("planner.doc") + " ?", "Done."}));
+        QCOMPARE(readFile(m_dir->filePath("planner.doc")), QByteArray("an older week"));
+        QVERIFY(!QFile::exists(m_dir->filePath("planner")));
+
+        boxes.shown.clear();
+        dialogs.choose(m_dir->filePath("week.docx"));
+        shown.form.saveClicked();
+        QCOMPARE(readFile(m_dir->filePath("week.docx")), QByteArray("planner one"));
+        QVERIFY(!QFile::exists(m_dir->filePath("week.docx.doc")));
         QCOMPARE(boxes.texts(), QStringList{"Done."});
     }
 

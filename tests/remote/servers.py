@@ -8,10 +8,14 @@ holding two calendars filled by PUT with real calendar files, and web
 servers: one over HTTPS with a certificate of the test authority
 (DORVANE_TEST_PKI, see sandbox.sh), three over HTTPS whose certificates
 fail (signed by nobody trusted, expired, made out for another name), one
-over plain HTTP, and one that takes connections and never answers. Prints
+over plain HTTP, and one that takes connections and never answers. The
+web servers also play hostile ones: a realm of 3,000 characters, a gzip
+answer that unpacks to 40 MB, and one that sends a byte every 0.4 seconds,
+fast enough never to stall and slow enough never to end. Prints
 their ports as one JSON line, then serves until its standard input closes.
 """
 import base64
+import gzip
 import http.client
 import http.server
 import json
@@ -126,6 +130,19 @@ class Web(http.server.BaseHTTPRequestHandler):
                 self.send(302, headers=[("Location", f"http://127.0.0.1:{ports['http']}/week.ics")])
             elif path == "/page.html":
                 self.send(200, b"<html><body>Sign in to see your calendar</body></html>", "text/html")
+            elif path == "/realm.ics":
+                self.send(401, b"sign in", "text/plain",
+                          [("WWW-Authenticate", 'Basic realm="' + "r" * 3000 + '"')])
+            elif path == "/bomb.ics":
+                self.send(200, BOMB, headers=[("Content-Encoding", "gzip")])
+            elif path == "/drip.ics":
+                self.send_response(200)
+                self.send_header("Content-Type", "text/calendar")
+                self.end_headers()
+                for byte in (b"BEGIN:VCALENDAR\r\n" + b"X" * 50)[:50]:
+                    self.wfile.write(bytes([byte]))
+                    self.wfile.flush()
+                    time.sleep(0.4)
             elif path == "/forbidden.ics":
                 self.send(403, b"no", "text/plain")
             elif path == "/broken.ics":
@@ -187,6 +204,9 @@ def serve(certificate=None):
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server.server_address[1]
 
+
+# Small on the wire, 40 MB unpacked: twice what Dorvane reads.
+BOMB = gzip.compress(b"BEGIN:VCALENDAR\r\n" + b"\0" * (40 << 20), 6)
 
 radicale, radicale_port = start_radicale()
 try:

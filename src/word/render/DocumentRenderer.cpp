@@ -113,8 +113,13 @@ void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyph
         }
         if (textLayer) {
             painter.setPen(Qt::transparent);
-            for (const QGlyphRun& run : text.textLayer)
-                painter.drawGlyphRun(text.baseline, run);
+            for (const render::LayerWord& word : text.textLayer) {
+                painter.save();
+                painter.translate(text.baseline + QPointF(word.left, 0));
+                painter.scale(word.stretch, 1.0);
+                painter.drawGlyphRun(QPointF(0, 0), word.glyphs);
+                painter.restore();
+            }
             painter.setPen(Qt::black);
         }
     }

@@ -2,6 +2,7 @@
 
 #include "word/model/DocumentModel.h"
 #include "word/render/FontCatalog.h"
+#include "word/render/TextShaper.h"
 
 #include <QGlyphRun>
 #include <QList>
@@ -22,7 +23,7 @@ struct PlacedText {
     QString text;
     const RenderFont* font = nullptr;
     QList<QGlyphRun> glyphs;
-    QList<QGlyphRun> textLayer;  // see ShapedText::textLayer
+    QList<LayerWord> textLayer;  // see ShapedText::textLayer
 };
 
 // Lays one paragraph out into lines (left to right: right-to-left phrases

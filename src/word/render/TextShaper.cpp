@@ -2,6 +2,7 @@
 
 #include "word/model/Units.h"
 #include "word/render/FontCatalog.h"
+#include "word/render/TextLayerFont.h"
 
 #include <QSet>
 #include <QTextLayout>
@@ -23,11 +24,14 @@ QRawFont drawnSize(QRawFont raw)
     return raw;
 }
 
-// Each word's characters in the face drawing it, in visual order (as a
-// reader of PDFs expects them), spread evenly over the word's glyphs.
-QList<QGlyphRun> textLayer(QTextLayout& layout, const QString& text)
+// Each word's characters in the text layer's face (TextLayerFont.h), in
+// visual order (as a reader of PDFs expects them), stretched over the
+// word's glyphs. Characters that face lacks (beyond the Basic Multilingual
+// Plane) are left out; without the face, a word is written in the face
+// drawing it, and left out where that lacks one of its characters.
+QList<LayerWord> textLayer(QTextLayout& layout, const QString& text)
 {
-    QList<QGlyphRun> layer;
+    QList<LayerWord> layer;
     qsizetype from = 0;
     while (from < text.size()) {
         if (text.at(from).isSpace()) {
@@ -52,32 +56,39 @@ QList<QGlyphRun> textLayer(QTextLayout& layout, const QString& text)
         }
         if (drawn.isEmpty() || right <= left)
             continue;
-        const QRawFont raw = drawn.front().rawFont();
-        QList<quint32> glyphs = raw.glyphIndexesForString(word);
-        if (glyphs.contains(0u))
-            continue;  // a word in several faces: left out rather than shown wrong
+        QRawFont raw = textLayerFont(drawn.front().rawFont().pixelSize());
+        QList<quint32> glyphs;
+        if (raw.isValid()) {
+            glyphs = raw.glyphIndexesForString(word);
+            glyphs.removeAll(0u);
+        } else {
+            raw = drawn.front().rawFont();
+            glyphs = raw.glyphIndexesForString(word);
+            if (glyphs.contains(0u))
+                continue;  // a word in several faces: left out rather than shown wrong
+        }
+        if (glyphs.isEmpty())
+            continue;
         const QChar::Direction direction = word.at(0).direction();
         if (direction == QChar::DirR || direction == QChar::DirAL)
             std::reverse(glyphs.begin(), glyphs.end());
-        // Spread so that the last character ends where the word's glyphs do:
-        // a reader takes its extent from the characters' own advances.
+        // Side by side at their own advances, stretched to end where the
+        // word's glyphs do: a reader takes the characters' extent from their
+        // advances, and a gap between two would split the word.
         const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics);
-        double natural = 0;
-        for (qsizetype i = 0; i + 1 < advances.size(); ++i)
-            natural += advances[i].x();
-        const double last = advances.isEmpty() ? 0.0 : advances.back().x();
-        const double stretch = natural > 0 ? std::max(0.0, right - left - last) / natural : 1.0;
         QList<QPointF> positions;
-        double x = left;
+        double natural = 0;
         for (const QPointF& advance : advances) {
-            positions.push_back(QPointF(x / Magnification, 0));
-            x += advance.x() * stretch;
+            positions.push_back(QPointF(natural / Magnification, 0));
+            natural += advance.x();
         }
-        QGlyphRun run;
-        run.setRawFont(drawnSize(raw));
-        run.setGlyphIndexes(glyphs);
-        run.setPositions(positions);
-        layer.push_back(std::move(run));
+        LayerWord layerWord;
+        layerWord.glyphs.setRawFont(drawnSize(raw));
+        layerWord.glyphs.setGlyphIndexes(glyphs);
+        layerWord.glyphs.setPositions(positions);
+        layerWord.left = left / Magnification;
+        layerWord.stretch = natural > 0 ? (right - left) / natural : 1.0;
+        layer.push_back(std::move(layerWord));
     }
     return layer;
 }
@@ -141,12 +152,18 @@ ShapedText shapeText(const std::vector<ShapePiece>& pieces)
     const double baseline = line.ascent();
     shaped.width = line.naturalTextWidth() / Magnification;
     const QList<QGlyphRun> runs = line.glyphRuns();
+    // Whether a PDF reader gets the text back from the glyphs: each glyph is
+    // a face's own for a character of the text, and that character is the
+    // one the reader finds for it. A missing character's glyph 0, a joined
+    // or conjunct form, and a glyph its face shares with a lower character
+    // (日 and ⽇) do not read back.
     bool mapsBack = true;
+    QSet<char16_t> typed;
+    for (const QChar c : text)
+        typed.insert(c.unicode());
     for (const QGlyphRun& run : runs) {
-        const QList<quint32> indexes = run.rawFont().glyphIndexesForString(text);
-        const QSet<quint32> mapped(indexes.begin(), indexes.end());
         for (const quint32 glyph : run.glyphIndexes())
-            mapsBack = mapsBack && mapped.contains(glyph);
+            mapsBack = mapsBack && glyph != 0 && typed.contains(characterReadBack(run.rawFont(), glyph));
     }
     if (!mapsBack)
         shaped.textLayer = textLayer(layout, text);

@@ -18,6 +18,17 @@ struct ShapePiece {
     const RenderFont* font = nullptr;
 };
 
+// A word of a PDF's text layer: its characters' glyphs in the text layer's
+// face (TextLayerFont.h), placed at their own advances from the word's left
+// end, which lies `left` pixels from the stretch's left end on the baseline;
+// drawn `stretch` times as wide, they span the word's drawn glyphs exactly,
+// so that a PDF reader finds no gap between them.
+struct LayerWord {
+    QGlyphRun glyphs;
+    double left = 0;
+    double stretch = 1.0;
+};
+
 // Glyphs as they are drawn: runs in visual order, each glyph placed in
 // pixels at 96 dpi relative to the stretch's left end on the baseline, each
 // run's QRawFont at its pixel size on that device (so a device of any
@@ -27,11 +38,11 @@ struct ShapedText {
     double width = 0;  // pixels, trailing blanks included
     // Where some of the glyphs stand for no character of the face's
     // character map (a Devanagari conjunct, a joined Arabic letter), which
-    // is all a PDF writer can map glyphs back by: each word's characters in
-    // the face drawing it, in visual order, spread over the word's glyphs;
-    // for a PDF's text layer, drawn invisibly. Empty where the glyphs map
-    // back to the text.
-    QList<QGlyphRun> textLayer;
+    // is all a PDF writer can map glyphs back by, or where a glyph stands
+    // for a lower character too (日 and ⽇) or is missing: each word's
+    // characters, in visual order, over the word's glyphs; for a PDF's text
+    // layer, drawn invisibly. Empty where the glyphs map back to the text.
+    QList<LayerWord> textLayer;
 };
 
 // Text laid out the way Qt's own text engine lays it out: HarfBuzz shaping

@@ -226,3 +226,43 @@ TEST(Scripts, AHeadingOverSeveralPagesIsInTheTextLayerOnce)
 }
 
 }  // namespace
+
+namespace {
+
+// The PDF's text layer gives back what was typed, also where no installed
+// face has the characters (Thai, on a machine without a Thai font) and where
+// the face draws a character with a glyph it shares with a lower one
+// (Noto Sans CJK draws 日 with the glyph of the Kangxi radical ⽇).
+TEST(Scripts, TheTextLayerGivesBackWhatWasTyped)
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty() || QStandardPaths::findExecutable("fc-list").isEmpty())
+        GTEST_SKIP() << "pdftotext or fc-list not installed";
+    QByteArray fonts;
+    ASSERT_TRUE(runProgram("fc-list", {":lang=th", "family"}, 60000, &fonts));
+    const bool thaiFont = !fonts.trimmed().isEmpty();
+    ASSERT_TRUE(runProgram("fc-list", {":lang=ja", "family"}, 60000, &fonts));
+    if (!fonts.contains("Noto Sans CJK"))
+        GTEST_SKIP() << "fonts-noto-cjk not installed";
+    const QString thai = QStringLiteral("ประชุมทีมฝ่ายขายวันจันทร์");
+    const QString japanese = QStringLiteral("日本語テスト");
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    week::Week week;
+    week.title = QStringLiteral("March 3");
+    week.setEntry(0, 0, {week.times[0], QStringLiteral("1"), thai});
+    week.setEntry(0, 1, {week.times[1], QStringLiteral("2"), japanese});
+    plannertest::PlannerRun planner;
+    planner.generate(week);
+    ASSERT_TRUE(planner.boxes.errorReports().isEmpty()) << planner.boxes.errorReports().join('\n').toStdString();
+    const QString pdf = dir.filePath("typed.pdf");
+    output::writePdfFile(output::readPlannerPages(planner.documentPath), pdf);
+    QByteArray text;
+    ASSERT_TRUE(runProgram("pdftotext", {pdf, "-"}, 60000, &text)) << text.constData();
+    const QString read = QString::fromUtf8(text);
+    EXPECT_TRUE(read.contains(japanese)) << read.toStdString();
+    EXPECT_FALSE(read.contains(QChar(0x2F47))) << read.toStdString();  // ⽇
+    EXPECT_TRUE(read.contains(thai)) << (thaiFont ? "with a Thai font installed" : "with no Thai font installed");
+}
+
+}  // namespace
