@@ -138,10 +138,12 @@ ExitStatus runBatch(const BatchRequest& request, QTextStream& summary)
         for (int i = 0; i < request.weeks; ++i) {
             const QDate monday = request.firstMonday.addDays(7 * i);
             const calendar::WeekLayout layout = calendar::layOutWeek(
-                monday, calendar::appointmentsBetween(file, QDateTime(monday, QTime(0, 0)),
-                                                      QDateTime(monday.addDays(7), QTime(0, 0))));
+                monday,
+                calendar::appointmentsBetween(file, QDateTime(monday, QTime(0, 0)),
+                                              QDateTime(monday.addDays(7), QTime(0, 0))),
+                request.settings.hours);
             const QString title = request.title.isEmpty() ? calendar::weekTitle(monday, QLocale()) : request.title;
-            weeks.push_back(calendar::weekOf(layout, title));
+            weeks.push_back(calendar::weekOf(layout, title, request.settings.clock));
             if (!request.quiet) {
                 if (request.weeks > 1)
                     //: %1 is the title of the week, by default its Monday as the import writes it
@@ -167,7 +169,7 @@ ExitStatus runBatch(const BatchRequest& request, QTextStream& summary)
                 document = documentBytes(made);
             if (!request.pdfFile.isEmpty() || request.print)
                 pages = word::DocumentPages::of(made);
-        });
+        }, request.settings);
         if (!request.saveFile.isEmpty())
             put(request.saveFile, document, request.force);
         if (!request.pdfFile.isEmpty())
