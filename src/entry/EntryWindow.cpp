@@ -80,6 +80,7 @@ void fitWeek(week::Week& week, const planner::PlannerSettings& settings, EntryWi
         week.stores[page] = store || typed ? std::make_shared<const week::DayStore>(rows) : nullptr;
     }
     week.hours = settings.hours;
+    week.clock = settings.clock;
     week.times = labels;
 }
 

@@ -4,11 +4,11 @@ namespace week {
 
 Week::Week() : Week(ClassicHours, Clock::TwelveHour) {}
 
-Week::Week(const HourRange& range, Clock clock) : hours(range), times(hourLabels(range, clock)) {}
+Week::Week(const HourRange& range, Clock clock) : hours(range), clock(clock), times(hourLabels(range, clock)) {}
 
 void Week::setEntry(int page, int row, const EntryFields& fields)
 {
-    DayStore::Rows rows = (stores.at(page) ? *stores[page] : DayStore::blank(times)).rows();
+    DayStore::Rows rows = (stores.at(page) ? *stores[page] : DayStore::blank(hourLabels(hours, clock))).rows();
     rows.at(row) = fields;
     stores[page] = std::make_shared<const DayStore>(rows);
 }

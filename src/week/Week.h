@@ -19,12 +19,14 @@ public:
 
     QString title;
     std::array<std::shared_ptr<const DayStore>, DayPageCount> stores;
-    // The hours the pages show, and their texts, one for each row.
+    // The hours the pages show and the clock of their labels; the Time
+    // texts, one for each row (the labels, unless set otherwise).
     HourRange hours = ClassicHours;
+    Clock clock = Clock::TwelveHour;
     QStringList times;
 
     // Puts `fields` into row `row` of page `page`, making the page's store
-    // first (blank rows with the hour texts) when it has none.
+    // first (blank rows with the hours' labels) when it has none.
     void setEntry(int page, int row, const EntryFields& fields);
 
     QString weekTitle() const override { return title; }

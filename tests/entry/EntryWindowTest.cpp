@@ -641,7 +641,7 @@ private slots:
         form.setPlannerSettings(settings);
         QCOMPARE(int(form.numberBoxes.size()), 1);
         QVERIFY(!form.rowsScrollBar->isVisibleTo(&form));
-        QCOMPARE(form.dayStore(0)->entryLines(), QStringList{"9,,"});
+        QCOMPARE(form.dayStore(0)->entryLines(), QStringList{"9 am,,"});  // no noon: the half of the day is said
         QCOMPARE(form.keptEntry(0, 8)->number, QString("1"));
         QCOMPARE(form.keptEntry(0, 17)->name, QString("Late"));
         type(form.nameBoxes[0], "Call");
