@@ -136,14 +136,6 @@
         <translation>ganztägig, ohne Uhrzeit zum Eintragen</translation>
     </message>
     <message>
-        <source>starts before 8 o&apos;clock</source>
-        <translation>beginnt vor 8 Uhr</translation>
-    </message>
-    <message>
-        <source>starts at 6 o&apos;clock in the evening or later</source>
-        <translation>beginnt um 18 Uhr oder später</translation>
-    </message>
-    <message>
         <source>its row is full</source>
         <translation>die Zeile ist bereits voll</translation>
     </message>
@@ -162,6 +154,20 @@
     <message>
         <source>and %1 more</source>
         <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <source>starts before %1 o&apos;clock</source>
+        <extracomment>%1 is the first hour the day pages show, 0 to 23</extracomment>
+        <translation>beginnt vor %1 Uhr</translation>
+    </message>
+    <message>
+        <source>starts at 6 o&apos;clock in the evening or later</source>
+        <translation>beginnt um 18 Uhr oder später</translation>
+    </message>
+    <message>
+        <source>starts at %1 o&apos;clock or later</source>
+        <extracomment>%1 is the hour after the last one the day pages show, 1 to 23</extracomment>
+        <translation>beginnt um %1 Uhr oder später</translation>
     </message>
 </context>
 <context>
@@ -243,11 +249,6 @@
 <context>
     <name>cli::CommandLine</name>
     <message>
-        <source>Usage: dorvane --import SOURCE [--week DATE] [--weeks N] [--title TEXT] [--save FILE] [--pdf FILE] [--print [--printer NAME]] [--force] [--quiet]</source>
-        <extracomment>Option names (--import) and value names in capitals (SOURCE) are typed as they are</extracomment>
-        <translation>Aufruf: dorvane --import SOURCE [--week DATE] [--weeks N] [--title TEXT] [--save FILE] [--pdf FILE] [--print [--printer NAME]] [--force] [--quiet]</translation>
-    </message>
-    <message>
         <source>--%1 is given more than once.</source>
         <translation>--%1 ist mehrfach angegeben.</translation>
     </message>
@@ -288,6 +289,11 @@
         <translation>Weitere Informationen erhalten Sie mit &apos;dorvane --help&apos;.</translation>
     </message>
     <message>
+        <source>Usage: dorvane --import SOURCE [--week DATE] [--weeks N] [--title TEXT] [--save FILE] [--pdf FILE] [--print [--printer NAME]] [--force] [--quiet] [--hours A-B] [--clock 12|24] [--paper a4|letter|a5 [--landscape]]</source>
+        <extracomment>Option names (--import) and value names in capitals (SOURCE) are typed as they are</extracomment>
+        <translation>Aufruf: dorvane --import SOURCE [--week DATE] [--weeks N] [--title TEXT] [--save FILE] [--pdf FILE] [--print [--printer NAME]] [--force] [--quiet] [--hours A-B] [--clock 12|24] [--paper a4|letter|a5 [--landscape]]</translation>
+    </message>
+    <message>
         <source>
        dorvane [FILE]
 
@@ -309,6 +315,14 @@ and without a display.
                     system&apos;s default printer.
   --force           Replace output files that exist already.
   --quiet           Leave out the import summary.
+  --hours A-B       The hours of a day, from A to B (0 to 23), one row each.
+                    Default: 8-17.
+  --clock 12|24     Hour labels on the 12-hour or the 24-hour clock.
+                    Default: as the locale writes times.
+  --paper a4|letter|a5
+                    The paper. Default: Letter in the United States, A4
+                    elsewhere.
+  --landscape       The paper on its side.
   -h, --help        Show this help.
   -v, --version     Show the version.
 
@@ -342,6 +356,14 @@ ohne Fenster und ohne grafische Anzeige.
                     der Standarddrucker des Systems.
   --force           Ersetzt bereits vorhandene Ausgabedateien.
   --quiet           Lässt die Zusammenfassung des Imports weg.
+  --hours A-B       Die Stunden eines Tages, von A bis B (0 bis 23), je eine
+                    Zeile. Vorgabe: 8-17.
+  --clock 12|24     Stunden auf der 12- oder der 24-Stunden-Uhr.
+                    Vorgabe: wie das Gebietsschema Uhrzeiten schreibt.
+  --paper a4|letter|a5
+                    Das Papier. Vorgabe: Letter in den Vereinigten Staaten,
+                    sonst A4.
+  --landscape       Das Papier im Querformat.
   -h, --help        Zeigt diese Hilfe an.
   -v, --version     Zeigt die Version an.
 
@@ -354,6 +376,18 @@ Standardfehlerausgabe.
 Exit-Status: 0 erledigt; 1 ungültige Argumente; 2 Kalender nicht lesbar;
 3 Datei nicht schreibbar oder Druckauftrag nicht ausführbar.
 </translation>
+    </message>
+    <message>
+        <source>--hours &quot;%1&quot; is not a range of hours: give A-B, from 0 to 23, such as 7-19.</source>
+        <translation>--hours „%1“ ist kein Stundenbereich: A-B angeben, von 0 bis 23, etwa 7-19.</translation>
+    </message>
+    <message>
+        <source>--clock &quot;%1&quot; is not a clock: give 12 or 24.</source>
+        <translation>--clock „%1“ ist keine Uhr: 12 oder 24 angeben.</translation>
+    </message>
+    <message>
+        <source>--paper &quot;%1&quot; is not a paper: give a4, letter or a5.</source>
+        <translation>--paper „%1“ ist kein Papierformat: a4, letter oder a5 angeben.</translation>
     </message>
 </context>
 <context>
@@ -487,7 +521,7 @@ Exit-Status: 0 erledigt; 1 ungültige Argumente; 2 Kalender nicht lesbar;
     </message>
     <message>
         <source>%1, %2 o&apos;clock, %3</source>
-        <extracomment>Accessible name of an appointment box: %1 the day, %2 the hour (8 to 12, 1 to 5), %3 the column</extracomment>
+        <extracomment>Accessible name of an appointment box: %1 the day, %2 the hour (8 to 12, 1 to 5, or 0 to 23), %3 the column</extracomment>
         <translation>%1, %2 Uhr, %3</translation>
     </message>
     <message>
@@ -542,6 +576,21 @@ Exit-Status: 0 erledigt; 1 ungültige Argumente; 2 Kalender nicht lesbar;
         <source>The week already holds appointments. Replace them with those of the calendar?</source>
         <translation>Die Woche enthält bereits Termine. Sollen sie durch die Termine des Kalenders ersetzt werden?</translation>
     </message>
+    <message>
+        <source>Planner Settings…</source>
+        <extracomment>The entry window&apos;s context menu and Ctrl+,: opens the dialog &quot;Planner Settings&quot;</extracomment>
+        <translation>Planereinstellungen…</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <extracomment>Accessible name of an appointment box: %1 the day, %2 the hour with am or pm (&quot;1 pm&quot;), %3 the column</extracomment>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Week of %1</source>
+        <extracomment>Heads each week&apos;s part of the summary of an import of several weeks; %1 is the week&apos;s title</extracomment>
+        <translation>Woche vom %1</translation>
+    </message>
 </context>
 <context>
     <name>entry::ImportWeekDialog</name>
@@ -560,6 +609,11 @@ Exit-Status: 0 erledigt; 1 ungültige Argumente; 2 Kalender nicht lesbar;
     <message>
         <source>%1 to %2</source>
         <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>Weeks:</source>
+        <extracomment>Import Week: how many consecutive weeks to import, from the chosen one on</extracomment>
+        <translation>Wochen:</translation>
     </message>
 </context>
 <context>
@@ -590,6 +644,52 @@ Exit-Status: 0 erledigt; 1 ungültige Argumente; 2 Kalender nicht lesbar;
     <message>
         <source>The password could not be remembered: %1.</source>
         <translation>Das Passwort konnte nicht gespeichert werden: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>entry::PlannerSettingsDialog</name>
+    <message>
+        <source>Planner Settings</source>
+        <translation>Planereinstellungen</translation>
+    </message>
+    <message>
+        <source>First hour</source>
+        <translation>Erste Stunde</translation>
+    </message>
+    <message>
+        <source>Last hour</source>
+        <translation>Letzte Stunde</translation>
+    </message>
+    <message>
+        <source>12-hour</source>
+        <extracomment>The clock of the hour labels: &quot;1 pm&quot;</extracomment>
+        <translation>12 Stunden</translation>
+    </message>
+    <message>
+        <source>24-hour</source>
+        <extracomment>The clock of the hour labels: &quot;13&quot;</extracomment>
+        <translation>24 Stunden</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Querformat</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <extracomment>Between the first and the last hour: &quot;8:00 AM to 5:00 PM&quot;</extracomment>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Hours:</source>
+        <translation>Stunden:</translation>
+    </message>
+    <message>
+        <source>Clock:</source>
+        <translation>Uhr:</translation>
+    </message>
+    <message>
+        <source>Paper:</source>
+        <translation>Papier:</translation>
     </message>
 </context>
 <context>
@@ -785,6 +885,14 @@ Möchten Sie trotzdem fortfahren?</translation>
     <message>
         <source>Cannot load the picture %1.</source>
         <translation>Das Bild %1 kann nicht geladen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>planner::PlannerSettings</name>
+    <message>
+        <source>Letter</source>
+        <extracomment>The paper size of North America, 8.5 by 11 inches</extracomment>
+        <translation>Letter (US)</translation>
     </message>
 </context>
 <context>
@@ -1180,6 +1288,18 @@ Möchten Sie trotzdem fortfahren?</translation>
     <message>
         <source>No skin has been loaded</source>
         <translation>Es wurde kein Skin geladen</translation>
+    </message>
+</context>
+<context>
+    <name>week::HourRange</name>
+    <message>
+        <source>%1 am</source>
+        <translation>%1 am</translation>
+    </message>
+    <message>
+        <source>%1 pm</source>
+        <extracomment>An hour of the afternoon or evening on the 12-hour clock: &quot;12 pm&quot; (noon), &quot;6 pm&quot;</extracomment>
+        <translation>%1 pm</translation>
     </message>
 </context>
 <context>

@@ -136,14 +136,6 @@
         <translation>todo el día, sin hora en la que colocarla</translation>
     </message>
     <message>
-        <source>starts before 8 o&apos;clock</source>
-        <translation>empieza antes de las 8</translation>
-    </message>
-    <message>
-        <source>starts at 6 o&apos;clock in the evening or later</source>
-        <translation>empieza a las 6 de la tarde o más tarde</translation>
-    </message>
-    <message>
         <source>its row is full</source>
         <translation>su fila está llena</translation>
     </message>
@@ -162,6 +154,20 @@
     <message>
         <source>and %1 more</source>
         <translation>y %1 más</translation>
+    </message>
+    <message>
+        <source>starts before %1 o&apos;clock</source>
+        <extracomment>%1 is the first hour the day pages show, 0 to 23</extracomment>
+        <translation>empieza antes de las %1</translation>
+    </message>
+    <message>
+        <source>starts at 6 o&apos;clock in the evening or later</source>
+        <translation>empieza a las 6 de la tarde o más tarde</translation>
+    </message>
+    <message>
+        <source>starts at %1 o&apos;clock or later</source>
+        <extracomment>%1 is the hour after the last one the day pages show, 1 to 23</extracomment>
+        <translation>empieza a las %1 o más tarde</translation>
     </message>
 </context>
 <context>
@@ -243,11 +249,6 @@
 <context>
     <name>cli::CommandLine</name>
     <message>
-        <source>Usage: dorvane --import SOURCE [--week DATE] [--weeks N] [--title TEXT] [--save FILE] [--pdf FILE] [--print [--printer NAME]] [--force] [--quiet]</source>
-        <extracomment>Option names (--import) and value names in capitals (SOURCE) are typed as they are</extracomment>
-        <translation>Uso: dorvane --import SOURCE [--week DATE] [--weeks N] [--title TEXT] [--save FILE] [--pdf FILE] [--print [--printer NAME]] [--force] [--quiet]</translation>
-    </message>
-    <message>
         <source>--%1 is given more than once.</source>
         <translation>--%1 se indica más de una vez.</translation>
     </message>
@@ -288,6 +289,11 @@
         <translation>Pruebe &apos;dorvane --help&apos; para obtener más información.</translation>
     </message>
     <message>
+        <source>Usage: dorvane --import SOURCE [--week DATE] [--weeks N] [--title TEXT] [--save FILE] [--pdf FILE] [--print [--printer NAME]] [--force] [--quiet] [--hours A-B] [--clock 12|24] [--paper a4|letter|a5 [--landscape]]</source>
+        <extracomment>Option names (--import) and value names in capitals (SOURCE) are typed as they are</extracomment>
+        <translation>Uso: dorvane --import SOURCE [--week DATE] [--weeks N] [--title TEXT] [--save FILE] [--pdf FILE] [--print [--printer NAME]] [--force] [--quiet] [--hours A-B] [--clock 12|24] [--paper a4|letter|a5 [--landscape]]</translation>
+    </message>
+    <message>
         <source>
        dorvane [FILE]
 
@@ -309,6 +315,14 @@ and without a display.
                     system&apos;s default printer.
   --force           Replace output files that exist already.
   --quiet           Leave out the import summary.
+  --hours A-B       The hours of a day, from A to B (0 to 23), one row each.
+                    Default: 8-17.
+  --clock 12|24     Hour labels on the 12-hour or the 24-hour clock.
+                    Default: as the locale writes times.
+  --paper a4|letter|a5
+                    The paper. Default: Letter in the United States, A4
+                    elsewhere.
+  --landscape       The paper on its side.
   -h, --help        Show this help.
   -v, --version     Show the version.
 
@@ -342,6 +356,14 @@ ventana y sin pantalla.
                     impresora predeterminada del sistema.
   --force           Reemplaza los archivos de salida que ya existen.
   --quiet           Omite el resumen de la importación.
+  --hours A-B       Las horas de un día, de A a B (0 a 23), una fila cada
+                    una. Por omisión: 8-17.
+  --clock 12|24     Las horas en el reloj de 12 o de 24 horas.
+                    Por omisión: como el idioma escribe las horas.
+  --paper a4|letter|a5
+                    El papel. Por omisión: Letter en los Estados Unidos, A4
+                    en los demás países.
+  --landscape       El papel en horizontal.
   -h, --help        Muestra esta ayuda.
   -v, --version     Muestra la versión.
 
@@ -353,6 +375,18 @@ estándar cuando un FILE es -), y los errores, a la salida de error estándar.
 Código de salida: 0 terminado; 1 argumentos incorrectos; 2 no se pudo leer el
 calendario; 3 no se pudo escribir un archivo o no se pudo imprimir el trabajo.
 </translation>
+    </message>
+    <message>
+        <source>--hours &quot;%1&quot; is not a range of hours: give A-B, from 0 to 23, such as 7-19.</source>
+        <translation>--hours «%1» no es un intervalo de horas: indique A-B, de 0 a 23, por ejemplo 7-19.</translation>
+    </message>
+    <message>
+        <source>--clock &quot;%1&quot; is not a clock: give 12 or 24.</source>
+        <translation>--clock «%1» no es un reloj: indique 12 o 24.</translation>
+    </message>
+    <message>
+        <source>--paper &quot;%1&quot; is not a paper: give a4, letter or a5.</source>
+        <translation>--paper «%1» no es un tamaño de papel: indique a4, letter o a5.</translation>
     </message>
 </context>
 <context>
@@ -486,7 +520,7 @@ calendario; 3 no se pudo escribir un archivo o no se pudo imprimir el trabajo.
     </message>
     <message>
         <source>%1, %2 o&apos;clock, %3</source>
-        <extracomment>Accessible name of an appointment box: %1 the day, %2 the hour (8 to 12, 1 to 5), %3 the column</extracomment>
+        <extracomment>Accessible name of an appointment box: %1 the day, %2 the hour (8 to 12, 1 to 5, or 0 to 23), %3 the column</extracomment>
         <translation>%1, hora %2, %3</translation>
     </message>
     <message>
@@ -541,6 +575,21 @@ calendario; 3 no se pudo escribir un archivo o no se pudo imprimir el trabajo.
         <source>The week already holds appointments. Replace them with those of the calendar?</source>
         <translation>La semana ya contiene citas. ¿Desea sustituirlas por las del calendario?</translation>
     </message>
+    <message>
+        <source>Planner Settings…</source>
+        <extracomment>The entry window&apos;s context menu and Ctrl+,: opens the dialog &quot;Planner Settings&quot;</extracomment>
+        <translation>Ajustes del planificador…</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <extracomment>Accessible name of an appointment box: %1 the day, %2 the hour with am or pm (&quot;1 pm&quot;), %3 the column</extracomment>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Week of %1</source>
+        <extracomment>Heads each week&apos;s part of the summary of an import of several weeks; %1 is the week&apos;s title</extracomment>
+        <translation>Semana del %1</translation>
+    </message>
 </context>
 <context>
     <name>entry::ImportWeekDialog</name>
@@ -559,6 +608,11 @@ calendario; 3 no se pudo escribir un archivo o no se pudo imprimir el trabajo.
     <message>
         <source>%1 to %2</source>
         <translation>Del %1 al %2</translation>
+    </message>
+    <message>
+        <source>Weeks:</source>
+        <extracomment>Import Week: how many consecutive weeks to import, from the chosen one on</extracomment>
+        <translation>Semanas:</translation>
     </message>
 </context>
 <context>
@@ -589,6 +643,52 @@ calendario; 3 no se pudo escribir un archivo o no se pudo imprimir el trabajo.
     <message>
         <source>The password could not be remembered: %1.</source>
         <translation>No se pudo recordar la contraseña: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>entry::PlannerSettingsDialog</name>
+    <message>
+        <source>Planner Settings</source>
+        <translation>Ajustes del planificador</translation>
+    </message>
+    <message>
+        <source>First hour</source>
+        <translation>Primera hora</translation>
+    </message>
+    <message>
+        <source>Last hour</source>
+        <translation>Última hora</translation>
+    </message>
+    <message>
+        <source>12-hour</source>
+        <extracomment>The clock of the hour labels: &quot;1 pm&quot;</extracomment>
+        <translation>12 horas</translation>
+    </message>
+    <message>
+        <source>24-hour</source>
+        <extracomment>The clock of the hour labels: &quot;13&quot;</extracomment>
+        <translation>24 horas</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <extracomment>Between the first and the last hour: &quot;8:00 AM to 5:00 PM&quot;</extracomment>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>Hours:</source>
+        <translation>Horas:</translation>
+    </message>
+    <message>
+        <source>Clock:</source>
+        <translation>Reloj:</translation>
+    </message>
+    <message>
+        <source>Paper:</source>
+        <translation>Papel:</translation>
     </message>
 </context>
 <context>
@@ -784,6 +884,14 @@ Would you like to proceed anyway?</source>
     <message>
         <source>Cannot load the picture %1.</source>
         <translation>No se puede cargar la imagen %1.</translation>
+    </message>
+</context>
+<context>
+    <name>planner::PlannerSettings</name>
+    <message>
+        <source>Letter</source>
+        <extracomment>The paper size of North America, 8.5 by 11 inches</extracomment>
+        <translation>Carta</translation>
     </message>
 </context>
 <context>
@@ -1179,6 +1287,18 @@ Would you like to proceed anyway?</source>
     <message>
         <source>No skin has been loaded</source>
         <translation>No se ha cargado ninguna máscara</translation>
+    </message>
+</context>
+<context>
+    <name>week::HourRange</name>
+    <message>
+        <source>%1 am</source>
+        <translation>%1 am</translation>
+    </message>
+    <message>
+        <source>%1 pm</source>
+        <extracomment>An hour of the afternoon or evening on the 12-hour clock: &quot;12 pm&quot; (noon), &quot;6 pm&quot;</extracomment>
+        <translation>%1 pm</translation>
     </message>
 </context>
 <context>

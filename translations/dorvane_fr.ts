@@ -136,14 +136,6 @@
         <translation>toute la journée, sans heure où le placer</translation>
     </message>
     <message>
-        <source>starts before 8 o&apos;clock</source>
-        <translation>commence avant 8&#xa0;h</translation>
-    </message>
-    <message>
-        <source>starts at 6 o&apos;clock in the evening or later</source>
-        <translation>commence à 18&#xa0;h ou plus tard</translation>
-    </message>
-    <message>
         <source>its row is full</source>
         <translation>sa ligne est pleine</translation>
     </message>
@@ -162,6 +154,20 @@
     <message>
         <source>and %1 more</source>
         <translation>et %1 autres</translation>
+    </message>
+    <message>
+        <source>starts before %1 o&apos;clock</source>
+        <extracomment>%1 is the first hour the day pages show, 0 to 23</extracomment>
+        <translation>commence avant %1&#xa0;h</translation>
+    </message>
+    <message>
+        <source>starts at 6 o&apos;clock in the evening or later</source>
+        <translation>commence à 18&#xa0;h ou plus tard</translation>
+    </message>
+    <message>
+        <source>starts at %1 o&apos;clock or later</source>
+        <extracomment>%1 is the hour after the last one the day pages show, 1 to 23</extracomment>
+        <translation>commence à %1&#xa0;h ou plus tard</translation>
     </message>
 </context>
 <context>
@@ -243,11 +249,6 @@
 <context>
     <name>cli::CommandLine</name>
     <message>
-        <source>Usage: dorvane --import SOURCE [--week DATE] [--weeks N] [--title TEXT] [--save FILE] [--pdf FILE] [--print [--printer NAME]] [--force] [--quiet]</source>
-        <extracomment>Option names (--import) and value names in capitals (SOURCE) are typed as they are</extracomment>
-        <translation>Usage : dorvane --import SOURCE [--week DATE] [--weeks N] [--title TEXT] [--save FILE] [--pdf FILE] [--print [--printer NAME]] [--force] [--quiet]</translation>
-    </message>
-    <message>
         <source>--%1 is given more than once.</source>
         <translation>--%1 est indiqué plus d&apos;une fois.</translation>
     </message>
@@ -288,6 +289,11 @@
         <translation>Essayez &apos;dorvane --help&apos; pour plus d&apos;informations.</translation>
     </message>
     <message>
+        <source>Usage: dorvane --import SOURCE [--week DATE] [--weeks N] [--title TEXT] [--save FILE] [--pdf FILE] [--print [--printer NAME]] [--force] [--quiet] [--hours A-B] [--clock 12|24] [--paper a4|letter|a5 [--landscape]]</source>
+        <extracomment>Option names (--import) and value names in capitals (SOURCE) are typed as they are</extracomment>
+        <translation>Usage : dorvane --import SOURCE [--week DATE] [--weeks N] [--title TEXT] [--save FILE] [--pdf FILE] [--print [--printer NAME]] [--force] [--quiet] [--hours A-B] [--clock 12|24] [--paper a4|letter|a5 [--landscape]]</translation>
+    </message>
+    <message>
         <source>
        dorvane [FILE]
 
@@ -309,6 +315,14 @@ and without a display.
                     system&apos;s default printer.
   --force           Replace output files that exist already.
   --quiet           Leave out the import summary.
+  --hours A-B       The hours of a day, from A to B (0 to 23), one row each.
+                    Default: 8-17.
+  --clock 12|24     Hour labels on the 12-hour or the 24-hour clock.
+                    Default: as the locale writes times.
+  --paper a4|letter|a5
+                    The paper. Default: Letter in the United States, A4
+                    elsewhere.
+  --landscape       The paper on its side.
   -h, --help        Show this help.
   -v, --version     Show the version.
 
@@ -342,6 +356,14 @@ fenêtre ni affichage.
                     l&apos;imprimante par défaut du système.
   --force           Remplace les fichiers de sortie qui existent déjà.
   --quiet           Omet le résumé de l&apos;importation.
+  --hours A-B       Les heures d’une journée, de A à B (0 à 23), une ligne
+                    chacune. Par défaut : 8-17.
+  --clock 12|24     Les heures sur 12 ou sur 24 heures.
+                    Par défaut : comme la langue écrit les heures.
+  --paper a4|letter|a5
+                    Le papier. Par défaut : Letter aux États-Unis, A4
+                    ailleurs.
+  --landscape       Le papier en paysage.
   -h, --help        Affiche cette aide.
   -v, --version     Affiche la version.
 
@@ -353,6 +375,18 @@ standard quand un FILE est -), les erreurs sur la sortie d&apos;erreur standard.
 Code de sortie : 0 terminé ; 1 arguments incorrects ; 2 le calendrier n&apos;a pas
 pu être lu ; 3 un fichier n&apos;a pas pu être écrit ou la tâche imprimée.
 </translation>
+    </message>
+    <message>
+        <source>--hours &quot;%1&quot; is not a range of hours: give A-B, from 0 to 23, such as 7-19.</source>
+        <translation>--hours «&#xa0;%1&#xa0;» n’est pas une plage d’heures&#xa0;: indiquez A-B, de 0 à 23, par exemple 7-19.</translation>
+    </message>
+    <message>
+        <source>--clock &quot;%1&quot; is not a clock: give 12 or 24.</source>
+        <translation>--clock «&#xa0;%1&#xa0;» n’est pas une horloge&#xa0;: indiquez 12 ou 24.</translation>
+    </message>
+    <message>
+        <source>--paper &quot;%1&quot; is not a paper: give a4, letter or a5.</source>
+        <translation>--paper «&#xa0;%1&#xa0;» n’est pas un format de papier&#xa0;: indiquez a4, letter ou a5.</translation>
     </message>
 </context>
 <context>
@@ -486,7 +520,7 @@ pu être lu ; 3 un fichier n&apos;a pas pu être écrit ou la tâche imprimée.
     </message>
     <message>
         <source>%1, %2 o&apos;clock, %3</source>
-        <extracomment>Accessible name of an appointment box: %1 the day, %2 the hour (8 to 12, 1 to 5), %3 the column</extracomment>
+        <extracomment>Accessible name of an appointment box: %1 the day, %2 the hour (8 to 12, 1 to 5, or 0 to 23), %3 the column</extracomment>
         <translation>%1, %2&#xa0;h, %3</translation>
     </message>
     <message>
@@ -541,6 +575,21 @@ pu être lu ; 3 un fichier n&apos;a pas pu être écrit ou la tâche imprimée.
         <source>The week already holds appointments. Replace them with those of the calendar?</source>
         <translation>La semaine contient déjà des rendez-vous. Voulez-vous les remplacer par ceux du calendrier&#xa0;?</translation>
     </message>
+    <message>
+        <source>Planner Settings…</source>
+        <extracomment>The entry window&apos;s context menu and Ctrl+,: opens the dialog &quot;Planner Settings&quot;</extracomment>
+        <translation>Réglages du planning…</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <extracomment>Accessible name of an appointment box: %1 the day, %2 the hour with am or pm (&quot;1 pm&quot;), %3 the column</extracomment>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Week of %1</source>
+        <extracomment>Heads each week&apos;s part of the summary of an import of several weeks; %1 is the week&apos;s title</extracomment>
+        <translation>Semaine du %1</translation>
+    </message>
 </context>
 <context>
     <name>entry::ImportWeekDialog</name>
@@ -559,6 +608,11 @@ pu être lu ; 3 un fichier n&apos;a pas pu être écrit ou la tâche imprimée.
     <message>
         <source>%1 to %2</source>
         <translation>du %1 au %2</translation>
+    </message>
+    <message>
+        <source>Weeks:</source>
+        <extracomment>Import Week: how many consecutive weeks to import, from the chosen one on</extracomment>
+        <translation>Semaines&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -589,6 +643,52 @@ pu être lu ; 3 un fichier n&apos;a pas pu être écrit ou la tâche imprimée.
     <message>
         <source>The password could not be remembered: %1.</source>
         <translation>Le mot de passe n&apos;a pas pu être retenu : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>entry::PlannerSettingsDialog</name>
+    <message>
+        <source>Planner Settings</source>
+        <translation>Réglages du planning</translation>
+    </message>
+    <message>
+        <source>First hour</source>
+        <translation>Première heure</translation>
+    </message>
+    <message>
+        <source>Last hour</source>
+        <translation>Dernière heure</translation>
+    </message>
+    <message>
+        <source>12-hour</source>
+        <extracomment>The clock of the hour labels: &quot;1 pm&quot;</extracomment>
+        <translation>12 heures</translation>
+    </message>
+    <message>
+        <source>24-hour</source>
+        <extracomment>The clock of the hour labels: &quot;13&quot;</extracomment>
+        <translation>24 heures</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Paysage</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <extracomment>Between the first and the last hour: &quot;8:00 AM to 5:00 PM&quot;</extracomment>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>Hours:</source>
+        <translation>Heures&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Clock:</source>
+        <translation>Horloge&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Paper:</source>
+        <translation>Papier&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -784,6 +884,14 @@ Voulez-vous continuer quand même&#xa0;?</translation>
     <message>
         <source>Cannot load the picture %1.</source>
         <translation>Impossible de charger l&apos;image %1.</translation>
+    </message>
+</context>
+<context>
+    <name>planner::PlannerSettings</name>
+    <message>
+        <source>Letter</source>
+        <extracomment>The paper size of North America, 8.5 by 11 inches</extracomment>
+        <translation>Lettre US</translation>
     </message>
 </context>
 <context>
@@ -1179,6 +1287,18 @@ Voulez-vous continuer quand même&#xa0;?</translation>
     <message>
         <source>No skin has been loaded</source>
         <translation>Aucune apparence n&apos;a été chargée</translation>
+    </message>
+</context>
+<context>
+    <name>week::HourRange</name>
+    <message>
+        <source>%1 am</source>
+        <translation>%1 am</translation>
+    </message>
+    <message>
+        <source>%1 pm</source>
+        <extracomment>An hour of the afternoon or evening on the 12-hour clock: &quot;12 pm&quot; (noon), &quot;6 pm&quot;</extracomment>
+        <translation>%1 pm</translation>
     </message>
 </context>
 <context>

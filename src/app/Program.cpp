@@ -40,6 +40,16 @@ Program::Program(planner::PlannerGenerator::DigitSource digits)
 {
     word::PictureSinkSeam::install([](const QPicture& picture) { platform::clipboard().setPicture(picture); });
     m_entryWindow.generatePlanner = [this] { m_generator.generatePlanner(); };
+    // The planner follows the window's settings and the weeks its import brought.
+    m_entryWindow.plannerSettingsChanged = [this](const planner::PlannerSettings& settings) {
+        m_generator.setSettings(settings);
+    };
+    m_generator.followingWeeks = [this] {
+        std::vector<const week::WeekSource*> weeks;
+        for (const week::Week& week : m_entryWindow.followingWeeks())
+            weeks.push_back(&week);
+        return weeks;
+    };
     m_entryWindow.checkWordPresence = [] { planner::checkWordInstalled(); };
 }
 
@@ -54,6 +64,8 @@ void Program::start()
         // reports the folder when it needs one.
     }
     endOnTerminationSignals();
+    // The settings of the last run, before the window shows its rows.
+    m_entryWindow.setPlannerSettings(planner::PlannerSettings::load());
     m_entryWindow.load();
 
     // Both windows open centred on the screen the program starts on.

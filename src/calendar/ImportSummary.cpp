@@ -6,15 +6,21 @@
 namespace calendar {
 namespace {
 
-QString reasonText(const NotPlaced& entry)
+// The hours are named as numbers of the 24-hour clock: "8 o'clock", "18 o'clock".
+QString reasonText(const NotPlaced& entry, const week::HourRange& hours)
 {
     switch (entry.reason) {
     case NotPlacedReason::AllDay:
         return QCoreApplication::translate("calendar::ImportSummary", "all day, no hour to place it at");
     case NotPlacedReason::BeforeRows:
-        return QCoreApplication::translate("calendar::ImportSummary", "starts before 8 o'clock");
+        //: %1 is the first hour the day pages show, 0 to 23
+        return QCoreApplication::translate("calendar::ImportSummary", "starts before %1 o'clock").arg(hours.first);
     case NotPlacedReason::AfterRows:
-        return QCoreApplication::translate("calendar::ImportSummary", "starts at 6 o'clock in the evening or later");
+        // The day pages' own hours keep their words.
+        if (hours.last + 1 == 18)
+            return QCoreApplication::translate("calendar::ImportSummary", "starts at 6 o'clock in the evening or later");
+        //: %1 is the hour after the last one the day pages show, 1 to 23
+        return QCoreApplication::translate("calendar::ImportSummary", "starts at %1 o'clock or later").arg(hours.last + 1);
     case NotPlacedReason::RowFull: return QCoreApplication::translate("calendar::ImportSummary", "its row is full");
     case NotPlacedReason::LeftOut: return entry.appointment.problem;
     }
@@ -53,7 +59,7 @@ QString importSummary(const WeekLayout& week, const QLocale& locale)
                 when += QLatin1Char(' ') + locale.toString(a.time, QLocale::ShortFormat);
             when += QLatin1String("  ");
         }
-        text += QStringLiteral("\n%1%2: %3").arg(when, a.name, reasonText(entry));
+        text += QStringLiteral("\n%1%2: %3").arg(when, a.name, reasonText(entry, week.hours));
     }
     if (int(week.notPlaced.size()) > listed)
         text += QLatin1Char('\n') + QCoreApplication::translate("calendar::ImportSummary", "and %1 more")

@@ -8,11 +8,15 @@ namespace calendar {
 
 QDate mondayOf(const QDate& day) { return day.addDays(1 - day.dayOfWeek()); }
 
-WeekLayout layOutWeek(const QDate& monday, const std::vector<Appointment>& appointments)
+WeekLayout layOutWeek(const QDate& monday, const std::vector<Appointment>& appointments, const week::HourRange& hours)
 {
-    constexpr int FirstHour = 8;
     WeekLayout week;
     week.monday = monday;
+    week.hours = hours;
+    for (PageTexts& page : week.pages) {
+        page.numbers.resize(std::size_t(hours.count()));
+        page.names.resize(std::size_t(hours.count()));
+    }
     std::array<int, week::DayPageCount> numbered{};
     for (const Appointment& appointment : appointments) {
         if (!appointment.problem.isEmpty()) {
@@ -23,7 +27,7 @@ WeekLayout layOutWeek(const QDate& monday, const std::vector<Appointment>& appoi
         if (day < 0 || day > 6)
             continue;
         const int page = std::min<int>(int(day), week::DayPageCount - 1);
-        const int row = appointment.time.hour() - FirstHour;
+        const int row = appointment.time.hour() - hours.first;
         auto refuse = [&](NotPlacedReason reason) { week.notPlaced.push_back({appointment, reason}); };
         if (appointment.allDay) {
             refuse(NotPlacedReason::AllDay);
@@ -33,7 +37,7 @@ WeekLayout layOutWeek(const QDate& monday, const std::vector<Appointment>& appoi
             refuse(NotPlacedReason::BeforeRows);
             continue;
         }
-        if (row >= week::RowCount) {
+        if (row >= hours.count()) {
             refuse(NotPlacedReason::AfterRows);
             continue;
         }
@@ -59,14 +63,14 @@ WeekLayout layOutWeek(const QDate& monday, const std::vector<Appointment>& appoi
     return week;
 }
 
-week::Week weekOf(const WeekLayout& layout, const QString& title)
+week::Week weekOf(const WeekLayout& layout, const QString& title, week::Clock clock)
 {
-    week::Week week;
+    week::Week week(layout.hours, clock);
     week.title = title;
     for (int page = 0; page < week::DayPageCount; ++page) {
-        week::DayStore::Rows rows;
-        for (int row = 0; row < week::RowCount; ++row)
-            rows[row] = {week::defaultHourText(row), layout.pages[page].numbers[row], layout.pages[page].names[row]};
+        week::DayStore::Rows rows(std::size_t(week.rowCount()));
+        for (int row = 0; row < week.rowCount(); ++row)
+            rows[row] = {week.times[row], layout.pages[page].numbers[row], layout.pages[page].names[row]};
         week.stores[page] = std::make_shared<const week::DayStore>(rows);
     }
     return week;

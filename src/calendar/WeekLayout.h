@@ -2,6 +2,7 @@
 
 #include "Occurrences.h"
 #include "week/DayStore.h"
+#include "week/HourRange.h"
 #include "week/Week.h"
 
 #include <QDate>
@@ -11,14 +12,17 @@
 
 namespace calendar {
 
+// The most consecutive weeks one import or one planner takes.
+inline constexpr int MaxWeeks = 53;
+
 // The Monday of the week (Monday to Sunday) that holds `day`.
 QDate mondayOf(const QDate& day);
 
 // Why an appointment of the week found no row.
 enum class NotPlacedReason {
     AllDay,       // all-day events have no hour
-    BeforeRows,   // starts before 8 o'clock
-    AfterRows,    // starts at 18 o'clock or later
+    BeforeRows,   // starts before the first hour of the range
+    AfterRows,    // starts after the last hour of the range
     RowFull,      // the names already in its row reach MaxRowLength
     LeftOut,      // the event cannot be read or worked out: Appointment::problem says why
 };
@@ -28,15 +32,17 @@ struct NotPlaced {
     NotPlacedReason reason;
 };
 
-// The Number and Name texts of the ten rows of one day page (hours 8 to 17).
+// The Number and Name texts of the rows of one day page, one per hour of
+// the range.
 struct PageTexts {
-    std::array<QString, week::RowCount> numbers;
-    std::array<QString, week::RowCount> names;
+    std::vector<QString> numbers;
+    std::vector<QString> names;
 };
 
 // One week of appointments laid out on the six day pages.
 struct WeekLayout {
     QDate monday;
+    week::HourRange hours;
     std::array<PageTexts, week::DayPageCount> pages;
     int placed = 0;
     std::vector<NotPlaced> notPlaced;  // in order of start, the events left out last
@@ -45,15 +51,16 @@ struct WeekLayout {
 // Places `appointments` (ordered by start, then name, as appointmentsBetween
 // gives them) on the pages of the week beginning `monday`: the page of the start
 // day (Saturday and Sunday share the last, their names beginning "Sat " and
-// "Sun "), the row of the start hour. Each page numbers its appointments 1, 2,
+// "Sun "), the row of the start hour among `hours`. Each page numbers its appointments 1, 2,
 // 3 ... in that order; appointments of one hour share the row, numbers joined
 // with ", " and names with "; ". Appointments outside the week are ignored,
 // but events left out (with a problem) are listed in notPlaced whatever their date.
-WeekLayout layOutWeek(const QDate& monday, const std::vector<Appointment>& appointments);
+WeekLayout layOutWeek(const QDate& monday, const std::vector<Appointment>& appointments,
+                      const week::HourRange& hours = week::ClassicHours);
 
 // The week an import fills in: `title`, and on every day page a store of
-// the Number and Name texts `layout` placed beside the hour texts. The entry
-// window's import and the command line both take their week from here.
-week::Week weekOf(const WeekLayout& layout, const QString& title);
+// the Number and Name texts `layout` placed beside the hour texts of `clock`.
+// The entry window's import and the command line both take their week from here.
+week::Week weekOf(const WeekLayout& layout, const QString& title, week::Clock clock = week::Clock::TwelveHour);
 
 }  // namespace calendar

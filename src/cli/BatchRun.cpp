@@ -140,9 +140,10 @@ ExitStatus runBatch(const BatchRequest& request, QTextStream& summary)
             calendar::appointmentsOfWeeks(file, request.firstMonday, request.weeks);
         for (int i = 0; i < request.weeks; ++i) {
             const QDate monday = request.firstMonday.addDays(7 * i);
-            const calendar::WeekLayout layout = calendar::layOutWeek(monday, appointments[std::size_t(i)]);
+            const calendar::WeekLayout layout =
+                calendar::layOutWeek(monday, appointments[std::size_t(i)], request.settings.hours);
             const QString title = request.title.isEmpty() ? calendar::weekTitle(monday, QLocale()) : request.title;
-            weeks.push_back(calendar::weekOf(layout, title));
+            weeks.push_back(calendar::weekOf(layout, title, request.settings.clock));
             if (!request.quiet) {
                 if (request.weeks > 1)
                     //: %1 is the title of the week, by default its Monday as the import writes it
@@ -168,7 +169,7 @@ ExitStatus runBatch(const BatchRequest& request, QTextStream& summary)
                 document = documentBytes(made);
             if (!request.pdfFile.isEmpty() || request.print)
                 pages = word::DocumentPages::of(made);
-        });
+        }, request.settings);
         if (!request.saveFile.isEmpty())
             put(request.saveFile, document, request.force);
         if (!request.pdfFile.isEmpty())

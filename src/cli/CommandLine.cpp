@@ -15,7 +15,8 @@ QString usageLine()
     return QCoreApplication::translate(
         "cli::CommandLine",
         "Usage: dorvane --import SOURCE [--week DATE] [--weeks N] [--title TEXT] [--save FILE] "
-        "[--pdf FILE] [--print [--printer NAME]] [--force] [--quiet]");
+        "[--pdf FILE] [--print [--printer NAME]] [--force] [--quiet] [--hours A-B] [--clock 12|24] "
+        "[--paper a4|letter|a5 [--landscape]]");
 }
 
 QString helpText()
@@ -42,6 +43,14 @@ and without a display.
                     system's default printer.
   --force           Replace output files that exist already.
   --quiet           Leave out the import summary.
+  --hours A-B       The hours of a day, from A to B (0 to 23), one row each.
+                    Default: 8-17.
+  --clock 12|24     Hour labels on the 12-hour or the 24-hour clock.
+                    Default: as the locale writes times.
+  --paper a4|letter|a5
+                    The paper. Default: Letter in the United States, A4
+                    elsewhere.
+  --landscape       The paper on its side.
   -h, --help        Show this help.
   -v, --version     Show the version.
 
@@ -56,6 +65,40 @@ Exit status: 0 done; 1 bad arguments; 2 the calendar could not be read;
 }
 
 namespace {
+
+// --hours, --clock, --paper and --landscape into `settings`; the message of
+// the first bad value, or an empty string.
+QString readPlannerOptions(const QCommandLineParser& parser, planner::PlannerSettings& settings)
+{
+    using planner::PlannerSettings;
+    if (parser.isSet(QStringLiteral("hours"))) {
+        const QString value = parser.value(QStringLiteral("hours"));
+        const auto hours = PlannerSettings::parseHours(value);
+        if (!hours)
+            return QCoreApplication::translate(
+                       "cli::CommandLine", "--hours \"%1\" is not a range of hours: give A-B, from 0 to 23, such as 7-19.")
+                .arg(value);
+        settings.hours = *hours;
+    }
+    if (parser.isSet(QStringLiteral("clock"))) {
+        const QString value = parser.value(QStringLiteral("clock"));
+        const auto clock = PlannerSettings::parseClock(value);
+        if (!clock)
+            return QCoreApplication::translate("cli::CommandLine", "--clock \"%1\" is not a clock: give 12 or 24.").arg(value);
+        settings.clock = *clock;
+    }
+    if (parser.isSet(QStringLiteral("paper"))) {
+        const QString value = parser.value(QStringLiteral("paper"));
+        const auto paper = PlannerSettings::parsePaper(value);
+        if (!paper)
+            return QCoreApplication::translate("cli::CommandLine",
+                                               "--paper \"%1\" is not a paper: give a4, letter or a5.")
+                .arg(value);
+        settings.paper = *paper;
+    }
+    settings.landscape = parser.isSet(QStringLiteral("landscape"));
+    return {};
+}
 
 std::optional<QDate> dayOf(const QString& text, const QDate& today)
 {
@@ -87,6 +130,10 @@ CommandLine CommandLine::parse(const QStringList& arguments, const QDate& today,
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption showVersion(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOptions({import, week, weeks, title, save, pdf, print, printer, force, quiet, help, showVersion});
+    parser.addOptions({QCommandLineOption(QStringLiteral("hours"), {}, QStringLiteral("A-B")),
+                       QCommandLineOption(QStringLiteral("clock"), {}, QStringLiteral("12|24")),
+                       QCommandLineOption(QStringLiteral("paper"), {}, QStringLiteral("PAPER")),
+                       QCommandLineOption(QStringLiteral("landscape"))});
 
     CommandLine result;
     if (!parser.parse(arguments)) {
@@ -169,6 +216,10 @@ CommandLine CommandLine::parse(const QStringList& arguments, const QDate& today,
     if (request.saveFile.isEmpty() && request.pdfFile.isEmpty() && !request.print) {
         result.error = QCoreApplication::translate("cli::CommandLine",
                                                    "Nothing to make: give --save FILE, --pdf FILE or --print.");
+        return result;
+    }
+    if (const QString bad = readPlannerOptions(parser, request.settings); !bad.isEmpty()) {
+        result.error = bad;
         return result;
     }
     request.force = parser.isSet(force);

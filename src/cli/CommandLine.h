@@ -1,5 +1,8 @@
 #pragma once
 
+#include "calendar/WeekLayout.h"
+#include "planner/PlannerSettings.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -20,9 +23,13 @@ struct BatchRequest {
     QString printer;       // queue; empty: the system's default
     bool force = false;    // replace existing output files
     bool quiet = false;    // no import summary on standard output
+    // Hours, clock and paper: the defaults, but for what --hours, --clock,
+    // --paper and --landscape say. The window's remembered settings do not
+    // count, so that a run gives the same planner wherever it runs.
+    planner::PlannerSettings settings = planner::PlannerSettings::defaults();
 };
 
-inline constexpr int MaxWeeks = 53;
+inline constexpr int MaxWeeks = calendar::MaxWeeks;
 
 // Exit statuses of a command-line run.
 enum ExitStatus { Done = 0, BadArguments = 1, CalendarUnreadable = 2, NotWritten = 3 };

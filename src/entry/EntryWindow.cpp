@@ -1,6 +1,7 @@
 #include "EntryWindow.h"
 
 #include "entry/DayTabs.h"
+#include "entry/PlannerSettingsDialog.h"
 #include "week/SampleData.h"
 #include "common/ErrorReport.h"
 #include "common/AppTitle.h"
@@ -14,15 +15,19 @@
 #include "platform/ProgramEnvironment.h"
 #include "skin/ApplySkin.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTabBar>
 
+#include <algorithm>
 #include <cmath>
 
 namespace entry {
@@ -35,6 +40,49 @@ const char* const HelpLocation = "in Dorvane2021/08/31.Form1.PushButton2_Click "
 const char* const SampleLocation = "in Dorvane2021/08/31.Form1.PushButton3_Click ";
 const char* const LoadLocation = "in Dorvane2021/08/31.Form1.Form_Load ";
 const char* const QueryUnloadLocation = "in Dorvane2021/08/31.Form1.Form_QueryUnload ";
+
+// The rows in the panel, in twips: where the first begins, the step from
+// one to the next, and how many the panel shows.
+constexpr int FirstRowTop = 585;
+constexpr int RowStep = 405;
+constexpr int RowHeight = 375;
+constexpr int ShownRows = 10;
+
+// Gives `week` one row for each hour of `settings`, labelled on its clock:
+// what was typed at an hour the new range leaves out goes into `kept`, and
+// what `kept` holds for an hour of the new range comes back into its row.
+// A page without a store gets one only when something comes back to it.
+void fitWeek(week::Week& week, const planner::PlannerSettings& settings, EntryWindow::KeptHours& kept)
+{
+    const week::HourRange before = week.hours;
+    const QStringList labels = settings.hourLabels();
+    for (int page = 0; page < week::DayPageCount; ++page) {
+        std::map<int, week::EntryFields>& keptOfPage = kept[page];
+        const std::shared_ptr<const week::DayStore> store = week.stores[page];
+        if (store) {
+            for (int row = 0; row < store->rowCount(); ++row) {
+                const week::EntryFields& fields = store->entry(row);
+                if (!fields.number.isEmpty() || !fields.name.isEmpty())
+                    keptOfPage[before.hour(row)] = fields;
+            }
+        }
+        week::DayStore::Rows rows(std::size_t(settings.hours.count()));
+        bool typed = false;
+        for (int row = 0; row < settings.hours.count(); ++row) {
+            rows[row].time = labels[row];
+            if (const auto found = keptOfPage.find(settings.hours.hour(row)); found != keptOfPage.end()) {
+                rows[row].number = found->second.number;
+                rows[row].name = found->second.name;
+                keptOfPage.erase(found);
+                typed = true;
+            }
+        }
+        week.stores[page] = store || typed ? std::make_shared<const week::DayStore>(rows) : nullptr;
+    }
+    week.hours = settings.hours;
+    week.clock = settings.clock;
+    week.times = labels;
+}
 
 QFont arialBold(double points)
 {
@@ -59,13 +107,15 @@ const QString EntryWindow::ContactPage = QStringLiteral("https://dorvane.example
 
 int EntryWindow::twipsToPixels(int twips) { return platform::twipsToPixels(twips); }
 
-EntryWindow::EntryWindow(QWidget* parent) : QWidget(parent), m_pointer(this)
+EntryWindow::EntryWindow(QWidget* parent)
+    : QWidget(parent), m_week(m_settings.hours, m_settings.clock), m_pointer(this)
 {
     today = [] { return QDate::currentDate(); };
     createControls();
     arrangeTabOrder();
     createImportShortcut();
     createPageShortcuts();
+    createSettingsCommand();
     nameControls();
     m_pointer.hoverOver(this, Shape::Arrow);  // the bare surface turns the pointer back to the arrow
 }
@@ -130,26 +180,134 @@ void EntryWindow::createControls()
         place(headingLabels[i], headingLeft[i], 225, headingWidth[i], 225);
     }
 
-    for (int row = 0; row < week::RowCount; ++row) {
-        const int top = 585 + 405 * row;
-        timeBoxes[row] = new QLineEdit(week::defaultHourText(row), rowsPanel);
-        place(timeBoxes[row], 180, top, 915, 375);
-        timeBoxes[row]->setAlignment(Qt::AlignCenter);
-        timeBoxes[row]->setReadOnly(true);
+    rowsScrollBar = new QScrollBar(Qt::Vertical, rowsPanel);
+    rowsScrollBar->setFocusPolicy(Qt::NoFocus);  // the keys reach every row through the boxes
+    rowsScrollBar->setSingleStep(1);
+    rowsScrollBar->hide();
+    connect(rowsScrollBar, &QScrollBar::valueChanged, this, [this] { placeRows(); });
+    rowsPanel->installEventFilter(this);
+    createRows();
+}
 
-        numberBoxes[row] = new QLineEdit(rowsPanel);
-        place(numberBoxes[row], 1305, top, 1320, 375);
-        makeWhite(numberBoxes[row]);
-        connect(numberBoxes[row], &QLineEdit::textChanged, this, [this, row] { numberChanged(row); });
-
-        nameBoxes[row] = new QLineEdit(rowsPanel);
-        place(nameBoxes[row], 2745, top, 4875, 375);
-        makeWhite(nameBoxes[row]);
-        connect(nameBoxes[row], &QLineEdit::textChanged, this, [this, row] { nameChanged(row); });
-
-        for (QLineEdit* box : {timeBoxes[row], numberBoxes[row], nameBoxes[row]})
-            box->installEventFilter(this);
+void EntryWindow::createRows()
+{
+    for (auto* boxes : {&timeBoxes, &numberBoxes, &nameBoxes}) {
+        for (QLineEdit* box : *boxes)
+            delete box;
+        boxes->clear();
     }
+    for (int row = 0; row < m_week.rowCount(); ++row) {
+        auto* time = new QLineEdit(m_week.timeText(row), rowsPanel);
+        time->setAlignment(Qt::AlignCenter);
+        time->setReadOnly(true);
+        timeBoxes.push_back(time);
+
+        auto* number = new QLineEdit(rowsPanel);
+        makeWhite(number);
+        connect(number, &QLineEdit::textChanged, this, [this, row] { numberChanged(row); });
+        numberBoxes.push_back(number);
+
+        auto* name = new QLineEdit(rowsPanel);
+        makeWhite(name);
+        connect(name, &QLineEdit::textChanged, this, [this, row] { nameChanged(row); });
+        nameBoxes.push_back(name);
+
+        for (QLineEdit* box : {time, number, name}) {
+            box->installEventFilter(this);
+            box->show();
+        }
+    }
+    const int hidden = std::max(0, m_week.rowCount() - ShownRows);
+    rowsScrollBar->setRange(0, hidden);
+    rowsScrollBar->setPageStep(ShownRows);
+    rowsScrollBar->setVisible(hidden > 0);
+    placeRows();
+}
+
+void EntryWindow::placeRows()
+{
+    const auto px = &EntryWindow::twipsToPixels;
+    const int first = rowsScrollBar->value();
+    const int barWidth = rowsScrollBar->isVisibleTo(this) ? rowsScrollBar->sizeHint().width() : 0;
+    if (barWidth > 0) {
+        const int top = px(FirstRowTop);
+        rowsScrollBar->setGeometry(rowsPanel->width() - barWidth, top, barWidth, rowsPanel->height() - top);
+    }
+    for (int row = 0; row < int(timeBoxes.size()); ++row) {
+        // Rows scrolled away lie outside the panel, which clips them; they
+        // still take the focus, which scrolls them back into sight.
+        const int shown = row - first;
+        const int top = shown < 0 ? -2 * px(RowStep) : shown >= ShownRows ? rowsPanel->height() + px(RowStep)
+                                                                           : px(FirstRowTop + RowStep * shown);
+        timeBoxes[row]->setGeometry(px(180), top, px(915), px(RowHeight));
+        numberBoxes[row]->setGeometry(px(1305), top, px(1320), px(RowHeight));
+        nameBoxes[row]->setGeometry(px(2745), top, px(4875) - barWidth, px(RowHeight));
+    }
+}
+
+void EntryWindow::scrollToRow(int row)
+{
+    if (row < rowsScrollBar->value())
+        rowsScrollBar->setValue(row);
+    else if (row >= rowsScrollBar->value() + ShownRows)
+        rowsScrollBar->setValue(row - ShownRows + 1);
+}
+
+int EntryWindow::rowOf(const QObject* box) const
+{
+    for (const auto* boxes : {&timeBoxes, &numberBoxes, &nameBoxes}) {
+        for (std::size_t row = 0; row < boxes->size(); ++row) {
+            if ((*boxes)[row] == box)
+                return int(row);
+        }
+    }
+    return -1;
+}
+
+void EntryWindow::createSettingsCommand()
+{
+    //: The entry window's context menu and Ctrl+,: opens the dialog "Planner Settings"
+    auto* action = new QAction(tr("Planner Settings\u2026"), this);
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, &EntryWindow::openPlannerSettings);
+    addAction(action);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void EntryWindow::openPlannerSettings()
+{
+    if (m_busy)
+        return;
+    PlannerSettingsDialog dialog(m_settings, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const planner::PlannerSettings chosen = dialog.settings();
+    chosen.save();
+    setPlannerSettings(chosen);
+}
+
+void EntryWindow::setPlannerSettings(const planner::PlannerSettings& settings)
+{
+    fitWeek(m_week, settings, m_keptHours);
+    m_followingKept.resize(m_followingWeeks.size());
+    for (std::size_t i = 0; i < m_followingWeeks.size(); ++i)
+        fitWeek(m_followingWeeks[i], settings, m_followingKept[i]);
+    m_settings = settings;
+    createRows();
+    arrangeTabOrder();
+    loadDayPage();
+    if (plannerSettingsChanged)
+        plannerSettingsChanged(m_settings);
+}
+
+std::optional<week::EntryFields> EntryWindow::keptEntry(int page, int hour) const
+{
+    const auto& kept = m_keptHours.at(page);
+    const auto found = kept.find(hour);
+    if (found == kept.end())
+        return std::nullopt;
+    return found->second;
 }
 
 void EntryWindow::nameControls()
@@ -170,9 +328,15 @@ void EntryWindow::nameRows()
     // One grid serves all six pages, so every box says the page shown: a
     // screen reader user hears which day a box belongs to.
     const QString day = week::dayTabCaption(shownPage(), common::windowLocale());
-    for (int row = 0; row < week::RowCount; ++row) {
-        //: Accessible name of an appointment box: %1 the day, %2 the hour (8 to 12, 1 to 5), %3 the column
-        const QString slot = tr("%1, %2 o'clock, %3").arg(day, week::defaultHourText(row));
+    const bool halfDays = m_settings.clock == week::Clock::TwelveHour && week::marksHalfDays(m_week.hours);
+    for (int row = 0; row < int(timeBoxes.size()); ++row) {
+        // The hour as the Time column shows it; "o'clock" only where it is a bare number.
+        const QString hour = week::hourLabel(m_week.hours.hour(row), m_week.hours, m_settings.clock);
+        const QString slot = halfDays
+            //: Accessible name of an appointment box: %1 the day, %2 the hour with am or pm ("1 pm"), %3 the column
+            ? tr("%1, %2, %3").arg(day, hour)
+            //: Accessible name of an appointment box: %1 the day, %2 the hour (8 to 12, 1 to 5, or 0 to 23), %3 the column
+            : tr("%1, %2 o'clock, %3").arg(day, hour);
         timeBoxes[row]->setAccessibleName(slot.arg(headingLabels[1]->text()));
         numberBoxes[row]->setAccessibleName(slot.arg(headingLabels[2]->text()));
         nameBoxes[row]->setAccessibleName(slot.arg(headingLabels[3]->text()));
@@ -199,10 +363,10 @@ void EntryWindow::arrangeTabOrder()
 {
     // Number and Name row by row, the Time boxes, the tabs, Start, the title, Help, Load Sample.
     QList<QWidget*> chain;
-    for (int row = 0; row < week::RowCount; ++row)
+    for (std::size_t row = 0; row < timeBoxes.size(); ++row)
         chain << numberBoxes[row] << nameBoxes[row];
-    for (int row = 0; row < week::RowCount; ++row)
-        chain << timeBoxes[row];
+    for (QLineEdit* box : timeBoxes)
+        chain << box;
     chain << dayTabs->tabBar() << startButton << titleEdit << helpButton << sampleButton;
     // The tab control takes part through its tab row alone; as a stop of its
     // own it would hand the focus to that row a second time.
@@ -233,9 +397,9 @@ void EntryWindow::loadDayPage()
     // The rows are filled in one go, without letting other window events run
     // in between: a tab change, a Start or a sample fill handled half-way
     // would see (or store) a page made of two pages' rows.
-    for (int row = 0; row < week::RowCount; ++row) {
+    for (int row = 0; row < int(timeBoxes.size()); ++row) {
         const week::EntryFields fields =
-            held ? held->entry(row) : week::EntryFields{week::defaultHourText(row), QString(), QString()};
+            held ? held->entry(row) : week::EntryFields{m_week.timeText(row), QString(), QString()};
         timeBoxes[row]->setText(fields.time);
         numberBoxes[row]->setText(fields.number);
         nameBoxes[row]->setText(fields.name);
@@ -245,8 +409,8 @@ void EntryWindow::loadDayPage()
 
 void EntryWindow::saveDayPage()
 {
-    week::DayStore::Rows rows;
-    for (int row = 0; row < week::RowCount; ++row)
+    week::DayStore::Rows rows(timeBoxes.size());
+    for (std::size_t row = 0; row < timeBoxes.size(); ++row)
         rows[row] = {timeBoxes[row]->text(), numberBoxes[row]->text(), nameBoxes[row]->text()};
     m_week.stores[shownPage()] = std::make_shared<const week::DayStore>(rows);
 }
@@ -265,8 +429,16 @@ bool EntryWindow::eventFilter(QObject* watched, QEvent* event)
     if (takeCalendarDrop(event))
         return true;  // a calendar file dropped on a box is imported, not typed in
     if (event->type() == QEvent::FocusIn) {
+        if (const int row = rowOf(watched); row >= 0)
+            scrollToRow(row);
         if (auto* box = qobject_cast<QLineEdit*>(watched))
             selectWholeText(box);
+    }
+    // The wheel over the rows scrolls them, when they do not fit.
+    if (event->type() == QEvent::Wheel && rowsScrollBar->isVisibleTo(this)
+        && (watched == rowsPanel || rowOf(watched) >= 0)) {
+        QCoreApplication::sendEvent(rowsScrollBar, event);
+        return true;
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -302,7 +474,11 @@ void EntryWindow::helpClicked()
 void EntryWindow::sampleClicked()
 {
     common::Guard step(SampleLocation);
-    step(100, [&] { titleEdit->setText(week::sampleWeekTitle(today())); });
+    step(100, [&] {
+        titleEdit->setText(week::sampleWeekTitle(today()));
+        m_followingWeeks.clear();  // an example is one week
+        m_followingKept.clear();
+    });
     for (int page = 0; page < dayTabs->count(); ++page) {
         // Selecting the page loads its rows through the tab change.
         step(102, [&] { dayTabs->setCurrentIndex(page); });
@@ -314,8 +490,13 @@ void EntryWindow::sampleClicked()
         });
         int n = 1;
         for (int row = first; row <= last; ++row) {
-            step(106, [&] { nameBoxes[row]->setText(week::sampleName(row, n)); });
-            step(108, [&] { numberBoxes[row]->setText(QString::number(n)); });
+            // The example's rows are hours of the classic range; those the
+            // range leaves out get none.
+            const int shown = m_week.hours.rowOf(week::ClassicHours.hour(row));
+            if (shown >= 0) {
+                step(106, [&] { nameBoxes[shown]->setText(week::sampleName(row, n)); });
+                step(108, [&] { numberBoxes[shown]->setText(QString::number(n)); });
+            }
             ++n;
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "planner/PlannerSettings.h"
 #include "week/DayStore.h"
 #include "week/Week.h"
 #include "desktop/WindowPointer.h"
@@ -11,8 +12,10 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QDragEnterEvent;
 class QDragMoveEvent;
@@ -21,6 +24,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollBar;
 
 namespace calendar {
 class CalendarFile;
@@ -37,8 +41,9 @@ namespace entry {
 // The week entry window, the program's main window.
 //
 // The window is a view of the week::Week it owns: the user types a title and,
-// on six day pages, up to ten rows of time, number and name. One grid of ten
-// rows is shared by all pages: choosing a tab saves nothing and only
+// on six day pages, rows of time, number and name, one row for each hour the
+// planner settings give (ten, 8 to 5, by default). One grid of rows is
+// shared by all pages: choosing a tab saves nothing and only
 // exchanges the texts of the rows (loadDayPage), while every change of a
 // Number or Name box writes the shown page's rows into the week's store of
 // that page (saveDayPage), and every change of the title its title. The week
@@ -47,7 +52,9 @@ namespace entry {
 //
 // Layout: the designed positions and sizes are in twips (1440 per inch);
 // the window works in pixels at 15 twips to a pixel (twipsToPixels). The
-// client area is 544 x 487 pixels and not resizable.
+// client area is 544 x 487 pixels and not resizable. Ten rows fit the panel;
+// more scroll under a scroll bar at its right edge, and a box that gets the
+// focus is scrolled into view.
 //
 // Ownership: the window owns its controls (Qt parent-child), the week (its
 // stores shared so that a running loadDayPage keeps the store it reads even
@@ -76,9 +83,29 @@ public:
     // took by holding this pointer.
     std::shared_ptr<const week::DayStore> dayStore(int page) const;
 
-    // The text of the Time box of row `row` (0..9), what the planner shows for
-    // a page without a store.
+    // The text of the Time box of row `row`, what the planner shows for a
+    // page without a store.
     QString timeText(int row) const;
+
+    // The hours, clock and paper of the planner; the defaults of the locale
+    // until set. Setting them gives the pages one row per hour of the new
+    // range, labelled on the new clock. What was typed at hours the range
+    // leaves out is kept aside and comes back when a range holds them again.
+    // Then plannerSettingsChanged is told.
+    const planner::PlannerSettings& plannerSettings() const { return m_settings; }
+    void setPlannerSettings(const planner::PlannerSettings& settings);
+    std::function<void(const planner::PlannerSettings&)> plannerSettingsChanged;
+    // Ctrl+, and the window's context menu: "Planner Settings"; OK applies
+    // the settings and remembers them in the program's settings.
+    void openPlannerSettings();
+    // What was typed at hour `hour` (0 to 23) of page `page` while the hour
+    // lies outside the range; nothing when nothing is kept there.
+    std::optional<week::EntryFields> keptEntry(int page, int hour) const;
+
+    // The weeks after the shown one that the last import brought (its
+    // "Weeks" beyond the first), for the planner to follow the shown week
+    // with; empty for a typed week.
+    const std::vector<week::Week>& followingWeeks() const { return m_followingWeeks; }
 
     // The window's pointer shape: arrow, hourglass, or the hand over buttons.
     desktop::WindowPointer& pointer() { return m_pointer; }
@@ -133,11 +160,11 @@ public:
 
     // ---- The window's own procedures ----
 
-    // Fills the ten rows from the shown page's store, or with the hour texts
+    // Fills the rows from the shown page's store, or with the hour texts
     // and blank boxes when the page has none, and names the boxes after the
     // page ("Monday, 9 o'clock, Number").
     void loadDayPage();
-    // Replaces the shown page's store by one built from the ten rows.
+    // Replaces the shown page's store by one built from the rows.
     void saveDayPage();
 
     // Start: ignored while busy; a blank title gets "You forgot to input week
@@ -161,6 +188,9 @@ public:
     // True while Start runs a generation.
     bool busy() const { return m_busy; }
 
+    // Per page, what was typed at hours outside the range, by hour.
+    using KeptHours = std::array<std::map<int, week::EntryFields>, week::DayPageCount>;
+
     // Designed twips to pixels, 15 twips to a pixel.
     static int twipsToPixels(int twips);
 
@@ -176,9 +206,11 @@ public:
     entry::DayTabs* dayTabs;     // the six day tabs
     desktop::PictureBox* rowsPanel;  // white panel over the tab page, holds the rows
     std::array<QLabel*, 4> headingLabels{};  // column headings 1 "Time", 2 "Number", 3 "Name"; [0] unused
-    std::array<QLineEdit*, week::RowCount> timeBoxes{};    // read-only, centred hour texts
-    std::array<QLineEdit*, week::RowCount> numberBoxes{};
-    std::array<QLineEdit*, week::RowCount> nameBoxes{};
+    // One of each per row, top to bottom; made again when the hours change.
+    std::vector<QLineEdit*> timeBoxes;    // read-only, centred hour texts
+    std::vector<QLineEdit*> numberBoxes;
+    std::vector<QLineEdit*> nameBoxes;
+    QScrollBar* rowsScrollBar;  // on rowsPanel, shown when the rows do not fit
     skin::SkinFramework skinEngine;
 
 protected:
@@ -190,6 +222,16 @@ protected:
 
 private:
     void createControls();
+    // Makes the boxes of the rows for the week's hours, in place of those before.
+    void createRows();
+    // Puts the rows the scroll bar shows in the panel, the others out of sight.
+    void placeRows();
+    // Scrolls so that row `row` is in sight.
+    void scrollToRow(int row);
+    // The row of a box of the rows, or -1.
+    int rowOf(const QObject* box) const;
+    // The window's context menu and Ctrl+,.
+    void createSettingsCommand();
     void arrangeTabOrder();
     // Accessible names and descriptions of the controls, for screen readers.
     void nameControls();
@@ -205,12 +247,20 @@ private:
     // From the read calendar on: the week around its suggested day, named
     // `name` when it holds nothing.
     void importCalendar(const std::shared_ptr<const calendar::CalendarFile>& file, const QString& name);
-    // "Import Week" offering `day`; the chosen Monday, or nothing on Cancel.
-    std::optional<QDate> askWeek(const QDate& day);
-    // Lays the week out, asks before replacing typed entries, fills it and
-    // shows the summary. A week without appointments is refused with a
-    // message naming `nameIfEmpty`, unless that is empty.
-    void placeWeek(const std::shared_ptr<const calendar::CalendarFile>& file, const QDate& monday, const QString& nameIfEmpty);
+    // The weeks "Import Week" chose: from `monday`, `count` of them.
+    struct ChosenWeeks {
+        QDate monday;
+        int count = 1;
+    };
+    // "Import Week" offering `day` (and a number of weeks with
+    // `severalWeeks`); nothing on Cancel.
+    std::optional<ChosenWeeks> askWeek(const QDate& day, bool severalWeeks);
+    // Lays the weeks out, asks before replacing typed entries, fills the
+    // first into the pages, keeps the others to follow it, and shows the
+    // summary. Weeks without appointments are refused with a message naming
+    // `nameIfEmpty`, unless that is empty.
+    void placeWeek(const std::shared_ptr<const calendar::CalendarFile>& file, const ChosenWeeks& weeks,
+                   const QString& nameIfEmpty);
     bool holdsTypedEntries() const;
     // Shows `imported` in place of the week, on its Monday page.
     void showWeek(const week::Week& imported);
@@ -218,7 +268,11 @@ private:
     // boxes; other drags are left to the widget.
     bool takeCalendarDrop(QEvent* event);
 
-    week::Week m_week;
+    planner::PlannerSettings m_settings = planner::PlannerSettings::defaults();
+    week::Week m_week;  // of m_settings' hours, so made after them
+    KeptHours m_keptHours;
+    std::vector<week::Week> m_followingWeeks;
+    std::vector<KeptHours> m_followingKept;  // one for each following week
     desktop::WindowPointer m_pointer;
     bool m_busy = false;
 };

@@ -159,16 +159,17 @@ void EntryWindow::importCalendarAddress(const QString& text)
                 // The server is asked for one week only, so the week is chosen
                 // first, around today.
                 m_pointer.setShape(Shape::Arrow);
-                if (const std::optional<QDate> monday = askWeek(today())) {
+                // A server is asked for one week at a time: the week alone.
+                if (const std::optional<ChosenWeeks> chosen = askWeek(today(), false)) {
                     m_pointer.setShape(Shape::Hourglass);
-                    const QByteArray data = source.weekData(*monday);
+                    const QByteArray data = source.weekData(chosen->monday);
                     const QString name = source.name();
                     atServer = false;
                     const std::optional<SharedCalendar> file =
                         readAside(this, [data] { return calendar::CalendarFile::fromData(data); });
                     m_pointer.setShape(Shape::Arrow);
                     if (file)
-                        placeWeek(*file, *monday, name);
+                        placeWeek(*file, *chosen, name);
                 }
             }
         } catch (const remote::Cancelled&) {
@@ -204,25 +205,26 @@ void EntryWindow::importCalendar(const SharedCalendar& file, const QString& name
         platform::showMessage(tr("The calendar \"%1\" holds no appointments.").arg(name));
         return;
     }
-    if (const std::optional<QDate> monday = askWeek(**day))
-        placeWeek(file, *monday, QString());
+    if (const std::optional<ChosenWeeks> chosen = askWeek(**day, true))
+        placeWeek(file, *chosen, QString());
 }
 
-std::optional<QDate> EntryWindow::askWeek(const QDate& day)
+std::optional<EntryWindow::ChosenWeeks> EntryWindow::askWeek(const QDate& day, bool severalWeeks)
 {
-    ImportWeekDialog chooser(day, this);
+    ImportWeekDialog chooser(day, this, severalWeeks);
     if (chooser.exec() != QDialog::Accepted)
         return std::nullopt;
-    return chooser.monday();
+    return ChosenWeeks{chooser.monday(), chooser.weeks()};
 }
 
-void EntryWindow::placeWeek(const SharedCalendar& file, const QDate& monday, const QString& nameIfEmpty)
+void EntryWindow::placeWeek(const SharedCalendar& file, const ChosenWeeks& chosen, const QString& nameIfEmpty)
 {
+    const QDate monday = chosen.monday;
+    const QDate end = monday.addDays(7 * chosen.count);
     m_pointer.setShape(Shape::Hourglass);
     const std::optional<std::vector<calendar::Appointment>> appointments =
-        runAside<std::vector<calendar::Appointment>>(this, [file, monday] {
-            return calendar::appointmentsBetween(*file, QDateTime(monday, QTime(0, 0)),
-                                                 QDateTime(monday.addDays(7), QTime(0, 0)));
+        runAside<std::vector<calendar::Appointment>>(this, [file, monday, end] {
+            return calendar::appointmentsBetween(*file, QDateTime(monday, QTime(0, 0)), QDateTime(end, QTime(0, 0)));
         });
     m_pointer.setShape(Shape::Arrow);
     if (!appointments)
@@ -232,19 +234,42 @@ void EntryWindow::placeWeek(const SharedCalendar& file, const QDate& monday, con
                                   .arg(nameIfEmpty, QLocale().toString(monday, QLocale::LongFormat)));
         return;
     }
-    const calendar::WeekLayout week = calendar::layOutWeek(monday, *appointments);
+    std::vector<week::Week> weeks;
+    QString summary;
+    for (int i = 0; i < chosen.count; ++i) {
+        const QDate first = monday.addDays(7 * i);
+        std::vector<calendar::Appointment> ofWeek;
+        for (const calendar::Appointment& appointment : *appointments) {
+            // Events left out are told with the first week, whatever their date.
+            const bool leftOut = !appointment.problem.isEmpty();
+            if (leftOut ? i == 0 : calendar::mondayOf(appointment.date) == first)
+                ofWeek.push_back(appointment);
+        }
+        const calendar::WeekLayout layout = calendar::layOutWeek(first, ofWeek, m_week.hours);
+        weeks.push_back(calendar::weekOf(layout, calendar::weekTitle(first, QLocale()), m_settings.clock));
+        if (chosen.count > 1)
+            //: Heads each week's part of the summary of an import of several weeks; %1 is the week's title
+            summary += tr("Week of %1").arg(weeks.back().title) + QLatin1Char('\n');
+        summary += calendar::importSummary(layout, QLocale()) + (i + 1 < chosen.count ? QStringLiteral("\n\n") : QString());
+    }
 
     if (holdsTypedEntries()
         && platform::showMessage(tr("The week already holds appointments. Replace them with those of the calendar?"),
                                  platform::Buttons::YesNo)
                != platform::Answer::Yes)
         return;
-    showWeek(calendar::weekOf(week, calendar::weekTitle(week.monday, QLocale())));
-    platform::showMessage(calendar::importSummary(week, QLocale()));
+    m_followingWeeks.assign(weeks.begin() + 1, weeks.end());
+    m_followingKept.assign(m_followingWeeks.size(), {});
+    showWeek(weeks.front());
+    platform::showMessage(summary);
 }
 
 bool EntryWindow::holdsTypedEntries() const
 {
+    for (const auto& kept : m_keptHours) {
+        if (!kept.empty())
+            return true;  // typed at hours the range leaves out
+    }
     for (const auto& store : m_week.stores) {
         if (!store)
             continue;
@@ -259,6 +284,8 @@ bool EntryWindow::holdsTypedEntries() const
 void EntryWindow::showWeek(const week::Week& imported)
 {
     m_week = imported;
+    for (auto& kept : m_keptHours)
+        kept.clear();  // the import replaced them, as the rows shown
     titleEdit->setText(m_week.title);
     // The rows follow the week: the Monday page is loaded from its store.
     if (dayTabs->currentIndex() != 0)

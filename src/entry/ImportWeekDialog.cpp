@@ -7,11 +7,13 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace entry {
 
-ImportWeekDialog::ImportWeekDialog(const QDate& day, QWidget* parent) : QDialog(parent)
+ImportWeekDialog::ImportWeekDialog(const QDate& day, QWidget* parent, bool severalWeeks)
+    : QDialog(parent), weeksBox(nullptr)
 {
     setWindowTitle(tr("Import Week"));
     dateEdit = new QDateEdit(day, this);
@@ -24,6 +26,14 @@ ImportWeekDialog::ImportWeekDialog(const QDate& day, QWidget* parent) : QDialog(
     auto* form = new QFormLayout;
     form->addRow(tr("Import the week of:"), dateEdit);
     form->addRow(QString(), weekLabel);
+    if (severalWeeks) {
+        weeksBox = new QSpinBox(this);
+        weeksBox->setRange(1, calendar::MaxWeeks);
+        weeksBox->setValue(1);
+        //: Import Week: how many consecutive weeks to import, from the chosen one on
+        form->addRow(tr("Weeks:"), weeksBox);
+        connect(weeksBox, &QSpinBox::valueChanged, this, &ImportWeekDialog::showWeek);
+    }
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
@@ -37,12 +47,14 @@ ImportWeekDialog::ImportWeekDialog(const QDate& day, QWidget* parent) : QDialog(
 
 QDate ImportWeekDialog::monday() const { return calendar::mondayOf(dateEdit->date()); }
 
+int ImportWeekDialog::weeks() const { return weeksBox ? weeksBox->value() : 1; }
+
 void ImportWeekDialog::showWeek()
 {
     const QLocale here = locale();
     const QDate first = monday();
     weekLabel->setText(tr("%1 to %2").arg(here.toString(first, QLocale::LongFormat),
-                                          here.toString(first.addDays(6), QLocale::LongFormat)));
+                                          here.toString(first.addDays(7 * weeks() - 1), QLocale::LongFormat)));
     // The week shown beside the date is what the date means; read with it.
     dateEdit->setAccessibleDescription(weekLabel->text());
 }

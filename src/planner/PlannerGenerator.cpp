@@ -29,12 +29,11 @@ constexpr int NoTexture = 0;
 constexpr int Centred = 1;
 constexpr int DoNotSaveChanges = 0;
 
-// Column widths in points.
-constexpr std::array<double, 5> ColumnWidths = {50, 180, 20, 180, 50};
-constexpr int TableRows = 36;
 constexpr int TableColumns = 5;
+// Above the entry rows of a block: the day headings and the column titles.
+constexpr int BlockTitleRows = 2;
 
-// One of the three blocks of twelve rows: a left and a right day side by side,
+// One of the three blocks of rows: a left and a right day side by side,
 // and the numbers of the steps that build it (they differ per block).
 struct Block {
     int leftPage;
@@ -152,9 +151,25 @@ void PlannerGenerator::makePreviewPicture(const QString& documentPath)
     word.release();
 }
 
-QString PlannerGenerator::buildWeek(const week::WeekSource& week, bool newPage, word::Application& objWord,
-                                    word::Document& objDoc, const StepRunner& step)
+void PlannerGenerator::setUpPage(const PlannerSettings& settings, word::Document& objDoc, const StepRunner& step)
 {
+    if (settings.keepsNewDocumentPage())
+        return;
+    const QSize page = settings.pageTwips();
+    step(105, [&] {
+        word::PageSetup setup = objDoc.PageSetup();
+        // Turned first: Word swaps the sides of the page it turns.
+        setup.setOrientation(settings.landscape ? word::wdOrientLandscape : word::wdOrientPortrait);
+        setup.setPageWidth(page.width() / 20.0);
+        setup.setPageHeight(page.height() / 20.0);
+    });
+}
+
+QString PlannerGenerator::buildWeek(const week::WeekSource& week, const PlannerSettings& settings, bool newPage,
+                                    word::Application& objWord, word::Document& objDoc, const StepRunner& step)
+{
+    const int entryRows = week.rowCount();
+    const std::array<double, 5> columnWidths = settings.columnWidths();
     word::Table table;
     // The selection every call types through: the planner document's.
     auto selection = [&] { return objDoc.ActiveWindow().Selection(); };
@@ -176,15 +191,15 @@ QString PlannerGenerator::buildWeek(const week::WeekSource& week, bool newPage, 
 
     // The table, its columns, style and style options.
     step(116, [&] {
-        table = objWord.ActiveDocument().Tables().Add(selection().Range(), TableRows, TableColumns,
+        table = objWord.ActiveDocument().Tables().Add(selection().Range(), 3 * (BlockTitleRows + entryRows), TableColumns,
                                                       word::wdWord9TableBehavior, word::wdAutoFitFixed);
     });
-    step(120, [&] { table.Columns(1).setWidth(ColumnWidths[0]); });
-    step(122, [&] { table.Columns(2).setWidth(ColumnWidths[1]); });
-    step(124, [&] { table.Columns(3).setWidth(ColumnWidths[2]); });
+    step(120, [&] { table.Columns(1).setWidth(columnWidths[0]); });
+    step(122, [&] { table.Columns(2).setWidth(columnWidths[1]); });
+    step(124, [&] { table.Columns(3).setWidth(columnWidths[2]); });
     step(126, [&] { table.Columns(3).Cells().Shading().setBackgroundPatternColor(MiddleColumnColour); });
-    step(128, [&] { table.Columns(4).setWidth(ColumnWidths[3]); });
-    step(130, [&] { table.Columns(5).setWidth(ColumnWidths[4]); });
+    step(128, [&] { table.Columns(4).setWidth(columnWidths[3]); });
+    step(130, [&] { table.Columns(5).setWidth(columnWidths[4]); });
     bool styleDiffers = true;  // an unreadable style is set all the same
     step(132, [&] { styleDiffers = table.Style() != QLatin1String("Table Grid"); });
     if (styleDiffers)
@@ -250,7 +265,7 @@ QString PlannerGenerator::buildWeek(const week::WeekSource& week, bool newPage, 
 
         // Entry rows: the left day's number, name and time, the right day's name and number.
         int lastRow = 0;
-        step(258, [&] { lastRow = 9; });
+        step(258, [&] { lastRow = entryRows - 1; });
         for (int row = 0; row <= lastRow; ++row) {
             std::shared_ptr<const week::DayStore> left;
             step(block.leftStoreTest, [&] { left = week.dayStore(block.leftPage); });
@@ -279,8 +294,24 @@ QString PlannerGenerator::buildWeek(const week::WeekSource& week, bool newPage, 
     return typed;
 }
 
+QString PlannerGenerator::buildWeeks(const std::vector<const week::WeekSource*>& weeks,
+                                     const PlannerSettings& settings, word::Application& objWord,
+                                     word::Document& objDoc, const StepRunner& step)
+{
+    QString firstHeading;
+    for (size_t i = 0; i < weeks.size(); ++i) {
+        // Each week after the first starts on a new page, after the table before it.
+        if (i > 0)
+            step(434, [&] { objDoc.ActiveWindow().Selection().EndKey(word::wdStory); });
+        const QString typed = buildWeek(*weeks[i], settings, i > 0, objWord, objDoc, step);
+        if (i == 0)
+            firstHeading = typed;
+    }
+    return firstHeading;
+}
+
 void PlannerGenerator::makeWeeks(const std::vector<const week::WeekSource*>& weeks,
-                                 const std::function<void(word::Document&)>& use)
+                                 const std::function<void(word::Document&)>& use, const PlannerSettings& settings)
 {
     if (weeks.empty())
         throw std::invalid_argument(tr("A planner needs at least one week.").toStdString());
@@ -293,12 +324,8 @@ void PlannerGenerator::makeWeeks(const std::vector<const week::WeekSource*>& wee
         code();
         return true;
     };
-    for (size_t i = 0; i < weeks.size(); ++i) {
-        // Each week after the first starts on a new page, after the table before it.
-        if (i > 0)
-            objDoc.ActiveWindow().Selection().EndKey(word::wdStory);
-        buildWeek(*weeks[i], i > 0, objWord, objDoc, run);
-    }
+    setUpPage(settings, objDoc, run);
+    buildWeeks(weeks, settings, objWord, objDoc, run);
     use(objDoc);
     objWord.setDisplayAlerts(false);
     objDoc.Close();
@@ -326,10 +353,14 @@ void PlannerGenerator::generatePlanner()
         keeper.keep();
     });
     step(104, [&] { objDoc = objWord.Documents().Add(); });
-    const QString plannerHeading =
-        buildWeek(m_week, false, objWord, objDoc, [&step](int line, const std::function<void()>& code) {
-            return step(line, code);
-        });
+    const StepRunner reported = [&step](int line, const std::function<void()>& code) { return step(line, code); };
+    setUpPage(m_settings, objDoc, reported);
+    std::vector<const week::WeekSource*> weeks{&m_week};
+    if (followingWeeks) {
+        for (const week::WeekSource* following : followingWeeks())
+            weeks.push_back(following);
+    }
+    const QString plannerHeading = buildWeeks(weeks, m_settings, objWord, objDoc, reported);
 
     // Save under a fresh temporary name; the name is taken by creating the file
     // exclusively, so nobody's file is overwritten and a taken name is drawn again.

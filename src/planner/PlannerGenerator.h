@@ -1,5 +1,7 @@
 #pragma once
 
+#include "planner/PlannerSettings.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -27,6 +29,8 @@ class PreviewHandOver;
 // The generator reads the week through `week` (title as typed, the six day
 // stores, the Time texts for a left day without a store) and never changes it;
 // it hands its result to `handOver`. Both are not owned and must outlive it.
+// The planner settings give the paper and the column widths; each day block
+// has one row for every row of the week's pages.
 // Each Word instance belongs to the procedure that starts it and is quit by it.
 class PlannerGenerator {
     Q_DECLARE_TR_FUNCTIONS(planner::PlannerGenerator)
@@ -37,6 +41,15 @@ public:
 
     // `digits` draws the temporary names; the system's random source by default.
     PlannerGenerator(const week::WeekSource& week, PreviewHandOver& handOver, DigitSource digits = {});
+
+    // The settings of the next generations; PlannerSettings::defaults() until set.
+    void setSettings(const PlannerSettings& settings) { m_settings = settings; }
+    const PlannerSettings& settings() const { return m_settings; }
+
+    // Weeks that follow the week in the same planner, each on a page of its
+    // own (an import of several weeks); none by default. Read at every
+    // generation; the weeks must outlive it.
+    std::function<std::vector<const week::WeekSource*>()> followingWeeks;
 
     // Runs one whole generation. Every numbered step runs under the common error
     // report (its location literal): a failing step is reported with
@@ -66,7 +79,8 @@ public:
     // without saving. No step report and no message box: the first failure,
     // also in `use`, throws, and the instance is quit all the same.
     static void makeWeeks(const std::vector<const week::WeekSource*>& weeks,
-                          const std::function<void(word::Document&)>& use);
+                          const std::function<void(word::Document&)>& use,
+                          const PlannerSettings& settings = PlannerSettings::defaults());
 
     // The temporary picture of the current generation ("temp", eight digits,
     // ".pic" in the temporary folder, taken by exclusive creation); empty
@@ -77,15 +91,25 @@ private:
     // Runs numbered step `line`; false when it failed (and was dealt with).
     using StepRunner = std::function<bool(int line, const std::function<void()>& step)>;
 
+    // Turns the page of `objDoc` to the paper of `settings` (step 105), unless
+    // it is the paper a new document has already.
+    static void setUpPage(const PlannerSettings& settings, word::Document& objDoc, const StepRunner& step);
+
     // The heading and the table of `week` at the insertion point of `objDoc`
-    // (steps 106 to 430), ending in the table's last cell. With `newPage`
-    // the heading starts a new page. Returns the heading it typed.
-    static QString buildWeek(const week::WeekSource& week, bool newPage, word::Application& objWord,
-                          word::Document& objDoc, const StepRunner& step);
+    // (steps 106 to 430), ending in the table's last cell, its columns as
+    // wide as `settings` give. With `newPage` the heading starts a new page.
+    // Returns the heading it typed.
+    static QString buildWeek(const week::WeekSource& week, const PlannerSettings& settings, bool newPage,
+                             word::Application& objWord, word::Document& objDoc, const StepRunner& step);
+    // buildWeek for each of `weeks` in turn, each after the first on a new
+    // page. Returns the first week's heading.
+    static QString buildWeeks(const std::vector<const week::WeekSource*>& weeks, const PlannerSettings& settings,
+                              word::Application& objWord, word::Document& objDoc, const StepRunner& step);
 
     const week::WeekSource& m_week;
     PreviewHandOver& m_handOver;
     DigitSource m_digits;
+    PlannerSettings m_settings = PlannerSettings::defaults();
     QString m_picturePath;
 };
 

@@ -1,5 +1,7 @@
 #include "DayStore.h"
 
+#include "HourRange.h"
+
 #include <stdexcept>
 
 namespace week {
@@ -30,11 +32,7 @@ QString dayTabCaption(int page, const QLocale& locale) { return pageName(page, Q
 
 QString dayHeading(int page, const QLocale& locale) { return pageName(page, QLocale::LongFormat, locale); }
 
-QString defaultHourText(int row)
-{
-    const int hour = row + 8;
-    return QString::number(hour <= 12 ? hour : row - 4);
-}
+QString defaultHourText(int row) { return hourLabel(ClassicHours.hour(row), ClassicHours, Clock::TwelveHour); }
 
 QString joinEntryLine(const EntryFields& fields)
 {
@@ -51,6 +49,12 @@ EntryFields splitEntryLine(const QString& line)
     return fields;
 }
 
+DayStore::DayStore(const Rows& rows) : m_rows(rows)
+{
+    if (m_rows.empty() || m_rows.size() > std::size_t(MaxRowCount))
+        throw std::invalid_argument("a day has 1 to 24 rows, not " + std::to_string(m_rows.size()));
+}
+
 DayStore DayStore::blank()
 {
     Rows rows;
@@ -59,9 +63,17 @@ DayStore DayStore::blank()
     return DayStore(rows);
 }
 
+DayStore DayStore::blank(const QStringList& times)
+{
+    Rows rows(std::size_t(times.size()));
+    for (int row = 0; row < int(times.size()); ++row)
+        rows[row].time = times[row];
+    return DayStore(rows);
+}
+
 const EntryFields& DayStore::entry(int row) const
 {
-    if (row < 0 || row >= RowCount)
+    if (row < 0 || row >= rowCount())
         throw std::out_of_range("row " + std::to_string(row) + " does not exist");
     return m_rows[row];
 }

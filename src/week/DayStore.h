@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <array>
+#include <vector>
 
 // The week as the entry window keeps it, free of any window toolkit.
 //
@@ -16,6 +17,9 @@ namespace week {
 
 inline constexpr int DayPageCount = 6;
 inline constexpr int RowCount = 10;
+
+// The most rows a page has: one for every hour of the day.
+inline constexpr int MaxRowCount = 24;
 
 // The names of the days come from `locale`, its first letter a capital even
 // where the language writes day names in lower case (a caption begins a line).
@@ -53,26 +57,37 @@ QString joinEntryLine(const EntryFields& fields);
 // fields rather than lines.
 EntryFields splitEntryLine(const QString& line);
 
-// The rows of one day page, exactly ten of them, kept field by field so that
-// a comma typed into a number or a name comes back intact. A store is built
+// The rows of one day page, one for each hour its week shows (ten for the
+// classic 8 to 5, 1 to MaxRowCount in all), kept field by field so that a
+// comma typed into a number or a name comes back intact. A store is built
 // whole from the rows and never changed afterwards; the entry window replaces
 // it as a whole.
 class DayStore {
 public:
-    using Rows = std::array<EntryFields, RowCount>;
+    // The rows of a page, top to bottom. Made without a count it holds the
+    // ten rows of the classic hours.
+    struct Rows : std::vector<EntryFields> {
+        Rows() : std::vector<EntryFields>(RowCount) {}
+        explicit Rows(std::size_t count) : std::vector<EntryFields>(count) {}
+    };
 
-    explicit DayStore(const Rows& rows) : m_rows(rows) {}
+    // Throws std::invalid_argument for no rows or more than MaxRowCount.
+    explicit DayStore(const Rows& rows);
 
     // The ten rows of a page nobody typed into: hour texts, blank number and name.
     static DayStore blank();
+    // The rows of a page nobody typed into, one for each of `times`.
+    static DayStore blank(const QStringList& times);
 
-    // Row `row` (0..9); out of range throws std::out_of_range.
+    int rowCount() const { return int(m_rows.size()); }
+
+    // Row `row` (0 to rowCount() - 1); out of range throws std::out_of_range.
     const EntryFields& entry(int row) const;
     const QString& time(int row) const { return entry(row).time; }
     const QString& number(int row) const { return entry(row).number; }
     const QString& name(int row) const { return entry(row).name; }
 
-    // Entry line `row` (0..9) in the classic "time,number,name" form. Exact for
+    // Entry line `row` in the classic "time,number,name" form. Exact for
     // rows without commas in their fields; read a field through time(),
     // number() and name(), never by splitting this line.
     QString entryLine(int row) const { return joinEntryLine(entry(row)); }

@@ -2,6 +2,7 @@
 
 #include "word/AutomationError.h"
 #include "word/Messages.h"
+#include "word/PageSetup.h"
 #include "word/Range.h"
 #include "word/Tables.h"
 #include "word/Window.h"
@@ -30,6 +31,11 @@ word::Range Document::Range() const
 {
     return handOut<word::Range>(Call::Kind::Method, "Document.Range", target().with(ObjectRef::Scope::WholeDocument),
                                 &ObjectRef::liveDocument);
+}
+
+word::PageSetup Document::PageSetup() const
+{
+    return handOut<word::PageSetup>(Call::Kind::Get, "Document.PageSetup", target(), &ObjectRef::liveDocument);
 }
 
 void Document::SaveAs(const QString& FileName)

@@ -9,6 +9,7 @@ namespace word {
 class Window;
 class Tables;
 class Range;
+class PageSetup;
 
 // A document open in an instance.
 class Document : public Handle {
@@ -19,6 +20,8 @@ public:
     word::Tables Tables() const;
     // The whole document's content.
     word::Range Range() const;
+    // The paper of the document.
+    word::PageSetup PageSetup() const;
     // Writes the document as a WordprocessingML package (.docx format,
     // whatever the extension) to FileName, completely or not at all. A link at
     // FileName stays, and the file it leads to is replaced. Throws AutomationError.

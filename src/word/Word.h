@@ -10,6 +10,7 @@
 #include "word/Documents.h"
 #include "word/Font.h"
 #include "word/Messages.h"
+#include "word/PageSetup.h"
 #include "word/ParagraphFormat.h"
 #include "word/PictureSink.h"
 #include "word/Range.h"

@@ -649,3 +649,193 @@ TEST(CommandLine, ADashIsStandardOutput)
 }
 
 }  // namespace
+
+// ---- Hours, clock and paper ----
+
+// The word/document.xml of a saved planner, read with Python's zipfile.
+QByteArray documentXml(const QString& document)
+{
+    QByteArray xml;
+    const bool read = runProgram("/usr/bin/python3",
+                                 {"-c", "import sys, zipfile; sys.stdout.buffer.write(zipfile.ZipFile(sys.argv[1]).read('word/document.xml'))",
+                                  document},
+                                 60000, &xml);
+    return read ? xml : QByteArray();
+}
+
+// What pdftotext finds, one line per word with its page and place.
+QStringList wordLines(const QString& pdf)
+{
+    QStringList lines;
+    for (const pdftools::PdfWord& word : pdftools::readWords(pdf).words)
+        lines << QStringLiteral("%1 %2 %3 %4 %5 %6")
+                     .arg(word.page).arg(word.xMin, 0, 'f', 6).arg(word.yMin, 0, 'f', 6).arg(word.xMax, 0, 'f', 6)
+                     .arg(word.yMax, 0, 'f', 6).arg(word.text);
+    return lines;
+}
+
+// With the default settings the planner is today's to the byte: the
+// document.xml and the words of the PDF are those the program made before
+// it had settings (kept in tests/cli/data, made by that program from the
+// example week), on Letter under English (US) and on A4 in the C locale.
+TEST(CommandLine, DefaultSettingsMakeTodaysPlannerToTheByte)
+{
+    if (QProcess::execute("/usr/bin/python3", {"-c", "import zipfile"}) != 0)
+        GTEST_SKIP() << "no /usr/bin/python3";
+    QTemporaryDir folder;
+    for (const QString locale : {"en_US", "C"}) {
+        const QString document = folder.filePath(locale + ".docx");
+        const QString pdf = folder.filePath(locale + ".pdf");
+        const Outcome run = dorvane({"--import", Example, "--week", "2026-12-09", "--save", document, "--pdf", pdf},
+                                    {}, {"LC_ALL=" + locale + ".UTF-8"});
+        ASSERT_EQ(run.exitCode, 0) << shown(run);
+        const QString reference = QStringLiteral(DORVANE_CLASSIC_PLANNERS "/classic-") + locale;
+        QFile xml(reference + ".document.xml");
+        ASSERT_TRUE(xml.open(QIODevice::ReadOnly)) << xml.fileName().toStdString();
+        EXPECT_TRUE(documentXml(document) == xml.readAll()) << locale.toStdString();
+        QFile words(reference + ".words");
+        ASSERT_TRUE(words.open(QIODevice::ReadOnly | QIODevice::Text)) << words.fileName().toStdString();
+        EXPECT_EQ(wordLines(pdf).join('\n').toStdString(), QString::fromUtf8(words.readAll()).trimmed().toStdString())
+            << locale.toStdString();
+    }
+}
+
+TEST(CommandLine, BadHoursClockOrPaperAreRefused)
+{
+    const struct {
+        QStringList arguments;
+        QString reason;
+    } cases[] = {
+        {{"--hours", "9-8"}, "--hours \"9-8\" is not a range of hours"},
+        {{"--hours", "0-24"}, "--hours \"0-24\" is not a range of hours"},
+        {{"--hours", "7"}, "--hours \"7\" is not a range of hours"},
+        {{"--clock", "13"}, "--clock \"13\" is not a clock: give 12 or 24."},
+        {{"--paper", "a3"}, "--paper \"a3\" is not a paper: give a4, letter or a5."},
+        {{"--landscape=yes"}, "Unexpected value after '--landscape'."},
+    };
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath("x.pdf");
+    for (const auto& c : cases) {
+        const Outcome run = dorvane(QStringList{"--import", Example, "--pdf", pdf} + c.arguments);
+        EXPECT_EQ(run.exitCode, 1) << shown(run);
+        EXPECT_TRUE(run.err.startsWith("dorvane: " + c.reason)) << shown(run);
+        EXPECT_TRUE(run.err.contains("\nUsage: dorvane --import SOURCE [--week DATE]")) << shown(run);
+    }
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+// Three settings as python-docx reads them back (the rows of each block,
+// the labels of the Time column, the columns filling the page, the page)
+// and as LibreOffice prints them: the same number of pages and the same
+// words, and each word within 2 points of ours down to the last row both
+// put on the first page. (A table of many pages may break one row apart:
+// LibreOffice rounds every row to whole twips, and over a page of rows
+// that can carry the last row over the margin where ours still fits; what
+// follows such a break stands a row apart.)
+TEST(CommandLine, HoursClockAndPaperShapeTheTableAndThePage)
+{
+    const struct {
+        QStringList options;
+        QStringList labels;  // the Time column, top to bottom
+        int width, height;   // the page in twips
+        int table;           // the table's width in twips
+        int timeColumn;      // in twips
+    } cases[] = {
+        {{"--hours", "0-23", "--clock", "24", "--paper", "a4", "--landscape"},
+         {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16", "17", "18", "19",
+          "20", "21", "22", "23"},
+         16838, 11906, 16838 - 2880, 400},
+        {{"--hours", "6-21", "--clock", "12", "--paper", "letter"},
+         {"6 am", "7 am", "8 am", "9 am", "10 am", "11 am", "12 pm", "1 pm", "2 pm", "3 pm", "4 pm", "5 pm", "6 pm",
+          "7 pm", "8 pm", "9 pm"},
+         12240, 15840, 9600, 880},
+        {{"--hours", "12-12", "--paper", "a5"}, {"12"}, 8391, 11906, 8391 - 2880, 400},
+    };
+    if (QProcess::execute("/usr/bin/python3", {"-c", "import docx"}) != 0)
+        GTEST_SKIP() << "python-docx is not installed for /usr/bin/python3";
+    QTemporaryDir folder;
+    int n = 0;
+    for (const auto& c : cases) {
+        const std::string name = c.options.join(' ').toStdString();
+        const QString document = folder.filePath(QStringLiteral("planner%1.docx").arg(++n));
+        const QString pdf = folder.filePath(QStringLiteral("ours%1.pdf").arg(n));
+        const Outcome run = dorvane(QStringList{"--import", Example, "--week", "2026-12-09", "--save", document, "--pdf",
+                                                pdf, "--quiet"} + c.options);
+        ASSERT_EQ(run.exitCode, 0) << name << shown(run);
+
+        QByteArray json;
+        ASSERT_TRUE(runProgram("/usr/bin/python3", {DORVANE_DOCX_DUMP, document}, 120000, &json)) << json.toStdString();
+        const QJsonObject dump = QJsonDocument::fromJson(json).object();
+        const QJsonObject page = dump["page"].toObject();
+        EXPECT_EQ(page["width"].toInt(), c.width) << name;
+        EXPECT_EQ(page["height"].toInt(), c.height) << name;
+        EXPECT_EQ(page["landscape"].toBool(), c.width > c.height) << name;
+        const QJsonObject table = dump["tables"].toArray().first().toObject();
+        int tableWidth = 0;
+        for (const QJsonValue column : table["grid"].toArray())
+            tableWidth += column.toInt();
+        EXPECT_EQ(tableWidth, c.table) << name;
+        EXPECT_EQ(table["grid"].toArray()[2].toInt(), c.timeColumn) << name;
+        const QJsonArray rows = table["rows"].toArray();
+        const int perBlock = 2 + int(c.labels.size());
+        ASSERT_EQ(rows.size(), 3 * perBlock) << name;
+        for (int block = 0; block < 3; ++block) {
+            // The merged heading cells and the column titles open each block.
+            const QJsonArray headingRow = rows[block * perBlock].toArray();
+            ASSERT_EQ(headingRow.size(), 3) << name;
+            EXPECT_EQ(headingRow[0].toObject()["span"].toInt(), 2) << name;
+            EXPECT_EQ(rows[block * perBlock + 1].toArray()[1].toObject()["text"].toString(), "Name") << name;
+            QStringList labels;
+            for (int row = 0; row < c.labels.size(); ++row)
+                labels << rows[block * perBlock + 2 + row].toArray()[2].toObject()["text"].toString();
+            EXPECT_EQ(labels.join('|').toStdString(), c.labels.join('|').toStdString()) << name << " block " << block;
+        }
+
+        if (!libreoffice::installed())
+            continue;
+        QByteArray log;
+        const QString theirs = libreoffice::convert(document, "pdf", folder.path(), &log, 600000);
+        ASSERT_FALSE(theirs.isEmpty()) << log.toStdString();
+        const pdftools::PdfText reference = pdftools::readWords(theirs);
+        const pdftools::PdfText ours = pdftools::readWords(pdf);
+        EXPECT_NEAR(ours.pageSize.width(), c.width / 20.0, 0.5) << name;
+        EXPECT_NEAR(reference.pageSize.width(), c.width / 20.0, 0.5) << name;
+        auto pageOf = [](const pdftools::PdfText& pdf, int page) {
+            QList<pdftools::PdfWord> words;
+            for (const pdftools::PdfWord& word : pdf.words)
+                if (word.page == page)
+                    words << word;
+            return words;
+        };
+        auto textsOf = [](QList<pdftools::PdfWord> words) {
+            QStringList texts;
+            for (const pdftools::PdfWord& word : words)
+                texts << word.text;
+            texts.sort();
+            return texts;
+        };
+        EXPECT_EQ(textsOf(ours.words), textsOf(reference.words)) << name;
+        const int pages = ours.words.isEmpty() ? 0 : ours.words.last().page + 1;
+        ASSERT_EQ(pdftools::pdfInfo(theirs, "Pages"), QString::number(pages)) << name;
+        // The first page down to the last row on both.
+        QList<pdftools::PdfWord> mine = pageOf(ours, 0), libre = pageOf(reference, 0);
+        auto lowest = [](const QList<pdftools::PdfWord>& words) {
+            double y = 0;
+            for (const pdftools::PdfWord& word : words)
+                y = std::max(y, word.yMin);
+            return y;
+        };
+        const double cut = std::min(lowest(mine), lowest(libre)) + 1;
+        auto above = [cut](QList<pdftools::PdfWord> words) {
+            words.removeIf([cut](const pdftools::PdfWord& word) { return word.yMin > cut; });
+            return words;
+        };
+        mine = above(mine);
+        libre = above(libre);
+        double worst = 0;
+        EXPECT_EQ(pdftools::compareWords(mine, libre, 2.0, &worst).toStdString(), "") << name;
+        std::cout << name << ": " << pages << " pages; on the first, " << mine.size() << " words, the farthest "
+                  << worst << " pt from LibreOffice's; the whole first page: ours " << pageOf(ours, 0).size() << " words, "
+                  << "LibreOffice's " << pageOf(reference, 0).size() << "\n";
+    }
+}

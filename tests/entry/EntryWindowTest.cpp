@@ -5,6 +5,7 @@
 #include "common/ErrorReport.h"
 #include "entry/DayTabs.h"
 #include "desktop/PictureBox.h"
+#include "planner/PlannerSettings.h"
 
 #include <QApplication>
 #include <QFile>
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -581,6 +583,74 @@ private slots:
         for (int page = 0; page < 6; ++page)
             QVERIFY(form.dayStore(page) == nullptr);
         QVERIFY(m_boxes->shown.isEmpty());
+    }
+
+    // All 24 hours: the keyboard reaches every row, each scrolled into sight
+    // as it gets the focus, and each box is named after its hour as the
+    // Time column shows it, on either clock.
+    void aWholeDayIsReachedRowByRowAndNamedByItsHour()
+    {
+        EntryWindow form;
+        planner::PlannerSettings settings = form.plannerSettings();
+        settings.hours = {0, 23};
+        settings.clock = week::Clock::TwentyFourHour;
+        form.setPlannerSettings(settings);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QCOMPARE(int(form.numberBoxes.size()), 24);
+        QVERIFY(form.rowsScrollBar->isVisible());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.numberBoxes[0]));
+        const QRect panel = form.rowsPanel->rect();
+        for (int row = 0; row < 24; ++row) {
+            for (QLineEdit* box : {form.numberBoxes[row], form.nameBoxes[row]}) {
+                if (row > 0 || box != form.numberBoxes[0])
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(box));
+                QVERIFY2(panel.contains(box->geometry()), qPrintable(QString("row %1 out of sight").arg(row)));
+            }
+            QCOMPARE(form.timeBoxes[row]->text(), QString::number(row));
+            QCOMPARE(form.numberBoxes[row]->accessibleName(), QString("Monday, %1 o'clock, Number").arg(row));
+        }
+        // Back up by the keyboard to the top, which scrolls back.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        for (int i = 0; i < 46; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.numberBoxes[0]));
+        QVERIFY(panel.contains(form.numberBoxes[0]->geometry()));
+
+        settings.clock = week::Clock::TwelveHour;
+        form.setPlannerSettings(settings);
+        const QStringList hours{"12 am", "1 am", "11 am", "12 pm", "1 pm", "11 pm"};
+        const int rows[] = {0, 1, 11, 12, 13, 23};
+        for (int i = 0; i < 6; ++i) {
+            QCOMPARE(form.timeBoxes[rows[i]]->text(), hours[i]);
+            QCOMPARE(form.nameBoxes[rows[i]]->accessibleName(), "Monday, " + hours[i] + ", Name");
+        }
+    }
+
+    // A range that leaves typed hours out keeps them aside, and gives them
+    // back when it holds them again; the pages between show what is in range.
+    void hoursLeftOutComeBackWithTheirTexts()
+    {
+        EntryWindow form;
+        form.load();
+        type(form.numberBoxes[0], "1");  // 8 o'clock
+        type(form.nameBoxes[9], "Late");  // 5 o'clock
+        planner::PlannerSettings settings = form.plannerSettings();
+        settings.hours = {9, 9};
+        form.setPlannerSettings(settings);
+        QCOMPARE(int(form.numberBoxes.size()), 1);
+        QVERIFY(!form.rowsScrollBar->isVisibleTo(&form));
+        QCOMPARE(form.dayStore(0)->entryLines(), QStringList{"9 am,,"});  // no noon: the half of the day is said
+        QCOMPARE(form.keptEntry(0, 8)->number, QString("1"));
+        QCOMPARE(form.keptEntry(0, 17)->name, QString("Late"));
+        type(form.nameBoxes[0], "Call");
+        settings.hours = {7, 17};
+        form.setPlannerSettings(settings);
+        QCOMPARE(form.dayStore(0)->entryLines(),
+                 QStringList({"7,,", "8,1,", "9,,Call", "10,,", "11,,", "12,,", "1,,", "2,,", "3,,", "4,,", "5,,Late"}));
+        QVERIFY(!form.keptEntry(0, 8));
+        QVERIFY(form.rowsScrollBar->isVisibleTo(&form));
     }
 };
 

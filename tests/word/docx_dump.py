@@ -9,6 +9,7 @@ import sys
 
 try:
     import docx
+    from docx.enum.section import WD_ORIENT
     from docx.oxml.ns import qn
     from docx.table import _Cell
 except ImportError:
@@ -57,7 +58,8 @@ def main():
     out = {"paragraphs": [para(p) for p in document.paragraphs],
            "page": {"width": twips(section.page_width), "height": twips(section.page_height),
                     "left": twips(section.left_margin), "right": twips(section.right_margin),
-                    "top": twips(section.top_margin), "bottom": twips(section.bottom_margin)},
+                    "top": twips(section.top_margin), "bottom": twips(section.bottom_margin),
+                    "landscape": section.orientation == WD_ORIENT.LANDSCAPE},
            "body": [child.tag.split("}")[1] for child in document.element.body],
            "tables": []}
     for table in document.tables:

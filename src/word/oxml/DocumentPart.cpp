@@ -214,6 +214,8 @@ private:
         m_xml.start("w:pgSz");
         m_xml.attribute("w:w", page.widthTwips);
         m_xml.attribute("w:h", page.heightTwips);
+        if (page.landscape)
+            m_xml.attribute("w:orient", "landscape");
         m_xml.end();
         m_xml.start("w:pgMar");
         m_xml.attribute("w:top", page.topTwips);

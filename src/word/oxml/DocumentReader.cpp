@@ -315,6 +315,7 @@ private:
                         m_xml.wTwipsAttribute("h", MinPageTwips, limits::MaxTwips,
                                               QT_TRANSLATE_NOOP("word::oxml::XmlReader", "the page height")))
                     page.heightTwips = *height;
+                page.landscape = m_xml.wAttribute("orient") == QLatin1String("landscape");
             } else if (m_xml.isW("pgMar")) {
                 // Negative top and bottom margins only say that headers may not push the text; their size counts.
                 auto margin = [&](const char* name, int& twips) {
