@@ -22,8 +22,7 @@ int main(int argc, char** argv)
     const app::EngineOption engine = app::takeEngineOption(argc, argv);
     if (!engine.error.isEmpty()) {
         connectToConsole();
-        std::fprintf(stderr, "dorvane: %s
-", engine.error.toLocal8Bit().constData());
+        std::fprintf(stderr, "dorvane: %s\n", engine.error.toLocal8Bit().constData());
         return 1;  // bad arguments, as the command line's own
     }
     app::wireEngineOnStart(engine.choice);

@@ -101,6 +101,33 @@ check "exit 1 and a message for a bad option" \
   bash -c '"$1" "$2" --import x.ics --weeks 99 --pdf x.pdf 2>"$3"; [[ $? -eq 1 ]] && grep -q "dorvane:" "$3"' \
   _ "$wine" "$exe" "$work/cli/stderr"
 
+# 2b. The command line with Word itself: the automation server of the tests
+# stands in for Word, registered as "Word.Application" in this prefix.
+server="$build/tests/windows/word-server.exe"
+if [[ -f $server ]]; then
+  : >"$work/cli/word-control.txt"
+  "$wine" "$server" --register "$("$wine" winepath -w "$work/cli/word-control.txt" | tr -d '\r')"
+  check "dorvane.exe --engine word saves and exports through Word" \
+    timeout 300 "$wine" "$exe" --engine word "${week[@]}" --save "$work/cli/word.doc" --pdf "$work/cli/word.pdf" --quiet
+  check "the planner Word wrote is the Linux one, cell for cell" \
+    cmp <(/usr/bin/python3 "$top/tests/word/docx_dump.py" "$work/cli/linux.doc") \
+        <(/usr/bin/python3 "$top/tests/word/docx_dump.py" "$work/cli/word.doc")
+  check "the same document.xml through Word, byte for byte" \
+    cmp <(unzip -p "$work/cli/linux.doc" word/document.xml) <(unzip -p "$work/cli/word.doc" word/document.xml)
+  check "the PDF drawn from Word's file carries the headings" \
+    grep -q "Week of December 7, 2026" <(pdftotext "$work/cli/word.pdf" -)
+  check "through COM and by the built-in engine: python-docx's cell maps agree" \
+    cmp <(/usr/bin/python3 "$top/tests/word/docx_dump.py" "$build/tests/windows/com-planners/built-in.docx") \
+        <(/usr/bin/python3 "$top/tests/word/docx_dump.py" "$build/tests/windows/com-planners/through-com.docx")
+  "$wine" "$server" --unregister
+  check "--engine word without Word: exit 3 and a message" \
+    bash -c '"$1" "$2" --engine word --import "$3" --week 2026-12-07 --save "$4" 2>"$5"; [[ $? -eq 3 ]] && grep -q "create object" "$5"' \
+    _ "$wine" "$exe" "$top/examples/week.ics" "$work/cli/none.doc" "$work/cli/stderr"
+  check "--engine takes auto, word or builtin only" \
+    bash -c '"$1" "$2" --engine excel --import x.ics --pdf x.pdf 2>"$3"; [[ $? -eq 1 ]] && grep -q "auto, word and builtin" "$3"' \
+    _ "$wine" "$exe" "$work/cli/stderr"
+fi
+
 # 3. The windows.
 check "the windows under Wine" "$top/tests/windows/window_check.sh" "$exe" "$linux" "${pictures:-$work/window}" "$temp_unix"
 
