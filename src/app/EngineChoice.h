@@ -40,6 +40,9 @@ std::shared_ptr<word::Engine> engineFor(EngineChoice choice);
 // The choice remembered from the Planner Settings dialog; Auto when none
 // is. Needs the application object (QSettings).
 EngineChoice rememberedEngineChoice();
+// What the dialog's row shows: true when Word makes the next planner (the
+// engine in force, whichever way it was chosen).
+bool wordMakesPlanner();
 // What the dialog calls when the user picks a row: remembers `choice` and
 // makes the next planner with it (the default engine is replaced at once).
 // Auto is remembered as no choice.

@@ -58,6 +58,8 @@ EngineChoice rememberedEngineChoice()
     return engineChoiceFromText(QSettings().value(QLatin1String(EngineKey)).toString()).value_or(EngineChoice::Auto);
 }
 
+bool wordMakesPlanner() { return word::engine()->outOfProcess(); }
+
 void chooseEngine(EngineChoice choice)
 {
     QSettings settings;

@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 #include <windows.h>
@@ -89,19 +90,19 @@ private:
     QTemporaryDir m_folder;
 };
 
+// What is left in the run's temporary folder once the preview has removed
+// the planner handed to it.
+QStringList leftOver(PlannerRun& run)
+{
+    if (!run.documentPath.isEmpty())
+        QFile::remove(run.documentPath);
+    return plannertest::filesIn(run.temp.path());
+}
+
 class ComEngineTest : public ::testing::Test {
 protected:
     void SetUp() override { word::EngineSeam::install(std::make_shared<word::com::ComEngine>()); }
     void TearDown() override { word::EngineSeam::install(nullptr); }
-
-    // What is left in the run's temporary folder once the preview has
-    // removed the planner handed to it.
-    static QStringList leftOver(PlannerRun& run)
-    {
-        if (!run.documentPath.isEmpty())
-            QFile::remove(run.documentPath);
-        return plannertest::filesIn(run.temp.path());
-    }
 
     WordServer server;
 };
@@ -174,57 +175,55 @@ std::vector<int> faultCalls(WordServer& server)
     return calls;
 }
 
+// Runs the title-only planner once for every call of faultCalls, with
+// `order` ("fail", "exit") at that call. After each run no Word may be left
+// running and no temporary file left over; `check` looks at the runs with a
+// fault, and the run past the last call must go through.
+void runAtEveryCall(WordServer& server, const char* order, const std::function<void(int, PlannerRun&)>& check)
+{
+    const std::vector<int> calls = faultCalls(server);
+    for (const int k : calls) {
+        server.tell(QStringLiteral("%1 %2").arg(QLatin1String(order)).arg(k));
+        PlannerRun run;
+        run.generate(titleOnly());
+        EXPECT_TRUE(server.ended()) << "a Word was left running, " << order << " at call " << k;
+        EXPECT_EQ(leftOver(run), QStringList()) << order << " at call " << k;
+        if (k == calls.back()) {
+            EXPECT_EQ(run.boxes.errorReports(), QStringList()) << "the run past the last call";
+            EXPECT_TRUE(run.handOver.contains(QStringLiteral("showPreview")));
+            return;
+        }
+        check(k, run);
+        if (::testing::Test::HasFailure())
+            return;
+    }
+}
+
 // Word refuses call k with an EXCEPINFO: the report says what Word said and
 // names the call, the generation goes on, Word is quit, nothing is left.
 TEST_F(ComEngineTest, AFailureAtEveryCallIsReportedWithWordsWordsAndTheCall)
 {
-    const std::vector<int> calls = faultCalls(server);
-    for (const int k : calls) {
-        server.tell(QStringLiteral("fail %1").arg(k));
-        PlannerRun run;
-        run.generate(titleOnly());
+    runAtEveryCall(server, "fail", [](int k, PlannerRun& run) {
         const QStringList reports = run.boxes.errorReports();
-        EXPECT_TRUE(server.ended()) << "a Word was left running after call " << k << " failed";
-        EXPECT_EQ(leftOver(run), QStringList()) << "after call " << k << " failed";
-        if (k == calls.back()) {
-            EXPECT_EQ(reports, QStringList()) << "the run past the last call";
-            EXPECT_TRUE(run.handOver.contains(QStringLiteral("showPreview")));
-            break;
-        }
         ASSERT_FALSE(reports.isEmpty()) << "call " << k << " was told to fail and nothing was reported";
         const QString first = reports.first();
         EXPECT_TRUE(first.contains(QStringLiteral("Word failed call %1 as it was told to.").arg(k))) << first.toStdString();
         EXPECT_TRUE(first.contains(QStringLiteral("Call: "))) << first.toStdString();
         EXPECT_TRUE(first.contains(QStringLiteral("Microsoft Word"))) << first.toStdString();
-        if (HasFailure())
-            break;
-    }
+    });
 }
 
 // Word goes away at call k: one message at once, no preview, the entry
 // window as it was, no server process and no temporary file left.
 TEST_F(ComEngineTest, WordEndingAtEveryCallGivesOneMessageAndLosesNothing)
 {
-    const std::vector<int> calls = faultCalls(server);
-    for (const int k : calls) {
-        server.tell(QStringLiteral("exit %1").arg(k));
-        PlannerRun run;
-        run.generate(titleOnly());
+    runAtEveryCall(server, "exit", [](int k, PlannerRun& run) {
         const QStringList reports = run.boxes.errorReports();
-        EXPECT_TRUE(server.ended());
-        EXPECT_EQ(leftOver(run), QStringList()) << "after Word ended at call " << k;
-        if (k == calls.back()) {
-            EXPECT_EQ(reports, QStringList()) << "the run past the last call";
-            EXPECT_TRUE(run.handOver.contains(QStringLiteral("showPreview")));
-            break;
-        }
         ASSERT_EQ(reports.size(), 1) << "Word ended at call " << k << ": " << reports.join('\n').toStdString();
         EXPECT_TRUE(reports.first().startsWith(word::messages::WordGone())) << reports.first().toStdString();
         EXPECT_TRUE(reports.first().contains(QStringLiteral("Call: ")));
         EXPECT_TRUE(run.handOver.isEmpty()) << "Word ended at call " << k << ", and yet a preview came";
-        if (HasFailure())
-            break;
-    }
+    });
 }
 
 // Word rejects every call as busy for 3 seconds: the calls are tried again

@@ -79,13 +79,14 @@ int unregisterServer()
     return 0;
 }
 
-// Makes one application per request: a new instance of the built-in engine.
-class Factory final : public IClassFactory {
+// IUnknown of an object that lives as long as the server: one interface, no counting.
+template <class Interface, const IID& Id>
+class Lasting : public Interface {
 public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override
     {
-        if (id == IID_IUnknown || id == IID_IClassFactory) {
-            *object = static_cast<IClassFactory*>(this);
+        if (id == IID_IUnknown || id == Id) {
+            *object = static_cast<Interface*>(this);
             return S_OK;
         }
         *object = nullptr;
@@ -93,6 +94,11 @@ public:
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
     ULONG STDMETHODCALLTYPE Release() override { return 1; }
+};
+
+// Makes one application per request: a new instance of the built-in engine.
+class Factory final : public Lasting<IClassFactory, IID_IClassFactory> {
+public:
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID id, void** object) override
     {
         *object = nullptr;
@@ -111,19 +117,8 @@ public:
 // the rejection is SERVERCALL_REJECTED, which reaches the caller as
 // RPC_E_CALL_REJECTED, the code a busy Word's callers see after their own
 // retries.
-class BusyFilter final : public IMessageFilter {
+class BusyFilter final : public Lasting<IMessageFilter, IID_IMessageFilter> {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override
-    {
-        if (id == IID_IUnknown || id == IID_IMessageFilter) {
-            *object = static_cast<IMessageFilter*>(this);
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
     DWORD STDMETHODCALLTYPE HandleInComingCall(DWORD, HTASK, DWORD, LPINTERFACEINFO info) override
     {
         if (info && info->iid == IID_IDispatch && server::rejectingAsBusy()) {
