@@ -7,6 +7,7 @@
 #include "WordTestSupport.h"
 
 #include "planner/PlannerGenerator.h"
+#include "planner/WordInstallCheck.h"
 #include "word/BuiltInEngine.h"
 #include "word/Messages.h"
 #include "word/com/ComEngine.h"
@@ -224,6 +225,21 @@ TEST_F(ComEngineTest, WordEndingAtEveryCallGivesOneMessageAndLosesNothing)
         EXPECT_TRUE(reports.first().contains(QStringLiteral("Call: ")));
         EXPECT_TRUE(run.handOver.isEmpty()) << "Word ended at call " << k << ", and yet a preview came";
     });
+}
+
+// `--engine word` on a Windows without Word: the start-up check says so in
+// its words and ends the program.
+TEST_F(ComEngineTest, WithoutWordTheStartUpCheckGivesItsMessageAndEnds)
+{
+    QProcess::execute(QStringLiteral(DORVANE_WORD_SERVER), {QStringLiteral("--unregister")});
+    ASSERT_FALSE(word::com::ComEngine::isRegistered());
+    ScriptedMessageBoxes boxes;
+    RecordingProgramExit exit;
+    EXPECT_FALSE(planner::checkWordInstalled());
+    ASSERT_EQ(boxes.texts().size(), 1);
+    EXPECT_TRUE(boxes.texts().first().startsWith(
+        QStringLiteral("Error 842001. A normal instance of Word could not be created.\r\n\r\n")));
+    EXPECT_EQ(exit.endRequests, 1);
 }
 
 // Word rejects every call as busy for 3 seconds: the calls are tried again
