@@ -4,17 +4,21 @@
 
 namespace word {
 
-Argument Argument::string(const QString& value) { return {.type = Type::Text, .text = value}; }
+Argument Argument::string(const QString& value) { Argument a; a.type = Type::Text; a.text = value; return a; }
 
-Argument Argument::integer(int value) { return {.type = Type::Integer, .number = double(value)}; }
+Argument Argument::integer(int value) { Argument a; a.type = Type::Integer; a.number = value; return a; }
 
-Argument Argument::real(double value) { return {.type = Type::Number, .number = value}; }
+Argument Argument::real(double value) { Argument a; a.type = Type::Number; a.number = value; return a; }
 
-Argument Argument::boolean(bool value) { return {.type = Type::Boolean, .truth = value}; }
+Argument Argument::boolean(bool value) { Argument a; a.type = Type::Boolean; a.truth = value; return a; }
 
 Argument Argument::objectArgument(const QString& shown, std::shared_ptr<AutomationObject> value)
 {
-    return {.type = Type::Object, .text = shown, .object = std::move(value)};
+    Argument a;
+    a.type = Type::Object;
+    a.text = shown;
+    a.object = std::move(value);
+    return a;
 }
 
 Argument Argument::missing() { return {}; }
