@@ -89,13 +89,13 @@ inline QString WordBusy()
     return QCoreApplication::translate(
         "word::messages",
         "Word stayed busy for 30 seconds and did not take the call. Nothing of the week is lost: "
-        "finish what Word is doing, then press Start again.");
+        "finish what Word is doing, then press Start Creating Template again.");
 }
 inline QString WordGone()
 {
     return QCoreApplication::translate(
         "word::messages",
-        "Word was closed while the planner was being made. Nothing of the week is lost: press Start again.");
+        "Word was closed while the planner was being made. Nothing of the week is lost: press Start Creating Template again.");
 }
 inline QString UnknownMember(const QString& member)
 {
