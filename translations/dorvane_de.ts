@@ -23,6 +23,17 @@
     </message>
 </context>
 <context>
+    <name>app::EngineChoice</name>
+    <message>
+        <source>--engine needs a value: auto, word or builtin.</source>
+        <translation>--engine braucht einen Wert: auto, word oder builtin.</translation>
+    </message>
+    <message>
+        <source>--engine &quot;%1&quot; is not one of auto, word and builtin.</source>
+        <translation>--engine „%1“ ist keiner der Werte auto, word und builtin.</translation>
+    </message>
+</context>
+<context>
     <name>calendar::CalendarFile</name>
     <message>
         <source>The file does not exist.</source>
@@ -691,6 +702,18 @@ Exit-Status: 0 erledigt; 1 ungültige Argumente; 2 Kalender nicht lesbar;
         <source>Paper:</source>
         <translation>Papier:</translation>
     </message>
+    <message>
+        <source>Word</source>
+        <translation>Word</translation>
+    </message>
+    <message>
+        <source>Dorvane&apos;s own engine</source>
+        <translation>Dorvanes eigener Engine</translation>
+    </message>
+    <message>
+        <source>Make the planner with:</source>
+        <translation>Planer erstellen mit:</translation>
+    </message>
 </context>
 <context>
     <name>entry::SignInDialog</name>
@@ -1335,6 +1358,19 @@ Möchten Sie trotzdem fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>word::AutomationError</name>
+    <message>
+        <source>Call: %1</source>
+        <extracomment>Under a failure of Word: %1 is the call the program made, as VB writes it</extracomment>
+        <translation>Aufruf: %1</translation>
+    </message>
+    <message>
+        <source>Error from %1: 0x%2</source>
+        <extracomment>%1 is the program that raised the error (&quot;Microsoft Word&quot;), %2 its error number in hexadecimal</extracomment>
+        <translation>Fehler von %1: 0x%2</translation>
+    </message>
+</context>
+<context>
     <name>word::DocumentError</name>
     <message>
         <source>The file is not a Word document.</source>
@@ -1366,6 +1402,18 @@ Möchten Sie trotzdem fortfahren?</translation>
     <message>
         <source>There is not enough memory to draw the document as a picture.</source>
         <translation>Es ist nicht genügend Arbeitsspeicher vorhanden, um das Dokument als Bild zu zeichnen.</translation>
+    </message>
+</context>
+<context>
+    <name>word::com</name>
+    <message>
+        <source>Word refused the call (error %1).</source>
+        <extracomment>%1 is the error number (HRESULT) of a failed automation call, e.g. 0x80020003</extracomment>
+        <translation>Word hat den Aufruf abgelehnt (Fehler %1).</translation>
+    </message>
+    <message>
+        <source>%1 (error %2)</source>
+        <translation>%1 (Fehler %2)</translation>
     </message>
 </context>
 <context>
@@ -1441,6 +1489,23 @@ Möchten Sie trotzdem fortfahren?</translation>
     <message>
         <source>Cells of a column cannot be merged.</source>
         <translation>Die Zellen einer Spalte können nicht verbunden werden.</translation>
+    </message>
+    <message>
+        <source>Word stayed busy for 30 seconds and did not take the call. Nothing of the week is lost: finish what Word is doing, then press Start Creating Template again.</source>
+        <translation>Word war 30 Sekunden lang beschäftigt und hat den Aufruf nicht angenommen. Von der Woche geht nichts verloren: Beenden Sie, was Word gerade tut, und klicken Sie dann erneut auf „Vorlage erstellen“.</translation>
+    </message>
+    <message>
+        <source>Word was closed while the planner was being made. Nothing of the week is lost: press Start Creating Template again.</source>
+        <translation>Word wurde geschlossen, während der Planer erstellt wurde. Von der Woche geht nichts verloren: Klicken Sie erneut auf „Vorlage erstellen“.</translation>
+    </message>
+    <message>
+        <source>Word has no member named %1.</source>
+        <extracomment>%1 is the name of a member of Word&apos;s automation objects, e.g. TypeText</extracomment>
+        <translation>Word hat kein Element namens %1.</translation>
+    </message>
+    <message>
+        <source>The document is open in Word; its pages are drawn from the file Word saved.</source>
+        <translation>Das Dokument ist in Word geöffnet; seine Seiten werden aus der Datei gezeichnet, die Word gespeichert hat.</translation>
     </message>
 </context>
 <context>

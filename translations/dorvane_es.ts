@@ -23,6 +23,17 @@
     </message>
 </context>
 <context>
+    <name>app::EngineChoice</name>
+    <message>
+        <source>--engine needs a value: auto, word or builtin.</source>
+        <translation>--engine necesita un valor: auto, word o builtin.</translation>
+    </message>
+    <message>
+        <source>--engine &quot;%1&quot; is not one of auto, word and builtin.</source>
+        <translation>--engine «%1» no es ninguno de auto, word y builtin.</translation>
+    </message>
+</context>
+<context>
     <name>calendar::CalendarFile</name>
     <message>
         <source>The file does not exist.</source>
@@ -690,6 +701,18 @@ calendario; 3 no se pudo escribir un archivo o no se pudo imprimir el trabajo.
         <source>Paper:</source>
         <translation>Papel:</translation>
     </message>
+    <message>
+        <source>Word</source>
+        <translation>Word</translation>
+    </message>
+    <message>
+        <source>Dorvane&apos;s own engine</source>
+        <translation>Motor propio de Dorvane</translation>
+    </message>
+    <message>
+        <source>Make the planner with:</source>
+        <translation>Crear el planificador con:</translation>
+    </message>
 </context>
 <context>
     <name>entry::SignInDialog</name>
@@ -1334,6 +1357,19 @@ Would you like to proceed anyway?</source>
     </message>
 </context>
 <context>
+    <name>word::AutomationError</name>
+    <message>
+        <source>Call: %1</source>
+        <extracomment>Under a failure of Word: %1 is the call the program made, as VB writes it</extracomment>
+        <translation>Llamada: %1</translation>
+    </message>
+    <message>
+        <source>Error from %1: 0x%2</source>
+        <extracomment>%1 is the program that raised the error (&quot;Microsoft Word&quot;), %2 its error number in hexadecimal</extracomment>
+        <translation>Error de %1: 0x%2</translation>
+    </message>
+</context>
+<context>
     <name>word::DocumentError</name>
     <message>
         <source>The file is not a Word document.</source>
@@ -1365,6 +1401,18 @@ Would you like to proceed anyway?</source>
     <message>
         <source>There is not enough memory to draw the document as a picture.</source>
         <translation>No hay memoria suficiente para dibujar el documento como imagen.</translation>
+    </message>
+</context>
+<context>
+    <name>word::com</name>
+    <message>
+        <source>Word refused the call (error %1).</source>
+        <extracomment>%1 is the error number (HRESULT) of a failed automation call, e.g. 0x80020003</extracomment>
+        <translation>Word rechazó la llamada (error %1).</translation>
+    </message>
+    <message>
+        <source>%1 (error %2)</source>
+        <translation>%1 (error %2)</translation>
     </message>
 </context>
 <context>
@@ -1440,6 +1488,23 @@ Would you like to proceed anyway?</source>
     <message>
         <source>Cells of a column cannot be merged.</source>
         <translation>No se pueden combinar las celdas de una columna.</translation>
+    </message>
+    <message>
+        <source>Word stayed busy for 30 seconds and did not take the call. Nothing of the week is lost: finish what Word is doing, then press Start Creating Template again.</source>
+        <translation>Word estuvo ocupado durante 30 segundos y no aceptó la llamada. No se pierde nada de la semana: termine lo que Word está haciendo y vuelva a pulsar «Crear la plantilla».</translation>
+    </message>
+    <message>
+        <source>Word was closed while the planner was being made. Nothing of the week is lost: press Start Creating Template again.</source>
+        <translation>Word se cerró mientras se creaba la agenda. No se pierde nada de la semana: vuelva a pulsar «Crear la plantilla».</translation>
+    </message>
+    <message>
+        <source>Word has no member named %1.</source>
+        <extracomment>%1 is the name of a member of Word&apos;s automation objects, e.g. TypeText</extracomment>
+        <translation>Word no tiene ningún miembro llamado %1.</translation>
+    </message>
+    <message>
+        <source>The document is open in Word; its pages are drawn from the file Word saved.</source>
+        <translation>El documento está abierto en Word; sus páginas se dibujan a partir del archivo que guardó Word.</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,17 @@
     </message>
 </context>
 <context>
+    <name>app::EngineChoice</name>
+    <message>
+        <source>--engine needs a value: auto, word or builtin.</source>
+        <translation>--engine attend une valeur : auto, word ou builtin.</translation>
+    </message>
+    <message>
+        <source>--engine &quot;%1&quot; is not one of auto, word and builtin.</source>
+        <translation>--engine « %1 » n’est ni auto, ni word, ni builtin.</translation>
+    </message>
+</context>
+<context>
     <name>calendar::CalendarFile</name>
     <message>
         <source>The file does not exist.</source>
@@ -690,6 +701,18 @@ pu être lu ; 3 un fichier n&apos;a pas pu être écrit ou la tâche imprimée.
         <source>Paper:</source>
         <translation>Papier&#xa0;:</translation>
     </message>
+    <message>
+        <source>Word</source>
+        <translation>Word</translation>
+    </message>
+    <message>
+        <source>Dorvane&apos;s own engine</source>
+        <translation>Moteur propre à Dorvane</translation>
+    </message>
+    <message>
+        <source>Make the planner with:</source>
+        <translation>Créer le planning avec&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>entry::SignInDialog</name>
@@ -1334,6 +1357,19 @@ Voulez-vous continuer quand même&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>word::AutomationError</name>
+    <message>
+        <source>Call: %1</source>
+        <extracomment>Under a failure of Word: %1 is the call the program made, as VB writes it</extracomment>
+        <translation>Appel : %1</translation>
+    </message>
+    <message>
+        <source>Error from %1: 0x%2</source>
+        <extracomment>%1 is the program that raised the error (&quot;Microsoft Word&quot;), %2 its error number in hexadecimal</extracomment>
+        <translation>Erreur de %1 : 0x%2</translation>
+    </message>
+</context>
+<context>
     <name>word::DocumentError</name>
     <message>
         <source>The file is not a Word document.</source>
@@ -1365,6 +1401,18 @@ Voulez-vous continuer quand même&#xa0;?</translation>
     <message>
         <source>There is not enough memory to draw the document as a picture.</source>
         <translation>La mémoire est insuffisante pour dessiner le document sous forme d&apos;image.</translation>
+    </message>
+</context>
+<context>
+    <name>word::com</name>
+    <message>
+        <source>Word refused the call (error %1).</source>
+        <extracomment>%1 is the error number (HRESULT) of a failed automation call, e.g. 0x80020003</extracomment>
+        <translation>Word a refusé l’appel (erreur %1).</translation>
+    </message>
+    <message>
+        <source>%1 (error %2)</source>
+        <translation>%1 (erreur %2)</translation>
     </message>
 </context>
 <context>
@@ -1440,6 +1488,23 @@ Voulez-vous continuer quand même&#xa0;?</translation>
     <message>
         <source>Cells of a column cannot be merged.</source>
         <translation>Les cellules d&apos;une colonne ne peuvent pas être fusionnées.</translation>
+    </message>
+    <message>
+        <source>Word stayed busy for 30 seconds and did not take the call. Nothing of the week is lost: finish what Word is doing, then press Start Creating Template again.</source>
+        <translation>Word est resté occupé pendant 30 secondes et n’a pas pris l’appel. Rien de la semaine n’est perdu : terminez ce que fait Word, puis cliquez de nouveau sur « Créer le modèle ».</translation>
+    </message>
+    <message>
+        <source>Word was closed while the planner was being made. Nothing of the week is lost: press Start Creating Template again.</source>
+        <translation>Word a été fermé pendant la création du planning. Rien de la semaine n’est perdu : cliquez de nouveau sur « Créer le modèle ».</translation>
+    </message>
+    <message>
+        <source>Word has no member named %1.</source>
+        <extracomment>%1 is the name of a member of Word&apos;s automation objects, e.g. TypeText</extracomment>
+        <translation>Word n’a pas de membre nommé %1.</translation>
+    </message>
+    <message>
+        <source>The document is open in Word; its pages are drawn from the file Word saved.</source>
+        <translation>Le document est ouvert dans Word ; ses pages sont dessinées à partir du fichier enregistré par Word.</translation>
     </message>
 </context>
 <context>

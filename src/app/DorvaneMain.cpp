@@ -2,21 +2,31 @@
 // step runs the start-up order, and closing it ends the program. Any option
 // on the command line makes it a run without a window instead (src/cli).
 #include "Console.h"
+#include "EngineChoice.h"
 #include "Program.h"
 #include "cli/CommandLine.h"
 #include "cli/CommandLineRun.h"
 #include "common/Language.h"
 #include "common/ProgramIdentity.h"
 #include "desktop/DesktopDefaults.h"
-#include "word/BuiltInEngine.h"
 
 #include <QApplication>
 #include <QTimer>
 
+#include <cstdio>
+
 int main(int argc, char** argv)
 {
-    // The engine behind the Word objects, for the window and the command line alike.
-    word::EngineSeam::setDefault(std::make_shared<word::BuiltInEngine>());
+    // The engine behind the Word objects, for the window and the command
+    // line alike: Word itself or our own (EngineChoice.h), wired once the
+    // application object exists and the remembered choice can be read.
+    const app::EngineOption engine = app::takeEngineOption(argc, argv);
+    if (!engine.error.isEmpty()) {
+        connectToConsole();
+        std::fprintf(stderr, "dorvane: %s\n", engine.error.toLocal8Bit().constData());
+        return 1;  // bad arguments, as the command line's own
+    }
+    app::wireEngineOnStart(engine.choice);
 
     // Decided before any application object exists: the window's needs a display.
     if (cli::wantsCommandLineRun(argc, argv)) {

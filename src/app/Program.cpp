@@ -1,5 +1,7 @@
 #include "Program.h"
 
+#include "EngineChoice.h"
+
 #include "planner/DocumentLocks.h"
 #include "planner/WordInstallCheck.h"
 #include "planner/TemporaryFiles.h"
@@ -51,6 +53,10 @@ Program::Program(planner::PlannerGenerator::DigitSource digits)
         return weeks;
     };
     m_entryWindow.checkWordPresence = [] { planner::checkWordInstalled(); };
+    if (engineChoiceOffered())
+        m_entryWindow.engineChoice = entry::EntryWindow::EngineChoice{
+            wordMakesPlanner, wordRegistered,
+            [](bool word) { chooseEngine(word ? EngineChoice::Word : EngineChoice::BuiltIn); }};
 }
 
 Program::~Program() { word::PictureSinkSeam::install({}); }

@@ -16,6 +16,7 @@
 #include "output/PrinterQueue.h"
 #include "word/Document.h"
 #include "word/DocumentPages.h"
+#include "word/Engine.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -74,8 +75,8 @@ bool oneFile(const QString& first, const QString& second)
 
 // The document's bytes as SaveAs writes them: saved to a temporary document
 // of this run's own (held, so that another run's sweep leaves it alone),
-// read back and removed.
-QByteArray documentBytes(word::Document& document)
+// read back and removed; with `pages`, also laid out from that file.
+QByteArray documentBytes(word::Document& document, std::optional<word::DocumentPages>* pages = nullptr)
 {
     const QString path = planner::TemporaryFiles::reserveDocument(planner::TemporaryFiles::folder());
     struct Removal {
@@ -87,6 +88,8 @@ QByteArray documentBytes(word::Document& document)
         }
     } removal{path};
     document.SaveAs(path);
+    if (pages)
+        *pages = word::DocumentPages::ofSaved(path);
     QFile saved(path);
     if (!saved.open(QIODevice::ReadOnly))
         throw errors::UserError(saved.errorString());
@@ -164,10 +167,11 @@ ExitStatus runBatch(const BatchRequest& request, QTextStream& summary)
             sources.push_back(&week);
         QByteArray document;
         std::optional<word::DocumentPages> pages;
+        const bool pagesFromFile = word::engine()->outOfProcess();  // Word's own document: draw what it saved
         planner::PlannerGenerator::makeWeeks(sources, [&](word::Document& made) {
-            if (!request.saveFile.isEmpty())
-                document = documentBytes(made);
-            if (!request.pdfFile.isEmpty() || request.print)
+            if (!request.saveFile.isEmpty() || pagesFromFile)
+                document = documentBytes(made, pagesFromFile ? &pages : nullptr);
+            if ((!request.pdfFile.isEmpty() || request.print) && !pagesFromFile)
                 pages = word::DocumentPages::of(made);
         }, request.settings);
         if (!request.saveFile.isEmpty())

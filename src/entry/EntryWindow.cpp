@@ -280,8 +280,13 @@ void EntryWindow::openPlannerSettings()
     if (m_busy)
         return;
     PlannerSettingsDialog dialog(m_settings, this);
+    const bool word = engineChoice && engineChoice->wordMakesPlanner();
+    if (engineChoice)
+        dialog.offerEngineChoice(word, engineChoice->wordInstalled());
     if (dialog.exec() != QDialog::Accepted)
         return;
+    if (engineChoice && dialog.wordChosen() != word)
+        engineChoice->choose(dialog.wordChosen());
     const planner::PlannerSettings chosen = dialog.settings();
     chosen.save();
     setPlannerSettings(chosen);

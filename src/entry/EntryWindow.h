@@ -95,6 +95,15 @@ public:
     const planner::PlannerSettings& plannerSettings() const { return m_settings; }
     void setPlannerSettings(const planner::PlannerSettings& settings);
     std::function<void(const planner::PlannerSettings&)> plannerSettingsChanged;
+    // Who makes the planner, where the program offers a choice (Windows with
+    // Word registered or not): Planner Settings shows it as a row of its own.
+    // Unset, the row is not there.
+    struct EngineChoice {
+        std::function<bool()> wordMakesPlanner;
+        std::function<bool()> wordInstalled;
+        std::function<void(bool word)> choose;  // from the next Start on
+    };
+    std::optional<EngineChoice> engineChoice;
     // Ctrl+, and the window's context menu: "Planner Settings"; OK applies
     // the settings and remembers them in the program's settings.
     void openPlannerSettings();

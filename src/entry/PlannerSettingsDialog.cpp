@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace entry {
@@ -74,6 +75,21 @@ PlannerSettingsDialog::PlannerSettingsDialog(const PlannerSettings& settings, QW
     });
     firstHourBox->setFocus();
 }
+
+void PlannerSettingsDialog::offerEngineChoice(bool wordChosen, bool wordInstalled)
+{
+    wordButton = new QRadioButton(tr("Word"), this);
+    builtInButton = new QRadioButton(tr("Dorvane's own engine"), this);
+    wordButton->setEnabled(wordInstalled);
+    (wordChosen && wordInstalled ? wordButton : builtInButton)->setChecked(true);
+    auto* engines = new QHBoxLayout;
+    engines->addWidget(wordButton);
+    engines->addWidget(builtInButton);
+    engines->addStretch();
+    addChoiceRow(tr("Make the planner with:"), engines);
+}
+
+bool PlannerSettingsDialog::wordChosen() const { return wordButton && wordButton->isChecked(); }
 
 void PlannerSettingsDialog::addChoiceRow(const QString& label, QWidget* field) { m_form->addRow(label, field); }
 

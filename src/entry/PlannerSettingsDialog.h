@@ -6,6 +6,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QRadioButton;
 class QDialogButtonBox;
 class QFormLayout;
 
@@ -26,11 +27,20 @@ public:
 
     planner::PlannerSettings settings() const;
 
+    // Adds the row "Make the planner with: Word / Dorvane's own engine",
+    // where the system offers the choice (Windows): `wordChosen` is ticked,
+    // and "Word" can be chosen only when it is installed.
+    void offerEngineChoice(bool wordChosen, bool wordInstalled);
+    // Whether "Word" is ticked; false when the choice is not offered.
+    bool wordChosen() const;
+
     QComboBox* firstHourBox;
     QComboBox* lastHourBox;
     QComboBox* clockBox;
     QComboBox* paperBox;
     QCheckBox* landscapeBox;
+    QRadioButton* wordButton = nullptr;    // with offerEngineChoice only
+    QRadioButton* builtInButton = nullptr;
     QDialogButtonBox* buttons;
 
 protected:

@@ -10,9 +10,11 @@
 #include "week/DayStore.h"
 #include "week/WeekSource.h"
 #include "platform/MessageBoxes.h"
+#include "word/Engine.h"
 #include "word/Word.h"
 
 #include <QFile>
+#include <QPainter>
 
 #include <array>
 #include <stdexcept>
@@ -85,7 +87,9 @@ public:
         if (!m_kept)
             return;
         try {
-            m_kept.Quit();
+            // What is still open was not finished: nothing is saved, and no
+            // Word waits on a question nobody sees.
+            m_kept.Quit(DoNotSaveChanges);
         } catch (...) {
         }
     }
@@ -135,6 +139,18 @@ bool PlannerGenerator::stopForOpenWord()
 void PlannerGenerator::makePreviewPicture(const QString& documentPath)
 {
     m_picturePath.clear();
+    if (word::engine()->outOfProcess()) {
+        // Word in a process of its own would copy to the user's clipboard:
+        // the picture is drawn here, from the file Word saved.
+        const word::DocumentPages pages = word::DocumentPages::ofSaved(documentPath);
+        QPicture picture;
+        QPainter painter(&picture);
+        pages.paintPicture(painter);
+        painter.end();
+        m_picturePath = TemporaryFiles::reservePicture(TemporaryFiles::folder(), m_digits);
+        TemporaryFiles::writePicture(picture, m_picturePath);
+        return;
+    }
     word::Application word = word::Application::CreateObject();
     InstanceKeeper keeper(word);
     keeper.keep();
@@ -347,20 +363,39 @@ void PlannerGenerator::generatePlanner()
     word::Document objDoc;
     InstanceKeeper keeper(objWord);
 
+    // A Word in a process of its own may stop answering (busy past the
+    // waiting limit) or go away (closed, killed). That is reported once, with
+    // the call that found it, and the generation ends: every later step
+    // would only fail the same way. The week stays as typed.
+    bool wordLost = false;
+    const StepRunner wordStep = [&](int line, const std::function<void()>& code) {
+        if (wordLost)
+            return false;
+        return step(line, [&] {
+            try {
+                code();
+            } catch (const word::AutomationError& error) {
+                wordLost = error.wordLost();
+                throw;
+            }
+        });
+    };
+
     // Opening, then the heading and the table.
-    step(102, [&] {
+    wordStep(102, [&] {
         objWord = word::Application::CreateObject();
         keeper.keep();
     });
-    step(104, [&] { objDoc = objWord.Documents().Add(); });
-    const StepRunner reported = [&step](int line, const std::function<void()>& code) { return step(line, code); };
-    setUpPage(m_settings, objDoc, reported);
+    wordStep(104, [&] { objDoc = objWord.Documents().Add(); });
+    setUpPage(m_settings, objDoc, wordStep);
     std::vector<const week::WeekSource*> weeks{&m_week};
     if (followingWeeks) {
         for (const week::WeekSource* following : followingWeeks())
             weeks.push_back(following);
     }
-    const QString plannerHeading = buildWeeks(weeks, m_settings, objWord, objDoc, reported);
+    const QString plannerHeading = buildWeeks(weeks, m_settings, objWord, objDoc, wordStep);
+    if (wordLost)
+        return;
 
     // Save under a fresh temporary name; the name is taken by creating the file
     // exclusively, so nobody's file is overwritten and a taken name is drawn again.
@@ -382,16 +417,21 @@ void PlannerGenerator::generatePlanner()
     }
     if (!reserved)
         path.clear();  // never save over a name that is not ours
-    if (!step(452, [&] { objDoc.SaveAs(path); }) && !path.isEmpty()) {
+    if (!wordStep(452, [&] { objDoc.SaveAs(path); }) && !path.isEmpty()) {
         // The empty file that held the name is no planner: the preview must
         // not offer it for saving as one.
         QFile::remove(path);
     }
-    step(454, [&] { objWord.setDisplayAlerts(false); });
-    step(456, [&] { objDoc.Close(); });
-    step(458, [&] { keeper.quit(); });
+    wordStep(454, [&] { objWord.setDisplayAlerts(false); });
+    wordStep(456, [&] { objDoc.Close(); });
+    wordStep(458, [&] { keeper.quit(); });
     step(460, [&] { objDoc.release(); });
     step(462, [&] { objWord.release(); });
+    if (wordLost) {
+        if (!path.isEmpty())
+            QFile::remove(path);
+        return;
+    }
 
     // The picture, and the hand-over to the preview window in the order
     // PreviewHandOver gives.

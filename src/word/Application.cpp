@@ -11,16 +11,20 @@ namespace word {
 
 namespace {
 
-Application attach(const char* how, std::shared_ptr<WordInstance> (Engine::*reach)())
+Application attach(const char* how, std::shared_ptr<WordInstance> (Engine::*reach)(),
+                   std::shared_ptr<AutomationObject> (Engine::*reachRemote)())
 {
     const std::shared_ptr<Engine> current = engine();
-    std::shared_ptr<WordInstance> instance;
-    current->invoke(Call{Call::Kind::Method, QString::fromLatin1(how), argument::text(QStringLiteral("Word.Application"))},
-                    [&] { instance = ((*current).*reach)(); });
-    if (!instance)
-        throw AutomationError(messages::CannotCreateObject());
     ObjectRef ref;
-    ref.instance = std::move(instance);
+    const Arguments arguments{Argument::string(QStringLiteral("Word.Application"))};
+    current->invoke(Call{Call::Kind::Method, QString::fromLatin1(how), vbText(arguments)}, [&] {
+        if (current->outOfProcess())
+            ref.remote = ((*current).*reachRemote)();
+        else
+            ref.instance = ((*current).*reach)();
+    });
+    if (!ref.instance && !ref.remote)
+        throw AutomationError(messages::CannotCreateObject());
     return ObjectRef::make<Application>(std::move(ref));
 }
 
@@ -28,35 +32,46 @@ Application attach(const char* how, std::shared_ptr<WordInstance> (Engine::*reac
 
 Application Application::CreateObject()
 {
-    return attach("CreateObject", &Engine::createApplication);
+    return attach("CreateObject", &Engine::createApplication, &Engine::createRemoteApplication);
 }
 
 Application Application::GetObject()
 {
-    return attach("GetObject", &Engine::runningApplication);
+    return attach("GetObject", &Engine::runningApplication, &Engine::runningRemoteApplication);
 }
 
 QString Application::DefaultMember() const
 {
     const ObjectRef& self = target();
     QString name;
-    dispatch(Call::Kind::Get, "Application.DefaultMember", {}, [&] {
+    const AutomationValue answer = dispatch(self, Call::Kind::Get, "Application.DefaultMember", {}, [&] {
         self.liveInstance();
         name = QStringLiteral("Microsoft Word");
     });
+    if (const auto* text = std::get_if<QString>(&answer))
+        name = *text;
     return name;
 }
 
 void Application::Quit()
 {
     const ObjectRef& self = target();
-    dispatch(Call::Kind::Method, "Application.Quit", {}, [&] { self.liveInstance().quit(); });
+    dispatch(self, Call::Kind::Method, "Application.Quit", {}, [&] { self.liveInstance().quit(); });
+}
+
+void Application::Quit(int SaveChanges)
+{
+    const ObjectRef& self = target();
+    dispatch(self, Call::Kind::Method, "Application.Quit", {Argument::integer(SaveChanges).named("SaveChanges")}, [&] {
+        // Nobody sees a prompt of an unseen Word: nothing is saved whatever the value.
+        self.liveInstance().quit();
+    });
 }
 
 void Application::setDisplayAlerts(bool DisplayAlerts)
 {
     const ObjectRef& self = target();
-    dispatch(Call::Kind::Set, "Application.DisplayAlerts", argument::boolean(DisplayAlerts),
+    dispatch(self, Call::Kind::Set, "Application.DisplayAlerts", {Argument::boolean(DisplayAlerts)},
              [&] { self.liveInstance().setDisplayAlerts(DisplayAlerts); });
 }
 

@@ -25,6 +25,9 @@ public:
     // The default member (dispatch id 0): "Microsoft Word".
     QString DefaultMember() const;
     void Quit();
+    // Quit with SaveChanges 0 (wdDoNotSaveChanges): documents still open
+    // close unsaved, and no Word asks about them.
+    void Quit(int SaveChanges);
     void setDisplayAlerts(bool DisplayAlerts);
     word::Documents Documents() const;
     word::Document ActiveDocument() const;  // throws when no document is open

@@ -9,7 +9,8 @@ namespace word {
 // "Application.Documents". Creating and attaching to an application are
 // calls too: "CreateObject" and "GetObject" with argument "Word.Application".
 // `arguments` is their text as VB would show them: `Text:="Monday"`,
-// `Unit:=12, count:=2`, a property value `10`, "True", `"Table Grid"`.
+// `Unit:=12, count:=2`, a property value `10`, "True", `"Table Grid"`,
+// derived from the typed arguments the call carries (word/Argument.h).
 struct Call {
     enum class Kind { Method, Get, Set };
 

@@ -10,7 +10,7 @@ namespace word {
 void Cells::Merge()
 {
     const ObjectRef& self = target();
-    dispatch(Call::Kind::Method, "Cells.Merge", {}, [&] {
+    dispatch(self, Call::Kind::Method, "Cells.Merge", {}, [&] {
         editing::OpenDocument& document = self.liveDocument();
         // This engine merges cells of one row only; a column's cells would merge vertically.
         if (self.scope == ObjectRef::Scope::Column)

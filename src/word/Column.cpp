@@ -17,7 +17,7 @@ constexpr double MaximumWidthPoints = 1584;  // 22 inches, Word's limit
 void Column::setWidth(double Width)
 {
     const ObjectRef& self = target();
-    dispatch(Call::Kind::Set, "Column.Width", argument::number(Width), [&] {
+    dispatch(self, Call::Kind::Set, "Column.Width", {Argument::real(Width)}, [&] {
         model::Table& table = self.liveTable();
         const std::vector<model::Cell*> cells = columnCells(table, self.column);
         if (!std::isfinite(Width) || Width <= 0 || Width > MaximumWidthPoints)

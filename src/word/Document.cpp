@@ -41,7 +41,7 @@ word::PageSetup Document::PageSetup() const
 void Document::SaveAs(const QString& FileName)
 {
     const ObjectRef& self = target();
-    dispatch(Call::Kind::Method, "Document.SaveAs", argument::text(FileName), [&] {
+    dispatch(self, Call::Kind::Method, "Document.SaveAs", {Argument::string(FileName)}, [&] {
         editing::OpenDocument& document = self.liveDocument();
         package::writePackage(document.model(), FileName);
         document.setPath(FileName);
@@ -51,7 +51,7 @@ void Document::SaveAs(const QString& FileName)
 void Document::Close()
 {
     const ObjectRef& self = target();
-    dispatch(Call::Kind::Method, "Document.Close", {}, [&] {
+    dispatch(self, Call::Kind::Method, "Document.Close", {}, [&] {
         self.liveDocument();
         self.instance->close(self.document);
     });
@@ -60,7 +60,7 @@ void Document::Close()
 void Document::Close(int SaveChanges)
 {
     const ObjectRef& self = target();
-    dispatch(Call::Kind::Method, "Document.Close", argument::named("SaveChanges", QString::number(SaveChanges)), [&] {
+    dispatch(self, Call::Kind::Method, "Document.Close", {Argument::integer(SaveChanges).named("SaveChanges")}, [&] {
         editing::OpenDocument& document = self.liveDocument();
         if (SaveChanges == wdSaveChanges) {
             if (document.path().isEmpty())

@@ -4,6 +4,8 @@
 #include "word/Document.h"
 #include "word/Messages.h"
 #include "word/dispatch/ObjectRef.h"
+#include "word/model/DocumentError.h"
+#include "word/package/PackageReader.h"
 #include "word/model/Units.h"
 #include "word/render/DocumentLayout.h"
 #include "word/render/DocumentRenderer.h"
@@ -29,18 +31,35 @@ DocumentPages DocumentPages::of(const Document& document)
     if (!ref)
         throw AutomationError(messages::ObjectNotSet());
     const ObjectRef& self = *ref;
-    auto data = std::make_shared<Data>();
-    dispatch(Call::Kind::Get, "Document.Pages", {}, [&] {
-        const model::DocumentModel& model = self.liveDocument().model();
-        data->layout = render::DocumentLayout::of(model);
-        data->page = model.page;
-        if (const auto* heading = std::get_if<model::Paragraph>(&model.body.front()))
-            data->title = heading->text().trimmed();
-        const model::PageSetup& page = data->page;
-        const int textHeight = page.heightTwips - page.topTwips - page.bottomTwips;
-        data->slices = render::pageSlices(data->layout, units::pixelsFromTwips(textHeight));
-    });
+    // Word's pages are not ours to lay out: a document in Word's process is
+    // drawn from the file Word saved (ofPackage).
+    if (self.remote)
+        throw AutomationError(messages::NotInThisProcess());
+    std::shared_ptr<const Data> data;
+    dispatch(self, Call::Kind::Get, "Document.Pages", {}, [&] { data = layOut(self.liveDocument().model()); });
     return DocumentPages(std::move(data));
+}
+
+DocumentPages DocumentPages::ofSaved(const QString& path)
+{
+    try {
+        return DocumentPages(layOut(package::readPackage(path)));
+    } catch (const DocumentError& error) {
+        throw AutomationError(describe(error));
+    }
+}
+
+std::shared_ptr<const DocumentPages::Data> DocumentPages::layOut(const model::DocumentModel& model)
+{
+    auto data = std::make_shared<Data>();
+    data->layout = render::DocumentLayout::of(model);
+    data->page = model.page;
+    if (const auto* heading = std::get_if<model::Paragraph>(&model.body.front()))
+        data->title = heading->text().trimmed();
+    const model::PageSetup& page = data->page;
+    const int textHeight = page.heightTwips - page.topTwips - page.bottomTwips;
+    data->slices = render::pageSlices(data->layout, units::pixelsFromTwips(textHeight));
+    return data;
 }
 
 QPageLayout DocumentPages::pageLayout() const

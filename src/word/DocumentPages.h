@@ -12,6 +12,9 @@ class QPagedPaintDevice;
 namespace word {
 
 class Document;
+namespace model {
+struct DocumentModel;
+}
 
 // A document as it is printed: its pages on the paper its section names
 // (A4 or Letter, portrait) inside its margins, the heading and the table
@@ -29,6 +32,11 @@ public:
     // Lays out the content of an open document. Throws AutomationError when
     // the document is closed or its instance has quit.
     static DocumentPages of(const Document& document);
+    // Lays out the document saved at `path` (a WordprocessingML package, as
+    // Word's SaveAs writes it), read by the built-in engine's reader without
+    // any Word call: how a document made in Word's own process is drawn.
+    // Throws AutomationError naming the file when it cannot be read.
+    static DocumentPages ofSaved(const QString& path);
 
     // The page: size and margins in points, in full-page mode, so that
     // painting starts at the paper's top-left corner.
@@ -53,6 +61,7 @@ public:
 
 private:
     struct Data;
+    static std::shared_ptr<const Data> layOut(const model::DocumentModel& model);
     explicit DocumentPages(std::shared_ptr<const Data> data) : m_data(std::move(data)) {}
     std::shared_ptr<const Data> m_data;
 };

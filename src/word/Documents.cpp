@@ -21,7 +21,7 @@ Document Documents::Open(const QString& FileName)
             WordInstance& instance = opened.liveInstance();
             opened.document = instance.add(package::readPackage(FileName), FileName);
         },
-        argument::text(FileName));
+        {Argument::string(FileName)});
 }
 
 }  // namespace word

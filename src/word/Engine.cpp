@@ -1,10 +1,22 @@
 #include "word/Engine.h"
 
+#include "word/AutomationError.h"
+#include "word/Messages.h"
 #include "word/engine/WordInstance.h"
 
 #include <stdexcept>
 
 namespace word {
+
+std::shared_ptr<AutomationObject> Engine::createRemoteApplication()
+{
+    throw AutomationError(messages::CannotCreateObject());
+}
+
+std::shared_ptr<AutomationObject> Engine::runningRemoteApplication()
+{
+    throw AutomationError(messages::CannotCreateObject());
+}
 
 std::shared_ptr<Engine> engine()
 {

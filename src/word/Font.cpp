@@ -12,7 +12,7 @@ namespace word {
 void Font::setBold(bool Bold)
 {
     const ObjectRef& self = target();
-    dispatch(Call::Kind::Set, "Font.Bold", argument::boolean(Bold), [&] {
+    dispatch(self, Call::Kind::Set, "Font.Bold", {Argument::boolean(Bold)}, [&] {
         self.liveDocument().selection().formatCharacters([&](model::CharacterFormat& format) { format.bold = Bold; });
     });
 }
@@ -20,7 +20,7 @@ void Font::setBold(bool Bold)
 void Font::setName(const QString& Name)
 {
     const ObjectRef& self = target();
-    dispatch(Call::Kind::Set, "Font.Name", argument::text(Name), [&] {
+    dispatch(self, Call::Kind::Set, "Font.Name", {Argument::string(Name)}, [&] {
         editing::OpenDocument& document = self.liveDocument();
         if (Name.trimmed().isEmpty())
             throw AutomationError(messages::ValueOutOfRange());
@@ -31,7 +31,7 @@ void Font::setName(const QString& Name)
 void Font::setSize(double Size)
 {
     const ObjectRef& self = target();
-    dispatch(Call::Kind::Set, "Font.Size", argument::number(Size), [&] {
+    dispatch(self, Call::Kind::Set, "Font.Size", {Argument::real(Size)}, [&] {
         editing::OpenDocument& document = self.liveDocument();
         if (!std::isfinite(Size) || Size < 1 || Size > 1638)
             throw AutomationError(messages::ValueOutOfRange());

@@ -84,6 +84,29 @@ inline QString ClipboardUnavailable()
 {
     return QCoreApplication::translate("word::messages", "The clipboard is not available.");
 }
+inline QString WordBusy()
+{
+    return QCoreApplication::translate(
+        "word::messages",
+        "Word stayed busy for 30 seconds and did not take the call. Nothing of the week is lost: "
+        "finish what Word is doing, then press Start Creating Template again.");
+}
+inline QString WordGone()
+{
+    return QCoreApplication::translate(
+        "word::messages",
+        "Word was closed while the planner was being made. Nothing of the week is lost: press Start Creating Template again.");
+}
+inline QString UnknownMember(const QString& member)
+{
+    //: %1 is the name of a member of Word's automation objects, e.g. TypeText
+    return QCoreApplication::translate("word::messages", "Word has no member named %1.").arg(member);
+}
+inline QString NotInThisProcess()
+{
+    return QCoreApplication::translate(
+        "word::messages", "The document is open in Word; its pages are drawn from the file Word saved.");
+}
 inline QString VerticalMerge()
 {
     return QCoreApplication::translate("word::messages", "Cells of a column cannot be merged.");

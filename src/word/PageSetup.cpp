@@ -23,7 +23,7 @@ int pageTwips(double points)
 void PageSetup::setOrientation(int Orientation)
 {
     const ObjectRef& self = target();
-    dispatch(Call::Kind::Set, "PageSetup.Orientation", QString::number(Orientation), [&] {
+    dispatch(self, Call::Kind::Set, "PageSetup.Orientation", {Argument::integer(Orientation)}, [&] {
         model::PageSetup& page = self.liveDocument().model().page;
         if (Orientation != wdOrientPortrait && Orientation != wdOrientLandscape)
             throw AutomationError(messages::BadParameter());
@@ -37,7 +37,7 @@ void PageSetup::setOrientation(int Orientation)
 void PageSetup::setPageWidth(double PageWidth)
 {
     const ObjectRef& self = target();
-    dispatch(Call::Kind::Set, "PageSetup.PageWidth", argument::number(PageWidth), [&] {
+    dispatch(self, Call::Kind::Set, "PageSetup.PageWidth", {Argument::real(PageWidth)}, [&] {
         model::PageSetup& page = self.liveDocument().model().page;
         page.widthTwips = pageTwips(PageWidth);
     });
@@ -46,7 +46,7 @@ void PageSetup::setPageWidth(double PageWidth)
 void PageSetup::setPageHeight(double PageHeight)
 {
     const ObjectRef& self = target();
-    dispatch(Call::Kind::Set, "PageSetup.PageHeight", argument::number(PageHeight), [&] {
+    dispatch(self, Call::Kind::Set, "PageSetup.PageHeight", {Argument::real(PageHeight)}, [&] {
         model::PageSetup& page = self.liveDocument().model().page;
         page.heightTwips = pageTwips(PageHeight);
     });

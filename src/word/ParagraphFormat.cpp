@@ -9,7 +9,7 @@ namespace word {
 void ParagraphFormat::setAlignment(int Alignment)
 {
     const ObjectRef& self = target();
-    dispatch(Call::Kind::Set, "ParagraphFormat.Alignment", QString::number(Alignment), [&] {
+    dispatch(self, Call::Kind::Set, "ParagraphFormat.Alignment", {Argument::integer(Alignment)}, [&] {
         editing::OpenDocument& document = self.liveDocument();
         if (Alignment < wdAlignParagraphLeft || Alignment > wdAlignParagraphJustify)
             throw AutomationError(messages::ValueOutOfRange());
@@ -20,7 +20,7 @@ void ParagraphFormat::setAlignment(int Alignment)
 void ParagraphFormat::setPageBreakBefore(bool PageBreakBefore)
 {
     const ObjectRef& self = target();
-    dispatch(Call::Kind::Set, "ParagraphFormat.PageBreakBefore", argument::boolean(PageBreakBefore),
+    dispatch(self, Call::Kind::Set, "ParagraphFormat.PageBreakBefore", {Argument::boolean(PageBreakBefore)},
              [&] { self.liveDocument().selection().setPageBreakBefore(PageBreakBefore); });
 }
 

@@ -11,7 +11,7 @@ namespace word {
 void Range::CopyAsPicture()
 {
     const ObjectRef& self = target();
-    dispatch(Call::Kind::Method, "Range.CopyAsPicture", {}, [&] {
+    dispatch(self, Call::Kind::Method, "Range.CopyAsPicture", {}, [&] {
         editing::OpenDocument& document = self.liveDocument();
         if (self.scope != ObjectRef::Scope::WholeDocument)
             throw AutomationError(messages::EmptyRange());

@@ -13,33 +13,34 @@ namespace word {
 void Selection::TypeText(const QString& Text)
 {
     const ObjectRef& self = target();
-    dispatch(Call::Kind::Method, "Selection.TypeText", argument::named("Text", argument::text(Text)),
+    dispatch(self, Call::Kind::Method, "Selection.TypeText", {Argument::string(Text).named("Text")},
              [&] { self.liveDocument().selection().typeText(Text); });
 }
 
 void Selection::TypeParagraph()
 {
     const ObjectRef& self = target();
-    dispatch(Call::Kind::Method, "Selection.TypeParagraph", {}, [&] { self.liveDocument().selection().typeParagraph(); });
+    dispatch(self, Call::Kind::Method, "Selection.TypeParagraph", {}, [&] { self.liveDocument().selection().typeParagraph(); });
 }
 
 int Selection::MoveRight(int Unit, int count, int Extend)
 {
     const ObjectRef& self = target();
-    QString arguments = argument::named("Unit", QString::number(Unit)) + QLatin1String(", ")
-        + argument::named("count", QString::number(count));
+    Arguments arguments{Argument::integer(Unit).named("Unit"), Argument::integer(count).named("count")};
     if (Extend != wdMove)
-        arguments += QLatin1String(", ") + argument::named("Extend", QString::number(Extend));
+        arguments.push_back(Argument::integer(Extend).named("Extend"));
     int moved = 0;
-    dispatch(Call::Kind::Method, "Selection.MoveRight", arguments,
-             [&] { moved = self.liveDocument().selection().moveRight(Unit, count, Extend); });
+    const AutomationValue answer = dispatch(self, Call::Kind::Method, "Selection.MoveRight", arguments,
+                                            [&] { moved = self.liveDocument().selection().moveRight(Unit, count, Extend); });
+    if (const auto* number = std::get_if<double>(&answer))
+        moved = int(*number);
     return moved;
 }
 
 void Selection::EndKey(int Unit)
 {
     const ObjectRef& self = target();
-    dispatch(Call::Kind::Method, "Selection.EndKey", argument::named("Unit", QString::number(Unit)), [&] {
+    dispatch(self, Call::Kind::Method, "Selection.EndKey", {Argument::integer(Unit).named("Unit")}, [&] {
         editing::OpenDocument& document = self.liveDocument();
         if (Unit != wdStory)
             throw AutomationError(messages::BadParameter());

@@ -11,7 +11,7 @@ namespace {
 
 void setOnCells(const ObjectRef& self, const char* member, int value, bool valid, int model::CellShading::*field)
 {
-    dispatch(Call::Kind::Set, member, QString::number(value), [&] {
+    dispatch(self, Call::Kind::Set, member, {Argument::integer(value)}, [&] {
         const std::vector<model::Cell*> cells = self.liveCells();
         if (!valid)
             throw AutomationError(messages::ValueOutOfRange());

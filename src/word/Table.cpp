@@ -14,7 +14,7 @@ const QString NormalTable = QStringLiteral("Normal Table");
 
 void setLook(const ObjectRef& self, const char* member, bool value, bool model::TableLook::*flag)
 {
-    dispatch(Call::Kind::Set, member, argument::boolean(value), [&] { self.liveTable().look.*flag = value; });
+    dispatch(self, Call::Kind::Set, member, {Argument::boolean(value)}, [&] { self.liveTable().look.*flag = value; });
 }
 
 }  // namespace
@@ -25,21 +25,24 @@ word::Column Table::Columns(int Index) const
     column.column = Index - 1;
     return handOut<word::Column>(
         Call::Kind::Method, "Table.Columns", std::move(column),
-        [](const ObjectRef& column) { columnCells(column.liveTable(), column.column); }, QString::number(Index));
+        [](const ObjectRef& column) { columnCells(column.liveTable(), column.column); }, {Argument::integer(Index)});
 }
 
 QString Table::Style() const
 {
     const ObjectRef& self = target();
     QString name;
-    dispatch(Call::Kind::Get, "Table.Style", {}, [&] { name = self.liveTable().styleName; });
+    const AutomationValue answer =
+        dispatch(self, Call::Kind::Get, "Table.Style", {}, [&] { name = self.liveTable().styleName; });
+    if (const auto* text = std::get_if<QString>(&answer))
+        name = *text;
     return name;
 }
 
 void Table::setStyle(const QString& Style)
 {
     const ObjectRef& self = target();
-    dispatch(Call::Kind::Set, "Table.Style", argument::text(Style), [&] {
+    dispatch(self, Call::Kind::Set, "Table.Style", {Argument::string(Style)}, [&] {
         model::Table& table = self.liveTable();
         if (Style.compare(TableGrid, Qt::CaseInsensitive) == 0)
             table.styleName = TableGrid;

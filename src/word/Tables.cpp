@@ -15,12 +15,16 @@ Table Tables::Add(const word::Range& Range, int NumRows, int NumColumns, int Def
     const ObjectRef& self = target();
     const std::shared_ptr<const ObjectRef>& range = ObjectRef::of(Range);
     ObjectRef added = self;
-    const QString arguments = argument::named("Range", range ? QStringLiteral("Range") : QStringLiteral("Nothing"))
-        + QLatin1String(", ") + argument::named("NumRows", QString::number(NumRows)) + QLatin1String(", ")
-        + argument::named("NumColumns", QString::number(NumColumns)) + QLatin1String(", ")
-        + argument::named("DefaultTableBehavior", QString::number(DefaultTableBehavior)) + QLatin1String(", ")
-        + argument::named("AutoFitBehavior", QString::number(AutoFitBehavior));
-    dispatch(Call::Kind::Method, "Tables.Add", arguments, [&] {
+    const Arguments arguments{
+        Argument::objectArgument(range ? QStringLiteral("Range") : QStringLiteral("Nothing"),
+                                 range ? range->remote : nullptr)
+            .named("Range"),
+        Argument::integer(NumRows).named("NumRows"),
+        Argument::integer(NumColumns).named("NumColumns"),
+        Argument::integer(DefaultTableBehavior).named("DefaultTableBehavior"),
+        Argument::integer(AutoFitBehavior).named("AutoFitBehavior"),
+    };
+    const AutomationValue answer = dispatch(self, Call::Kind::Method, "Tables.Add", arguments, [&] {
         editing::OpenDocument& document = self.liveDocument();
         if (!range)
             throw AutomationError(messages::ObjectNotSet());
@@ -35,6 +39,11 @@ Table Tables::Add(const word::Range& Range, int NumRows, int NumColumns, int Def
             at = range->place;
         added.table = document.selection().addTable(at, NumRows, NumColumns);
     });
+    if (self.remote) {
+        ObjectRef table;
+        table.remote = objectOf(answer);
+        return ObjectRef::make<Table>(std::move(table));
+    }
     return ObjectRef::make<Table>(std::move(added));
 }
 

@@ -2,6 +2,8 @@
 
 // The Word automation objects the program uses, all in one include.
 #include "word/Application.h"
+#include "word/Argument.h"
+#include "word/AutomationObject.h"
 #include "word/AutomationError.h"
 #include "word/Cells.h"
 #include "word/Column.h"

@@ -30,6 +30,16 @@ public:
         return m_newest;
     }
     std::shared_ptr<word::WordInstance> runningApplication() override { return m_inner->runningApplication(); }
+    // A Word of its own process (the COM engine) saves to its files only.
+    bool outOfProcess() const override { return m_inner->outOfProcess(); }
+    std::shared_ptr<word::AutomationObject> createRemoteApplication() override
+    {
+        return m_inner->createRemoteApplication();
+    }
+    std::shared_ptr<word::AutomationObject> runningRemoteApplication() override
+    {
+        return m_inner->runningRemoteApplication();
+    }
     void invoke(const word::Call& call, const std::function<void()>& work) override
     {
         m_inner->invoke(call, work);

@@ -57,8 +57,6 @@ std::vector<model::Cell*> columnCells(model::Table& table, int column)
     return cells;
 }
 
-namespace {
-
 // Word's words for what the document engine refuses.
 QString describe(const DocumentError& error)
 {
@@ -79,45 +77,51 @@ QString describe(const DocumentError& error)
     return error.description();
 }
 
+namespace {
+
+// Word's name of the member: what follows the object's name; the default
+// member goes by dispatch id 0, which has no name.
+QString wordMemberName(const char* member)
+{
+    const QString full = QString::fromLatin1(member);
+    const QString name = full.mid(full.lastIndexOf(QLatin1Char('.')) + 1);
+    return name == QLatin1String("DefaultMember") ? QString() : name;
+}
+
 }  // namespace
 
-void dispatch(Call::Kind kind, const char* member, const QString& arguments, const std::function<void()>& work)
+AutomationValue dispatch(const ObjectRef& self, Call::Kind kind, const char* member, const Arguments& arguments,
+                         const std::function<void()>& work)
 {
+    AutomationValue answer;
+    const Call call{kind, QString::fromLatin1(member), vbText(arguments)};
+    if (self.remote) {
+        engine()->invoke(call, [&] {
+            try {
+                answer = self.remote->invoke(kind, wordMemberName(member), arguments);
+            } catch (const AutomationError& error) {
+                throw error.naming(call.text());
+            }
+        });
+        return answer;
+    }
     // The engine sees, records or refuses calls as the program sees them: a
     // failure of the document layers is already an AutomationError there.
-    engine()->invoke(Call{kind, QString::fromLatin1(member), arguments}, [&work] {
+    engine()->invoke(call, [&work] {
         try {
             work();
         } catch (const DocumentError& error) {
             throw AutomationError(describe(error));
         }
     });
+    return answer;
 }
 
-namespace argument {
-
-QString text(const QString& value)
+std::shared_ptr<AutomationObject> objectOf(const AutomationValue& value)
 {
-    QString quoted = value;
-    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
+    if (const auto* object = std::get_if<std::shared_ptr<AutomationObject>>(&value); object && *object)
+        return *object;
+    throw AutomationError(messages::ObjectNotSet());
 }
-
-QString number(double value)
-{
-    return QString::number(value, 'g', 10);
-}
-
-QString boolean(bool value)
-{
-    return value ? QStringLiteral("True") : QStringLiteral("False");
-}
-
-QString named(const char* name, const QString& value)
-{
-    return QLatin1String(name) + QLatin1String(":=") + value;
-}
-
-}  // namespace argument
 
 }  // namespace word

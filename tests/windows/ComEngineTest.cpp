@@ -1,0 +1,314 @@
+// The COM engine against an automation server of our own (word-server.exe),
+// registered as "Word.Application" for the current user of a throwaway Wine
+// prefix: the planner it makes through IDispatch, the argument types the
+// server sees, a failure and an end of Word at every call of the planner,
+// a busy Word, and a running Word that GetObject finds and leaves running.
+#include "PlannerRun.h"
+#include "WordTestSupport.h"
+
+#include "planner/PlannerGenerator.h"
+#include "planner/WordInstallCheck.h"
+#include "word/BuiltInEngine.h"
+#include "word/Messages.h"
+#include "word/com/ComEngine.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include <windows.h>
+
+namespace {
+
+using plannertest::PlannerRun;
+
+// The server, its control file, the log of the calls it took and its process id.
+class WordServer {
+public:
+    WordServer()
+    {
+        EXPECT_EQ(QProcess::execute(QStringLiteral(DORVANE_WORD_SERVER),
+                                    {QStringLiteral("--register"), QDir::toNativeSeparators(controlPath())}),
+                  0);
+    }
+    ~WordServer() { QProcess::execute(QStringLiteral(DORVANE_WORD_SERVER), {QStringLiteral("--unregister")}); }
+
+    // Tells the next server what to do ("fail 12", "exit 3", "busy 3"); every
+    // server logs its calls and writes its process id.
+    void tell(const QString& orders)
+    {
+        QFile::remove(logPath());
+        QFile::remove(pidPath());
+        QFile control(controlPath());
+        ASSERT_TRUE(control.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        control.write((orders + QStringLiteral("\nlog ") + QDir::toNativeSeparators(logPath()) + QStringLiteral("\npid ") +
+                       QDir::toNativeSeparators(pidPath()) + QLatin1Char('\n'))
+                          .toUtf8());
+    }
+    QStringList log() const
+    {
+        QFile file(logPath());
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+    // The calls the server answered or failed (rejections and its end are no calls).
+    int callCount() const
+    {
+        static const QRegularExpression call(QStringLiteral("^\\d+ "));
+        return int(log().filter(call).size());
+    }
+    // True once the last server's process has ended, waiting up to 10 s.
+    bool ended() const
+    {
+        QFile file(pidPath());
+        if (!file.open(QIODevice::ReadOnly))
+            return true;  // never started
+        const DWORD pid = file.readAll().trimmed().toULong();
+        HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
+        if (!process)
+            return true;
+        const bool gone = WaitForSingleObject(process, 10000) == WAIT_OBJECT_0;
+        CloseHandle(process);
+        return gone;
+    }
+
+    QString controlPath() const { return m_folder.filePath(QStringLiteral("control.txt")); }
+    QString logPath() const { return m_folder.filePath(QStringLiteral("calls.log")); }
+    QString pidPath() const { return m_folder.filePath(QStringLiteral("server.pid")); }
+
+private:
+    QTemporaryDir m_folder;
+};
+
+// What is left in the run's temporary folder once the preview has removed
+// the planner handed to it.
+QStringList leftOver(PlannerRun& run)
+{
+    if (!run.documentPath.isEmpty())
+        QFile::remove(run.documentPath);
+    return plannertest::filesIn(run.temp.path());
+}
+
+class ComEngineTest : public ::testing::Test {
+protected:
+    void SetUp() override { word::EngineSeam::install(std::make_shared<word::com::ComEngine>()); }
+    void TearDown() override { word::EngineSeam::install(nullptr); }
+
+    WordServer server;
+};
+
+// The week of the fault runs: a title and no appointments, the planner with
+// the fewest calls (every cell is still reached, every kind of call made).
+week::Week titleOnly()
+{
+    week::Week week;
+    week.title = QStringLiteral("March 3");
+    return week;
+}
+
+QByteArray documentXml(const QString& path) { return wordtest::readZipPart(path, QStringLiteral("word/document.xml")).value_or(QByteArray()); }
+
+// Where the planners are kept for the python-docx comparison of run-wine-tests.sh.
+QString outputFolder() { return qEnvironmentVariable("DORVANE_COM_OUTPUT", QDir::tempPath()); }
+
+TEST_F(ComEngineTest, ThePlannerMadeThroughComIsTheBuiltInEnginesAndTheServerSeesTypedArguments)
+{
+    ASSERT_TRUE(word::com::ComEngine::isRegistered());
+    server.tell({});
+    const QString throughCom = outputFolder() + QStringLiteral("/through-com.docx");
+    EXPECT_EQ(plannertest::keepPlanner(plannertest::fullWeek(), throughCom), QString());
+    EXPECT_TRUE(server.ended());
+
+    word::EngineSeam::install(std::make_shared<word::BuiltInEngine>());
+    const QString builtIn = outputFolder() + QStringLiteral("/built-in.docx");
+    EXPECT_EQ(plannertest::keepPlanner(plannertest::fullWeek(), builtIn), QString());
+    EXPECT_FALSE(documentXml(builtIn).isEmpty());
+    EXPECT_EQ(documentXml(throughCom), documentXml(builtIn));
+
+    // One call of each kind, as it reached the server.
+    const QStringList log = server.log();
+    const auto saw = [&](const QString& line) {
+        return std::any_of(log.begin(), log.end(), [&](const QString& call) { return call.section(' ', 1) == line; });
+    };
+    EXPECT_TRUE(saw(QStringLiteral("Selection.TypeText METHOD Text=VT_BSTR:\"Week of March 3\"")));  // a string, by name
+    EXPECT_TRUE(saw(QStringLiteral("Font.Size PUT put=VT_R8:11")));                      // a number, a property put
+    EXPECT_TRUE(saw(QStringLiteral("Font.Bold PUT put=VT_BOOL:True")));                  // a boolean
+    EXPECT_TRUE(saw(QStringLiteral("Selection.MoveRight METHOD Unit=VT_I4:12 Count=VT_I4:2")));  // named whole numbers
+    EXPECT_TRUE(saw(QStringLiteral("Table.Columns GET")));
+    EXPECT_TRUE(saw(QStringLiteral("Columns.Item METHOD Index=VT_I4:3")));  // Columns(3): the default member
+    EXPECT_TRUE(saw(QStringLiteral("Application.Quit METHOD")));
+    std::printf("calls of one planner through COM: %d\n", server.callCount());
+}
+
+// The calls a fault run is made for: every call of the title-only planner,
+// from the first, and then one past the last, where the run goes through.
+// DORVANE_COM_FAULT_STRIDE=n (CI) keeps the first and last 5 calls and
+// every n-th between them, to keep the run short: under Wine each call
+// takes some milliseconds, a run that ends Word at call k makes k calls,
+// and one that fails call k makes them all.
+std::vector<int> faultCalls(WordServer& server)
+{
+    server.tell({});
+    {
+        PlannerRun clean;
+        clean.generate(titleOnly());
+        EXPECT_EQ(clean.boxes.errorReports(), QStringList());
+    }
+    const int count = server.callCount();
+    EXPECT_GT(count, 100);
+    const int stride = std::max(1, qEnvironmentVariableIntValue("DORVANE_COM_FAULT_STRIDE"));
+    std::vector<int> calls;
+    for (int k = 1; k <= count; ++k) {
+        if (k <= 5 || k > count - 5 || k % stride == 0)
+            calls.push_back(k);
+    }
+    calls.push_back(count + 1);
+    std::printf("calls of the title-only planner: %d; fault runs: %zu\n", count, calls.size());
+    return calls;
+}
+
+// Runs the title-only planner once for every call of faultCalls, with
+// `order` ("fail", "exit") at that call. After each run no Word may be left
+// running and no temporary file left over; `check` looks at the runs with a
+// fault, and the run past the last call must go through.
+void runAtEveryCall(WordServer& server, const char* order, const std::function<void(int, PlannerRun&)>& check)
+{
+    const std::vector<int> calls = faultCalls(server);
+    for (const int k : calls) {
+        server.tell(QStringLiteral("%1 %2").arg(QLatin1String(order)).arg(k));
+        PlannerRun run;
+        run.generate(titleOnly());
+        EXPECT_TRUE(server.ended()) << "a Word was left running, " << order << " at call " << k;
+        EXPECT_EQ(leftOver(run), QStringList()) << order << " at call " << k;
+        if (k == calls.back()) {
+            EXPECT_EQ(run.boxes.errorReports(), QStringList()) << "the run past the last call";
+            EXPECT_TRUE(run.handOver.contains(QStringLiteral("showPreview")));
+            return;
+        }
+        check(k, run);
+        if (::testing::Test::HasFailure())
+            return;
+        std::printf("%s at call %d: one run, checked\n", order, k);
+        std::fflush(stdout);
+    }
+}
+
+// Word refuses call k with an EXCEPINFO: the report says what Word said and
+// names the call, the generation goes on, Word is quit, nothing is left.
+TEST_F(ComEngineTest, AFailureAtEveryCallIsReportedWithWordsWordsAndTheCall)
+{
+    runAtEveryCall(server, "fail", [](int k, PlannerRun& run) {
+        const QStringList reports = run.boxes.errorReports();
+        ASSERT_FALSE(reports.isEmpty()) << "call " << k << " was told to fail and nothing was reported";
+        const QString first = reports.first();
+        EXPECT_TRUE(first.contains(QStringLiteral("Word failed call %1 as it was told to.").arg(k))) << first.toStdString();
+        EXPECT_TRUE(first.contains(QStringLiteral("Call: "))) << first.toStdString();
+        EXPECT_TRUE(first.contains(QStringLiteral("Microsoft Word"))) << first.toStdString();
+    });
+}
+
+// Word goes away at call k: one message at once, no preview, the entry
+// window as it was, no server process and no temporary file left.
+TEST_F(ComEngineTest, WordEndingAtEveryCallGivesOneMessageAndLosesNothing)
+{
+    runAtEveryCall(server, "exit", [](int k, PlannerRun& run) {
+        const QStringList reports = run.boxes.errorReports();
+        ASSERT_EQ(reports.size(), 1) << "Word ended at call " << k << ": " << reports.join('\n').toStdString();
+        EXPECT_TRUE(reports.first().startsWith(word::messages::WordGone())) << reports.first().toStdString();
+        EXPECT_TRUE(reports.first().contains(QStringLiteral("Call: ")));
+        EXPECT_TRUE(run.handOver.isEmpty()) << "Word ended at call " << k << ", and yet a preview came";
+    });
+}
+
+// `--engine word` on a Windows without Word: the start-up check says so in
+// its words and ends the program.
+TEST_F(ComEngineTest, WithoutWordTheStartUpCheckGivesItsMessageAndEnds)
+{
+    QProcess::execute(QStringLiteral(DORVANE_WORD_SERVER), {QStringLiteral("--unregister")});
+    ASSERT_FALSE(word::com::ComEngine::isRegistered());
+    ScriptedMessageBoxes boxes;
+    RecordingProgramExit exit;
+    EXPECT_FALSE(planner::checkWordInstalled());
+    ASSERT_EQ(boxes.texts().size(), 1);
+    EXPECT_TRUE(boxes.texts().first().startsWith(
+        QStringLiteral("Error 842001. A normal instance of Word could not be created.\r\n\r\n")));
+    EXPECT_EQ(exit.endRequests, 1);
+}
+
+// Word rejects every call as busy for 3 seconds: the calls are tried again
+// and the planner is made.
+TEST_F(ComEngineTest, ABusyWordIsWaitedFor)
+{
+    server.tell(QStringLiteral("busy 3"));
+    PlannerRun run;
+    run.generate(plannertest::fullWeek());
+    EXPECT_EQ(run.boxes.errorReports(), QStringList());
+    EXPECT_TRUE(run.handOver.contains(QStringLiteral("showPreview")));
+    EXPECT_TRUE(server.log().contains(QStringLiteral("rejected as busy")));
+    EXPECT_TRUE(server.ended());
+    EXPECT_EQ(leftOver(run), QStringList());
+}
+
+// A Word the user runs: GetObject finds it, the generator asks, makes the
+// planner in a Word of its own, and leaves the user's Word running, unquit.
+TEST_F(ComEngineTest, GetObjectAttachesToARunningWordAndNeverQuitsIt)
+{
+    // The user's Word logs to a file of its own; the planner's Word to the server's.
+    QTemporaryDir own;
+    const QString runningLog = own.filePath(QStringLiteral("running.log"));
+    QFile control(own.filePath(QStringLiteral("control.txt")));
+    ASSERT_TRUE(control.open(QIODevice::WriteOnly));
+    control.write((QStringLiteral("log ") + QDir::toNativeSeparators(runningLog) + QLatin1Char('\n')).toUtf8());
+    control.close();
+    server.tell({});
+
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION running{};
+    std::wstring command = L"\"" + QStringLiteral(DORVANE_WORD_SERVER).toStdWString() + L"\" --control \"" +
+                           QDir::toNativeSeparators(control.fileName()).toStdWString() + L"\" --running";
+    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &running));
+    bool found = false;
+    for (int attempt = 0; attempt < 100 && !found; ++attempt) {
+        found = planner::PlannerGenerator::isWordRunning();
+        if (!found)
+            QThread::msleep(100);
+    }
+    EXPECT_TRUE(found);
+
+    {
+        PlannerRun run;
+        run.generate(plannertest::fullWeek());
+        EXPECT_EQ(run.boxes.errorReports(), QStringList());
+        ASSERT_FALSE(run.boxes.texts().isEmpty());
+        EXPECT_TRUE(run.boxes.texts().first().startsWith(QStringLiteral("Word may be open.")));
+        EXPECT_TRUE(run.handOver.contains(QStringLiteral("showPreview")));
+        EXPECT_EQ(leftOver(run), QStringList());
+    }
+    EXPECT_TRUE(server.ended());
+    EXPECT_GT(server.callCount(), 100);  // the planner was made in a Word of its own
+    EXPECT_EQ(WaitForSingleObject(running.hProcess, 0), DWORD(WAIT_TIMEOUT)) << "the user's Word was quit";
+    QFile log(runningLog);
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QStringList calls = QString::fromUtf8(log.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    EXPECT_FALSE(calls.isEmpty());
+    for (const QString& call : calls)  // only its name was read
+        EXPECT_TRUE(call.endsWith(QStringLiteral("Application.(default) GET"))) << call.toStdString();
+    TerminateProcess(running.hProcess, 0);
+    WaitForSingleObject(running.hProcess, 10000);
+    CloseHandle(running.hProcess);
+    CloseHandle(running.hThread);
+}
+
+}  // namespace
