@@ -17,6 +17,9 @@
 
 int main(int argc, char** argv)
 {
+    // Before anything reads a setting, the remembered engine first.
+    common::useProgramIdentity();
+
     // The engine behind the Word objects, for the window and the command
     // line alike: Word itself or our own (EngineChoice.h), wired once the
     // application object exists and the remembered choice can be read.
@@ -37,7 +40,6 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     // The desktop's message boxes, file dialogs and print dialog.
     desktop::useDesktopDefaults();
-    common::useProgramIdentity();
     QCoreApplication::setApplicationVersion(QStringLiteral(DORVANE_VERSION));
     // Ties both windows to the installed desktop entry, so that the desktop
     // groups them under the menu entry and shows its icon.

@@ -13,8 +13,9 @@ namespace common {
 // old values are removed, with their file and folder when nothing else is
 // left in them, so that nothing is moved again or kept twice.
 //
-// Call once, after the application object exists and before any settings
-// are read.
+// Call once, before any settings are read: at the start of main, for the
+// window and the command line alike (the application object need not
+// exist yet).
 void useProgramIdentity();
 
 }  // namespace common
