@@ -159,6 +159,16 @@
         <translation>%1 Termine importiert.</translation>
     </message>
     <message>
+        <source>1 name longer than %1 characters was shortened.</source>
+        <extracomment>%1 is the longest name the planner takes, in characters</extracomment>
+        <translation>1 Name mit mehr als %1 Zeichen wurde gekürzt.</translation>
+    </message>
+    <message>
+        <source>%1 names longer than %2 characters were shortened.</source>
+        <extracomment>%2 is the longest name the planner takes, in characters</extracomment>
+        <translation>%1 Namen mit mehr als %2 Zeichen wurden gekürzt.</translation>
+    </message>
+    <message>
         <source>Not placed:</source>
         <translation>Nicht eingetragen:</translation>
     </message>

@@ -159,6 +159,16 @@
         <translation>Se han importado %1 citas.</translation>
     </message>
     <message>
+        <source>1 name longer than %1 characters was shortened.</source>
+        <extracomment>%1 is the longest name the planner takes, in characters</extracomment>
+        <translation>Se acortó 1 nombre de más de %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>%1 names longer than %2 characters were shortened.</source>
+        <extracomment>%2 is the longest name the planner takes, in characters</extracomment>
+        <translation>Se acortaron %1 nombres de más de %2 caracteres.</translation>
+    </message>
+    <message>
         <source>Not placed:</source>
         <translation>Sin colocar:</translation>
     </message>

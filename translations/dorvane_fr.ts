@@ -159,6 +159,16 @@
         <translation>%1 rendez-vous importés.</translation>
     </message>
     <message>
+        <source>1 name longer than %1 characters was shortened.</source>
+        <extracomment>%1 is the longest name the planner takes, in characters</extracomment>
+        <translation>1 nom de plus de %1 caractères a été raccourci.</translation>
+    </message>
+    <message>
+        <source>%1 names longer than %2 characters were shortened.</source>
+        <extracomment>%2 is the longest name the planner takes, in characters</extracomment>
+        <translation>%1 noms de plus de %2 caractères ont été raccourcis.</translation>
+    </message>
+    <message>
         <source>Not placed:</source>
         <translation>Non placés&#xa0;:</translation>
     </message>

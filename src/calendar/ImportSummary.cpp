@@ -1,5 +1,7 @@
 #include "ImportSummary.h"
 
+#include "ImportLimits.h"
+
 #include <QCoreApplication>
 #include <QRegularExpression>
 
@@ -44,6 +46,17 @@ QString importSummary(const WeekLayout& week, const QLocale& locale)
         week.placed == 1
             ? QCoreApplication::translate("calendar::ImportSummary", "Imported 1 appointment.")
             : QCoreApplication::translate("calendar::ImportSummary", "Imported %1 appointments.").arg(week.placed);
+    if (week.shortened == 1)
+        //: %1 is the longest name the planner takes, in characters
+        text += QLatin1Char(' ') + QCoreApplication::translate("calendar::ImportSummary",
+                                                               "1 name longer than %1 characters was shortened.")
+                                       .arg(MaxNameLength);
+    else if (week.shortened > 1)
+        //: %2 is the longest name the planner takes, in characters
+        text += QLatin1Char(' ') + QCoreApplication::translate("calendar::ImportSummary",
+                                                               "%1 names longer than %2 characters were shortened.")
+                                       .arg(week.shortened)
+                                       .arg(MaxNameLength);
     if (week.notPlaced.empty())
         return text;
     text += QLatin1String("\n\n") + QCoreApplication::translate("calendar::ImportSummary", "Not placed:");

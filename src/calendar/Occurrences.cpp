@@ -35,7 +35,8 @@ QString shortened(const QString& name)
     return name.left(graphemes.position()) + QChar(0x2026);
 }
 
-QString nameOf(icalcomponent* event)
+// The whole name of `event`, on one line; see name().
+QString wholeNameOf(icalcomponent* event)
 {
     for (const char* text : {icalcomponent_get_summary(event), icalcomponent_get_location(event)}) {
         QString name = QString::fromUtf8(text ? text : "");
@@ -44,10 +45,18 @@ QString nameOf(icalcomponent* event)
         name.replace(QLatin1Char('\r'), QLatin1Char(' '));
         name = name.trimmed();
         if (!name.isEmpty())
-            return shortened(name);
+            return name;
     }
     //: The name an appointment gets in the planner when it has neither a summary nor a location
     return QCoreApplication::translate("calendar::Occurrences", "Busy");
+}
+
+// Gives `appointment` the name of `event`, cut as shortened() cuts it.
+void name(Appointment& appointment, icalcomponent* event)
+{
+    const QString whole = wholeNameOf(event);
+    appointment.name = shortened(whole);
+    appointment.shortened = whole.size() > MaxNameLength;
 }
 
 Appointment appointment(icalcomponent* source, const icaltimetype& start, qint64 moment)
@@ -63,7 +72,7 @@ Appointment appointment(icalcomponent* source, const icaltimetype& start, qint64
         result.date = wall.date;
         result.time = wall.time;
     }
-    result.name = nameOf(source);
+    name(result, source);
     return result;
 }
 
@@ -76,7 +85,7 @@ Appointment leftOut(icalcomponent* event, const QString& problem)
         const icaltimetype time = startOf(event);
         result = appointment(event, time, momentOf(time));
     } else {
-        result.name = nameOf(event);
+        name(result, event);
     }
     result.problem = problem;
     return result;

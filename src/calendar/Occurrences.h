@@ -19,6 +19,7 @@ struct Appointment {
     QTime time;         // the local time it starts at; midnight for an all-day one
     bool allDay = false;
     QString name;     // one line: the summary, else the location, else "Busy"
+    bool shortened = false;  // the name was longer than MaxNameLength and is cut
     // Set for an event that is left out, because it cannot be read or its
     // rules cannot be worked out: why, as the rest of a sentence about it
     // ("has a malformed RRULE that cannot be read"). Its moment, date and

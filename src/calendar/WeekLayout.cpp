@@ -59,6 +59,8 @@ WeekLayout layOutWeek(const QDate& monday, const std::vector<Appointment>& appoi
         names += shared ? QLatin1String("; ") + name : name;
         numbers += shared ? QLatin1String(", ") + number : number;
         ++week.placed;
+        if (appointment.shortened)
+            ++week.shortened;
     }
     return week;
 }

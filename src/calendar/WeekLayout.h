@@ -45,6 +45,7 @@ struct WeekLayout {
     week::HourRange hours;
     std::array<PageTexts, week::DayPageCount> pages;
     int placed = 0;
+    int shortened = 0;  // of those placed, how many have names cut to MaxNameLength
     std::vector<NotPlaced> notPlaced;  // in order of start, the events left out last
 };
 

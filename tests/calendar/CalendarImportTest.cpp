@@ -222,7 +222,7 @@ TEST_F(CalendarImport, RowHoldsNamesUpToItsLimit)
     EXPECT_EQ(week.notPlaced[0].reason, NotPlacedReason::RowFull);
 }
 
-// A name one past the limit is cut to the limit with "…"; a cut that would
+// A name one past the limit is cut to the limit with "…", and counted; a cut that would
 // split a grapheme cluster (क्ष is three characters) takes the cluster whole.
 TEST_F(CalendarImport, LongNamesAreCutBetweenGraphemes)
 {
@@ -233,6 +233,10 @@ TEST_F(CalendarImport, LongNamesAreCutBetweenGraphemes)
     const WeekLayout week = importWeek(CalendarFile::fromData(calendarOf(events)), QDate(2026, 12, 7));
     EXPECT_EQ(week.pages[0].names[1], exact);
     EXPECT_EQ(week.pages[0].names[2], QString(MaxNameLength - 2, QLatin1Char('b')) + QChar(0x2026));
+    // Only the name one past the limit is counted as shortened, and said.
+    EXPECT_EQ(week.shortened, 1);
+    EXPECT_TRUE(importSummary(week, QLocale::c()).contains("1 name longer than 200 characters was shortened."))
+        << importSummary(week, QLocale::c()).toStdString();
 }
 
 TEST_F(CalendarImport, AnHourTakesAtMostItsLimitOfAppointments)
