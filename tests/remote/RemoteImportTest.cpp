@@ -107,7 +107,13 @@ void checkOnScreen(QDialog* dialog, QStringList& offscreen)
         offscreen << QStringLiteral("%1 %2x%3").arg(dialog->windowTitle()).arg(dialog->width()).arg(dialog->height());
 }
 
-// The processes of D-Bus buses and keyring daemons running now, by id.
+// What this test program's environment carries, and so every process it
+// starts, however far down: tells a bus this program started from those of
+// other tests running beside it.
+const QByteArray DaemonMark = "DORVANE_STARTED_BY=remote_import_tests-" + QByteArray::number(QCoreApplication::applicationPid());
+
+// The processes of D-Bus buses and keyring daemons running now that this
+// program started, by id.
 QSet<qint64> busAndKeyringDaemons()
 {
     QSet<qint64> found;
@@ -118,7 +124,10 @@ QSet<qint64> busAndKeyringDaemons()
         if (!number || !name.open(QIODevice::ReadOnly))
             continue;
         const QByteArray command = name.readAll().trimmed();
-        if (command == "dbus-daemon" || command == "dbus-launch" || command.startsWith("gnome-keyring"))
+        if (command != "dbus-daemon" && command != "dbus-launch" && !command.startsWith("gnome-keyring"))
+            continue;
+        QFile environment(QStringLiteral("/proc/%1/environ").arg(entry));
+        if (environment.open(QIODevice::ReadOnly) && environment.readAll().split('\0').contains(DaemonMark))
             found.insert(id);
     }
     return found;
@@ -168,6 +177,8 @@ private slots:
     {
         if (qEnvironmentVariableIsEmpty("DORVANE_TEST_PKI"))
             QSKIP("runs only inside sandbox.sh");
+        const QList<QByteArray> mark = DaemonMark.split('=');
+        qputenv(mark[0].constData(), mark[1]);
         setenv("TZ", "Europe/Berlin", 1);
         tzset();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
