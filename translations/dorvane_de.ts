@@ -141,6 +141,18 @@
     </message>
 </context>
 <context>
+    <name>calendar::EventTime</name>
+    <message>
+        <source>its time zone &quot;%1&quot; is unknown, so its time is read as local time</source>
+        <extracomment>%1 is the name of a time zone as the calendar file gives it</extracomment>
+        <translation>seine Zeitzone „%1“ ist unbekannt, daher gilt seine Zeit als Ortszeit</translation>
+    </message>
+    <message>
+        <source>ends before it starts, so only its start is used</source>
+        <translation>endet vor seinem Beginn, daher zählt nur sein Beginn</translation>
+    </message>
+</context>
+<context>
     <name>calendar::ImportSummary</name>
     <message>
         <source>all day, no hour to place it at</source>
@@ -189,6 +201,11 @@
         <source>starts at %1 o&apos;clock or later</source>
         <extracomment>%1 is the hour after the last one the day pages show, 1 to 23</extracomment>
         <translation>beginnt um %1 Uhr oder später</translation>
+    </message>
+    <message>
+        <source>Please check:</source>
+        <extracomment>Heads the appointments whose times the import had to guess at, each with what it guessed</extracomment>
+        <translation>Bitte prüfen:</translation>
     </message>
 </context>
 <context>
@@ -461,17 +478,6 @@ Exit-Status: 0 erledigt; 1 ungültige Argumente; 2 Kalender nicht lesbar;
     </message>
 </context>
 <context>
-    <name>output::PrintJob</name>
-    <message>
-        <source>The print server %1 does not answer.</source>
-        <translation>Der Druckserver %1 antwortet nicht.</translation>
-    </message>
-    <message>
-        <source>The printer %1 did not take the job: %2</source>
-        <translation>Der Drucker %1 hat den Auftrag nicht angenommen: %2</translation>
-    </message>
-</context>
-<context>
     <name>entry::ChooseCalendarDialog</name>
     <message>
         <source>Choose Calendar</source>
@@ -661,13 +667,6 @@ Exit-Status: 0 erledigt; 1 ungültige Argumente; 2 Kalender nicht lesbar;
     </message>
 </context>
 <context>
-    <name>entry::RemoteDialogs</name>
-    <message>
-        <source>The password could not be remembered: %1.</source>
-        <translation>Das Passwort konnte nicht gespeichert werden: %1.</translation>
-    </message>
-</context>
-<context>
     <name>entry::PlannerSettingsDialog</name>
     <message>
         <source>Planner Settings</source>
@@ -723,6 +722,13 @@ Exit-Status: 0 erledigt; 1 ungültige Argumente; 2 Kalender nicht lesbar;
     <message>
         <source>Make the planner with:</source>
         <translation>Planer erstellen mit:</translation>
+    </message>
+</context>
+<context>
+    <name>entry::RemoteDialogs</name>
+    <message>
+        <source>The password could not be remembered: %1.</source>
+        <translation>Das Passwort konnte nicht gespeichert werden: %1.</translation>
     </message>
 </context>
 <context>
@@ -857,13 +863,6 @@ Exit-Status: 0 erledigt; 1 ungültige Argumente; 2 Kalender nicht lesbar;
     </message>
 </context>
 <context>
-    <name>windowoutput::PictureCopy</name>
-    <message>
-        <source>There is not enough memory for the picture.</source>
-        <translation>Für das Bild ist nicht genügend Arbeitsspeicher vorhanden.</translation>
-    </message>
-</context>
-<context>
     <name>output::PlannerPrinter</name>
     <message>
         <source>No printer is set up on this computer.</source>
@@ -876,6 +875,17 @@ Exit-Status: 0 erledigt; 1 ungültige Argumente; 2 Kalender nicht lesbar;
     <message>
         <source>The printer %1 did not take the job.</source>
         <translation>Der Drucker %1 hat den Auftrag nicht angenommen.</translation>
+    </message>
+</context>
+<context>
+    <name>output::PrintJob</name>
+    <message>
+        <source>The print server %1 does not answer.</source>
+        <translation>Der Druckserver %1 antwortet nicht.</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the job: %2</source>
+        <translation>Der Drucker %1 hat den Auftrag nicht angenommen: %2</translation>
     </message>
 </context>
 <context>
@@ -1171,6 +1181,10 @@ Möchten Sie trotzdem fortfahren?</translation>
         <source>The answer of %1 cannot be unpacked: unpacked, it is larger than %2 MB, more than any calendar Dorvane reads, or it is damaged.</source>
         <translation>Die Antwort von %1 lässt sich nicht entpacken: Entpackt ist sie größer als %2 MB, mehr als jeder Kalender, den Dorvane liest, oder sie ist beschädigt.</translation>
     </message>
+    <message>
+        <source>The server %1 broke off its answer before the end. Try again later.</source>
+        <translation>Der Server %1 hat seine Antwort vor dem Ende abgebrochen. Versuchen Sie es später noch einmal.</translation>
+    </message>
 </context>
 <context>
     <name>remote::KeyringSecret</name>
@@ -1365,6 +1379,13 @@ Möchten Sie trotzdem fortfahren?</translation>
     <message>
         <source>Meeting with associates</source>
         <translation>Treffen mit Geschäftspartnern</translation>
+    </message>
+</context>
+<context>
+    <name>windowoutput::PictureCopy</name>
+    <message>
+        <source>There is not enough memory for the picture.</source>
+        <translation>Für das Bild ist nicht genügend Arbeitsspeicher vorhanden.</translation>
     </message>
 </context>
 <context>

@@ -141,6 +141,18 @@
     </message>
 </context>
 <context>
+    <name>calendar::EventTime</name>
+    <message>
+        <source>its time zone &quot;%1&quot; is unknown, so its time is read as local time</source>
+        <extracomment>%1 is the name of a time zone as the calendar file gives it</extracomment>
+        <translation>su zona horaria «%1» es desconocida, así que su hora se lee como hora local</translation>
+    </message>
+    <message>
+        <source>ends before it starts, so only its start is used</source>
+        <translation>termina antes de empezar, así que solo se usa su inicio</translation>
+    </message>
+</context>
+<context>
     <name>calendar::ImportSummary</name>
     <message>
         <source>all day, no hour to place it at</source>
@@ -189,6 +201,11 @@
         <source>starts at %1 o&apos;clock or later</source>
         <extracomment>%1 is the hour after the last one the day pages show, 1 to 23</extracomment>
         <translation>empieza a las %1 o más tarde</translation>
+    </message>
+    <message>
+        <source>Please check:</source>
+        <extracomment>Heads the appointments whose times the import had to guess at, each with what it guessed</extracomment>
+        <translation>Revise lo siguiente:</translation>
     </message>
 </context>
 <context>
@@ -460,17 +477,6 @@ calendario; 3 no se pudo escribir un archivo o no se pudo imprimir el trabajo.
     </message>
 </context>
 <context>
-    <name>output::PrintJob</name>
-    <message>
-        <source>The print server %1 does not answer.</source>
-        <translation>El servidor de impresión %1 no responde.</translation>
-    </message>
-    <message>
-        <source>The printer %1 did not take the job: %2</source>
-        <translation>La impresora %1 no aceptó el trabajo: %2</translation>
-    </message>
-</context>
-<context>
     <name>entry::ChooseCalendarDialog</name>
     <message>
         <source>Choose Calendar</source>
@@ -660,13 +666,6 @@ calendario; 3 no se pudo escribir un archivo o no se pudo imprimir el trabajo.
     </message>
 </context>
 <context>
-    <name>entry::RemoteDialogs</name>
-    <message>
-        <source>The password could not be remembered: %1.</source>
-        <translation>No se pudo recordar la contraseña: %1.</translation>
-    </message>
-</context>
-<context>
     <name>entry::PlannerSettingsDialog</name>
     <message>
         <source>Planner Settings</source>
@@ -722,6 +721,13 @@ calendario; 3 no se pudo escribir un archivo o no se pudo imprimir el trabajo.
     <message>
         <source>Make the planner with:</source>
         <translation>Crear el planificador con:</translation>
+    </message>
+</context>
+<context>
+    <name>entry::RemoteDialogs</name>
+    <message>
+        <source>The password could not be remembered: %1.</source>
+        <translation>No se pudo recordar la contraseña: %1.</translation>
     </message>
 </context>
 <context>
@@ -856,13 +862,6 @@ calendario; 3 no se pudo escribir un archivo o no se pudo imprimir el trabajo.
     </message>
 </context>
 <context>
-    <name>windowoutput::PictureCopy</name>
-    <message>
-        <source>There is not enough memory for the picture.</source>
-        <translation>No hay memoria suficiente para la imagen.</translation>
-    </message>
-</context>
-<context>
     <name>output::PlannerPrinter</name>
     <message>
         <source>No printer is set up on this computer.</source>
@@ -875,6 +874,17 @@ calendario; 3 no se pudo escribir un archivo o no se pudo imprimir el trabajo.
     <message>
         <source>The printer %1 did not take the job.</source>
         <translation>La impresora %1 no aceptó el trabajo.</translation>
+    </message>
+</context>
+<context>
+    <name>output::PrintJob</name>
+    <message>
+        <source>The print server %1 does not answer.</source>
+        <translation>El servidor de impresión %1 no responde.</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the job: %2</source>
+        <translation>La impresora %1 no aceptó el trabajo: %2</translation>
     </message>
 </context>
 <context>
@@ -1170,6 +1180,10 @@ Would you like to proceed anyway?</source>
         <source>The answer of %1 cannot be unpacked: unpacked, it is larger than %2 MB, more than any calendar Dorvane reads, or it is damaged.</source>
         <translation>La respuesta de %1 no se puede descomprimir: descomprimida, supera los %2 MB, más que cualquier calendario que Dorvane lee, o está dañada.</translation>
     </message>
+    <message>
+        <source>The server %1 broke off its answer before the end. Try again later.</source>
+        <translation>El servidor %1 interrumpió su respuesta antes del final. Vuelva a intentarlo más tarde.</translation>
+    </message>
 </context>
 <context>
     <name>remote::KeyringSecret</name>
@@ -1364,6 +1378,13 @@ Would you like to proceed anyway?</source>
     <message>
         <source>Meeting with associates</source>
         <translation>Reunión con socios</translation>
+    </message>
+</context>
+<context>
+    <name>windowoutput::PictureCopy</name>
+    <message>
+        <source>There is not enough memory for the picture.</source>
+        <translation>No hay memoria suficiente para la imagen.</translation>
     </message>
 </context>
 <context>

@@ -141,6 +141,18 @@
     </message>
 </context>
 <context>
+    <name>calendar::EventTime</name>
+    <message>
+        <source>its time zone &quot;%1&quot; is unknown, so its time is read as local time</source>
+        <extracomment>%1 is the name of a time zone as the calendar file gives it</extracomment>
+        <translation>son fuseau horaire «&#xa0;%1&#xa0;» est inconnu, son heure est donc lue comme heure locale</translation>
+    </message>
+    <message>
+        <source>ends before it starts, so only its start is used</source>
+        <translation>se termine avant de commencer, seul son début est donc retenu</translation>
+    </message>
+</context>
+<context>
     <name>calendar::ImportSummary</name>
     <message>
         <source>all day, no hour to place it at</source>
@@ -189,6 +201,11 @@
         <source>starts at %1 o&apos;clock or later</source>
         <extracomment>%1 is the hour after the last one the day pages show, 1 to 23</extracomment>
         <translation>commence à %1&#xa0;h ou plus tard</translation>
+    </message>
+    <message>
+        <source>Please check:</source>
+        <extracomment>Heads the appointments whose times the import had to guess at, each with what it guessed</extracomment>
+        <translation>À vérifier&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -460,17 +477,6 @@ pu être lu ; 3 un fichier n&apos;a pas pu être écrit ou la tâche imprimée.
     </message>
 </context>
 <context>
-    <name>output::PrintJob</name>
-    <message>
-        <source>The print server %1 does not answer.</source>
-        <translation>Le serveur d&apos;impression %1 ne répond pas.</translation>
-    </message>
-    <message>
-        <source>The printer %1 did not take the job: %2</source>
-        <translation>L&apos;imprimante %1 n&apos;a pas accepté la tâche&#xa0;: %2</translation>
-    </message>
-</context>
-<context>
     <name>entry::ChooseCalendarDialog</name>
     <message>
         <source>Choose Calendar</source>
@@ -660,13 +666,6 @@ pu être lu ; 3 un fichier n&apos;a pas pu être écrit ou la tâche imprimée.
     </message>
 </context>
 <context>
-    <name>entry::RemoteDialogs</name>
-    <message>
-        <source>The password could not be remembered: %1.</source>
-        <translation>Le mot de passe n&apos;a pas pu être retenu : %1.</translation>
-    </message>
-</context>
-<context>
     <name>entry::PlannerSettingsDialog</name>
     <message>
         <source>Planner Settings</source>
@@ -722,6 +721,13 @@ pu être lu ; 3 un fichier n&apos;a pas pu être écrit ou la tâche imprimée.
     <message>
         <source>Make the planner with:</source>
         <translation>Créer le planning avec&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>entry::RemoteDialogs</name>
+    <message>
+        <source>The password could not be remembered: %1.</source>
+        <translation>Le mot de passe n&apos;a pas pu être retenu&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -856,13 +862,6 @@ pu être lu ; 3 un fichier n&apos;a pas pu être écrit ou la tâche imprimée.
     </message>
 </context>
 <context>
-    <name>windowoutput::PictureCopy</name>
-    <message>
-        <source>There is not enough memory for the picture.</source>
-        <translation>La mémoire est insuffisante pour l&apos;image.</translation>
-    </message>
-</context>
-<context>
     <name>output::PlannerPrinter</name>
     <message>
         <source>No printer is set up on this computer.</source>
@@ -875,6 +874,17 @@ pu être lu ; 3 un fichier n&apos;a pas pu être écrit ou la tâche imprimée.
     <message>
         <source>The printer %1 did not take the job.</source>
         <translation>L&apos;imprimante %1 n&apos;a pas accepté la tâche.</translation>
+    </message>
+</context>
+<context>
+    <name>output::PrintJob</name>
+    <message>
+        <source>The print server %1 does not answer.</source>
+        <translation>Le serveur d&apos;impression %1 ne répond pas.</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the job: %2</source>
+        <translation>L&apos;imprimante %1 n&apos;a pas accepté la tâche&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1164,11 +1174,15 @@ Voulez-vous continuer quand même&#xa0;?</translation>
     </message>
     <message>
         <source>The server %1 sent too slowly: the answer did not come within %2 seconds.</source>
-        <translation>Le serveur %1 a envoyé trop lentement : la réponse n&apos;est pas arrivée en %2 secondes.</translation>
+        <translation>Le serveur %1 a envoyé trop lentement&#xa0;: la réponse n&apos;est pas arrivée en %2 secondes.</translation>
     </message>
     <message>
         <source>The answer of %1 cannot be unpacked: unpacked, it is larger than %2 MB, more than any calendar Dorvane reads, or it is damaged.</source>
-        <translation>La réponse de %1 ne peut pas être décompressée : décompressée, elle dépasse %2 Mo, plus que tout calendrier que Dorvane lit, ou elle est endommagée.</translation>
+        <translation>La réponse de %1 ne peut pas être décompressée&#xa0;: décompressée, elle dépasse %2 Mo, plus que tout calendrier que Dorvane lit, ou elle est endommagée.</translation>
+    </message>
+    <message>
+        <source>The server %1 broke off its answer before the end. Try again later.</source>
+        <translation>Le serveur %1 a interrompu sa réponse avant la fin. Réessayez plus tard.</translation>
     </message>
 </context>
 <context>
@@ -1364,6 +1378,13 @@ Voulez-vous continuer quand même&#xa0;?</translation>
     <message>
         <source>Meeting with associates</source>
         <translation>Réunion avec les associés</translation>
+    </message>
+</context>
+<context>
+    <name>windowoutput::PictureCopy</name>
+    <message>
+        <source>There is not enough memory for the picture.</source>
+        <translation>La mémoire est insuffisante pour l&apos;image.</translation>
     </message>
 </context>
 <context>

@@ -43,11 +43,12 @@ QByteArrayView propertyName(QByteArrayView line)
 // The properties of an event that libical reads for the import. The others
 // (descriptions, attendees, alarms' texts, private X- properties) are most of
 // a calendar's bulk, and libical's time and memory go with the number of
-// properties it builds. An appointment is placed by its start alone, so its
-// end (DTEND, DURATION) is not read either.
+// properties it builds. An appointment is placed by its start alone; its
+// end (DTEND, DURATION) is read only to tell of one before the start.
 bool isReadInEvents(QByteArrayView name)
 {
-    static const char* const names[] = {"DTSTART", "RRULE", "RDATE", "EXDATE", "RECURRENCE-ID", "SUMMARY", "LOCATION", "STATUS"};
+    static const char* const names[] = {"DTSTART", "RRULE",   "RDATE",   "EXDATE",  "RECURRENCE-ID",
+                                        "SUMMARY", "LOCATION", "STATUS", "DTEND",   "DURATION"};
     for (const char* known : names) {
         if (isNamed(name, known))
             return true;

@@ -3,6 +3,8 @@
 #include "ImportLimits.h"
 #include "LocalTime.h"
 
+#include <QCoreApplication>
+
 namespace calendar {
 namespace {
 
@@ -91,5 +93,31 @@ qint64 wallSeconds(const icaltimetype& wall)
 }
 
 qint64 offsetAt(qint64 moment, const icaltimezone* zone) { return wallSeconds(wallTimeAt(moment, zone, false)) - moment; }
+
+QString guessAbout(icalcomponent* event)
+{
+    icalproperty* startProperty = icalcomponent_get_first_property(event, ICAL_DTSTART_PROPERTY);
+    const icaltimetype start = startOf(event);
+    if (!start.is_date && !icaltime_is_utc(start) && !start.zone) {
+        if (icalparameter* tzid = icalproperty_get_first_parameter(startProperty, ICAL_TZID_PARAMETER)) {
+            if (const char* name = icalparameter_get_tzid(tzid); name && *name)
+                //: %1 is the name of a time zone as the calendar file gives it
+                return QCoreApplication::translate("calendar::EventTime",
+                                                   "its time zone \"%1\" is unknown, so its time is read as local time")
+                    .arg(QString::fromUtf8(name).left(MaxNameLength));
+        }
+    }
+    bool endsBefore = false;
+    if (icalproperty* endProperty = icalcomponent_get_first_property(event, ICAL_DTEND_PROPERTY)) {
+        const icaltimetype end = zonedTime(endProperty, icalproperty_get_dtend(endProperty));
+        endsBefore = isValidTime(end) && momentOf(end) < momentOf(start);
+    } else if (icalproperty* duration = icalcomponent_get_first_property(event, ICAL_DURATION_PROPERTY)) {
+        const icaldurationtype length = icalproperty_get_duration(duration);
+        endsBefore = length.is_neg && !icaldurationtype_is_null_duration(length);
+    }
+    if (endsBefore)
+        return QCoreApplication::translate("calendar::EventTime", "ends before it starts, so only its start is used");
+    return {};
+}
 
 }  // namespace calendar

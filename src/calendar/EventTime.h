@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QString>
 
 #include <libical/ical.h>
 
@@ -39,5 +40,12 @@ qint64 wallSeconds(const icaltimetype& wall);
 
 // The offset from UTC of `zone` (floating: local time) at `moment`, in seconds.
 qint64 offsetAt(qint64 moment, const icaltimezone* zone);
+
+// What the import guessed about the times of `event`, as the rest of a
+// sentence about it, or empty: a start whose TZID names a zone known neither
+// to the calendar nor to the system (read as local time, as zonedTime does),
+// or an end (DTEND, or a negative DURATION) before the start (the start alone
+// places it). The event must have a valid start.
+QString guessAbout(icalcomponent* event);
 
 }  // namespace calendar

@@ -20,11 +20,15 @@ inline constexpr int MaxNesting = 16;
 // the time a line takes; the properties read carry two at most (TZID, VALUE)
 // in real files, and those not read are left out before libical sees them.
 inline constexpr int MaxParameters = 8;
-// Occurrences starting in the chosen week, and in any one hour of it. A week
-// has sixty rows; a shared calendar of a whole team may still hold thousands
-// of appointments a week, but hundreds starting in the same hour are made by a
-// machine, not by people.
+// Occurrences starting in the chosen week: those its pages have rows for
+// (timed, in the hours shown), all of them at any hour, and those in any one
+// hour. A week has sixty rows; a shared calendar of a whole team may still
+// hold thousands of appointments a week, but hundreds starting in the same
+// hour are made by a machine, not by people. Occurrences outside the hours
+// only need listing, so they are bounded further out: an event every minute
+// has 10,080 of them a week.
 inline constexpr int MaxWeekAppointments = 10'000;
+inline constexpr int MaxWeekOccurrences = 30'000;
 inline constexpr int MaxHourAppointments = 200;
 // Work spent on recurrence rules for one question (one week, or the next or
 // last appointment), over all events together. libical walks a rule period by

@@ -57,26 +57,38 @@ QString importSummary(const WeekLayout& week, const QLocale& locale)
                                                                "%1 names longer than %2 characters were shortened.")
                                        .arg(week.shortened)
                                        .arg(MaxNameLength);
-    if (week.notPlaced.empty())
-        return text;
-    text += QLatin1String("\n\n") + QCoreApplication::translate("calendar::ImportSummary", "Not placed:");
-    const int listed = std::min<int>(int(week.notPlaced.size()), MaxListedNotPlaced);
-    for (int i = 0; i < listed; ++i) {
-        const NotPlaced& entry = week.notPlaced[size_t(i)];
-        const Appointment& a = entry.appointment;
-        // An event whose start cannot be read is listed by its name alone.
-        QString when;
-        if (a.date.isValid()) {
-            when = locale.toString(a.date, QLocale::ShortFormat);
-            if (!a.allDay)
-                when += QLatin1Char(' ') + locale.toString(a.time, QLocale::ShortFormat);
-            when += QLatin1String("  ");
+    // The first MaxListedNotPlaced of `entries` under `heading`, each with
+    // its date, time, name and what `about` says of it, then how many more.
+    auto list = [&](const QString& heading, int count, const auto& at, const auto& about) {
+        if (count == 0)
+            return;
+        text += QLatin1String("\n\n") + heading;
+        const int listed = std::min(count, MaxListedNotPlaced);
+        for (int i = 0; i < listed; ++i) {
+            const Appointment& a = at(i);
+            // An event whose start cannot be read is listed by its name alone.
+            QString when;
+            if (a.date.isValid()) {
+                when = locale.toString(a.date, QLocale::ShortFormat);
+                if (!a.allDay)
+                    when += QLatin1Char(' ') + locale.toString(a.time, QLocale::ShortFormat);
+                when += QLatin1String("  ");
+            }
+            text += QStringLiteral("\n%1%2: %3").arg(when, a.name, about(i));
         }
-        text += QStringLiteral("\n%1%2: %3").arg(when, a.name, reasonText(entry, week.hours));
-    }
-    if (int(week.notPlaced.size()) > listed)
-        text += QLatin1Char('\n') + QCoreApplication::translate("calendar::ImportSummary", "and %1 more")
-                                        .arg(int(week.notPlaced.size()) - listed);
+        if (count > listed)
+            text += QLatin1Char('\n')
+                  + QCoreApplication::translate("calendar::ImportSummary", "and %1 more").arg(count - listed);
+    };
+    list(
+        QCoreApplication::translate("calendar::ImportSummary", "Not placed:"), int(week.notPlaced.size()),
+        [&](int i) -> const Appointment& { return week.notPlaced[size_t(i)].appointment; },
+        [&](int i) { return reasonText(week.notPlaced[size_t(i)], week.hours); });
+    //: Heads the appointments whose times the import had to guess at, each with what it guessed
+    list(
+        QCoreApplication::translate("calendar::ImportSummary", "Please check:"), int(week.guessed.size()),
+        [&](int i) -> const Appointment& { return week.guessed[size_t(i)]; },
+        [&](int i) { return week.guessed[size_t(i)].guess; });
     return text;
 }
 

@@ -18,7 +18,8 @@ inline constexpr int MaxListedNotPlaced = 10;
 // and, when some were not placed, one line for each of the first
 // MaxListedNotPlaced with date, time, name and reason, then "and N more".
 // Events left out are listed alike, with the reason why (without date and
-// time when their start cannot be read).
+// time when their start cannot be read). Then, as many and alike under
+// "Please check:", the appointments whose times the import guessed at.
 QString importSummary(const WeekLayout& week, const QLocale& locale);
 
 }  // namespace calendar

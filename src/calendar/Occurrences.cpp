@@ -51,15 +51,41 @@ QString wholeNameOf(icalcomponent* event)
     return QCoreApplication::translate("calendar::Occurrences", "Busy");
 }
 
-// Gives `appointment` the name of `event`, cut as shortened() cuts it.
-void name(Appointment& appointment, icalcomponent* event)
-{
-    const QString whole = wholeNameOf(event);
-    appointment.name = shortened(whole);
-    appointment.shortened = whole.size() > MaxNameLength;
-}
+// What the occurrences of one event take from it, worked out once for them
+// all: its name, cut as shortened() cuts it, and what the import guessed
+// about its times.
+struct EventTexts {
+    QString name;
+    bool shortened = false;
+    QString guess;
 
-Appointment appointment(icalcomponent* source, const icaltimetype& start, qint64 moment)
+    explicit EventTexts(icalcomponent* event) : guess(guessAbout(event))
+    {
+        const QString whole = wholeNameOf(event);
+        name = calendar::shortened(whole);
+        shortened = whole.size() > MaxNameLength;
+    }
+};
+
+// The texts of the event last asked for, kept: a rule's occurrences come one
+// after another, and the names of thousands of them share one string.
+class TextsOfLastEvent {
+public:
+    const EventTexts& of(icalcomponent* event)
+    {
+        if (event != m_event || !m_texts) {
+            m_texts.emplace(event);
+            m_event = event;
+        }
+        return *m_texts;
+    }
+
+private:
+    icalcomponent* m_event = nullptr;
+    std::optional<EventTexts> m_texts;
+};
+
+Appointment appointment(const EventTexts& texts, const icaltimetype& start, qint64 moment)
 {
     Appointment result;
     result.allDay = start.is_date;
@@ -72,7 +98,9 @@ Appointment appointment(icalcomponent* source, const icaltimetype& start, qint64
         result.date = wall.date;
         result.time = wall.time;
     }
-    name(result, source);
+    result.name = texts.name;
+    result.shortened = texts.shortened;
+    result.guess = texts.guess;
     return result;
 }
 
@@ -83,10 +111,13 @@ Appointment leftOut(icalcomponent* event, const QString& problem)
     if (icalproperty* start = icalcomponent_get_first_property(event, ICAL_DTSTART_PROPERTY);
         start && isValidTime(icalproperty_get_dtstart(start))) {
         const icaltimetype time = startOf(event);
-        result = appointment(event, time, momentOf(time));
+        result = appointment(EventTexts(event), time, momentOf(time));
     } else {
-        name(result, event);
+        const QString whole = wholeNameOf(event);
+        result.name = shortened(whole);
+        result.shortened = whole.size() > MaxNameLength;
     }
+    result.guess.clear();  // the problem says all there is to say
     result.problem = problem;
     return result;
 }
@@ -147,13 +178,20 @@ bool repeatsWithinDays(icalcomponent* event)
     return false;
 }
 
+// True for an appointment the pages of `hours` have a row for.
+bool heldBy(const Appointment& appointment, const week::HourRange& hours)
+{
+    return !appointment.allDay && hours.rowOf(appointment.time.hour()) >= 0;
+}
+
 // The appointments of each range between two neighbouring `bounds`
 // (moments, in order), each as appointmentsBetween gives them for that range
 // alone, with the rule work of MaxRecurrenceWork for each range. Rules by
 // the day and longer are walked once over all of them, and an event of them
 // that cannot be worked out is listed in every range its occurrences may
 // reach. Throws the errors::UserError of the first range that has one.
-std::vector<std::vector<Appointment>> appointmentsIn(const CalendarFile& calendar, const std::vector<qint64>& bounds)
+std::vector<std::vector<Appointment>> appointmentsIn(const CalendarFile& calendar, const std::vector<qint64>& bounds,
+                                                     const week::HourRange& hours)
 {
     const size_t ranges = bounds.size() - 1;
     qint64 work = 0;
@@ -163,16 +201,24 @@ std::vector<std::vector<Appointment>> appointmentsIn(const CalendarFile& calenda
         return after == bounds.begin() ? size_t(0) : size_t(after - bounds.begin() - 1);
     };
     std::vector<std::vector<Appointment>> result(ranges);
+    std::vector<int> heldIn(ranges, 0);  // of result's, those the hours hold
     std::vector<std::vector<Appointment>> leftOutEvents(ranges);
     std::vector<std::optional<QString>> refusals(ranges);  // a range with too many appointments
-    std::vector<int> counts(ranges, 0);                    // occurrences of the event at hand
+    // Occurrences of the event at hand: all, and those the hours hold.
+    std::vector<int> counts(ranges, 0), held(ranges, 0);
+    auto overLimit = [&](size_t range) { return counts[range] > MaxWeekOccurrences || held[range] > MaxWeekAppointments; };
     std::vector<std::pair<size_t, Appointment>> own;
     bool stopWhenFull = ranges == 1;
+    TextsOfLastEvent texts;
     const RecurrenceExpander::Visit visit = [&](icalcomponent* source, const icaltimetype& start, qint64 moment) {
         const size_t range = rangeOf(moment);
-        if (++counts[range] <= MaxWeekAppointments)
-            own.emplace_back(range, appointment(source, start, moment));
-        return !stopWhenFull || counts[range] <= MaxWeekAppointments;
+        ++counts[range];
+        if (!overLimit(range)) {
+            Appointment found = appointment(texts.of(source), start, moment);
+            held[range] += heldBy(found, hours);
+            own.emplace_back(range, std::move(found));
+        }
+        return !stopWhenFull || !overLimit(range);
     };
     // Settles the occurrences in `own`, or lists the event as left out in
     // the ranges from `first` to `last` when it has a `problem`.
@@ -191,10 +237,10 @@ std::vector<std::vector<Appointment>> appointmentsIn(const CalendarFile& calenda
                 mine.push_back(std::move(entry->second));
             group = end;
             std::optional<QString> crowded;
-            if (counts[range] > MaxWeekAppointments)
+            if (overLimit(range))
                 crowded = QCoreApplication::translate("calendar::Occurrences",
                                                       "repeats more than %1 times in the week, more than Dorvane imports")
-                              .arg(MaxWeekAppointments);
+                              .arg(counts[range] > MaxWeekOccurrences ? MaxWeekOccurrences : MaxWeekAppointments);
             if (!crowded && mine.size() > size_t(MaxHourAppointments)) {
                 sortByStart(mine);
                 if (crowdedHour(mine))
@@ -203,7 +249,8 @@ std::vector<std::vector<Appointment>> appointmentsIn(const CalendarFile& calenda
                                   "repeats more than %1 times in one hour, more than Dorvane imports")
                                   .arg(MaxHourAppointments);
             }
-            counts[range] = 0;
+            const int mineHeld = held[range];
+            counts[range] = held[range] = 0;
             if (problem)
                 continue;
             if (crowded) {
@@ -211,13 +258,15 @@ std::vector<std::vector<Appointment>> appointmentsIn(const CalendarFile& calenda
                 continue;
             }
             std::vector<Appointment>& into = result[range];
-            if (refusals[range] || into.size() + mine.size() > size_t(MaxWeekAppointments)) {
+            const bool tooMany = into.size() + mine.size() > size_t(MaxWeekOccurrences);
+            if (refusals[range] || tooMany || heldIn[range] + mineHeld > MaxWeekAppointments) {
                 refusals[range] = QCoreApplication::translate(
                                       "calendar::Occurrences",
                                       "The week holds more than %1 appointments, more than Dorvane imports.")
-                                      .arg(MaxWeekAppointments);
+                                      .arg(tooMany ? MaxWeekOccurrences : MaxWeekAppointments);
                 continue;
             }
+            heldIn[range] += mineHeld;
             into.insert(into.end(), std::make_move_iterator(mine.begin()), std::make_move_iterator(mine.end()));
         }
         own.clear();
@@ -264,19 +313,21 @@ std::vector<std::vector<Appointment>> appointmentsIn(const CalendarFile& calenda
 
 }  // namespace
 
-std::vector<Appointment> appointmentsBetween(const CalendarFile& calendar, const QDateTime& from, const QDateTime& to)
+std::vector<Appointment> appointmentsBetween(const CalendarFile& calendar, const QDateTime& from, const QDateTime& to,
+                                             const week::HourRange& hours)
 {
-    return std::move(appointmentsIn(calendar, {from.toSecsSinceEpoch(), to.toSecsSinceEpoch()}).front());
+    return std::move(appointmentsIn(calendar, {from.toSecsSinceEpoch(), to.toSecsSinceEpoch()}, hours).front());
 }
 
-std::vector<std::vector<Appointment>> appointmentsOfWeeks(const CalendarFile& calendar, const QDate& firstMonday, int weeks)
+std::vector<std::vector<Appointment>> appointmentsOfWeeks(const CalendarFile& calendar, const QDate& firstMonday, int weeks,
+                                                          const week::HourRange& hours)
 {
     if (weeks < 1)
         return {};
     std::vector<qint64> bounds;
     for (int week = 0; week <= weeks; ++week)
         bounds.push_back(localMomentOf(firstMonday.addDays(7 * qint64(week)), QTime(0, 0)));
-    return appointmentsIn(calendar, bounds);
+    return appointmentsIn(calendar, bounds, hours);
 }
 
 std::optional<QDate> suggestedDay(const CalendarFile& calendar, const QDateTime& now)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CalendarFile.h"
+#include "week/HourRange.h"
 
 #include <QDateTime>
 #include <QString>
@@ -25,6 +26,9 @@ struct Appointment {
     // ("has a malformed RRULE that cannot be read"). Its moment, date and
     // time are then those of its DTSTART; the date is invalid when that cannot be read.
     QString problem;
+    // What the import guessed about its times, as the rest of a sentence
+    // about it, or empty: see guessAbout() in EventTime.h.
+    QString guess;
 };
 
 // Every occurrence starting in [from, to): rules (RRULE), extra dates (RDATE),
@@ -36,11 +40,13 @@ struct Appointment {
 // the calendar could not read, and those that cannot be worked out here: an
 // event whose rules would take the rule work of the range past
 // MaxRecurrenceWork, or that alone has more than MaxWeekAppointments
-// occurrences in the range or more than MaxHourAppointments in one hour.
-// Different events together with more than MaxWeekAppointments occurrences,
-// or more than MaxHourAppointments timed ones starting in one hour, throw
-// errors::UserError.
-std::vector<Appointment> appointmentsBetween(const CalendarFile& calendar, const QDateTime& from, const QDateTime& to);
+// occurrences the pages of `hours` have rows for (timed, starting in one of
+// the hours), more than MaxWeekOccurrences at all in the range, or more than
+// MaxHourAppointments in one hour. Different events together past either of
+// the first two limits, or with more than MaxHourAppointments timed
+// occurrences starting in one hour, throw errors::UserError.
+std::vector<Appointment> appointmentsBetween(const CalendarFile& calendar, const QDateTime& from, const QDateTime& to,
+                                             const week::HourRange& hours = week::ClassicHours);
 
 // The appointments of each of `weeks` weeks from `firstMonday` (Monday to
 // Monday, from local midnight), each as appointmentsBetween gives that week
@@ -50,7 +56,8 @@ std::vector<Appointment> appointmentsBetween(const CalendarFile& calendar, const
 // than a call a week; the rule work may reach MaxRecurrenceWork once for each
 // week, shared. An event that cannot be worked out is listed in every week
 // its occurrences may reach.
-std::vector<std::vector<Appointment>> appointmentsOfWeeks(const CalendarFile& calendar, const QDate& firstMonday, int weeks);
+std::vector<std::vector<Appointment>> appointmentsOfWeeks(const CalendarFile& calendar, const QDate& firstMonday, int weeks,
+                                                          const week::HourRange& hours = week::ClassicHours);
 
 // The day the week is first chosen around: `now`'s own day when its week
 // (Monday to Sunday) holds appointments, else the day of the first one after

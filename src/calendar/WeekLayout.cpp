@@ -3,6 +3,7 @@
 #include "ImportLimits.h"
 
 #include <QCoreApplication>
+#include <QSet>
 
 namespace calendar {
 
@@ -18,6 +19,7 @@ WeekLayout layOutWeek(const QDate& monday, const std::vector<Appointment>& appoi
         page.names.resize(std::size_t(hours.count()));
     }
     std::array<int, week::DayPageCount> numbered{};
+    QSet<QString> guesses;  // name and guess of those in `guessed`
     for (const Appointment& appointment : appointments) {
         if (!appointment.problem.isEmpty()) {
             week.notPlaced.push_back({appointment, NotPlacedReason::LeftOut});
@@ -26,6 +28,13 @@ WeekLayout layOutWeek(const QDate& monday, const std::vector<Appointment>& appoi
         const qint64 day = monday.daysTo(appointment.date);
         if (day < 0 || day > 6)
             continue;
+        if (!appointment.guess.isEmpty()) {
+            const QString key = appointment.name + QLatin1Char('\n') + appointment.guess;
+            if (!guesses.contains(key)) {
+                guesses.insert(key);
+                week.guessed.push_back(appointment);
+            }
+        }
         const int page = std::min<int>(int(day), week::DayPageCount - 1);
         const int row = appointment.time.hour() - hours.first;
         auto refuse = [&](NotPlacedReason reason) { week.notPlaced.push_back({appointment, reason}); };

@@ -47,6 +47,9 @@ struct WeekLayout {
     int placed = 0;
     int shortened = 0;  // of those placed, how many have names cut to MaxNameLength
     std::vector<NotPlaced> notPlaced;  // in order of start, the events left out last
+    // Appointments of the week, placed or not, whose times the import had to
+    // guess at (Appointment::guess): the first of each name and guess.
+    std::vector<Appointment> guessed;
 };
 
 // Places `appointments` (ordered by start, then name, as appointmentsBetween

@@ -140,7 +140,7 @@ ExitStatus runBatch(const BatchRequest& request, QTextStream& summary)
         const calendar::CalendarFile file = calendar::CalendarFile::read(request.source);
         // The whole span is worked out at once, each week laid out from it.
         const std::vector<std::vector<calendar::Appointment>> appointments =
-            calendar::appointmentsOfWeeks(file, request.firstMonday, request.weeks);
+            calendar::appointmentsOfWeeks(file, request.firstMonday, request.weeks, request.settings.hours);
         for (int i = 0; i < request.weeks; ++i) {
             const QDate monday = request.firstMonday.addDays(7 * i);
             const calendar::WeekLayout layout =

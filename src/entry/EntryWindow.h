@@ -261,9 +261,8 @@ private:
         QDate monday;
         int count = 1;
     };
-    // "Import Week" offering `day` (and a number of weeks with
-    // `severalWeeks`); nothing on Cancel.
-    std::optional<ChosenWeeks> askWeek(const QDate& day, bool severalWeeks);
+    // "Import Week" offering `day` and a number of weeks; nothing on Cancel.
+    std::optional<ChosenWeeks> askWeek(const QDate& day);
     // Lays the weeks out, asks before replacing typed entries, fills the
     // first into the pages, keeps the others to follow it, and shows the
     // summary. Weeks without appointments are refused with a message naming

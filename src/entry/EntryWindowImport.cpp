@@ -29,6 +29,7 @@
 #include <QShortcut>
 #include <QUrl>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -156,13 +157,12 @@ void EntryWindow::importCalendarAddress(const QString& text)
                 if (file)
                     importCalendar(*file, shown);
             } else {
-                // The server is asked for one week only, so the week is chosen
-                // first, around today.
+                // The server is asked for the chosen weeks only, so they are
+                // chosen first, around today.
                 m_pointer.setShape(Shape::Arrow);
-                // A server is asked for one week at a time: the week alone.
-                if (const std::optional<ChosenWeeks> chosen = askWeek(today(), false)) {
+                if (const std::optional<ChosenWeeks> chosen = askWeek(today())) {
                     m_pointer.setShape(Shape::Hourglass);
-                    const QByteArray data = source.weekData(chosen->monday);
+                    const QByteArray data = source.weeksData(chosen->monday, chosen->count);
                     const QString name = source.name();
                     atServer = false;
                     const std::optional<SharedCalendar> file =
@@ -205,13 +205,13 @@ void EntryWindow::importCalendar(const SharedCalendar& file, const QString& name
         platform::showMessage(tr("The calendar \"%1\" holds no appointments.").arg(name));
         return;
     }
-    if (const std::optional<ChosenWeeks> chosen = askWeek(**day, true))
+    if (const std::optional<ChosenWeeks> chosen = askWeek(**day))
         placeWeek(file, *chosen, QString());
 }
 
-std::optional<EntryWindow::ChosenWeeks> EntryWindow::askWeek(const QDate& day, bool severalWeeks)
+std::optional<EntryWindow::ChosenWeeks> EntryWindow::askWeek(const QDate& day)
 {
-    ImportWeekDialog chooser(day, this, severalWeeks);
+    ImportWeekDialog chooser(day, this);
     if (chooser.exec() != QDialog::Accepted)
         return std::nullopt;
     return ChosenWeeks{chooser.monday(), chooser.weeks()};
@@ -220,37 +220,32 @@ std::optional<EntryWindow::ChosenWeeks> EntryWindow::askWeek(const QDate& day, b
 void EntryWindow::placeWeek(const SharedCalendar& file, const ChosenWeeks& chosen, const QString& nameIfEmpty)
 {
     const QDate monday = chosen.monday;
-    const QDate end = monday.addDays(7 * chosen.count);
+    const int count = chosen.count;
+    const week::HourRange hours = m_week.hours;
     m_pointer.setShape(Shape::Hourglass);
-    const std::optional<std::vector<calendar::Appointment>> appointments =
-        runAside<std::vector<calendar::Appointment>>(this, [file, monday, end] {
-            return calendar::appointmentsBetween(*file, QDateTime(monday, QTime(0, 0)), QDateTime(end, QTime(0, 0)));
-        });
+    // Worked out as the command line works out its weeks, each week within its own limits.
+    const std::optional<std::vector<std::vector<calendar::Appointment>>> appointments =
+        runAside<std::vector<std::vector<calendar::Appointment>>>(
+            this, [file, monday, count, hours] { return calendar::appointmentsOfWeeks(*file, monday, count, hours); });
     m_pointer.setShape(Shape::Arrow);
     if (!appointments)
         return;
-    if (appointments->empty() && !nameIfEmpty.isEmpty()) {
+    if (!nameIfEmpty.isEmpty()
+        && std::all_of(appointments->begin(), appointments->end(), [](const auto& week) { return week.empty(); })) {
         platform::showMessage(tr("The calendar \"%1\" holds no appointments in the week of %2.")
                                   .arg(nameIfEmpty, QLocale().toString(monday, QLocale::LongFormat)));
         return;
     }
     std::vector<week::Week> weeks;
     QString summary;
-    for (int i = 0; i < chosen.count; ++i) {
+    for (int i = 0; i < count; ++i) {
         const QDate first = monday.addDays(7 * i);
-        std::vector<calendar::Appointment> ofWeek;
-        for (const calendar::Appointment& appointment : *appointments) {
-            // Events left out are told with the first week, whatever their date.
-            const bool leftOut = !appointment.problem.isEmpty();
-            if (leftOut ? i == 0 : calendar::mondayOf(appointment.date) == first)
-                ofWeek.push_back(appointment);
-        }
-        const calendar::WeekLayout layout = calendar::layOutWeek(first, ofWeek, m_week.hours);
+        const calendar::WeekLayout layout = calendar::layOutWeek(first, (*appointments)[std::size_t(i)], hours);
         weeks.push_back(calendar::weekOf(layout, calendar::weekTitle(first, QLocale()), m_settings.clock));
-        if (chosen.count > 1)
+        if (count > 1)
             //: Heads each week's part of the summary of an import of several weeks; %1 is the week's title
             summary += tr("Week of %1").arg(weeks.back().title) + QLatin1Char('\n');
-        summary += calendar::importSummary(layout, QLocale()) + (i + 1 < chosen.count ? QStringLiteral("\n\n") : QString());
+        summary += calendar::importSummary(layout, QLocale()) + (i + 1 < count ? QStringLiteral("\n\n") : QString());
     }
 
     if (holdsTypedEntries()

@@ -12,8 +12,7 @@
 
 namespace entry {
 
-ImportWeekDialog::ImportWeekDialog(const QDate& day, QWidget* parent, bool severalWeeks)
-    : QDialog(parent), weeksBox(nullptr)
+ImportWeekDialog::ImportWeekDialog(const QDate& day, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(tr("Import Week"));
     dateEdit = new QDateEdit(day, this);
@@ -26,14 +25,12 @@ ImportWeekDialog::ImportWeekDialog(const QDate& day, QWidget* parent, bool sever
     auto* form = new QFormLayout;
     form->addRow(tr("Import the week of:"), dateEdit);
     form->addRow(QString(), weekLabel);
-    if (severalWeeks) {
-        weeksBox = new QSpinBox(this);
-        weeksBox->setRange(1, calendar::MaxWeeks);
-        weeksBox->setValue(1);
-        //: Import Week: how many consecutive weeks to import, from the chosen one on
-        form->addRow(tr("Weeks:"), weeksBox);
-        connect(weeksBox, &QSpinBox::valueChanged, this, &ImportWeekDialog::showWeek);
-    }
+    weeksBox = new QSpinBox(this);
+    weeksBox->setRange(1, calendar::MaxWeeks);
+    weeksBox->setValue(1);
+    //: Import Week: how many consecutive weeks to import, from the chosen one on
+    form->addRow(tr("Weeks:"), weeksBox);
+    connect(weeksBox, &QSpinBox::valueChanged, this, &ImportWeekDialog::showWeek);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
@@ -47,7 +44,7 @@ ImportWeekDialog::ImportWeekDialog(const QDate& day, QWidget* parent, bool sever
 
 QDate ImportWeekDialog::monday() const { return calendar::mondayOf(dateEdit->date()); }
 
-int ImportWeekDialog::weeks() const { return weeksBox ? weeksBox->value() : 1; }
+int ImportWeekDialog::weeks() const { return weeksBox->value(); }
 
 void ImportWeekDialog::showWeek()
 {

@@ -254,6 +254,12 @@ HttpAnswer HttpSession::sendOnce(const HttpRequest& request, Attempt& attempt)
                                    "calendar Dorvane reads, or it is damaged.")
                                     .arg(serverName(request.url))
                                     .arg(attempt.maxBytes / (1024 * 1024)));
+    // A failure of the connection after the status line came: the body is
+    // short of what the server announced, and a calendar cut short loses appointments.
+    if (const QNetworkReply::NetworkError failed = reply->error();
+        failed != QNetworkReply::NoError && failed < QNetworkReply::ContentAccessDenied)
+        throw errors::UserError(
+            tr("The server %1 broke off its answer before the end. Try again later.").arg(serverName(request.url)));
     answer.reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toByteArray();
     answer.url = request.url;
     answer.contentType = reply->header(QNetworkRequest::ContentTypeHeader).toByteArray().split(';').front().trimmed().toLower();

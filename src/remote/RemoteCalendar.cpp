@@ -77,10 +77,10 @@ void RemoteCalendar::download()
 
 QString RemoteCalendar::name() const { return m_calendar ? m_calendar->displayName : m_address.display(); }
 
-QByteArray RemoteCalendar::weekData(const QDate& monday)
+QByteArray RemoteCalendar::weeksData(const QDate& monday, int weeks)
 {
     return m_client.eventsBetween(*m_calendar, QDateTime(monday.addDays(-1), QTime(0, 0)),
-                                  QDateTime(monday.addDays(8), QTime(0, 0)));
+                                  QDateTime(monday.addDays(7 * qint64(weeks) + 1), QTime(0, 0)));
 }
 
 }  // namespace remote

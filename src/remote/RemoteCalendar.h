@@ -22,8 +22,8 @@ class PasswordKeyring;
 // downloaded at once; any other address is asked by CalDAV first
 // (CalDavClient), and where that finds several calendars with events the
 // user picks one (RemoteConversation::chooseCalendar). A file is read
-// whole; for a CalDAV calendar, weekData() then asks the server for one
-// week only.
+// whole; for a CalDAV calendar, weeksData() then asks the server for the
+// chosen weeks only.
 //
 // Throws errors::UserError and Cancelled as HttpSession does, and errors::UserError when
 // a downloaded file is no calendar. `conversation` and `keyring` must outlive it.
@@ -42,10 +42,10 @@ public:
     QString name() const;
     // A downloaded file's bytes.
     const QByteArray& fileData() const { return m_file; }
-    // A CalDAV calendar's events touching the week from local midnight of
-    // `monday` for seven days, with a day to spare on either side for
-    // floating times; merged into one iCalendar text.
-    QByteArray weekData(const QDate& monday);
+    // A CalDAV calendar's events touching the `weeks` weeks from local
+    // midnight of `monday`, with a day to spare on either side for floating
+    // times; merged into one iCalendar text.
+    QByteArray weeksData(const QDate& monday, int weeks);
 
 private:
     void download();

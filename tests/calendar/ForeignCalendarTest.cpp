@@ -7,6 +7,7 @@
 #include "calendar/ImportSummary.h"
 #include "calendar/Occurrences.h"
 #include "calendar/WeekLayout.h"
+#include "week/HourRange.h"
 
 #include <QFile>
 #include <QProcess>
@@ -180,4 +181,68 @@ TEST_F(ForeignCalendar, RulesFinerThanAnHourAreWorkedOutWithinTheBudget)
     const QByteArray secondly = withEvents(minutely, "BEGIN:VEVENT\nUID:tick\nDTSTART:20261201T000000\nRRULE:FREQ=SECONDLY\n"
                                                      "SUMMARY:Tick\nEND:VEVENT\n");
     EXPECT_EQ(ourWeek(secondly, Monday), six + QStringList({"Tick: repeats too often, or too finely, to work out"}));
+}
+
+TEST_F(ForeignCalendar, EveryMinuteIsPlacedAsFarAsThePlannerHoursHoldIt)
+{
+    // 10,080 starts a week. Of 23 hours a day the pages have rows for 9,660,
+    // within the limit of 10,000 appointments; of all 24 for every one.
+    // A weekday's row holds its 60 names; the weekend's row, 1,000
+    // characters, holds 62 of "Sat Daily Sync" and "Sun Daily Sync" joined by "; ".
+    const QByteArray everyMinute = edited(dailySyncFrom("20261201T000000"), "RRULE:FREQ=WEEKLY;BYDAY=MO,TU,WE,TH,FR",
+                                          "RRULE:FREQ=MINUTELY");
+    const CalendarFile file = CalendarFile::fromData(everyMinute);
+    const QDateTime from(Monday, QTime(0, 0)), to(Monday.addDays(7), QTime(0, 0));
+    const week::HourRange classic = week::ClassicHours, allButMidnight{1, 23}, wholeDay{0, 23};
+
+    const std::vector<Appointment> all = appointmentsBetween(file, from, to, classic);
+    ASSERT_EQ(all.size(), 10080u);
+    const WeekLayout week = layOutWeek(Monday, all, classic);
+    EXPECT_EQ(week.placed, 5 * 10 * 60 + 10 * 62);
+    EXPECT_EQ(week.notPlaced.size(), size_t(10080 - 3620));
+    const QString summary = importSummary(week, QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_TRUE(summary.startsWith("Imported 3620 appointments.\n\nNot placed:\n12/7/26 12:00")) << summary.toStdString();
+    EXPECT_TRUE(summary.endsWith("\nand 6450 more")) << summary.toStdString();
+
+    EXPECT_EQ(layOutWeek(Monday, appointmentsBetween(file, from, to, allButMidnight), allButMidnight).placed,
+              5 * 23 * 60 + 23 * 62);
+    const std::vector<Appointment> tooMany = appointmentsBetween(file, from, to, wholeDay);
+    ASSERT_EQ(tooMany.size(), 1u);
+    EXPECT_EQ(tooMany[0].problem, "repeats more than 10000 times in the week, more than Dorvane imports");
+    // Weeks imported together count the same way.
+    const auto weeks = appointmentsOfWeeks(file, Monday, 2, allButMidnight);
+    ASSERT_EQ(weeks.size(), 2u);
+    EXPECT_EQ(weeks[1].size(), 10080u);
+}
+
+TEST_F(ForeignCalendar, TimesTheImportGuessesAtArePlacedAndSaid)
+{
+    // By hand: a zone nobody knows is read as local time (Berlin, as Zurich
+    // here); an end before the start places the event by its start.
+    const QByteArray unknownZone = edited(dailySyncFrom("20261207T140000"), "DTSTART;TZID=Europe/Zurich:20261207T140000",
+                                          "DTSTART;TZID=Mars/Olympus Mons:20261207T140000");
+    const QByteArray endsBefore =
+        withEvents(unknownZone, "BEGIN:VEVENT\nUID:backwards\nDTSTART:20261208T100000\nDTEND:20261208T090000\n"
+                                "SUMMARY:Backwards\nEND:VEVENT\n"
+                                "BEGIN:VEVENT\nUID:negative\nDTSTART:20261209T100000\nDURATION:-PT1H\n"
+                                "SUMMARY:Negative\nEND:VEVENT\n"
+                                "BEGIN:VEVENT\nUID:instant\nDTSTART:20261210T100000\nDTEND:20261210T100000\n"
+                                "SUMMARY:Instant\nEND:VEVENT\n");
+    const QStringList five = theirWeek(unknownZone, Monday);
+    ASSERT_EQ(five.size(), 5) << five.join('\n').toStdString();
+    EXPECT_EQ(ourWeek(unknownZone, Monday), five);
+    // python3-recurring-ical-events refuses an end before the start outright.
+    EXPECT_EQ(ourWeek(endsBefore, Monday).filter(QRegularExpression("T10:00:00\t")),
+              QStringList({"2026-12-08T10:00:00\tBackwards", "2026-12-09T10:00:00\tNegative", "2026-12-10T10:00:00\tInstant"}));
+    const CalendarFile file = CalendarFile::fromData(endsBefore);
+    const WeekLayout week = layOutWeek(Monday, appointmentsBetween(file, QDateTime(Monday, QTime(0, 0)),
+                                                                   QDateTime(Monday.addDays(7), QTime(0, 0))));
+    EXPECT_EQ(week.placed, 8);
+    const QString summary = importSummary(week, QLocale(QLocale::English, QLocale::UnitedStates));
+    const QRegularExpression said(
+        "^Imported 8 appointments\\.\n\nPlease check:\n"
+        "12/7/26 2:00\\sPM  Daily Sync: its time zone \"Mars/Olympus Mons\" is unknown, so its time is read as local time\n"
+        "12/8/26 10:00\\sAM  Backwards: ends before it starts, so only its start is used\n"
+        "12/9/26 10:00\\sAM  Negative: ends before it starts, so only its start is used$");
+    EXPECT_TRUE(said.match(summary).hasMatch()) << summary.toStdString();
 }

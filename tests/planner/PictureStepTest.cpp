@@ -1,14 +1,20 @@
-// The picture step leaves the user's clipboard alone, and two generations
-// running at the same time each show their own planner.
+// The picture step leaves the user's clipboard alone, two generations
+// running at the same time each show their own planner, and the weeks of
+// one import are one document and one picture.
 #include "PlannerScene.h"
 
 #include "app/Program.h"
 #include "desktop/PictureBox.h"
+#include "entry/ImportWeekDialog.h"
 #include "preview/PreviewWindow.h"
 #include "word/package/PackageReader.h"
 #include "word/render/DocumentRenderer.h"
 
+#include <QApplication>
 #include <QClipboard>
+#include <QDateEdit>
+#include <QSpinBox>
+#include <QTimer>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QtTest>
@@ -89,6 +95,40 @@ private slots:
         // Neither picture file is left behind.
         QCOMPARE(scene.temporaryFiles().filter(QStringLiteral(".pic")), QStringList());
         word::EngineSeam::install(scene.engine);
+    }
+
+    // Three weeks imported in the window: the saved document holds a table
+    // for each, and the preview shows that document whole.
+    void weeksImportedTogetherAreOneDocumentShownWhole()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        PlannerScene scene;
+        scene.form().today = [] { return QDate(2026, 12, 9); };
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<entry::ImportWeekDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                qFatal("the Import Week dialog is not up");
+            dialog->weeksBox->setValue(3);
+            QTest::keyClick(dialog->dateEdit, Qt::Key_Return);
+        });
+        scene.form().importCalendarFile(QStringLiteral(CALENDAR_DATA "/google.ics"));
+        QCOMPARE(scene.form().followingWeeks().size(), 2u);
+        scene.start(QStringLiteral("December 7, 2026"));
+        QCOMPARE(scene.boxes.errorReports(), QStringList());
+
+        const word::model::DocumentModel document = scene.document();
+        QStringList headings;
+        for (const word::model::Block& block : document.body) {
+            if (const auto* paragraph = std::get_if<word::model::Paragraph>(&block); paragraph && !paragraph->text().isEmpty())
+                headings << paragraph->text();
+        }
+        QCOMPARE(headings, (QStringList{"Week of December 7, 2026", "Week of December 14, 2026", "Week of December 21, 2026"}));
+        QVERIFY(document.table(2) && !document.table(3));
+        const QPicture& shown = scene.preview().originalPicture()->picture();
+        QVERIFY(samePicture(shown, word::pictureOfDocument(document)));
+        // Three weeks of rows, not the first page alone.
+        QVERIFY2(shown.boundingRect().height() > 2 * shown.boundingRect().width(),
+                 qPrintable(QStringLiteral("%1 x %2").arg(shown.boundingRect().width()).arg(shown.boundingRect().height())));
     }
 };
 

@@ -143,6 +143,17 @@ class Web(http.server.BaseHTTPRequestHandler):
                     self.wfile.write(bytes([byte]))
                     self.wfile.flush()
                     time.sleep(0.4)
+            elif path == "/cut.ics":
+                # A whole calendar, but the connection ends short of the length promised.
+                with open(f"{data}/google.ics", "rb") as f:
+                    body = f.read()
+                self.send_response(200)
+                self.send_header("Content-Type", "text/calendar")
+                self.send_header("Content-Length", str(len(body) + 1000))
+                self.end_headers()
+                self.wfile.write(body)
+                self.wfile.flush()
+                self.close_connection = True
             elif path == "/forbidden.ics":
                 self.send(403, b"no", "text/plain")
             elif path == "/broken.ics":
