@@ -217,7 +217,7 @@ CalendarFile::CalendarFile(CalendarFile&&) noexcept = default;
 CalendarFile& CalendarFile::operator=(CalendarFile&&) noexcept = default;
 CalendarFile::~CalendarFile() = default;
 
-CalendarFile CalendarFile::read(const QString& path)
+CalendarFile CalendarFile::read(const QString& path, const std::optional<Days>& only)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -234,17 +234,17 @@ CalendarFile CalendarFile::read(const QString& path)
     if (file.error() != QFileDevice::NoError)
         throw errors::UserError(QCoreApplication::translate("calendar::CalendarFile", "The file cannot be read: %1.")
                               .arg(file.errorString()));
-    return fromData(bytes);
+    return fromData(bytes, only);
 }
 
-CalendarFile CalendarFile::fromData(const QByteArray& bytes)
+CalendarFile CalendarFile::fromData(const QByteArray& bytes, const std::optional<Days>& only)
 {
     if (bytes.size() > MaxFileBytes)
         throw errors::UserError(tooLarge());
     if (bytes.contains('\0'))
         throw errors::UserError(
             QCoreApplication::translate("calendar::CalendarFile", "The file holds binary data, not a calendar."));
-    const SiftedText sifted = siftedText(bytes);
+    const SiftedText sifted = siftedText(bytes, only);
 
     // Errors in the data are found by the checks here; libical's own are only
     // recorded in the tree, never fatal.
@@ -294,7 +294,7 @@ CalendarFile CalendarFile::fromData(const QByteArray& bytes)
     if (position != sifted.events.size())
         throw errors::UserError(QCoreApplication::translate("calendar::CalendarFile",
                                                       "The file is not an iCalendar file libical can read."));
-    if (readable.empty() && !result.m_unreadable.empty()) {
+    if (readable.empty() && !result.m_unreadable.empty() && sifted.eventsLeftUnread == 0) {
         const Unreadable& first = result.m_unreadable.front();
         throw errors::UserError(QCoreApplication::translate("calendar::CalendarFile", "The appointment %1 %2.")
                               .arg(eventName(first.event), first.reason));

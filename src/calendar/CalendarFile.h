@@ -1,10 +1,13 @@
 #pragma once
 
+#include "CalendarText.h"
+
 #include <QByteArray>
 #include <QString>
 
 #include <limits>
 #include <memory>
+#include <optional>
 #include <vector>
 
 struct icalcomponent_impl;
@@ -46,11 +49,16 @@ struct Unreadable {
 // time zones beyond their limits, and a file whose events all cannot be read.
 // Single events that cannot be read are listed in unreadable() instead.
 //
+// With `only`, the days every later question will be about, events that
+// plainly cannot start on them are not read (see siftedText): nor worked
+// out, nor listed as unreadable. The file is then refused for unreadable
+// events only when none was passed over.
+//
 // Owns the libical tree; the Series and Unreadable point into it and live as long as this.
 class CalendarFile {
 public:
-    static CalendarFile read(const QString& path);
-    static CalendarFile fromData(const QByteArray& bytes);
+    static CalendarFile read(const QString& path, const std::optional<Days>& only = std::nullopt);
+    static CalendarFile fromData(const QByteArray& bytes, const std::optional<Days>& only = std::nullopt);
 
     CalendarFile(CalendarFile&&) noexcept;
     CalendarFile& operator=(CalendarFile&&) noexcept;

@@ -5,6 +5,7 @@
 #include "ZoneData.h"
 
 #include <QCoreApplication>
+#include <QSet>
 
 #include <libical/ical.h>
 
@@ -95,6 +96,65 @@ bool isReadIn(QByteArrayView component, QByteArrayView name)
     return !isNamed(component, "VCALENDAR");
 }
 
+// The values of one event that tell at a glance which days its
+// occurrences may start on; see siftedText.
+struct EventReach {
+    QByteArray start;         // DTSTART
+    QByteArray rule;          // the first RRULE
+    QByteArray recurrenceId;  // RECURRENCE-ID
+    int rules = 0;
+    bool extraDates = false;  // RDATE
+
+    // The date a value begins with ("20261207T090000", "20261207"), if any.
+    static std::optional<QDate> leadingDate(QByteArrayView value)
+    {
+        value = value.trimmed();
+        if (value.size() < 8)
+            return std::nullopt;
+        for (int i = 0; i < 8; ++i) {
+            if (value[i] < '0' || value[i] > '9')
+                return std::nullopt;
+        }
+        auto number = [&](int from, int length) { return QByteArrayView(value.sliced(from, length)).toInt(); };
+        const QDate date(number(0, 4), number(4, 2), number(6, 2));
+        return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
+    }
+
+    // False only when the values show that no occurrence starts on `days`
+    // (widened by two days either way).
+    bool mayStartOn(const Days& days) const
+    {
+        const QDate first = days.first.addDays(-2), last = days.last.addDays(2);
+        const std::optional<QDate> from = leadingDate(start);
+        if (!from)
+            return true;
+        // An override moving an occurrence away must still take it from the days.
+        if (const std::optional<QDate> replaced = leadingDate(recurrenceId); replaced && *replaced >= first && *replaced <= last)
+            return true;
+        if (*from > last)
+            return false;  // repetitions only go forward
+        if (extraDates)
+            return true;
+        if (rules == 0)
+            return *from >= first;
+        if (rules > 1)
+            return true;
+        const qsizetype until = rule.toUpper().indexOf("UNTIL=");
+        if (until < 0)
+            return true;
+        const std::optional<QDate> end = leadingDate(QByteArrayView(rule).sliced(until + 6));
+        return !end || *end >= first;
+    }
+};
+
+// Where an event's text lies among the kept text, and whether it may start
+// on the days asked about.
+struct EventText {
+    qsizetype begin;
+    qsizetype end;
+    bool mayStart;
+};
+
 struct OpenComponent {
     QByteArrayView name;
     bool read;  // it and the components around it are read
@@ -165,9 +225,46 @@ struct LineFeed {
     }
 };
 
+// Takes out of `sifted` the events of `texts` that may not start on the
+// days asked about, with every other event of their UID.
+void leaveOutOtherDays(SiftedText& sifted, const std::vector<EventText>& texts)
+{
+    QSet<QByteArray> wanted;  // UIDs of which an event may start on the days
+    for (size_t i = 0; i < texts.size(); ++i) {
+        if (texts[i].mayStart && !sifted.events[i].uid.isEmpty())
+            wanted.insert(sifted.events[i].uid);
+    }
+    auto keep = [&](size_t i) { return texts[i].mayStart || wanted.contains(sifted.events[i].uid); };
+    std::vector<size_t> unread;
+    for (size_t i = 0; i < texts.size(); ++i) {
+        if (!keep(i))
+            unread.push_back(i);
+    }
+    if (unread.empty())
+        return;
+    QByteArray text;
+    text.reserve(sifted.text.size());
+    std::vector<EventIdentity> events;
+    events.reserve(texts.size() - unread.size());
+    qsizetype copied = 0;
+    for (size_t i = 0, next = 0; i < texts.size(); ++i) {
+        if (next < unread.size() && unread[next] == i) {
+            text += QByteArrayView(sifted.text).sliced(copied, texts[i].begin - copied);
+            copied = texts[i].end;
+            ++next;
+        } else {
+            events.push_back(std::move(sifted.events[i]));
+        }
+    }
+    sifted.eventsLeftUnread = int(unread.size());
+    text += QByteArrayView(sifted.text).sliced(copied);
+    sifted.text = std::move(text);
+    sifted.events = std::move(events);
+}
+
 }  // namespace
 
-SiftedText siftedText(QByteArrayView text)
+SiftedText siftedText(QByteArrayView text, const std::optional<Days>& only)
 {
     if (text.startsWith("\xEF\xBB\xBF"))
         text = text.sliced(3);
@@ -181,6 +278,8 @@ SiftedText siftedText(QByteArrayView text)
     PropertyLine property(false, nullptr);
     bool reading = false;  // `property` reads the line, with its continuations
     QByteArrayView last;
+    EventReach reach;                 // of the event being read
+    std::vector<EventText> eventTexts;  // with `only`, one for each of sifted.events
     while (!text.isEmpty()) {
         const qsizetype end = text.indexOf('\n');
         const QByteArrayView raw = end < 0 ? text : text.first(end + 1);
@@ -221,14 +320,22 @@ SiftedText siftedText(QByteArrayView text)
             const QByteArrayView name = line.sliced(6);
             open.push_back({name, open.empty() ? isReadAt({}, name) : open.back().read && isReadAt(open.back().name, name)});
             keeping = open.back().read;
-            if (keeping && isNamed(name, "VEVENT"))
+            if (keeping && isNamed(name, "VEVENT")) {
                 sifted.events.emplace_back();
+                reach = EventReach();
+                if (only)
+                    eventTexts.push_back({kept.size(), -1, true});
+            }
         } else if (startsWithKeyword(line, "END:")) {
             if (open.empty())
                 throw errors::UserError(QCoreApplication::translate(
                     "calendar::CalendarFile",
                     "The file has an END line without its BEGIN; it is not a calendar Dorvane can read."));
             keeping = open.back().read;
+            if (only && keeping && isNamed(open.back().name, "VEVENT")) {
+                eventTexts.back().end = kept.size() + raw.size();
+                eventTexts.back().mayStart = reach.mayStartOn(*only);
+            }
             open.pop_back();
         } else {
             const QByteArrayView name = propertyName(line);
@@ -239,6 +346,16 @@ SiftedText siftedText(QByteArrayView text)
                 value = identityField(sifted.events.back(), name);
                 if (value && !value->isEmpty())
                     value = nullptr;  // the first is the one that counts, as for libical
+                if (only && !value) {
+                    if (isNamed(name, "DTSTART") && reach.start.isEmpty())
+                        value = &reach.start;
+                    else if (isNamed(name, "RECURRENCE-ID") && reach.recurrenceId.isEmpty())
+                        value = &reach.recurrenceId;
+                    else if (isNamed(name, "RRULE") && ++reach.rules == 1)
+                        value = &reach.rule;
+                    else if (isNamed(name, "RDATE"))
+                        reach.extraDates = true;
+                }
             }
             reading = keeping || value;
             if (reading) {
@@ -257,6 +374,8 @@ SiftedText siftedText(QByteArrayView text)
             "calendar::CalendarFile", "The file ends before its calendar does; it may have been cut short."));
     if (!kept.endsWith('\n'))
         kept += '\n';
+    if (only)
+        leaveOutOtherDays(sifted, eventTexts);
     return sifted;
 }
 

@@ -137,7 +137,9 @@ ExitStatus runBatch(const BatchRequest& request, QTextStream& summary)
     QString said;
     QTextStream saying(&said);
     try {
-        const calendar::CalendarFile file = calendar::CalendarFile::read(request.source);
+        // Events that plainly start outside the weeks are not even read.
+        const calendar::CalendarFile file = calendar::CalendarFile::read(
+            request.source, calendar::Days{request.firstMonday, request.firstMonday.addDays(7 * qint64(request.weeks) - 1)});
         // The whole span is worked out at once, each week laid out from it.
         const std::vector<std::vector<calendar::Appointment>> appointments =
             calendar::appointmentsOfWeeks(file, request.firstMonday, request.weeks, request.settings.hours);

@@ -1,4 +1,5 @@
 #include "calendar/CalendarFile.h"
+#include "calendar/CalendarText.h"
 #include "errors/UserError.h"
 #include "calendar/ImportLimits.h"
 #include "calendar/ImportSummary.h"
@@ -509,4 +510,52 @@ TEST_F(CalendarImport, WeeksImportedTogetherAreTheWeeksImportedOneByOne)
     }
     EXPECT_TRUE(theirs.startsWith("More than 200 appointments start in the hour from 4/8/26")) << theirs.toStdString();
     EXPECT_EQ(ours, theirs);
+}
+
+TEST_F(CalendarImport, EventsPlainlyOutsideTheWeeksAreLeftUnreadAndChangeNothing)
+{
+    // Next to the exports of other programs, the edges of what is seen at a
+    // glance: a rule ending (UNTIL) three days before the weeks and one
+    // ending two days before, an override moving an occurrence out of them,
+    // a newer version of an event that moved it out, one far after them,
+    // and one that cannot be read.
+    const QByteArray edges =
+        event("20260105T090000", "Ended three days before", "RRULE:FREQ=WEEKLY;UNTIL=20261204T235959Z\r\n")
+        + event("20260106T090000", "Ended two days before", "RRULE:FREQ=WEEKLY;UNTIL=20261205T000000Z\r\n")
+        + event("20261102T100000", "Weekly", "RRULE:FREQ=WEEKLY\r\n")
+        + "BEGIN:VEVENT\r\nUID:20261102T100000Weekly\r\nRECURRENCE-ID:20261207T100000\r\nDTSTART:20270105T100000\r\n"
+          "SUMMARY:Weekly moved away\r\nEND:VEVENT\r\n"
+        + "BEGIN:VEVENT\r\nUID:moved\r\nSEQUENCE:0\r\nDTSTART:20261208T110000\r\nSUMMARY:Old version\r\nEND:VEVENT\r\n"
+          "BEGIN:VEVENT\r\nUID:moved\r\nSEQUENCE:1\r\nDTSTART:20270308T110000\r\nSUMMARY:New version\r\nEND:VEVENT\r\n"
+        + event("20270301T120000", "Far after", "RRULE:FREQ=DAILY\r\n") + event("21901208T130000", "Unreadable")
+        + event("20261209T140000", "In the week");
+    const QDate monday(2026, 12, 7);
+    const calendar::Days days{monday, monday.addDays(13)};
+    EXPECT_EQ(calendar::siftedText(calendarOf(edges), days).eventsLeftUnread, 3);
+
+    auto lines = [](const std::vector<Appointment>& appointments) {
+        QStringList list;
+        for (const Appointment& a : appointments)
+            list << QDateTime(a.date, a.time).toString(Qt::ISODate) + ' ' + a.name + ' ' + a.problem;
+        return list;
+    };
+    QStringList files{calendarOf(edges)};
+    for (const char* name : {"evolution.ics", "gnome-calendar.ics", "google.ics", "outlook.ics", "thunderbird.ics"}) {
+        QFile file(QStringLiteral(CALENDAR_DATA "/") + QLatin1String(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        files << QString::fromUtf8(file.readAll());
+    }
+    for (const QString& text : files) {
+        const QByteArray bytes = text.toUtf8();
+        const std::vector<std::vector<Appointment>> all = appointmentsOfWeeks(CalendarFile::fromData(bytes), monday, 2);
+        const std::vector<std::vector<Appointment>> some = appointmentsOfWeeks(CalendarFile::fromData(bytes, days), monday, 2);
+        for (size_t week = 0; week < 2; ++week) {
+            QStringList whole = lines(all[week]);
+            // An event left unread is not listed as unreadable either.
+            whole.removeIf([](const QString& line) { return line.contains(" Unreadable "); });
+            EXPECT_EQ(lines(some[week]).join('\n').toStdString(), whole.join('\n').toStdString()) << text.left(120).toStdString();
+        }
+    }
+    const QStringList first = lines(appointmentsOfWeeks(CalendarFile::fromData(calendarOf(edges), days), monday, 1)[0]);
+    EXPECT_EQ(first, QStringList({"2026-12-09T14:00:00 In the week "})) << first.join('\n').toStdString();
 }
