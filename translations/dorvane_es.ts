@@ -612,11 +612,6 @@ calendario; 3 no se pudo escribir un archivo o no se pudo imprimir el trabajo.
         <extracomment>Accessible name of an appointment box: %1 the day, %2 the hour with am or pm (&quot;1 pm&quot;), %3 the column</extracomment>
         <translation>%1, %2, %3</translation>
     </message>
-    <message>
-        <source>Week of %1</source>
-        <extracomment>Heads each week&apos;s part of the summary of an import of several weeks; %1 is the week&apos;s title</extracomment>
-        <translation>Semana del %1</translation>
-    </message>
 </context>
 <context>
     <name>entry::ImportWeekDialog</name>

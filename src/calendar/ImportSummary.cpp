@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <QSet>
 
 namespace calendar {
 namespace {
@@ -90,6 +91,34 @@ QString importSummary(const WeekLayout& week, const QLocale& locale)
         [&](int i) -> const Appointment& { return week.guessed[size_t(i)]; },
         [&](int i) { return week.guessed[size_t(i)].guess; });
     return text;
+}
+
+QString importSummary(const std::vector<WeekLayout>& weeks, const QLocale& locale)
+{
+    WeekLayout whole;
+    if (!weeks.empty())
+        whole.hours = weeks.front().hours;
+    QSet<QString> told;  // name and reason of the events left out, and of the guesses
+    auto firstTime = [&told](const Appointment& appointment, const QString& what) {
+        const QString key = appointment.name + QLatin1Char('\n') + what;
+        if (told.contains(key))
+            return false;
+        told.insert(key);
+        return true;
+    };
+    for (const WeekLayout& week : weeks) {
+        whole.placed += week.placed;
+        whole.shortened += week.shortened;
+        for (const NotPlaced& entry : week.notPlaced) {
+            if (entry.reason != NotPlacedReason::LeftOut || firstTime(entry.appointment, entry.appointment.problem))
+                whole.notPlaced.push_back(entry);
+        }
+        for (const Appointment& guessed : week.guessed) {
+            if (firstTime(guessed, guessed.guess))
+                whole.guessed.push_back(guessed);
+        }
+    }
+    return importSummary(whole, locale);
 }
 
 }  // namespace calendar

@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QString>
 
+#include <vector>
+
 namespace calendar {
 
 // The title the week gets: the Monday's date as `locale` writes a long date,
@@ -21,5 +23,10 @@ inline constexpr int MaxListedNotPlaced = 10;
 // time when their start cannot be read). Then, as many and alike under
 // "Please check:", the appointments whose times the import guessed at.
 QString importSummary(const WeekLayout& week, const QLocale& locale);
+
+// The same for several weeks imported together, as one: the appointments of
+// all of them counted together, those not placed listed in the order of the
+// weeks, and each event left out, and each guess, told once.
+QString importSummary(const std::vector<WeekLayout>& weeks, const QLocale& locale);
 
 }  // namespace calendar

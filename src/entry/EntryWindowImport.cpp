@@ -237,16 +237,15 @@ void EntryWindow::placeWeek(const SharedCalendar& file, const ChosenWeeks& chose
         return;
     }
     std::vector<week::Week> weeks;
-    QString summary;
+    std::vector<calendar::WeekLayout> layouts;
     for (int i = 0; i < count; ++i) {
         const QDate first = monday.addDays(7 * i);
-        const calendar::WeekLayout layout = calendar::layOutWeek(first, (*appointments)[std::size_t(i)], hours);
-        weeks.push_back(calendar::weekOf(layout, calendar::weekTitle(first, QLocale()), m_settings.clock));
-        if (count > 1)
-            //: Heads each week's part of the summary of an import of several weeks; %1 is the week's title
-            summary += tr("Week of %1").arg(weeks.back().title) + QLatin1Char('\n');
-        summary += calendar::importSummary(layout, QLocale()) + (i + 1 < count ? QStringLiteral("\n\n") : QString());
+        layouts.push_back(calendar::layOutWeek(first, (*appointments)[std::size_t(i)], hours));
+        weeks.push_back(calendar::weekOf(layouts.back(), calendar::weekTitle(first, QLocale()), m_settings.clock));
     }
+    // One message for all the weeks, as short as one week's: a year of them
+    // must still fit on the screen.
+    const QString summary = calendar::importSummary(layouts, QLocale());
 
     if (holdsTypedEntries()
         && platform::showMessage(tr("The week already holds appointments. Replace them with those of the calendar?"),

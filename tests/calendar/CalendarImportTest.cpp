@@ -559,3 +559,28 @@ TEST_F(CalendarImport, EventsPlainlyOutsideTheWeeksAreLeftUnreadAndChangeNothing
     const QStringList first = lines(appointmentsOfWeeks(CalendarFile::fromData(calendarOf(edges), days), monday, 1)[0]);
     EXPECT_EQ(first, QStringList({"2026-12-09T14:00:00 In the week "})) << first.join('\n').toStdString();
 }
+
+TEST_F(CalendarImport, AYearOfWeeksIsSummedUpAsShortlyAsOneWeek)
+{
+    // Every week: one appointment placed, one all day; the unreadable event
+    // comes with every week, and is told once.
+    const QByteArray events = event("20260105T090000", "Stand-up", "RRULE:FREQ=WEEKLY\r\n")
+                              + "BEGIN:VEVENT\r\nUID:gym\r\nDTSTART;VALUE=DATE:20260106\r\nSUMMARY:Gym day\r\n"
+                                "RRULE:FREQ=WEEKLY\r\nEND:VEVENT\r\n"
+                              + event("23000101T090000", "Broken");
+    const CalendarFile file = CalendarFile::fromData(calendarOf(events));
+    const QDate first(2026, 12, 7);
+    std::vector<WeekLayout> weeks;
+    int week = 0;
+    for (const std::vector<Appointment>& appointments : appointmentsOfWeeks(file, first, MaxWeeks))
+        weeks.push_back(layOutWeek(first.addDays(7 * week++), appointments));
+    ASSERT_EQ(weeks.size(), size_t(MaxWeeks));
+    const QString summary = importSummary(weeks, QLocale(QLocale::English, QLocale::UnitedStates));
+    const QStringList lines = summary.split('\n');
+    EXPECT_EQ(lines.size(), 3 + MaxListedNotPlaced + 1) << summary.toStdString();
+    EXPECT_EQ(lines.front(), "Imported 53 appointments.");
+    EXPECT_EQ(lines[3], "12/8/26  Gym day: all day, no hour to place it at");
+    EXPECT_EQ(lines.last(), "and 44 more");  // 53 all-day ones and the broken one, less the ten listed
+    EXPECT_EQ(importSummary(std::vector<WeekLayout>{weeks.front()}, QLocale(QLocale::English, QLocale::UnitedStates)),
+              importSummary(weeks.front(), QLocale(QLocale::English, QLocale::UnitedStates)));
+}
