@@ -30,8 +30,15 @@ struct RenderFont {
     QRawFont raw;               // the face at the font's pixel size
     QFontMetricsF large;        // of the font measureScale times larger
     double measureScale = 1.0;
-    double ascent = 0;          // pixels above the baseline
-    double descent = 0;         // pixels below it
+    // A line of this font as LibreOffice sets it, in whole twips: its
+    // reference device has 8640 dots per inch (six to a twip), where the
+    // face's ascent, descent and line gap are each rounded to whole dots and
+    // then to whole twips; the gap goes above the letters. Rows and lines
+    // measured so add up as LibreOffice's do, and its pages end where ours do.
+    int ascentTwips = 0;        // from the line's top to the baseline
+    int lineTwips = 0;          // the whole line
+    double ascent = 0;          // pixels above the baseline (ascentTwips)
+    double descent = 0;         // pixels below it, to the line's foot
     double lineHeight() const { return ascent + descent; }
 
     // Glyphs of a text and their unhinted advances in pixels, taken one for
