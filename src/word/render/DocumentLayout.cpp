@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace word::render {
 
@@ -17,12 +16,10 @@ using namespace model;
 // line above its text, so every row is that much taller than its content.
 constexpr int GridLineTwips = 10;
 
-// Lengths down the document stop here (twips, some 9 km of paper), so that
-// sums of them stay inside int.
-constexpr int Farthest = std::numeric_limits<int>::max() / 4;
-
+// A length further down the document, in twips.
 int down(int y, int length)
 {
+    constexpr int Farthest = ParagraphLayout::FarthestTwips;
     return std::min(Farthest, y + std::clamp(length, 0, Farthest));
 }
 

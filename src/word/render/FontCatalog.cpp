@@ -89,13 +89,18 @@ FaceMetrics faceMetrics(const QRawFont& raw)
     return metrics;
 }
 
-// Sets the font's line in whole twips as LibreOffice measures it (see
-// RenderFont), from the face's metrics or, for a face without them, from
-// the outlines' ascent and descent.
-void setLine(RenderFont& font, double points)
+// Sets the font's line in whole twips and its advances as LibreOffice
+// measures them (see RenderFont): the line from the face's metrics or, for
+// a face without them, from the outlines' ascent and descent.
+void setMeasures(RenderFont& font, double points)
 {
     const double emDots = points * units::TwipsPerPoint * DotsPerTwip;
     const int unitsPerEm = font.raw.isValid() ? font.raw.unitsPerEm() : 0;
+    if (unitsPerEm > 0) {
+        font.designFace = font.raw;
+        font.designFace.setPixelSize(unitsPerEm);
+        font.dotsPerUnit = emDots / unitsPerEm;
+    }
     FaceMetrics metrics = unitsPerEm > 0 ? faceMetrics(font.raw) : FaceMetrics{};
     double scale = unitsPerEm > 0 ? emDots / unitsPerEm : 0.0;
     if (metrics.ascent == 0 && metrics.descent == 0) {
@@ -137,7 +142,14 @@ bool RenderFont::glyphs(const QString& text, QList<quint32>& indexes, QList<QPoi
         if (indexes[i] == 0 && i < text.size() && !text.at(i).isSpace())
             return false;
     }
-    advances = raw.advancesForGlyphIndexes(indexes, QRawFont::UseDesignMetrics);
+    if (designFace.isValid() && dotsPerUnit > 0) {
+        advances = designFace.advancesForGlyphIndexes(indexes, QRawFont::UseDesignMetrics);
+        constexpr double DotsPerPixel = units::TwipsPerInch * DotsPerTwip / units::PixelsPerInch;
+        for (QPointF& advance : advances)
+            advance = QPointF(std::round(advance.x() * dotsPerUnit) / DotsPerPixel, 0.0);
+    } else {
+        advances = raw.advancesForGlyphIndexes(indexes, QRawFont::UseDesignMetrics);
+    }
     return advances.size() == indexes.size();
 }
 
@@ -285,7 +297,7 @@ const RenderFont& FontCatalog::font(const model::CharacterFormat& format)
     if (raw.isValid())
         raw.setPixelSize(pixels);
     auto* resolved = new RenderFont{font, raw, QFontMetricsF(large, measuringDevice()), scale};
-    setLine(*resolved, points);
+    setMeasures(*resolved, points);
     m_impl->fonts.insert(key, resolved);
     return *resolved;
 }

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace word::render {
 
@@ -17,9 +16,6 @@ constexpr double TabStopPixels = units::PixelsPerInch / 2;  // Word's default ta
 constexpr double Tolerance = 0.01;                           // pixels lost to rounding when a line just fits
 
 constexpr QChar LineBreak(0x0B);  // a manual line break (Shift+Enter) within a paragraph
-// Lengths down the document stop here (twips, some 9 km of paper), so that
-// sums of them stay inside int.
-constexpr qint64 Farthest = std::numeric_limits<int>::max() / 4;
 
 // What lies between two line-break opportunities (a word with the blanks
 // after it, or a hyphenated word's part with its hyphen), a tab or a line
@@ -250,8 +246,8 @@ int ParagraphLayout::place(const model::Paragraph& paragraph, const model::Parag
     // millimetre, rounded) and then as a whole percentage of a single line's
     // 423 hundredths, cut down: 259 is 108 %, 263 is 109 %. Under half a line
     // is half a line, none is single.
-    const int line = std::clamp(spacing.line240ths, 0, 132 * 240);  // Word allows at most 132 lines
-    int percent = (line * 127 + 36) / 72 * 100 / 423;
+    const int lines240 = std::clamp(spacing.line240ths, 0, 132 * 240);  // Word allows at most 132 lines
+    int percent = (lines240 * 127 + 36) / 72 * 100 / 423;
     if (percent < 50)
         percent = percent == 0 ? 100 : 50;
     qint64 y = top;
@@ -276,10 +272,10 @@ int ParagraphLayout::place(const model::Paragraph& paragraph, const model::Parag
             shift = free / 2;
         else if (paragraph.alignment == model::Alignment::Right)
             shift = free;
-        placeLine(line, QPointF(left + shift, units::pixelsFromTwips(int(std::min<qint64>(baseline, Farthest)))), out);
+        placeLine(line, QPointF(left + shift, units::pixelsFromTwips(int(std::min<qint64>(baseline, FarthestTwips)))), out);
         y += height;
     }
-    return int(std::min<qint64>(y - top, Farthest)) + spacingAfter(spacing);
+    return int(std::min<qint64>(y - top, FarthestTwips)) + spacingAfter(spacing);
 }
 
 int ParagraphLayout::spacingAfter(const model::ParagraphSpacing& spacing)

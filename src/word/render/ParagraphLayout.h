@@ -9,6 +9,7 @@
 #include <QPointF>
 #include <QString>
 
+#include <limits>
 #include <vector>
 
 namespace word::render {
@@ -43,6 +44,10 @@ struct PlacedText {
 // paragraph is added below its last line.
 class ParagraphLayout {
 public:
+    // Lengths down the document stop here (twips, some 9 km of paper), so
+    // that sums of them stay inside int.
+    static constexpr int FarthestTwips = std::numeric_limits<int>::max() / 4;
+
     // Places the paragraph's text with its top left at (left pixels, top
     // twips down the picture), appending to `out`; returns its height in
     // twips including the spacing after it.
