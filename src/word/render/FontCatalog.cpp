@@ -143,10 +143,19 @@ bool RenderFont::glyphs(const QString& text, QList<quint32>& indexes, QList<QPoi
             return false;
     }
     if (designFace.isValid() && dotsPerUnit > 0) {
-        advances = designFace.advancesForGlyphIndexes(indexes, QRawFont::UseDesignMetrics);
+        // Kept once looked up: the face at that size keeps no glyphs, and
+        // would load each again for every advance.
         constexpr double DotsPerPixel = units::TwipsPerInch * DotsPerTwip / units::PixelsPerInch;
-        for (QPointF& advance : advances)
-            advance = QPointF(std::round(advance.x() * dotsPerUnit) / DotsPerPixel, 0.0);
+        advances.resize(indexes.size());
+        for (qsizetype i = 0; i < indexes.size(); ++i) {
+            auto known = designAdvances.constFind(indexes[i]);
+            if (known == designAdvances.constEnd()) {
+                const QList<QPointF> design = designFace.advancesForGlyphIndexes({indexes[i]}, QRawFont::UseDesignMetrics);
+                const double x = design.isEmpty() ? 0.0 : std::round(design.front().x() * dotsPerUnit) / DotsPerPixel;
+                known = designAdvances.insert(indexes[i], x);
+            }
+            advances[i] = QPointF(*known, 0.0);
+        }
     } else {
         advances = raw.advancesForGlyphIndexes(indexes, QRawFont::UseDesignMetrics);
     }

@@ -60,6 +60,7 @@ struct RenderFont {
     // so that a picture of vectors costs no outline look-ups after the first.
     const QPainterPath& outline(quint32 glyph) const;
     mutable QHash<quint32, QPainterPath> outlines;  // made by outline()
+    mutable QHash<quint32, double> designAdvances;  // pixels, kept by glyphs()
 };
 
 // The fonts of documents, looked up once and kept: a document names fonts
