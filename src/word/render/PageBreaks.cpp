@@ -119,6 +119,14 @@ std::vector<PageSlice> pageSlices(const DocumentLayout& layout, double pageHeigh
         const bool lineAlong = to == std::floor(to) && std::binary_search(gridLines.begin(), gridLines.end(), int(to));
         return PageSlice{from, to, lineAlong ? to + 1 : to};
     };
+    // The room for a grid line where a row is cut at `y`: its table's.
+    auto lineRoomAt = [&](double y) {
+        for (const TableGeometry& table : layout.tables)
+            if (!table.exactRowEdges.empty() && table.exactRowEdges.front() <= y + Slack
+                && y < table.exactRowEdges.back() + table.bottomLine)
+                return table.bottomLine;
+        return 0.0;
+    };
     std::vector<PageSlice> slices;
     Place from{top, top, top};
     auto forced = layout.pageBreaks.begin();
@@ -151,9 +159,14 @@ std::vector<PageSlice> pageSlices(const DocumentLayout& layout, double pageHeigh
                 cutAfter = next->top;
         }
         if (cut) {
-            const auto edge = std::upper_bound(lineEdges.begin(), lineEdges.end(), limit);
+            // The row's part on this page keeps room for a line under it, and
+            // its part on the next starts with room for one above it.
+            const double room = lineRoomAt(cutAfter);
+            const auto edge = std::upper_bound(lineEdges.begin(), lineEdges.end(), limit - room);
             const double at = edge != lineEdges.begin() && *std::prev(edge) > cutAfter ? *std::prev(edge) : limit;
             to = {at, at, at};
+            if (at > cutAfter + room)
+                to.at = to.cut = to.need = at - room;
         }
         slices.push_back(slice(from.cut, to.cut));
         from = to;

@@ -191,6 +191,33 @@ TEST(DocumentRenderer, APageHoldsTheRowsWithTheLineUnderTheLast)
     }
 }
 
+TEST(DocumentRenderer, ARowTallerThanAPageKeepsItsLinesRoomOnBothPages)
+{
+    // As LibreOffice cuts a row between its lines: the part on the first
+    // page keeps room for the line under it, the rest starts under room for
+    // one. Fifty lines and a half point fit under the row's top line; five
+    // twips short of that, 49.
+    QStringList lines;
+    for (int i = 0; i < 80; ++i)
+        lines << QStringLiteral("L%1").arg(i);
+    const DocumentLayout layout =
+        DocumentLayout::of(tableDocument({3000}, {Row{{cell(lines.join(QChar(0x0B)))}}}));
+    const int line = render::FontCatalog::shared().font(paragraph("x").markFormat).lineTwips;
+    ASSERT_EQ(layout.texts.size(), 80u);
+    for (int spare : {10, 5}) {
+        const auto slices = render::pageSlices(layout, (10 + 50 * line + spare) / 15.0);
+        ASSERT_GE(slices.size(), 2u) << spare;
+        const int fits = spare == 10 ? 50 : 49;
+        auto onFirst = [&](int i) { return layout.texts[size_t(i)].baseline.y() < slices[0].bottom; };
+        EXPECT_TRUE(onFirst(fits - 1)) << spare;
+        EXPECT_FALSE(onFirst(fits)) << spare;
+        // The next page's first line stands as far down as the first page's.
+        EXPECT_NEAR(layout.texts[size_t(fits)].baseline.y() - slices[1].top, layout.texts[0].baseline.y() - slices[0].top,
+                    1e-6)
+            << spare;
+    }
+}
+
 TEST(DocumentRenderer, FillsAndGridLinesFallOnTheCells)
 {
     const DocumentModel document = twoByTwo();
