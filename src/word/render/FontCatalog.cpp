@@ -151,7 +151,7 @@ bool RenderFont::glyphs(const QString& text, QList<quint32>& indexes, QList<QPoi
             auto known = designAdvances.constFind(indexes[i]);
             if (known == designAdvances.constEnd()) {
                 const QList<QPointF> design = designFace.advancesForGlyphIndexes({indexes[i]}, QRawFont::UseDesignMetrics);
-                const double x = design.isEmpty() ? 0.0 : std::round(design.front().x() * dotsPerUnit) / DotsPerPixel;
+                const double x = design.isEmpty() ? 0.0 : std::floor(design.front().x() * dotsPerUnit) / DotsPerPixel;
                 known = designAdvances.insert(indexes[i], x);
             }
             advances[i] = QPointF(*known, 0.0);

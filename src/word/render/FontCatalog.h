@@ -22,9 +22,12 @@ namespace word::render {
 // the outlines' own, unhinted, as LibreOffice lays text out: rounded to
 // pixels they would lose half a pixel a line at 10 pt and make a heading
 // some pixels wider. A glyph advances as far as on LibreOffice's reference
-// device (8640 dots per inch): the design's advance rounded to whole dots
-// (the face at the drawn size rounds down to 1/64 pixel, which made lines
-// some 0.2 % narrower than LibreOffice's and fitted words it moves on).
+// device (8640 dots per inch): the design's advance cut down to whole dots.
+// (The face at the drawn size cuts down to 1/64 pixel, which made lines
+// some 0.2 % narrower than LibreOffice's and fitted words it moves on; of
+// the lines of a year of busy planners, whole dots cut down break where
+// LibreOffice breaks far more often than the design's advances, whole or
+// rounded.)
 // Text is not kerned (Word and LibreOffice do not kern
 // unless told to). Text that needs shaping (another script, right-to-left,
 // combining marks) or characters the face lacks are laid out by Qt's text
