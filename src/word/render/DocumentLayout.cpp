@@ -12,9 +12,16 @@ namespace {
 
 using namespace model;
 
-// A half-point line is 2/3 pixel: LibreOffice keeps room for a cell's top
+// A half-point line is 10 twips: LibreOffice keeps room for a cell's top
 // line above its text, so every row is that much taller than its content.
-constexpr double GridLinePixels = 2.0 / 3.0;
+constexpr int GridLineTwips = 10;
+
+// A length further down the document, in twips.
+int down(int y, int length)
+{
+    constexpr int Farthest = ParagraphLayout::FarthestTwips;
+    return std::min(Farthest, y + std::clamp(length, 0, Farthest));
+}
 
 // Lengths beyond any page are cut to this many twips (a yard), so that
 // pixel positions stay far inside int; such a picture is refused anyway.
@@ -61,16 +68,16 @@ public:
         // Everything is laid out from x = 0 at the text area's left edge and
         // moved into the picture at the end.
         double right = textWidth;
-        double y = 0;
-        double lastSpacing = 0;
+        int y = 0;  // twips
+        int lastSpacing = 0;
         for (const Block& block : m_document.body) {
             if (const auto* paragraph = std::get_if<Paragraph>(&block)) {
                 if (paragraph->pageBreakBefore && y > 0)
-                    m_layout.pageBreaks.push_back(pixel(y));
-                const double height =
+                    m_layout.pageBreaks.push_back(units::pixelsFromTwips(y));
+                const int height =
                     ParagraphLayout::place(*paragraph, m_document.bodySpacing, 0, y, textWidth, m_fonts, m_layout.texts);
                 lastSpacing = ParagraphLayout::spacingAfter(m_document.bodySpacing);
-                y += height;
+                y = down(y, height);
             } else {
                 const Table& table = std::get<Table>(block);
                 double width = 0;
@@ -81,19 +88,20 @@ public:
                 lastSpacing = 0;
             }
         }
-        const double contentHeight = std::max(1.0, y - lastSpacing);
+        m_layout.contentBottom = std::max(1.0, units::pixelsFromTwips(y - lastSpacing));
         // Sizes beyond any picture stay beyond it without overflowing.
-        finish(int(std::min(std::ceil(right), 1e9)), int(std::min(std::ceil(contentHeight), 1e9)));
+        finish(int(std::min(std::ceil(right), 1e9)), int(std::min(std::ceil(m_layout.contentBottom), 1e9)));
         return std::move(m_layout);
     }
 
 private:
-    double placeTable(const Table& table, double left, double top)
+    // Lays a table out from `top` (twips); returns where it ends (twips).
+    int placeTable(const Table& table, double left, int top)
     {
         const bool grid = hasGridLines(table);
         const ParagraphSpacing& spacing = grid ? m_document.tableSpacing : m_document.bodySpacing;
         const double margin = pixelsOf(table.cellMarginTwips);
-        const double lineRoom = grid ? GridLinePixels : 0.0;
+        const int lineRoom = grid ? GridLineTwips : 0;
 
         std::vector<double> columns{left};
         for (int width : table.gridTwips)
@@ -101,11 +109,17 @@ private:
         TableGeometry geometry;
         for (double x : columns)
             geometry.columnEdges.push_back(pixel(x));
+        geometry.bottomLine = units::pixelsFromTwips(lineRoom);
 
-        double y = top;
-        geometry.rowEdges.push_back(pixel(y));
+        int y = top;
+        auto placeEdge = [&] {
+            geometry.exactRowEdges.push_back(units::pixelsFromTwips(y));
+            geometry.rowEdges.push_back(pixel(geometry.exactRowEdges.back()));
+        };
+        placeEdge();
         for (const Row& row : table.rows) {
-            double contentHeight = 0;
+            const int rowTop = pixel(units::pixelsFromTwips(y));
+            int contentHeight = 0;
             int column = 0;
             for (const Cell& cell : row.cells) {
                 const int first = std::clamp(column, 0, int(columns.size()) - 1);
@@ -114,17 +128,19 @@ private:
                 const double x0 = columns[first];
                 const double x1 = columns[last];
                 const double width = std::max(1.0, x1 - x0 - 2 * margin);
-                double cellY = y + lineRoom;
+                int cellY = down(y, lineRoom);
                 for (const Paragraph& paragraph : cell.paragraphs)
-                    cellY += ParagraphLayout::place(paragraph, spacing, x0 + margin, cellY, width, m_fonts, m_layout.texts);
+                    cellY = down(cellY, ParagraphLayout::place(paragraph, spacing, x0 + margin, cellY, width, m_fonts,
+                                                               m_layout.texts));
                 contentHeight = std::max(contentHeight, cellY - y);
                 if (const auto colour = fillOf(cell.shading))
-                    m_pendingFills.push_back({x0, x1, pixel(y), *colour});
+                    m_pendingFills.push_back({x0, x1, rowTop, *colour});
             }
-            const double bottom = y + contentHeight;
+            y = down(y, contentHeight);
+            const int rowBottom = pixel(units::pixelsFromTwips(y));
             for (size_t i = m_fillsDone; i < m_pendingFills.size(); ++i) {
                 const PendingFill& fill = m_pendingFills[i];
-                m_layout.fills.push_back({QRect(QPoint(pixel(fill.x0), fill.top), QPoint(pixel(fill.x1) - 1, pixel(bottom) - 1)),
+                m_layout.fills.push_back({QRect(QPoint(pixel(fill.x0), fill.top), QPoint(pixel(fill.x1) - 1, rowBottom - 1)),
                                           fill.colour});
             }
             m_fillsDone = m_pendingFills.size();
@@ -132,8 +148,6 @@ private:
             if (grid) {
                 // The row's top line, and a line at each cell's left edge; a
                 // merged cell has none inside it.
-                const int rowTop = pixel(y);
-                const int rowBottom = pixel(bottom);
                 m_layout.lines.push_back(QRect(QPoint(geometry.columnEdges.front(), rowTop),
                                                QPoint(geometry.columnEdges.back(), rowTop)));
                 int edge = 0;
@@ -145,14 +159,13 @@ private:
                 const int x = geometry.columnEdges.back();
                 m_layout.lines.push_back(QRect(QPoint(x, rowTop), QPoint(x, rowBottom)));
             }
-            y = bottom;
-            geometry.rowEdges.push_back(pixel(y));
+            placeEdge();
         }
         if (grid) {
-            const int bottom = pixel(y);
+            const int bottom = geometry.rowEdges.back();
             m_layout.lines.push_back(QRect(QPoint(geometry.columnEdges.front(), bottom),
                                            QPoint(geometry.columnEdges.back(), bottom)));
-            y += lineRoom;
+            y = down(y, lineRoom);
         }
         m_layout.tables.push_back(std::move(geometry));
         return y;
@@ -168,12 +181,15 @@ private:
             line.translate(d, d);
         for (PlacedText& text : m_layout.texts)
             text.baseline += QPointF(d, d);
-        for (int& y : m_layout.pageBreaks)
+        for (double& y : m_layout.pageBreaks)
             y += d;
+        m_layout.contentBottom += d;
         for (TableGeometry& table : m_layout.tables) {
             for (int& x : table.columnEdges)
                 x += d;
             for (int& y : table.rowEdges)
+                y += d;
+            for (double& y : table.exactRowEdges)
                 y += d;
         }
         m_layout.size = QSize(contentWidth + 2 * d, contentHeight + 2 * d);

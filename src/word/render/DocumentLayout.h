@@ -13,10 +13,15 @@
 
 namespace word::render {
 
-// The geometry of one table in the picture, in whole pixels.
+// The geometry of one table in the picture, in pixels.
 struct TableGeometry {
     std::vector<int> columnEdges;  // x of the grid's boundaries, left edge first, right edge last
     std::vector<int> rowEdges;     // y of the rows' boundaries, top edge first, bottom edge last
+    std::vector<double> exactRowEdges;  // the same unrounded, where pages break
+    // The room the grid's line under a row takes (none without a grid): a
+    // page that ends under a row keeps it, as LibreOffice does, and the
+    // table's last row has it under it.
+    double bottomLine = 0;
 };
 
 // A filled cell.
@@ -34,15 +39,16 @@ struct Fill {
 // widest table (a table may run into the right margin, as in Word), plus
 // Border on the right. The first block starts at y = Border; the picture
 // ends Border pixels below the last block's last line (its spacing after is
-// left out). The body flows on without gaps; pageBreaks tells where a page
-// must end.
+// left out). The body flows on without gaps, every block and row a whole
+// number of twips high as in LibreOffice's layout, so that pages fill as
+// LibreOffice fills them; pageBreaks tells where a page must end.
 //
 // Paragraphs: see ParagraphLayout; body paragraphs use the document's body
 // spacing and the text area's width. Tables: columns at their grid widths
 // (twips / 15 pixels), the table's left edge at the text area's left edge;
 // a merged cell spans its grid columns; cell text sits between the cell's
 // left and right margins, top aligned; a row is as high as its tallest cell
-// plus the room its top line takes; "Table Grid" paragraphs have the
+// plus the room its top line takes (a half point, 10 twips); "Table Grid" paragraphs have the
 // document's table spacing, and its single half-point lines are drawn one
 // pixel wide on every cell's edges: the pixel where the edge falls
 // (rounded), as LibreOffice draws them, so the lines of the right and bottom
@@ -58,7 +64,10 @@ struct DocumentLayout {
     std::vector<TableGeometry> tables;  // in document order
     // The tops of the body paragraphs that start a new page ("Page break
     // before"), in order; none for the first block, which starts one anyway.
-    std::vector<int> pageBreaks;
+    std::vector<double> pageBreaks;
+    // Where the last block ends, unrounded (its spacing after left out);
+    // the picture's height is this rounded up, and Border.
+    double contentBottom = 0;
     // The fills, lines and texts (by their baselines) that reach into a
     // band of the picture, for drawing one page; made by of().
     BandIndex fillBands;

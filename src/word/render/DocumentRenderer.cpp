@@ -94,6 +94,10 @@ void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyph
     }
 
     painter.setRenderHint(QPainter::TextAntialiasing, true);
+    // Baselines lie between pixels (rows are whole twips): on an image Qt
+    // would set glyphs down on the nearest whole pixel, half a pixel from
+    // where a picture's outlines or a PDF put them.
+    painter.setRenderHint(QPainter::VerticalSubpixelPositioning, true);
     painter.setPen(Qt::black);
     // A PDF maps glyphs back to characters through the face's character
     // map alone: where that cannot find a text's characters, its glyphs are

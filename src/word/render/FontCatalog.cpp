@@ -39,6 +39,86 @@ constexpr std::array<Replacement, 9> Replacements{{
 // falls back to on a Debian system.
 constexpr std::array<const char*, 3> Fallbacks{"DejaVu Sans", "Liberation Sans", "Noto Sans"};
 
+// LibreOffice measures text on a reference device of 8640 dots per inch.
+constexpr int DotsPerTwip = 6;
+
+qint32 bigEndian(const QByteArray& table, qsizetype at, bool isSigned)
+{
+    const auto high = quint8(table.at(at));
+    const auto low = quint8(table.at(at + 1));
+    const qint32 value = (high << 8) | low;
+    return isSigned && value >= 0x8000 ? value - 0x10000 : value;
+}
+
+// A face's vertical metrics in its own units, chosen as LibreOffice chooses
+// them: the hhea table's; the OS/2 table's Windows metrics where hhea has
+// none; its typographic ones where the face asks for those (the
+// USE_TYPO_METRICS flag). All zero when the face has neither table.
+struct FaceMetrics {
+    double ascent = 0;
+    double descent = 0;
+    double gap = 0;
+};
+
+FaceMetrics faceMetrics(const QRawFont& raw)
+{
+    FaceMetrics metrics;
+    const QByteArray hhea = raw.fontTable("hhea");
+    if (hhea.size() >= 10) {
+        const qint32 ascender = bigEndian(hhea, 4, true);
+        const qint32 descender = bigEndian(hhea, 6, true);
+        if (ascender >= 0 && descender <= 0)
+            metrics = {double(ascender), double(-descender), double(bigEndian(hhea, 8, true))};
+    }
+    const QByteArray os2 = raw.fontTable("OS/2");
+    if (os2.size() >= 78) {
+        const qint32 selection = bigEndian(os2, 62, false);
+        const qint32 typoAscender = bigEndian(os2, 68, true);
+        const qint32 typoDescender = bigEndian(os2, 70, true);
+        const qint32 typoGap = bigEndian(os2, 72, true);
+        const qint32 winAscent = bigEndian(os2, 74, false);
+        const qint32 winDescent = bigEndian(os2, 76, false);
+        if (winAscent || winDescent || typoAscender || typoDescender) {
+            if (metrics.ascent == 0 && metrics.descent == 0)
+                metrics = {double(winAscent), double(winDescent), 0.0};
+            constexpr qint32 UseTypoMetrics = 1 << 7;
+            if ((selection & UseTypoMetrics) && typoAscender >= 0 && typoDescender <= 0)
+                metrics = {double(typoAscender), double(-typoDescender), double(typoGap)};
+        }
+    }
+    return metrics;
+}
+
+// Sets the font's line in whole twips and its advances as LibreOffice
+// measures them (see RenderFont): the line from the face's metrics or, for
+// a face without them, from the outlines' ascent and descent.
+void setMeasures(RenderFont& font, double points)
+{
+    const double emDots = points * units::TwipsPerPoint * DotsPerTwip;
+    const int unitsPerEm = font.raw.isValid() ? font.raw.unitsPerEm() : 0;
+    if (unitsPerEm > 0) {
+        font.designFace = font.raw;
+        font.designFace.setPixelSize(unitsPerEm);
+        font.dotsPerUnit = emDots / unitsPerEm;
+    }
+    FaceMetrics metrics = unitsPerEm > 0 ? faceMetrics(font.raw) : FaceMetrics{};
+    double scale = unitsPerEm > 0 ? emDots / unitsPerEm : 0.0;
+    if (metrics.ascent == 0 && metrics.descent == 0) {
+        const double dotsPerPixel = double(units::TwipsPerInch) * DotsPerTwip / units::PixelsPerInch;
+        metrics = {font.large.ascent() / font.measureScale, font.large.descent() / font.measureScale, 0.0};
+        scale = dotsPerPixel;
+    }
+    auto dots = [scale](double length) { return std::round(std::max(0.0, length) * scale); };
+    auto twips = [](double dots) { return int(std::lround(dots / DotsPerTwip)); };
+    const double ascent = dots(metrics.ascent);
+    const double descent = dots(metrics.descent);
+    const int gap = twips(dots(metrics.gap));
+    font.ascentTwips = twips(ascent) + gap;
+    font.lineTwips = twips(ascent + descent) + gap;
+    font.ascent = units::pixelsFromTwips(font.ascentTwips);
+    font.descent = units::pixelsFromTwips(font.lineTwips - font.ascentTwips);
+}
+
 }  // namespace
 
 QPaintDevice* measuringDevice()
@@ -62,7 +142,23 @@ bool RenderFont::glyphs(const QString& text, QList<quint32>& indexes, QList<QPoi
         if (indexes[i] == 0 && i < text.size() && !text.at(i).isSpace())
             return false;
     }
-    advances = raw.advancesForGlyphIndexes(indexes, QRawFont::UseDesignMetrics);
+    if (designFace.isValid() && dotsPerUnit > 0) {
+        // Kept once looked up: the face at that size keeps no glyphs, and
+        // would load each again for every advance.
+        constexpr double DotsPerPixel = units::TwipsPerInch * DotsPerTwip / units::PixelsPerInch;
+        advances.resize(indexes.size());
+        for (qsizetype i = 0; i < indexes.size(); ++i) {
+            auto known = designAdvances.constFind(indexes[i]);
+            if (known == designAdvances.constEnd()) {
+                const QList<QPointF> design = designFace.advancesForGlyphIndexes({indexes[i]}, QRawFont::UseDesignMetrics);
+                const double x = design.isEmpty() ? 0.0 : std::floor(design.front().x() * dotsPerUnit) / DotsPerPixel;
+                known = designAdvances.insert(indexes[i], x);
+            }
+            advances[i] = QPointF(*known, 0.0);
+        }
+    } else {
+        advances = raw.advancesForGlyphIndexes(indexes, QRawFont::UseDesignMetrics);
+    }
     return advances.size() == indexes.size();
 }
 
@@ -210,8 +306,7 @@ const RenderFont& FontCatalog::font(const model::CharacterFormat& format)
     if (raw.isValid())
         raw.setPixelSize(pixels);
     auto* resolved = new RenderFont{font, raw, QFontMetricsF(large, measuringDevice()), scale};
-    resolved->ascent = resolved->large.ascent() / scale;
-    resolved->descent = resolved->large.descent() / scale;
+    setMeasures(*resolved, points);
     m_impl->fonts.insert(key, resolved);
     return *resolved;
 }

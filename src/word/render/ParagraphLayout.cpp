@@ -43,8 +43,6 @@ struct LineItem {
 struct Line {
     std::vector<LineItem> items;
     double contentWidth = 0;  // without trailing blanks
-    double ascent = 0;
-    double descent = 0;
 };
 
 // Cuts a run into chunks at the Unicode line-break opportunities (UAX #14),
@@ -229,8 +227,8 @@ void placeLine(Line& line, QPointF origin, std::vector<PlacedText>& out)
 
 }  // namespace
 
-double ParagraphLayout::place(const model::Paragraph& paragraph, const model::ParagraphSpacing& spacing, double left,
-                              double top, double width, FontCatalog& fonts, std::vector<PlacedText>& out)
+int ParagraphLayout::place(const model::Paragraph& paragraph, const model::ParagraphSpacing& spacing, double left,
+                           int top, double width, FontCatalog& fonts, std::vector<PlacedText>& out)
 {
     LineBreaker breaker(width);
     std::vector<Chunk> chunks;
@@ -244,21 +242,29 @@ double ParagraphLayout::place(const model::Paragraph& paragraph, const model::Pa
     }
 
     const RenderFont& markFont = fonts.font(paragraph.markFormat);
-    const double factor = std::clamp(spacing.line240ths / 240.0, 0.0, 132.0);  // Word allows at most 132 lines
-    double y = top;
+    // LibreOffice reads "auto" spacing as a length first (hundredths of a
+    // millimetre, rounded) and then as a whole percentage of a single line's
+    // 423 hundredths, cut down: 259 is 108 %, 263 is 109 %. Under half a line
+    // is half a line, none is single.
+    const int lines240 = std::clamp(spacing.line240ths, 0, 132 * 240);  // Word allows at most 132 lines
+    int percent = (lines240 * 127 + 36) / 72 * 100 / 423;
+    if (percent < 50)
+        percent = percent == 0 ? 100 : 50;
+    qint64 y = top;
     for (Line& line : breaker.lines()) {
+        int ascent = 0;
+        int descent = 0;
         for (const LineItem& item : line.items) {
-            line.ascent = std::max(line.ascent, item.font->ascent);
-            line.descent = std::max(line.descent, item.font->descent);
+            ascent = std::max(ascent, item.font->ascentTwips);
+            descent = std::max(descent, item.font->lineTwips - item.font->ascentTwips);
         }
         if (line.items.empty()) {
-            line.ascent = markFont.ascent;
-            line.descent = markFont.descent;
+            ascent = markFont.ascentTwips;
+            descent = markFont.lineTwips - markFont.ascentTwips;
         }
-        const double natural = line.ascent + line.descent;
-        const double height = natural * factor;
+        const qint64 height = qint64(ascent + descent) * percent / 100;
         // Below single spacing the top of the letters is cut, not the foot.
-        const double baseline = factor >= 1.0 ? y + line.ascent : y + height - line.descent;
+        const qint64 baseline = percent >= 100 ? y + ascent : y + height - descent;
 
         double shift = 0;
         const double free = std::max(0.0, width - line.contentWidth);
@@ -266,15 +272,15 @@ double ParagraphLayout::place(const model::Paragraph& paragraph, const model::Pa
             shift = free / 2;
         else if (paragraph.alignment == model::Alignment::Right)
             shift = free;
-        placeLine(line, QPointF(left + shift, baseline), out);
+        placeLine(line, QPointF(left + shift, units::pixelsFromTwips(int(std::min<qint64>(baseline, FarthestTwips)))), out);
         y += height;
     }
-    return (y - top) + spacingAfter(spacing);
+    return int(std::min<qint64>(y - top, FarthestTwips)) + spacingAfter(spacing);
 }
 
-double ParagraphLayout::spacingAfter(const model::ParagraphSpacing& spacing)
+int ParagraphLayout::spacingAfter(const model::ParagraphSpacing& spacing)
 {
-    return units::pixelsFromTwips(std::clamp(spacing.afterTwips, 0, 31680));
+    return std::clamp(spacing.afterTwips, 0, 31680);
 }
 
 }  // namespace word::render

@@ -9,6 +9,7 @@
 #include <QPointF>
 #include <QString>
 
+#include <limits>
 #include <vector>
 
 namespace word::render {
@@ -33,19 +34,27 @@ struct PlacedText {
 // blanks, after a hyphen; a word wider than the line breaks between
 // characters only then), lines are aligned left, centred or right (justified text is
 // set flush left), tabs stop every half inch, a line break (U+000B, which
-// the package writes as w:br) starts a new line. Line height follows the
-// paragraph spacing as Word and LibreOffice read "auto" line spacing: the
-// font's ascent plus descent, times line/240, the extra going below the
-// text. An empty paragraph is one line in its mark's font. Spacing after
-// the paragraph is added below its last line.
+// the package writes as w:br) starts a new line. Heights go down in whole
+// twips, as LibreOffice lays pages out: a line is as high as its fonts'
+// lines (RenderFont::lineTwips; the tallest ascent over the deepest
+// descent), and "auto" line spacing scales it by about line/240, as a whole
+// percentage the way LibreOffice reads the package (259 is 108 %), the line
+// cut down to whole twips, the extra going below the text.
+// An empty paragraph is one line in its mark's font. Spacing after the
+// paragraph is added below its last line.
 class ParagraphLayout {
 public:
-    // Places the paragraph's text with its top left at (left, top), appending
-    // to `out`; returns its height including the spacing after it.
-    static double place(const model::Paragraph& paragraph, const model::ParagraphSpacing& spacing, double left,
-                        double top, double width, FontCatalog& fonts, std::vector<PlacedText>& out);
-    // The spacing after a paragraph in pixels (at most Word's 1584 pt).
-    static double spacingAfter(const model::ParagraphSpacing& spacing);
+    // Lengths down the document stop here (twips, some 9 km of paper), so
+    // that sums of them stay inside int.
+    static constexpr int FarthestTwips = std::numeric_limits<int>::max() / 4;
+
+    // Places the paragraph's text with its top left at (left pixels, top
+    // twips down the picture), appending to `out`; returns its height in
+    // twips including the spacing after it.
+    static int place(const model::Paragraph& paragraph, const model::ParagraphSpacing& spacing, double left, int top,
+                     double width, FontCatalog& fonts, std::vector<PlacedText>& out);
+    // The spacing after a paragraph in twips (at most Word's 1584 pt).
+    static int spacingAfter(const model::ParagraphSpacing& spacing);
 };
 
 }  // namespace word::render

@@ -9,6 +9,7 @@
 #include "word/render/DocumentLayout.h"
 #include "word/render/DocumentRenderer.h"
 #include "word/render/FontCatalog.h"
+#include "word/render/PageBreaks.h"
 
 #include <QClipboard>
 #include <QFontDatabase>
@@ -152,21 +153,69 @@ TEST(DocumentRenderer, RowsAreAsHighAsTheirTextAndItsLine)
     const render::RenderFont& font = render::FontCatalog::shared().font(paragraph("x").markFormat);
     const std::vector<int>& rows = layout.tables[0].rowEdges;
     ASSERT_EQ(rows.size(), 3u);
-    const double row = font.lineHeight() + 2.0 / 3.0;  // single spacing, plus room for the top line
+    // Whole twips: single spacing, plus room for the top line (a half point).
+    const int row = font.lineTwips + 10;
     EXPECT_EQ(rows[0], B);
-    EXPECT_EQ(rows[1], B + int(std::lround(row)));
-    EXPECT_EQ(rows[2], B + int(std::lround(2 * row)));
+    EXPECT_EQ(rows[1], B + int(std::lround(row / 15.0)));
+    EXPECT_EQ(rows[2], B + int(std::lround(2 * row / 15.0)));
+    EXPECT_DOUBLE_EQ(layout.tables[0].exactRowEdges[2], B + 2 * row / 15.0);
     // The picture ends a border below the table (the closing empty paragraph
-    // adds its line, but not its spacing after).
-    EXPECT_EQ(layout.size.height(), int(std::ceil(2 * row + 2.0 / 3.0 + font.lineHeight() * 259 / 240)) + 2 * B);
+    // adds its line, 259/240 of a line as LibreOffice reads it: 108 %, but
+    // not its spacing after).
+    EXPECT_EQ(layout.size.height(), int(std::ceil((2 * row + 10 + font.lineTwips * 108 / 100) / 15.0)) + 2 * B);
 
     // Double spacing doubles a line; a second paragraph adds one.
     DocumentModel spaced = twoByTwo();
     spaced.tableSpacing.line240ths = 480;
     std::get<model::Table>(spaced.body[0]).rows[1].cells[0].paragraphs.push_back(paragraph("e"));
-    const std::vector<int> spacedRows = DocumentLayout::of(spaced).tables[0].rowEdges;
-    EXPECT_EQ(spacedRows[1] - spacedRows[0], int(std::lround(2 * font.lineHeight() + 2.0 / 3.0)));
-    EXPECT_NEAR(spacedRows[2] - spacedRows[1], 4 * font.lineHeight() + 2.0 / 3.0, 1.0);
+    const std::vector<double> spacedRows = DocumentLayout::of(spaced).tables[0].exactRowEdges;
+    EXPECT_DOUBLE_EQ(spacedRows[1] - B, (2 * font.lineTwips + 10) / 15.0);
+    EXPECT_NEAR(spacedRows[2] - spacedRows[1], (4 * font.lineTwips + 10) / 15.0, 1e-9);
+}
+
+TEST(DocumentRenderer, APageHoldsTheRowsWithTheLineUnderTheLast)
+{
+    // LibreOffice ends a page under the last row that fits with its bottom
+    // line: a page of 20 rows and that half point holds 20, a twip less 19.
+    std::vector<Row> rows(40, Row{{cell("a"), cell("b")}});
+    const DocumentLayout layout = DocumentLayout::of(tableDocument({1500, 3000}, rows));
+    const render::TableGeometry& table = layout.tables[0];
+    const int row = render::FontCatalog::shared().font(paragraph("x").markFormat).lineTwips + 10;
+    for (int spare : {10, 9}) {
+        const auto slices = render::pageSlices(layout, (20 * row + spare) / 15.0);
+        ASSERT_GE(slices.size(), 2u) << spare;
+        const int fits = spare == 10 ? 20 : 19;
+        EXPECT_EQ(slices[0].bottom, table.rowEdges[fits]) << spare;
+        EXPECT_EQ(slices[0].inkBottom, table.rowEdges[fits] + 1) << spare;
+        EXPECT_EQ(slices[1].top, slices[0].bottom) << spare;
+    }
+}
+
+TEST(DocumentRenderer, ARowTallerThanAPageKeepsItsLinesRoomOnBothPages)
+{
+    // As LibreOffice cuts a row between its lines: the part on the first
+    // page keeps room for the line under it, the rest starts under room for
+    // one. Fifty lines and a half point fit under the row's top line; five
+    // twips short of that, 49.
+    QStringList lines;
+    for (int i = 0; i < 80; ++i)
+        lines << QStringLiteral("L%1").arg(i);
+    const DocumentLayout layout =
+        DocumentLayout::of(tableDocument({3000}, {Row{{cell(lines.join(QChar(0x0B)))}}}));
+    const int line = render::FontCatalog::shared().font(paragraph("x").markFormat).lineTwips;
+    ASSERT_EQ(layout.texts.size(), 80u);
+    for (int spare : {10, 5}) {
+        const auto slices = render::pageSlices(layout, (10 + 50 * line + spare) / 15.0);
+        ASSERT_GE(slices.size(), 2u) << spare;
+        const int fits = spare == 10 ? 50 : 49;
+        auto onFirst = [&](int i) { return layout.texts[size_t(i)].baseline.y() < slices[0].bottom; };
+        EXPECT_TRUE(onFirst(fits - 1)) << spare;
+        EXPECT_FALSE(onFirst(fits)) << spare;
+        // The next page's first line stands as far down as the first page's.
+        EXPECT_NEAR(layout.texts[size_t(fits)].baseline.y() - slices[1].top, layout.texts[0].baseline.y() - slices[0].top,
+                    1e-6)
+            << spare;
+    }
 }
 
 TEST(DocumentRenderer, FillsAndGridLinesFallOnTheCells)

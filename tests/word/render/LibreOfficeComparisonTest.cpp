@@ -3,9 +3,11 @@
 // the middle column, and the texts.
 #include "PlannerRun.h"
 #include "LibreOffice.h"
+#include "PdfTools.h"
 #include "RunProgram.h"
 #include "WordTestSupport.h"
 
+#include "word/DocumentPages.h"
 #include "word/PictureSink.h"
 #include "word/Range.h"
 #include "word/Word.h"
@@ -19,6 +21,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPdfWriter>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -316,4 +319,16 @@ TEST_F(LibreOfficeComparisonTest, DenseWeekBreaksIntoTheSamePagesAsLibreOffice)
     ASSERT_EQ(theirs.size(), ours.size());
     for (qsizetype page = 0; page < ours.size(); ++page)
         EXPECT_EQ(ours[page].toStdString(), theirs[page].toStdString()) << "page " << page + 1;
+
+    // And every word of our PDF within 2 pt of LibreOffice's: the lists wrap
+    // into the same lines, the rows end where LibreOffice's end.
+    const QString ourPdf = dir.filePath("ours.pdf");
+    {
+        QPdfWriter writer(ourPdf);
+        ASSERT_TRUE(word::DocumentPages::ofSaved(docPath).print(writer));
+    }
+    double worst = 0;
+    EXPECT_EQ(pdftools::compareWords(pdftools::readWords(ourPdf).words, pdftools::readWords(pdfPath).words, 2.0, &worst)
+                  .toStdString(),
+              "");
 }
