@@ -675,9 +675,11 @@ QStringList wordLines(const QString& pdf)
 }
 
 // With the default settings the planner is today's to the byte: the
-// document.xml and the words of the PDF are those the program made before
-// it had settings (kept in tests/cli/data, made by that program from the
-// example week), on Letter under English (US) and on A4 in the C locale.
+// document.xml is the one the program made before it had settings, and the
+// words of the PDF are where they stood then but for the rows' heights and
+// the glyphs' advances, measured since as LibreOffice measures them (both
+// kept in tests/cli/data, made from the example week), on Letter under
+// English (US) and on A4 in the C locale.
 TEST(CommandLine, DefaultSettingsMakeTodaysPlannerToTheByte)
 {
     if (QProcess::execute("/usr/bin/python3", {"-c", "import zipfile"}) != 0)
