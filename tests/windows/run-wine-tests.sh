@@ -83,12 +83,6 @@ done
 temp_windows=$("$wine" cmd /c 'echo %TEMP%' | tr -d '\r')
 temp_unix=$("$wine" winepath -u "$temp_windows" | tr -d '\r')
 
-# The COM engine's fault runs (com_engine_tests) make a planner up to call k
-# for each k; under Wine that is minutes per hundred runs. CI takes the first
-# and last five calls and every 150th between them;
-# DORVANE_COM_FAULT_STRIDE=1 runs every call.
-export DORVANE_COM_FAULT_STRIDE=${DORVANE_COM_FAULT_STRIDE:-150}
-
 # 1. The test programs.
 check "Windows test programs" \
   ctest --test-dir "$build/tests/windows" --output-on-failure --timeout 600

@@ -33,6 +33,8 @@ void readControl(const std::wstring& path)
             control().log = value;
         else if (key == L"pid")
             control().pid = value;
+        else if (key == L"ready")
+            control().ready = value;
     }
 }
 

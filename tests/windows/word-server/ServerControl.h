@@ -7,6 +7,8 @@
 //   busy S     every call is rejected as busy for S seconds from the first
 //   log PATH   each call is appended to PATH: number, member, flags, arguments
 //   pid PATH   the server writes its process id there
+//   ready NAME the server sets the event NAME once its class is registered
+//              (a server the test started itself, before the program asks)
 #include <windows.h>
 
 #include <string>
@@ -19,6 +21,7 @@ struct Control {
     DWORD busyMilliseconds = 0;
     std::wstring log;
     std::wstring pid;
+    std::wstring ready;
 };
 
 Control& control();

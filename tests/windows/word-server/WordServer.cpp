@@ -7,7 +7,8 @@
 //
 //   word-server.exe --register CONTROL    register, LocalServer32 naming CONTROL
 //   word-server.exe --unregister
-//   word-server.exe --control CONTROL -Embedding   (started by COM)
+//   word-server.exe --control CONTROL -Embedding   (started by COM, or by a
+//                                                  test ahead of the program)
 //   word-server.exe --control CONTROL --running    a Word the user started:
 //                                                  in the running object table
 // Each server ends when its application is quit, or after two minutes at
@@ -141,6 +142,17 @@ void writePid()
     }
 }
 
+// Tells the test that started this server that COM can reach it now.
+void signalReady()
+{
+    if (server::control().ready.empty())
+        return;
+    if (HANDLE event = OpenEventW(EVENT_MODIFY_STATE, FALSE, server::control().ready.c_str())) {
+        SetEvent(event);
+        CloseHandle(event);
+    }
+}
+
 int serve(bool running)
 {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
@@ -158,6 +170,7 @@ int serve(bool running)
                                             &classCookie))) {
         return 2;
     }
+    signalReady();
     SetTimer(nullptr, 0, LifetimeMilliseconds, nullptr);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
