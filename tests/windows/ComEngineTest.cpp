@@ -231,20 +231,12 @@ std::vector<int> faultCalls(WordServer& server)
 void runAtEveryCall(WordServer& server, const char* order, const std::function<void(int, PlannerRun&)>& check)
 {
     const std::vector<int> calls = faultCalls(server);
-    double tStart = 0, tGen = 0, tEnd = 0;
     for (const int k : calls) {
-        ULONGLONG t0 = GetTickCount64();
         ASSERT_TRUE(server.startAhead(QStringLiteral("%1 %2").arg(QLatin1String(order)).arg(k)))
             << "no server for " << order << " at call " << k;
-        ULONGLONG t1 = GetTickCount64();
         PlannerRun run;
         run.generate(titleOnly());
-        ULONGLONG t2 = GetTickCount64();
         EXPECT_TRUE(server.ended()) << "a Word was left running, " << order << " at call " << k;
-        ULONGLONG t3 = GetTickCount64();
-        tStart += t1 - t0; tGen += t2 - t1; tEnd += t3 - t2;
-        if (k % 20 == 1 || k >= calls.back() - 1)
-            std::printf("PROFILE %s k=%d start %llu gen %llu end %llu | totals %.0f %.0f %.0f\n", order, k, t1 - t0, t2 - t1, t3 - t2, tStart, tGen, tEnd);
         EXPECT_EQ(leftOver(run), QStringList()) << order << " at call " << k;
         if (k == calls.back()) {
             EXPECT_EQ(run.boxes.errorReports(), QStringList()) << "the run past the last call";
