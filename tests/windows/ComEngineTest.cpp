@@ -1,8 +1,9 @@
 // The COM engine against an automation server of our own (word-server.exe),
 // registered as "Word.Application" for the current user of a throwaway Wine
 // prefix: the planner it makes through IDispatch, the argument types the
-// server sees, a failure and an end of Word at every call of the planner,
-// a busy Word, and a running Word that GetObject finds and leaves running.
+// server sees (a left-out optional too), a failure and an end of Word at
+// every call of the planner, a Word busy for a while and one busy past the
+// limit, and a running Word that GetObject finds and leaves running.
 #include "PlannerRun.h"
 #include "WordTestSupport.h"
 
