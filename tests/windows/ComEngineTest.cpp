@@ -53,7 +53,7 @@ public:
     // server logs its calls and writes its process id.
     void tell(const QString& orders) { writeControl(orders + QStringLiteral("\nlog ") + QDir::toNativeSeparators(logPath())); }
 
-    // Starts the next server with `orders` as COM would (-Embedding) and
+    // Starts the next server with `orders` as COM would (-Embedding, detached) and
     // waits, 30 s at most, until its class is registered: the program's
     // CoCreateInstance then finds it there. Wine's COM, asked for a class
     // whose server is not running yet, starts it and looks again only a
@@ -72,7 +72,8 @@ public:
         std::wstring command = L"\"" + QStringLiteral(DORVANE_WORD_SERVER).toStdWString() + L"\" --control \"" +
                                QDir::toNativeSeparators(controlPath()).toStdWString() + L"\" -Embedding";
         bool registered = false;
-        if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr,
+                           &startup, &process)) {
             const HANDLE waits[] = {ready, process.hProcess};
             registered = WaitForMultipleObjects(2, waits, FALSE, 30000) == WAIT_OBJECT_0;
             CloseHandle(process.hProcess);

@@ -12,7 +12,7 @@
 //   word-server.exe --control CONTROL --running    a Word the user started:
 //                                                  in the running object table
 // Each server ends when its application is quit, or after two minutes at
-// the latest, so that no check leaves one behind.
+// the latest (Watchdog), so that no check leaves one behind.
 #include "ServedObjects.h"
 #include "ServerControl.h"
 
@@ -33,7 +33,10 @@ namespace {
 const CLSID ServerClass = {0x3f1c9e24, 0x7b2a, 0x4e51, {0x8d, 0x6c, 0x0a, 0x9b, 0x5e, 0x7f, 0x2c, 0x31}};
 const wchar_t* const ClassKey = L"Software\\Classes\\CLSID\\{3F1C9E24-7B2A-4E51-8D6C-0A9B5E7F2C31}";
 const wchar_t* const ProgIdKey = L"Software\\Classes\\Word.Application";
-constexpr UINT LifetimeMilliseconds = 120000;
+constexpr DWORD LifetimeMilliseconds = 120000;
+// Once its loop has ended (Quit, or its time is up), the most the server's
+// teardown may take.
+constexpr DWORD EndingMilliseconds = 3000;
 
 void quitServer() { PostQuitMessage(0); }
 
@@ -153,8 +156,33 @@ void signalReady()
     }
 }
 
+// Ends the process when the server outlives its time: two minutes in all,
+// and EndingMilliseconds once its loop has ended. COM's teardown under Wine
+// can wait for ever on a call that came in while the server was ending; a
+// Word that quits is gone all the same, whatever its callers still hold.
+class Watchdog {
+public:
+    Watchdog() : m_ending(CreateEventW(nullptr, TRUE, FALSE, nullptr))
+    {
+        CloseHandle(CreateThread(nullptr, 0, &Watchdog::watch, m_ending, 0, nullptr));
+    }
+    void ending() { SetEvent(m_ending); }
+
+private:
+    static DWORD WINAPI watch(void* ending)
+    {
+        if (WaitForSingleObject(ending, LifetimeMilliseconds) == WAIT_OBJECT_0)
+            Sleep(EndingMilliseconds);
+        server::logLine(L"server ended by its watchdog");
+        TerminateProcess(GetCurrentProcess(), 4);
+        return 0;
+    }
+    HANDLE m_ending;
+};
+
 int serve(bool running)
 {
+    Watchdog watchdog;
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     BusyFilter filter;
     CoRegisterMessageFilter(&filter, nullptr);
@@ -171,13 +199,10 @@ int serve(bool running)
         return 2;
     }
     signalReady();
-    SetTimer(nullptr, 0, LifetimeMilliseconds, nullptr);
     MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (message.message == WM_TIMER && !message.hwnd)
-            break;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0)
         DispatchMessageW(&message);
-    }
+    watchdog.ending();
     if (running) {
         RevokeActiveObject(activeCookie, nullptr);
         runningApplication->Release();
