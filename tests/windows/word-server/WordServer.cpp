@@ -157,8 +157,9 @@ void signalReady()
 }
 
 // Ends the process when the server outlives its time: two minutes in all,
-// and EndingMilliseconds once its loop has ended. COM's teardown under Wine
-// can wait for ever on a call that came in while the server was ending; a
+// and EndingMilliseconds once its loop has ended. Under Wine a server has
+// been seen to stay after Quit, past its two minutes, its thread stuck in
+// the ending (COM's teardown, most likely, on a call that came in late); a
 // Word that quits is gone all the same, whatever its callers still hold.
 class Watchdog {
 public:
