@@ -76,7 +76,7 @@ public:
                            &startup, &process)) {
             const HANDLE waits[] = {ready, process.hProcess};
             registered = WaitForMultipleObjects(2, waits, FALSE, 30000) == WAIT_OBJECT_0;
-            CloseHandle(process.hProcess);
+            keep(process.hProcess);
             CloseHandle(process.hThread);
         }
         CloseHandle(ready);
@@ -107,9 +107,8 @@ public:
         HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
         if (!process)
             return true;
-        const bool gone = WaitForSingleObject(process, 10000) == WAIT_OBJECT_0;
-        CloseHandle(process);
-        return gone;
+        keep(process);
+        return WaitForSingleObject(process, 10000) == WAIT_OBJECT_0;
     }
 
     QString controlPath() const { return m_folder.filePath(QStringLiteral("control.txt")); }
@@ -117,6 +116,19 @@ public:
     QString pidPath() const { return m_folder.filePath(QStringLiteral("server.pid")); }
 
 private:
+    // Holds a server's process for the rest of the test program, so that
+    // its process id stays taken. Wine names an apartment's endpoint after
+    // the process and thread ids and hands ids out again once enough are
+    // free; from about the 125th fault run on, CoCreateInstance failed
+    // (RPC_S_CALL_FAILED_DNE) for this server and every later one, most
+    // likely because a new server had the ids, and so the endpoint, of one
+    // that had ended.
+    static void keep(HANDLE process)
+    {
+        static std::vector<HANDLE> kept;
+        kept.push_back(process);
+    }
+
     void writeControl(const QString& orders)
     {
         QFile::remove(logPath());
