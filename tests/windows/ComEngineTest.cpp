@@ -76,7 +76,7 @@ public:
                            &startup, &process)) {
             const HANDLE waits[] = {ready, process.hProcess};
             registered = WaitForMultipleObjects(2, waits, FALSE, 30000) == WAIT_OBJECT_0;
-            keep(process.hProcess);
+            CloseHandle(process.hProcess);
             CloseHandle(process.hThread);
         }
         CloseHandle(ready);
@@ -107,8 +107,9 @@ public:
         HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
         if (!process)
             return true;
-        keep(process);
-        return WaitForSingleObject(process, 10000) == WAIT_OBJECT_0;
+        const bool gone = WaitForSingleObject(process, 10000) == WAIT_OBJECT_0;
+        CloseHandle(process);
+        return gone;
     }
 
     QString controlPath() const { return m_folder.filePath(QStringLiteral("control.txt")); }
@@ -116,26 +117,16 @@ public:
     QString pidPath() const { return m_folder.filePath(QStringLiteral("server.pid")); }
 
 private:
-    // Holds a server's process for the rest of the test program, so that
-    // its process id stays taken. Wine names an apartment's endpoint after
-    // the process and thread ids and hands ids out again once enough are
-    // free; from about the 125th fault run on, CoCreateInstance failed
-    // (RPC_S_CALL_FAILED_DNE) for this server and every later one, most
-    // likely because a new server had the ids, and so the endpoint, of one
-    // that had ended.
-    static void keep(HANDLE process)
-    {
-        static std::vector<HANDLE> kept;
-        kept.push_back(process);
-    }
-
     void writeControl(const QString& orders)
     {
         QFile::remove(logPath());
         QFile::remove(pidPath());
         QFile control(controlPath());
         ASSERT_TRUE(control.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        control.write((orders + QStringLiteral("\npid ") + QDir::toNativeSeparators(pidPath()) + QLatin1Char('\n')).toUtf8());
+        // Every server hands this program a handle of its process (ServerControl.h).
+        control.write((orders + QStringLiteral("\npid ") + QDir::toNativeSeparators(pidPath()) +
+                       QStringLiteral("\nholder %1\n").arg(GetCurrentProcessId()))
+                          .toUtf8());
     }
 
     QTemporaryDir m_folder;

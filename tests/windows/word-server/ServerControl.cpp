@@ -35,6 +35,8 @@ void readControl(const std::wstring& path)
             control().pid = value;
         else if (key == L"ready")
             control().ready = value;
+        else if (key == L"holder")
+            control().holder = DWORD(std::stoul(value));
     }
 }
 

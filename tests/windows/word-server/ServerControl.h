@@ -9,6 +9,7 @@
 //   pid PATH   the server writes its process id there
 //   ready NAME the server sets the event NAME once its class is registered
 //              (a server the test started itself, before the program asks)
+//   holder PID the server hands a handle of its own process to process PID
 #include <windows.h>
 
 #include <string>
@@ -22,6 +23,7 @@ struct Control {
     std::wstring log;
     std::wstring pid;
     std::wstring ready;
+    DWORD holder = 0;
 };
 
 Control& control();

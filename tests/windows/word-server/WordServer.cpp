@@ -145,6 +145,24 @@ void writePid()
     }
 }
 
+// Hands the test program a handle of this process, which it holds to its
+// end, so that the process id stays taken. Wine names an apartment's
+// endpoint after the process and thread ids and gives ids out again once
+// enough are free: from about the 125th server of a test program on,
+// CoCreateInstance failed (RPC_S_CALL_FAILED_DNE), and a later run lost
+// its Word halfway, most likely because a new server had the ids, and so
+// the endpoint, of one that had ended.
+void handToHolder()
+{
+    if (!server::control().holder)
+        return;
+    if (HANDLE holder = OpenProcess(PROCESS_DUP_HANDLE, FALSE, server::control().holder)) {
+        HANDLE kept = nullptr;
+        DuplicateHandle(GetCurrentProcess(), GetCurrentProcess(), holder, &kept, SYNCHRONIZE, FALSE, 0);
+        CloseHandle(holder);
+    }
+}
+
 // Tells the test that started this server that COM can reach it now.
 void signalReady()
 {
@@ -184,6 +202,7 @@ private:
 int serve(bool running)
 {
     Watchdog watchdog;
+    handToHolder();
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     BusyFilter filter;
     CoRegisterMessageFilter(&filter, nullptr);
