@@ -34,7 +34,7 @@ const CLSID ServerClass = {0x3f1c9e24, 0x7b2a, 0x4e51, {0x8d, 0x6c, 0x0a, 0x9b, 
 const wchar_t* const ClassKey = L"Software\\Classes\\CLSID\\{3F1C9E24-7B2A-4E51-8D6C-0A9B5E7F2C31}";
 const wchar_t* const ProgIdKey = L"Software\\Classes\\Word.Application";
 constexpr DWORD LifetimeMilliseconds = 120000;
-// Once its loop has ended (Quit, or its time is up), the most the server's
+// Once its loop has ended (its application quit), the most the server's
 // teardown may take.
 constexpr DWORD EndingMilliseconds = 3000;
 
