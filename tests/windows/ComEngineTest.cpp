@@ -1,14 +1,18 @@
 // The COM engine against an automation server of our own (word-server.exe),
 // registered as "Word.Application" for the current user of a throwaway Wine
 // prefix: the planner it makes through IDispatch, the argument types the
-// server sees, a failure and an end of Word at every call of the planner,
-// a busy Word, and a running Word that GetObject finds and leaves running.
+// server sees (a left-out optional too), a failure and an end of Word at
+// every call of the planner, a Word busy for a while and one busy past the
+// limit, and a running Word that GetObject finds and leaves running.
 #include "PlannerRun.h"
 #include "WordTestSupport.h"
 
 #include "planner/PlannerGenerator.h"
 #include "planner/WordInstallCheck.h"
+#include "word/Argument.h"
+#include "word/AutomationObject.h"
 #include "word/BuiltInEngine.h"
+#include "word/Call.h"
 #include "word/Messages.h"
 #include "word/com/ComEngine.h"
 
@@ -22,8 +26,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <functional>
+#include <thread>
 #include <vector>
 
 #include <windows.h>
@@ -45,16 +51,38 @@ public:
 
     // Tells the next server what to do ("fail 12", "exit 3", "busy 3"); every
     // server logs its calls and writes its process id.
-    void tell(const QString& orders)
+    void tell(const QString& orders) { writeControl(orders + QStringLiteral("\nlog ") + QDir::toNativeSeparators(logPath())); }
+
+    // Starts the next server with `orders` as COM would (-Embedding, detached) and
+    // waits, 30 s at most, until its class is registered: the program's
+    // CoCreateInstance then finds it there. Wine's COM, asked for a class
+    // whose server is not running yet, starts it and looks again only a
+    // second later; that second would be most of each fault run. This
+    // server keeps no log (the fault runs look at what the program did).
+    bool startAhead(const QString& orders)
     {
-        QFile::remove(logPath());
-        QFile::remove(pidPath());
-        QFile control(controlPath());
-        ASSERT_TRUE(control.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        control.write((orders + QStringLiteral("\nlog ") + QDir::toNativeSeparators(logPath()) + QStringLiteral("\npid ") +
-                       QDir::toNativeSeparators(pidPath()) + QLatin1Char('\n'))
-                          .toUtf8());
+        const std::wstring name = L"Local\\dorvane-word-server-ready-" + std::to_wstring(GetCurrentProcessId());
+        HANDLE ready = CreateEventW(nullptr, FALSE, FALSE, name.c_str());
+        if (!ready)
+            return false;
+        writeControl(orders + QStringLiteral("\nready ") + QString::fromStdWString(name));
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        std::wstring command = L"\"" + QStringLiteral(DORVANE_WORD_SERVER).toStdWString() + L"\" --control \"" +
+                               QDir::toNativeSeparators(controlPath()).toStdWString() + L"\" -Embedding";
+        bool registered = false;
+        if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr,
+                           &startup, &process)) {
+            const HANDLE waits[] = {ready, process.hProcess};
+            registered = WaitForMultipleObjects(2, waits, FALSE, 30000) == WAIT_OBJECT_0;
+            CloseHandle(process.hProcess);
+            CloseHandle(process.hThread);
+        }
+        CloseHandle(ready);
+        return registered;
     }
+
     QStringList log() const
     {
         QFile file(logPath());
@@ -63,11 +91,12 @@ public:
         return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
     // The calls the server answered or failed (rejections and its end are no calls).
-    int callCount() const
+    QStringList calls() const
     {
         static const QRegularExpression call(QStringLiteral("^\\d+ "));
-        return int(log().filter(call).size());
+        return log().filter(call);
     }
+    int callCount() const { return int(calls().size()); }
     // True once the last server's process has ended, waiting up to 10 s.
     bool ended() const
     {
@@ -88,6 +117,18 @@ public:
     QString pidPath() const { return m_folder.filePath(QStringLiteral("server.pid")); }
 
 private:
+    void writeControl(const QString& orders)
+    {
+        QFile::remove(logPath());
+        QFile::remove(pidPath());
+        QFile control(controlPath());
+        ASSERT_TRUE(control.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        // Every server hands this program a handle of its process (ServerControl.h).
+        control.write((orders + QStringLiteral("\npid ") + QDir::toNativeSeparators(pidPath()) +
+                       QStringLiteral("\nholder %1\n").arg(GetCurrentProcessId()))
+                          .toUtf8());
+    }
+
     QTemporaryDir m_folder;
 };
 
@@ -108,11 +149,12 @@ protected:
     WordServer server;
 };
 
-// The week of the fault runs: a title and no appointments, the planner with
-// the fewest calls (every cell is still reached, every kind of call made).
+// The week of the fault runs: a title, no appointments and one hour a day,
+// the planner with the fewest calls that still makes every kind of call a
+// week's table takes (every cell is still reached).
 week::Week titleOnly()
 {
-    week::Week week;
+    week::Week week(week::HourRange{8, 8}, week::Clock::TwelveHour);
     week.title = QStringLiteral("March 3");
     return week;
 }
@@ -151,12 +193,24 @@ TEST_F(ComEngineTest, ThePlannerMadeThroughComIsTheBuiltInEnginesAndTheServerSee
     std::printf("calls of one planner through COM: %d\n", server.callCount());
 }
 
-// The calls a fault run is made for: every call of the title-only planner,
-// from the first, and then one past the last, where the run goes through.
-// DORVANE_COM_FAULT_STRIDE=n (CI) keeps the first and last 5 calls and
-// every n-th between them, to keep the run short: under Wine each call
-// takes some milliseconds, a run that ends Word at call k makes k calls,
-// and one that fails call k makes them all.
+// An optional argument left out travels as VT_ERROR DISP_E_PARAMNOTFOUND,
+// by position: Quit without SaveChanges, as the server saw it, is a Quit.
+TEST_F(ComEngineTest, ALeftOutOptionalReachesWordAsParamNotFound)
+{
+    server.tell({});
+    {
+        const std::shared_ptr<word::AutomationObject> application =
+            word::com::ComEngine().createRemoteApplication();
+        application->invoke(word::Call::Kind::Method, QStringLiteral("Quit"), {word::Argument::missing()});
+    }
+    EXPECT_TRUE(server.ended());
+    EXPECT_EQ(server.calls(), QStringList{QStringLiteral("1 Application.Quit METHOD SaveChanges=VT_ERROR:80020004")});
+}
+
+// The calls a fault run is made for: every call of the one-hour title-only
+// planner, from the first, and then one past the last, where the run goes
+// through. A run that ends Word at call k makes k calls, one that fails
+// call k makes them all.
 std::vector<int> faultCalls(WordServer& server)
 {
     server.tell({});
@@ -167,26 +221,24 @@ std::vector<int> faultCalls(WordServer& server)
     }
     const int count = server.callCount();
     EXPECT_GT(count, 100);
-    const int stride = std::max(1, qEnvironmentVariableIntValue("DORVANE_COM_FAULT_STRIDE"));
     std::vector<int> calls;
-    for (int k = 1; k <= count; ++k) {
-        if (k <= 5 || k > count - 5 || k % stride == 0)
-            calls.push_back(k);
-    }
-    calls.push_back(count + 1);
-    std::printf("calls of the title-only planner: %d; fault runs: %zu\n", count, calls.size());
+    for (int k = 1; k <= count + 1; ++k)
+        calls.push_back(k);
+    std::printf("calls of the one-hour title-only planner: %d; fault runs: %zu\n", count, calls.size());
     return calls;
 }
 
-// Runs the title-only planner once for every call of faultCalls, with
-// `order` ("fail", "exit") at that call. After each run no Word may be left
-// running and no temporary file left over; `check` looks at the runs with a
-// fault, and the run past the last call must go through.
+// Runs the planner once for every call of faultCalls, with `order`
+// ("fail", "exit") at that call, its server started ahead. After each run
+// no Word may be left running and no temporary file left over; `check`
+// looks at the runs with a fault, and the run past the last call must go
+// through.
 void runAtEveryCall(WordServer& server, const char* order, const std::function<void(int, PlannerRun&)>& check)
 {
     const std::vector<int> calls = faultCalls(server);
     for (const int k : calls) {
-        server.tell(QStringLiteral("%1 %2").arg(QLatin1String(order)).arg(k));
+        ASSERT_TRUE(server.startAhead(QStringLiteral("%1 %2").arg(QLatin1String(order)).arg(k)))
+            << "no server for " << order << " at call " << k;
         PlannerRun run;
         run.generate(titleOnly());
         EXPECT_TRUE(server.ended()) << "a Word was left running, " << order << " at call " << k;
@@ -194,6 +246,7 @@ void runAtEveryCall(WordServer& server, const char* order, const std::function<v
         if (k == calls.back()) {
             EXPECT_EQ(run.boxes.errorReports(), QStringList()) << "the run past the last call";
             EXPECT_TRUE(run.handOver.contains(QStringLiteral("showPreview")));
+            std::printf("%s: %zu runs, calls 1 to %d and one past the last\n", order, calls.size(), k - 1);
             return;
         }
         check(k, run);
@@ -256,6 +309,77 @@ TEST_F(ComEngineTest, ABusyWordIsWaitedFor)
     EXPECT_EQ(run.boxes.errorReports(), QStringList());
     EXPECT_TRUE(run.handOver.contains(QStringLiteral("showPreview")));
     EXPECT_TRUE(server.log().contains(QStringLiteral("rejected as busy")));
+    EXPECT_TRUE(server.ended());
+    EXPECT_EQ(leftOver(run), QStringList());
+}
+
+// A window of the test's thread that another thread keeps invalidating:
+// it is painted only while the thread dispatches its paint messages.
+class PaintedWindow {
+public:
+    PaintedWindow()
+    {
+        WNDCLASSW kind{};
+        kind.lpfnWndProc = &PaintedWindow::procedure;
+        kind.hInstance = GetModuleHandleW(nullptr);
+        kind.lpszClassName = L"DorvanePaintedWindow";
+        RegisterClassW(&kind);
+        m_window = CreateWindowExW(0, kind.lpszClassName, L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                                   nullptr, nullptr, kind.hInstance, nullptr);
+        m_stop = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        m_invalidating = std::thread([this] {
+            while (WaitForSingleObject(m_stop, 100) == WAIT_TIMEOUT)
+                InvalidateRect(m_window, nullptr, FALSE);
+        });
+    }
+    ~PaintedWindow()
+    {
+        SetEvent(m_stop);
+        m_invalidating.join();
+        CloseHandle(m_stop);
+        DestroyWindow(m_window);
+    }
+    static int paints() { return s_paints; }
+
+private:
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l)
+    {
+        if (message != WM_PAINT)
+            return DefWindowProcW(window, message, w, l);
+        PAINTSTRUCT paint;
+        BeginPaint(window, &paint);
+        EndPaint(window, &paint);
+        ++s_paints;
+        return 0;
+    }
+
+    static inline std::atomic<int> s_paints{0};
+    HWND m_window;
+    HANDLE m_stop;
+    std::thread m_invalidating;
+};
+
+// Word stays busy past the 30 s the program waits for it. Wine's COM never
+// asks the message filter to retry (a rejected call fails at once), so
+// there the wait is the engine's own, as it is on Windows once COM's retries
+// are spent. The call is given up with the busy message at the limit, the
+// windows painting all the while; nothing more is asked of Word but its
+// Quit, tried until Word takes it; no preview, no file left. The one run
+// that waits the full limit.
+TEST_F(ComEngineTest, AWordBusyPastTheLimitGivesTheBusyMessageAndIsQuit)
+{
+    server.tell(QStringLiteral("busy 35"));
+    PaintedWindow window;
+    PlannerRun run;
+    run.generate(titleOnly());
+    const QStringList reports = run.boxes.errorReports();
+    ASSERT_EQ(reports.size(), 1) << reports.join('\n').toStdString();
+    EXPECT_TRUE(reports.first().startsWith(word::messages::WordBusy())) << reports.first().toStdString();
+    EXPECT_TRUE(reports.first().contains(QStringLiteral("Call: Application.Documents"))) << reports.first().toStdString();
+    EXPECT_TRUE(run.handOver.isEmpty());
+    EXPECT_GT(PaintedWindow::paints(), 10) << "the windows did not paint while Word was busy";
+    EXPECT_TRUE(server.log().contains(QStringLiteral("rejected as busy")));
+    EXPECT_EQ(server.calls(), QStringList{QStringLiteral("1 Application.Quit METHOD SaveChanges=VT_I4:0")});
     EXPECT_TRUE(server.ended());
     EXPECT_EQ(leftOver(run), QStringList());
 }

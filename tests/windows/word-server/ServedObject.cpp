@@ -86,6 +86,7 @@ CallArguments::CallArguments(const Member& member, const DISPPARAMS& parameters,
     // rgvarg holds the positional arguments last, the last argument first.
     for (UINT i = 0; i < positional; ++i)
         m_byParameter[i] = &parameters.rgvarg[parameters.cArgs - 1 - i];
+    m_passed = m_byParameter;
     for (const VARIANT*& value : m_byParameter) {
         if (value && isMissing(value))
             value = nullptr;
@@ -102,9 +103,9 @@ const VARIANT* CallArguments::at(size_t index) const
 std::wstring CallArguments::describe(const Member& member) const
 {
     std::wstring text;
-    for (size_t i = 0; i < m_byParameter.size(); ++i) {
-        if (m_byParameter[i])
-            text += std::wstring(L" ") + member.parameters[i] + L"=" + shown(m_byParameter[i]);
+    for (size_t i = 0; i < m_passed.size(); ++i) {
+        if (m_passed[i])
+            text += std::wstring(L" ") + member.parameters[i] + L"=" + shown(m_passed[i]);
     }
     if (m_put)
         text += L" put=" + shown(m_put);

@@ -28,11 +28,13 @@ public:
     const VARIANT* at(size_t index) const;
     const VARIANT* putValue() const { return m_put; }
     size_t count() const { return m_byParameter.size(); }
-    // How the call came: "Text=VT_BSTR:\"Monday\" put=VT_BOOL:True ..." for the log.
+    // How the call came: "Text=VT_BSTR:\"Monday\" put=VT_BOOL:True ..." for the log;
+    // an optional left out as "SaveChanges=VT_ERROR:80020004".
     std::wstring describe(const Member& member) const;
 
 private:
     std::vector<const VARIANT*> m_byParameter;
+    std::vector<const VARIANT*> m_passed;  // as they came, the left-out ones too
     const VARIANT* m_put = nullptr;
 };
 

@@ -33,6 +33,10 @@ void readControl(const std::wstring& path)
             control().log = value;
         else if (key == L"pid")
             control().pid = value;
+        else if (key == L"ready")
+            control().ready = value;
+        else if (key == L"holder")
+            control().holder = DWORD(std::stoul(value));
     }
 }
 

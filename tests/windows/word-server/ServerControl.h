@@ -7,6 +7,9 @@
 //   busy S     every call is rejected as busy for S seconds from the first
 //   log PATH   each call is appended to PATH: number, member, flags, arguments
 //   pid PATH   the server writes its process id there
+//   ready NAME the server sets the event NAME once its class is registered
+//              (a server the test started itself, before the program asks)
+//   holder PID the server hands a handle of its own process to process PID
 #include <windows.h>
 
 #include <string>
@@ -19,6 +22,8 @@ struct Control {
     DWORD busyMilliseconds = 0;
     std::wstring log;
     std::wstring pid;
+    std::wstring ready;
+    DWORD holder = 0;
 };
 
 Control& control();

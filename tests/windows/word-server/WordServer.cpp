@@ -7,11 +7,12 @@
 //
 //   word-server.exe --register CONTROL    register, LocalServer32 naming CONTROL
 //   word-server.exe --unregister
-//   word-server.exe --control CONTROL -Embedding   (started by COM)
+//   word-server.exe --control CONTROL -Embedding   (started by COM, or by a
+//                                                  test ahead of the program)
 //   word-server.exe --control CONTROL --running    a Word the user started:
 //                                                  in the running object table
 // Each server ends when its application is quit, or after two minutes at
-// the latest, so that no check leaves one behind.
+// the latest (Watchdog), so that no check leaves one behind.
 #include "ServedObjects.h"
 #include "ServerControl.h"
 
@@ -32,7 +33,10 @@ namespace {
 const CLSID ServerClass = {0x3f1c9e24, 0x7b2a, 0x4e51, {0x8d, 0x6c, 0x0a, 0x9b, 0x5e, 0x7f, 0x2c, 0x31}};
 const wchar_t* const ClassKey = L"Software\\Classes\\CLSID\\{3F1C9E24-7B2A-4E51-8D6C-0A9B5E7F2C31}";
 const wchar_t* const ProgIdKey = L"Software\\Classes\\Word.Application";
-constexpr UINT LifetimeMilliseconds = 120000;
+constexpr DWORD LifetimeMilliseconds = 120000;
+// Once its loop has ended (its application quit), the most the server's
+// teardown may take.
+constexpr DWORD EndingMilliseconds = 3000;
 
 void quitServer() { PostQuitMessage(0); }
 
@@ -141,8 +145,64 @@ void writePid()
     }
 }
 
+// Hands the test program a handle of this process, which it holds to its
+// end, so that the process id stays taken. Wine names an apartment's
+// endpoint after the process and thread ids and gives ids out again once
+// enough are free: from about the 125th server of a test program on,
+// CoCreateInstance failed (RPC_S_CALL_FAILED_DNE), and a later run lost
+// its Word halfway, most likely because a new server had the ids, and so
+// the endpoint, of one that had ended.
+void handToHolder()
+{
+    if (!server::control().holder)
+        return;
+    if (HANDLE holder = OpenProcess(PROCESS_DUP_HANDLE, FALSE, server::control().holder)) {
+        HANDLE kept = nullptr;
+        DuplicateHandle(GetCurrentProcess(), GetCurrentProcess(), holder, &kept, SYNCHRONIZE, FALSE, 0);
+        CloseHandle(holder);
+    }
+}
+
+// Tells the test that started this server that COM can reach it now.
+void signalReady()
+{
+    if (server::control().ready.empty())
+        return;
+    if (HANDLE event = OpenEventW(EVENT_MODIFY_STATE, FALSE, server::control().ready.c_str())) {
+        SetEvent(event);
+        CloseHandle(event);
+    }
+}
+
+// Ends the process when the server outlives its time: two minutes in all,
+// and EndingMilliseconds once its loop has ended. Under Wine a server has
+// been seen to stay after Quit, past its two minutes, its thread stuck in
+// the ending (COM's teardown, most likely, on a call that came in late); a
+// Word that quits is gone all the same, whatever its callers still hold.
+class Watchdog {
+public:
+    Watchdog() : m_ending(CreateEventW(nullptr, TRUE, FALSE, nullptr))
+    {
+        CloseHandle(CreateThread(nullptr, 0, &Watchdog::watch, m_ending, 0, nullptr));
+    }
+    void ending() { SetEvent(m_ending); }
+
+private:
+    static DWORD WINAPI watch(void* ending)
+    {
+        if (WaitForSingleObject(ending, LifetimeMilliseconds) == WAIT_OBJECT_0)
+            Sleep(EndingMilliseconds);
+        server::logLine(L"server ended by its watchdog");
+        TerminateProcess(GetCurrentProcess(), 4);
+        return 0;
+    }
+    HANDLE m_ending;
+};
+
 int serve(bool running)
 {
+    Watchdog watchdog;
+    handToHolder();
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     BusyFilter filter;
     CoRegisterMessageFilter(&filter, nullptr);
@@ -158,13 +218,11 @@ int serve(bool running)
                                             &classCookie))) {
         return 2;
     }
-    SetTimer(nullptr, 0, LifetimeMilliseconds, nullptr);
+    signalReady();
     MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (message.message == WM_TIMER && !message.hwnd)
-            break;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0)
         DispatchMessageW(&message);
-    }
+    watchdog.ending();
     if (running) {
         RevokeActiveObject(activeCookie, nullptr);
         runningApplication->Release();
