@@ -41,6 +41,7 @@ constexpr std::array<const char*, 3> Fallbacks{"DejaVu Sans", "Liberation Sans",
 
 // LibreOffice measures text on a reference device of 8640 dots per inch.
 constexpr int DotsPerTwip = 6;
+constexpr double DotsPerPixel = double(units::TwipsPerInch) * DotsPerTwip / units::PixelsPerInch;
 
 qint32 bigEndian(const QByteArray& table, qsizetype at, bool isSigned)
 {
@@ -102,11 +103,10 @@ void setMeasures(RenderFont& font, double points)
         font.dotsPerUnit = emDots / unitsPerEm;
     }
     FaceMetrics metrics = unitsPerEm > 0 ? faceMetrics(font.raw) : FaceMetrics{};
-    double scale = unitsPerEm > 0 ? emDots / unitsPerEm : 0.0;
+    double scale = font.dotsPerUnit;
     if (metrics.ascent == 0 && metrics.descent == 0) {
-        const double dotsPerPixel = double(units::TwipsPerInch) * DotsPerTwip / units::PixelsPerInch;
         metrics = {font.large.ascent() / font.measureScale, font.large.descent() / font.measureScale, 0.0};
-        scale = dotsPerPixel;
+        scale = DotsPerPixel;
     }
     auto dots = [scale](double length) { return std::round(std::max(0.0, length) * scale); };
     auto twips = [](double dots) { return int(std::lround(dots / DotsPerTwip)); };
@@ -145,7 +145,6 @@ bool RenderFont::glyphs(const QString& text, QList<quint32>& indexes, QList<QPoi
     if (designFace.isValid() && dotsPerUnit > 0) {
         // Kept once looked up: the face at that size keeps no glyphs, and
         // would load each again for every advance.
-        constexpr double DotsPerPixel = units::TwipsPerInch * DotsPerTwip / units::PixelsPerInch;
         advances.resize(indexes.size());
         for (qsizetype i = 0; i < indexes.size(); ++i) {
             auto known = designAdvances.constFind(indexes[i]);
