@@ -71,11 +71,20 @@ public:
         PROCESS_INFORMATION process{};
         std::wstring command = L"\"" + QStringLiteral(DORVANE_WORD_SERVER).toStdWString() + L"\" --control \"" +
                                QDir::toNativeSeparators(controlPath()).toStdWString() + L"\" -Embedding";
+        // A server started right after one ended may, under Wine, end at once
+        // without registering its class (seen once in some hundred runs): a
+        // start that ended is tried again, a start that hangs is not.
         bool registered = false;
-        if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr,
-                           &startup, &process)) {
+        bool ended = true;
+        for (int attempt = 0; attempt < 3 && !registered && ended; ++attempt) {
+            std::wstring line = command;
+            if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr,
+                                &startup, &process))
+                break;
             const HANDLE waits[] = {ready, process.hProcess};
-            registered = WaitForMultipleObjects(2, waits, FALSE, 30000) == WAIT_OBJECT_0;
+            const DWORD woken = WaitForMultipleObjects(2, waits, FALSE, 30000);
+            registered = woken == WAIT_OBJECT_0;
+            ended = woken == WAIT_OBJECT_0 + 1;
             CloseHandle(process.hProcess);
             CloseHandle(process.hThread);
         }
