@@ -133,32 +133,56 @@ QPaintDevice* measuringDevice()
     return &device;
 }
 
+double RenderFont::advanceOf(quint32 glyph) const
+{
+    if (!designFace.isValid() || dotsPerUnit <= 0) {
+        const QList<QPointF> advances = raw.advancesForGlyphIndexes({glyph}, QRawFont::UseDesignMetrics);
+        return advances.isEmpty() ? 0.0 : advances.front().x();
+    }
+    // Kept once looked up: the face at that size keeps no glyphs, and would
+    // load each again for every advance.
+    auto known = designAdvances.constFind(glyph);
+    if (known == designAdvances.constEnd()) {
+        const QList<QPointF> design = designFace.advancesForGlyphIndexes({glyph}, QRawFont::UseDesignMetrics);
+        known = designAdvances.insert(glyph, design.isEmpty() ? 0.0 : std::floor(design.front().x() * dotsPerUnit) / DotsPerPixel);
+    }
+    return *known;
+}
+
 bool RenderFont::glyphs(const QString& text, QList<quint32>& indexes, QList<QPointF>& advances) const
 {
     if (!raw.isValid() || needsShaping(text))
         return false;
+    const bool latin = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x100; });
+    if (latin) {
+        indexes.resize(text.size());
+        advances.resize(text.size());
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text.at(i);
+            LatinGlyph& glyph = latinGlyphs[c.unicode()];
+            if (!glyph.known) {
+                int count = 1;
+                raw.glyphIndexesForChars(&c, 1, &glyph.index, &count);
+                if (count != 1)
+                    glyph.index = 0;
+                glyph.advance = advanceOf(glyph.index);
+                glyph.known = true;
+            }
+            if (glyph.index == 0 && !c.isSpace())
+                return false;
+            indexes[i] = glyph.index;
+            advances[i] = QPointF(glyph.advance, 0.0);
+        }
+        return true;
+    }
     indexes = raw.glyphIndexesForString(text);
+    advances.resize(indexes.size());
     for (qsizetype i = 0; i < indexes.size(); ++i) {
         if (indexes[i] == 0 && i < text.size() && !text.at(i).isSpace())
             return false;
+        advances[i] = QPointF(advanceOf(indexes[i]), 0.0);
     }
-    if (designFace.isValid() && dotsPerUnit > 0) {
-        // Kept once looked up: the face at that size keeps no glyphs, and
-        // would load each again for every advance.
-        advances.resize(indexes.size());
-        for (qsizetype i = 0; i < indexes.size(); ++i) {
-            auto known = designAdvances.constFind(indexes[i]);
-            if (known == designAdvances.constEnd()) {
-                const QList<QPointF> design = designFace.advancesForGlyphIndexes({indexes[i]}, QRawFont::UseDesignMetrics);
-                const double x = design.isEmpty() ? 0.0 : std::floor(design.front().x() * dotsPerUnit) / DotsPerPixel;
-                known = designAdvances.insert(indexes[i], x);
-            }
-            advances[i] = QPointF(*known, 0.0);
-        }
-    } else {
-        advances = raw.advancesForGlyphIndexes(indexes, QRawFont::UseDesignMetrics);
-    }
-    return advances.size() == indexes.size();
+    return true;
 }
 
 bool RenderFont::glyphRun(const QString& text, QGlyphRun& run) const

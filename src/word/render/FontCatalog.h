@@ -13,6 +13,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <array>
 #include <memory>
 
 namespace word::render {
@@ -64,6 +65,19 @@ struct RenderFont {
     const QPainterPath& outline(quint32 glyph) const;
     mutable QHash<quint32, QPainterPath> outlines;  // made by outline()
     mutable QHash<quint32, double> designAdvances;  // pixels, kept by glyphs()
+    // The glyph and advance (pixels) of each character below U+0100, kept by
+    // glyphs() once looked up: most planners' text is all in them, and a
+    // table costs less than the face's character map and a hash a glyph.
+    struct LatinGlyph {
+        quint32 index = 0;
+        double advance = 0;
+        bool known = false;
+    };
+    mutable std::array<LatinGlyph, 0x100> latinGlyphs{};
+
+private:
+    // A glyph's advance in pixels, as glyphs() gives it.
+    double advanceOf(quint32 glyph) const;
 };
 
 // The fonts of documents, looked up once and kept: a document names fonts
