@@ -149,6 +149,20 @@ double RenderFont::advanceOf(quint32 glyph) const
     return *known;
 }
 
+const RenderFont::LatinGlyph& RenderFont::latinGlyph(QChar c) const
+{
+    LatinGlyph& glyph = latinGlyphs[c.unicode()];
+    if (!glyph.known) {
+        int count = 1;
+        raw.glyphIndexesForChars(&c, 1, &glyph.index, &count);
+        if (count != 1)
+            glyph.index = 0;
+        glyph.advance = advanceOf(glyph.index);
+        glyph.known = true;
+    }
+    return glyph;
+}
+
 bool RenderFont::glyphs(const QString& text, QList<quint32>& indexes, QList<QPointF>& advances) const
 {
     if (!raw.isValid() || needsShaping(text))
@@ -159,15 +173,7 @@ bool RenderFont::glyphs(const QString& text, QList<quint32>& indexes, QList<QPoi
         advances.resize(text.size());
         for (qsizetype i = 0; i < text.size(); ++i) {
             const QChar c = text.at(i);
-            LatinGlyph& glyph = latinGlyphs[c.unicode()];
-            if (!glyph.known) {
-                int count = 1;
-                raw.glyphIndexesForChars(&c, 1, &glyph.index, &count);
-                if (count != 1)
-                    glyph.index = 0;
-                glyph.advance = advanceOf(glyph.index);
-                glyph.known = true;
-            }
+            const LatinGlyph& glyph = latinGlyph(c);
             if (glyph.index == 0 && !c.isSpace())
                 return false;
             indexes[i] = glyph.index;
@@ -206,6 +212,19 @@ bool RenderFont::glyphRun(const QString& text, QGlyphRun& run) const
 
 double RenderFont::advance(const QString& text) const
 {
+    // The sum glyphs() would give, without lists, for the text most
+    // lines are cut into.
+    if (raw.isValid() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x100; })) {
+        double width = 0;
+        bool mapped = true;
+        for (const QChar c : text) {
+            const LatinGlyph& glyph = latinGlyph(c);
+            mapped = mapped && (glyph.index != 0 || c.isSpace());
+            width += glyph.advance;
+        }
+        if (mapped)
+            return width;
+    }
     QList<quint32> indexes;
     QList<QPointF> advances;
     if (!glyphs(text, indexes, advances))
@@ -229,6 +248,10 @@ struct FontCatalog::Impl {
     bool scanned = false;
     QHash<QString, QString> families;  // requested -> drawn
     QHash<QString, RenderFont*> fonts;  // "family|halfPoints|bold"
+    // The format last asked for and its font: a document's runs come mostly
+    // in a handful of formats, one after another.
+    model::CharacterFormat lastFormat;
+    const RenderFont* lastFont = nullptr;
 
     bool isInstalled(const QString& family)
     {
@@ -300,6 +323,16 @@ QString FontCatalog::familyFor(const QString& requested)
 }
 
 const RenderFont& FontCatalog::font(const model::CharacterFormat& format)
+{
+    if (m_impl->lastFont && format == m_impl->lastFormat)
+        return *m_impl->lastFont;
+    const RenderFont& found = lookUp(format);
+    m_impl->lastFormat = format;
+    m_impl->lastFont = &found;
+    return found;
+}
+
+const RenderFont& FontCatalog::lookUp(const model::CharacterFormat& format)
 {
     // Keyed by the face drawn, not the name asked for: names that fall back
     // to one face share its fonts.

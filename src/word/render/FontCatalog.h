@@ -78,6 +78,8 @@ struct RenderFont {
 private:
     // A glyph's advance in pixels, as glyphs() gives it.
     double advanceOf(quint32 glyph) const;
+    // The entry of latinGlyphs for `c` (below U+0100), looked up if need be.
+    const LatinGlyph& latinGlyph(QChar c) const;
 };
 
 // The fonts of documents, looked up once and kept: a document names fonts
@@ -110,6 +112,8 @@ public:
     FontCatalog& operator=(const FontCatalog&) = delete;
 
 private:
+    const RenderFont& lookUp(const model::CharacterFormat& format);
+
     struct Impl;
     std::unique_ptr<Impl> m_impl;
 };
