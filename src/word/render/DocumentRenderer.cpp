@@ -80,18 +80,47 @@ void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyph
         return clipped && index.size() == count ? index.within(clip.top(), clip.bottom())
                                                 : std::pair<size_t, size_t>(0, count);
     };
+    // A PDF maps glyphs back to characters through the face's character
+    // map alone: where that cannot find a text's characters, its glyphs are
+    // drawn as outlines and its characters laid invisibly over them.
+    const bool pdf = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf;
+    // On a PDF, rectangles of one colour in a row are filled together: the
+    // writer sets its state and the page's stream for each fill of its own.
+    QList<QRect> sameColour;
+    QColor colour;
+    auto flush = [&] {
+        if (sameColour.isEmpty())
+            return;
+        painter.save();
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        painter.drawRects(sameColour);
+        painter.restore();
+        sameColour.clear();
+    };
+    auto fillRect = [&](const QRect& rect, const QColor& fill) {
+        if (!pdf) {
+            painter.fillRect(rect, fill);
+            return;
+        }
+        if (fill != colour)
+            flush();
+        colour = fill;
+        sameColour.push_back(rect);
+    };
     const auto fills = band(layout.fillBands, layout.fills.size());
     for (size_t i = fills.first; i < fills.second; ++i) {
         const render::Fill& fill = layout.fills[i];
         if (!clipped || clip.intersects(fill.rect))
-            painter.fillRect(fill.rect, fill.colour);
+            fillRect(fill.rect, fill.colour);
     }
     const auto lines = band(layout.lineBands, layout.lines.size());
     for (size_t i = lines.first; i < lines.second; ++i) {
         const QRect& line = layout.lines[i];
         if (!clipped || clip.intersects(line))
-            painter.fillRect(line, Qt::black);
+            fillRect(line, Qt::black);
     }
+    flush();
 
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     // Baselines lie between pixels (rows are whole twips): on an image Qt
@@ -99,10 +128,6 @@ void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyph
     // where a picture's outlines or a PDF put them.
     painter.setRenderHint(QPainter::VerticalSubpixelPositioning, true);
     painter.setPen(Qt::black);
-    // A PDF maps glyphs back to characters through the face's character
-    // map alone: where that cannot find a text's characters, its glyphs are
-    // drawn as outlines and its characters laid invisibly over them.
-    const bool pdf = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf;
     const auto texts = band(layout.textBands, layout.texts.size());
     for (size_t i = texts.first; i < texts.second; ++i) {
         const render::PlacedText& text = layout.texts[i];
