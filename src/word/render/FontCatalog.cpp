@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace word::render {
 
@@ -193,6 +195,25 @@ bool RenderFont::glyphs(const QString& text, QList<quint32>& indexes, QList<QPoi
 
 bool RenderFont::glyphRun(const QString& text, QGlyphRun& run) const
 {
+    if (raw.isValid() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x100; })) {
+        // As below, the glyphs and their places taken from the table at once.
+        QList<quint32> indexes(text.size());
+        QList<QPointF> positions(text.size());
+        double pen = 0;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const LatinGlyph& glyph = latinGlyph(text.at(i));
+            if (glyph.index == 0 && !text.at(i).isSpace())
+                return false;
+            indexes[i] = glyph.index;
+            positions[i] = QPointF(pen, 0.0);
+            pen += glyph.advance;
+        }
+        run = QGlyphRun();
+        run.setRawFont(raw);
+        run.setGlyphIndexes(indexes);
+        run.setPositions(positions);
+        return true;
+    }
     QList<quint32> indexes;
     QList<QPointF> advances;
     if (!glyphs(text, indexes, advances))
@@ -210,7 +231,7 @@ bool RenderFont::glyphRun(const QString& text, QGlyphRun& run) const
     return true;
 }
 
-double RenderFont::advance(const QString& text) const
+double RenderFont::advance(QStringView text) const
 {
     // The sum glyphs() would give, without lists, for the text most
     // lines are cut into.
@@ -225,10 +246,11 @@ double RenderFont::advance(const QString& text) const
         if (mapped)
             return width;
     }
+    const QString whole = text.toString();
     QList<quint32> indexes;
     QList<QPointF> advances;
-    if (!glyphs(text, indexes, advances))
-        return shapeText({{text, this}}).width;
+    if (!glyphs(whole, indexes, advances))
+        return shapeText({{whole, this}}).width;
     double width = 0;
     for (const QPointF& step : advances)
         width += step.x();
@@ -248,10 +270,9 @@ struct FontCatalog::Impl {
     bool scanned = false;
     QHash<QString, QString> families;  // requested -> drawn
     QHash<QString, RenderFont*> fonts;  // "family|halfPoints|bold"
-    // The format last asked for and its font: a document's runs come mostly
-    // in a handful of formats, one after another.
-    model::CharacterFormat lastFormat;
-    const RenderFont* lastFont = nullptr;
+    // The formats last asked for and their fonts: a document's runs come in
+    // a handful of formats, and a look-up by name costs a key of its own.
+    std::vector<std::pair<model::CharacterFormat, const RenderFont*>> recent;
 
     bool isInstalled(const QString& family)
     {
@@ -324,11 +345,15 @@ QString FontCatalog::familyFor(const QString& requested)
 
 const RenderFont& FontCatalog::font(const model::CharacterFormat& format)
 {
-    if (m_impl->lastFont && format == m_impl->lastFormat)
-        return *m_impl->lastFont;
+    auto& recent = m_impl->recent;
+    for (const auto& [asked, font] : recent) {
+        if (asked == format)
+            return *font;
+    }
     const RenderFont& found = lookUp(format);
-    m_impl->lastFormat = format;
-    m_impl->lastFont = &found;
+    if (recent.size() >= 16)
+        recent.erase(recent.begin());
+    recent.emplace_back(format, &found);
     return found;
 }
 

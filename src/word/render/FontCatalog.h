@@ -59,7 +59,7 @@ struct RenderFont {
     // false where glyphs() is.
     bool glyphRun(const QString& text, QGlyphRun& run) const;
     // The text's width in pixels, as it is drawn (shaped where it needs it).
-    double advance(const QString& text) const;
+    double advance(QStringView text) const;
     // A glyph's outline in pixels, its origin on the baseline; kept once made,
     // so that a picture of vectors costs no outline look-ups after the first.
     const QPainterPath& outline(quint32 glyph) const;
