@@ -12,6 +12,7 @@
 #include <QThread>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace word {
@@ -128,12 +129,40 @@ void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyph
     // where a picture's outlines or a PDF put them.
     painter.setRenderHint(QPainter::VerticalSubpixelPositioning, true);
     painter.setPen(Qt::black);
+    // On a PDF, text in its own font alone is set in reference-device dots
+    // (RenderFont::inDots); the painter is scaled to dots while it is, from
+    // the page's top, so that places stay within the 1/64 units Qt keeps
+    // them in (a year's picture is some millions of dots high).
+    constexpr double Dots = render::RenderFont::DotsPerPixel;
+    constexpr double FarthestInDots = 100000;  // pixels from the origin
+    const QPointF dotsOrigin(0, clipped ? clip.top() : 0);
+    bool inDots = false;
+    auto setInDots = [&](bool on) {
+        if (on == inDots)
+            return;
+        if (on) {
+            painter.save();
+            painter.translate(dotsOrigin);
+            painter.scale(1 / Dots, 1 / Dots);
+        } else {
+            painter.restore();
+        }
+        inDots = on;
+    };
     const auto texts = band(layout.textBands, layout.texts.size());
     for (size_t i = texts.first; i < texts.second; ++i) {
         const render::PlacedText& text = layout.texts[i];
         if (clipped && (text.baseline.y() < clip.top() || text.baseline.y() >= clip.bottom()))
             continue;
         const bool textLayer = pdf && !text.textLayer.isEmpty();
+        setInDots(pdf && !textLayer && std::abs(text.baseline.y() - dotsOrigin.y()) < FarthestInDots
+                  && std::all_of(text.glyphs.begin(), text.glyphs.end(),
+                                 [&](const QGlyphRun& run) { return run.rawFont() == text.font->raw; }));
+        if (inDots) {
+            for (const QGlyphRun& run : text.glyphs)
+                painter.drawGlyphRun((text.baseline - dotsOrigin) * Dots, text.font->inDots(run));
+            continue;
+        }
         for (const QGlyphRun& run : text.glyphs) {
             if (glyphs == Glyphs::Rasterized && !textLayer)
                 painter.drawGlyphRun(text.baseline, run);
@@ -152,6 +181,7 @@ void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyph
             painter.setPen(Qt::black);
         }
     }
+    setInDots(false);
 }
 
 // A picture or image of the whole layout: white ground, then the drawing.

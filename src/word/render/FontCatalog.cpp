@@ -43,7 +43,8 @@ constexpr std::array<const char*, 3> Fallbacks{"DejaVu Sans", "Liberation Sans",
 
 // LibreOffice measures text on a reference device of 8640 dots per inch.
 constexpr int DotsPerTwip = 6;
-constexpr double DotsPerPixel = double(units::TwipsPerInch) * DotsPerTwip / units::PixelsPerInch;
+constexpr double DotsPerPixel = RenderFont::DotsPerPixel;
+static_assert(DotsPerPixel == double(units::TwipsPerInch) * DotsPerTwip / units::PixelsPerInch);
 
 qint32 bigEndian(const QByteArray& table, qsizetype at, bool isSigned)
 {
@@ -255,6 +256,21 @@ double RenderFont::advance(QStringView text) const
     for (const QPointF& step : advances)
         width += step.x();
     return width;
+}
+
+QGlyphRun RenderFont::inDots(const QGlyphRun& run) const
+{
+    if (!dotsFace.isValid()) {
+        dotsFace = raw;
+        dotsFace.setPixelSize(raw.pixelSize() * DotsPerPixel);
+    }
+    QList<QPointF> positions = run.positions();
+    for (QPointF& position : positions)
+        position *= DotsPerPixel;
+    QGlyphRun large = run;
+    large.setRawFont(dotsFace);
+    large.setPositions(positions);
+    return large;
 }
 
 const QPainterPath& RenderFont::outline(quint32 glyph) const

@@ -34,6 +34,9 @@ namespace word::render {
 // combining marks) or characters the face lacks are laid out by Qt's text
 // engine instead (see TextShaper.h).
 struct RenderFont {
+    // LibreOffice's reference device (8640 dots per inch): its dots to a pixel.
+    static constexpr double DotsPerPixel = 8640.0 / 96.0;
+
     QFont font;
     QRawFont raw;               // the face at the font's pixel size
     QFontMetricsF large;        // of the font measureScale times larger
@@ -60,6 +63,12 @@ struct RenderFont {
     bool glyphRun(const QString& text, QGlyphRun& run) const;
     // The text's width in pixels, as it is drawn (shaped where it needs it).
     double advance(QStringView text) const;
+    // A run of glyphs of `raw` as it is set in reference-device dots: the
+    // face DotsPerPixel times larger, the places as many times further. A
+    // PDF's text in dots has whole numbers for places (advances are whole
+    // dots), a quarter shorter to write and compress than in pixels.
+    QGlyphRun inDots(const QGlyphRun& run) const;
+    mutable QRawFont dotsFace;  // made by inDots()
     // A glyph's outline in pixels, its origin on the baseline; kept once made,
     // so that a picture of vectors costs no outline look-ups after the first.
     const QPainterPath& outline(quint32 glyph) const;
