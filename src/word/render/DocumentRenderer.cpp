@@ -136,10 +136,27 @@ void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyph
     constexpr double Dots = render::RenderFont::DotsPerPixel;
     constexpr double FarthestInDots = 100000;  // pixels from the origin
     const QPointF dotsOrigin(0, clipped ? clip.top() : 0);
+    // Texts in a row in one font are drawn as one run: each run costs the
+    // writer a text object and a graphics state of its own.
+    const render::RenderFont* runFont = nullptr;
+    QList<quint32> runGlyphs;
+    QList<QPointF> runPlaces;
+    auto drawRun = [&] {
+        if (runGlyphs.isEmpty())
+            return;
+        QGlyphRun run;
+        run.setRawFont(runFont->inDots());
+        run.setGlyphIndexes(runGlyphs);
+        run.setPositions(runPlaces);
+        painter.drawGlyphRun(QPointF(0, 0), run);
+        runGlyphs.clear();
+        runPlaces.clear();
+    };
     bool inDots = false;
     auto setInDots = [&](bool on) {
         if (on == inDots)
             return;
+        drawRun();
         if (on) {
             painter.save();
             painter.translate(dotsOrigin);
@@ -159,8 +176,15 @@ void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyph
                   && std::all_of(text.glyphs.begin(), text.glyphs.end(),
                                  [&](const QGlyphRun& run) { return run.rawFont() == text.font->raw; }));
         if (inDots) {
-            for (const QGlyphRun& run : text.glyphs)
-                painter.drawGlyphRun((text.baseline - dotsOrigin) * Dots, text.font->inDots(run));
+            if (text.font != runFont)
+                drawRun();
+            runFont = text.font;
+            const QPointF origin = (text.baseline - dotsOrigin) * Dots;
+            for (const QGlyphRun& run : text.glyphs) {
+                runGlyphs += run.glyphIndexes();
+                for (const QPointF& place : run.positions())
+                    runPlaces += origin + place * Dots;
+            }
             continue;
         }
         for (const QGlyphRun& run : text.glyphs) {

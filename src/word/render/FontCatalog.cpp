@@ -258,19 +258,13 @@ double RenderFont::advance(QStringView text) const
     return width;
 }
 
-QGlyphRun RenderFont::inDots(const QGlyphRun& run) const
+const QRawFont& RenderFont::inDots() const
 {
     if (!dotsFace.isValid()) {
         dotsFace = raw;
         dotsFace.setPixelSize(raw.pixelSize() * DotsPerPixel);
     }
-    QList<QPointF> positions = run.positions();
-    for (QPointF& position : positions)
-        position *= DotsPerPixel;
-    QGlyphRun large = run;
-    large.setRawFont(dotsFace);
-    large.setPositions(positions);
-    return large;
+    return dotsFace;
 }
 
 const QPainterPath& RenderFont::outline(quint32 glyph) const

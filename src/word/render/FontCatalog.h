@@ -63,11 +63,11 @@ struct RenderFont {
     bool glyphRun(const QString& text, QGlyphRun& run) const;
     // The text's width in pixels, as it is drawn (shaped where it needs it).
     double advance(QStringView text) const;
-    // A run of glyphs of `raw` as it is set in reference-device dots: the
-    // face DotsPerPixel times larger, the places as many times further. A
-    // PDF's text in dots has whole numbers for places (advances are whole
-    // dots), a quarter shorter to write and compress than in pixels.
-    QGlyphRun inDots(const QGlyphRun& run) const;
+    // The face DotsPerPixel times larger, to set text in reference-device
+    // dots, its places as many times further: a PDF's text in dots has whole
+    // numbers for places (advances are whole dots), a quarter shorter to
+    // write and compress than in pixels.
+    const QRawFont& inDots() const;
     mutable QRawFont dotsFace;  // made by inDots()
     // A glyph's outline in pixels, its origin on the baseline; kept once made,
     // so that a picture of vectors costs no outline look-ups after the first.
