@@ -6,11 +6,11 @@
 #include "PropertyList.h"
 
 #include <QCoreApplication>
-#include <QList>
 
 #include <algorithm>
 #include <limits>
 #include <memory>
+#include <tuple>
 
 namespace calendar {
 namespace {
@@ -39,6 +39,49 @@ bool hasOnlyRegularParts(const icalrecurrencetype& rule)
             return false;
     }
     return true;
+}
+
+// The periods of a daily or weekly rule with only regular parts: every
+// period after the first holds the same days, at the start's time of day,
+// which date arithmetic finds far quicker than libical's calendar does.
+struct RegularPeriods {
+    QDate firstPeriod;         // the first day of the period the start lies in
+    int periodDays = 1;
+    std::vector<int> offsets;  // of the days that occur from a period's first day, in order
+
+    QDate secondPeriod() const { return firstPeriod.addDays(periodDays); }
+    int perPeriod() const { return int(offsets.size()); }
+    // For a day of the second period or later.
+    bool occursOn(const QDate& date) const
+    {
+        const qint64 offset = firstPeriod.daysTo(date) % periodDays;
+        return std::find(offsets.begin(), offsets.end(), int(offset)) != offsets.end();
+    }
+};
+
+std::optional<RegularPeriods> regularPeriods(const icalrecurrencetype& rule, const QDate& startDay)
+{
+    if (!hasOnlyRegularParts(rule) || (rule.freq != ICAL_DAILY_RECURRENCE && rule.freq != ICAL_WEEKLY_RECURRENCE))
+        return std::nullopt;
+    RegularPeriods periods;
+    periods.firstPeriod = startDay;
+    periods.periodDays = rule.interval;
+    periods.offsets = {0};
+    if (rule.freq == ICAL_WEEKLY_RECURRENCE) {
+        // libical numbers weekdays from Sunday = 1, Qt from Monday = 1.
+        const int weekStart = rule.week_start == ICAL_NO_WEEKDAY ? 1 : (int(rule.week_start) + 5) % 7 + 1;
+        auto offsetOf = [weekStart](int weekday) { return (weekday - weekStart + 7) % 7; };
+        periods.offsets.clear();
+        for (const short* day = rule.by_day; *day != ICAL_RECURRENCE_ARRAY_MAX; ++day)
+            periods.offsets.push_back(offsetOf((int(icalrecurrencetype_day_day_of_week(*day)) + 5) % 7 + 1));
+        if (periods.offsets.empty())
+            periods.offsets.push_back(offsetOf(startDay.dayOfWeek()));
+        std::sort(periods.offsets.begin(), periods.offsets.end());
+        periods.offsets.erase(std::unique(periods.offsets.begin(), periods.offsets.end()), periods.offsets.end());
+        periods.periodDays = 7 * rule.interval;
+        periods.firstPeriod = startDay.addDays(-offsetOf(startDay.dayOfWeek()));
+    }
+    return periods;
 }
 
 qint64 longestPeriod(icalrecurrencetype_frequency frequency)
@@ -215,33 +258,18 @@ std::optional<RecurrenceExpander::Skip> RecurrenceExpander::skipWholePeriods(con
                                                                            const icaltimezone* zone, qint64 walkFrom)
 {
     // A counted rule must count every occurrence from its start, and libical
-    // has no way to begin a counted walk later. Daily and weekly rules without
-    // BY parts but plain weekdays have the same number of occurrences in every
-    // period but the first, so the periods before the range are counted here:
-    // libical walks the first period, the whole ones are multiplied out, less
-    // the occurrences whose wall time a change to daylight saving time skips.
-    if (!hasOnlyRegularParts(rule) || (rule.freq != ICAL_DAILY_RECURRENCE && rule.freq != ICAL_WEEKLY_RECURRENCE))
-        return std::nullopt;
+    // has no way to begin a counted walk later. Regular rules have the same
+    // number of occurrences in every period but the first, so the periods
+    // before the range are counted here: libical walks the first period, the
+    // whole ones are multiplied out, less the occurrences whose wall time a
+    // change to daylight saving time skips.
     const QDate startDay(wallStart.year, wallStart.month, wallStart.day);
-    int perPeriod = 1;
-    int periodDays = rule.interval;
-    QDate firstPeriod = startDay;
-    QList<int> weekdays;  // Qt's numbers, Monday = 1
-    if (rule.freq == ICAL_WEEKLY_RECURRENCE) {
-        for (const short* day = rule.by_day; *day != ICAL_RECURRENCE_ARRAY_MAX; ++day) {
-            // libical numbers weekdays from Sunday = 1, Qt from Monday = 1.
-            const int weekday = (int(icalrecurrencetype_day_day_of_week(*day)) + 5) % 7 + 1;
-            if (!weekdays.contains(weekday))
-                weekdays << weekday;
-        }
-        if (weekdays.isEmpty())
-            weekdays << startDay.dayOfWeek();
-        perPeriod = int(weekdays.size());
-        periodDays = 7 * rule.interval;
-        const int weekStart = rule.week_start == ICAL_NO_WEEKDAY ? 1 : (int(rule.week_start) + 5) % 7 + 1;
-        firstPeriod = startDay.addDays(-((startDay.dayOfWeek() - weekStart + 7) % 7));
-    }
-    const QDate secondPeriod = firstPeriod.addDays(periodDays);
+    const std::optional<RegularPeriods> regular = regularPeriods(rule, startDay);
+    if (!regular)
+        return std::nullopt;
+    const int perPeriod = regular->perPeriod();
+    const int periodDays = regular->periodDays;
+    const QDate secondPeriod = regular->secondPeriod();
     const icaltimetype from = wallTimeAt(walkFrom, zone, false);
     const qint64 periods = secondPeriod.daysTo(QDate(from.year, from.month, from.day)) / periodDays;
     if (periods <= 0)
@@ -287,11 +315,7 @@ std::optional<RecurrenceExpander::Skip> RecurrenceExpander::skipWholePeriods(con
                 const QDate date = QDate::fromJulianDay(dayNumber + UnixDay);
                 if (wall < gap.from || wall >= gap.to || date < secondPeriod || date >= day)
                     continue;
-                const qint64 offset = firstPeriod.daysTo(date);
-                const bool occurs = rule.freq == ICAL_DAILY_RECURRENCE
-                                      ? offset % periodDays == 0
-                                      : offset / 7 % rule.interval == 0 && weekdays.contains(date.dayOfWeek());
-                if (occurs)
+                if (regular->occursOn(date))
                     --skip.counted;
             }
         }
@@ -341,31 +365,74 @@ void RecurrenceExpander::walkRule(icalrecurrencetype rule, const icaltimetype& s
     // late, and it would count the occurrences that are left out.
     rule.count = 0;
 
-    icalrecur_iterator* walk = icalrecur_iterator_new(rule, wallStart);
-    if (!walk)
-        throw Stop{QCoreApplication::translate("calendar::RecurrenceExpander",
-                                               "has a repetition rule (RRULE) that cannot be followed")};
-    const std::unique_ptr<icalrecur_iterator, void (*)(icalrecur_iterator*)> owner(walk, icalrecur_iterator_free);
-    if (walkFrom != startMoment)
-        icalrecur_iterator_set_start(walk, wallFrom);
-    for (icaltimetype wall = icalrecur_iterator_next(walk); !icaltime_is_null_time(wall);
-         wall = icalrecur_iterator_next(walk)) {
+    // Takes one occurrence the walk gives, in wall time; false where the walk ends.
+    auto take = [&](const icaltimetype& wall) {
         icaltimetype at = wall;
         at.zone = zone;
         const qint64 moment = momentOf(at);
         // Only counted rules need to know of every occurrence before the range.
         if (count == 0 && moment < m_from)
-            continue;
+            return true;
         if (moment != startMoment && !isRealWallTime(at, moment))
-            continue;
+            return true;
         if (count > 0 && ++counted > count)
-            break;
+            return false;
         if (moment >= m_to)
-            break;
+            return false;
         if (moment < m_from || moment == startMoment || exclusions.contains(wall, moment))
-            continue;
-        if (!visit(master, at, moment))
-            break;
+            return true;
+        return visit(master, at, moment);
+    };
+
+    // A regular rule's periods after the first are worked out by date
+    // arithmetic from where the walk begins; libical walks the first period
+    // (where the start may lie off the rule's days) and every other rule.
+    // Not a rule every few weeks: libical (3.0) sets the weeks of some of
+    // those apart from the start's week (WKST=TU to SA, or Sundays alone).
+    std::optional<RegularPeriods> regular = regularPeriods(rule, QDate(wallStart.year, wallStart.month, wallStart.day));
+    if (rule.freq == ICAL_WEEKLY_RECURRENCE && rule.interval > 1)
+        regular.reset();
+    qint64 period = 1;
+    if (regular)
+        period = regular->firstPeriod.daysTo(QDate(wallFrom.year, wallFrom.month, wallFrom.day)) / regular->periodDays;
+    if (!regular || period < 1) {
+        icalrecur_iterator* walk = icalrecur_iterator_new(rule, wallStart);
+        if (!walk)
+            throw Stop{QCoreApplication::translate("calendar::RecurrenceExpander",
+                                                   "has a repetition rule (RRULE) that cannot be followed")};
+        const std::unique_ptr<icalrecur_iterator, void (*)(icalrecur_iterator*)> owner(walk, icalrecur_iterator_free);
+        if (!regular && walkFrom != startMoment)
+            icalrecur_iterator_set_start(walk, wallFrom);
+        const QDate secondPeriod = regular ? regular->secondPeriod() : QDate();
+        for (icaltimetype wall = icalrecur_iterator_next(walk); !icaltime_is_null_time(wall);
+             wall = icalrecur_iterator_next(walk)) {
+            if (regular && QDate(wall.year, wall.month, wall.day) >= secondPeriod)
+                break;
+            if (!take(wall))
+                return;
+        }
+        if (!regular)
+            return;
+        period = 1;
+    }
+    // As libical ends the walk: after the last wall time not later than UNTIL.
+    const icaltimetype& until = rule.until;
+    auto beyondUntil = [&](const icaltimetype& wall) {
+        const auto date = [](const icaltimetype& t) { return std::tie(t.year, t.month, t.day); };
+        const auto time = [](const icaltimetype& t) { return std::tie(t.hour, t.minute, t.second); };
+        return date(wall) > date(until) || (date(wall) == date(until) && !isDate && time(wall) > time(until));
+    };
+    for (;; ++period) {
+        const QDate periodStart = regular->firstPeriod.addDays(period * regular->periodDays);
+        for (const int offset : regular->offsets) {
+            const QDate day = periodStart.addDays(offset);
+            icaltimetype wall = wallStart;
+            wall.year = day.year();
+            wall.month = day.month();
+            wall.day = day.day();
+            if (beyondUntil(wall) || !take(wall))
+                return;
+        }
     }
 }
 

@@ -12,6 +12,7 @@
 #include <QTimeZone>
 
 #include <gtest/gtest.h>
+#include <libical/ical.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -292,6 +293,40 @@ TEST_F(CalendarImport, CountedRuleGivesTheSameWeeksWhereverItsWalkBegins)
     EXPECT_EQ(whole.filter(" Half past two").size(), 400);
     EXPECT_EQ(whole.filter("2025-03-30T02:30:00 Half past two").size() + whole.filter("2025-03-30T03:30:00 Half past two").size(), 0);
     EXPECT_EQ(whole.filter(" Sundays at half past two").size(), 55);
+}
+
+TEST_F(CalendarImport, DailyAndWeeklyRulesGiveTheDaysLibicalGives)
+{
+    // Past their first period, daily and weekly rules are worked out by date
+    // arithmetic, not walked by libical; rules every few weeks are walked.
+    // Either way the days are libical's, across both changes of daylight
+    // saving time (2:30 is skipped on 30 March), whatever day weeks start on.
+    const QByteArray start = "20250108T023000";  // a Wednesday
+    for (const char* rule : {"FREQ=WEEKLY;BYDAY=SU,TU,SA;WKST=SA", "FREQ=WEEKLY", "FREQ=DAILY;INTERVAL=3",
+                             "FREQ=WEEKLY;INTERVAL=2;BYDAY=SU", "FREQ=WEEKLY;INTERVAL=3;BYDAY=MO;WKST=SA"}) {
+        const CalendarFile file = CalendarFile::fromData(calendarOf(event(start, rule, "RRULE:" + QByteArray(rule) + "\r\n")));
+        auto text = [](const QDate& date, const QTime& time) {
+            return date.toString(Qt::ISODate) + 'T' + time.toString(Qt::ISODate);
+        };
+        QStringList ours;
+        for (const Appointment& a : appointmentsBetween(file, at(2025, 1, 6), at(2025, 12, 1)))
+            ours << text(a.date, a.time);
+        const QString first = text(QDate(2025, 1, 8), QTime(2, 30));
+        QStringList libicals{first};
+        icalrecur_iterator* walk = icalrecur_iterator_new(icalrecurrencetype_from_string(rule), icaltime_from_string(start));
+        ASSERT_NE(walk, nullptr) << rule;
+        for (icaltimetype t = icalrecur_iterator_next(walk); !icaltime_is_null_time(t); t = icalrecur_iterator_next(walk)) {
+            const QDate date(t.year, t.month, t.day);
+            if (date >= QDate(2025, 12, 1))
+                break;
+            const QString wall = text(date, QTime(t.hour, t.minute));
+            if (wall != first && date != QDate(2025, 3, 30))
+                libicals << wall;
+        }
+        icalrecur_iterator_free(walk);
+        EXPECT_GT(ours.size(), 10) << rule;
+        EXPECT_EQ(ours, libicals) << rule;
+    }
 }
 
 TEST_F(CalendarImport, RarelyMatchingRulesFromLongAgoAreListedNotWalked)

@@ -677,9 +677,10 @@ QStringList wordLines(const QString& pdf)
 // With the default settings the planner is today's to the byte: the
 // document.xml is the one the program made before it had settings, and the
 // words of the PDF are where they stood then but for the rows' heights and
-// the glyphs' advances, measured since as LibreOffice measures them (both
-// kept in tests/cli/data, made from the example week), on Letter under
-// English (US) and on A4 in the C locale.
+// the glyphs' advances, measured since as LibreOffice measures them, and
+// their places, set since in whole reference-device dots rather than in
+// 64ths of a pixel (both kept in tests/cli/data, made from the example
+// week), on Letter under English (US) and on A4 in the C locale.
 TEST(CommandLine, DefaultSettingsMakeTodaysPlannerToTheByte)
 {
     if (QProcess::execute("/usr/bin/python3", {"-c", "import zipfile"}) != 0)

@@ -12,6 +12,7 @@
 #include <QThread>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace word {
@@ -80,18 +81,47 @@ void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyph
         return clipped && index.size() == count ? index.within(clip.top(), clip.bottom())
                                                 : std::pair<size_t, size_t>(0, count);
     };
+    // A PDF maps glyphs back to characters through the face's character
+    // map alone: where that cannot find a text's characters, its glyphs are
+    // drawn as outlines and its characters laid invisibly over them.
+    const bool pdf = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf;
+    // On a PDF, rectangles of one colour in a row are filled together: the
+    // writer sets its state and the page's stream for each fill of its own.
+    QList<QRect> sameColour;
+    QColor colour;
+    auto flush = [&] {
+        if (sameColour.isEmpty())
+            return;
+        painter.save();
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        painter.drawRects(sameColour);
+        painter.restore();
+        sameColour.clear();
+    };
+    auto fillRect = [&](const QRect& rect, const QColor& fill) {
+        if (!pdf) {
+            painter.fillRect(rect, fill);
+            return;
+        }
+        if (fill != colour)
+            flush();
+        colour = fill;
+        sameColour.push_back(rect);
+    };
     const auto fills = band(layout.fillBands, layout.fills.size());
     for (size_t i = fills.first; i < fills.second; ++i) {
         const render::Fill& fill = layout.fills[i];
         if (!clipped || clip.intersects(fill.rect))
-            painter.fillRect(fill.rect, fill.colour);
+            fillRect(fill.rect, fill.colour);
     }
     const auto lines = band(layout.lineBands, layout.lines.size());
     for (size_t i = lines.first; i < lines.second; ++i) {
         const QRect& line = layout.lines[i];
         if (!clipped || clip.intersects(line))
-            painter.fillRect(line, Qt::black);
+            fillRect(line, Qt::black);
     }
+    flush();
 
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     // Baselines lie between pixels (rows are whole twips): on an image Qt
@@ -99,16 +129,64 @@ void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyph
     // where a picture's outlines or a PDF put them.
     painter.setRenderHint(QPainter::VerticalSubpixelPositioning, true);
     painter.setPen(Qt::black);
-    // A PDF maps glyphs back to characters through the face's character
-    // map alone: where that cannot find a text's characters, its glyphs are
-    // drawn as outlines and its characters laid invisibly over them.
-    const bool pdf = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf;
+    // On a PDF, text in its own font alone is set in reference-device dots
+    // (RenderFont::inDots); the painter is scaled to dots while it is, from
+    // the page's top, so that places stay within the 1/64 units Qt keeps
+    // them in (a year's picture is some millions of dots high).
+    constexpr double Dots = render::RenderFont::DotsPerPixel;
+    constexpr double FarthestInDots = 100000;  // pixels from the origin
+    const QPointF dotsOrigin(0, clipped ? clip.top() : 0);
+    // Texts in a row in one font are drawn as one run: each run costs the
+    // writer a text object and a graphics state of its own.
+    const render::RenderFont* runFont = nullptr;
+    QList<quint32> runGlyphs;
+    QList<QPointF> runPlaces;
+    auto drawRun = [&] {
+        if (runGlyphs.isEmpty())
+            return;
+        QGlyphRun run;
+        run.setRawFont(runFont->inDots());
+        run.setGlyphIndexes(runGlyphs);
+        run.setPositions(runPlaces);
+        painter.drawGlyphRun(QPointF(0, 0), run);
+        runGlyphs.clear();
+        runPlaces.clear();
+    };
+    bool inDots = false;
+    auto setInDots = [&](bool on) {
+        if (on == inDots)
+            return;
+        drawRun();
+        if (on) {
+            painter.save();
+            painter.translate(dotsOrigin);
+            painter.scale(1 / Dots, 1 / Dots);
+        } else {
+            painter.restore();
+        }
+        inDots = on;
+    };
     const auto texts = band(layout.textBands, layout.texts.size());
     for (size_t i = texts.first; i < texts.second; ++i) {
         const render::PlacedText& text = layout.texts[i];
         if (clipped && (text.baseline.y() < clip.top() || text.baseline.y() >= clip.bottom()))
             continue;
         const bool textLayer = pdf && !text.textLayer.isEmpty();
+        setInDots(pdf && !textLayer && std::abs(text.baseline.y() - dotsOrigin.y()) < FarthestInDots
+                  && std::all_of(text.glyphs.begin(), text.glyphs.end(),
+                                 [&](const QGlyphRun& run) { return run.rawFont() == text.font->raw; }));
+        if (inDots) {
+            if (text.font != runFont)
+                drawRun();
+            runFont = text.font;
+            const QPointF origin = (text.baseline - dotsOrigin) * Dots;
+            for (const QGlyphRun& run : text.glyphs) {
+                runGlyphs += run.glyphIndexes();
+                for (const QPointF& place : run.positions())
+                    runPlaces += origin + place * Dots;
+            }
+            continue;
+        }
         for (const QGlyphRun& run : text.glyphs) {
             if (glyphs == Glyphs::Rasterized && !textLayer)
                 painter.drawGlyphRun(text.baseline, run);
@@ -127,6 +205,7 @@ void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyph
             painter.setPen(Qt::black);
         }
     }
+    setInDots(false);
 }
 
 // A picture or image of the whole layout: white ground, then the drawing.

@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace word::render {
 
@@ -41,7 +43,8 @@ constexpr std::array<const char*, 3> Fallbacks{"DejaVu Sans", "Liberation Sans",
 
 // LibreOffice measures text on a reference device of 8640 dots per inch.
 constexpr int DotsPerTwip = 6;
-constexpr double DotsPerPixel = double(units::TwipsPerInch) * DotsPerTwip / units::PixelsPerInch;
+constexpr double DotsPerPixel = RenderFont::DotsPerPixel;
+static_assert(DotsPerPixel == double(units::TwipsPerInch) * DotsPerTwip / units::PixelsPerInch);
 
 qint32 bigEndian(const QByteArray& table, qsizetype at, bool isSigned)
 {
@@ -133,36 +136,85 @@ QPaintDevice* measuringDevice()
     return &device;
 }
 
+double RenderFont::advanceOf(quint32 glyph) const
+{
+    if (!designFace.isValid() || dotsPerUnit <= 0) {
+        const QList<QPointF> advances = raw.advancesForGlyphIndexes({glyph}, QRawFont::UseDesignMetrics);
+        return advances.isEmpty() ? 0.0 : advances.front().x();
+    }
+    // Kept once looked up: the face at that size keeps no glyphs, and would
+    // load each again for every advance.
+    auto known = designAdvances.constFind(glyph);
+    if (known == designAdvances.constEnd()) {
+        const QList<QPointF> design = designFace.advancesForGlyphIndexes({glyph}, QRawFont::UseDesignMetrics);
+        known = designAdvances.insert(glyph, design.isEmpty() ? 0.0 : std::floor(design.front().x() * dotsPerUnit) / DotsPerPixel);
+    }
+    return *known;
+}
+
+const RenderFont::LatinGlyph& RenderFont::latinGlyph(QChar c) const
+{
+    LatinGlyph& glyph = latinGlyphs[c.unicode()];
+    if (!glyph.known) {
+        int count = 1;
+        raw.glyphIndexesForChars(&c, 1, &glyph.index, &count);
+        if (count != 1)
+            glyph.index = 0;
+        glyph.advance = advanceOf(glyph.index);
+        glyph.known = true;
+    }
+    return glyph;
+}
+
 bool RenderFont::glyphs(const QString& text, QList<quint32>& indexes, QList<QPointF>& advances) const
 {
     if (!raw.isValid() || needsShaping(text))
         return false;
+    const bool latin = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x100; });
+    if (latin) {
+        indexes.resize(text.size());
+        advances.resize(text.size());
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text.at(i);
+            const LatinGlyph& glyph = latinGlyph(c);
+            if (glyph.index == 0 && !c.isSpace())
+                return false;
+            indexes[i] = glyph.index;
+            advances[i] = QPointF(glyph.advance, 0.0);
+        }
+        return true;
+    }
     indexes = raw.glyphIndexesForString(text);
+    advances.resize(indexes.size());
     for (qsizetype i = 0; i < indexes.size(); ++i) {
         if (indexes[i] == 0 && i < text.size() && !text.at(i).isSpace())
             return false;
+        advances[i] = QPointF(advanceOf(indexes[i]), 0.0);
     }
-    if (designFace.isValid() && dotsPerUnit > 0) {
-        // Kept once looked up: the face at that size keeps no glyphs, and
-        // would load each again for every advance.
-        advances.resize(indexes.size());
-        for (qsizetype i = 0; i < indexes.size(); ++i) {
-            auto known = designAdvances.constFind(indexes[i]);
-            if (known == designAdvances.constEnd()) {
-                const QList<QPointF> design = designFace.advancesForGlyphIndexes({indexes[i]}, QRawFont::UseDesignMetrics);
-                const double x = design.isEmpty() ? 0.0 : std::floor(design.front().x() * dotsPerUnit) / DotsPerPixel;
-                known = designAdvances.insert(indexes[i], x);
-            }
-            advances[i] = QPointF(*known, 0.0);
-        }
-    } else {
-        advances = raw.advancesForGlyphIndexes(indexes, QRawFont::UseDesignMetrics);
-    }
-    return advances.size() == indexes.size();
+    return true;
 }
 
 bool RenderFont::glyphRun(const QString& text, QGlyphRun& run) const
 {
+    if (raw.isValid() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x100; })) {
+        // As below, the glyphs and their places taken from the table at once.
+        QList<quint32> indexes(text.size());
+        QList<QPointF> positions(text.size());
+        double pen = 0;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const LatinGlyph& glyph = latinGlyph(text.at(i));
+            if (glyph.index == 0 && !text.at(i).isSpace())
+                return false;
+            indexes[i] = glyph.index;
+            positions[i] = QPointF(pen, 0.0);
+            pen += glyph.advance;
+        }
+        run = QGlyphRun();
+        run.setRawFont(raw);
+        run.setGlyphIndexes(indexes);
+        run.setPositions(positions);
+        return true;
+    }
     QList<quint32> indexes;
     QList<QPointF> advances;
     if (!glyphs(text, indexes, advances))
@@ -180,16 +232,39 @@ bool RenderFont::glyphRun(const QString& text, QGlyphRun& run) const
     return true;
 }
 
-double RenderFont::advance(const QString& text) const
+double RenderFont::advance(QStringView text) const
 {
+    // The sum glyphs() would give, without lists, for the text most
+    // lines are cut into.
+    if (raw.isValid() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x100; })) {
+        double width = 0;
+        bool mapped = true;
+        for (const QChar c : text) {
+            const LatinGlyph& glyph = latinGlyph(c);
+            mapped = mapped && (glyph.index != 0 || c.isSpace());
+            width += glyph.advance;
+        }
+        if (mapped)
+            return width;
+    }
+    const QString whole = text.toString();
     QList<quint32> indexes;
     QList<QPointF> advances;
-    if (!glyphs(text, indexes, advances))
-        return shapeText({{text, this}}).width;
+    if (!glyphs(whole, indexes, advances))
+        return shapeText({{whole, this}}).width;
     double width = 0;
     for (const QPointF& step : advances)
         width += step.x();
     return width;
+}
+
+const QRawFont& RenderFont::inDots() const
+{
+    if (!dotsFace.isValid()) {
+        dotsFace = raw;
+        dotsFace.setPixelSize(raw.pixelSize() * DotsPerPixel);
+    }
+    return dotsFace;
 }
 
 const QPainterPath& RenderFont::outline(quint32 glyph) const
@@ -205,6 +280,9 @@ struct FontCatalog::Impl {
     bool scanned = false;
     QHash<QString, QString> families;  // requested -> drawn
     QHash<QString, RenderFont*> fonts;  // "family|halfPoints|bold"
+    // The formats last asked for and their fonts: a document's runs come in
+    // a handful of formats, and a look-up by name costs a key of its own.
+    std::vector<std::pair<model::CharacterFormat, const RenderFont*>> recent;
 
     bool isInstalled(const QString& family)
     {
@@ -276,6 +354,20 @@ QString FontCatalog::familyFor(const QString& requested)
 }
 
 const RenderFont& FontCatalog::font(const model::CharacterFormat& format)
+{
+    auto& recent = m_impl->recent;
+    for (const auto& [asked, font] : recent) {
+        if (asked == format)
+            return *font;
+    }
+    const RenderFont& found = lookUp(format);
+    if (recent.size() >= 16)
+        recent.erase(recent.begin());
+    recent.emplace_back(format, &found);
+    return found;
+}
+
+const RenderFont& FontCatalog::lookUp(const model::CharacterFormat& format)
 {
     // Keyed by the face drawn, not the name asked for: names that fall back
     // to one face share its fonts.

@@ -13,6 +13,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <array>
 #include <memory>
 
 namespace word::render {
@@ -33,6 +34,9 @@ namespace word::render {
 // combining marks) or characters the face lacks are laid out by Qt's text
 // engine instead (see TextShaper.h).
 struct RenderFont {
+    // LibreOffice's reference device (8640 dots per inch): its dots to a pixel.
+    static constexpr double DotsPerPixel = 8640.0 / 96.0;
+
     QFont font;
     QRawFont raw;               // the face at the font's pixel size
     QFontMetricsF large;        // of the font measureScale times larger
@@ -58,12 +62,33 @@ struct RenderFont {
     // false where glyphs() is.
     bool glyphRun(const QString& text, QGlyphRun& run) const;
     // The text's width in pixels, as it is drawn (shaped where it needs it).
-    double advance(const QString& text) const;
+    double advance(QStringView text) const;
+    // The face DotsPerPixel times larger, to set text in reference-device
+    // dots, its places as many times further: a PDF's text in dots has whole
+    // numbers for places (advances are whole dots), a quarter shorter to
+    // write and compress than in pixels.
+    const QRawFont& inDots() const;
+    mutable QRawFont dotsFace;  // made by inDots()
     // A glyph's outline in pixels, its origin on the baseline; kept once made,
     // so that a picture of vectors costs no outline look-ups after the first.
     const QPainterPath& outline(quint32 glyph) const;
     mutable QHash<quint32, QPainterPath> outlines;  // made by outline()
     mutable QHash<quint32, double> designAdvances;  // pixels, kept by glyphs()
+    // The glyph and advance (pixels) of each character below U+0100, kept by
+    // glyphs() once looked up: most planners' text is all in them, and a
+    // table costs less than the face's character map and a hash a glyph.
+    struct LatinGlyph {
+        quint32 index = 0;
+        double advance = 0;
+        bool known = false;
+    };
+    mutable std::array<LatinGlyph, 0x100> latinGlyphs{};
+
+private:
+    // A glyph's advance in pixels, as glyphs() gives it.
+    double advanceOf(quint32 glyph) const;
+    // The entry of latinGlyphs for `c` (below U+0100), looked up if need be.
+    const LatinGlyph& latinGlyph(QChar c) const;
 };
 
 // The fonts of documents, looked up once and kept: a document names fonts
@@ -96,6 +121,8 @@ public:
     FontCatalog& operator=(const FontCatalog&) = delete;
 
 private:
+    const RenderFont& lookUp(const model::CharacterFormat& format);
+
     struct Impl;
     std::unique_ptr<Impl> m_impl;
 };

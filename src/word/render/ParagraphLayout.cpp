@@ -84,7 +84,7 @@ void splitRun(const model::Run& run, const RenderFont& font, std::vector<Chunk>&
             while (core > 0 && isBlank(piece.at(core - 1)))
                 --core;
             const double width = font.advance(piece);
-            const double trailing = core < piece.size() ? width - font.advance(piece.left(core)) : 0.0;
+            const double trailing = core < piece.size() ? width - font.advance(QStringView(piece).left(core)) : 0.0;
             chunks.push_back({piece, &font, width, trailing, Chunk::Kind::Text});
             from = to;
         }
@@ -157,7 +157,7 @@ private:
             double width = 0;
             while (to < text.size()) {
                 const qsizetype next = to + (text.at(to).isHighSurrogate() && to + 1 < text.size() ? 2 : 1);
-                const double candidate = chunk.font->advance(text.mid(from, next - from));
+                const double candidate = chunk.font->advance(QStringView(text).mid(from, next - from));
                 if (to > from && m_x + candidate > m_width + Tolerance && !text.at(to).isSpace())
                     break;
                 to = next;
