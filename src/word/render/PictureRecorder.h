@@ -52,7 +52,7 @@ private:
 };
 
 // The checksum of a picture's bytes: CRC-16 as ISO 3309 (X.25) has it, the
-// value of qChecksum(data, Qt::ChecksumIso3309), computed a byte at a time.
+// value of qChecksum(data, Qt::ChecksumIso3309), computed eight bytes a step.
 quint16 pictureChecksum(const char* data, qsizetype size);
 
 }  // namespace word::render
