@@ -303,10 +303,12 @@ void PicturePlayback::draw(QPainter& painter, const QPointF& at) const
     painter.translate(at);
     // As Qt's player: the picture's pixels are at its default resolution,
     // scaled to the device's.
+    // (Any picture has that resolution; a blank one tells it without
+    // looking at this one's bytes.)
+    static const QPicture blank;
     QTransform world = painter.transform();
     const QPaintDevice* device = painter.device();
-    world.scale(qreal(device->logicalDpiX()) / m_picture.logicalDpiX(),
-                qreal(device->logicalDpiY()) / m_picture.logicalDpiY());
+    world.scale(qreal(device->logicalDpiX()) / blank.logicalDpiX(), qreal(device->logicalDpiY()) / blank.logicalDpiY());
     painter.setTransform(world);
     for (const Command& command : m_commands->list) {
         std::visit(

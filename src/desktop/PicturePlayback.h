@@ -24,6 +24,7 @@ namespace desktop {
 // elements that draw nothing (a move right after a move, a line or curve
 // that stays on its point) are left out. The checksum is not checked again:
 // QPicture::load has checked it, and a picture made in memory has its own.
+// Use on the GUI thread.
 class PicturePlayback {
 public:
     PicturePlayback() = default;
