@@ -23,8 +23,22 @@ QSize PictureBox::pictureSize(const QPicture& picture)
     return picture.isNull() ? QSize() : picture.boundingRect().size();
 }
 
+PicturePlayback PictureBox::playbackOf(const QPicture& picture) const
+{
+    // A picture's bytes are shared by its copies.
+    auto same = [&](const QPicture& other) {
+        return !other.isNull() && other.data() == picture.data() && other.size() == picture.size();
+    };
+    if (m_drawing && same(m_drawing->source))
+        return m_drawing->playback;
+    if (same(m_picture))
+        return m_playback;
+    return PicturePlayback(picture);
+}
+
 void PictureBox::setPicture(const QPicture& picture)
 {
+    m_playback = playbackOf(picture);
     m_picture = picture;
     m_drawing.reset();
     if (m_autoSize && !m_picture.isNull())
@@ -35,6 +49,7 @@ void PictureBox::setPicture(const QPicture& picture)
 void PictureBox::clearPicture()
 {
     m_picture = QPicture();
+    m_playback = PicturePlayback();
     m_drawing.reset();
     update();
 }
@@ -60,7 +75,7 @@ void PictureBox::drawPicture(const QRectF& target, const QPicture& source, const
     if (source.isNull() || sourceRect.isEmpty() || target.isEmpty())
         m_drawing.reset();
     else
-        m_drawing = Drawing{source, target, sourceRect};
+        m_drawing = Drawing{source, playbackOf(source), target, sourceRect};
     update();
 }
 
@@ -75,10 +90,10 @@ void PictureBox::paintInside(QPainter& painter) const
                       drawing.target.height() / drawing.sourceRect.height());
         painter.translate(-drawing.sourceRect.topLeft());
         // The picture's own coordinates start at its bounding rectangle's corner.
-        painter.drawPicture(-drawing.source.boundingRect().topLeft(), drawing.source);
+        drawing.playback.draw(painter, -drawing.source.boundingRect().topLeft());
         painter.restore();
     } else if (!m_picture.isNull()) {
-        painter.drawPicture(-m_picture.boundingRect().topLeft(), m_picture);
+        m_playback.draw(painter, -m_picture.boundingRect().topLeft());
     }
 }
 

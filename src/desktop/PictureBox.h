@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QPicture>
 
+#include "PicturePlayback.h"
+
 #include <optional>
 
 namespace desktop {
@@ -18,7 +20,8 @@ namespace desktop {
 // rectangle in those pixels. The border is the QFrame's frame (none unless
 // the owner sets a frame style); "inside" means contentsRect().
 //
-// Pictures are drawn from their vectors at every repaint, at the scale asked
+// Pictures are drawn from their vectors (read once, see PicturePlayback.h)
+// at every repaint, at the scale asked
 // for and at the screen's device pixel ratio, and only where the area is
 // exposed: a large zoomed drawing costs no memory of its size, and text and
 // lines stay sharp at any zoom and on high-density screens.
@@ -69,13 +72,17 @@ private:
     // One scaled drawing of a picture, replayed at every repaint.
     struct Drawing {
         QPicture source;
+        PicturePlayback playback;
         QRectF target;
         QRectF sourceRect;
     };
+    // The playback of `picture`: the one kept when it is a picture already shown.
+    PicturePlayback playbackOf(const QPicture& picture) const;
     // Paints the inside, its top-left at the painter's origin.
     void paintInside(QPainter& painter) const;
 
     QPicture m_picture;
+    PicturePlayback m_playback;  // of m_picture, read once for every repaint
     std::optional<Drawing> m_drawing;
     bool m_autoSize = false;
     bool m_persistent = false;

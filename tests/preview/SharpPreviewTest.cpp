@@ -7,9 +7,12 @@
 #include "ScriptedPlatform.h"
 #include "WordTestSupport.h"
 #include "desktop/PictureBox.h"
+#include "desktop/PicturePlayback.h"
 #include "word/Word.h"
 #include "word/render/DocumentRenderer.h"
 
+#include <QBuffer>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTest>
 
@@ -122,6 +125,47 @@ private slots:
             QVERIFY2(blocky > 0.08, qPrintable(QString::number(blocky)));
         }
         QVERIFY(boxes.shown.isEmpty());
+    }
+
+    // The preview reads a picture's commands once and draws from them: what
+    // it draws is what QPicture draws, pixel for pixel, for the planner's
+    // picture as it comes back from its file. A picture with a command it
+    // does not read (a text item) is left to QPicture.
+    void playbackDrawsWhatQPictureDraws()
+    {
+        QPicture saved = word::pictureOfDocument(plannerDocument());
+        QBuffer file;
+        file.open(QIODevice::ReadWrite);
+        QVERIFY(saved.save(&file));
+        file.seek(0);
+        QPicture loaded;
+        QVERIFY(loaded.load(&file));
+
+        auto drawn = [&](const QPicture& picture, const std::function<void(QPainter&)>& draw) {
+            QImage image(picture.boundingRect().size() * 2, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            painter.scale(1.5, 1.5);
+            painter.setRenderHint(QPainter::Antialiasing, false);
+            draw(painter);
+            return image;
+        };
+        const desktop::PicturePlayback playback(loaded);
+        QVERIFY(playback.decoded());
+        const QImage byQt = drawn(loaded, [&](QPainter& painter) { painter.drawPicture(QPointF(3, 4), loaded); });
+        QVERIFY(byQt != drawn(loaded, [](QPainter&) {}));
+        QCOMPARE(drawn(loaded, [&](QPainter& painter) { playback.draw(painter, QPointF(3, 4)); }), byQt);
+
+        QPicture withText;
+        {
+            QPainter painter(&withText);
+            painter.fillRect(QRect(0, 0, 60, 20), Qt::yellow);
+            painter.drawText(QPointF(2, 15), QStringLiteral("Monday"));
+        }
+        const desktop::PicturePlayback textPlayback(withText);
+        QVERIFY(!textPlayback.decoded());
+        QCOMPARE(drawn(withText, [&](QPainter& painter) { textPlayback.draw(painter, QPointF(0, 0)); }),
+                 drawn(withText, [&](QPainter& painter) { painter.drawPicture(QPointF(0, 0), withText); }));
     }
 };
 

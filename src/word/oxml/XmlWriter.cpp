@@ -1,5 +1,7 @@
 #include "word/oxml/XmlWriter.h"
 
+#include <cstring>
+
 namespace word::oxml {
 
 namespace {
@@ -8,6 +10,22 @@ bool allowed(char32_t c)
 {
     return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD)
         || (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+char16_t code(QChar c) { return c.unicode(); }
+char16_t code(unsigned char c) { return c; }
+
+// Printable ASCII with nothing to escape: what nearly every value and text
+// of a planner is, copied as it is.
+template <typename Char>
+bool plain(const Char* text, qsizetype size)
+{
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = code(text[i]);
+        if (c < 0x20 || c >= 0x7f || c == '&' || c == '<' || c == '>' || c == '"')
+            return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -66,7 +84,16 @@ void XmlWriter::attribute(const char* name, const QString& value)
 
 void XmlWriter::attribute(const char* name, const char* value)
 {
-    attribute(name, QString::fromUtf8(value));
+    const qsizetype size = qsizetype(std::strlen(value));
+    if (!plain(reinterpret_cast<const unsigned char*>(value), size)) {
+        attribute(name, QString::fromUtf8(value));
+        return;
+    }
+    m_out += ' ';
+    m_out += name;
+    m_out += "=\"";
+    m_out.append(value, size);
+    m_out += '"';
 }
 
 void XmlWriter::attribute(const char* name, int value)
@@ -123,6 +150,14 @@ QByteArray XmlWriter::finish()
 
 void XmlWriter::escaped(const QString& text, bool inAttribute)
 {
+    if (plain(text.constData(), text.size())) {
+        const qsizetype start = m_out.size();
+        m_out.resize(start + text.size());
+        char* at = m_out.data() + start;
+        for (const QChar c : text)
+            *at++ = char(c.unicode());
+        return;
+    }
     const QString clean = cleaned(text);
     QString out;
     out.reserve(clean.size() + 8);

@@ -3,6 +3,7 @@
 #include "word/model/DocumentError.h"
 #include "word/model/Units.h"
 #include "word/render/DocumentLayout.h"
+#include "word/render/PictureRecorder.h"
 
 #include <QCoreApplication>
 #include <QGlyphRun>
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace word {
 
@@ -231,12 +233,16 @@ void paintDocument(const render::DocumentLayout& layout, QPainter& painter)
 QPicture pictureOfDocument(const model::DocumentModel& document)
 {
     const render::DocumentLayout layout = layOut(document);
-    QPicture picture;
-    QPainter painter(&picture);
+    // Recorded by our own recorder: a planner's glyphs are some 27,000
+    // outline points, which QPicture's recorder takes three times as long over.
+    render::PictureRecorder recorder(QRect(QPoint(0, 0), layout.size));
+    QPainter painter(&recorder);
     paintOnWhite(painter, layout, Glyphs::Outlines);
     painter.end();
-    picture.setBoundingRect(QRect(QPoint(0, 0), layout.size));
-    return picture;
+    if (recorder.bytes().size() > std::numeric_limits<int>::max())
+        throw DocumentError(QCoreApplication::translate("word::DocumentRenderer",
+                                                        "The document is too large to be copied as one picture."));
+    return recorder.picture();
 }
 
 QImage renderDocument(const model::DocumentModel& document, double scale)

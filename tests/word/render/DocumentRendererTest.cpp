@@ -10,6 +10,7 @@
 #include "word/render/DocumentRenderer.h"
 #include "word/render/FontCatalog.h"
 #include "word/render/PageBreaks.h"
+#include "word/render/PictureRecorder.h"
 
 #include <QClipboard>
 #include <QFontDatabase>
@@ -279,6 +280,66 @@ TEST(DocumentRenderer, ABandDrawsOnlyWhatLiesInIt)
     // Two rows of forty, and the lines at their edges.
     EXPECT_LT(band.size() * 8, whole.size());
     EXPECT_GT(band.size(), 0u);
+}
+
+// The document's picture is recorded by our own recorder. The same drawing
+// recorded by QPicture gives the same bytes, a path's command in its short
+// form (under 255 bytes) and its long one alike; a pen or brush set again to
+// what is in force is left out, and the picture still draws the same.
+TEST(DocumentRenderer, PictureRecorderWritesWhatQPictureWrites)
+{
+    const QRect area(0, 0, 50, 60);
+    // A path's command takes 4 + 20 bytes an element + 8.
+    QPainterPath ring;  // curves, over 255 bytes
+    ring.setFillRule(Qt::WindingFill);
+    ring.addEllipse(QRectF(5.25, 6.5, 20, 18));
+    QPainterPath corner;  // 72 bytes
+    corner.moveTo(40, 40);
+    corner.lineTo(45.5, 40);
+    corner.lineTo(40, 47.125);
+    ASSERT_GE(4 + ring.elementCount() * 20 + 8, 255);
+    auto draw = [&](QPainter& painter) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::white);
+        painter.drawRect(area);
+        painter.setBrush(QColor(12, 34, 56));
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.drawPath(ring);
+        painter.setBrush(Qt::black);
+        painter.translate(0.5, 1);
+        painter.drawPath(corner);
+    };
+    QPicture byQt;
+    {
+        QPainter painter(&byQt);
+        draw(painter);
+    }
+    render::PictureRecorder recorder(area);
+    {
+        QPainter painter(&recorder);
+        draw(painter);
+    }
+    EXPECT_EQ(recorder.bytes(), QByteArray(byQt.data(), qsizetype(byQt.size())));
+
+    auto fills = [&](QPainter& painter) {
+        painter.fillRect(area, Qt::white);
+        painter.fillPath(ring, Qt::black);
+        painter.fillPath(corner, Qt::black);
+    };
+    QPicture fillsByQt;
+    {
+        QPainter painter(&fillsByQt);
+        fills(painter);
+    }
+    render::PictureRecorder fillsRecorder(area);
+    {
+        QPainter painter(&fillsRecorder);
+        fills(painter);
+    }
+    EXPECT_LT(fillsRecorder.bytes().size(), qsizetype(fillsByQt.size()));
+    const QImage expected = wordtest::imageOf(fillsByQt);
+    EXPECT_EQ(wordtest::imageOf(fillsRecorder.picture()), expected);
+    EXPECT_EQ(expected.pixel(7, 15), qRgb(0, 0, 0));  // the drawing is there to compare
 }
 
 TEST(DocumentRenderer, TexturesMixTheirColourIntoTheFill)

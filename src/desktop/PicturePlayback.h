@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QPicture>
+
+#include <memory>
+#include <vector>
+
+class QPainter;
+
+namespace desktop {
+
+// A picture's commands read once, for drawing it again and again: what
+// QPainter::drawPicture() draws, without reading the
+// picture's bytes anew at every repaint. Qt's player reads every number of a
+// path through QDataStream, which for a planner's 27,000 outline points cost
+// as much as filling them; here the paths are read once, straight from the
+// bytes, and kept.
+//
+// The commands a document's picture is made of are read here: paths, pens,
+// brushes, render hints, transforms and the rest of the painter's state. A
+// picture with any other command (text items, pixmaps, clips, ...), or whose
+// bytes do not read as a picture of Qt's format, is drawn by QPicture
+// itself. Paths are filled exactly as Qt's player fills them; the few
+// elements that draw nothing (a move right after a move, a line or curve
+// that stays on its point) are left out. The checksum is not checked again:
+// QPicture::load has checked it, and a picture made in memory has its own.
+// Use on the GUI thread.
+class PicturePlayback {
+public:
+    PicturePlayback() = default;
+    explicit PicturePlayback(const QPicture& picture);
+
+    // Draws the picture with its own origin at `at`, as
+    // QPainter::drawPicture(at, picture) does.
+    void draw(QPainter& painter, const QPointF& at) const;
+
+    // True when the picture's commands were read here (false: QPicture plays it).
+    bool decoded() const { return m_commands != nullptr; }
+
+private:
+    void read();
+
+    struct Commands;
+    QPicture m_picture;
+    std::shared_ptr<const Commands> m_commands;
+};
+
+}  // namespace desktop
