@@ -72,11 +72,13 @@ public:
         std::wstring command = L"\"" + QStringLiteral(DORVANE_WORD_SERVER).toStdWString() + L"\" --control \"" +
                                QDir::toNativeSeparators(controlPath()).toStdWString() + L"\" -Embedding";
         // A server started right after one ended may, under Wine, end at once
-        // without registering its class (seen once in some hundred runs): a
-        // start that ended is tried again, a start that hangs is not.
+        // without registering its class, or hang before registering it (each
+        // seen once in some hundred runs, in code before the server's own):
+        // such a start is tried again, a hung one ended first. Each retry is
+        // said, so that a pattern shows.
         bool registered = false;
-        bool ended = true;
-        for (int attempt = 0; attempt < 3 && !registered && ended; ++attempt) {
+        bool retry = true;
+        for (int attempt = 0; attempt < 3 && !registered && retry; ++attempt) {
             std::wstring line = command;
             if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr,
                                 &startup, &process))
@@ -84,7 +86,14 @@ public:
             const HANDLE waits[] = {ready, process.hProcess};
             const DWORD woken = WaitForMultipleObjects(2, waits, FALSE, 30000);
             registered = woken == WAIT_OBJECT_0;
-            ended = woken == WAIT_OBJECT_0 + 1;
+            retry = woken == WAIT_OBJECT_0 + 1 || woken == WAIT_TIMEOUT;
+            if (woken == WAIT_TIMEOUT) {
+                TerminateProcess(process.hProcess, 1);
+                WaitForSingleObject(process.hProcess, 10000);
+            }
+            if (!registered && retry)
+                std::printf("a server started ahead %s before registering its class; starting it again\n",
+                            woken == WAIT_TIMEOUT ? "hung for 30 s" : "ended");
             CloseHandle(process.hProcess);
             CloseHandle(process.hThread);
         }
