@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <optional>
@@ -42,6 +43,7 @@ constexpr qsizetype HeaderSize = 32;  // "QPIC", checksum, version, Begin, bound
 
 struct Path {
     QPainterPath path;
+    QRectF bounds;  // of its control points, which hold the whole outline
 };
 struct Rect {
     QRectF rect;
@@ -167,7 +169,7 @@ std::optional<Command> readCommand(quint8 code, const uchar* at, qsizetype lengt
     switch (code) {
     case DrawPath:
         if (auto path = readPath(at, length))
-            return Path{std::move(*path)};
+            return Path{*path, path->controlPointRect()};
         return std::nullopt;
     case DrawRect: {
         QRectF rect;
@@ -299,6 +301,19 @@ void PicturePlayback::draw(QPainter& painter, const QPointF& at) const
         painter.drawPicture(at, m_picture);
         return;
     }
+    // What lies wholly outside the clip is not drawn: at zoom 1 the view shows
+    // a third of a week's page, and the raster engine would flatten every
+    // glyph's curves before it clips them away. In device pixels.
+    const QRectF visible = painter.hasClipping() ? painter.transform().mapRect(painter.clipBoundingRect())
+                                                 : QRectF(0, 0, painter.device()->width(), painter.device()->height());
+    auto outside = [&](const QRectF& bounds) {
+        // A pen reaches past the outline by its width (twice, at a mitred
+        // corner), smoothing by a pixel more.
+        const QPen& pen = painter.pen();
+        const qreal reach = pen.style() == Qt::NoPen ? 0.0 : 2 * std::max<qreal>(pen.widthF(), 1.0);
+        const QRectF drawn = painter.transform().mapRect(bounds.adjusted(-reach, -reach, reach, reach));
+        return !drawn.adjusted(-2, -2, 2, 2).intersects(visible);
+    };
     painter.save();
     painter.translate(at);
     // As Qt's player: the picture's pixels are at its default resolution,
@@ -314,10 +329,13 @@ void PicturePlayback::draw(QPainter& painter, const QPointF& at) const
         std::visit(
             [&](const auto& c) {
                 using C = std::decay_t<decltype(c)>;
-                if constexpr (std::is_same_v<C, Path>)
-                    painter.drawPath(c.path);
-                else if constexpr (std::is_same_v<C, Rect>)
-                    painter.drawRect(c.rect);
+                if constexpr (std::is_same_v<C, Path>) {
+                    if (!outside(c.bounds))
+                        painter.drawPath(c.path);
+                } else if constexpr (std::is_same_v<C, Rect>) {
+                    if (!outside(c.rect))
+                        painter.drawRect(c.rect);
+                }
                 else if constexpr (std::is_same_v<C, Pen>)
                     painter.setPen(c.pen);
                 else if constexpr (std::is_same_v<C, Brush>)

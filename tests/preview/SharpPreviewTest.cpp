@@ -155,6 +155,17 @@ private slots:
         const QImage byQt = drawn(loaded, [&](QPainter& painter) { painter.drawPicture(QPointF(3, 4), loaded); });
         QVERIFY(byQt != drawn(loaded, [](QPainter&) {}));
         QCOMPARE(drawn(loaded, [&](QPainter& painter) { playback.draw(painter, QPointF(3, 4)); }), byQt);
+        // Through a clip across rows and glyphs, as when part of the view is
+        // exposed: what lies outside is left out, and the rest drawn the same.
+        auto clipped = [&](const std::function<void(QPainter&)>& draw) {
+            return drawn(loaded, [&](QPainter& painter) {
+                painter.setClipRect(QRectF(101.3, 207.7, 240.5, 95.2));
+                draw(painter);
+            });
+        };
+        const QImage clippedByQt = clipped([&](QPainter& painter) { painter.drawPicture(QPointF(3, 4), loaded); });
+        QVERIFY(clippedByQt != byQt);
+        QCOMPARE(clipped([&](QPainter& painter) { playback.draw(painter, QPointF(3, 4)); }), clippedByQt);
 
         QPicture withText;
         {
