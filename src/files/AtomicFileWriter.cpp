@@ -160,9 +160,9 @@ public:
         return 0;
     }
 
-    int finish(std::optional<mode_t> mode)
+    int finish(std::optional<mode_t> mode, bool sync)
     {
-        if (::fsync(m_fd) != 0 || (mode && ::fchmod(m_fd, *mode) != 0))
+        if ((sync && ::fsync(m_fd) != 0) || (mode && ::fchmod(m_fd, *mode) != 0))
             return errno;
         const int fd = m_fd;
         m_fd = -1;
@@ -210,7 +210,8 @@ private:
 
 }  // namespace
 
-errors::Outcome AtomicFileWriter::write(const QString& path, const QByteArray& bytes, Existing existing)
+errors::Outcome AtomicFileWriter::write(const QString& path, const QByteArray& bytes, Existing existing,
+                                        Durability durability)
 {
     QByteArray target = QFile::encodeName(path);
     if (target.isEmpty() || target.endsWith('/'))
@@ -244,12 +245,14 @@ errors::Outcome AtomicFileWriter::write(const QString& path, const QByteArray& b
         if (!error)
             error = temporary.write(bytes);
         if (!error)
-            error = temporary.finish(mode);
+            error = temporary.finish(mode, durability == Durability::Synced);
         if (!error)
             error = existing == Existing::Replace ? temporary.renameOver(target) : temporary.renameBeside(target);
     }
     if (error)
         return errors::Outcome::failed(path, describe(error));
+    if (durability == Durability::Scratch)
+        return {};
     // The rename reaches the disk with the folder.
     const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {

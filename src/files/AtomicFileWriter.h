@@ -16,7 +16,7 @@ namespace files {
 // named ".~dorvane.<8 hex digits>.tmp" (22 bytes, so a target name as long as
 // the file system allows still has room beside it). It is created
 // exclusively and never through a link; every write is checked, a short one
-// included, then fsync and close, then it is renamed to the target and the
+// included, then fsync (unless the file is scratch) and close, then it is renamed to the target and the
 // folder is synced. On any failure the temporary file is removed, the target
 // is left byte for byte as it was, and the reason is returned.
 //
@@ -36,6 +36,13 @@ public:
         Keep,     // it stays, and the write fails (EEXIST), also when it came in the meantime
     };
 
+    // Whether the file must survive a crash of the whole system.
+    enum class Durability {
+        Synced,   // the bytes and the rename are on the disk before write returns
+        Scratch,  // a throwaway file (the preview's picture in the temporary
+                  // folder): still whole or absent, but not waited for on the disk
+    };
+
     // Writes `bytes` to `path`. With Replace, a file already there is replaced
     // and keeps its permission bits; a link at `path` stays and the file it
     // leads to is replaced (or made). With Keep, the new file is put in place
@@ -48,7 +55,8 @@ public:
     // a done one. Once the rename has happened the write counts as done: a
     // failing sync of the folder afterwards is not reported, since the whole
     // new file is already what every reader sees.
-    static errors::Outcome write(const QString& path, const QByteArray& bytes, Existing existing = Existing::Replace);
+    static errors::Outcome write(const QString& path, const QByteArray& bytes, Existing existing = Existing::Replace,
+                                 Durability durability = Durability::Synced);
 
     // True for a name the writer gives its temporary files.
     static bool isTemporaryName(const QString& fileName);

@@ -6,7 +6,7 @@
 //   open it to delete it, so a sweep of another instance passes over it; when
 //   the writer ends, however it ends, the system closes the handle and a
 //   later sweep may take the file.
-// - The bytes are flushed (FlushFileBuffers) and the file is then renamed
+// - The bytes are flushed (FlushFileBuffers; not for a scratch file) and the file is then renamed
 //   over the target through that same handle (FileRenameInfo), so that there
 //   is no moment in which the finished file is unheld. The rename replaces
 //   the target in one step, as MoveFileExW with MOVEFILE_REPLACE_EXISTING
@@ -141,7 +141,7 @@ public:
         return ERROR_FILE_EXISTS;
     }
 
-    DWORD write(const QByteArray& bytes)
+    DWORD write(const QByteArray& bytes, bool sync)
     {
         const char* next = bytes.constData();
         qsizetype left = bytes.size();
@@ -155,7 +155,7 @@ public:
             next += written;
             left -= written;
         }
-        return ::FlushFileBuffers(m_handle) ? ERROR_SUCCESS : ::GetLastError();
+        return !sync || ::FlushFileBuffers(m_handle) ? ERROR_SUCCESS : ::GetLastError();
     }
 
     // Takes over the attributes of the file it replaces, then renames itself
@@ -194,7 +194,8 @@ private:
 
 }  // namespace
 
-errors::Outcome AtomicFileWriter::write(const QString& path, const QByteArray& bytes, Existing existing)
+errors::Outcome AtomicFileWriter::write(const QString& path, const QByteArray& bytes, Existing existing,
+                                        Durability durability)
 {
     const QFileInfo target(path);
     if (path.isEmpty() || path.endsWith(QLatin1Char('/')) || path.endsWith(QLatin1Char('\\')))
@@ -228,7 +229,7 @@ errors::Outcome AtomicFileWriter::write(const QString& path, const QByteArray& b
     Temporary temporary;
     DWORD error = temporary.create(folder);
     if (!error)
-        error = temporary.write(bytes);
+        error = temporary.write(bytes, durability == Durability::Synced);
     // Kept, the rename itself refuses a file that came in the meantime.
     if (!error)
         error = temporary.renameOver(destination, attributes, existing == Existing::Replace);

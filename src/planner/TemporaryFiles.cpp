@@ -125,7 +125,10 @@ void TemporaryFiles::writePicture(const QPicture& picture, const QString& path)
     if (!stored.save(&buffer))
         fail(QCoreApplication::translate(
             "planner::TemporaryFiles", "Cannot write the picture %1: it cannot be stored").arg(path));
-    const errors::Outcome written = files::AtomicFileWriter::write(path, bytes);
+    // Read back at once and removed with the preview: no reason to wait
+    // for the disk (still whole or absent if the run is killed).
+    const errors::Outcome written = files::AtomicFileWriter::write(path, bytes, files::AtomicFileWriter::Existing::Replace,
+                                                                   files::AtomicFileWriter::Durability::Scratch);
     if (!written)
         fail(QCoreApplication::translate(
             "planner::TemporaryFiles", "Cannot write the picture %1: %2").arg(written.what(), written.why()));
