@@ -139,6 +139,7 @@ bool PlannerGenerator::stopForOpenWord()
 void PlannerGenerator::makePreviewPicture(const QString& documentPath)
 {
     m_picturePath.clear();
+    m_writtenPicture = {};
     if (word::engine()->outOfProcess()) {
         // Word in a process of its own would copy to the user's clipboard:
         // the picture is drawn here, from the file Word saved.
@@ -148,7 +149,7 @@ void PlannerGenerator::makePreviewPicture(const QString& documentPath)
         pages.paintPicture(painter);
         painter.end();
         m_picturePath = TemporaryFiles::reservePicture(TemporaryFiles::folder(), m_digits);
-        TemporaryFiles::writePicture(picture, m_picturePath);
+        m_writtenPicture = TemporaryFiles::writePicture(picture, m_picturePath);
         return;
     }
     word::Application word = word::Application::CreateObject();
@@ -160,7 +161,7 @@ void PlannerGenerator::makePreviewPicture(const QString& documentPath)
     if (!picture)
         throw errors::UserError(tr("The clipboard holds no picture of the planner."));
     m_picturePath = TemporaryFiles::reservePicture(TemporaryFiles::folder(), m_digits);
-    TemporaryFiles::writePicture(*picture, m_picturePath);
+    m_writtenPicture = TemporaryFiles::writePicture(*picture, m_picturePath);
     word.ActiveDocument().Close(DoNotSaveChanges);
     document.release();
     keeper.quit();
@@ -442,8 +443,10 @@ void PlannerGenerator::generatePlanner()
         try {
             if (picturePath.isEmpty())
                 throw errors::UserError(tr("There is no picture of the planner to load."));
-            if (!picture.load(picturePath))
+            const std::optional<QPicture> loaded = TemporaryFiles::readPicture(picturePath, m_writtenPicture);
+            if (!loaded)
                 throw errors::UserError(tr("Cannot load the picture %1.").arg(picturePath));
+            picture = *loaded;
         } catch (const std::runtime_error&) {
             // The preview keeps no earlier planner on show as if it were
             // this one: it shows none.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "planner/PlannerSettings.h"
+#include "planner/TemporaryFiles.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -111,6 +112,7 @@ private:
     DigitSource m_digits;
     PlannerSettings m_settings = PlannerSettings::defaults();
     QString m_picturePath;
+    TemporaryFiles::WrittenPicture m_writtenPicture;  // what went to m_picturePath
 };
 
 }  // namespace planner

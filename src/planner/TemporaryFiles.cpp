@@ -6,7 +6,10 @@
 #include "files/FileSystem.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QRect>
+#include <QtEndian>
 #include <QRandomGenerator>
 #include <QBuffer>
 #include <QCoreApplication>
@@ -17,6 +20,20 @@ namespace planner {
 namespace {
 
 [[noreturn]] void fail(const QString& message) { throw errors::UserError(message); }
+
+// The bounding rectangle a picture's bytes give it when loaded: QPicture's
+// format has "QPIC", its checksum and version (10 bytes), then a Begin
+// command (code 30) holding left, top, width and height, big-endian. A
+// bounding rectangle set on a picture after it was drawn is not saved.
+std::optional<QRect> recordedBounds(const QByteArray& bytes)
+{
+    constexpr quint8 Begin = 30;
+    if (bytes.size() < 28 || !bytes.startsWith("QPIC") || quint8(bytes[10]) != Begin)
+        return std::nullopt;
+    const auto* at = reinterpret_cast<const uchar*>(bytes.constData()) + 12;
+    return QRect(qFromBigEndian<qint32>(at), qFromBigEndian<qint32>(at + 4), qFromBigEndian<qint32>(at + 8),
+                 qFromBigEndian<qint32>(at + 12));
+}
 
 // A folder of our own in the shared temporary folder: created owner-only,
 // and refused when someone else already put a folder or link there.
@@ -113,7 +130,7 @@ QString TemporaryFiles::reserveDocument(const QString& folder)
     return path;
 }
 
-void TemporaryFiles::writePicture(const QPicture& picture, const QString& path)
+TemporaryFiles::WrittenPicture TemporaryFiles::writePicture(const QPicture& picture, const QString& path)
 {
     if (picture.isNull())
         fail(QCoreApplication::translate(
@@ -132,6 +149,26 @@ void TemporaryFiles::writePicture(const QPicture& picture, const QString& path)
     if (!written)
         fail(QCoreApplication::translate(
             "planner::TemporaryFiles", "Cannot write the picture %1: %2").arg(written.what(), written.why()));
+    return {picture, bytes};
+}
+
+std::optional<QPicture> TemporaryFiles::readPicture(const QString& path, const WrittenPicture& written)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFile::NoError)
+        return std::nullopt;
+    if (!written.bytes.isEmpty() && bytes == written.bytes && recordedBounds(bytes) == written.picture.boundingRect())
+        return written.picture;
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QPicture picture;
+    if (!picture.load(&buffer))
+        return std::nullopt;
+    return picture;
 }
 
 }  // namespace planner

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace planner {
 
@@ -47,11 +48,25 @@ public:
     // errors::UserError when no name can be taken.
     static QString reserveDocument(const QString& folder);
 
+    // A picture as it went to its file: the picture, and the file's bytes.
+    struct WrittenPicture {
+        QPicture picture;
+        QByteArray bytes;
+    };
+
     // Writes `picture` in QPicture's own vector format (QPicture::load reads it)
     // to `path` through the program's one writer (files::AtomicFileWriter), so a
-    // full disk leaves no half-written picture behind. Throws errors::UserError
-    // naming the reason.
-    static void writePicture(const QPicture& picture, const QString& path);
+    // full disk leaves no half-written picture behind. The file is scratch: it
+    // is not waited for on the disk. Throws errors::UserError naming the reason.
+    static WrittenPicture writePicture(const QPicture& picture, const QString& path);
+
+    // Reads the picture file at `path` back, as QPicture::load reads it; no
+    // value when it cannot be read or is no picture. When the file holds
+    // exactly the bytes of `written`, and their bounding rectangle is the
+    // picture's, the answer is `written`'s picture itself: it is what those
+    // bytes load as, and QPicture would check their checksum again only to
+    // come to it (about a millisecond for a week).
+    static std::optional<QPicture> readPicture(const QString& path, const WrittenPicture& written);
 };
 
 }  // namespace planner

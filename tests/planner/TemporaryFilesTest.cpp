@@ -114,6 +114,52 @@ TEST(TemporaryFiles, PictureNamesAreTakenExclusively)
     EXPECT_THROW(TemporaryFiles::writePicture(QPicture(), dir.filePath("empty.pic")), std::runtime_error);
 }
 
+// A picture read back is what QPicture::load makes of the file, whether the
+// file still holds what was written (the written picture is then handed back
+// without a second checksum pass) or not.
+TEST(TemporaryFiles, APictureReadBackIsWhatTheFileLoadsAs)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("temp33333333.pic");
+    auto drawn = [](const QRect& fill) {
+        QPicture picture;
+        QPainter painter(&picture);
+        painter.fillRect(fill, Qt::blue);
+        painter.end();
+        return picture;
+    };
+    // The bounding rectangle drawn is saved, one set afterwards is not.
+    QPicture picture = drawn(QRect(10, 10, 20, 20));
+    picture.setBoundingRect(QRect(0, 0, 100, 50));
+    TemporaryFiles::WrittenPicture written = TemporaryFiles::writePicture(picture, path);
+    std::optional<QPicture> read = TemporaryFiles::readPicture(path, written);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->boundingRect(), QRect(10, 10, 20, 20));
+
+    written = TemporaryFiles::writePicture(drawn(QRect(1, 2, 3, 4)), path);
+    read = TemporaryFiles::readPicture(path, written);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->data(), written.picture.data());  // the written picture itself
+    EXPECT_EQ(read->boundingRect(), QRect(1, 2, 3, 4));
+
+    // Another picture put in its place is loaded from the file.
+    TemporaryFiles::writePicture(drawn(QRect(5, 6, 7, 8)), path);
+    read = TemporaryFiles::readPicture(path, written);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->boundingRect(), QRect(5, 6, 7, 8));
+
+    // A byte changed breaks the checksum: no picture, as QPicture::load says.
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    bytes[bytes.size() - 3] = char(bytes[bytes.size() - 3] ^ 0x40);
+    file.seek(0);
+    file.write(bytes);
+    file.close();
+    EXPECT_FALSE(TemporaryFiles::readPicture(path, written));
+    EXPECT_FALSE(TemporaryFiles::readPicture(dir.filePath("missing.pic"), written));
+}
+
 // The document's name stays held while the picture's name is drawn: a taken
 // picture name gives up nothing but itself.
 TEST(TemporaryFiles, ATakenPictureNameLeavesTheDocumentHeld)
