@@ -9,6 +9,7 @@
 #include "common/Language.h"
 #include "common/ProgramIdentity.h"
 #include "desktop/DesktopDefaults.h"
+#include "platform/FontSetupAhead.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -37,6 +38,9 @@ int main(int argc, char** argv)
         return cli::runCommandLine(argc, argv, QStringLiteral(DORVANE_VERSION));
     }
 
+    // Read on a second core while the display is connected and the
+    // desktop's settings come in.
+    platform::FontSetupAhead fonts;
     QApplication application(argc, argv);
     // The desktop's message boxes, file dialogs and print dialog.
     desktop::useDesktopDefaults();
@@ -46,6 +50,7 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral(DORVANE_APP_ID));
     common::installTranslations();
 
+    fonts.wait();  // the entry window measures its texts as it is built
     app::Program program;
     program.start();  // ends the program itself when it cannot go on
 
