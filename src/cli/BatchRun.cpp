@@ -169,17 +169,22 @@ ExitStatus runBatch(const BatchRequest& request, QTextStream& summary)
             sources.push_back(&week);
         QByteArray document;
         std::optional<word::DocumentPages> pages;
+        std::optional<QByteArray> pdf;
         const bool pagesFromFile = word::engine()->outOfProcess();  // Word's own document: draw what it saved
         planner::PlannerGenerator::makeWeeks(sources, [&](word::Document& made) {
             if (!request.saveFile.isEmpty() || pagesFromFile)
                 document = documentBytes(made, pagesFromFile ? &pages : nullptr);
-            if ((!request.pdfFile.isEmpty() || request.print) && !pagesFromFile)
+            if (pagesFromFile)
+                return;
+            if (request.print)
                 pages = word::DocumentPages::of(made);
+            else if (!request.pdfFile.isEmpty())
+                pdf = output::pdfBytesOf(made);  // written while it is laid out
         }, request.settings);
         if (!request.saveFile.isEmpty())
             put(request.saveFile, document, request.force);
         if (!request.pdfFile.isEmpty())
-            put(request.pdfFile, output::pdfBytes(*pages), request.force);
+            put(request.pdfFile, pdf ? *pdf : output::pdfBytes(*pages), request.force);
         if (request.print)
             output::printPages(*pages, request.printer);
     } catch (...) {

@@ -3,11 +3,14 @@
 #include "errors/UserError.h"
 #include "platform/FileDialogs.h"
 #include "output/OutputFile.h"
+#include "output/PdfBehindLayout.h"
 #include "output/PlannerPages.h"
 
 #include <QCoreApplication>
 #include <QPdfWriter>
 #include <QBuffer>
+
+#include <stdexcept>
 
 namespace output {
 
@@ -29,6 +32,25 @@ QByteArray pdfBytes(const word::DocumentPages& pages)
     buffer.open(QIODevice::WriteOnly);
     writePdf(pages, buffer);
     return bytes;
+}
+
+QByteArray pdfBytesOf(const word::Document& document)
+{
+    {
+        PdfBehindLayout behind;
+        bool whole = true;
+        word::DocumentPages::inParts(document, [&](word::DocumentPages&& part) {
+            whole = whole && behind.add(std::move(part));
+        });
+        if (whole) {
+            try {
+                return behind.finish();
+            } catch (const std::runtime_error&) {
+                // Made again below, which says why where it fails too.
+            }
+        }
+    }
+    return pdfBytes(word::DocumentPages::of(document));
 }
 
 void writePdfFile(const word::DocumentPages& pages, const QString& target)

@@ -25,6 +25,12 @@ void writePdf(const word::DocumentPages& pages, QIODevice& device);
 // The same as the bytes of a PDF file.
 QByteArray pdfBytes(const word::DocumentPages& pages);
 
+// The PDF of an open document as pdfBytes() of its pages makes it, laid out
+// and written at once: on a second core behind the layout where it can be
+// (PdfBehindLayout.h), otherwise here. Throws as pdfBytes() and
+// word::DocumentPages::of() do.
+QByteArray pdfBytesOf(const word::Document& document);
+
 // The same into the file `target`, whole or not at all (OutputFile::write).
 // Throws errors::UserError naming the file and the reason (folder not
 // writable, disk full, ...); `target` is then as it was.

@@ -139,7 +139,7 @@ bool PlannerGenerator::stopForOpenWord()
 void PlannerGenerator::makePreviewPicture(const QString& documentPath)
 {
     m_picturePath.clear();
-    m_writtenPicture = {};
+    m_writtenPicture = TemporaryFiles::WrittenPicture();
     if (word::engine()->outOfProcess()) {
         // Word in a process of its own would copy to the user's clipboard:
         // the picture is drawn here, from the file Word saved.

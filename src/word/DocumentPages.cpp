@@ -3,6 +3,7 @@
 #include "word/AutomationError.h"
 #include "word/Document.h"
 #include "word/Messages.h"
+#include "word/ThreadFonts.h"
 #include "word/dispatch/ObjectRef.h"
 #include "word/model/DocumentError.h"
 #include "word/package/PackageReader.h"
@@ -14,6 +15,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include <algorithm>
 #include <variant>
 
 namespace word {
@@ -23,9 +25,10 @@ struct DocumentPages::Data {
     model::PageSetup page;
     QString title;
     std::vector<render::PageSlice> slices;
+    bool paintableElsewhere = false;
 };
 
-DocumentPages DocumentPages::of(const Document& document)
+void DocumentPages::withModel(const Document& document, const std::function<void(const model::DocumentModel&)>& use)
 {
     const std::shared_ptr<const ObjectRef>& ref = ObjectRef::of(document);
     if (!ref)
@@ -35,9 +38,23 @@ DocumentPages DocumentPages::of(const Document& document)
     // drawn from the file Word saved (ofPackage).
     if (self.remote)
         throw AutomationError(messages::NotInThisProcess());
+    dispatch(self, Call::Kind::Get, "Document.Pages", {}, [&] { use(self.liveDocument().model()); });
+}
+
+DocumentPages DocumentPages::of(const Document& document)
+{
     std::shared_ptr<const Data> data;
-    dispatch(self, Call::Kind::Get, "Document.Pages", {}, [&] { data = layOut(self.liveDocument().model()); });
+    withModel(document, [&](const model::DocumentModel& model) { data = layOut(model); });
     return DocumentPages(std::move(data));
+}
+
+void DocumentPages::inParts(const Document& document, const std::function<void(DocumentPages&& part)>& take)
+{
+    withModel(document, [&](const model::DocumentModel& model) {
+        render::DocumentLayout::inParts(model, [&](render::DocumentLayout&& part) {
+            take(DocumentPages(pagesOf(std::move(part), model)));
+        });
+    });
 }
 
 DocumentPages DocumentPages::ofSaved(const QString& path)
@@ -51,8 +68,16 @@ DocumentPages DocumentPages::ofSaved(const QString& path)
 
 std::shared_ptr<const DocumentPages::Data> DocumentPages::layOut(const model::DocumentModel& model)
 {
+    return pagesOf(render::DocumentLayout::of(model), model);
+}
+
+std::shared_ptr<const DocumentPages::Data> DocumentPages::pagesOf(render::DocumentLayout&& layout,
+                                                                  const model::DocumentModel& model)
+{
     auto data = std::make_shared<Data>();
-    data->layout = render::DocumentLayout::of(model);
+    data->layout = std::move(layout);
+    data->paintableElsewhere =
+        std::all_of(data->layout.texts.begin(), data->layout.texts.end(), render::drawnInOwnFace);
     data->page = model.page;
     if (const auto* heading = std::get_if<model::Paragraph>(&model.body.front()))
         data->title = heading->text().trimmed();
@@ -80,7 +105,16 @@ int DocumentPages::pageCount() const { return int(m_data->slices.size()); }
 
 QString DocumentPages::title() const { return m_data->title; }
 
-void DocumentPages::paintPage(int index, QPainter& painter) const
+bool DocumentPages::paintableElsewhere() const { return m_data->paintableElsewhere; }
+
+void DocumentPages::paintPage(int index, QPainter& painter) const { paintPageIn(index, painter, nullptr); }
+
+void DocumentPages::paintPageWith(int index, QPainter& painter, ThreadFonts& fonts) const
+{
+    paintPageIn(index, painter, &fonts.catalog());
+}
+
+void DocumentPages::paintPageIn(int index, QPainter& painter, render::FontCatalog* fonts) const
 {
     const render::PageSlice& slice = m_data->slices.at(size_t(index));
     const model::PageSetup& page = m_data->page;
@@ -92,7 +126,10 @@ void DocumentPages::paintPage(int index, QPainter& painter) const
     painter.translate(units::pixelsFromTwips(page.leftTwips) - render::DocumentLayout::Border,
                       units::pixelsFromTwips(page.topTwips) - slice.top);
     painter.setClipRect(QRectF(0, slice.top, m_data->layout.size.width(), slice.inkBottom - slice.top));
-    paintDocument(m_data->layout, painter);
+    if (fonts)
+        paintDocumentWith(m_data->layout, painter, *fonts);
+    else
+        paintDocument(m_data->layout, painter);
     painter.restore();
 }
 

@@ -59,38 +59,63 @@ std::optional<QColor> fillOf(const CellShading& shading)
 
 class Builder {
 public:
-    Builder(const DocumentModel& document, FontCatalog& fonts) : m_document(document), m_fonts(fonts) {}
+    Builder(const DocumentModel& document, FontCatalog& fonts) : m_document(document), m_fonts(fonts)
+    {
+        m_layout.top = 0;  // moved by the border with everything else
+    }
 
-    DocumentLayout build()
+    // The whole layout, or with `part` the layout in parts (DocumentLayout::inParts).
+    DocumentLayout build(const DocumentLayout::Part* part = nullptr)
     {
         const PageSetup& page = m_document.page;
         const double textWidth = std::max(1.0, pixelsOf(page.textWidthTwips()));
         // Everything is laid out from x = 0 at the text area's left edge and
-        // moved into the picture at the end.
+        // moved into the picture at the end. The picture is as wide as the
+        // text area or the widest table; known before any part is handed over.
         double right = textWidth;
+        for (const Block& block : m_document.body) {
+            if (const auto* table = std::get_if<Table>(&block)) {
+                double width = 0;
+                for (int column : table->gridTwips)
+                    width += pixelsOf(column);
+                right = std::max(right, width);
+            }
+        }
+        // Sizes beyond any picture stay beyond it without overflowing.
+        const int width = int(std::min(std::ceil(right), 1e9));
         int y = 0;  // twips
         int lastSpacing = 0;
         for (const Block& block : m_document.body) {
             if (const auto* paragraph = std::get_if<Paragraph>(&block)) {
-                if (paragraph->pageBreakBefore && y > 0)
-                    m_layout.pageBreaks.push_back(units::pixelsFromTwips(y));
+                if (paragraph->pageBreakBefore && y > 0) {
+                    if (part) {
+                        // The part so far ends where this paragraph's page begins.
+                        m_layout.contentBottom = units::pixelsFromTwips(y);
+                        finish(width, int(std::min(std::ceil(m_layout.contentBottom), 1e9)));
+                        (*part)(std::move(m_layout));
+                        m_layout = DocumentLayout();
+                        m_layout.top = units::pixelsFromTwips(y);
+                    } else {
+                        m_layout.pageBreaks.push_back(units::pixelsFromTwips(y));
+                        m_layout.itemsAbove.push_back(
+                            {m_layout.fills.size(), m_layout.lines.size(), m_layout.texts.size()});
+                    }
+                }
                 const int height =
                     ParagraphLayout::place(*paragraph, m_document.bodySpacing, 0, y, textWidth, m_fonts, m_layout.texts);
                 lastSpacing = ParagraphLayout::spacingAfter(m_document.bodySpacing);
                 y = down(y, height);
             } else {
-                const Table& table = std::get<Table>(block);
-                double width = 0;
-                for (int column : table.gridTwips)
-                    width += pixelsOf(column);
-                right = std::max(right, width);
-                y = placeTable(table, 0, y);
+                y = placeTable(std::get<Table>(block), 0, y);
                 lastSpacing = 0;
             }
         }
         m_layout.contentBottom = std::max(1.0, units::pixelsFromTwips(y - lastSpacing));
-        // Sizes beyond any picture stay beyond it without overflowing.
-        finish(int(std::min(std::ceil(right), 1e9)), int(std::min(std::ceil(m_layout.contentBottom), 1e9)));
+        finish(width, int(std::min(std::ceil(m_layout.contentBottom), 1e9)));
+        if (part) {
+            (*part)(std::move(m_layout));
+            return DocumentLayout();
+        }
         return std::move(m_layout);
     }
 
@@ -175,6 +200,7 @@ private:
     void finish(int contentWidth, int contentHeight)
     {
         const int d = DocumentLayout::Border;
+        m_layout.top += d;
         for (Fill& fill : m_layout.fills)
             fill.rect.translate(d, d);
         for (QRect& line : m_layout.lines)
@@ -228,6 +254,11 @@ private:
 DocumentLayout DocumentLayout::of(const DocumentModel& document, FontCatalog& fonts)
 {
     return Builder(document, fonts).build();
+}
+
+void DocumentLayout::inParts(const DocumentModel& document, const Part& part, FontCatalog& fonts)
+{
+    Builder(document, fonts).build(&part);
 }
 
 }  // namespace word::render

@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QSize>
 
+#include <functional>
 #include <vector>
 
 namespace word::render {
@@ -58,6 +59,9 @@ struct DocumentLayout {
     static constexpr int Border = 6;
 
     QSize size;
+    // Where the content starts: Border, or for a part (of() with a hand-over)
+    // the top of the paragraph that starts its page.
+    double top = Border;
     std::vector<Fill> fills;
     std::vector<QRect> lines;  // black, already one pixel thick rectangles
     std::vector<PlacedText> texts;
@@ -65,6 +69,17 @@ struct DocumentLayout {
     // The tops of the body paragraphs that start a new page ("Page break
     // before"), in order; none for the first block, which starts one anyway.
     std::vector<double> pageBreaks;
+    // For each of pageBreaks, how many fills, lines and texts were laid out
+    // above it. A page after the break draws none of those, even where
+    // their ink reaches past the break by a rounding, and a page before it
+    // none of the others: each page shows its own stretch of the body, as
+    // in a layout in parts (inParts).
+    struct Items {
+        size_t fills = 0;
+        size_t lines = 0;
+        size_t texts = 0;
+    };
+    std::vector<Items> itemsAbove;
     // Where the last block ends, unrounded (its spacing after left out);
     // the picture's height is this rounded up, and Border.
     double contentBottom = 0;
@@ -75,6 +90,16 @@ struct DocumentLayout {
     BandIndex textBands;
 
     static DocumentLayout of(const model::DocumentModel& document, FontCatalog& fonts = FontCatalog::shared());
+
+    // The same layout handed over in parts as it is made: each stretch of
+    // the body from a paragraph that begins a new page to the next such
+    // paragraph (the first from the top), in the whole layout's coordinates
+    // and with its width, so that each part's pages are the whole layout's.
+    // A part's content ends where the next part begins (contentBottom), the
+    // last part's where the whole layout's does; parts have no pageBreaks.
+    using Part = std::function<void(DocumentLayout&& part)>;
+    static void inParts(const model::DocumentModel& document, const Part& part,
+                        FontCatalog& fonts = FontCatalog::shared());
 };
 
 }  // namespace word::render

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <stdexcept>
 
 namespace word {
 
@@ -68,7 +69,8 @@ void fillOutlines(QPainter& painter, const render::PlacedText& text, const QGlyp
 
 // The one drawing of a layout, in 96-dpi pixels, for every device: fills,
 // grid lines and text, nothing of the white ground.
-void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyphs)
+void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyphs,
+           render::FontCatalog* otherFonts = nullptr)
 {
     // A page shows its band of the layout through a clip. What lies outside
     // it is left out, not merely hidden: a PDF keeps every drawing command,
@@ -79,9 +81,22 @@ void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyph
     const QRectF clip = clipped ? painter.clipBoundingRect() : QRectF();
     // The items that may lie in the clip; a layout made otherwise than by
     // DocumentLayout::of has no band index, and every item is looked at.
-    auto band = [&](const render::BandIndex& index, size_t count) {
-        return clipped && index.size() == count ? index.within(clip.top(), clip.bottom())
-                                                : std::pair<size_t, size_t>(0, count);
+    // The stretch of the body between the page breaks around the clip's top.
+    render::DocumentLayout::Items from;
+    render::DocumentLayout::Items to{layout.fills.size(), layout.lines.size(), layout.texts.size()};
+    if (clipped && layout.itemsAbove.size() == layout.pageBreaks.size()) {
+        const auto next = std::upper_bound(layout.pageBreaks.begin(), layout.pageBreaks.end(), clip.top() + 1e-6);
+        const size_t index = size_t(next - layout.pageBreaks.begin());
+        if (index > 0)
+            from = layout.itemsAbove[index - 1];
+        if (index < layout.itemsAbove.size())
+            to = layout.itemsAbove[index];
+    }
+    auto band = [&](const render::BandIndex& index, size_t count, size_t first, size_t last) {
+        const std::pair<size_t, size_t> all = clipped && index.size() == count
+                                                  ? index.within(clip.top(), clip.bottom())
+                                                  : std::pair<size_t, size_t>(0, count);
+        return std::pair<size_t, size_t>(std::max(all.first, first), std::min(all.second, last));
     };
     // A PDF maps glyphs back to characters through the face's character
     // map alone: where that cannot find a text's characters, its glyphs are
@@ -111,13 +126,13 @@ void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyph
         colour = fill;
         sameColour.push_back(rect);
     };
-    const auto fills = band(layout.fillBands, layout.fills.size());
+    const auto fills = band(layout.fillBands, layout.fills.size(), from.fills, to.fills);
     for (size_t i = fills.first; i < fills.second; ++i) {
         const render::Fill& fill = layout.fills[i];
         if (!clipped || clip.intersects(fill.rect))
             fillRect(fill.rect, fill.colour);
     }
-    const auto lines = band(layout.lineBands, layout.lines.size());
+    const auto lines = band(layout.lineBands, layout.lines.size(), from.lines, to.lines);
     for (size_t i = lines.first; i < lines.second; ++i) {
         const QRect& line = layout.lines[i];
         if (!clipped || clip.intersects(line))
@@ -147,7 +162,7 @@ void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyph
         if (runGlyphs.isEmpty())
             return;
         QGlyphRun run;
-        run.setRawFont(runFont->inDots());
+        run.setRawFont((otherFonts ? otherFonts->sameAs(*runFont) : *runFont).inDots());
         run.setGlyphIndexes(runGlyphs);
         run.setPositions(runPlaces);
         painter.drawGlyphRun(QPointF(0, 0), run);
@@ -168,15 +183,15 @@ void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyph
         }
         inDots = on;
     };
-    const auto texts = band(layout.textBands, layout.texts.size());
+    const auto texts = band(layout.textBands, layout.texts.size(), from.texts, to.texts);
     for (size_t i = texts.first; i < texts.second; ++i) {
         const render::PlacedText& text = layout.texts[i];
         if (clipped && (text.baseline.y() < clip.top() || text.baseline.y() >= clip.bottom()))
             continue;
         const bool textLayer = pdf && !text.textLayer.isEmpty();
-        setInDots(pdf && !textLayer && std::abs(text.baseline.y() - dotsOrigin.y()) < FarthestInDots
-                  && std::all_of(text.glyphs.begin(), text.glyphs.end(),
-                                 [&](const QGlyphRun& run) { return run.rawFont() == text.font->raw; }));
+        setInDots(pdf && std::abs(text.baseline.y() - dotsOrigin.y()) < FarthestInDots && render::drawnInOwnFace(text));
+        if (!inDots && otherFonts)
+            throw std::runtime_error("a text cannot be drawn in the faces of another thread");
         if (inDots) {
             if (text.font != runFont)
                 drawRun();
@@ -218,6 +233,24 @@ void paintOnWhite(QPainter& painter, const render::DocumentLayout& layout, Glyph
 }
 
 }  // namespace
+
+namespace render {
+
+bool drawnInOwnFace(const PlacedText& text)
+{
+    return text.textLayer.isEmpty()
+        && std::all_of(text.glyphs.begin(), text.glyphs.end(),
+                       [&](const QGlyphRun& run) { return run.rawFont() == text.font->raw; });
+}
+
+}  // namespace render
+
+void paintDocumentWith(const render::DocumentLayout& layout, QPainter& painter, render::FontCatalog& fonts)
+{
+    painter.save();
+    paint(painter, layout, Glyphs::Rasterized, &fonts);
+    painter.restore();
+}
 
 void paintDocument(const render::DocumentLayout& layout, QPainter& painter)
 {

@@ -9,6 +9,13 @@ class QPainter;
 
 namespace word::render {
 struct DocumentLayout;
+struct PlacedText;
+class FontCatalog;
+
+// Whether a text is drawn in its own font's face alone (no other face's
+// glyphs, no text layer): what a PDF sets as text of that face, and what a
+// thread other than the layout's can draw in faces of its own.
+bool drawnInOwnFace(const PlacedText& text);
 }
 
 namespace word {
@@ -42,5 +49,11 @@ QImage renderDocument(const model::DocumentModel& document, double scale = 1.0);
 // band (a page) draws only the text whose baselines lie in it. GUI thread
 // only, like renderDocument.
 void paintDocument(const render::DocumentLayout& layout, QPainter& painter);
+
+// paintDocument() on a PDF from a thread other than the one that laid the
+// layout out, drawing its text in `fonts`, a catalog of the painting
+// thread (FontCatalog::sameAs). Every text must be drawnInOwnFace(); throws
+// std::runtime_error where one is not, or where a face differs.
+void paintDocumentWith(const render::DocumentLayout& layout, QPainter& painter, render::FontCatalog& fonts);
 
 }  // namespace word

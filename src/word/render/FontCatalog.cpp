@@ -10,6 +10,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <stdexcept>
 #include <array>
 #include <cmath>
 #include <utility>
@@ -367,6 +368,14 @@ const RenderFont& FontCatalog::font(const model::CharacterFormat& format)
     return found;
 }
 
+const RenderFont& FontCatalog::sameAs(const RenderFont& other)
+{
+    const RenderFont& mine = font(other.asked);
+    if (mine.header != other.header || mine.raw.pixelSize() != other.raw.pixelSize())
+        throw std::runtime_error("the font drawn here is not the one the text was laid out in");
+    return mine;
+}
+
 const RenderFont& FontCatalog::lookUp(const model::CharacterFormat& format)
 {
     // Keyed by the face drawn, not the name asked for: names that fall back
@@ -396,8 +405,11 @@ const RenderFont& FontCatalog::lookUp(const model::CharacterFormat& format)
     QRawFont raw = QRawFont::fromFont(pixelFont);
     if (raw.isValid())
         raw.setPixelSize(pixels);
-    auto* resolved = new RenderFont{font, raw, QFontMetricsF(large, measuringDevice()), scale};
+    auto* resolved = new RenderFont{.font = font, .raw = raw, .large = QFontMetricsF(large, measuringDevice()),
+                                    .measureScale = scale};
     setMeasures(*resolved, points);
+    resolved->asked = format;
+    resolved->header = raw.fontTable("head");
     m_impl->fonts.insert(key, resolved);
     return *resolved;
 }

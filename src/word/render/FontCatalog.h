@@ -41,7 +41,7 @@ struct RenderFont {
     QRawFont raw;               // the face at the font's pixel size
     QFontMetricsF large;        // of the font measureScale times larger
     double measureScale = 1.0;
-    QRawFont designFace;        // the face at a pixel to its unit: advances in whole units
+    QRawFont designFace{};      // the face at a pixel to its unit: advances in whole units
     double dotsPerUnit = 0;     // reference-device dots to a design unit at this size
     // A line of this font as LibreOffice sets it, in whole twips: its
     // reference device has 8640 dots per inch (six to a twip), where the
@@ -68,12 +68,12 @@ struct RenderFont {
     // numbers for places (advances are whole dots), a quarter shorter to
     // write and compress than in pixels.
     const QRawFont& inDots() const;
-    mutable QRawFont dotsFace;  // made by inDots()
+    mutable QRawFont dotsFace{};  // made by inDots()
     // A glyph's outline in pixels, its origin on the baseline; kept once made,
     // so that a picture of vectors costs no outline look-ups after the first.
     const QPainterPath& outline(quint32 glyph) const;
-    mutable QHash<quint32, QPainterPath> outlines;  // made by outline()
-    mutable QHash<quint32, double> designAdvances;  // pixels, kept by glyphs()
+    mutable QHash<quint32, QPainterPath> outlines{};  // made by outline()
+    mutable QHash<quint32, double> designAdvances{};  // pixels, kept by glyphs()
     // The glyph and advance (pixels) of each character below U+0100, kept by
     // glyphs() once looked up: most planners' text is all in them, and a
     // table costs less than the face's character map and a hash a glyph.
@@ -83,6 +83,11 @@ struct RenderFont {
         bool known = false;
     };
     mutable std::array<LatinGlyph, 0x100> latinGlyphs{};
+    // The formatting this font was first looked up for, and its face's
+    // header table (which names the face's version, revision and dates), by
+    // which another thread's catalog finds the same face (FontCatalog::sameAs).
+    model::CharacterFormat asked{};
+    QByteArray header{};
 
 private:
     // A glyph's advance in pixels, as glyphs() gives it.
@@ -100,7 +105,8 @@ private:
 // fontconfig too (Trebuchet MS -> DejaVu Sans on Debian, which is what
 // LibreOffice draws it with). Families are looked up
 // once and fonts kept for the program's life, so a picture costs no font
-// database scan. Use on the GUI thread only, with a QGuiApplication.
+// database scan. Use a catalog on one thread only (shared() on the GUI
+// thread), with a QGuiApplication.
 // A device at 96 dots per inch for measuring, whatever the screen is.
 QPaintDevice* measuringDevice();
 
@@ -114,6 +120,14 @@ public:
 
     // The installed family drawn for a requested one.
     QString familyFor(const QString& requested);
+
+    // This catalog's font for what `other`, a font of another catalog, was
+    // looked up for. Qt keeps a face to the thread that made it, so a thread
+    // that draws what another laid out draws it in faces of its own catalog.
+    // Throws std::runtime_error when the face found here is not the other's
+    // (a font installed or removed in between): its glyph numbers would draw
+    // other letters.
+    const RenderFont& sameAs(const RenderFont& other);
 
     FontCatalog();
     ~FontCatalog();

@@ -94,7 +94,7 @@ std::vector<Place> places(const DocumentLayout& layout, const std::vector<Band>&
 
 std::vector<PageSlice> pageSlices(const DocumentLayout& layout, double pageHeight)
 {
-    const double top = DocumentLayout::Border;
+    const double top = layout.top;
     const double end = std::max(top, layout.contentBottom);
     pageHeight = std::max(pageHeight, 1.0);
 

@@ -28,8 +28,8 @@ struct PageSlice {
 // rest starting on the next page under room for a grid line, as LibreOffice
 // breaks such a row. A page also ends where a paragraph starts that begins
 // a new page (the layout's pageBreaks). The first slice starts at the
-// content's top (Border), the last ends at its bottom; there is always at
-// least one.
+// content's top (layout.top), the last ends at its bottom; there is always
+// at least one.
 std::vector<PageSlice> pageSlices(const DocumentLayout& layout, double pageHeight);
 
 }  // namespace word::render
