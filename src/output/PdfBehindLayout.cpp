@@ -1,5 +1,7 @@
 #include "output/PdfBehindLayout.h"
 
+#include "output/PdfExport.h"
+
 #include "word/ThreadFonts.h"
 
 #include <QBuffer>
@@ -103,15 +105,12 @@ struct PdfBehindLayout::Writing {
     }
 };
 
-PdfBehindLayout::PdfBehindLayout() : m_writing(std::make_unique<Writing>())
-{
-    Writing* writing = m_writing.get();
-    m_writing->thread.reset(QThread::create([writing] { writing->write(); }));
-    m_writing->thread->start();
-}
+PdfBehindLayout::PdfBehindLayout() : m_writing(std::make_unique<Writing>()) {}
 
 PdfBehindLayout::~PdfBehindLayout()
 {
+    if (!m_writing->thread)
+        return;
     {
         const std::lock_guard<std::mutex> held(m_writing->lock);
         m_writing->stop = true;
@@ -131,6 +130,13 @@ bool PdfBehindLayout::add(word::DocumentPages&& part)
         if (part.paintableElsewhere()) {
             m_writing->waiting.push_back(std::move(part));
             taken = true;
+            // A second part starts the writing: a document of one has nothing
+            // to write while it is laid out, and is written by finish().
+            if (!m_writing->thread && m_writing->waiting.size() == 2) {
+                Writing* writing = m_writing.get();
+                m_writing->thread.reset(QThread::create([writing] { writing->write(); }));
+                m_writing->thread->start();
+            }
         } else {
             // No page after these can be written in order: what is written is dropped.
             m_writing->failed = m_writing->stop = m_writing->noMore = true;
@@ -142,6 +148,13 @@ bool PdfBehindLayout::add(word::DocumentPages&& part)
 
 QByteArray PdfBehindLayout::finish()
 {
+    if (!m_writing->thread) {
+        if (m_writing->failed || m_writing->waiting.size() != 1)
+            throw std::runtime_error("no pages to write, or pages that cannot be written behind the layout");
+        const word::DocumentPages only = std::move(m_writing->waiting.front());
+        m_writing->waiting.clear();
+        return pdfBytes(only);
+    }
     {
         const std::lock_guard<std::mutex> held(m_writing->lock);
         m_writing->noMore = true;

@@ -19,8 +19,10 @@ namespace output {
 // paintableElsewhere(). The PDF is the one writePdf() makes of the same
 // pages, but for the time and identity every PDF is given when written.
 //
+// The writing thread starts with the second part: a document of one part
+// is written by finish() on the calling thread, as pdfBytes() writes it.
 // Used from one thread, the one that lays the pages out; the parts handed
-// over are kept until finish(), and let go on that thread.
+// over are let go on that thread.
 class PdfBehindLayout {
 public:
     PdfBehindLayout();
@@ -37,7 +39,8 @@ public:
     // Waits until every page added is written, and returns the PDF. Throws
     // std::runtime_error when it could not be written as a whole (add()
     // returned false, no part came, a face differed, or the writer refused a
-    // page); writePdf() on the same pages then says why, or makes it.
+    // page); writePdf() on the same pages then says why, or makes it. A
+    // single part is written here, throwing as pdfBytes() does.
     QByteArray finish();
 
 private:

@@ -4,7 +4,7 @@
 #   1. the Windows test programs (week, calendar, Word objects, file helpers), through ctest;
 #   2. the command line: a planner saved and exported by dorvane.exe is the
 #      Linux build's, cell for cell (python-docx), and every word of its PDF
-#      lies within 2 pt of the Linux PDF's (pdftotext);
+#      lies within 2 pt of the Linux PDF's (pdftotext), for one week and for three;
 #   3. the windows: Load Sample, Start, the preview (photographed and compared
 #      with the Linux preview), Save, Back and closing, with no temporary file left;
 #   4. the installer: a silent install, dorvane.exe --version from the
@@ -111,6 +111,12 @@ check "the PDF carries the headings" \
   grep -q "Week of December 7, 2026" <(pdftotext "$work/cli/windows.pdf" -)
 check "every word of the PDF within 2 pt of the Linux PDF" \
   /usr/bin/python3 "$top/tests/windows/compare_pdf_words.py" "$work/cli/linux.pdf" "$work/cli/windows.pdf" 2
+# Several weeks: their PDF is written on a second thread behind the layout.
+check "dorvane.exe exports three weeks" \
+  "$wine" "$exe" "${week[@]}" --weeks 3 --pdf "$work/cli/weeks-windows.pdf" --quiet
+"$linux/bin/dorvane" "${week[@]}" --weeks 3 --pdf "$work/cli/weeks-linux.pdf" --quiet
+check "every word of the three weeks' PDF within 2 pt of the Linux PDF" \
+  /usr/bin/python3 "$top/tests/windows/compare_pdf_words.py" "$work/cli/weeks-linux.pdf" "$work/cli/weeks-windows.pdf" 2
 check "exit 1 and a message for a bad option" \
   bash -c '"$1" "$2" --import x.ics --weeks 99 --pdf x.pdf 2>"$3"; [[ $? -eq 1 ]] && grep -q "dorvane:" "$3"' \
   _ "$wine" "$exe" "$work/cli/stderr"
