@@ -329,6 +329,40 @@ TEST_F(CalendarImport, DailyAndWeeklyRulesGiveTheDaysLibicalGives)
     }
 }
 
+TEST_F(CalendarImport, CountedRulesStartedBeforeTheRangeGiveTheDaysLibicalGives)
+{
+    // A counted rule's occurrences before the range are counted, not walked,
+    // where its periods are regular; libical's own walk from the start is
+    // what counts, rules every few weeks with their irregular weeks included.
+    const QByteArray start = "20250108T093000";  // a Wednesday
+    for (const char* rule : {"FREQ=WEEKLY;BYDAY=SU,TU,SA;WKST=SA;COUNT=80", "FREQ=DAILY;INTERVAL=3;COUNT=70",
+                             "FREQ=WEEKLY;INTERVAL=2;BYDAY=SU;COUNT=16", "FREQ=WEEKLY;INTERVAL=3;BYDAY=MO;WKST=SA;COUNT=12",
+                             "FREQ=WEEKLY;INTERVAL=2;BYDAY=MO,FR;WKST=TU;COUNT=30"}) {
+        const CalendarFile file = CalendarFile::fromData(calendarOf(event(start, rule, "RRULE:" + QByteArray(rule) + "\r\n")));
+        auto text = [](const QDate& date, const QTime& time) {
+            return date.toString(Qt::ISODate) + 'T' + time.toString(Qt::ISODate);
+        };
+        const QDate from(2025, 5, 5);
+        const QDate to(2025, 12, 1);
+        QStringList ours;
+        for (const Appointment& a : appointmentsBetween(file, at(from.year(), from.month(), from.day()), at(2025, 12, 1)))
+            ours << text(a.date, a.time);
+        QStringList libicals;
+        icalrecur_iterator* walk = icalrecur_iterator_new(icalrecurrencetype_from_string(rule), icaltime_from_string(start));
+        ASSERT_NE(walk, nullptr) << rule;
+        for (icaltimetype t = icalrecur_iterator_next(walk); !icaltime_is_null_time(t); t = icalrecur_iterator_next(walk)) {
+            const QDate date(t.year, t.month, t.day);
+            if (date >= to)
+                break;
+            if (date >= from)
+                libicals << text(date, QTime(t.hour, t.minute));
+        }
+        icalrecur_iterator_free(walk);
+        EXPECT_GT(ours.size(), 2) << rule;
+        EXPECT_EQ(ours, libicals) << rule;
+    }
+}
+
 TEST_F(CalendarImport, RarelyMatchingRulesFromLongAgoAreListedNotWalked)
 {
     // libical walks a rule hour by hour until it matches: 30 February never
