@@ -189,7 +189,11 @@ void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyph
         if (clipped && (text.baseline.y() < clip.top() || text.baseline.y() >= clip.bottom()))
             continue;
         const bool textLayer = pdf && !text.textLayer.isEmpty();
-        setInDots(pdf && std::abs(text.baseline.y() - dotsOrigin.y()) < FarthestInDots && render::drawnInOwnFace(text));
+        // Another thread paints only what was found drawnInOwnFace() where
+        // the faces live (DocumentPages::paintableElsewhere), and looks at
+        // no face of the layout's thread here.
+        const bool ownFace = otherFonts || render::drawnInOwnFace(text);
+        setInDots(pdf && std::abs(text.baseline.y() - dotsOrigin.y()) < FarthestInDots && ownFace);
         if (!inDots && otherFonts)
             throw std::runtime_error("a text cannot be drawn in the faces of another thread");
         if (inDots) {

@@ -52,8 +52,9 @@ void paintDocument(const render::DocumentLayout& layout, QPainter& painter);
 
 // paintDocument() on a PDF from a thread other than the one that laid the
 // layout out, drawing its text in `fonts`, a catalog of the painting
-// thread (FontCatalog::sameAs). Every text must be drawnInOwnFace(); throws
-// std::runtime_error where one is not, or where a face differs.
+// thread (FontCatalog::sameAs). Every text must be drawnInOwnFace(), found
+// so on the layout's thread (whose faces this looks at nowhere); throws
+// std::runtime_error where a text cannot be set so here, or a face differs.
 void paintDocumentWith(const render::DocumentLayout& layout, QPainter& painter, render::FontCatalog& fonts);
 
 }  // namespace word

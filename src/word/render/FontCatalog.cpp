@@ -371,7 +371,8 @@ const RenderFont& FontCatalog::font(const model::CharacterFormat& format)
 const RenderFont& FontCatalog::sameAs(const RenderFont& other)
 {
     const RenderFont& mine = font(other.asked);
-    if (mine.header != other.header || mine.raw.pixelSize() != other.raw.pixelSize())
+    // Only plain copies of the other's: its faces are its thread's.
+    if (mine.header != other.header || mine.pixelSize != other.pixelSize)
         throw std::runtime_error("the font drawn here is not the one the text was laid out in");
     return mine;
 }
@@ -410,6 +411,7 @@ const RenderFont& FontCatalog::lookUp(const model::CharacterFormat& format)
     setMeasures(*resolved, points);
     resolved->asked = format;
     resolved->header = raw.fontTable("head");
+    resolved->pixelSize = raw.isValid() ? raw.pixelSize() : 0;
     m_impl->fonts.insert(key, resolved);
     return *resolved;
 }

@@ -88,6 +88,7 @@ struct RenderFont {
     // which another thread's catalog finds the same face (FontCatalog::sameAs).
     model::CharacterFormat asked{};
     QByteArray header{};
+    double pixelSize = 0;  // the face's size, kept apart from it for other threads
 
 private:
     // A glyph's advance in pixels, as glyphs() gives it.
