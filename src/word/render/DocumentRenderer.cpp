@@ -79,8 +79,6 @@ void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyph
     // line of text belongs to the page of its baseline.
     const bool clipped = painter.hasClipping();
     const QRectF clip = clipped ? painter.clipBoundingRect() : QRectF();
-    // The items that may lie in the clip; a layout made otherwise than by
-    // DocumentLayout::of has no band index, and every item is looked at.
     // The stretch of the body between the page breaks around the clip's top.
     render::DocumentLayout::Items from;
     render::DocumentLayout::Items to{layout.fills.size(), layout.lines.size(), layout.texts.size()};
@@ -92,6 +90,8 @@ void paint(QPainter& painter, const render::DocumentLayout& layout, Glyphs glyph
         if (index < layout.itemsAbove.size())
             to = layout.itemsAbove[index];
     }
+    // Of those, the items that may lie in the clip; a layout made otherwise
+    // than by DocumentLayout::of has no band index, and every item is looked at.
     auto band = [&](const render::BandIndex& index, size_t count, size_t first, size_t last) {
         const std::pair<size_t, size_t> all = clipped && index.size() == count
                                                   ? index.within(clip.top(), clip.bottom())
