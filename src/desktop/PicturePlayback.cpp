@@ -1,5 +1,7 @@
 #include "PicturePlayback.h"
 
+#include "pictureformat/PictureFormat.h"
+
 #include <QDataStream>
 #include <QFont>
 #include <QPaintDevice>
@@ -18,28 +20,10 @@ namespace desktop {
 
 namespace {
 
-// The codes QPicture gives the commands read here.
-enum Code : quint8 {
-    DrawRect = 5,
-    DrawPath = 25,
-    Begin = 30,
-    End = 31,
-    SetBackgroundColour = 40,
-    SetBackgroundMode = 41,
-    SetBrushOrigin = 43,
-    SetFont = 45,
-    SetPen = 46,
-    SetBrush = 47,
-    SetTransform = 55,
-    SetRenderHints = 63,
-    SetCompositionMode = 64,
-    SetClipEnabled = 65,
-    SetOpacity = 66,
-};
+using namespace pictureformat;
 
 // The oldest format whose commands are read here as Qt reads them.
 constexpr quint16 OldestFormat = 9;
-constexpr qsizetype HeaderSize = 32;  // "QPIC", checksum, version, Begin, bounding rectangle, count
 
 struct Path {
     QPainterPath path;
@@ -257,12 +241,12 @@ void PicturePlayback::read()
     const QPicture& picture = m_picture;
     const auto* bytes = reinterpret_cast<const uchar*>(picture.data());
     const qsizetype size = picture.size();
-    if (!bytes || size < HeaderSize || std::memcmp(bytes, "QPIC", 4) != 0 || bytes[10] != Begin)
+    if (!bytes || !hasHeader(QByteArrayView(bytes, size)))
         return;
-    const quint16 format = qFromBigEndian<quint16>(bytes + 6);
+    const quint16 format = qFromBigEndian<quint16>(bytes + VersionAt);
     if (format < OldestFormat || format > QDataStream::Qt_DefaultCompiledVersion)
         return;
-    const quint32 records = qFromBigEndian<quint32>(bytes + 28);
+    const quint32 records = qFromBigEndian<quint32>(bytes + CountAt);
     auto commands = std::make_shared<Commands>();
     commands->source = picture;
     qsizetype at = HeaderSize;

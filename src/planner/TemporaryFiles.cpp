@@ -4,12 +4,12 @@
 #include "errors/UserError.h"
 #include "files/AtomicFileWriter.h"
 #include "files/FileSystem.h"
+#include "pictureformat/PictureFormat.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRect>
-#include <QtEndian>
 #include <QRandomGenerator>
 #include <QBuffer>
 #include <QCoreApplication>
@@ -20,20 +20,6 @@ namespace planner {
 namespace {
 
 [[noreturn]] void fail(const QString& message) { throw errors::UserError(message); }
-
-// The bounding rectangle a picture's bytes give it when loaded: QPicture's
-// format has "QPIC", its checksum and version (10 bytes), then a Begin
-// command (code 30) holding left, top, width and height, big-endian. A
-// bounding rectangle set on a picture after it was drawn is not saved.
-std::optional<QRect> recordedBounds(const QByteArray& bytes)
-{
-    constexpr quint8 Begin = 30;
-    if (bytes.size() < 28 || !bytes.startsWith("QPIC") || quint8(bytes[10]) != Begin)
-        return std::nullopt;
-    const auto* at = reinterpret_cast<const uchar*>(bytes.constData()) + 12;
-    return QRect(qFromBigEndian<qint32>(at), qFromBigEndian<qint32>(at + 4), qFromBigEndian<qint32>(at + 8),
-                 qFromBigEndian<qint32>(at + 12));
-}
 
 // A folder of our own in the shared temporary folder: created owner-only,
 // and refused when someone else already put a folder or link there.
@@ -160,7 +146,7 @@ std::optional<QPicture> TemporaryFiles::readPicture(const QString& path, const W
     const QByteArray bytes = file.readAll();
     if (file.error() != QFile::NoError)
         return std::nullopt;
-    if (!written.bytes.isEmpty() && bytes == written.bytes && recordedBounds(bytes) == written.picture.boundingRect())
+    if (!written.bytes.isEmpty() && bytes == written.bytes && pictureformat::recordedBounds(bytes) == written.picture.boundingRect())
         return written.picture;
     QBuffer buffer;
     buffer.setData(bytes);

@@ -1,5 +1,7 @@
 #include "word/render/PictureRecorder.h"
 
+#include "pictureformat/PictureFormat.h"
+
 #include <QDataStream>
 #include <QPaintEngine>
 #include <QPainter>
@@ -15,39 +17,7 @@ namespace word::render {
 
 namespace {
 
-// The codes of the commands recorded here, as QPicture's own recorder
-// gives them.
-enum Command : quint8 {
-    DrawPolyline = 12,
-    DrawPolygon = 13,
-    DrawPixmap = 17,
-    DrawImage = 18,
-    DrawTiledPixmap = 24,
-    DrawPath = 25,
-    Begin = 30,
-    End = 31,
-    SetBackgroundColour = 40,
-    SetBackgroundMode = 41,
-    SetBrushOrigin = 43,
-    SetFont = 45,
-    SetPen = 46,
-    SetBrush = 47,
-    SetTransform = 55,
-    SetClipRegion = 61,
-    SetClipPath = 62,
-    SetRenderHints = 63,
-    SetCompositionMode = 64,
-    SetClipEnabled = 65,
-    SetOpacity = 66,
-};
-
-// The header: "QPIC", the checksum of everything after it, the version,
-// then the Begin command with the bounding rectangle and the number of
-// commands that follow it (End included).
-constexpr qsizetype ChecksumAt = 4;
-constexpr qsizetype ChecksummedFrom = 6;
-constexpr qsizetype RectangleAt = 12;
-constexpr qsizetype HeaderSize = 32;
+using namespace pictureformat;
 
 // Numbers as QDataStream writes them: big-endian.
 void put(char* at, quint32 value) { qToBigEndian(value, at); }
@@ -73,7 +43,7 @@ Version qtVersion()
         QPainter painter(&picture);
         painter.end();
         const char* header = picture.data();
-        return Version{qFromBigEndian<quint16>(header + 6), qFromBigEndian<quint16>(header + 8)};
+        return Version{qFromBigEndian<quint16>(header + VersionAt), qFromBigEndian<quint16>(header + VersionAt + 2)};
     }();
     return version;
 }
@@ -88,13 +58,13 @@ public:
     {
         m_bytes = QByteArray(HeaderSize, '\0');
         char* header = m_bytes.data();
-        std::memcpy(header, "QPIC", 4);
+        std::memcpy(header, Magic, 4);
         const Version version = qtVersion();
-        qToBigEndian(version.major, header + 6);
-        qToBigEndian(version.minor, header + 8);
+        qToBigEndian(version.major, header + VersionAt);
+        qToBigEndian(version.minor, header + VersionAt + 2);
         m_streamVersion = version.major;
-        header[10] = char(Begin);
-        header[11] = char(sizeof(qint32));  // what QPicture writes there
+        header[BeginAt] = char(Begin);
+        header[BeginAt + 1] = char(sizeof(qint32));  // what QPicture writes there
         m_records = 0;
         m_pen.reset();
         m_brush.reset();
@@ -110,7 +80,7 @@ public:
         const std::array<qint32, 4> rectangle{m_area.left(), m_area.top(), m_area.width(), m_area.height()};
         for (size_t i = 0; i < rectangle.size(); ++i)
             put(header + RectangleAt + 4 * qsizetype(i), quint32(rectangle[i]));
-        put(header + RectangleAt + 16, m_records);
+        put(header + CountAt, m_records);
         const quint16 checksum = pictureChecksum(header + ChecksummedFrom, m_bytes.size() - ChecksummedFrom);
         qToBigEndian(checksum, header + ChecksumAt);
         setActive(false);
