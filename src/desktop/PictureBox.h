@@ -6,6 +6,7 @@
 
 #include "PicturePlayback.h"
 
+#include <future>
 #include <optional>
 
 namespace desktop {
@@ -24,7 +25,11 @@ namespace desktop {
 // at every repaint, at the scale asked
 // for and at the screen's device pixel ratio, and only where the area is
 // exposed: a large zoomed drawing costs no memory of its size, and text and
-// lines stay sharp at any zoom and on high-density screens.
+// lines stay sharp at any zoom and on high-density screens. A large exposed
+// area is painted on two cores, half each, when the window's pixels are an
+// image in memory (Qt's raster windows): filling the glyphs' outlines is
+// most of the time from Start to the preview on screen. The pixels are the
+// same as painted on one.
 class PictureBox : public QFrame {
     Q_OBJECT
 public:
@@ -56,6 +61,10 @@ public:
     // times `devicePixelRatio` device pixels.
     QImage image(qreal devicePixelRatio = 1.0) const;
 
+    // How many paints so far, of any picture area, shared their exposed area
+    // with a helper thread (for tests).
+    static int paintsOnTwoCores();
+
     // A plain child covering the inside of the border. Controls placed on it
     // are clipped at the border instead of painting over it. Made on first use.
     QWidget* inside();
@@ -76,14 +85,36 @@ private:
         QRectF target;
         QRectF sourceRect;
     };
+    // The same picture's commands read a second time, on a helper thread,
+    // for the helper that paints half of a large exposed area.
+    struct Twin {
+        QPicture picture;
+        std::shared_future<PicturePlayback> playback;
+    };
+
     // The playback of `picture`: the one kept when it is a picture already shown.
     PicturePlayback playbackOf(const QPicture& picture) const;
-    // Paints the inside, its top-left at the painter's origin.
-    void paintInside(QPainter& painter) const;
+    // What is shown (the drawing's source, else the picture), and where its
+    // own origin goes: null without either.
+    const QPicture* shownPicture() const;
+    const PicturePlayback& shownPlayback() const;
+    QPointF shownOrigin() const;
+    // Starts reading the twin of a picture just assigned, unless it has one.
+    void prepareTwin(const QPicture& picture, const PicturePlayback& playback);
+    // Paints the inside with `playback` (the shown picture's or its twin),
+    // its top-left at the painter's origin, the picture's origin at `origin`.
+    // Touches nothing of the widget but plain values: a helper thread calls it.
+    void paintInside(QPainter& painter, const PicturePlayback& playback, const QPointF& origin) const;
+    // Paints the exposed `region` (inside the border) on two cores: its upper
+    // half here, its lower half at the same time on a helper thread, with the
+    // twin, straight into the same image's rows. False, with nothing painted,
+    // when the area is small or the device does not allow it.
+    bool paintOnTwoCores(QPainter& painter, const QRegion& region) const;
 
     QPicture m_picture;
     PicturePlayback m_playback;  // of m_picture, read once for every repaint
     std::optional<Drawing> m_drawing;
+    std::optional<Twin> m_twin;  // of the shown picture, when it may be drawn elsewhere
     bool m_autoSize = false;
     bool m_persistent = false;
     QWidget* m_inside = nullptr;

@@ -2,11 +2,13 @@
 
 #include "pictureformat/PictureFormat.h"
 
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QFont>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
+#include <QThread>
 #include <QtEndian>
 
 #include <algorithm>
@@ -219,7 +221,21 @@ std::optional<Command> readCommand(quint8 code, const uchar* at, qsizetype lengt
 struct PicturePlayback::Commands {
     QPicture source;  // held, so that no other picture gets its bytes' address
     std::vector<Command> list;
+    bool holdsPixmap = false;  // a pen or brush with a texture
 };
+
+PicturePlayback PicturePlayback::readAnew(const QPicture& picture)
+{
+    PicturePlayback playback;
+    playback.m_picture = picture;
+    playback.read();
+    return playback;
+}
+
+bool PicturePlayback::drawableElsewhere() const
+{
+    return m_commands && !m_commands->holdsPixmap;
+}
 
 PicturePlayback::PicturePlayback(const QPicture& picture) : m_picture(picture)
 {
@@ -271,6 +287,10 @@ void PicturePlayback::read()
                 return;
             }
         } else if (auto command = readCommand(code, bytes + at, length, format)) {
+            if (const auto* brush = std::get_if<Brush>(&*command))
+                commands->holdsPixmap |= brush->brush.style() == Qt::TexturePattern;
+            else if (const auto* pen = std::get_if<Pen>(&*command))
+                commands->holdsPixmap |= pen->pen.brush().style() == Qt::TexturePattern;
             commands->list.push_back(std::move(*command));
         } else {
             return;
@@ -309,6 +329,8 @@ void PicturePlayback::draw(QPainter& painter, const QPointF& at) const
     const QPaintDevice* device = painter.device();
     world.scale(qreal(device->logicalDpiX()) / blank.logicalDpiX(), qreal(device->logicalDpiY()) / blank.logicalDpiY());
     painter.setTransform(world);
+    const QCoreApplication* application = QCoreApplication::instance();
+    const bool onGuiThread = !application || QThread::currentThread() == application->thread();
     for (const Command& command : m_commands->list) {
         std::visit(
             [&](const auto& c) {
@@ -326,8 +348,10 @@ void PicturePlayback::draw(QPainter& painter, const QPointF& at) const
                     painter.setBrush(c.brush);
                 else if constexpr (std::is_same_v<C, BrushOrigin>)
                     painter.setBrushOrigin(c.at);
-                else if constexpr (std::is_same_v<C, Font>)
-                    painter.setFont(c.font);
+                else if constexpr (std::is_same_v<C, Font>) {
+                    if (onGuiThread)
+                        painter.setFont(c.font);
+                }
                 else if constexpr (std::is_same_v<C, Background>)
                     painter.setBackground(c.colour);
                 else if constexpr (std::is_same_v<C, BackgroundMode>)

@@ -24,7 +24,9 @@ namespace desktop {
 // elements that draw nothing (a move right after a move, a line or curve
 // that stays on its point) are left out. The checksum is not checked again:
 // QPicture::load has checked it, and a picture made in memory has its own.
-// Use on the GUI thread.
+// Use on the GUI thread; a playback read anew (readAnew()) may draw on
+// another, one thread at a time. Off the GUI thread a picture's fonts are
+// not set on the painter: the commands read here draw no text.
 class PicturePlayback {
 public:
     PicturePlayback() = default;
@@ -36,6 +38,17 @@ public:
 
     // True when the picture's commands were read here (false: QPicture plays it).
     bool decoded() const { return m_commands != nullptr; }
+
+    // The picture's commands read anew, sharing no object with any other
+    // playback: for drawing the same picture on a second thread at the same
+    // time (Qt's paths fill caches of their own as they are drawn, so two
+    // threads must never draw the same path objects). Reads only the
+    // picture's bytes, so it may run on any thread.
+    static PicturePlayback readAnew(const QPicture& picture);
+    // Whether a playback read anew may draw on a thread other than the GUI
+    // thread: the commands were read here and no pen or brush holds a pixmap
+    // (pixmaps belong to the GUI thread).
+    bool drawableElsewhere() const;
 
 private:
     void read();

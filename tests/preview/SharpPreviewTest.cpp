@@ -178,6 +178,35 @@ private slots:
         QCOMPARE(drawn(withText, [&](QPainter& painter) { textPlayback.draw(painter, QPointF(0, 0)); }),
                  drawn(withText, [&](QPainter& painter) { painter.drawPicture(QPointF(0, 0), withText); }));
     }
+
+    // A large exposed area is painted on two cores, half on each: the pixels
+    // are those painted on one (image() paints on one), at device pixel
+    // ratios 1 and 2, and through a zoomed drawing whose edge is not a whole
+    // pixel.
+    void twoCoresPaintWhatOnePaints()
+    {
+        const QPicture picture = word::pictureOfDocument(plannerDocument());
+        desktop::PictureBox box;
+        box.setAutoSize(true);
+        box.setPicture(picture);
+        auto rendered = [&](qreal ratio) {
+            QImage image((QSizeF(box.size()) * ratio).toSize(), QImage::Format_RGB32);
+            image.setDevicePixelRatio(ratio);
+            box.render(&image);
+            return image;
+        };
+        const int before = desktop::PictureBox::paintsOnTwoCores();
+        for (const qreal ratio : {1.0, 2.0}) {
+            const QImage one = box.image(ratio);
+            QVERIFY(one != QImage(one.size(), one.format()));
+            QCOMPARE(rendered(ratio), one);
+        }
+        box.setPersistent(true);
+        box.drawPicture(QRectF(QPointF(0, 0), QSizeF(box.size()) * 0.837), picture,
+                        QRectF(QPointF(0, 0), picture.boundingRect().size()));
+        QCOMPARE(rendered(2.0), box.image(2.0));
+        QCOMPARE(desktop::PictureBox::paintsOnTwoCores(), before + 3);
+    }
 };
 
 QTEST_MAIN(SharpPreviewTest)
