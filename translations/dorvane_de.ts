@@ -1682,6 +1682,26 @@ Möchten Sie trotzdem fortfahren?</translation>
         <source>it holds more than %1 characters of text</source>
         <translation>sie enthält mehr als %1 Zeichen Text</translation>
     </message>
+    <message>
+        <source>a character XML does not allow</source>
+        <translation>ein Zeichen, das XML nicht zulässt</translation>
+    </message>
+    <message>
+        <source>a &apos;&amp;&apos; that begins no reference</source>
+        <translation>ein &apos;&amp;&apos;, mit dem kein Verweis beginnt</translation>
+    </message>
+    <message>
+        <source>a &apos;&lt;&apos; in an attribute value</source>
+        <translation>ein &apos;&lt;&apos; in einem Attributwert</translation>
+    </message>
+    <message>
+        <source>the namespace prefix %1 is not declared</source>
+        <translation>das Namensraumpräfix %1 ist nicht deklariert</translation>
+    </message>
+    <message>
+        <source>its encoding cannot be read</source>
+        <translation>die Kodierung ist nicht lesbar</translation>
+    </message>
 </context>
 <context>
     <name>word::package::AtomicFile</name>

@@ -1681,6 +1681,26 @@ Would you like to proceed anyway?</source>
         <source>it holds more than %1 characters of text</source>
         <translation>contiene más de %1 caracteres de texto</translation>
     </message>
+    <message>
+        <source>a character XML does not allow</source>
+        <translation>un carácter que XML no admite</translation>
+    </message>
+    <message>
+        <source>a &apos;&amp;&apos; that begins no reference</source>
+        <translation>un &apos;&amp;&apos; que no inicia ninguna referencia</translation>
+    </message>
+    <message>
+        <source>a &apos;&lt;&apos; in an attribute value</source>
+        <translation>un &apos;&lt;&apos; en el valor de un atributo</translation>
+    </message>
+    <message>
+        <source>the namespace prefix %1 is not declared</source>
+        <translation>el prefijo de espacio de nombres %1 no está declarado</translation>
+    </message>
+    <message>
+        <source>its encoding cannot be read</source>
+        <translation>su codificación no se puede leer</translation>
+    </message>
 </context>
 <context>
     <name>word::package::AtomicFile</name>

@@ -1681,6 +1681,26 @@ Voulez-vous continuer quand même&#xa0;?</translation>
         <source>it holds more than %1 characters of text</source>
         <translation>il contient plus de %1 caractères de texte</translation>
     </message>
+    <message>
+        <source>a character XML does not allow</source>
+        <translation>un caractère que XML n&apos;admet pas</translation>
+    </message>
+    <message>
+        <source>a &apos;&amp;&apos; that begins no reference</source>
+        <translation>un &apos;&amp;&apos; qui ne commence aucune référence</translation>
+    </message>
+    <message>
+        <source>a &apos;&lt;&apos; in an attribute value</source>
+        <translation>un &apos;&lt;&apos; dans la valeur d&apos;un attribut</translation>
+    </message>
+    <message>
+        <source>the namespace prefix %1 is not declared</source>
+        <translation>le préfixe d&apos;espace de noms %1 n&apos;est pas déclaré</translation>
+    </message>
+    <message>
+        <source>its encoding cannot be read</source>
+        <translation>son encodage est illisible</translation>
+    </message>
 </context>
 <context>
     <name>word::package::AtomicFile</name>

@@ -3,9 +3,13 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
-#include <QXmlStreamReader>
 
+#include <memory>
 #include <optional>
+
+namespace pugi {
+struct xml_node_struct;
+}
 
 namespace word::oxml {
 
@@ -13,13 +17,24 @@ namespace word::oxml {
 // the package's parts. Elements and attributes are recognised by namespace
 // and local name, never by prefix, so any prefix a writer chooses works; both
 // the transitional and the strict WordprocessingML namespaces count as "w".
-// Refuses what a document part never needs and an attacker would use: a
-// document type declaration (and with it every entity of its own), and
+//
+// The part is parsed whole by pugixml when the reader is made (several times
+// faster than a streaming reader, and a planner is read back each time it is
+// previewed); the walk then goes over the tree as a streaming reader would,
+// standing on an element's start or on its end. What a conforming XML parser
+// refuses and pugixml lets pass is refused here, before parsing, on the bytes:
+// characters XML does not allow, malformed UTF-8, references to entities that
+// are not XML's own. Refused too, as a document part never needs them and an
+// attacker would use them: a document type declaration (and with it every
+// entity of its own), more than MaxAttributes attributes in a tag, and
 // nesting deeper than limits::MaxXmlDepth. Every failure throws
 // DocumentError naming the part and the line.
 class XmlReader {
 public:
     XmlReader(const QByteArray& xml, QString partName);
+    ~XmlReader();
+    XmlReader(const XmlReader&) = delete;
+    XmlReader& operator=(const XmlReader&) = delete;
 
     // Moves to the root element; false for a part without one.
     bool readRoot();
@@ -35,8 +50,8 @@ public:
     // The current element is in the WordprocessingML namespace with this local name.
     bool isW(const char* localName) const;
     bool isIn(const char* namespaceUri, const char* localName) const;
-    QStringView localName() const { return m_xml.name(); }
-    QStringView namespaceUri() const { return m_xml.namespaceUri(); }
+    QStringView localName() const;
+    QStringView namespaceUri() const;
 
     // A WordprocessingML attribute of the current element (w:val ...), also
     // accepted without a prefix; nothing when absent.
@@ -54,7 +69,8 @@ public:
     std::optional<int> wTwipsAttribute(const char* localName, int minimum, int maximum, const char* what) const;
 
     const QString& partName() const { return m_partName; }
-    qint64 lineNumber() const { return m_xml.lineNumber(); }
+    // The line of the current element's start (1 for the first).
+    qint64 lineNumber() const;
 
     // Throws: "The file is damaged: <detail> (<part>, line n)."
     [[noreturn]] void damaged(const QString& detail) const;
@@ -62,13 +78,25 @@ public:
     [[noreturn]] void outOfRange(const QString& value, const char* what) const;
 
 private:
-    // The next token that matters: start or end of an element, or end of the part.
-    QXmlStreamReader::TokenType advance();
-    [[noreturn]] void xmlError() const;
+    struct Tree;
+    // Which attribute of the current element has this local name and a
+    // namespace `accepted` allows; null if none.
+    template <typename Accepted>
+    const char* attributeValue(const char* localName, Accepted accepted) const;
+    // Makes `node` the current element (its start), `level` deep.
+    void enter(pugi::xml_node_struct* node, int level);
+    // Stands on the end of the current element's parent.
+    void leaveToParent();
+    [[noreturn]] void endsTooEarly() const;
+    [[noreturn]] void throwAt(qsizetype offset, const QString& detail) const;
 
-    QXmlStreamReader m_xml;
+    std::unique_ptr<Tree> m_tree;
     QString m_partName;
-    int m_depth = 0;
+    pugi::xml_node_struct* m_node = nullptr;  // the current element
+    bool m_atEnd = false;                      // standing on its end rather than its start
+    int m_level = 0;                           // of the current element: the root is 1
+    const char* m_uri = nullptr;               // the current element's namespace, null for none
+    const char* m_local = nullptr;             // its local name
 };
 
 // Namespaces a reader meets besides WordprocessingML's own.

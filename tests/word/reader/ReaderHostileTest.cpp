@@ -81,6 +81,22 @@ TEST_F(ReaderHostileTest, FilesThatAreNoWordPackage)
     EXPECT_FAILS_WITH(readertest::withPart(planner, QStringLiteral("[Content_Types].xml"), types), "The file is not a Word document");
 }
 
+// Cut anywhere in its start (the declaration, the namespaces, the first
+// paragraph's tags, attributes and text) or in its closing tags, the part
+// ends too early, and says so.
+TEST_F(ReaderHostileTest, APartCutAnywhereEndsTooEarly)
+{
+    std::vector<qsizetype> cuts;
+    for (qsizetype cut = 1; cut < 700; ++cut)
+        cuts.push_back(cut);
+    for (qsizetype back = 1; back <= 40; ++back)
+        cuts.push_back(document.size() - back);
+    for (const qsizetype cut : cuts) {
+        const QString description = failureOf(withDocument(document.left(cut)));
+        EXPECT_TRUE(description.contains(QStringLiteral("ends too early"))) << cut << ": " << description.toStdString();
+    }
+}
+
 TEST_F(ReaderHostileTest, MissingPartsAndBrokenXml)
 {
     EXPECT_FAILS_WITH(readertest::withoutPart(planner, QStringLiteral("word/document.xml")), "main document part word/document.xml is missing");
