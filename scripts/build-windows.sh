@@ -21,7 +21,7 @@ declare -A prefix
 while IFS='=' read -r name path; do
   prefix[$name]=$path
 done < <(scripts/windows-deps.sh)
-for name in qtbase libzip libical; do
+for name in qtbase libzip libical pugixml; do
   [[ -n "${prefix[$name]:-}" ]] || { echo "build-windows: no $name for Windows" >&2; exit 1; }
 done
 
@@ -29,7 +29,7 @@ done
 # libraries in their prefixes.
 "${prefix[qtbase]}/bin/qt-cmake" -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DQT_CHAINLOAD_TOOLCHAIN_FILE="$top/cmake/windows/dorvane-toolchain.cmake" \
-  -DDORVANE_WINDOWS_PREFIXES="${prefix[libzip]};${prefix[libical]}" \
+  -DDORVANE_WINDOWS_PREFIXES="${prefix[libzip]};${prefix[libical]};${prefix[pugixml]}" \
   -DDORVANE_WINDOWS_TESTS=$tests -DCMAKE_CROSSCOMPILING_EMULATOR="$top/tests/windows/wine-run.sh"
 cmake --build "$build" --parallel "$(nproc)"
 

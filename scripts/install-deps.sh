@@ -12,7 +12,7 @@
 #   (the options combine)
 set -euo pipefail
 
-packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libcups2-dev libzip-dev libxcb1-dev libfontconfig-dev
+packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libcups2-dev libzip-dev libpugixml-dev libxcb1-dev libfontconfig-dev
           libical-dev qtkeychain-qt6-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgtest-dev libgmock-dev libbenchmark-dev librsvg2-bin file fonts-liberation fonts-dejavu-core
           python3-fonttools)
 tests=0

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the libraries Windows Dorvane needs that Debian ships no MinGW build
-# of (qtbase, libzip, libical), from the sources Debian's own mirror serves,
+# of (qtbase, libzip, libical, pugixml), from the sources Debian's own mirror serves,
 # each once into a cache outside the work tree:
 #
 #   $DORVANE_WINDOWS_CACHE/<name>-<version>-<key>/    (default /var/cache/dorvane-windows)
@@ -10,7 +10,7 @@
 # for an older checkout. A prefix appears only once its build installed
 # completely; a failed or interrupted build leaves nothing that looks usable.
 #
-# Prints the three prefixes, one per line, on standard output as its last
+# Prints the prefixes, one per line, on standard output as its last
 # output (name=prefix); progress goes to standard error.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -113,6 +113,11 @@ configure_libzip() {
   cmake -S "$1" -B "$2" "${common_cmake[@]}" -DCMAKE_INSTALL_PREFIX="$3" "${zip_options[@]}"
 }
 
+pugixml_options=(-DBUILD_SHARED_LIBS=OFF -DPUGIXML_BUILD_TESTS=OFF)
+configure_pugixml() {
+  cmake -S "$1" -B "$2" "${common_cmake[@]}" -DCMAKE_INSTALL_PREFIX="$3" "${pugixml_options[@]}"
+}
+
 # Built-in zone data: Windows has no zoneinfo folder, so the zones travel with
 # the program (installed beside it as zoneinfo/).
 ical_options=(-DSTATIC_ONLY=ON -DICAL_GLIB=OFF -DICAL_BUILD_DOCS=OFF -DGOBJECT_INTROSPECTION=OFF
@@ -148,6 +153,9 @@ enable_sources
 
 zip_tar=$(orig_tarball libzip)
 build libzip "$zip_tar" "$(key libzip "$zip_tar" "${zip_options[@]}")" configure_libzip
+
+pugixml_tar=$(orig_tarball pugixml)
+build pugixml "$pugixml_tar" "$(key pugixml "$pugixml_tar" "${pugixml_options[@]}")" configure_pugixml
 
 ical_tar=$(orig_tarball libical3)
 build libical "$ical_tar" "$(key libical "$ical_tar" "${ical_options[@]}")" configure_libical

@@ -7,6 +7,7 @@
 #include "word/package/ReadLimits.h"
 
 #include <QDir>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
@@ -107,6 +108,35 @@ TEST_F(ReaderHostileTest, MissingPartsAndBrokenXml)
     EXPECT_FAILS_WITH(withDocument(QByteArray()), "The file is damaged");
     EXPECT_FAILS_WITH(withDocument(QByteArray("<?xml version=\"1.0\"?><x:y xmlns:x=\"urn:other\"/>")), "no w:document");
     EXPECT_FAILS_WITH(readertest::withPart(planner, QStringLiteral("word/styles.xml"), "<w:styles"), "word/styles.xml");
+}
+
+// XML's own encodings are read as XML reads them: UTF-16 in either byte
+// order, told by a byte order mark or by the first bytes, UTF-8 after a byte
+// order mark, and ISO-8859-1 by the declaration. One this program cannot
+// read is refused.
+TEST_F(ReaderHostileTest, PartsInOtherEncodingsReadTheSame)
+{
+    QByteArray accented = document;
+    accented.replace("Monday", "Caf\xC3\xA9 \xE2\x82\xAC");  // "Café €", UTF-8
+    const model::DocumentModel expected = package::readPackageData(withDocument(accented));
+    const QString text = QString::fromUtf8(accented).replace(QStringLiteral("encoding=\"UTF-8\""), QStringLiteral("encoding=\"UTF-16\""));
+    auto utf16 = [&](QStringConverter::Encoding encoding, bool mark) {
+        QStringEncoder encoder(encoding, mark ? QStringConverter::Flag::WriteBom : QStringConverter::Flag::Default);
+        return QByteArray(encoder.encode(text));
+    };
+    EXPECT_EQ(package::readPackageData(withDocument(utf16(QStringConverter::Utf16LE, true))), expected);
+    EXPECT_EQ(package::readPackageData(withDocument(utf16(QStringConverter::Utf16BE, true))), expected);
+    EXPECT_EQ(package::readPackageData(withDocument(utf16(QStringConverter::Utf16LE, false))), expected);
+    EXPECT_EQ(package::readPackageData(withDocument("\xEF\xBB\xBF" + accented)), expected);
+
+    QByteArray latin1 = QByteArray(document).replace("encoding=\"UTF-8\"", "encoding=\"ISO-8859-1\"");
+    latin1.replace("Monday", "Caf\xE9");
+    QByteArray accentedLatin1 = QByteArray(document).replace("Monday", "Caf\xC3\xA9");
+    EXPECT_EQ(package::readPackageData(withDocument(latin1)), package::readPackageData(withDocument(accentedLatin1)));
+    // Without the declaration the same bytes are broken UTF-8.
+    EXPECT_FAILS_WITH(withDocument(QByteArray(document).replace("Monday", "Caf\xE9")), "not well-formed XML");
+    EXPECT_FAILS_WITH(withDocument(QByteArray(document).replace("encoding=\"UTF-8\"", "encoding=\"KOI8-R\"")),
+                      "its encoding cannot be read");
 }
 
 TEST_F(ReaderHostileTest, TruncatedAndCorruptedZips)
