@@ -80,7 +80,8 @@ void PictureBox::prepareTwin(const QPicture& picture, const PicturePlayback& pla
     if (!playback.drawableElsewhere())
         return;
     try {
-        m_twin = Twin{picture, std::async(std::launch::async, [picture] { return PicturePlayback::readAnew(picture); })};
+        auto reading = std::async(std::launch::async, [picture] { return PicturePlayback::readAnew(picture); });
+        m_twin = Twin{picture, reading.share()};
     } catch (const std::system_error&) {
         // No thread to be had: every paint stays on this one.
     }
@@ -179,7 +180,8 @@ bool PictureBox::paintOnTwoCores(QPainter& painter, const QRegion& region) const
 
     const int middle = bounds.top() + bounds.height() / 2;
     const QRegion upper = region.intersected(QRect(bounds.left(), bounds.top(), bounds.width(), middle - bounds.top()));
-    const QRegion lower = region.intersected(QRect(bounds.left(), middle, bounds.width(), bounds.bottom() + 1 - middle));
+    const QRegion lower =
+        region.intersected(QRect(bounds.left(), middle, bounds.width(), bounds.bottom() + 1 - middle));
     const int firstRow = std::max(0, int(toDevice.map(QPointF(0, middle)).y()));
     const int endRow = std::min(target.height(), int(toDevice.map(QPointF(0, bounds.bottom() + 1)).y()));
     if (firstRow >= endRow)

@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
+#include <utility>
 #include <vector>
 
 namespace word::oxml {
@@ -66,8 +68,8 @@ int xmlCharacterLength(const uchar* p, qsizetype left)
 struct Scan {
     enum class Problem { None, Malformed, UndefinedEntity, DocumentType, TooManyAttributes, EndsEarly };
     Problem problem = Problem::None;
-    qsizetype at = 0;  // where, in the bytes
-    QString detail;    // for Malformed
+    qsizetype at = 0;              // where, in the bytes
+    const char* detail = nullptr;  // for Malformed: QT_TRANSLATE_NOOP("word::oxml::XmlReader", ...)
 };
 
 bool startsAt(const uchar* p, qsizetype left, const char* text)
@@ -98,7 +100,8 @@ Scan::Problem checkReference(const uchar* p, qsizetype left)
         const bool plain = std::all_of(digits.begin(), digits.end(), [hex](char c) {
             return (c >= '0' && c <= '9') || (hex && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')));
         });
-        return ok && plain && !digits.isEmpty() && isXmlCharacter(value) ? Scan::Problem::None : Scan::Problem::Malformed;
+        const bool allowed = ok && plain && !digits.isEmpty() && isXmlCharacter(value);
+        return allowed ? Scan::Problem::None : Scan::Problem::Malformed;
     }
     return name.isEmpty() ? Scan::Problem::Malformed : Scan::Problem::UndefinedEntity;
 }
@@ -106,16 +109,20 @@ Scan::Problem checkReference(const uchar* p, qsizetype left)
 // One pass over a part's UTF-8 bytes.
 Scan scanPart(QByteArrayView xml)
 {
-    enum class State { Text, Tag, Quoted, Comment, CData, Instruction };
+    // Comments, CDATA sections and processing instructions are passed over
+    // to their closing text.
+    enum class State { Text, Tag, Quoted, PassingOver };
     const auto* p = reinterpret_cast<const uchar*>(xml.data());
     const qsizetype size = xml.size();
     State state = State::Text;
+    const char* closing = nullptr;  // what ends the part passed over
     uchar quote = 0;
     int attributes = 0;
-    bool closing = false;  // the tag is an end tag
-    qsizetype open = 0;    // elements begun and not yet ended
-    auto fail = [](Scan::Problem problem, qsizetype at, const QString& detail = {}) {
-        return Scan{problem, at, detail};
+    bool endTag = false;
+    qsizetype open = 0;  // elements begun and not yet ended
+    auto reference = [&](qsizetype at) {
+        const Scan::Problem problem = checkReference(p + at, size - at);
+        return Scan{problem, at, QT_TRANSLATE_NOOP("word::oxml::XmlReader", "a '&' that begins no reference")};
     };
     qsizetype i = 0;
     while (i < size) {
@@ -123,36 +130,33 @@ Scan scanPart(QByteArrayView xml)
         if (c >= 0x80 || c < 0x20) {
             const int length = xmlCharacterLength(p + i, size - i);
             if (!length)
-                return fail(Scan::Problem::Malformed, i, QCoreApplication::translate("word::oxml::XmlReader", "a character XML does not allow"));
+                return {Scan::Problem::Malformed, i,
+                        QT_TRANSLATE_NOOP("word::oxml::XmlReader", "a character XML does not allow")};
             i += length;  // nothing beyond ASCII delimits anything
             continue;
         }
         switch (state) {
         case State::Text:
             if (c == '<') {
-                if (startsAt(p + i, size - i, "<!--")) {
-                    state = State::Comment;
-                    i += 4;
-                    continue;
-                }
-                if (startsAt(p + i, size - i, "<![CDATA[")) {
-                    state = State::CData;
-                    i += 9;
+                static constexpr std::pair<const char*, const char*> passedOver[] = {
+                    {"<!--", "-->"}, {"<![CDATA[", "]]>"}, {"<?", "?>"}};
+                const auto* over = std::find_if(std::begin(passedOver), std::end(passedOver), [&](const auto& kind) {
+                    return startsAt(p + i, size - i, kind.first);
+                });
+                if (over != std::end(passedOver)) {
+                    state = State::PassingOver;
+                    closing = over->second;
+                    i += qsizetype(std::strlen(over->first));
                     continue;
                 }
                 if (startsAt(p + i, size - i, "<!DOCTYPE"))
-                    return fail(Scan::Problem::DocumentType, i);
-                if (startsAt(p + i, size - i, "<?")) {
-                    state = State::Instruction;
-                    i += 2;
-                    continue;
-                }
+                    return {Scan::Problem::DocumentType, i};
                 state = State::Tag;
                 attributes = 0;
-                closing = i + 1 < size && p[i + 1] == '/';
+                endTag = i + 1 < size && p[i + 1] == '/';
             } else if (c == '&') {
-                if (const auto problem = checkReference(p + i, size - i); problem != Scan::Problem::None)
-                    return fail(problem, i, QCoreApplication::translate("word::oxml::XmlReader", "a '&' that begins no reference"));
+                if (const Scan problem = reference(i); problem.problem != Scan::Problem::None)
+                    return problem;
             }
             break;
         case State::Tag:
@@ -161,51 +165,38 @@ Scan scanPart(QByteArrayView xml)
                 quote = c;
             } else if (c == '>') {
                 state = State::Text;
-                if (closing)
+                if (endTag)
                     --open;
                 else if (p[i - 1] != '/')
                     ++open;
             } else if (c == '=' && ++attributes > MaxAttributes) {
-                return fail(Scan::Problem::TooManyAttributes, i);
+                return {Scan::Problem::TooManyAttributes, i};
             }
             break;
         case State::Quoted:
             if (c == quote) {
                 state = State::Tag;
             } else if (c == '&') {
-                if (const auto problem = checkReference(p + i, size - i); problem != Scan::Problem::None)
-                    return fail(problem, i, QCoreApplication::translate("word::oxml::XmlReader", "a '&' that begins no reference"));
+                if (const Scan problem = reference(i); problem.problem != Scan::Problem::None)
+                    return problem;
             } else if (c == '<') {
-                return fail(Scan::Problem::Malformed, i, QCoreApplication::translate("word::oxml::XmlReader", "a '<' in an attribute value"));
+                return {Scan::Problem::Malformed, i,
+                        QT_TRANSLATE_NOOP("word::oxml::XmlReader", "a '<' in an attribute value")};
             }
             break;
-        case State::Comment:
-            if (c == '-' && startsAt(p + i, size - i, "-->")) {
+        case State::PassingOver:
+            if (c == uchar(closing[0]) && startsAt(p + i, size - i, closing)) {
                 state = State::Text;
-                i += 3;
-                continue;
-            }
-            break;
-        case State::CData:
-            if (c == ']' && startsAt(p + i, size - i, "]]>")) {
-                state = State::Text;
-                i += 3;
-                continue;
-            }
-            break;
-        case State::Instruction:
-            if (c == '?' && startsAt(p + i, size - i, "?>")) {
-                state = State::Text;
-                i += 2;
+                i += qsizetype(std::strlen(closing));
                 continue;
             }
             break;
         }
         ++i;
     }
-    // Inside a tag, a comment, a CDATA section or an instruction, or inside an element.
+    // Inside a tag or a part passed over, or inside an element.
     if (state != State::Text || open > 0)
-        return fail(Scan::Problem::EndsEarly, size);
+        return {Scan::Problem::EndsEarly, size};
     return {};
 }
 
@@ -242,7 +233,7 @@ QByteArray asUtf8(const QByteArray& xml)
     if (at < 0)
         return xml;
     qsizetype open = at + 8;
-    while (open < declaration.size() && (declaration[open] == ' ' || declaration[open] == '=' || declaration[open] == '\t'))
+    while (open < declaration.size() && QByteArrayView(" \t=").contains(declaration[open]))
         ++open;
     if (open >= declaration.size() || (declaration[open] != '"' && declaration[open] != '\''))
         return xml;
@@ -325,33 +316,41 @@ struct XmlReader::Tree {
         }
         if (prefix.isEmpty())
             return nullptr;
-        reader.damaged(QCoreApplication::translate("word::oxml::XmlReader", "the part %1 is not well-formed XML: %2")
-                           .arg(reader.partName(),
-                                QCoreApplication::translate("word::oxml::XmlReader", "the namespace prefix %1 is not declared").arg(QString::fromUtf8(prefix))));
+        const QString undeclared = QCoreApplication::translate("word::oxml::XmlReader",
+                                                               "the namespace prefix %1 is not declared")
+                                       .arg(QString::fromUtf8(prefix));
+        reader.notWellFormed(reader.m_node ? pugi::xml_node(reader.m_node).offset_debug() : 0, undeclared);
     }
 };
 
-XmlReader::XmlReader(const QByteArray& xml, QString partName) : m_tree(std::make_unique<Tree>()), m_partName(std::move(partName))
+XmlReader::XmlReader(const QByteArray& xml, QString partName)
+    : m_tree(std::make_unique<Tree>()), m_partName(std::move(partName))
 {
     m_tree->original = asUtf8(xml);
     if (m_tree->original.isNull() && !xml.isNull())
-        damaged(QCoreApplication::translate("word::oxml::XmlReader", "the part %1 is not well-formed XML: %2")
-                    .arg(m_partName, QCoreApplication::translate("word::oxml::XmlReader", "its encoding cannot be read")));
+        notWellFormed(0, QCoreApplication::translate("word::oxml::XmlReader", "its encoding cannot be read"));
     const Scan scan = scanPart(m_tree->original);
     switch (scan.problem) {
     case Scan::Problem::None:
         break;
     case Scan::Problem::Malformed:
-        throwAt(scan.at, QCoreApplication::translate("word::oxml::XmlReader", "the part %1 is not well-formed XML: %2").arg(m_partName, scan.detail));
+        notWellFormed(scan.at, QCoreApplication::translate("word::oxml::XmlReader", scan.detail));
     case Scan::Problem::UndefinedEntity:
-        throwAt(scan.at, QCoreApplication::translate("word::oxml::XmlReader", "the part %1 refers to an undefined entity").arg(m_partName));
+        throwAt(scan.at,
+                QCoreApplication::translate("word::oxml::XmlReader", "the part %1 refers to an undefined entity")
+                    .arg(m_partName));
     case Scan::Problem::DocumentType:
-        throwAt(scan.at, QCoreApplication::translate("word::oxml::XmlReader", "the part %1 has a document type declaration, which a package part may not have")
+        throwAt(scan.at, QCoreApplication::translate(
+                             "word::oxml::XmlReader",
+                             "the part %1 has a document type declaration, which a package part may not have")
                              .arg(m_partName));
     case Scan::Problem::EndsEarly:
         endsTooEarly();
     case Scan::Problem::TooManyAttributes:
-        throwAt(scan.at, QCoreApplication::translate("word::oxml::XmlReader", "an element of %1 has more than %2 attributes").arg(m_partName).arg(MaxAttributes));
+        throwAt(scan.at,
+                QCoreApplication::translate("word::oxml::XmlReader", "an element of %1 has more than %2 attributes")
+                    .arg(m_partName)
+                    .arg(MaxAttributes));
     }
 
     m_tree->buffer = QByteArray(m_tree->original.constData(), m_tree->original.size());
@@ -363,8 +362,7 @@ XmlReader::XmlReader(const QByteArray& xml, QString partName) : m_tree(std::make
     if (!parsed) {
         if (parsed.offset >= m_tree->buffer.size() || parsed.status == pugi::status_no_document_element)
             endsTooEarly();
-        throwAt(parsed.offset, QCoreApplication::translate("word::oxml::XmlReader", "the part %1 is not well-formed XML: %2")
-                                   .arg(m_partName, QString::fromUtf8(parsed.description())));
+        notWellFormed(parsed.offset, QString::fromUtf8(parsed.description()));
     }
     if (!m_tree->document.document_element())
         endsTooEarly();
@@ -385,7 +383,9 @@ XmlReader::XmlReader(const QByteArray& xml, QString partName) : m_tree(std::make
     m_tree->document.traverse(depth);
     if (depth.tooDeep)
         throwAt(depth.tooDeep.offset_debug(),
-                QCoreApplication::translate("word::oxml::XmlReader", "the elements of %1 are nested more than %2 deep").arg(m_partName).arg(limits::MaxXmlDepth));
+                QCoreApplication::translate("word::oxml::XmlReader", "the elements of %1 are nested more than %2 deep")
+                    .arg(m_partName)
+                    .arg(limits::MaxXmlDepth));
 }
 
 XmlReader::~XmlReader() = default;
@@ -396,7 +396,8 @@ void XmlReader::throwAt(qsizetype offset, const QString& detail) const
     const qsizetype end = std::clamp<qsizetype>(offset, 0, bytes.size());
     const qint64 line = 1 + std::count(bytes.cbegin(), bytes.cbegin() + end, '\n');
     //: %1 is what is wrong, %2 the name of the part of the document package
-    throw DocumentError::damaged(QCoreApplication::translate("word::oxml::XmlReader", "%1 (%2, line %3)").arg(detail, m_partName).arg(line));
+    throw DocumentError::damaged(
+        QCoreApplication::translate("word::oxml::XmlReader", "%1 (%2, line %3)").arg(detail, m_partName).arg(line));
 }
 
 qint64 XmlReader::lineNumber() const
@@ -411,9 +412,16 @@ void XmlReader::damaged(const QString& detail) const
     throwAt(m_node ? pugi::xml_node(m_node).offset_debug() : 0, detail);
 }
 
+void XmlReader::notWellFormed(qsizetype offset, const QString& why) const
+{
+    throwAt(offset, QCoreApplication::translate("word::oxml::XmlReader", "the part %1 is not well-formed XML: %2")
+                        .arg(m_partName, why));
+}
+
 void XmlReader::endsTooEarly() const
 {
-    throwAt(m_tree->original.size(), QCoreApplication::translate("word::oxml::XmlReader", "the part %1 ends too early").arg(m_partName));
+    throwAt(m_tree->original.size(),
+            QCoreApplication::translate("word::oxml::XmlReader", "the part %1 ends too early").arg(m_partName));
 }
 
 void XmlReader::outOfRange(const QString& value, const char* what) const
@@ -515,7 +523,8 @@ QString XmlReader::readText()
         text += QString::fromUtf8(child.value());
         if (text.size() > limits::MaxTextCharacters)
             throw DocumentError::tooLarge(
-                QCoreApplication::translate("word::oxml::XmlReader", "it holds more than %1 characters of text").arg(limits::MaxTextCharacters));
+                QCoreApplication::translate("word::oxml::XmlReader", "it holds more than %1 characters of text")
+                    .arg(limits::MaxTextCharacters));
     }
     m_atEnd = true;
     return text;
@@ -576,7 +585,8 @@ std::optional<QString> XmlReader::plainAttribute(const char* localName) const
 
 std::optional<QString> XmlReader::wAttribute(const char* localName) const
 {
-    const char* value = attributeValue(localName, [](const char* uri) { return uri == nullptr || isWordNamespace(uri); });
+    const char* value =
+        attributeValue(localName, [](const char* uri) { return uri == nullptr || isWordNamespace(uri); });
     return value ? std::optional<QString>(QString::fromUtf8(value)) : std::nullopt;
 }
 

@@ -88,6 +88,8 @@ private:
     // Stands on the end of the current element's parent.
     void leaveToParent();
     [[noreturn]] void endsTooEarly() const;
+    // Throws: the part is not well-formed XML, `why`, at that offset of its bytes.
+    [[noreturn]] void notWellFormed(qsizetype offset, const QString& why) const;
     [[noreturn]] void throwAt(qsizetype offset, const QString& detail) const;
 
     std::unique_ptr<Tree> m_tree;

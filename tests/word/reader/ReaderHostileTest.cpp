@@ -119,7 +119,8 @@ TEST_F(ReaderHostileTest, PartsInOtherEncodingsReadTheSame)
     QByteArray accented = document;
     accented.replace("Monday", "Caf\xC3\xA9 \xE2\x82\xAC");  // "Café €", UTF-8
     const model::DocumentModel expected = package::readPackageData(withDocument(accented));
-    const QString text = QString::fromUtf8(accented).replace(QStringLiteral("encoding=\"UTF-8\""), QStringLiteral("encoding=\"UTF-16\""));
+    const QString text =
+        QString::fromUtf8(accented).replace(QStringLiteral("encoding=\"UTF-8\""), QStringLiteral("encoding=\"UTF-16\""));
     auto utf16 = [&](QStringConverter::Encoding encoding, bool mark) {
         QStringEncoder encoder(encoding, mark ? QStringConverter::Flag::WriteBom : QStringConverter::Flag::Default);
         return QByteArray(encoder.encode(text));
