@@ -1,5 +1,6 @@
 #include "word/oxml/XmlWriter.h"
 
+#include <charconv>
 #include <cstring>
 
 namespace word::oxml {
@@ -92,7 +93,7 @@ void XmlWriter::attribute(const char* name, const char* value)
     m_out += ' ';
     m_out += name;
     m_out += "=\"";
-    m_out.append(value, size);
+    m_out.append(value, size_t(size));
     m_out += '"';
 }
 
@@ -101,7 +102,9 @@ void XmlWriter::attribute(const char* name, int value)
     m_out += ' ';
     m_out += name;
     m_out += "=\"";
-    m_out += QByteArray::number(value);
+    char digits[16];
+    const auto written = std::to_chars(digits, digits + sizeof digits, value);
+    m_out.append(digits, written.ptr);
     m_out += '"';
 }
 
@@ -145,17 +148,14 @@ QByteArray XmlWriter::finish()
 {
     while (!m_open.empty())
         end();
-    return m_out;
+    return QByteArray(m_out.data(), qsizetype(m_out.size()));
 }
 
 void XmlWriter::escaped(const QString& text, bool inAttribute)
 {
     if (plain(text.constData(), text.size())) {
-        const qsizetype start = m_out.size();
-        m_out.resize(start + text.size());
-        char* at = m_out.data() + start;
         for (const QChar c : text)
-            *at++ = char(c.unicode());
+            m_out.push_back(char(c.unicode()));
         return;
     }
     const QString clean = cleaned(text);
@@ -174,7 +174,8 @@ void XmlWriter::escaped(const QString& text, bool inAttribute)
         default: out += c;
         }
     }
-    m_out += out.toUtf8();
+    const QByteArray utf8 = out.toUtf8();
+    m_out.append(utf8.constData(), size_t(utf8.size()));
 }
 
 }  // namespace word::oxml

@@ -25,6 +25,9 @@ struct SourceDeleter {
     void operator()(zip_source_t* source) const { zip_source_free(source); }
 };
 
+// Parts shorter than this many bytes are stored, not deflated.
+constexpr qsizetype StoredBelow = 1024;
+
 }  // namespace
 
 QByteArray zipParts(const std::vector<PackagePart>& parts)
@@ -47,7 +50,12 @@ QByteArray zipParts(const std::vector<PackagePart>& parts)
         const zip_int64_t index = data ? zip_file_add(archive, name.constData(), data, ZIP_FL_ENC_UTF_8) : -1;
         // The fastest deflate: the parts are small and repetitive XML, which
         // it packs nearly as well, in a fraction of the default level's time.
-        if (index < 0 || zip_set_file_compression(archive, zip_uint64_t(index), ZIP_CM_DEFLATE, 1) < 0) {
+        // A part of a few hundred bytes is stored as it is: it would shrink by
+        // some hundred bytes, while every deflate stream first clears 128 KiB
+        // of tables, the dearest step of saving a planner's small parts.
+        const bool tiny = part.data.size() < StoredBelow;
+        const zip_int32_t method = tiny ? ZIP_CM_STORE : ZIP_CM_DEFLATE;
+        if (index < 0 || zip_set_file_compression(archive, zip_uint64_t(index), method, tiny ? 0 : 1) < 0) {
             if (data && index < 0)
                 zip_source_free(data);  // once added, it is the archive's
             zip_error_t copy;
