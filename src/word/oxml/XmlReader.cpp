@@ -2,6 +2,7 @@
 
 #include "word/model/DocumentError.h"
 #include "word/oxml/PartLimits.h"
+#include "word/oxml/XmlCharacters.h"
 #include "word/oxml/XmlValues.h"
 
 #include <QCoreApplication>
@@ -24,12 +25,6 @@ namespace {
 constexpr int MaxAttributes = 128;
 
 constexpr const char* XmlnsUri = "http://www.w3.org/2000/xmlns/";
-
-bool isXmlCharacter(char32_t c)
-{
-    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD)
-        || (c >= 0x10000 && c <= 0x10FFFF);
-}
 
 // The length of the UTF-8 sequence at `p` if it is one character XML allows;
 // 0 if not (a control character, a bad or overlong sequence, a surrogate).

@@ -1,17 +1,13 @@
 #include "word/oxml/XmlWriter.h"
 
+#include "word/oxml/XmlCharacters.h"
+
 #include <charconv>
 #include <cstring>
 
 namespace word::oxml {
 
 namespace {
-
-bool allowed(char32_t c)
-{
-    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD)
-        || (c >= 0x10000 && c <= 0x10FFFF);
-}
 
 char16_t code(QChar c) { return c.unicode(); }
 char16_t code(unsigned char c) { return c; }
@@ -45,12 +41,12 @@ QString XmlWriter::cleaned(const QString& text)
         const QChar c = text.at(i);
         if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
             const char32_t code = QChar::surrogateToUcs4(c, text.at(i + 1));
-            if (allowed(code)) {
+            if (isXmlCharacter(code)) {
                 result += c;
                 result += text.at(i + 1);
             }
             ++i;
-        } else if (!c.isSurrogate() && allowed(c.unicode())) {
+        } else if (!c.isSurrogate() && isXmlCharacter(c.unicode())) {
             result += c;
         }
     }
