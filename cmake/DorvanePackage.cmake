@@ -23,10 +23,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${DORVANE_HOMEPAGE})
 # The libraries the program links come from dpkg-shlibdeps. Qt finds its
-# window-system plugins only at run time, and the renderer's fonts are looked
-# for by name, so those are named here.
+# window-system plugins only at run time, the CUPS client library is loaded
+# when printing starts, and the renderer's fonts are looked for by name, so
+# those are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libcups2, fonts-liberation, fonts-dejavu-core")
 # Passwords of calendar servers are remembered in the desktop's keyring
 # (QtKeychain, which dpkg-shlibdeps names, talks to it over Secret Service);
 # without one the program asks for them each time.

@@ -875,6 +875,10 @@ Exit-Status: 0 erledigt; 1 ungültige Argumente; 2 Kalender nicht lesbar;
 <context>
     <name>output::PrintJob</name>
     <message>
+        <source>Printing needs the CUPS library, which cannot be loaded: %1</source>
+        <translation>Zum Drucken wird die CUPS-Bibliothek gebraucht, die sich nicht laden lässt: %1</translation>
+    </message>
+    <message>
         <source>The print server %1 does not answer.</source>
         <translation>Der Druckserver %1 antwortet nicht.</translation>
     </message>

@@ -874,6 +874,10 @@ calendario; 3 no se pudo escribir un archivo o no se pudo imprimir el trabajo.
 <context>
     <name>output::PrintJob</name>
     <message>
+        <source>Printing needs the CUPS library, which cannot be loaded: %1</source>
+        <translation>Para imprimir hace falta la biblioteca de CUPS, que no se puede cargar: %1</translation>
+    </message>
+    <message>
         <source>The print server %1 does not answer.</source>
         <translation>El servidor de impresión %1 no responde.</translation>
     </message>

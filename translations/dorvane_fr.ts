@@ -874,6 +874,10 @@ pu être lu ; 3 un fichier n&apos;a pas pu être écrit ou la tâche imprimée.
 <context>
     <name>output::PrintJob</name>
     <message>
+        <source>Printing needs the CUPS library, which cannot be loaded: %1</source>
+        <translation>L&apos;impression a besoin de la bibliothèque CUPS, qui ne peut pas être chargée : %1</translation>
+    </message>
+    <message>
         <source>The print server %1 does not answer.</source>
         <translation>Le serveur d&apos;impression %1 ne répond pas.</translation>
     </message>

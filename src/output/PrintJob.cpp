@@ -1,11 +1,10 @@
 #include "output/PrintJob.h"
 
 #include "errors/UserError.h"
+#include "output/CupsLibrary.h"
 #include "files/AtomicFileWriter.h"
 #include "output/PdfExport.h"
 #include "word/DocumentPages.h"
-
-#include <cups/cups.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -46,15 +45,16 @@ auto awayFromTheWindows(Work work)
 // when the server let a timeout run out: it did not take the connection, or
 // took it and then did not answer.
 struct Connection {
+    const CupsLibrary& cups;
     http_t* http = nullptr;
     bool silent = false;
-    Connection()
+    explicit Connection(const CupsLibrary& library) : cups(library)
     {
         const auto start = std::chrono::steady_clock::now();
-        http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, CupsConnectTimeoutMs,
-                            nullptr);
+        http = cups.httpConnect2(cups.cupsServer(), cups.ippPort(), nullptr, AF_UNSPEC, cups.cupsEncryption(), 1,
+                                 CupsConnectTimeoutMs, nullptr);
         if (http)
-            httpSetTimeout(http, CupsAnswerTimeoutMs / 1000.0, &giveUp, this);
+            cups.httpSetTimeout(http, CupsAnswerTimeoutMs / 1000.0, &giveUp, this);
         else
             silent = std::chrono::steady_clock::now() - start >= std::chrono::milliseconds(CupsConnectTimeoutMs);
     }
@@ -63,7 +63,7 @@ struct Connection {
     ~Connection()
     {
         if (http)
-            httpClose(http);
+            cups.httpClose(http);
     }
     // Called when nothing came for the whole timeout: 0 ends the wait.
     static int giveUp(http_t*, void* self)
@@ -73,16 +73,17 @@ struct Connection {
     }
 };
 
-QString silentServer()
+QString silentServer(const CupsLibrary& cups)
 {
     return QCoreApplication::translate("output::PrintJob", "The print server %1 does not answer.")
-        .arg(QString::fromUtf8(cupsServer()));
+        .arg(QString::fromUtf8(cups.cupsServer()));
 }
 
 }  // namespace
 
 int submitPrintJob(const PrintJob& job)
 {
+    const CupsLibrary& cups = CupsLibrary::get();
     const std::string printer = job.printer.toStdString();
     const std::string file = QFile::encodeName(job.file).toStdString();
     const std::string title = job.title.toStdString();
@@ -91,17 +92,21 @@ int submitPrintJob(const PrintJob& job)
         named.emplace_back(name.toStdString(), value.toStdString());
 
     const auto [id, reason] = awayFromTheWindows([&]() -> std::pair<int, QString> {
-        Connection connection;
+        Connection connection(cups);
+        const auto failure = [&] {
+            return connection.silent ? silentServer(cups) : QString::fromUtf8(cups.cupsLastErrorString());
+        };
         if (!connection.http)
-            return {0, connection.silent ? silentServer() : QString::fromUtf8(cupsLastErrorString())};
+            return {0, failure()};
         cups_option_t* options = nullptr;
         int count = 0;
         for (const auto& [name, value] : named)
-            count = cupsAddOption(name.c_str(), value.c_str(), count, &options);
-        const int id = cupsPrintFile2(connection.http, printer.c_str(), file.c_str(), title.c_str(), count, options);
-        cupsFreeOptions(count, options);
+            count = cups.cupsAddOption(name.c_str(), value.c_str(), count, &options);
+        const int id =
+            cups.cupsPrintFile2(connection.http, printer.c_str(), file.c_str(), title.c_str(), count, options);
+        cups.cupsFreeOptions(count, options);
         if (id == 0)
-            return {0, connection.silent ? silentServer() : QString::fromUtf8(cupsLastErrorString())};
+            return {0, failure()};
         return {id, QString()};
     });
     if (id == 0)
@@ -113,13 +118,14 @@ int submitPrintJob(const PrintJob& job)
 
 void checkCupsServerAnswers()
 {
-    const QString silent = awayFromTheWindows([]() -> QString {
-        Connection connection;
+    const CupsLibrary& cups = CupsLibrary::get();
+    const QString silent = awayFromTheWindows([&cups]() -> QString {
+        Connection connection(cups);
         if (!connection.http)  // no server, nothing to wait for; or one that did not take the connection
-            return connection.silent ? silentServer() : QString();
-        ipp_t* response = cupsDoRequest(connection.http, ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/");
-        ippDelete(response);
-        return connection.silent ? silentServer() : QString();
+            return connection.silent ? silentServer(cups) : QString();
+        ipp_t* response = cups.cupsDoRequest(connection.http, cups.ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/");
+        cups.ippDelete(response);
+        return connection.silent ? silentServer(cups) : QString();
     });
     if (!silent.isEmpty())
         throw errors::UserError(silent);
@@ -127,19 +133,20 @@ void checkCupsServerAnswers()
 
 QString defaultQueue()
 {
-    const auto [queue, silent] = awayFromTheWindows([]() -> std::pair<QString, bool> {
-        Connection connection;
+    const CupsLibrary& cups = CupsLibrary::get();
+    const auto [queue, silent] = awayFromTheWindows([&cups]() -> std::pair<QString, bool> {
+        Connection connection(cups);
         if (!connection.http)
             return {QString(), connection.silent};
         QString name;
-        if (cups_dest_t* dest = cupsGetNamedDest(connection.http, nullptr, nullptr)) {
+        if (cups_dest_t* dest = cups.cupsGetNamedDest(connection.http, nullptr, nullptr)) {
             name = QString::fromUtf8(dest->name);
-            cupsFreeDests(1, dest);
+            cups.cupsFreeDests(1, dest);
         }
         return {name, connection.silent};
     });
     if (silent)
-        throw errors::UserError(silentServer());
+        throw errors::UserError(silentServer(cups));
     return queue;
 }
 

@@ -416,6 +416,21 @@ TEST(CommandLine, ThreeWeeksPrintAsOneJob)
     EXPECT_TRUE(refused.err.startsWith("dorvane: The printer no-such-queue did not take the job")) << shown(refused);
 }
 
+// The CUPS client library is loaded only to print: one that cannot be (here
+// a stand-in without its functions) is said, and the job's PDF goes away.
+TEST(CommandLine, PrintingWithoutTheCupsLibrarySaysSo)
+{
+    QTemporaryDir spool;
+    Launch launch;
+    launch.variables = {"LD_LIBRARY_PATH=" DORVANE_CUPS_STAND_IN_DIR, "TMPDIR=" + spool.path()};
+    const Outcome run = dorvane(ThreeWeeks + QStringList{"--print", "--printer", "any-queue", "--quiet"}, {},
+                                {"LC_ALL=C.UTF-8"}, launch);
+    EXPECT_EQ(run.exitCode, 3) << shown(run);
+    EXPECT_TRUE(run.err.startsWith("dorvane: Printing needs the CUPS library, which cannot be loaded: ")) << shown(run);
+    EXPECT_TRUE(run.err.contains("httpConnect2")) << shown(run);
+    EXPECT_EQ(QDir(spool.path()).entryList({"dorvane-print-*"}, QDir::Files | QDir::Hidden), QStringList());
+}
+
 bool isWholeZip(const QByteArray& bytes) { return bytes.startsWith("PK") && bytes.lastIndexOf("PK\x05\x06") == bytes.size() - 22; }
 bool isWholePdf(const QByteArray& bytes) { return bytes.startsWith("%PDF-") && bytes.trimmed().endsWith("%%EOF"); }
 
