@@ -9,6 +9,7 @@
 #include "common/Language.h"
 #include "common/ProgramIdentity.h"
 #include "desktop/DesktopDefaults.h"
+#include "desktop/ProgramIcon.h"
 #include "platform/FontSetupAhead.h"
 
 #include <QApplication>
@@ -49,6 +50,8 @@ int main(int argc, char** argv)
     // groups them under the menu entry and shows its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(DORVANE_APP_ID));
     common::installTranslations();
+    // Drawn on a second core while the entry window is built, which takes it.
+    desktop::drawProgramIconAhead();
 
     fonts.wait();  // the entry window measures its texts as it is built
     app::Program program;

@@ -14,6 +14,9 @@ namespace desktop {
 // The resource id of the icon in dorvane.rc.
 constexpr int ProgramIconId = 1;
 
+// The resource's images are ready to be taken: nothing to draw ahead.
+void drawProgramIconAhead() {}
+
 QIcon programIcon()
 {
     QIcon icon;
