@@ -180,14 +180,14 @@ def main():
             kinds = [("BM_ColdStartBesideBareWindow", "cold start", {})]
             if os.geteuid() == 0:
                 kinds.append(("BM_ColdStartFromDisk", "cold start from disk", {"DORVANE_COLD_START_FROM_DISK": "1"}))
-            for benchmark, shown, extra in kinds:
+            for bench_name, shown, extra in kinds:
                 log(shown)
                 for round_ in range(arguments.rounds):
                     for key, build in builds.items():
                         program = os.path.abspath(os.path.join(build, "bin", "dorvane"))
                         command = ["xvfb-run", "-a", "-s", "-screen 0 1920x1080x24",
                                    os.path.join(arguments.after, "bench", "dorvane_bench"),
-                                   f"--benchmark_filter=^{benchmark}", "--benchmark_format=json"]
+                                   f"--benchmark_filter=^{bench_name}", "--benchmark_format=json"]
                         env = dict(os.environ, DORVANE_COLD_START_PROGRAM=program, **extra)
                         env.pop("QT_QPA_PLATFORM", None)
                         output = run(command, env=env, capture_output=True, text=True).stdout
