@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <QLibrary>
 
-#include <optional>
+#include <type_traits>
 
 namespace output {
 namespace {
