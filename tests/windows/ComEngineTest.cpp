@@ -63,37 +63,46 @@ public:
     {
         const std::wstring name = L"Local\\dorvane-word-server-ready-" + std::to_wstring(GetCurrentProcessId());
         HANDLE ready = CreateEventW(nullptr, FALSE, FALSE, name.c_str());
-        if (!ready)
+        if (!ready) {
+            std::printf("no event for a server started ahead (error %lu)\n", GetLastError());
             return false;
+        }
         writeControl(orders + QStringLiteral("\nready ") + QString::fromStdWString(name));
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
-        PROCESS_INFORMATION process{};
         std::wstring command = L"\"" + QStringLiteral(DORVANE_WORD_SERVER).toStdWString() + L"\" --control \"" +
                                QDir::toNativeSeparators(controlPath()).toStdWString() + L"\" -Embedding";
         // A server started right after one ended may, under Wine, end at once
         // without registering its class, or hang before registering it (each
-        // seen once in some hundred runs, in code before the server's own):
-        // such a start is tried again, a hung one ended first. Each retry is
-        // said, so that a pattern shows.
+        // seen once in some hundred runs, in code before the server's own),
+        // and the start itself or the wait for it has failed once too: all
+        // are tried again, a hung server ended first. Each retry is said,
+        // with its reason, so that a pattern shows.
         bool registered = false;
-        bool retry = true;
-        for (int attempt = 0; attempt < 3 && !registered && retry; ++attempt) {
+        for (int attempt = 0; attempt < 3 && !registered; ++attempt) {
             std::wstring line = command;
+            PROCESS_INFORMATION process{};
             if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr,
-                                &startup, &process))
-                break;
+                                &startup, &process)) {
+                std::printf("a server could not be started ahead (error %lu); starting it again\n", GetLastError());
+                continue;
+            }
             const HANDLE waits[] = {ready, process.hProcess};
             const DWORD woken = WaitForMultipleObjects(2, waits, FALSE, 30000);
+            const DWORD waitError = GetLastError();
             registered = woken == WAIT_OBJECT_0;
-            retry = woken == WAIT_OBJECT_0 + 1 || woken == WAIT_TIMEOUT;
-            if (woken == WAIT_TIMEOUT) {
+            if (!registered && woken != WAIT_OBJECT_0 + 1) {
                 TerminateProcess(process.hProcess, 1);
                 WaitForSingleObject(process.hProcess, 10000);
             }
-            if (!registered && retry)
-                std::printf("a server started ahead %s before registering its class; starting it again\n",
-                            woken == WAIT_TIMEOUT ? "hung for 30 s" : "ended");
+            if (!registered) {
+                if (woken == WAIT_FAILED)
+                    std::printf("the wait for a server started ahead failed (error %lu); starting it again\n",
+                                waitError);
+                else
+                    std::printf("a server started ahead %s before registering its class; starting it again\n",
+                                woken == WAIT_TIMEOUT ? "hung for 30 s" : "ended");
+            }
             CloseHandle(process.hProcess);
             CloseHandle(process.hThread);
         }
