@@ -24,10 +24,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${DORVANE_HOMEPAGE})
 # The libraries the program links come from dpkg-shlibdeps. Qt finds its
 # window-system plugins only at run time, the CUPS client library is loaded
-# when printing starts, and the renderer's fonts are looked for by name, so
-# those are named here.
+# when printing starts and libzip when a document is first written or read,
+# and the renderer's fonts are looked for by name, so those are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libcups2, fonts-liberation, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libcups2, libzip4, fonts-liberation, fonts-dejavu-core")
 # Passwords of calendar servers are remembered in the desktop's keyring
 # (QtKeychain, which dpkg-shlibdeps names, talks to it over Secret Service);
 # without one the program asks for them each time.

@@ -1797,6 +1797,13 @@ Möchten Sie trotzdem fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>word::package::ZipLibrary</name>
+    <message>
+        <source>Word documents need the zip library (libzip), which cannot be loaded: %1</source>
+        <translation>Word-Dokumente brauchen die Zip-Bibliothek (libzip), die sich nicht laden lässt: %1</translation>
+    </message>
+</context>
+<context>
     <name>word::package::ZipReader</name>
     <message>
         <source>it is larger than %1 MB</source>

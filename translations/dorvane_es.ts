@@ -1796,6 +1796,13 @@ Would you like to proceed anyway?</source>
     </message>
 </context>
 <context>
+    <name>word::package::ZipLibrary</name>
+    <message>
+        <source>Word documents need the zip library (libzip), which cannot be loaded: %1</source>
+        <translation>Los documentos de Word necesitan la biblioteca zip (libzip), que no se puede cargar: %1</translation>
+    </message>
+</context>
+<context>
     <name>word::package::ZipReader</name>
     <message>
         <source>it is larger than %1 MB</source>

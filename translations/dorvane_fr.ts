@@ -1796,6 +1796,13 @@ Voulez-vous continuer quand même&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>word::package::ZipLibrary</name>
+    <message>
+        <source>Word documents need the zip library (libzip), which cannot be loaded: %1</source>
+        <translation>Les documents Word ont besoin de la bibliothèque zip (libzip), qui ne peut pas être chargée : %1</translation>
+    </message>
+</context>
+<context>
     <name>word::package::ZipReader</name>
     <message>
         <source>it is larger than %1 MB</source>

@@ -1,11 +1,9 @@
 #include "output/CupsLibrary.h"
 
 #include "errors/UserError.h"
+#include "loading/LoadedLibrary.h"
 
 #include <QCoreApplication>
-#include <QLibrary>
-
-#include <type_traits>
 
 namespace output {
 namespace {
@@ -17,36 +15,12 @@ struct Loaded {
 
     Loaded()
     {
-        // libcups.so.2, the soname every CUPS 2 release keeps. Never
-        // unloaded: its functions stay in use until the program ends.
-        QLibrary library(QStringLiteral("cups"), 2);
-        library.setLoadHints(QLibrary::ResolveAllSymbolsHint);
-        if (!library.load()) {
-            problem = library.errorString();
-            return;
-        }
-        const auto resolve = [&](auto& function, const char* name) {
-            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(library.resolve(name));
-            // Worded as the dynamic loader words it; QLibrary keeps no reason here.
-            if (!function && problem.isEmpty())
-                problem = QStringLiteral("%1: undefined symbol: %2").arg(library.fileName(), QLatin1String(name));
-        };
-        CupsLibrary& f = functions;
-        resolve(f.httpConnect2, "httpConnect2");
-        resolve(f.httpSetTimeout, "httpSetTimeout");
-        resolve(f.httpClose, "httpClose");
-        resolve(f.cupsServer, "cupsServer");
-        resolve(f.ippPort, "ippPort");
-        resolve(f.cupsEncryption, "cupsEncryption");
-        resolve(f.cupsLastErrorString, "cupsLastErrorString");
-        resolve(f.cupsAddOption, "cupsAddOption");
-        resolve(f.cupsFreeOptions, "cupsFreeOptions");
-        resolve(f.cupsPrintFile2, "cupsPrintFile2");
-        resolve(f.cupsDoRequest, "cupsDoRequest");
-        resolve(f.ippNewRequest, "ippNewRequest");
-        resolve(f.ippDelete, "ippDelete");
-        resolve(f.cupsGetNamedDest, "cupsGetNamedDest");
-        resolve(f.cupsFreeDests, "cupsFreeDests");
+        // libcups.so.2, the soname every CUPS 2 release keeps.
+        loading::LoadedLibrary library(QStringLiteral("cups"), 2);
+#define DORVANE_CUPS_RESOLVE(name) library.resolve(functions.name, #name);
+        DORVANE_CUPS_FUNCTIONS(DORVANE_CUPS_RESOLVE)
+#undef DORVANE_CUPS_RESOLVE
+        problem = library.problem();
     }
 };
 

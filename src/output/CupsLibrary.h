@@ -4,6 +4,24 @@
 
 namespace output {
 
+// The CUPS functions that printing calls.
+#define DORVANE_CUPS_FUNCTIONS(X)                                                                                      \
+    X(httpConnect2)                                                                                                    \
+    X(httpSetTimeout)                                                                                                  \
+    X(httpClose)                                                                                                       \
+    X(cupsServer)                                                                                                      \
+    X(ippPort)                                                                                                         \
+    X(cupsEncryption)                                                                                                  \
+    X(cupsLastErrorString)                                                                                             \
+    X(cupsAddOption)                                                                                                   \
+    X(cupsFreeOptions)                                                                                                 \
+    X(cupsPrintFile2)                                                                                                  \
+    X(cupsDoRequest)                                                                                                   \
+    X(ippNewRequest)                                                                                                   \
+    X(ippDelete)                                                                                                       \
+    X(cupsGetNamedDest)                                                                                                \
+    X(cupsFreeDests)
+
 // The CUPS client library, loaded the first time the program talks to a
 // print server rather than when it starts. Linked directly, libcups and the
 // eleven libraries only it needs (GnuTLS and its arithmetic, Avahi) took a
@@ -13,21 +31,9 @@ namespace output {
 //
 // The members are the library's own functions, typed from its header.
 struct CupsLibrary {
-    decltype(&::httpConnect2) httpConnect2 = nullptr;
-    decltype(&::httpSetTimeout) httpSetTimeout = nullptr;
-    decltype(&::httpClose) httpClose = nullptr;
-    decltype(&::cupsServer) cupsServer = nullptr;
-    decltype(&::ippPort) ippPort = nullptr;
-    decltype(&::cupsEncryption) cupsEncryption = nullptr;
-    decltype(&::cupsLastErrorString) cupsLastErrorString = nullptr;
-    decltype(&::cupsAddOption) cupsAddOption = nullptr;
-    decltype(&::cupsFreeOptions) cupsFreeOptions = nullptr;
-    decltype(&::cupsPrintFile2) cupsPrintFile2 = nullptr;
-    decltype(&::cupsDoRequest) cupsDoRequest = nullptr;
-    decltype(&::ippNewRequest) ippNewRequest = nullptr;
-    decltype(&::ippDelete) ippDelete = nullptr;
-    decltype(&::cupsGetNamedDest) cupsGetNamedDest = nullptr;
-    decltype(&::cupsFreeDests) cupsFreeDests = nullptr;
+#define DORVANE_CUPS_MEMBER(name) decltype(&::name) name = nullptr;
+    DORVANE_CUPS_FUNCTIONS(DORVANE_CUPS_MEMBER)
+#undef DORVANE_CUPS_MEMBER
 
     // The library, loaded on the first call (from any thread) and kept for
     // the rest of the run. Throws errors::UserError "Printing needs the CUPS

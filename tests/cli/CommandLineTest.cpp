@@ -431,6 +431,23 @@ TEST(CommandLine, PrintingWithoutTheCupsLibrarySaysSo)
     EXPECT_EQ(QDir(spool.path()).entryList({"dorvane-print-*"}, QDir::Files | QDir::Hidden), QStringList());
 }
 
+// libzip is loaded only to write or read a document: one that cannot be is
+// said, and the document already in the file's place stays as it was.
+TEST(CommandLine, SavingWithoutTheZipLibrarySaysSoAndKeepsTheOldFile)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("week.doc");
+    ASSERT_TRUE(testfiles::writeFile(path, "the planner saved last week"));
+    Launch launch;
+    launch.variables = {"LD_LIBRARY_PATH=" DORVANE_ZIP_STAND_IN_DIR};
+    const Outcome run = dorvane(ThreeWeeks + QStringList{"--save", path, "--force", "--quiet"}, {}, {"LC_ALL=C.UTF-8"}, launch);
+    EXPECT_EQ(run.exitCode, 3) << shown(run);
+    EXPECT_TRUE(run.err.contains("Word documents need the zip library (libzip), which cannot be loaded: ")) << shown(run);
+    EXPECT_TRUE(run.err.contains("zip_close")) << shown(run);
+    EXPECT_EQ(testfiles::readFile(path), "the planner saved last week");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"week.doc"});
+}
+
 bool isWholeZip(const QByteArray& bytes) { return bytes.startsWith("PK") && bytes.lastIndexOf("PK\x05\x06") == bytes.size() - 22; }
 bool isWholePdf(const QByteArray& bytes) { return bytes.startsWith("%PDF-") && bytes.trimmed().endsWith("%%EOF"); }
 

@@ -68,7 +68,7 @@ deb=$work/package/dorvane_${version}_amd64.deb
 dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's#^\./usr/##' | sort >"$work/packaged"
 diff "$work/expected" "$work/packaged" || fail "the package holds other files than the installed tree"
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 qt6-qpa-plugins libcups2 fonts-liberation fonts-dejavu-core; do
+for needed in libqt6widgets6 qt6-qpa-plugins libcups2 libzip4 fonts-liberation fonts-dejavu-core; do
   [[ $depends == *"$needed"* ]] || fail "the package does not depend on $needed: $depends"
 done
 lintian --fail-on error,warning "$deb" || fail "lintian"

@@ -1,11 +1,11 @@
 #include "word/package/ZipReader.h"
 
 #include "word/model/DocumentError.h"
+#include "word/package/ZipLibrary.h"
 #include "word/package/ReadLimits.h"
 
 #include <QCoreApplication>
 
-#include <zip.h>
 
 #include <algorithm>
 #include <optional>
@@ -72,7 +72,7 @@ QString folded(QString name)
 
 QString zipErrorText(zip_error_t* error)
 {
-    return QString::fromUtf8(zip_error_strerror(error));
+    return QString::fromUtf8(ZipLibrary::get().zip_error_strerror(error));
 }
 
 }  // namespace
@@ -95,29 +95,30 @@ ZipReader::ZipReader(QByteArray bytes) : m_bytes(std::move(bytes))
             QCoreApplication::translate("word::package::ZipReader", "the package has more than %1 parts")
                 .arg(limits::MaxEntries));
 
+    const ZipLibrary& zip = ZipLibrary::get();
     zip_error_t error;
-    zip_error_init(&error);
-    zip_source_t* source = zip_source_buffer_create(m_bytes.constData(), zip_uint64_t(m_bytes.size()), 0, &error);
+    zip.zip_error_init(&error);
+    zip_source_t* source = zip.zip_source_buffer_create(m_bytes.constData(), zip_uint64_t(m_bytes.size()), 0, &error);
     if (!source) {
         const QString text = zipErrorText(&error);
-        zip_error_fini(&error);
+        zip.zip_error_fini(&error);
         throw DocumentError::damaged(
             QCoreApplication::translate("word::package::ZipReader", "the zip container cannot be read (%1)").arg(text));
     }
-    m_archive = zip_open_from_source(source, ZIP_RDONLY, &error);
+    m_archive = zip.zip_open_from_source(source, ZIP_RDONLY, &error);
     if (!m_archive) {
-        zip_source_free(source);
+        zip.zip_source_free(source);
         const QString text = zipErrorText(&error);
-        zip_error_fini(&error);
+        zip.zip_error_fini(&error);
         throw DocumentError::damaged(
             QCoreApplication::translate("word::package::ZipReader", "the zip container is broken or incomplete (%1)")
                 .arg(text));
     }
-    zip_error_fini(&error);
+    zip.zip_error_fini(&error);
 
-    const zip_int64_t entries = zip_get_num_entries(m_archive, 0);
+    const zip_int64_t entries = zip.zip_get_num_entries(m_archive, 0);
     if (entries > limits::MaxEntries) {
-        zip_discard(m_archive);
+        zip.zip_discard(m_archive);
         throw DocumentError::tooLarge(
             QCoreApplication::translate("word::package::ZipReader", "the package has more than %1 parts")
                 .arg(limits::MaxEntries));
@@ -125,8 +126,8 @@ ZipReader::ZipReader(QByteArray bytes) : m_bytes(std::move(bytes))
     quint64 declaredTotal = 0;
     for (zip_int64_t i = 0; i < entries; ++i) {
         zip_stat_t stat;
-        zip_stat_init(&stat);
-        if (zip_stat_index(m_archive, zip_uint64_t(i), 0, &stat) < 0 || !(stat.valid & ZIP_STAT_NAME))
+        zip.zip_stat_init(&stat);
+        if (zip.zip_stat_index(m_archive, zip_uint64_t(i), 0, &stat) < 0 || !(stat.valid & ZIP_STAT_NAME))
             continue;
         if (stat.valid & ZIP_STAT_SIZE)
             declaredTotal += std::min<quint64>(stat.size, quint64(limits::MaxDeclaredTotalBytes) + 1);
@@ -138,7 +139,7 @@ ZipReader::ZipReader(QByteArray bytes) : m_bytes(std::move(bytes))
             m_index.insert(key, i);
     }
     if (declaredTotal > quint64(limits::MaxDeclaredTotalBytes)) {
-        zip_discard(m_archive);
+        zip.zip_discard(m_archive);
         throw DocumentError::tooLarge(
             QCoreApplication::translate("word::package::ZipReader", "its parts would take more than %1 MB")
                 .arg(limits::MaxDeclaredTotalBytes >> 20));
@@ -148,7 +149,7 @@ ZipReader::ZipReader(QByteArray bytes) : m_bytes(std::move(bytes))
 ZipReader::~ZipReader()
 {
     if (m_archive)
-        zip_discard(m_archive);
+        ZipLibrary::get().zip_discard(m_archive);
 }
 
 qint64 ZipReader::indexOf(const QString& partName) const
@@ -179,24 +180,25 @@ QByteArray ZipReader::read(const QString& partName, qint64 maxBytes)
                 .arg(maxBytes >> 20));
     };
 
+    const ZipLibrary& zip = ZipLibrary::get();
     zip_stat_t stat;
-    zip_stat_init(&stat);
-    if (zip_stat_index(m_archive, zip_uint64_t(index), 0, &stat) < 0)
+    zip.zip_stat_init(&stat);
+    if (zip.zip_stat_index(m_archive, zip_uint64_t(index), 0, &stat) < 0)
         throw DocumentError::damaged(
             QCoreApplication::translate("word::package::ZipReader", "the entry of %1 cannot be read").arg(partName));
     const bool sizeKnown = stat.valid & ZIP_STAT_SIZE;
     if (sizeKnown && stat.size > quint64(budget))
         tooLarge();
 
-    zip_file_t* file = zip_fopen_index(m_archive, zip_uint64_t(index), 0);
+    zip_file_t* file = zip.zip_fopen_index(m_archive, zip_uint64_t(index), 0);
     if (!file) {
-        const int code = zip_error_code_zip(zip_get_error(m_archive));
+        const int code = zip.zip_error_code_zip(zip.zip_get_error(m_archive));
         if (code == ZIP_ER_NOPASSWD || code == ZIP_ER_WRONGPASSWD || code == ZIP_ER_ENCRNOTSUPP)
             throw DocumentError::damaged(
                 QCoreApplication::translate("word::package::ZipReader", "the part %1 is encrypted").arg(partName));
         throw DocumentError::damaged(
             QCoreApplication::translate("word::package::ZipReader", "the part %1 cannot be unpacked (%2)")
-                .arg(partName, QString::fromUtf8(zip_strerror(m_archive))));
+                .arg(partName, QString::fromUtf8(zip.zip_strerror(m_archive))));
     }
 
     QByteArray data;
@@ -204,10 +206,10 @@ QByteArray ZipReader::read(const QString& partName, qint64 maxBytes)
     constexpr qint64 Chunk = 1 << 16;
     QByteArray chunk(Chunk, Qt::Uninitialized);
     for (;;) {
-        const zip_int64_t got = zip_fread(file, chunk.data(), zip_uint64_t(Chunk));
+        const zip_int64_t got = zip.zip_fread(file, chunk.data(), zip_uint64_t(Chunk));
         if (got < 0) {
-            const QString text = QString::fromUtf8(zip_file_strerror(file));
-            zip_fclose(file);
+            const QString text = QString::fromUtf8(zip.zip_file_strerror(file));
+            zip.zip_fclose(file);
             throw DocumentError::damaged(
                 QCoreApplication::translate("word::package::ZipReader", "the part %1 cannot be unpacked (%2)")
                     .arg(partName, text));
@@ -216,12 +218,12 @@ QByteArray ZipReader::read(const QString& partName, qint64 maxBytes)
             break;
         // Counted as inflated: the header may understate what the entry holds.
         if (data.size() + got > budget) {
-            zip_fclose(file);
+            zip.zip_fclose(file);
             tooLarge();
         }
         data.append(chunk.constData(), qsizetype(got));
     }
-    zip_fclose(file);
+    zip.zip_fclose(file);
     if (sizeKnown && quint64(data.size()) != stat.size)
         throw DocumentError::damaged(QCoreApplication::translate("word::package::ZipReader",
                                                                  "the part %1 does not have the size its header states")

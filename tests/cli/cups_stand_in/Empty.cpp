@@ -1,2 +1,0 @@
-// A library named like the CUPS client library that has none of its functions.
-extern "C" int dorvane_not_cups = 0;
