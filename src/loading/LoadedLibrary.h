@@ -40,4 +40,34 @@ private:
     QString m_problem;
 };
 
+// A set of one library's functions (a struct of function pointers), as
+// loaded once: `functions` is complete when `problem` is empty.
+template <typename Functions>
+struct LoadedFunctions {
+    Functions functions;
+    QString problem;
+};
+
+// Loads lib<name>.so.<version> and lets `resolveAll(library, functions)`
+// resolve each function it needs into the set.
+template <typename Functions, typename ResolveAll>
+LoadedFunctions<Functions> loadFunctions(const QString& name, int version, ResolveAll resolveAll)
+{
+    LoadedLibrary library(name, version);
+    LoadedFunctions<Functions> loaded;
+    resolveAll(library, loaded.functions);
+    loaded.problem = library.problem();
+    return loaded;
+}
+
 }  // namespace loading
+
+// loadFunctions for a set whose members are named by an X-macro list:
+// LIST(X) calls X(name) for each function, and each member `name` is the
+// library's function of that name. Yields a LoadedFunctions<Functions>.
+#define DORVANE_LOAD_FUNCTIONS(Functions, LIST, libraryName, version)                                                  \
+    ::loading::loadFunctions<Functions>(QStringLiteral(libraryName), version,                                          \
+                                        [](::loading::LoadedLibrary& library, Functions& functions) {                  \
+                                            LIST(DORVANE_LOADING_RESOLVE_ONE)                                          \
+                                        })
+#define DORVANE_LOADING_RESOLVE_ONE(name) library.resolve(functions.name, #name);
