@@ -1,0 +1,3 @@
+// Loading a library by name needs Qt Core alone, nothing of the program.
+#include "loading/LoadedLibrary.h"
+#include "files/AtomicFileWriter.h"
