@@ -21,6 +21,17 @@ namespace {
     throw DocumentError(description);
 }
 
+// A copy of the archive's last error, which outlives zip_discard().
+zip_error_t errorOf(zip_t* archive)
+{
+    const ZipLibrary& zip = ZipLibrary::get();
+    zip_error_t* error = zip.zip_get_error(archive);
+    zip_error_t copy;
+    zip.zip_error_init(&copy);
+    zip.zip_error_set(&copy, zip.zip_error_code_zip(error), zip.zip_error_code_system(error));
+    return copy;
+}
+
 struct SourceDeleter {
     void operator()(zip_source_t* source) const { ZipLibrary::get().zip_source_free(source); }
 };
@@ -59,17 +70,13 @@ QByteArray zipParts(const std::vector<PackagePart>& parts)
         if (index < 0 || zip.zip_set_file_compression(archive, zip_uint64_t(index), method, tiny ? 0 : 1) < 0) {
             if (data && index < 0)
                 zip.zip_source_free(data);  // once added, it is the archive's
-            zip_error_t copy;
-            zip.zip_error_init(&copy);
-            zip.zip_error_set(&copy, zip.zip_error_code_zip(zip.zip_get_error(archive)), zip.zip_error_code_system(zip.zip_get_error(archive)));
+            zip_error_t copy = errorOf(archive);
             zip.zip_discard(archive);
             fail("add", &copy);
         }
     }
     if (zip.zip_close(archive) < 0) {
-        zip_error_t copy;
-        zip.zip_error_init(&copy);
-        zip.zip_error_set(&copy, zip.zip_error_code_zip(zip.zip_get_error(archive)), zip.zip_error_code_system(zip.zip_get_error(archive)));
+        zip_error_t copy = errorOf(archive);
         zip.zip_discard(archive);
         fail("close", &copy);
     }
